@@ -1,0 +1,8 @@
+// Binds the callback names that the panel files use to the functions.
+#pragma once
+
+namespace telvar {
+
+void register_callbacks();
+
+}  // namespace telvar

@@ -1,0 +1,40 @@
+#include "app/panel_events.h"
+
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+
+namespace telvar {
+
+int CC_MAIN_PANEL(int, int event, void*, int, int)
+{
+    if (event != EVENT_CLOSE)
+        return 0;
+    stop_flag = 1;
+    if (tcpcon)
+        tcpcon = InitTCP_IP(0);
+    if (rs232con)
+        rs232con = InitRS232(0);
+    QuitUserInterface(0);
+    return 0;
+}
+
+int CC_INTERFACEP(int panel, int event, void*, int, int)
+{
+    if (event == EVENT_CLOSE)
+        HidePanel(panel);
+    return 0;
+}
+
+int CC_PANEL_CHA(int, int, void*, int, int) { return 0; }
+int CC_PANEL_CHA2(int, int, void*, int, int) { return 0; }
+int CC_PANEL_CHB(int, int, void*, int, int) { return 0; }
+int CC_PANEL_CHB2(int, int, void*, int, int) { return 0; }
+int CC_PANEL_EVAL(int, int, void*, int, int) { return 0; }
+int CC_PANEL_EVL2(int, int, void*, int, int) { return 0; }
+int CC_PANEL_OUT(int, int, void*, int, int) { return 0; }
+int CC_PANEL_UPDT(int, int, void*, int, int) { return 0; }
+int CC_PANEL_TEST(int, int, void*, int, int) { return 0; }
+
+}  // namespace telvar

@@ -1,0 +1,18 @@
+// Handles of the eleven panels, as LoadPanel returned them.
+#pragma once
+
+namespace telvar {
+
+extern int panelMAIN;
+extern int panelPARAA;
+extern int panelPARAA2;
+extern int panelPARAB;
+extern int panelPARAB2;
+extern int panelEVAL;
+extern int panelEVAL2;
+extern int panelOUTPUTS;
+extern int panelUPDATE;
+extern int panelTEST;
+extern int panelInterf;
+
+}  // namespace telvar

@@ -1,0 +1,143 @@
+#include "app/startup.h"
+
+#include "app/callbacks.h"
+#include "app/panels.h"
+#include "app/status.h"
+#include "link/com232.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "storage/transfer.h"
+#include "ui/roles.h"
+
+#include <cstdio>
+
+namespace telvar {
+
+char proj_dir[PATH_SIZE];
+char dirName[PATH_SIZE];
+char ipComboBoxFileName[PATH_SIZE];
+char szSoftname[NAME_SIZE];
+char szSoftversion[NAME_SIZE];
+
+int panelMAIN = 0;
+int panelPARAA = 0;
+int panelPARAA2 = 0;
+int panelPARAB = 0;
+int panelPARAB2 = 0;
+int panelEVAL = 0;
+int panelEVAL2 = 0;
+int panelOUTPUTS = 0;
+int panelUPDATE = 0;
+int panelTEST = 0;
+int panelInterf = 0;
+
+namespace {
+
+inline constexpr int LIGHT_GREY = 0xE0E0E0;
+
+struct PanelLoad {
+    int* handle;
+    const char* file;
+    int resource;
+};
+
+}  // namespace
+
+// Load order matters: the children need the main panel as their parent.
+bool load_panels()
+{
+    panelMAIN = LoadPanel(0, MAIN_UIR, MAIN);
+    if (panelMAIN < 0)
+        return false;
+    const PanelLoad children[] = {
+        {&panelPARAA, CHANNEL_A_UIR, PANEL},   {&panelPARAA2, CHANNEL_A2_UIR, PANEL},
+        {&panelPARAB, CHANNEL_B_UIR, PANEL},   {&panelPARAB2, CHANNEL_B2_UIR, PANEL},
+        {&panelEVAL, EVALUATION_UIR, PANEL},   {&panelEVAL2, EVALUATION2_UIR, PANEL},
+        {&panelOUTPUTS, OUTPUTS_UIR, PANEL},   {&panelUPDATE, UPDATE_UIR, PANEL},
+        {&panelTEST, TEST_UIR, PANEL},
+    };
+    for (const PanelLoad& child : children) {
+        *child.handle = LoadPanel(panelMAIN, child.file, child.resource);
+        if (*child.handle < 0)
+            return false;
+    }
+    panelInterf = LoadPanel(0, MAIN_UIR, INTERF);
+    return panelInterf >= 0;
+}
+
+namespace {
+
+void place_child_panels()
+{
+    for (int panel : {panelPARAA, panelPARAB, panelEVAL, panelOUTPUTS, panelUPDATE, panelTEST}) {
+        SetPanelAttribute(panel, ATTR_LEFT, 110);
+        SetPanelAttribute(panel, ATTR_TOP, 105);
+    }
+    for (int panel : {panelPARAA2, panelPARAB2, panelEVAL2}) {
+        SetPanelAttribute(panel, ATTR_LEFT, 520);
+        SetPanelAttribute(panel, ATTR_TOP, 165);
+    }
+}
+
+void discard_panels()
+{
+    for (int panel : {panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
+                      panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
+        DiscardPanel(panel);
+}
+
+}  // namespace
+
+int WinMain(int argc, char** argv)
+{
+    if (!InitCVIRTE(argc, argv))
+        return -1;
+    define_panel_roles();
+    register_callbacks();
+    if (!load_panels())
+        return -1;
+    GetProjectDir(proj_dir);
+    InitVars();
+
+    for (int toggle : {MAIN_VIEW_CHA, MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS,
+                       MAIN_VIEW_UPDATE, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
+        SetCtrlVal(panelMAIN, toggle, 0);
+    place_child_panels();
+
+    DisplayPanel(panelMAIN);
+    SetActivePanel(panelMAIN);
+    SetActiveCtrl(panelMAIN, MAIN_CMD_CONNECT);
+    RunUserInterface();
+    discard_panels();
+    return 0;
+}
+
+void InitVars()
+{
+    comport = 0;
+    sync = 0x55;
+    order = 1;
+    target = RAM;
+    rx_flag = 1;
+    stop_flag = 1;
+    comprotocol = 0;
+    tcpcon = 0;
+    rs232con = 0;
+
+    GetProjectDir(proj_dir);
+    std::snprintf(dirName, sizeof dirName, "%s", proj_dir);
+    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s/%s", proj_dir, IP_HISTORY_FILE);
+
+    // The default transport is RS-232: the address field shows only for TCP/IP.
+    SetCtrlAttribute(panelInterf, INTERF_IPADDRESS, ATTR_TEXT_BGCOLOR, LIGHT_GREY);
+    SetCtrlAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, 0);
+
+    std::snprintf(szSoftname, sizeof szSoftname, "%s", "TELVAR-K20-Dizer ");
+    std::snprintf(szSoftversion, sizeof szSoftversion, "%s", "v3.0x");
+    std::snprintf(szStatus, sizeof szStatus, "%s%s", szSoftname, szSoftversion);
+    show_status();
+}
+
+}  // namespace telvar

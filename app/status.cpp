@@ -1,0 +1,45 @@
+#include "app/status.h"
+
+#include "app/panels.h"
+#include "platform/userint.h"
+#include "ui/roles.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace telvar {
+
+char szStatus[STATUS_SIZE];
+
+namespace {
+
+StatusObserver g_observer;
+
+}  // namespace
+
+void set_status_observer(StatusObserver observer)
+{
+    g_observer = std::move(observer);
+}
+
+void show_status()
+{
+    SetCtrlVal(panelMAIN, MAIN_STATUS, szStatus);
+    if (g_observer)
+        g_observer(szStatus);
+}
+
+void set_status(const char* text)
+{
+    std::snprintf(szStatus, sizeof szStatus, "%s", text);
+    show_status();
+}
+
+void append_status(const char* text)
+{
+    const std::size_t used = std::strlen(szStatus);
+    std::snprintf(szStatus + used, sizeof szStatus - used, "%s", text);
+    show_status();
+}
+
+}  // namespace telvar

@@ -1,0 +1,23 @@
+// The status line of the main window, through which every operation reports
+// its progress and outcome.
+#pragma once
+
+#include <functional>
+
+namespace telvar {
+
+inline constexpr int STATUS_SIZE = 128;
+
+extern char szStatus[STATUS_SIZE];
+
+// Copies szStatus onto the status line.
+void show_status();
+// Copies the text into szStatus (cut to fit) and shows it.
+void set_status(const char* text);
+// Someone who wants to see every text the status line shows, in order.
+using StatusObserver = std::function<void(const char* text)>;
+void set_status_observer(StatusObserver observer);
+// Appends the text to szStatus (cut to fit) and shows it.
+void append_status(const char* text);
+
+}  // namespace telvar

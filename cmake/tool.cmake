@@ -1,0 +1,35 @@
+# The tool: every subsystem in one library, so tests link what the program runs.
+add_library(telvar_tool STATIC
+  app/buttons.cpp
+  app/callbacks.cpp
+  app/panel_events.cpp
+  app/startup.cpp
+  app/status.cpp
+  link/com232.cpp
+  link/error_texts.cpp
+  link/line_check.cpp
+  link/serial_line.cpp
+  link/tcp_line.cpp
+  scope/acquisition.cpp
+  storage/transfer.cpp
+  ui/roles.cpp
+)
+target_include_directories(telvar_tool PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(telvar_tool PUBLIC telvar_platform telvar_frame)
+
+add_executable(telvar-k20-dizer app/main.cpp)
+target_link_libraries(telvar-k20-dizer PRIVATE telvar_tool)
+
+# The panel files are read at run time from beside the program.
+file(GLOB TELVAR_PANEL_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/*.uir)
+set(TELVAR_PANEL_COPIES)
+foreach(panel_file ${TELVAR_PANEL_FILES})
+  get_filename_component(panel_name ${panel_file} NAME)
+  set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${panel_name})
+  add_custom_command(OUTPUT ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${panel_file} ${copy}
+    DEPENDS ${panel_file})
+  list(APPEND TELVAR_PANEL_COPIES ${copy})
+endforeach()
+add_custom_target(telvar_panels ALL DEPENDS ${TELVAR_PANEL_COPIES})
+add_dependencies(telvar-k20-dizer telvar_panels)

@@ -1,0 +1,134 @@
+#include "link/com232.h"
+
+#include "app/status.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/events.h"
+#include "platform/rs232.h"
+#include "platform/tcp.h"
+
+#include <cstdio>
+
+namespace telvar {
+
+int sync = 0x55;
+int order = 1;
+int rx_flag = 1;
+int comprotocol = 0;
+unsigned char szWriteBuf[BUFFER_BYTES];
+unsigned char szReadBuf[BUFFER_BYTES];
+unsigned short emptyframe[PNUM];
+int nBytesW = 0;
+int nBytesR = 0;
+double tstart = 0.0;
+double tdiff = 0.0;
+
+namespace {
+
+bool g_exchanging = false;
+
+void report_failure(const char* head, int counter)
+{
+    std::snprintf(szStatus, sizeof szStatus, "%s%c times.", head, '0' + counter);
+    show_status();
+}
+
+// Polls in 20 ms steps until the answer is flagged or 0.5 s have passed.
+bool wait_for_answer()
+{
+    ProcessSystemEvents();
+    tstart = Timer();
+    for (;;) {
+        WaitEvents(POLL_MS);
+        tdiff = Timer() - tstart;
+        if (tdiff > ANSWER_TIMEOUT)
+            return false;
+        if (rx_flag)
+            return true;
+    }
+}
+
+int serial_attempt(int counter)
+{
+    FlushOutQ(comport);
+    FlushInQ(comport);
+    rx_flag = 0;
+    nBytesW = ComWrt(comport, reinterpret_cast<const char*>(szWriteBuf), FRAME_BYTES);
+    if (nBytesW != FRAME_BYTES) {
+        report_failure("Write failure! Retrying for ", counter);
+        return 0;
+    }
+    if (!wait_for_answer()) {
+        report_failure("Read failure! Retrying for ", counter);
+        return 0;
+    }
+    nBytesR = ComRd(comport, reinterpret_cast<char*>(szReadBuf), FRAME_BYTES);
+    if (nBytesR != FRAME_BYTES) {
+        report_failure("Data failure! Retrying for ", counter);
+        return 0;
+    }
+    return counter;
+}
+
+int tcp_attempt(int counter)
+{
+    bytesToRead = FRAME_BYTES;
+    bytesRead = 0;
+    rx_flag = 0;
+    nBytesW = ClientTCPWrite(static_cast<unsigned>(g_hconversation), szWriteBuf, FRAME_BYTES, 2000);
+    if (nBytesW != FRAME_BYTES) {
+        report_failure("Write failure! Retrying for ", counter);
+        return 0;
+    }
+    if (!wait_for_answer()) {
+        report_failure("Read failure! Retrying for ", counter);
+        return 0;
+    }
+    return counter;
+}
+
+}  // namespace
+
+void FillTxBuf(int order, const unsigned short* words)
+{
+    frame::encode(szWriteBuf, sync, order, words);
+}
+
+int GetRxBuf(unsigned short* words)
+{
+    const auto answer = frame::decode(szReadBuf);
+    if (!answer)
+        return -1;
+    order = answer->order;
+    for (int k = 0; k < PNUM; ++k)
+        words[k] = answer->words[k];
+    return answer->order;
+}
+
+int ExchangeFrame()
+{
+    if (g_exchanging)
+        return 0;
+    g_exchanging = true;
+    int result = 0;
+    for (int counter = EXCHANGE_ATTEMPTS; counter > 0 && result == 0; --counter)
+        result = comprotocol == 0 ? serial_attempt(counter) : tcp_attempt(counter);
+    g_exchanging = false;
+    return result;
+}
+
+void RX_Receive_Function(int, int eventMask, void*)
+{
+    if (eventMask & LWRS_RECEIVE)
+        rx_flag = 1;
+}
+
+int exchange_refused()
+{
+    if (!g_exchanging)
+        return 0;
+    set_status(BUSY_TEXT);
+    return 1;
+}
+
+}  // namespace telvar

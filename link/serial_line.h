@@ -1,0 +1,18 @@
+// The RS-232 line to the controller: the protocol settings (19200 8N1, no
+// flow control, since XON/XOFF would swallow the bytes 0x11 and 0x13 of
+// binary frames) and the boot-loader settings (115200 8N1, XON/XOFF).
+#pragma once
+
+namespace telvar {
+
+extern int comport;    // port number to open, 1 = COM1; 0 = none chosen
+extern int rs232con;   // 1 while the line is open and passed its check
+extern int eventMask;  // serial events that raise the receive callback
+
+// Mode 0 closes the line: 0 when closed, 1 when closing failed. Mode 1
+// reopens `comport` and checks the line: 1 when open and checked, else 0.
+int InitRS232(int mode);
+// As InitRS232 with the boot-loader settings; mode 1 does no line check.
+int InitRS232_PL(int mode);
+
+}  // namespace telvar

@@ -1,0 +1,22 @@
+// The TCP connection to the controller, with the PC as client.
+#pragma once
+
+namespace telvar {
+
+inline constexpr int IP_TEXT_SIZE = 256;
+inline constexpr int PORT_TEXT_SIZE = 32;
+
+extern int tcpcon;           // 1 while connected and the line passed its check
+extern int g_hconversation;  // handle of the open conversation, 0 for none
+extern char ipBuf[IP_TEXT_SIZE];  // controller address as typed
+extern int portNum;               // controller port number
+extern char portNumStr[PORT_TEXT_SIZE];
+extern int bytesToRead;  // bytes of the expected answer still missing
+extern int bytesRead;    // byte count of the last read
+
+// Mode 0 disconnects: 0 when done, 1 when it failed. Mode 1 reconnects to
+// ipBuf:portNum and checks the line: 1 when connected and checked, else 0.
+int InitTCP_IP(int mode);
+int ClientTCPCB(unsigned handle, int xType, int errCode, void* callbackData);
+
+}  // namespace telvar

@@ -1,0 +1,77 @@
+#include "platform/events.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace telvar {
+
+namespace {
+
+double g_time_scale = 1.0;
+// Waits may nest: a callback run inside one wait can wait itself.
+std::vector<QEventLoop*> g_waiting;
+
+QElapsedTimer& clock()
+{
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer;
+}
+
+}  // namespace
+
+void ProcessSystemEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WaitEvents(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::max(1, ScaledMilliseconds(milliseconds / 1000.0)));
+    g_waiting.push_back(&loop);
+    loop.exec();
+    g_waiting.erase(std::find(g_waiting.begin(), g_waiting.end(), &loop));
+}
+
+void WakeWaiters()
+{
+    for (QEventLoop* loop : g_waiting)
+        loop->quit();
+}
+
+double Timer()
+{
+    return clock().nsecsElapsed() / 1e9 * g_time_scale;
+}
+
+void SetTimeScale(double factor)
+{
+    g_time_scale = factor > 0 ? factor : 1.0;
+}
+
+double TimeScale()
+{
+    return g_time_scale;
+}
+
+int ScaledMilliseconds(double seconds)
+{
+    return static_cast<int>(std::lround(seconds * 1000.0 / g_time_scale));
+}
+
+}  // namespace telvar

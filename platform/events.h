@@ -1,0 +1,28 @@
+// Event processing, waiting and the clock of the run-time platform.
+#pragma once
+
+namespace telvar {
+
+// Runs every pending user-interface and link event once, then returns.
+void ProcessSystemEvents();
+
+// Processes events for up to `milliseconds`, returning early as soon as a
+// link callback (serial receive or TCP) has run. Idle waiting costs no CPU.
+void WaitEvents(int milliseconds);
+
+// Called by the link layers after they delivered a callback, so that a
+// running WaitEvents returns and its caller can look at the new state.
+void WakeWaiters();
+
+// Seconds since the program started.
+double Timer();
+
+// Speeds up Timer, WaitEvents and every link time-out by `factor`, so that
+// tests of the 0.5 s answer wait do not take real seconds. 1 in the tool.
+void SetTimeScale(double factor);
+double TimeScale();
+
+// A real-time interval in milliseconds for `seconds` of platform time.
+int ScaledMilliseconds(double seconds);
+
+}  // namespace telvar

@@ -1,0 +1,385 @@
+// Loading, showing and discarding panels, and delivering their events.
+#include "platform/panel_table.h"
+#include "platform/qt_access.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QUiLoader>
+#include <qcustomplot.h>
+
+#include <memory>
+
+namespace telvar {
+
+namespace detail {
+
+namespace {
+
+std::map<std::pair<std::string, int>, std::vector<ControlRole>> g_roles;
+std::map<std::string, CtrlCallbackPtr> g_ctrl_callbacks;
+std::map<std::string, PanelCallbackPtr> g_panel_callbacks;
+std::map<int, Panel> g_panels;
+int g_next_handle = 1;
+
+// QUiLoader reports bad files only as warnings; a panel is refused on any.
+QStringList* g_load_warnings = nullptr;
+QtMessageHandler g_previous_handler = nullptr;
+
+void collect_warning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (g_load_warnings && type != QtDebugMsg && type != QtInfoMsg)
+        g_load_warnings->append(message);
+    else if (g_previous_handler)
+        g_previous_handler(type, context, message);
+}
+
+class PanelLoader : public QUiLoader {
+public:
+    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
+    {
+        if (className == QLatin1String("QCustomPlot")) {
+            auto* plot = new QCustomPlot(parent);
+            plot->setObjectName(name);
+            return plot;
+        }
+        return QUiLoader::createWidget(className, parent, name);
+    }
+};
+
+std::unique_ptr<QWidget> load_ui(const QByteArray& content)
+{
+    QStringList warnings;
+    g_load_warnings = &warnings;
+    g_previous_handler = qInstallMessageHandler(collect_warning);
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    PanelLoader loader;
+    std::unique_ptr<QWidget> top(loader.load(&buffer));
+    qInstallMessageHandler(g_previous_handler);
+    g_load_warnings = nullptr;
+    if (!warnings.isEmpty() || !loader.errorString().isEmpty())
+        top.reset();
+    return top;
+}
+
+// The panel of that resource number: the top widget itself or one of its children.
+std::unique_ptr<QWidget> take_resource(std::unique_ptr<QWidget> top, int resourceId)
+{
+    if (top->property("resource").toInt() == resourceId)
+        return top;
+    for (QWidget* child : top->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->property("resource").toInt() == resourceId) {
+            child->setParent(nullptr);
+            return std::unique_ptr<QWidget>(child);
+        }
+    }
+    return nullptr;
+}
+
+class PanelEvents : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        deliver_panel_event(PanelHandle(static_cast<QWidget*>(watched)), EVENT_CLOSE);
+        return true;
+    }
+};
+
+PanelEvents& panel_events()
+{
+    static PanelEvents filter;
+    return filter;
+}
+
+int panel_of(QWidget* widget)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget())
+        if (int handle = PanelHandle(w))
+            return handle;
+    return 0;
+}
+
+void track_focus()
+{
+    static bool tracking = false;
+    if (tracking)
+        return;
+    tracking = true;
+    QObject::connect(qApp, &QApplication::focusChanged, [](QWidget* old, QWidget* now) {
+        const int old_panel = panel_of(old);
+        const int new_panel = panel_of(now);
+        if (old_panel && old_panel != new_panel)
+            deliver_panel_event(old_panel, EVENT_LOST_FOCUS);
+        if (new_panel && old_panel != new_panel)
+            deliver_panel_event(new_panel, EVENT_GOT_FOCUS);
+    });
+}
+
+void wire_commit(int handle, int control, QWidget* widget)
+{
+    auto commit = [handle, control] { deliver_control_event(handle, control, EVENT_COMMIT); };
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QObject::connect(button, &QAbstractButton::clicked, commit);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+        spin->setKeyboardTracking(false);
+        QObject::connect(spin, &QSpinBox::valueChanged, commit);
+    } else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(widget)) {
+        dspin->setKeyboardTracking(false);
+        QObject::connect(dspin, &QDoubleSpinBox::valueChanged, commit);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QObject::connect(combo, &QComboBox::activated, commit);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
+            if (!edit->isModified())
+                return;
+            edit->setModified(false);
+            commit();
+        });
+    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
+        QObject::connect(slider, &QSlider::valueChanged, commit);
+    }
+}
+
+// Finds every role, binds every named callback; the first fault refuses the panel.
+int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& roles)
+{
+    QWidget* root = panel.widget;
+    for (const ControlRole& role : roles) {
+        const auto found = root->findChildren<QWidget*>(QString::fromLatin1(role.name));
+        if (found.size() != 1)
+            return UIE_MISSING_CONTROL;
+        panel.controls[role.id] = found.front();
+        panel.ids[found.front()] = role.id;
+    }
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        const std::string name = widget->property("callback").toString().toStdString();
+        if (name.empty())
+            continue;
+        auto callback = g_ctrl_callbacks.find(name);
+        auto id = panel.ids.find(widget);
+        if (callback == g_ctrl_callbacks.end())
+            return UIE_UNKNOWN_CALLBACK;
+        if (id == panel.ids.end())
+            return UIE_BAD_FILE;
+        panel.callbacks[id->second] = callback->second;
+        wire_commit(handle, id->second, widget);
+    }
+    const std::string own = root->property("callback").toString().toStdString();
+    if (!own.empty()) {
+        auto callback = g_panel_callbacks.find(own);
+        if (callback == g_panel_callbacks.end())
+            return UIE_UNKNOWN_CALLBACK;
+        panel.callback = callback->second;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Panel* find_panel(int panel)
+{
+    auto it = g_panels.find(panel);
+    return it == g_panels.end() || !it->second.widget ? nullptr : &it->second;
+}
+
+QWidget* find_control(int panel, int control)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return nullptr;
+    auto it = p->controls.find(control);
+    return it == p->controls.end() ? nullptr : it->second.data();
+}
+
+void deliver_control_event(int panel, int control, int event, int eventData1, int eventData2)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return;
+    auto it = p->callbacks.find(control);
+    if (it != p->callbacks.end())
+        it->second(panel, control, event, nullptr, eventData1, eventData2);
+}
+
+void deliver_panel_event(int panel, int event)
+{
+    if (Panel* p = find_panel(panel); p && p->callback)
+        p->callback(panel, event, nullptr, 0, 0);
+}
+
+}  // namespace detail
+
+using detail::find_panel;
+using detail::Panel;
+
+void DefinePanelRoles(const char* fileName, int resourceId, std::vector<ControlRole> roles)
+{
+    detail::g_roles[{fileName, resourceId}] = std::move(roles);
+}
+
+void RegisterCallback(const char* name, CtrlCallbackPtr callback)
+{
+    detail::g_ctrl_callbacks[name] = callback;
+}
+
+void RegisterPanelCallback(const char* name, PanelCallbackPtr callback)
+{
+    detail::g_panel_callbacks[name] = callback;
+}
+
+int LoadPanel(int parentPanel, const char* fileName, int resourceId)
+{
+    using namespace detail;
+    if (!qApp)
+        return UIE_NOT_INITIALISED;
+    QWidget* parent = nullptr;
+    if (parentPanel != 0) {
+        Panel* p = find_panel(parentPanel);
+        if (!p)
+            return UIE_BAD_PANEL;
+        parent = p->widget;
+    }
+
+    QString path = QString::fromLocal8Bit(fileName);
+    if (QFileInfo(path).isRelative())
+        path = QDir(QCoreApplication::applicationDirPath()).filePath(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return UIE_FILE_NOT_READABLE;
+    std::unique_ptr<QWidget> top = load_ui(file.readAll());
+    if (!top)
+        return UIE_BAD_FILE;
+    std::unique_ptr<QWidget> widget = take_resource(std::move(top), resourceId);
+    if (!widget)
+        return UIE_NO_SUCH_RESOURCE;
+
+    widget->hide();
+    if (parent)
+        widget->setParent(parent);
+    else
+        widget->setWindowFlags(Qt::Window);
+
+    const int handle = g_next_handle++;
+    Panel& panel = g_panels[handle];
+    panel.widget = widget.get();
+    panel.parent = parentPanel;
+    auto roles = g_roles.find({fileName, resourceId});
+    const int bound = bind_controls(handle, panel, roles == g_roles.end() ? std::vector<ControlRole>{} : roles->second);
+    if (bound < 0) {
+        g_panels.erase(handle);
+        return bound;
+    }
+    if (!parent)
+        widget->installEventFilter(&panel_events());
+    track_focus();
+    widget.release();
+    return handle;
+}
+
+int DisplayPanel(int panel)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return UIE_BAD_PANEL;
+    p->widget->show();
+    p->widget->raise();
+    return 0;
+}
+
+int HidePanel(int panel)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return UIE_BAD_PANEL;
+    p->widget->hide();
+    return 0;
+}
+
+int DiscardPanel(int panel)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return UIE_BAD_PANEL;
+    // Child panels go with their parent: forget them before the widgets die.
+    std::vector<int> children;
+    for (auto& [handle, other] : detail::g_panels)
+        if (other.parent == panel)
+            children.push_back(handle);
+    for (int child : children)
+        DiscardPanel(child);
+    p->widget->removeEventFilter(&detail::panel_events());
+    delete p->widget.data();
+    detail::g_panels.erase(panel);
+    return 0;
+}
+
+int SetActivePanel(int panel)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return UIE_BAD_PANEL;
+    QWidget* window = p->widget->window();
+    window->activateWindow();
+    if (p->parent != 0 && !p->widget->isAncestorOf(QApplication::focusWidget()))
+        p->widget->setFocus();
+    return 0;
+}
+
+int GetActivePanel()
+{
+    return detail::panel_of(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                        : QApplication::activeWindow());
+}
+
+int SetActiveCtrl(int panel, int control)
+{
+    QWidget* widget = detail::find_control(panel, control);
+    if (!widget)
+        return UIE_BAD_CONTROL;
+    widget->setFocus(Qt::OtherFocusReason);
+    return 0;
+}
+
+int CallCtrlCallback(int panel, int control, int event, int eventData1, int eventData2)
+{
+    if (!detail::find_control(panel, control))
+        return UIE_BAD_CONTROL;
+    detail::deliver_control_event(panel, control, event, eventData1, eventData2);
+    return 0;
+}
+
+QWidget* PanelWidget(int panel)
+{
+    detail::Panel* p = find_panel(panel);
+    return p ? p->widget.data() : nullptr;
+}
+
+QWidget* ControlWidget(int panel, int control)
+{
+    return detail::find_control(panel, control);
+}
+
+int PanelHandle(const QWidget* widget)
+{
+    if (!widget)
+        return 0;
+    for (auto& [handle, panel] : detail::g_panels)
+        if (panel.widget == widget)
+            return handle;
+    return 0;
+}
+
+}  // namespace telvar

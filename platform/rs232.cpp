@@ -1,0 +1,274 @@
+#include "platform/rs232.h"
+
+#include "platform/events.h"
+#include "platform/serial_ports.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSerialPort>
+
+#include <map>
+#include <memory>
+
+namespace telvar {
+
+namespace {
+
+struct Port {
+    std::unique_ptr<QSerialPort> serial;
+    double timeout = 10.0;
+    int eventMask = 0;
+    int notifyCount = 0;
+    int eventCharacter = -1;
+    ComCallbackPtr callback = nullptr;
+    void* callbackData = nullptr;
+    qint64 seenInQ = 0;  // bytes already scanned for the event character
+};
+
+std::map<int, Port> g_ports;
+
+Port* open_port(int port)
+{
+    auto it = g_ports.find(port);
+    return it == g_ports.end() ? nullptr : &it->second;
+}
+
+int open_error_code(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError: return kRS_NoPortFound;
+    case QSerialPort::PermissionError:
+    case QSerialPort::OpenError: return kRS_CannotOpenPort;
+    case QSerialPort::UnsupportedOperationError: return kRS_InvalidParameter;
+    case QSerialPort::TimeoutError: return kRS_Timeout;
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError: return kRS_UnknownIOError;
+    default: return kRS_UnknownSysError;
+    }
+}
+
+void deliver_events(int number, Port& p)
+{
+    if (!p.callback)
+        return;
+    int events = 0;
+    const qint64 inQ = p.serial->bytesAvailable();
+    if ((p.eventMask & LWRS_RXFLAG) && p.eventCharacter >= 0 && inQ > p.seenInQ) {
+        const QByteArray waiting = p.serial->peek(inQ);
+        if (waiting.indexOf(static_cast<char>(p.eventCharacter), p.seenInQ) >= 0)
+            events |= LWRS_RXFLAG;
+    }
+    p.seenInQ = inQ;
+    if ((p.eventMask & LWRS_RECEIVE) && p.notifyCount > 0 && inQ >= p.notifyCount)
+        events |= LWRS_RECEIVE;
+    if (events) {
+        p.callback(number, events, p.callbackData);
+        WakeWaiters();
+    }
+}
+
+void deliver_tx_empty(int number, Port& p)
+{
+    if (p.callback && (p.eventMask & LWRS_TXEMPTY) && p.serial->bytesToWrite() == 0) {
+        p.callback(number, LWRS_TXEMPTY, p.callbackData);
+        WakeWaiters();
+    }
+}
+
+QSerialPort::Parity parity_of(int parity)
+{
+    switch (parity) {
+    case 1: return QSerialPort::OddParity;
+    case 2: return QSerialPort::EvenParity;
+    default: return QSerialPort::NoParity;
+    }
+}
+
+int read_bytes(Port& p, char* buffer, int count, int terminationByte)
+{
+    QDeadlineTimer deadline(ScaledMilliseconds(p.timeout));
+    int got = 0;
+    while (got < count) {
+        if (p.serial->bytesAvailable() == 0 && !p.serial->waitForReadyRead(deadline.remainingTime()))
+            break;
+        char c;
+        while (got < count && p.serial->getChar(&c)) {
+            if (terminationByte >= 0 && static_cast<unsigned char>(c) == terminationByte) {
+                p.seenInQ = p.serial->bytesAvailable();
+                return got;
+            }
+            buffer[got++] = c;
+        }
+        if (deadline.hasExpired())
+            break;
+    }
+    p.seenInQ = p.serial->bytesAvailable();
+    return got;
+}
+
+}  // namespace
+
+int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, int dataBits,
+                  int stopBits, int inputQueueSize, int outputQueueSize)
+{
+    (void)outputQueueSize;  // QSerialPort's output buffer grows as needed
+    const std::string device = deviceName && *deviceName ? deviceName : ComDevice(port);
+    if (device.empty())
+        return kRS_InvalidPortNum;
+    if (open_port(port))
+        CloseCom(port);
+    if (!QFileInfo::exists(QString::fromStdString(device)))
+        return kRS_NoPortFound;
+
+    auto serial = std::make_unique<QSerialPort>(QString::fromStdString(device));
+    serial->setReadBufferSize(inputQueueSize);
+    if (!serial->open(QIODevice::ReadWrite))
+        return open_error_code(serial->error());
+    const bool configured = serial->setBaudRate(static_cast<qint32>(baudRate))
+        && serial->setParity(parity_of(parity))
+        && serial->setDataBits(static_cast<QSerialPort::DataBits>(dataBits))
+        && serial->setStopBits(stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop)
+        && serial->setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured)
+        return kRS_InvalidParameter;
+
+    QSerialPort* raw = serial.get();
+    QObject::connect(raw, &QSerialPort::readyRead, [port] {
+        if (Port* p = open_port(port))
+            deliver_events(port, *p);
+    });
+    QObject::connect(raw, &QSerialPort::bytesWritten, [port] {
+        if (Port* p = open_port(port))
+            deliver_tx_empty(port, *p);
+    });
+    g_ports[port].serial = std::move(serial);
+    return 0;
+}
+
+int CloseCom(int port)
+{
+    auto it = g_ports.find(port);
+    if (it == g_ports.end())
+        return kRS_PortNotOpen;
+    it->second.serial->disconnect();
+    it->second.serial->close();
+    g_ports.erase(it);
+    return 0;
+}
+
+int SetComTime(int port, double timeoutSeconds)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    if (timeoutSeconds < 0)
+        return kRS_InvalidParameter;
+    p->timeout = timeoutSeconds;
+    return 0;
+}
+
+int SetCTSMode(int port, int mode)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    if (mode != LWRS_HWHANDSHAKE_OFF)
+        return p->serial->setFlowControl(QSerialPort::HardwareControl) ? 0 : kRS_InvalidParameter;
+    if (p->serial->flowControl() == QSerialPort::HardwareControl
+        && !p->serial->setFlowControl(QSerialPort::NoFlowControl))
+        return kRS_InvalidParameter;
+    return 0;
+}
+
+int SetXMode(int port, int mode)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    const auto flow = mode ? QSerialPort::SoftwareControl : QSerialPort::NoFlowControl;
+    return p->serial->setFlowControl(flow) ? 0 : kRS_InvalidParameter;
+}
+
+int FlushInQ(int port)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    p->serial->clear(QSerialPort::Input);
+    p->serial->readAll();
+    p->seenInQ = 0;
+    return 0;
+}
+
+int FlushOutQ(int port)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    p->serial->clear(QSerialPort::Output);
+    return 0;
+}
+
+int InstallComCallback(int port, int eventMask, int notifyCount, int eventCharacter,
+                       ComCallbackPtr callback, void* callbackData)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    if (notifyCount < 0)
+        return kRS_InvalidParameter;
+    p->eventMask = eventMask;
+    p->notifyCount = notifyCount;
+    p->eventCharacter = eventCharacter;
+    p->callback = callback;
+    p->callbackData = callbackData;
+    return 0;
+}
+
+int ComWrt(int port, const char* buffer, int count)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    const qint64 queued = p->serial->write(buffer, count);
+    if (queued < 0)
+        return kRS_UnknownIOError;
+    p->serial->flush();  // starts sending now instead of at the next event pass
+    return static_cast<int>(queued);
+}
+
+int ComRd(int port, char* buffer, int count)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    return read_bytes(*p, buffer, count, -1);
+}
+
+int ComRdTerm(int port, char* buffer, int count, int terminationByte)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    return read_bytes(*p, buffer, count, terminationByte & 0xFF);
+}
+
+int GetInQLen(int port)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    return static_cast<int>(p->serial->bytesAvailable());
+}
+
+int GetOutQLen(int port)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    p->serial->flush();
+    return static_cast<int>(p->serial->bytesToWrite());
+}
+
+}  // namespace telvar

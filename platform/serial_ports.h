@@ -1,0 +1,28 @@
+// Which device each COM port number stands for. The numbering is fixed, so a
+// number means the same device from run to run whatever else is plugged in:
+//   1-32   /dev/ttyS0  .. /dev/ttyS31   (on-board ports, COM1 = ttyS0)
+//   33-48  /dev/ttyUSB0 .. /dev/ttyUSB15 (USB converters)
+//   49-64  /dev/ttyACM0 .. /dev/ttyACM15 (USB modems and CDC adapters)
+//   65-80  <pty dir>/ttyTELVAR0 .. ttyTELVAR15 (pseudo-terminal links, such
+//          as the one the controller simulator makes; pty dir is /tmp)
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace telvar {
+
+inline constexpr int COM_FIRST = 1;
+inline constexpr int COM_LAST = 80;
+
+// The device path of a port number, empty when the number is outside the map.
+std::string ComDevice(int port);
+
+// The port numbers whose device exists now, in ascending order.
+std::vector<int> AvailableComPorts();
+
+// Where the pseudo-terminal links are looked for; tests point it elsewhere.
+void SetPseudoTerminalDir(const std::string& dir);
+std::string PseudoTerminalDir();
+
+}  // namespace telvar

@@ -1,0 +1,138 @@
+#include "platform/tcp.h"
+
+#include "platform/events.h"
+
+#include <QEventLoop>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+namespace telvar {
+
+namespace {
+
+struct Conversation {
+    std::unique_ptr<QTcpSocket> socket;
+    tcpFuncPtr callback = nullptr;
+    void* callbackData = nullptr;
+};
+
+std::map<unsigned, Conversation> g_conversations;
+unsigned g_next_handle = 1;
+
+Conversation* find(unsigned handle)
+{
+    auto it = g_conversations.find(handle);
+    return it == g_conversations.end() ? nullptr : &it->second;
+}
+
+int connect_error_code(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError: return kTCP_FailedToConnect;
+    case QAbstractSocket::HostNotFoundError: return kTCP_UnableToEstablishConnection;
+    case QAbstractSocket::SocketTimeoutError: return kTCP_TimeOutErr;
+    case QAbstractSocket::NetworkError: return kTCP_NetworkSubsystemNotReady;
+    case QAbstractSocket::RemoteHostClosedError: return kTCP_ConnectionClosed;
+    default: return kTCP_GeneralIOErr;
+    }
+}
+
+// Waits in a local event loop, so that the window keeps painting.
+bool wait_connected(QTcpSocket& socket, unsigned timeoutMs)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&socket, &QTcpSocket::connected, &loop, &QEventLoop::quit);
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
+    timer.start(ScaledMilliseconds(timeoutMs / 1000.0));
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return socket.state() == QAbstractSocket::ConnectedState;
+}
+
+void deliver(unsigned handle, int event)
+{
+    Conversation* c = find(handle);
+    if (!c || !c->callback)
+        return;
+    c->callback(handle, event, 0, c->callbackData);
+    WakeWaiters();
+}
+
+}  // namespace
+
+int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const char* serverHostName,
+                       tcpFuncPtr callback, void* callbackData, unsigned timeoutMs)
+{
+    if (!conversationHandle || !serverHostName || portNumber == 0 || portNumber > 65535)
+        return kTCP_InvalidParameter;
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QString::fromLocal8Bit(serverHostName), static_cast<quint16>(portNumber));
+    if (!wait_connected(*socket, timeoutMs)) {
+        const bool timed_out = socket->state() != QAbstractSocket::UnconnectedState
+            && socket->error() == QAbstractSocket::UnknownSocketError;
+        const int code = timed_out ? kTCP_TimeOutErr : connect_error_code(socket->error());
+        socket->abort();
+        return code;
+    }
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+
+    const unsigned handle = g_next_handle++;
+    QTcpSocket* raw = socket.get();
+    QObject::connect(raw, &QTcpSocket::readyRead, [handle] { deliver(handle, TCP_DATAREADY); });
+    QObject::connect(raw, &QTcpSocket::disconnected, [handle] { deliver(handle, TCP_DISCONNECT); });
+    g_conversations[handle] = Conversation{std::move(socket), callback, callbackData};
+    *conversationHandle = handle;
+    return 0;
+}
+
+int DisconnectFromTCPServer(unsigned conversationHandle)
+{
+    auto it = g_conversations.find(conversationHandle);
+    if (it == g_conversations.end())
+        return kTCP_NoConnectionEstablished;
+    // Our own disconnect is no event for the callback.
+    it->second.socket->disconnect();
+    it->second.socket->abort();
+    it->second.socket.release()->deleteLater();
+    g_conversations.erase(it);
+    return 0;
+}
+
+int ClientTCPWrite(unsigned conversationHandle, const void* data, std::size_t dataSize,
+                   unsigned timeoutMs)
+{
+    Conversation* c = find(conversationHandle);
+    if (!c || c->socket->state() != QAbstractSocket::ConnectedState)
+        return kTCP_NoConnectionEstablished;
+    const qint64 written = c->socket->write(static_cast<const char*>(data), static_cast<qint64>(dataSize));
+    if (written < 0)
+        return kTCP_WriteFailed;
+    c->socket->flush();
+    if (c->socket->bytesToWrite() > 0 && !c->socket->waitForBytesWritten(ScaledMilliseconds(timeoutMs / 1000.0)))
+        return c->socket->error() == QAbstractSocket::SocketTimeoutError ? kTCP_TimeOutErr : kTCP_WriteFailed;
+    return static_cast<int>(written);
+}
+
+int ClientTCPRead(unsigned conversationHandle, void* buffer, std::size_t dataSize, unsigned timeoutMs)
+{
+    Conversation* c = find(conversationHandle);
+    if (!c)
+        return kTCP_NoConnectionEstablished;
+    QTcpSocket& socket = *c->socket;
+    if (socket.bytesAvailable() == 0) {
+        if (socket.state() != QAbstractSocket::ConnectedState)
+            return kTCP_ConnectionClosed;
+        if (!socket.waitForReadyRead(ScaledMilliseconds(timeoutMs / 1000.0)))
+            return socket.state() == QAbstractSocket::ConnectedState ? kTCP_TimeOutErr
+                                                                      : kTCP_ConnectionClosed;
+    }
+    const qint64 got = socket.read(static_cast<char*>(buffer), static_cast<qint64>(dataSize));
+    return got < 0 ? kTCP_ReadFailed : static_cast<int>(got);
+}
+
+}  // namespace telvar

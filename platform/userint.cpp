@@ -1,0 +1,85 @@
+// The application, its event loop, pop-ups and the wait cursor.
+#include "platform/userint.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include <cstring>
+
+namespace telvar {
+
+namespace {
+
+PopupHook g_popup_hook;
+int g_wait_cursor = 0;
+
+}  // namespace
+
+int InitCVIRTE(int argc, char** argv)
+{
+    if (qApp)
+        return 1;
+    static int s_argc;
+    s_argc = argc;  // QApplication keeps a reference to it
+    // Lives until the process ends: widgets and statics of the platform may
+    // still refer to it while the program exits.
+    new QApplication(s_argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TELVAR-K20-Dizer"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    return 1;
+}
+
+int RunUserInterface()
+{
+    return QApplication::exec();
+}
+
+int QuitUserInterface(int returnCode)
+{
+    QCoreApplication::exit(returnCode);
+    return 0;
+}
+
+int MessagePopup(const char* title, const char* message)
+{
+    if (g_popup_hook) {
+        g_popup_hook(title, message);
+        return 0;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setAccessibleName(QString::fromLatin1(title));
+    box.exec();
+    return 0;
+}
+
+void SetWaitCursor(int on)
+{
+    if (on && !g_wait_cursor)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!on && g_wait_cursor)
+        QApplication::restoreOverrideCursor();
+    g_wait_cursor = on ? 1 : 0;
+}
+
+int GetProjectDir(char* buffer, std::size_t size)
+{
+    if (size == 0)
+        return UIE_BAD_ATTRIBUTE;
+    const QByteArray dir = QCoreApplication::applicationDirPath().toLocal8Bit();
+    if (static_cast<std::size_t>(dir.size()) >= size)
+        return UIE_BAD_ATTRIBUTE;
+    std::memcpy(buffer, dir.constData(), dir.size() + 1);
+    return 0;
+}
+
+void SetPopupHook(PopupHook hook)
+{
+    g_popup_hook = std::move(hook);
+}
+
+}  // namespace telvar

@@ -1,0 +1,119 @@
+// User-interface library of the run-time platform, on Qt Widgets.
+//
+// Panels are Qt Designer files loaded at run time. A file holds one panel, or
+// several as children of its top widget; each panel widget carries its
+// resource number in the dynamic property "resource". Controls are found by
+// role: the object name of the widget. Callbacks are bound by the name in
+// the dynamic property "callback" of a control or panel. Handles are ints.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace telvar {
+
+// Events passed to callbacks.
+inline constexpr int EVENT_NONE = 0;
+inline constexpr int EVENT_COMMIT = 1;
+inline constexpr int EVENT_GOT_FOCUS = 2;
+inline constexpr int EVENT_LOST_FOCUS = 3;
+inline constexpr int EVENT_CLOSE = 4;
+
+// Results of LoadPanel and the other calls when they fail.
+inline constexpr int UIE_NOT_INITIALISED = -1;
+inline constexpr int UIE_FILE_NOT_READABLE = -2;
+inline constexpr int UIE_BAD_FILE = -3;
+inline constexpr int UIE_NO_SUCH_RESOURCE = -4;
+inline constexpr int UIE_MISSING_CONTROL = -5;
+inline constexpr int UIE_UNKNOWN_CALLBACK = -6;
+inline constexpr int UIE_BAD_PANEL = -7;
+inline constexpr int UIE_BAD_CONTROL = -8;
+inline constexpr int UIE_BAD_ATTRIBUTE = -9;
+
+// Attributes of panels and controls.
+enum Attribute : int {
+    ATTR_DIMMED = 1,         // int, 1 = dimmed
+    ATTR_VISIBLE,            // int
+    ATTR_LEFT,               // int, pixels within the parent
+    ATTR_TOP,                // int
+    ATTR_WIDTH,              // int
+    ATTR_HEIGHT,             // int
+    ATTR_CMD_BUTTON_COLOR,   // int, 0xRRGGBB
+    ATTR_TEXT_COLOR,         // int, 0xRRGGBB
+    ATTR_TEXT_BGCOLOR,       // int, 0xRRGGBB
+    ATTR_ON_COLOR,           // int, 0xRRGGBB, lamp and toggle colour when on
+    ATTR_LABEL_TEXT,         // string
+    ATTR_TITLE,              // string, panels
+};
+
+using CtrlCallbackPtr = int (*)(int panel, int control, int event, void* callbackData,
+                                int eventData1, int eventData2);
+using PanelCallbackPtr = int (*)(int panel, int event, void* callbackData, int eventData1,
+                                 int eventData2);
+
+struct ControlRole {
+    int id;            // the control's number in code
+    const char* name;  // its object name in the panel file
+};
+
+// Starts the platform (the Qt application). 1 on success, 0 on failure.
+int InitCVIRTE(int argc, char** argv);
+
+// The roles a panel resource must offer; LoadPanel fails without any of them.
+void DefinePanelRoles(const char* fileName, int resourceId, std::vector<ControlRole> roles);
+void RegisterCallback(const char* name, CtrlCallbackPtr callback);
+void RegisterPanelCallback(const char* name, PanelCallbackPtr callback);
+
+// A handle > 0, or a negative UIE_ code. A relative name is taken from the
+// program's directory. parentPanel 0 makes a top-level window.
+int LoadPanel(int parentPanel, const char* fileName, int resourceId);
+int DisplayPanel(int panel);
+int HidePanel(int panel);
+int DiscardPanel(int panel);
+int SetActivePanel(int panel);
+int GetActivePanel();
+int SetActiveCtrl(int panel, int control);
+int SetPanelAttribute(int panel, int attribute, int value);
+int SetPanelAttribute(int panel, int attribute, const char* value);
+int GetPanelAttribute(int panel, int attribute, int* value);
+
+int SetCtrlVal(int panel, int control, int value);
+int SetCtrlVal(int panel, int control, double value);
+int SetCtrlVal(int panel, int control, const char* value);
+int GetCtrlVal(int panel, int control, int* value);
+int GetCtrlVal(int panel, int control, double* value);
+int GetCtrlVal(int panel, int control, unsigned short* value);
+int GetCtrlVal(int panel, int control, char* buffer, std::size_t size);
+template <std::size_t N>
+int GetCtrlVal(int panel, int control, char (&buffer)[N])
+{
+    return GetCtrlVal(panel, control, buffer, N);
+}
+int SetCtrlAttribute(int panel, int control, int attribute, int value);
+int SetCtrlAttribute(int panel, int control, int attribute, const char* value);
+int GetCtrlAttribute(int panel, int control, int attribute, int* value);
+// Runs the control's callback as if the operator had caused `event`.
+int CallCtrlCallback(int panel, int control, int event, int eventData1, int eventData2);
+
+// Runs the event loop until QuitUserInterface; returns its code.
+int RunUserInterface();
+int QuitUserInterface(int returnCode);
+
+int MessagePopup(const char* title, const char* message);
+void SetWaitCursor(int on);
+
+// The program's directory.
+int GetProjectDir(char* buffer, std::size_t size);
+template <std::size_t N>
+int GetProjectDir(char (&buffer)[N])
+{
+    return GetProjectDir(buffer, N);
+}
+
+// Tests take the pop-ups instead of a modal window: the hook gets title and text.
+using PopupHook = std::function<void(const std::string& title, const std::string& message)>;
+void SetPopupHook(PopupHook hook);
+
+}  // namespace telvar

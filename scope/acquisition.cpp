@@ -1,0 +1,7 @@
+#include "scope/acquisition.h"
+
+namespace telvar {
+
+int stop_flag = 1;
+
+}  // namespace telvar

@@ -1,0 +1,7 @@
+#include "storage/transfer.h"
+
+namespace telvar {
+
+int target = RAM;
+
+}  // namespace telvar

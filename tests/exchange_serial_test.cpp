@@ -1,0 +1,122 @@
+// The frame exchange over a pseudo-terminal, the way a COM port behaves.
+#include "support/link_fixture.h"
+
+#include "app/status.h"
+#include "link/com232.h"
+#include "link/orders.h"
+#include "link/serial_line.h"
+#include "platform/events.h"
+
+namespace telvar::test {
+namespace {
+
+constexpr int real_ms(double seconds) { return static_cast<int>(seconds * 1000 / kTimeScale); }
+
+class SerialExchange : public LinkTest {
+protected:
+    void start(Script then)
+    {
+        peer = std::make_unique<PtyPeer>(good_controller);
+        open_serial(*peer);
+        ASSERT_EQ(rs232con, 1) << (statuses.empty() ? "" : statuses.back());
+        peer->script = std::move(then);
+        peer->requests.clear();
+        statuses.clear();
+    }
+    std::unique_ptr<PtyPeer> peer;
+};
+
+TEST_F(SerialExchange, OpeningChecksTheLineAndShowsTheVersion)
+{
+    start(good_controller);
+    EXPECT_STREQ(szStatus, "TELVAR-K20 test peer 1.0");
+}
+
+TEST_F(SerialExchange, GoodAnswerAndBinaryBytesPassUntouched)
+{
+    // 0x11 and 0x13 are XON and XOFF: the protocol line must not eat them.
+    start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM, {0x1113, 0x1311, 0xFFFF})}; });
+    EXPECT_EQ(exchange(ORDER_READ_RAM, {0x1113}), 9);
+    ASSERT_EQ(peer->requests.size(), 1);
+    EXPECT_EQ(peer->requests[0], QByteArray(reinterpret_cast<const char*>(szWriteBuf), FRAME_BYTES));
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), ORDER_READ_RAM);
+    EXPECT_EQ(words[0], 0x1113);
+    EXPECT_EQ(words[1], 0x1311);
+}
+
+TEST_F(SerialExchange, ShortAnswerRaisesNoReceiveEventAndIsFlushed)
+{
+    start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM).left(35)}; });
+    EXPECT_EQ(exchange(ORDER_READ_RAM), 0);
+    EXPECT_EQ(peer->requests.size(), 9);
+    EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
+    EXPECT_EQ(statuses.back(), "Read failure! Retrying for 1 times.");
+}
+
+TEST_F(SerialExchange, AnswerInPiecesCompletes)
+{
+    start([](const QByteArray& r) {
+        Reply reply{answer_frame(r[3], {ANSWER_ACK})};
+        reply.split_at = 7;
+        reply.split_pause_ms = real_ms(0.2);
+        return reply;
+    });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
+}
+
+TEST_F(SerialExchange, LateAnswerIsCountedAsOneFailedAttempt)
+{
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.7)}; });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
+    EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
+}
+
+TEST_F(SerialExchange, GarbageBeforeTheAnswerMakesItUnreadable)
+{
+    start([](const QByteArray& r) { return Reply{QByteArray(3, '\x99') + answer_frame(r[3], {ANSWER_ACK})}; });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), -1);
+}
+
+TEST_F(SerialExchange, ClosedPortFailsEveryWrite)
+{
+    start(good_controller);
+    rs232con = InitRS232(0);
+    EXPECT_EQ(rs232con, 0);
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+    EXPECT_EQ(statuses_starting("Write failure! Retrying for ").size(), 9u);
+}
+
+TEST_F(SerialExchange, SilentLineAndReopeningTheSamePort)
+{
+    start([](const QByteArray&) { return std::nullopt; });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+    EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
+
+    // A line check that failed leaves the port open; the next open must still work.
+    rs232con = InitRS232(1);
+    EXPECT_EQ(rs232con, 0);
+    EXPECT_EQ(statuses.back(), "Error! No connection found.");
+    peer->script = good_controller;
+    rs232con = InitRS232(1);
+    EXPECT_EQ(rs232con, 1);
+}
+
+TEST_F(SerialExchange, OpenErrorsShowTheirTexts)
+{
+    comport = 99;
+    EXPECT_EQ(InitRS232(1), 0);
+    EXPECT_EQ(statuses.back(), "Invalid port number");
+
+    PtyPeer peer(good_controller);  // points the pty links at an empty folder
+    comport = 66;                    // ttyTELVAR1 does not exist there
+    EXPECT_EQ(InitRS232(1), 0);
+    EXPECT_EQ(statuses.back(), "No serial port found");
+
+    EXPECT_EQ(InitRS232(0), 0) << "closing a line that is not open closes nothing";
+}
+
+}  // namespace
+}  // namespace telvar::test

@@ -1,0 +1,169 @@
+// The frame exchange over loopback TCP against a scripted controller.
+#include "support/link_fixture.h"
+
+#include "app/status.h"
+#include "link/com232.h"
+#include "link/line_check.h"
+#include "link/orders.h"
+#include "link/tcp_line.h"
+#include "platform/events.h"
+
+#include <QTimer>
+
+#include <cstring>
+
+namespace telvar::test {
+namespace {
+
+// Real milliseconds for a time of the tool's clock.
+constexpr int real_ms(double seconds) { return static_cast<int>(seconds * 1000 / kTimeScale); }
+
+class TcpExchange : public LinkTest {
+protected:
+    // Connects with a good controller, then answers the test's requests with `then`.
+    void start(Script then)
+    {
+        peer = std::make_unique<TcpPeer>(good_controller);
+        connect_tcp(*peer);
+        ASSERT_EQ(tcpcon, 1);
+        peer->script = std::move(then);
+        peer->requests.clear();
+        statuses.clear();
+    }
+    std::unique_ptr<TcpPeer> peer;
+};
+
+std::vector<std::string> retry_texts(const char* head)
+{
+    std::vector<std::string> texts;
+    for (int counter = 9; counter >= 1; --counter)
+        texts.push_back(std::string(head) + char('0' + counter) + " times.");
+    return texts;
+}
+
+TEST_F(TcpExchange, GoodAnswerOnTheFirstAttempt)
+{
+    start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM, {1, 2, 3})}; });
+    EXPECT_EQ(exchange(ORDER_READ_RAM, {1}), 9);
+    ASSERT_EQ(peer->requests.size(), 1);
+    EXPECT_EQ(peer->requests[0], QByteArray(reinterpret_cast<const char*>(szWriteBuf), FRAME_BYTES));
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), ORDER_READ_RAM);
+    EXPECT_EQ(words[2], 3);
+    EXPECT_TRUE(statuses.empty());
+}
+
+TEST_F(TcpExchange, SilentPeerGetsNineAttemptsEachReported)
+{
+    start([](const QByteArray&) { return std::nullopt; });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+    EXPECT_EQ(peer->requests.size(), 9);
+    for (const QByteArray& r : peer->requests)
+        EXPECT_EQ(r, peer->requests[0]) << "every attempt repeats the same request";
+    EXPECT_EQ(statuses, retry_texts("Read failure! Retrying for "));
+}
+
+TEST_F(TcpExchange, LateAnswerIsTakenByTheNextAttempt)
+{
+    start([](const QByteArray& r) {
+        return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.7)};
+    });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
+    EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
+}
+
+TEST_F(TcpExchange, AnswerInTwoPiecesIsAssembledInPlace)
+{
+    const QByteArray answer = answer_frame(ORDER_READ_RAM, {0x1111, 0x2222, 0x3333, 0x4444, 0x5555, 0x6666, 0x7777, 0x8888, 0x9999});
+    start([answer](const QByteArray&) {
+        Reply reply{answer};
+        reply.split_at = 20;
+        reply.split_pause_ms = real_ms(0.2);
+        return reply;
+    });
+    EXPECT_EQ(exchange(ORDER_READ_RAM), 9);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(szReadBuf), FRAME_BYTES), answer);
+}
+
+TEST_F(TcpExchange, ShortAnswerNeverCompletes)
+{
+    start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM).left(35)}; });
+    EXPECT_EQ(exchange(ORDER_READ_RAM), 0);
+    EXPECT_EQ(statuses, retry_texts("Read failure! Retrying for "));
+}
+
+TEST_F(TcpExchange, WrongSyncIsLeftToTheDecoder)
+{
+    start([](const QByteArray&) { return Reply{answer_frame_with_sync(0x5500, ORDER_RESET, {ANSWER_ACK})}; });
+    order = ORDER_RESET;
+    EXPECT_EQ(exchange(ORDER_RESET), 9);
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), -1);
+    EXPECT_EQ(order, ORDER_RESET);
+}
+
+TEST_F(TcpExchange, GarbageBeforeTheAnswerMakesTheAnswerUnreadable)
+{
+    start([](const QByteArray& r) { return Reply{QByteArray(5, '\xEE') + answer_frame(r[3], {ANSWER_ACK})}; });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), -1) << "the first 36 bytes on the line are taken as the answer";
+
+    // The five left-over bytes are discarded; the next exchange is clean again.
+    peer->script = [](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK})}; };
+    pump(real_ms(0.2));
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
+    EXPECT_EQ(GetRxBuf(words), ORDER_LINE_CHECK);
+}
+
+TEST_F(TcpExchange, PeerClosingMidAnswerIsAnnouncedAndEndsTheConversation)
+{
+    start([](const QByteArray& r) {
+        Reply reply{answer_frame(r[3], {ANSWER_ACK})};
+        reply.split_at = 10;
+        reply.close_after_first_piece = true;
+        return reply;
+    });
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+    EXPECT_EQ(popups, std::vector<std::string>{"TCP Client: Server has closed connection!"});
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_EQ(g_hconversation, 0);
+    EXPECT_EQ(statuses_starting("Write failure! Retrying for ").size(), 8u);
+}
+
+TEST_F(TcpExchange, NoConversationFailsEveryWriteWithoutWaiting)
+{
+    comprotocol = 1;
+    g_hconversation = 0;
+    const double started = Timer();
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+    EXPECT_LT(Timer() - started, 0.5) << "no attempt waits for an answer";
+    EXPECT_EQ(statuses, retry_texts("Write failure! Retrying for "));
+}
+
+TEST_F(TcpExchange, CommandStartedDuringAWaitIsRefusedAndSendsNothing)
+{
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.3)}; });
+    int nested = -1;
+    QTimer::singleShot(real_ms(0.1), [&nested] { nested = CheckComLine(); });
+    EXPECT_EQ(exchange(ORDER_RESET), 9);
+    EXPECT_EQ(nested, 0);
+    EXPECT_EQ(peer->requests.size(), 1);
+    EXPECT_EQ(statuses, std::vector<std::string>{BUSY_TEXT});
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), ORDER_RESET) << "the running exchange keeps its own frame";
+}
+
+TEST_F(TcpExchange, DataArrivingWhenNothingIsExpectedIsDiscarded)
+{
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK})}; });
+    peer->send(QByteArray(3000, '\x42'));
+    pump(real_ms(0.3));
+    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), ORDER_LINE_CHECK);
+    EXPECT_EQ(words[0], ANSWER_ACK);
+}
+
+}  // namespace
+}  // namespace telvar::test

@@ -1,0 +1,95 @@
+// Frames byte for byte, as the controller expects them.
+#include "link/com232.h"
+#include "link/frame.h"
+#include "link/orders.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace telvar {
+namespace {
+
+std::vector<unsigned char> request(int code, std::initializer_list<int> words)
+{
+    unsigned short payload[PNUM] = {};
+    int k = 0;
+    for (int w : words)
+        payload[k++] = static_cast<unsigned short>(w);
+    sync = 0x55;
+    FillTxBuf(code, payload);
+    return {szWriteBuf, szWriteBuf + FRAME_BYTES};
+}
+
+std::vector<unsigned char> bytes(std::initializer_list<int> head)
+{
+    std::vector<unsigned char> out(FRAME_BYTES, 0);
+    int k = 0;
+    for (int b : head)
+        out[k++] = static_cast<unsigned char>(b);
+    return out;
+}
+
+TEST(Frame, RequestsAreBigEndianWithSyncAndOrderFirst)
+{
+    EXPECT_EQ(request(ORDER_RAWDATA, {1}), bytes({0x00, 0x55, 0x00, 0x08, 0x00, 0x01}));
+    EXPECT_EQ(request(ORDER_RESET, {}), bytes({0x00, 0x55, 0x00, 0x0D}));
+    EXPECT_EQ(request(ORDER_DATA_MEMORY, {2, 48}), bytes({0x00, 0x55, 0x00, 0x09, 0x00, 0x02, 0x00, 0x30}));
+    EXPECT_EQ(request(0x1ABCD, {0xFFFF}), bytes({0x00, 0x55, 0xAB, 0xCD, 0xFF, 0xFF}))
+        << "only the low 16 bits of the order code are sent";
+}
+
+TEST(Frame, DownloadStartCarriesEightKeyPairs)
+{
+    std::vector<int> key;
+    for (int k = 0; k < 8; ++k) {
+        key.push_back(DOWNLOAD_KEY_EVEN);
+        key.push_back(DOWNLOAD_KEY_ODD);
+    }
+    unsigned short payload[PNUM];
+    for (int k = 0; k < PNUM; ++k)
+        payload[k] = static_cast<unsigned short>(key[k]);
+    FillTxBuf(ORDER_START_DOWNLOAD, payload);
+    std::vector<unsigned char> expected = {0x00, 0x55, 0x00, 0xBB};
+    for (int k = 0; k < 8; ++k)
+        expected.insert(expected.end(), {0x55, 0x55, 0xAA, 0xAA});
+    EXPECT_EQ(std::vector<unsigned char>(szWriteBuf, szWriteBuf + FRAME_BYTES), expected);
+}
+
+TEST(Frame, AnswersDecodeOrRefuseAWrongSync)
+{
+    unsigned short words[PNUM] = {};
+    std::memset(szReadBuf, 0, FRAME_BYTES);
+
+    order = 5;
+    szReadBuf[0] = 0x55;  // sync bytes swapped
+    szReadBuf[1] = 0x00;
+    EXPECT_EQ(GetRxBuf(words), -1);
+    EXPECT_EQ(order, 5) << "a refused answer leaves the order code alone";
+
+    szReadBuf[0] = 0x00;
+    szReadBuf[1] = 0x55;
+    szReadBuf[2] = 0x09;
+    szReadBuf[3] = 0xFF;
+    szReadBuf[4] = 0x12;
+    szReadBuf[5] = 0x34;
+    szReadBuf[35] = 0x7F;
+    EXPECT_EQ(GetRxBuf(words), 0x09FF);
+    EXPECT_EQ(order, 2559);
+    EXPECT_EQ(words[0], 0x1234);
+    EXPECT_EQ(words[15], 0x007F);
+}
+
+TEST(Frame, SyncIsComparedWithTheConstantNotTheSetting)
+{
+    std::memset(szReadBuf, 0, FRAME_BYTES);
+    szReadBuf[1] = 0x55;
+    sync = 0x66;
+    unsigned short words[PNUM];
+    EXPECT_EQ(GetRxBuf(words), 0);
+    sync = 0x55;
+}
+
+}  // namespace
+}  // namespace telvar

@@ -1,0 +1,101 @@
+// Panel files: what loads, and that a faulty file never loads half-built.
+#include "app/callbacks.h"
+#include "platform/qt_access.h"
+#include "platform/userint.h"
+#include "ui/roles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace telvar {
+namespace {
+
+int g_clicks = 0;
+int count_click(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        ++g_clicks;
+    return 0;
+}
+
+class PanelLoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        RegisterCallback("count_click", count_click);
+        DefinePanelRoles(path("one.uir").c_str(), 1, {{1, "GO"}});
+    }
+    std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+    std::string write(const char* name, const QByteArray& content) const
+    {
+        QFile file(QString::fromStdString(path(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path(name);
+    }
+    static QByteArray ui(const QByteArray& inner, const QByteArray& cls = "QPushButton",
+                         const QByteArray& callback = "count_click")
+    {
+        return "<ui version=\"4.0\"><class>P</class><widget class=\"QWidget\" name=\"P\">"
+               "<property name=\"resource\" stdset=\"0\"><number>1</number></property>"
+               "<widget class=\"" + cls + "\" name=\"GO\">"
+               "<property name=\"callback\" stdset=\"0\"><string>" + callback + "</string></property>"
+               "</widget>" + inner + "</widget></ui>";
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(PanelLoad, GoodFileLoadsHiddenAndBindsItsCallbacks)
+{
+    const int panel = LoadPanel(0, write("one.uir", ui("")).c_str(), 1);
+    ASSERT_GT(panel, 0);
+    EXPECT_FALSE(PanelWidget(panel)->isVisible());
+    auto* button = qobject_cast<QPushButton*>(ControlWidget(panel, 1));
+    ASSERT_NE(button, nullptr);
+    g_clicks = 0;
+    button->click();
+    EXPECT_EQ(g_clicks, 1);
+    EXPECT_EQ(DiscardPanel(panel), 0);
+    EXPECT_EQ(DisplayPanel(panel), UIE_BAD_PANEL) << "a discarded handle is dead";
+}
+
+TEST_F(PanelLoad, FaultyFilesAreRefused)
+{
+    EXPECT_EQ(LoadPanel(0, path("one.uir").c_str(), 1), UIE_FILE_NOT_READABLE);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", "<ui version=\"4.0\"><widget class=\"QWidget\"").c_str(), 1), UIE_BAD_FILE);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", ui("", "NoSuchWidgetClass")).c_str(), 1), UIE_BAD_FILE);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", ui("", "QPushButton", "no_such_callback")).c_str(), 1), UIE_UNKNOWN_CALLBACK);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", ui("")).c_str(), 2), UIE_NO_SUCH_RESOURCE);
+    const QByteArray unnamed_role = "<ui version=\"4.0\"><class>P</class><widget class=\"QWidget\" name=\"P\">"
+        "<property name=\"resource\" stdset=\"0\"><number>1</number></property>"
+        "<widget class=\"QPushButton\" name=\"OTHER\"/></widget></ui>";
+    EXPECT_EQ(LoadPanel(0, write("one.uir", unnamed_role).c_str(), 1), UIE_MISSING_CONTROL);
+}
+
+TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
+{
+    define_panel_roles();
+    register_callbacks();
+    const std::string panels = TELVAR_PANEL_DIR;
+    const int main_panel = LoadPanel(0, (panels + "/" + MAIN_UIR).c_str(), MAIN);
+    ASSERT_GT(main_panel, 0);
+    for (const char* file : {CHANNEL_A_UIR, CHANNEL_A2_UIR, CHANNEL_B_UIR, CHANNEL_B2_UIR, EVALUATION_UIR,
+                             EVALUATION2_UIR, OUTPUTS_UIR, UPDATE_UIR, TEST_UIR}) {
+        const int child = LoadPanel(main_panel, file, PANEL);
+        EXPECT_GT(child, 0) << file;
+    }
+    const int dialog = LoadPanel(0, MAIN_UIR, INTERF);
+    EXPECT_GT(dialog, 0);
+    EXPECT_NE(PanelWidget(dialog), PanelWidget(main_panel));
+    DiscardPanel(dialog);
+    DiscardPanel(main_panel);
+}
+
+}  // namespace
+}  // namespace telvar

@@ -1,0 +1,119 @@
+// Start-up and the end of the program, in process and as a real program.
+#include "app/buttons.h"
+#include "app/callbacks.h"
+#include "app/panels.h"
+#include "app/startup.h"
+#include "app/status.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/qt_access.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "ui/roles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace telvar {
+namespace {
+
+int attribute(int panel, int control, int attr)
+{
+    int value = -1;
+    GetCtrlAttribute(panel, control, attr, &value);
+    return value;
+}
+
+TEST(Startup, ShowsTheProgramNameAndEndsWithZeroWhenTheWindowCloses)
+{
+    std::string status_at_start;
+    QTimer::singleShot(200, [&] {
+        status_at_start = szStatus;
+        EXPECT_EQ(rs232con, 0);
+        EXPECT_EQ(tcpcon, 0);
+        EXPECT_TRUE(PanelWidget(panelMAIN)->isVisible());
+        EXPECT_FALSE(PanelWidget(panelTEST)->isVisible()) << "child panels start hidden";
+        EXPECT_EQ(PanelWidget(panelPARAA2)->x(), 520);
+        EXPECT_EQ(PanelWidget(panelPARAA2)->y(), 165);
+        EXPECT_EQ(PanelWidget(panelOUTPUTS)->x(), 110);
+        stop_flag = 0;
+        PanelWidget(panelMAIN)->close();
+    });
+    char name[] = "telvar-k20-dizer";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(WinMain(1, argv), 0);
+    EXPECT_EQ(status_at_start, "TELVAR-K20-Dizer v3.0x");
+    EXPECT_EQ(stop_flag, 1) << "closing stops a running acquisition";
+}
+
+TEST(Startup, MissingPanelFileEndsWithMinusOneBeforeAnyWindow)
+{
+    QTemporaryDir dir;
+    const QString program = QDir(dir.path()).filePath("telvar-k20-dizer");
+    ASSERT_TRUE(QFile::copy(TELVAR_PROGRAM, program));
+    for (const QString& panel : QDir(TELVAR_PANEL_DIR).entryList({"*.uir"}))
+        if (panel != "Test.uir")
+            QFile::copy(QDir(TELVAR_PANEL_DIR).filePath(panel), QDir(dir.path()).filePath(panel));
+    QProcess run;
+    run.start(program, {});
+    ASSERT_TRUE(run.waitForFinished(10000));
+    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode(), 255) << "exit code -1";
+}
+
+class ButtonGroups : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        define_panel_roles();
+        register_callbacks();
+        ASSERT_TRUE(load_panels());
+    }
+};
+
+TEST_F(ButtonGroups, DimAndEnableEveryMember)
+{
+    set_main_buttons(0, 0, 0);
+    for (int c : {MAIN_CMD_RUN, MAIN_CMD_STOP, MAIN_CMD_DATA, MAIN_CMD_RESET, MAIN_CMD_TEACH, MAIN_CMD_TRIGGER,
+                  MAIN_BTN_SEND, MAIN_BTN_GET, MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE})
+        EXPECT_EQ(attribute(panelMAIN, c, ATTR_DIMMED), 1) << c;
+    EXPECT_EQ(attribute(panelMAIN, MAIN_VIEW_CHA, ATTR_DIMMED), 0) << "view selectors always work";
+    set_main_buttons(1, -1, 7);
+    EXPECT_EQ(attribute(panelMAIN, MAIN_CMD_STOP, ATTR_DIMMED), 0);
+    EXPECT_EQ(attribute(panelMAIN, MAIN_CMD_TEACH, ATTR_DIMMED), 1) << "-1 leaves a group alone";
+    EXPECT_EQ(attribute(panelMAIN, MAIN_BTN_GET, ATTR_DIMMED), 0) << "any other value enables";
+}
+
+TEST_F(ButtonGroups, AcquisitionColoursGoBackToIdleUnlessLeftAlone)
+{
+    set_main_buttons(1, 1, 1);
+    SetCtrlAttribute(panelMAIN, MAIN_CMD_RUN, ATTR_CMD_BUTTON_COLOR, ACTIVE_BUTTON_COLOR);
+    SetCtrlAttribute(panelMAIN, MAIN_CMD_RUN, ATTR_DIMMED, 1);
+    set_main_buttons(-1, 0, 0);
+    EXPECT_EQ(attribute(panelMAIN, MAIN_CMD_RUN, ATTR_CMD_BUTTON_COLOR), ACTIVE_BUTTON_COLOR);
+    EXPECT_EQ(attribute(panelMAIN, MAIN_CMD_RUN, ATTR_DIMMED), 1);
+    EXPECT_EQ(attribute(panelMAIN, MAIN_CMD_STOP, ATTR_DIMMED), 0);
+    set_main_buttons(1, 1, 1);
+    EXPECT_EQ(attribute(panelMAIN, MAIN_CMD_RUN, ATTR_CMD_BUTTON_COLOR), IDLE_BUTTON_COLOR);
+}
+
+TEST_F(ButtonGroups, TestPanelGroups)
+{
+    set_test_panel_controls(0, 1);
+    EXPECT_EQ(attribute(panelTEST, TEST_CMD_ENTER, ATTR_DIMMED), 1);
+    EXPECT_EQ(attribute(panelTEST, TEST_LAMP_2, ATTR_DIMMED), 0);
+    EXPECT_EQ(attribute(panelTEST, TEST_NUM_WORD10, ATTR_DIMMED), 0);
+    set_test_panel_controls(1, 0);
+    EXPECT_EQ(attribute(panelTEST, TEST_CMD_EXIT, ATTR_DIMMED), 0);
+    EXPECT_EQ(attribute(panelTEST, TEST_SWITCH_INVERTED, ATTR_DIMMED), 1);
+}
+
+}  // namespace
+}  // namespace telvar

@@ -1,0 +1,100 @@
+#include "support/link_fixture.h"
+
+#include "app/callbacks.h"
+#include "app/startup.h"
+#include "app/status.h"
+#include "link/com232.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/events.h"
+#include "platform/userint.h"
+#include "ui/roles.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace telvar::test {
+
+namespace {
+
+void load_once()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    define_panel_roles();
+    register_callbacks();
+    ASSERT_TRUE(load_panels());
+    loaded = true;
+}
+
+}  // namespace
+
+void LinkTest::SetUp()
+{
+    load_once();
+    SetTimeScale(kTimeScale);
+    InitVars();
+    statuses.clear();
+    popups.clear();
+    set_status_observer([this](const char* text) { statuses.emplace_back(text); });
+    SetPopupHook([this](const std::string& title, const std::string& message) {
+        popups.push_back(title + ": " + message);
+    });
+}
+
+void LinkTest::TearDown()
+{
+    tcpcon = InitTCP_IP(0);
+    rs232con = InitRS232(0);
+    set_status_observer(nullptr);
+    SetPopupHook(nullptr);
+    SetTimeScale(1.0);
+}
+
+void LinkTest::connect_tcp(const TcpPeer& peer)
+{
+    comprotocol = 1;
+    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+    portNum = peer.port();
+    tcpcon = InitTCP_IP(1);
+}
+
+void LinkTest::open_serial(const PtyPeer& peer)
+{
+    comprotocol = 0;
+    comport = peer.com_port();
+    rs232con = InitRS232(1);
+}
+
+int LinkTest::exchange(int code, std::initializer_list<int> words)
+{
+    unsigned short payload[PNUM] = {};
+    int k = 0;
+    for (int w : words)
+        payload[k++] = static_cast<unsigned short>(w);
+    order = code;
+    FillTxBuf(order, payload);
+    return ExchangeFrame();
+}
+
+void LinkTest::pump(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::vector<std::string> LinkTest::statuses_starting(const std::string& head) const
+{
+    std::vector<std::string> found;
+    for (const std::string& s : statuses)
+        if (s.rfind(head, 0) == 0)
+            found.push_back(s);
+    return found;
+}
+
+}  // namespace telvar::test

@@ -1,0 +1,35 @@
+// A fixture with the tool's panels loaded, a fast clock, and every status
+// text and pop-up recorded.
+#pragma once
+
+#include "support/peers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace telvar::test {
+
+// The 0.5 s answer wait becomes 50 ms of real time.
+inline constexpr double kTimeScale = 10.0;
+
+class LinkTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void connect_tcp(const TcpPeer& peer);
+    void open_serial(const PtyPeer& peer);
+    // Frames the order with the words and exchanges it.
+    int exchange(int order, std::initializer_list<int> words = {});
+    // Processes events for a while of real time.
+    static void pump(int ms);
+    // The status texts from index `from` on, which start with `head`.
+    std::vector<std::string> statuses_starting(const std::string& head) const;
+
+    std::vector<std::string> statuses;
+    std::vector<std::string> popups;
+};
+
+}  // namespace telvar::test
