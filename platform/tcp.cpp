@@ -63,6 +63,36 @@ void deliver(unsigned handle, int event)
     WakeWaiters();
 }
 
+void release(unsigned handle)
+{
+    auto it = g_conversations.find(handle);
+    if (it == g_conversations.end())
+        return;
+    it->second.socket->disconnect();
+    it->second.socket->abort();
+    it->second.socket.release()->deleteLater();
+    g_conversations.erase(it);
+}
+
+// Data-ready is raised again while bytes are left unread and the callback
+// keeps taking some: a handler that reads in chunks sees all that came.
+void deliver_data(unsigned handle)
+{
+    for (;;) {
+        Conversation* c = find(handle);
+        if (!c)
+            return;
+        const qint64 before = c->socket->bytesAvailable();
+        deliver(handle, TCP_DATAREADY);
+        c = find(handle);
+        if (!c)
+            return;
+        const qint64 after = c->socket->bytesAvailable();
+        if (after == 0 || after >= before)
+            return;
+    }
+}
+
 }  // namespace
 
 int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const char* serverHostName,
@@ -83,8 +113,11 @@ int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const 
 
     const unsigned handle = g_next_handle++;
     QTcpSocket* raw = socket.get();
-    QObject::connect(raw, &QTcpSocket::readyRead, [handle] { deliver(handle, TCP_DATAREADY); });
-    QObject::connect(raw, &QTcpSocket::disconnected, [handle] { deliver(handle, TCP_DISCONNECT); });
+    QObject::connect(raw, &QTcpSocket::readyRead, [handle] { deliver_data(handle); });
+    QObject::connect(raw, &QTcpSocket::disconnected, [handle] {
+        deliver(handle, TCP_DISCONNECT);
+        release(handle);  // the server ended it: the handle is dead now
+    });
     g_conversations[handle] = Conversation{std::move(socket), callback, callbackData};
     *conversationHandle = handle;
     return 0;
@@ -92,14 +125,10 @@ int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const 
 
 int DisconnectFromTCPServer(unsigned conversationHandle)
 {
-    auto it = g_conversations.find(conversationHandle);
-    if (it == g_conversations.end())
+    if (!find(conversationHandle))
         return kTCP_NoConnectionEstablished;
     // Our own disconnect is no event for the callback.
-    it->second.socket->disconnect();
-    it->second.socket->abort();
-    it->second.socket.release()->deleteLater();
-    g_conversations.erase(it);
+    release(conversationHandle);
     return 0;
 }
 
