@@ -1,12 +1,24 @@
 #include "app/callbacks.h"
 
+#include "app/navigation.h"
 #include "app/panel_events.h"
+#include "link/connect_dialog.h"
 #include "platform/userint.h"
 
 namespace telvar {
 
 void register_callbacks()
 {
+    RegisterCallback("CC_CMD_CONNECT", CC_CMD_CONNECT);
+    RegisterCallback("CBF_EditCommunicationProtocol", CBF_EditCommunicationProtocol);
+    RegisterCallback("CBF_StringIpAdress", CBF_StringIpAdress);
+    RegisterCallback("CBF_ButtonTryToConnect", CBF_ButtonTryToConnect);
+    RegisterCallback("CBF_ButtonAccept", CBF_ButtonAccept);
+    RegisterCallback("CBF_ButtonDiscard", CBF_ButtonDiscard);
+    RegisterCallback("CC_TOGBT_PNL_SELECTOR", CC_TOGBT_PNL_SELECTOR);
+    RegisterCallback("CC_TOGBT_DATA_SELECTOR", CC_TOGBT_DATA_SELECTOR);
+    RegisterCallback("CC_CMD_PRINT", CC_CMD_PRINT);
+
     RegisterPanelCallback("CC_MAIN_PANEL", CC_MAIN_PANEL);
     RegisterPanelCallback("CC_INTERFACEP", CC_INTERFACEP);
     RegisterPanelCallback("CC_PANEL_CHA", CC_PANEL_CHA);

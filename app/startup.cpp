@@ -1,9 +1,12 @@
 #include "app/startup.h"
 
+#include "app/banner.h"
 #include "app/callbacks.h"
 #include "app/panels.h"
 #include "app/status.h"
 #include "link/com232.h"
+#include "link/connect_dialog.h"
+#include "link/ip_history.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/userint.h"
@@ -34,8 +37,6 @@ int panelTEST = 0;
 int panelInterf = 0;
 
 namespace {
-
-inline constexpr int LIGHT_GREY = 0xE0E0E0;
 
 struct PanelLoad {
     int* handle;
@@ -128,15 +129,16 @@ void InitVars()
 
     GetProjectDir(proj_dir);
     std::snprintf(dirName, sizeof dirName, "%s", proj_dir);
-    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s/%s", proj_dir, IP_HISTORY_FILE);
+    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
+                  ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
 
-    // The default transport is RS-232: the address field shows only for TCP/IP.
-    SetCtrlAttribute(panelInterf, INTERF_IPADDRESS, ATTR_TEXT_BGCOLOR, LIGHT_GREY);
-    SetCtrlAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, 0);
+    setup_connection_dialog();
+    load_ip_history();
 
     std::snprintf(szSoftname, sizeof szSoftname, "%s", "TELVAR-K20-Dizer ");
     std::snprintf(szSoftversion, sizeof szSoftversion, "%s", "v3.0x");
-    std::snprintf(szStatus, sizeof szStatus, "%s%s", szSoftname, szSoftversion);
+    std::snprintf(szStatus, sizeof szStatus, "%.63s%.63s", szSoftname, szSoftversion);
+    ShowLogo(STARTUP_BRANDING);
     show_status();
 }
 

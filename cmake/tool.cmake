@@ -1,12 +1,16 @@
 # The tool: every subsystem in one library, so tests link what the program runs.
 add_library(telvar_tool STATIC
+  app/banner.cpp
   app/buttons.cpp
   app/callbacks.cpp
+  app/navigation.cpp
   app/panel_events.cpp
   app/startup.cpp
   app/status.cpp
   link/com232.cpp
+  link/connect_dialog.cpp
   link/error_texts.cpp
+  link/ip_history.cpp
   link/line_check.cpp
   link/serial_line.cpp
   link/tcp_line.cpp
@@ -16,6 +20,9 @@ add_library(telvar_tool STATIC
 )
 target_include_directories(telvar_tool PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(telvar_tool PUBLIC telvar_platform telvar_frame)
+# The built-in banner pictures; the SVG image plug-in draws them.
+qt_add_resources(telvar_tool "branding" PREFIX "/branding" BASE app/branding
+  FILES app/branding/logo_a.svg app/branding/logo_b.svg)
 
 add_executable(telvar-k20-dizer app/main.cpp)
 target_link_libraries(telvar-k20-dizer PRIVATE telvar_tool)

@@ -2,6 +2,7 @@
 #include "platform/panel_table.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLCDNumber>
@@ -53,17 +54,52 @@ const char* colour_property(int attribute)
 {
     switch (attribute) {
     case ATTR_CMD_BUTTON_COLOR:
-    case ATTR_TEXT_BGCOLOR: return "telvarBg";
+    case ATTR_TEXT_BGCOLOR:
+    case ATTR_FRAME_COLOR: return "telvarBg";
     case ATTR_TEXT_COLOR: return "telvarFg";
     case ATTR_ON_COLOR: return "telvarOn";
     default: return nullptr;
     }
 }
 
+// A control's caption is a label whose buddy it is; the two show together.
+void show_captions(QWidget* w, bool visible)
+{
+    if (!w->parentWidget())
+        return;
+    for (QLabel* label : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->buddy() == w)
+            label->setVisible(visible);
+}
+
+// Controls made at run time take the size their text needs.
+void fit_to_content(QWidget* w)
+{
+    if (w->property("telvarAutoSize").toBool())
+        w->adjustSize();
+}
+
 int set_geometry(QWidget* w, int attribute, int value)
 {
+    QFont font = w->font();
     switch (attribute) {
-    case ATTR_VISIBLE: w->setVisible(value != 0); return 0;
+    case ATTR_TEXT_BOLD:
+        font.setBold(value != 0);
+        w->setFont(font);
+        fit_to_content(w);
+        return 0;
+    case ATTR_TEXT_POINT_SIZE:
+        if (value <= 0)
+            return UIE_BAD_ATTRIBUTE;
+        // Sizes are pixel heights, so that texts keep to their places on any screen.
+        font.setPixelSize(value);
+        w->setFont(font);
+        fit_to_content(w);
+        return 0;
+    case ATTR_VISIBLE:
+        w->setVisible(value != 0);
+        show_captions(w, value != 0);
+        return 0;
     case ATTR_DIMMED: w->setEnabled(value == 0); return 0;
     case ATTR_LEFT: w->move(value, w->y()); return 0;
     case ATTR_TOP: w->move(w->x(), value); return 0;
@@ -89,9 +125,10 @@ int get_geometry(QWidget* w, int attribute, int* value)
 // The value of a control as text, for the widgets that show text.
 bool set_text(QWidget* w, const QString& text)
 {
-    if (auto* label = qobject_cast<QLabel*>(w))
+    if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(w))
+        fit_to_content(label);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setText(text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         box->moveCursor(QTextCursor::End);  // text boxes append
@@ -133,7 +170,10 @@ int set_number(QWidget* w, double value)
     else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(w))
         dspin->setValue(value);
     else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        const int index = combo->findData(static_cast<int>(std::lround(value)));
+        // Entries without values (as a panel file lists them) count by position.
+        const int wanted = static_cast<int>(std::lround(value));
+        const bool valued = combo->count() > 0 && combo->itemData(0).isValid();
+        const int index = valued ? combo->findData(wanted) : (wanted < combo->count() ? wanted : -1);
         if (index < 0)
             return UIE_BAD_ATTRIBUTE;
         combo->setCurrentIndex(index);
@@ -281,6 +321,18 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char* value)
     QWidget* w = find_control(panel, control);
     if (!w)
         return UIE_BAD_CONTROL;
+    if (attribute == ATTR_TEXT_FONT) {
+        // Only the application's font is known here; a size or weight set before stays.
+        if (std::strcmp(value, VAL_APP_FONT) != 0)
+            return UIE_BAD_ATTRIBUTE;
+        QFont font = QApplication::font();
+        font.setBold(w->font().bold());
+        if (w->font().pixelSize() > 0)
+            font.setPixelSize(w->font().pixelSize());
+        w->setFont(font);
+        fit_to_content(w);
+        return 0;
+    }
     if (attribute != ATTR_LABEL_TEXT)
         return UIE_BAD_ATTRIBUTE;
     const QString text = QString::fromLatin1(value);

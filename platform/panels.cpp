@@ -139,6 +139,20 @@ void wire_commit(int handle, int control, QWidget* widget)
     } else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(widget)) {
         dspin->setKeyboardTracking(false);
         QObject::connect(dspin, &QDoubleSpinBox::valueChanged, commit);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
+        // Typed text commits on Enter or when the field is left after a change;
+        // an entry chosen from the list commits at once, as if typed.
+        QLineEdit* edit = combo->lineEdit();
+        QObject::connect(combo, &QComboBox::activated, [edit, commit] {
+            edit->setModified(false);
+            commit();
+        });
+        QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
+            if (!edit->isModified())
+                return;
+            edit->setModified(false);
+            commit();
+        });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         QObject::connect(combo, &QComboBox::activated, commit);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {

@@ -46,7 +46,16 @@ enum Attribute : int {
     ATTR_ON_COLOR,           // int, 0xRRGGBB, lamp and toggle colour when on
     ATTR_LABEL_TEXT,         // string
     ATTR_TITLE,              // string, panels
+    ATTR_FRAME_COLOR,        // int, 0xRRGGBB, decorations
+    ATTR_TEXT_FONT,          // string; VAL_APP_FONT is the application's font
+    ATTR_TEXT_BOLD,          // int
+    ATTR_TEXT_POINT_SIZE,    // int, the text's height in pixels
 };
+
+inline constexpr const char* VAL_APP_FONT = "NIApp";
+
+// Kinds of control that NewCtrl makes.
+inline constexpr int CTRL_TEXT_MSG = 1;
 
 using CtrlCallbackPtr = int (*)(int panel, int control, int event, void* callbackData,
                                 int eventData1, int eventData2);
@@ -94,6 +103,16 @@ int GetCtrlVal(int panel, int control, char (&buffer)[N])
 int SetCtrlAttribute(int panel, int control, int attribute, int value);
 int SetCtrlAttribute(int panel, int control, int attribute, const char* value);
 int GetCtrlAttribute(int panel, int control, int attribute, int* value);
+// Makes a control on the panel at (top, left); its number, or a negative code.
+int NewCtrl(int panel, int style, const char* label, int top, int left);
+// Shows an image file in a picture control. A name starting with ":/" is a
+// picture built into the program.
+int DisplayImageFile(int panel, int control, const char* fileName);
+// Lists of choices (ring controls): entries with a label and an int value;
+// index -1 appends. GetCtrlVal and SetCtrlVal go by the value.
+int ClearListCtrl(int panel, int control);
+int InsertListItem(int panel, int control, int index, const char* label, int value);
+int GetNumListItems(int panel, int control, int* count);
 // Runs the control's callback as if the operator had caused `event`.
 int CallCtrlCallback(int panel, int control, int event, int eventData1, int eventData2);
 

@@ -82,8 +82,8 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
 {
     define_panel_roles();
     register_callbacks();
-    const std::string panels = TELVAR_PANEL_DIR;
-    const int main_panel = LoadPanel(0, (panels + "/" + MAIN_UIR).c_str(), MAIN);
+    // Relative names are taken from the program's directory, where the build puts the files.
+    const int main_panel = LoadPanel(0, MAIN_UIR, MAIN);
     ASSERT_GT(main_panel, 0);
     for (const char* file : {CHANNEL_A_UIR, CHANNEL_A2_UIR, CHANNEL_B_UIR, CHANNEL_B2_UIR, EVALUATION_UIR,
                              EVALUATION2_UIR, OUTPUTS_UIR, UPDATE_UIR, TEST_UIR}) {

@@ -26,6 +26,7 @@ void define_panel_roles()
         {MAIN_STRIPCHART, "STRIPCHART"},
         {MAIN_GRAPH, "GRAPH"},
         {MAIN_NUM_EVAL, "NUM_EVAL"},
+        {MAIN_NUM_EVAL_CAPTION, "NUM_EVAL_CAPTION"},
         {MAIN_NUM_CHA, "NUM_CHA"},
         {MAIN_NUM_CHB, "NUM_CHB"},
         {MAIN_NUM_CHA_2ND, "NUM_CHA_2ND"},

@@ -41,6 +41,7 @@ enum MainControl : int {
     MAIN_STRIPCHART,
     MAIN_GRAPH,
     MAIN_NUM_EVAL,
+    MAIN_NUM_EVAL_CAPTION,
     MAIN_NUM_CHA,
     MAIN_NUM_CHB,
     MAIN_NUM_CHA_2ND,

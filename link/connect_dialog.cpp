@@ -1,0 +1,230 @@
+#include "link/connect_dialog.h"
+
+#include "app/buttons.h"
+#include "app/panels.h"
+#include "app/startup.h"
+#include "app/status.h"
+#include "link/com232.h"
+#include "link/ip_history.h"
+#include "link/serial_line.h"
+#include "platform/combobox.h"
+#include "platform/events.h"
+#include "platform/serial_ports.h"
+#include "platform/userint.h"
+#include "ui/roles.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace telvar {
+
+int comprotocolold = 0;
+int comportold = 0;
+char ipBufOld[IP_TEXT_SIZE];
+int portNumOld = 0;
+char portNumStrOld[PORT_TEXT_SIZE];
+
+namespace {
+
+void show_transport_fields(int protocol)
+{
+    SetCtrlAttribute(panelInterf, INTERF_COMPORT, ATTR_VISIBLE, protocol == 0);
+    Combo_SetComboAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, protocol != 0);
+    SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_VISIBLE, protocol != 0);
+}
+
+void show_state(const char* text)
+{
+    SetCtrlVal(panelInterf, INTERF_STATE, text);
+}
+
+// The text as a decimal number: leading blanks and a sign allowed, it stops
+// at the first other character, 0 without digits.
+int port_number_of(const char* text)
+{
+    const long value = std::strtol(text, nullptr, 10);
+    return value < 0 || value > 65535 ? -1 : static_cast<int>(value);
+}
+
+void read_dialog()
+{
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &comprotocol);
+    GetCtrlVal(panelInterf, INTERF_COMPORT, &comport);
+    GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBuf);
+    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStr);
+    portNum = port_number_of(portNumStr);
+}
+
+void show_outcome(int connected)
+{
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, connected ? 0 : 1);
+    show_state(connected ? "CONNECTING SUCCEEDED" : "CONNECTING FAILED");
+}
+
+std::vector<std::string> history_entries()
+{
+    int count = 0;
+    Combo_GetNumComboItems(panelInterf, INTERF_IPADDRESS, &count);
+    std::vector<std::string> entries;
+    for (int k = 0; k < count; ++k) {
+        char value[IP_TEXT_SIZE];
+        if (Combo_GetValueFromIndex(panelInterf, INTERF_IPADDRESS, k, value, sizeof value) == 0)
+            entries.emplace_back(value);
+    }
+    return entries;
+}
+
+// The port list must also hold the port the line uses, even when its device is gone.
+std::vector<int> ports_to_offer()
+{
+    std::vector<int> ports = AvailableComPorts();
+    for (int port : {comport, comportold})
+        if (port > 0 && std::find(ports.begin(), ports.end(), port) == ports.end())
+            ports.push_back(port);
+    if (ports.empty())
+        ports.push_back(COM_FIRST);
+    std::sort(ports.begin(), ports.end());
+    return ports;
+}
+
+}  // namespace
+
+void setup_connection_dialog()
+{
+    Combo_NewComboBox(panelInterf, INTERF_IPADDRESS);
+    Combo_SetComboAttribute(panelInterf, INTERF_IPADDRESS, ATTR_TEXT_BGCOLOR, HISTORY_TEXT_COLOR);
+    Combo_SetComboAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, 0);
+    SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_VISIBLE, 0);
+    fill_com_port_selector();
+    comprotocol = 0;
+}
+
+void load_ip_history()
+{
+    for (const std::string& entry : read_ip_history(ipComboBoxFileName))
+        Combo_InsertComboItem(panelInterf, INTERF_IPADDRESS, -1, entry.c_str(), entry.c_str());
+}
+
+void fill_com_port_selector()
+{
+    int chosen = 0;
+    GetCtrlVal(panelInterf, INTERF_COMPORT, &chosen);
+    ClearListCtrl(panelInterf, INTERF_COMPORT);
+    const std::vector<int> ports = ports_to_offer();
+    for (int port : ports) {
+        char label[PATH_SIZE + 16];
+        std::snprintf(label, sizeof label, "COM%d   %s", port, ComDevice(port).c_str());
+        InsertListItem(panelInterf, INTERF_COMPORT, -1, label, port);
+    }
+    if (SetCtrlVal(panelInterf, INTERF_COMPORT, chosen) != 0)
+        SetCtrlVal(panelInterf, INTERF_COMPORT, ports.front());
+}
+
+int CC_CMD_CONNECT(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    fill_com_port_selector();
+    show_state(rs232con > 0 || tcpcon > 0 ? "CONNECTION ESTABLISHED" : "NO CONNECTION ESTABLISHED");
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &comprotocolold);
+    GetCtrlVal(panelInterf, INTERF_COMPORT, &comportold);
+    GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBufOld);
+    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStrOld);
+    portNumOld = port_number_of(portNumStrOld);
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    DisplayPanel(panelInterf);
+    return 0;
+}
+
+int CBF_EditCommunicationProtocol(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &comprotocol);
+    show_transport_fields(comprotocol);
+    return 0;
+}
+
+int CBF_StringIpAdress(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBuf);
+
+    int index = -1;
+    Combo_GetIndexFromValue(panelInterf, INTERF_IPADDRESS, &index, ipBuf);
+    if (index >= 0)
+        Combo_DeleteComboItem(panelInterf, INTERF_IPADDRESS, index, 1);
+    Combo_InsertComboItem(panelInterf, INTERF_IPADDRESS, 0, ipBuf, ipBuf);
+    int count = 0;
+    Combo_GetNumComboItems(panelInterf, INTERF_IPADDRESS, &count);
+    if (count > IP_HISTORY_ENTRIES)
+        Combo_DeleteComboItem(panelInterf, INTERF_IPADDRESS, IP_HISTORY_ENTRIES, -1);
+
+    if (!write_ip_history(ipComboBoxFileName, history_entries()))
+        set_status("Error! IP address history not saved.");
+    return 0;
+}
+
+int CBF_ButtonTryToConnect(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT || exchange_refused())
+        return 0;
+    show_state("TRYING TO CONNECT");
+    ProcessSystemEvents();
+    read_dialog();
+    if (comprotocol == 0) {
+        if (comprotocolold == 1)
+            tcpcon = InitTCP_IP(0);
+        rs232con = InitRS232(1);
+        show_outcome(rs232con);
+    } else {
+        if (comprotocolold == 0)
+            rs232con = InitRS232(0);
+        tcpcon = InitTCP_IP(1);
+        show_outcome(tcpcon);
+    }
+    return 0;
+}
+
+int CBF_ButtonAccept(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    const bool connected = rs232con != 0 || tcpcon != 0;
+    set_test_panel_controls(connected ? 1 : 0, -1);
+    set_main_buttons(connected ? 1 : 0, connected ? 1 : 0, connected ? 1 : 0);
+    HidePanel(panelInterf);
+    return 0;
+}
+
+int CBF_ButtonDiscard(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT || exchange_refused())
+        return 0;
+    SetCtrlVal(panelInterf, INTERF_PROTOCOL, comprotocolold);
+    SetCtrlVal(panelInterf, INTERF_COMPORT, comportold);
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBufOld);
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStrOld);
+    read_dialog();
+    show_transport_fields(comprotocol);
+    if (comprotocol == 0) {
+        tcpcon = InitTCP_IP(0);
+        rs232con = InitRS232(1);
+        show_outcome(rs232con);
+    } else {
+        rs232con = InitRS232(0);
+        tcpcon = InitTCP_IP(1);
+        show_outcome(tcpcon);
+    }
+    const int connected = rs232con != 0 || tcpcon != 0;
+    set_main_buttons(connected, connected, connected);
+    HidePanel(panelInterf);
+    return 0;
+}
+
+}  // namespace telvar

@@ -1,0 +1,19 @@
+// Printing a panel, with its visible child panels, through Qt's print support.
+#pragma once
+
+namespace telvar {
+
+enum PrintAttribute : int {
+    ATTR_PRINT_SCALE_TO_PAGE = 1,  // 1: the panel fills the page, keeping its shape
+    ATTR_PRINT_SHOW_DIALOG,        // 1: the operator chooses printer or PDF file first
+    ATTR_PRINT_GRAYSCALE,          // 1: print in grey levels instead of colour
+};
+
+inline constexpr int VAL_FULL_PANEL = 1;
+
+int SetPrintAttribute(int attribute, int value);
+// An empty file name prints to a printer; any other writes a PDF file.
+// 0 when printed, 1 when the operator cancelled, negative on failure.
+int PrintPanel(int panel, const char* fileName, int area);
+
+}  // namespace telvar
