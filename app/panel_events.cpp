@@ -12,10 +12,10 @@ int CC_MAIN_PANEL(int, int event, void*, int, int)
     if (event != EVENT_CLOSE)
         return 0;
     stop_flag = 1;
-    if (tcpcon)
-        tcpcon = InitTCP_IP(0);
-    if (rs232con)
-        rs232con = InitRS232(0);
+    // Closed whatever the flags say: a line still in its check has its flag
+    // at 0 but is open. Closing what is not open does nothing.
+    tcpcon = InitTCP_IP(0);
+    rs232con = InitRS232(0);
     QuitUserInterface(0);
     return 0;
 }

@@ -99,7 +99,6 @@ int WinMain(int argc, char** argv)
     register_callbacks();
     if (!load_panels())
         return -1;
-    GetProjectDir(proj_dir);
     InitVars();
 
     for (int toggle : {MAIN_VIEW_CHA, MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS,
@@ -127,7 +126,8 @@ void InitVars()
     tcpcon = 0;
     rs232con = 0;
 
-    GetProjectDir(proj_dir);
+    if (GetProjectDir(proj_dir) != 0)
+        std::snprintf(proj_dir, sizeof proj_dir, "%s", ".");  // a path too long: work from here
     std::snprintf(dirName, sizeof dirName, "%s", proj_dir);
     std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
                   ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());

@@ -33,13 +33,15 @@ void report_failure(const char* head, int counter)
     show_status();
 }
 
-// Polls in 20 ms steps until the answer is flagged or 0.5 s have passed.
+// Polls in 20 ms steps until the answer is flagged or 0.5 s have passed. An
+// answer that came during the first event pass needs no wait at all.
 bool wait_for_answer()
 {
     ProcessSystemEvents();
     tstart = Timer();
     for (;;) {
-        WaitEvents(POLL_MS);
+        if (!rx_flag)
+            WaitEvents(POLL_MS);
         tdiff = Timer() - tstart;
         if (tdiff > ANSWER_TIMEOUT)
             return false;
@@ -91,6 +93,8 @@ int tcp_attempt(int counter)
 
 void FillTxBuf(int order, const unsigned short* words)
 {
+    if (g_exchanging)
+        return;  // the running exchange still sends these bytes
     frame::encode(szWriteBuf, sync, order, words);
 }
 
@@ -107,7 +111,7 @@ int GetRxBuf(unsigned short* words)
 
 int ExchangeFrame()
 {
-    if (g_exchanging)
+    if (exchange_refused())
         return 0;
     g_exchanging = true;
     int result = 0;

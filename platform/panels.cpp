@@ -42,8 +42,12 @@ void collect_warning(QtMsgType type, const QMessageLogContext& context, const QS
         g_previous_handler(type, context, message);
 }
 
+// Notes every widget, layout or action it could not make: QUiLoader leaves
+// such a thing out and says so only in a warning, which may be switched off.
 class PanelLoader : public QUiLoader {
 public:
+    bool failed = false;
+
     QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
     {
         if (className == QLatin1String("QCustomPlot")) {
@@ -51,7 +55,23 @@ public:
             plot->setObjectName(name);
             return plot;
         }
-        return QUiLoader::createWidget(className, parent, name);
+        return noted(QUiLoader::createWidget(className, parent, name));
+    }
+    QLayout* createLayout(const QString& className, QObject* parent, const QString& name) override
+    {
+        return noted(QUiLoader::createLayout(className, parent, name));
+    }
+    QAction* createAction(QObject* parent, const QString& name) override
+    {
+        return noted(QUiLoader::createAction(parent, name));
+    }
+
+private:
+    template <typename T>
+    T* noted(T* made)
+    {
+        failed = failed || !made;
+        return made;
     }
 };
 
@@ -67,9 +87,15 @@ std::unique_ptr<QWidget> load_ui(const QByteArray& content)
     std::unique_ptr<QWidget> top(loader.load(&buffer));
     qInstallMessageHandler(g_previous_handler);
     g_load_warnings = nullptr;
-    if (!warnings.isEmpty() || !loader.errorString().isEmpty())
+    if (loader.failed || !warnings.isEmpty() || !loader.errorString().isEmpty())
         top.reset();
     return top;
+}
+
+// Roles belong to a panel file by its name, wherever it is read from.
+std::pair<std::string, int> roles_key(const char* fileName, int resourceId)
+{
+    return {QFileInfo(QString::fromLocal8Bit(fileName)).fileName().toStdString(), resourceId};
 }
 
 // The panel of that resource number: the top widget itself or one of its children.
@@ -241,7 +267,7 @@ using detail::Panel;
 
 void DefinePanelRoles(const char* fileName, int resourceId, std::vector<ControlRole> roles)
 {
-    detail::g_roles[{fileName, resourceId}] = std::move(roles);
+    detail::g_roles[detail::roles_key(fileName, resourceId)] = std::move(roles);
 }
 
 void RegisterCallback(const char* name, CtrlCallbackPtr callback)
@@ -290,7 +316,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     Panel& panel = g_panels[handle];
     panel.widget = widget.get();
     panel.parent = parentPanel;
-    auto roles = g_roles.find({fileName, resourceId});
+    auto roles = g_roles.find(roles_key(fileName, resourceId));
     const int bound = bind_controls(handle, panel, roles == g_roles.end() ? std::vector<ControlRole>{} : roles->second);
     if (bound < 0) {
         g_panels.erase(handle);
@@ -308,6 +334,12 @@ int DisplayPanel(int panel)
     Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
+    // A second window opens over the middle of the one the operator works in.
+    QWidget* active = QApplication::activeWindow();
+    if (p->parent == 0 && !p->widget->property("telvarPlaced").toBool() && active && active != p->widget) {
+        p->widget->move(active->geometry().center() - p->widget->rect().center());
+        p->widget->setProperty("telvarPlaced", true);
+    }
     p->widget->show();
     p->widget->raise();
     return 0;
@@ -334,9 +366,12 @@ int DiscardPanel(int panel)
             children.push_back(handle);
     for (int child : children)
         DiscardPanel(child);
-    p->widget->removeEventFilter(&detail::panel_events());
-    delete p->widget.data();
+    // Forgotten before the widget goes, so that the focus moving away from a
+    // dying panel reaches no callback.
+    QWidget* widget = p->widget;
     detail::g_panels.erase(panel);
+    widget->removeEventFilter(&detail::panel_events());
+    delete widget;
     return 0;
 }
 

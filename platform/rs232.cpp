@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSerialPort>
 
+#include <sys/ioctl.h>
+#include <termios.h>
+
 #include <map>
 #include <memory>
 
@@ -151,8 +154,11 @@ int CloseCom(int port)
     auto it = g_ports.find(port);
     if (it == g_ports.end())
         return kRS_PortNotOpen;
-    it->second.serial->disconnect();
-    it->second.serial->close();
+    // deleteLater: this may run inside one of the port's own signals.
+    QSerialPort* serial = it->second.serial.release();
+    serial->disconnect();
+    serial->close();
+    serial->deleteLater();
     g_ports.erase(it);
     return 0;
 }
@@ -187,7 +193,16 @@ int SetXMode(int port, int mode)
     if (!p)
         return kRS_PortNotOpen;
     const auto flow = mode ? QSerialPort::SoftwareControl : QSerialPort::NoFlowControl;
-    return p->serial->setFlowControl(flow) ? 0 : kRS_InvalidParameter;
+    if (!p->serial->setFlowControl(flow))
+        return kRS_InvalidParameter;
+    // Qt adds IXANY, with which any byte received restarts output that XOFF
+    // stopped: only XON may do that.
+    termios settings{};
+    if (tcgetattr(p->serial->handle(), &settings) == 0) {
+        settings.c_iflag &= ~static_cast<tcflag_t>(IXANY);
+        tcsetattr(p->serial->handle(), TCSANOW, &settings);
+    }
+    return 0;
 }
 
 int FlushInQ(int port)
@@ -268,7 +283,11 @@ int GetOutQLen(int port)
     if (!p)
         return kRS_PortNotOpen;
     p->serial->flush();
-    return static_cast<int>(p->serial->bytesToWrite());
+    // What Qt still holds plus what waits in the driver for the wire.
+    int in_driver = 0;
+    if (ioctl(p->serial->handle(), TIOCOUTQ, &in_driver) != 0)
+        in_driver = 0;
+    return static_cast<int>(p->serial->bytesToWrite()) + in_driver;
 }
 
 }  // namespace telvar

@@ -3,6 +3,7 @@
 #include "platform/events.h"
 
 #include <QEventLoop>
+#include <QMetaObject>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -114,12 +115,17 @@ int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const 
     const unsigned handle = g_next_handle++;
     QTcpSocket* raw = socket.get();
     QObject::connect(raw, &QTcpSocket::readyRead, [handle] { deliver_data(handle); });
-    QObject::connect(raw, &QTcpSocket::disconnected, [handle] {
+    // Queued, so that the announcement never runs inside one of our own
+    // writes or reads of the socket that is going away.
+    QObject::connect(raw, &QTcpSocket::disconnected, raw, [handle] {
         deliver(handle, TCP_DISCONNECT);
         release(handle);  // the server ended it: the handle is dead now
-    });
+    }, Qt::QueuedConnection);
     g_conversations[handle] = Conversation{std::move(socket), callback, callbackData};
     *conversationHandle = handle;
+    // Bytes that came while connecting raised no data-ready of their own.
+    if (raw->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(raw, [handle] { deliver_data(handle); }, Qt::QueuedConnection);
     return 0;
 }
 
@@ -138,12 +144,13 @@ int ClientTCPWrite(unsigned conversationHandle, const void* data, std::size_t da
     Conversation* c = find(conversationHandle);
     if (!c || c->socket->state() != QAbstractSocket::ConnectedState)
         return kTCP_NoConnectionEstablished;
-    const qint64 written = c->socket->write(static_cast<const char*>(data), static_cast<qint64>(dataSize));
+    QTcpSocket& socket = *c->socket;
+    const qint64 written = socket.write(static_cast<const char*>(data), static_cast<qint64>(dataSize));
     if (written < 0)
         return kTCP_WriteFailed;
-    c->socket->flush();
-    if (c->socket->bytesToWrite() > 0 && !c->socket->waitForBytesWritten(ScaledMilliseconds(timeoutMs / 1000.0)))
-        return c->socket->error() == QAbstractSocket::SocketTimeoutError ? kTCP_TimeOutErr : kTCP_WriteFailed;
+    socket.flush();
+    if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(ScaledMilliseconds(timeoutMs / 1000.0)))
+        return socket.error() == QAbstractSocket::SocketTimeoutError ? kTCP_TimeOutErr : kTCP_WriteFailed;
     return static_cast<int>(written);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QStyleFactory>
 
@@ -13,6 +14,10 @@ namespace telvar {
 namespace {
 
 PopupHook g_popup_hook;
+// The program's own event loop. Quitting ends this loop alone; the
+// application's quit would make every later local loop (the waits of a
+// command still running) return at once and spin.
+QEventLoop* g_main_loop = nullptr;
 int g_wait_cursor = 0;
 
 }  // namespace
@@ -35,12 +40,18 @@ int InitCVIRTE(int argc, char** argv)
 
 int RunUserInterface()
 {
-    return QApplication::exec();
+    QEventLoop loop;
+    g_main_loop = &loop;
+    const int code = loop.exec();
+    g_main_loop = nullptr;
+    return code;
 }
 
 int QuitUserInterface(int returnCode)
 {
-    QCoreApplication::exit(returnCode);
+    if (!g_main_loop)
+        return UIE_NOT_INITIALISED;
+    g_main_loop->exit(returnCode);
     return 0;
 }
 

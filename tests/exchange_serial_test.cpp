@@ -7,6 +7,8 @@
 #include "link/serial_line.h"
 #include "platform/events.h"
 
+#include <termios.h>
+
 namespace telvar::test {
 namespace {
 
@@ -102,6 +104,19 @@ TEST_F(SerialExchange, SilentLineAndReopeningTheSamePort)
     peer->script = good_controller;
     rs232con = InitRS232(1);
     EXPECT_EQ(rs232con, 1);
+}
+
+TEST_F(SerialExchange, OnlyTheBootLoaderLineUsesXonXoff)
+{
+    start(good_controller);
+    EXPECT_EQ(peer->input_flags() & (IXON | IXOFF), 0u) << "binary frames hold 0x11 and 0x13";
+
+    rs232con = InitRS232(0);
+    rs232con = InitRS232_PL(1);
+    EXPECT_EQ(rs232con, 1);
+    EXPECT_EQ(peer->input_flags() & (IXON | IXOFF), unsigned(IXON | IXOFF));
+    EXPECT_EQ(peer->input_flags() & IXANY, 0u) << "only XON may restart output stopped by XOFF";
+    EXPECT_EQ(peer->requests.size(), 0) << "the boot-loader line sends no line check";
 }
 
 TEST_F(SerialExchange, OpenErrorsShowTheirTexts)

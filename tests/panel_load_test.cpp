@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -70,6 +71,9 @@ TEST_F(PanelLoad, FaultyFilesAreRefused)
     EXPECT_EQ(LoadPanel(0, path("one.uir").c_str(), 1), UIE_FILE_NOT_READABLE);
     EXPECT_EQ(LoadPanel(0, write("one.uir", "<ui version=\"4.0\"><widget class=\"QWidget\"").c_str(), 1), UIE_BAD_FILE);
     EXPECT_EQ(LoadPanel(0, write("one.uir", ui("", "NoSuchWidgetClass")).c_str(), 1), UIE_BAD_FILE);
+    QLoggingCategory::setFilterRules("*.warning=false");  // the loader's warnings are no help then
+    EXPECT_EQ(LoadPanel(0, path("one.uir").c_str(), 1), UIE_BAD_FILE);
+    QLoggingCategory::setFilterRules("");
     EXPECT_EQ(LoadPanel(0, write("one.uir", ui("", "QPushButton", "no_such_callback")).c_str(), 1), UIE_UNKNOWN_CALLBACK);
     EXPECT_EQ(LoadPanel(0, write("one.uir", ui("")).c_str(), 2), UIE_NO_SUCH_RESOURCE);
     const QByteArray unnamed_role = "<ui version=\"4.0\"><class>P</class><widget class=\"QWidget\" name=\"P\">"

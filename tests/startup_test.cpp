@@ -4,11 +4,15 @@
 #include "app/panels.h"
 #include "app/startup.h"
 #include "app/status.h"
+#include "link/com232.h"
+#include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "platform/events.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
+#include "support/peers.h"
 #include "ui/roles.h"
 
 #include <QCoreApplication>
@@ -18,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -53,19 +59,60 @@ TEST(Startup, ShowsTheProgramNameAndEndsWithZeroWhenTheWindowCloses)
     EXPECT_EQ(stop_flag, 1) << "closing stops a running acquisition";
 }
 
+// The program copied into a folder of its own, with the panel files but one.
+QString install_program(const QTemporaryDir& dir, const QString& left_out)
+{
+    const QString program = QDir(dir.path()).filePath("telvar-k20-dizer");
+    QFile::copy(TELVAR_PROGRAM, program);
+    for (const QString& panel : QDir(TELVAR_PANEL_DIR).entryList({"*.uir"}))
+        if (panel != left_out)
+            QFile::copy(QDir(TELVAR_PANEL_DIR).filePath(panel), QDir(dir.path()).filePath(panel));
+    return program;
+}
+
 TEST(Startup, MissingPanelFileEndsWithMinusOneBeforeAnyWindow)
 {
-    QTemporaryDir dir;
-    const QString program = QDir(dir.path()).filePath("telvar-k20-dizer");
-    ASSERT_TRUE(QFile::copy(TELVAR_PROGRAM, program));
-    for (const QString& panel : QDir(TELVAR_PANEL_DIR).entryList({"*.uir"}))
-        if (panel != "Test.uir")
-            QFile::copy(QDir(TELVAR_PANEL_DIR).filePath(panel), QDir(dir.path()).filePath(panel));
+    QTemporaryDir incomplete;
     QProcess run;
-    run.start(program, {});
+    run.start(install_program(incomplete, "Test.uir"), {});
     ASSERT_TRUE(run.waitForFinished(10000));
     EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(run.exitCode(), 255) << "exit code -1";
+
+    // With every file in place the same program keeps running.
+    QTemporaryDir complete;
+    QProcess whole;
+    whole.start(install_program(complete, ""), {});
+    EXPECT_FALSE(whole.waitForFinished(1500));
+    whole.kill();
+    whole.waitForFinished(5000);
+}
+
+TEST(Startup, ClosingDuringAnExchangeClosesTheLineAndEnds)
+{
+    SetTimeScale(10);
+    test::TcpPeer peer(test::good_controller);
+    double closed_after = -1;
+    QTimer::singleShot(100, [&] {
+        comprotocol = 1;
+        std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+        portNum = peer.port();
+        tcpcon = InitTCP_IP(1);
+        peer.script = [](const QByteArray&) { return std::nullopt; };
+        QTimer::singleShot(60, [] { PanelWidget(panelMAIN)->close(); });
+        const double started = Timer();
+        unsigned short payload[PNUM] = {};
+        FillTxBuf(ORDER_RAWDATA, payload);
+        ExchangeFrame();
+        closed_after = Timer() - started;
+    });
+    char name[] = "telvar-k20-dizer";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(WinMain(1, argv), 0);
+    SetTimeScale(1);
+    EXPECT_EQ(peer.disconnects, 1);
+    EXPECT_GE(closed_after, 0);
+    EXPECT_LT(closed_after, 4.0) << "the attempts after the close fail at once instead of waiting";
 }
 
 class ButtonGroups : public ::testing::Test {

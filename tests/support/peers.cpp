@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <termios.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -147,6 +148,13 @@ PtyPeer::~PtyPeer()
         ::close(slave_);
     if (master_ >= 0)
         ::close(master_);
+}
+
+unsigned PtyPeer::input_flags() const
+{
+    termios settings{};
+    tcgetattr(slave_, &settings);
+    return settings.c_iflag;
 }
 
 void PtyPeer::send(const QByteArray& bytes)

@@ -76,6 +76,8 @@ public:
     ~PtyPeer() override;
     int com_port() const { return 65; }
     void send(const QByteArray& bytes) override;
+    // The line settings the tool's end of the pseudo-terminal has now.
+    unsigned input_flags() const;
 
 protected:
     void hang_up() override {}
