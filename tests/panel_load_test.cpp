@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -96,6 +99,18 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
     }
     const int dialog = LoadPanel(0, MAIN_UIR, INTERF);
     EXPECT_GT(dialog, 0);
+
+    // Screen readers and UI automation find every control an operator uses.
+    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog)}) {
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            const bool operated = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
+                || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w);
+            const bool inner_part = qobject_cast<QComboBox*>(w->parentWidget())
+                || qobject_cast<QAbstractSpinBox*>(w->parentWidget());
+            if (operated && !inner_part)
+                EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
     EXPECT_NE(PanelWidget(dialog), PanelWidget(main_panel));
     DiscardPanel(dialog);
     DiscardPanel(main_panel);
