@@ -14,6 +14,7 @@
 #include "ui/roles.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -46,7 +47,7 @@ void show_state(const char* text)
 int port_number_of(const char* text)
 {
     const long value = std::strtol(text, nullptr, 10);
-    return value < 0 || value > 65535 ? -1 : static_cast<int>(value);
+    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
 }
 
 void read_dialog()

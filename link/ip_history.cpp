@@ -46,7 +46,8 @@ bool write_ip_history(const std::string& path, const std::vector<std::string>& e
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(data) != data.size()) {
+    // flush() before commit(): a full disk shows only when the data goes out.
+    if (file.write(data) != data.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

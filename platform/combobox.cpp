@@ -46,6 +46,9 @@ int Combo_NewComboBox(int panel, int control)
     QComboBox* combo = combo_of(panel, control);
     if (!combo)
         return UIE_BAD_CONTROL;
+    if (combo->property("telvarCombo").toBool())
+        return 0;
+    combo->setProperty("telvarCombo", true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setDuplicatesEnabled(false);
     auto* completer = new QCompleter(combo->model(), combo);

@@ -169,14 +169,16 @@ void wire_commit(int handle, int control, QWidget* widget)
         // Typed text commits on Enter or when the field is left after a change;
         // an entry chosen from the list commits at once, as if typed.
         QLineEdit* edit = combo->lineEdit();
+        // Edits are tracked apart from isModified(), which inline completion clears.
+        QObject::connect(edit, &QLineEdit::textEdited, [edit] { edit->setProperty("telvarEdited", true); });
         QObject::connect(combo, &QComboBox::activated, [edit, commit] {
-            edit->setModified(false);
+            edit->setProperty("telvarEdited", false);
             commit();
         });
         QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
-            if (!edit->isModified())
+            if (!edit->property("telvarEdited").toBool())
                 return;
-            edit->setModified(false);
+            edit->setProperty("telvarEdited", false);
             commit();
         });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {

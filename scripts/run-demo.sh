@@ -12,17 +12,15 @@ bin=build/release/bin
 pty_link=/tmp/ttyTELVAR0   # COM port 65 in the tool's connection dialog
 tcp_port=10001             # the connection dialog's default port
 
-"$bin/telvar-k20-sim" --tcp "$tcp_port" --pty "$pty_link" &
-sim_pid=$!
+coproc SIM { exec "$bin/telvar-k20-sim" --tcp "$tcp_port" --pty "$pty_link"; }
+sim_pid=$SIM_PID
 trap 'kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null || true' EXIT
 
-# Wait until the simulator listens, without guessing a delay.
-for _ in $(seq 100); do
-  if [ -e "$pty_link" ] && (exec 3<>"/dev/tcp/127.0.0.1/$tcp_port") 2>/dev/null; then
-    break
-  fi
-  kill -0 "$sim_pid" 2>/dev/null || { echo "the simulator did not start" >&2; exit 1; }
-  sleep 0.1
+# The simulator names each line it serves, then says "ready".
+while IFS= read -r -t 15 line <&"${SIM[0]}"; do
+  echo "simulator: $line"
+  [ "$line" = ready ] && break
 done
+[ "${line:-}" = ready ] || { echo "the simulator did not start" >&2; exit 1; }
 
 "$bin/telvar-k20-dizer"

@@ -1,0 +1,548 @@
+// The connection dialog as the operator uses it: the address history behind
+// the address field, the field's completion, and trying, accepting and
+// discarding connections to scripted controllers on loopback TCP and on a
+// pseudo-terminal.
+#include "support/link_fixture.h"
+
+#include "app/buttons.h"
+#include "app/panels.h"
+#include "app/startup.h"
+#include "link/com232.h"
+#include "link/connect_dialog.h"
+#include "link/error_texts.h"
+#include "link/ip_history.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/combobox.h"
+#include "platform/qt_access.h"
+#include "platform/tcp.h"
+#include "platform/userint.h"
+#include "ui/roles.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace telvar::test {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+class ConnectDialog : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        history = QDir(dir.path()).filePath("if_history.ipa");
+        std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s", history.toLocal8Bit().constData());
+        Combo_DeleteComboItem(panelInterf, INTERF_IPADDRESS, 0, -1);
+        combo = qobject_cast<QComboBox*>(ControlWidget(panelInterf, INTERF_IPADDRESS));
+        ASSERT_NE(combo, nullptr);
+        edit = combo->lineEdit();
+        DisplayPanel(panelMAIN);
+        DisplayPanel(panelInterf);
+        // The field completes only while its window has the keyboard, as for the
+        // operator. A window hidden while active is not activated again at once,
+        // so the main window takes the keyboard first.
+        ASSERT_TRUE(activate(panelMAIN));
+        ASSERT_TRUE(activate(panelInterf));
+        choose_transport(1);
+        SetCtrlVal(panelInterf, INTERF_IPADDRESS, "");
+    }
+    void TearDown() override
+    {
+        combo->hidePopup();
+        HidePanel(panelInterf);
+        LinkTest::TearDown();
+    }
+
+    // The history in list order.
+    static Entries entries()
+    {
+        int count = 0;
+        Combo_GetNumComboItems(panelInterf, INTERF_IPADDRESS, &count);
+        Entries found;
+        for (int k = 0; k < count; ++k) {
+            char value[IP_TEXT_SIZE] = {};
+            Combo_GetValueFromIndex(panelInterf, INTERF_IPADDRESS, k, value, sizeof value);
+            found.emplace_back(value);
+        }
+        return found;
+    }
+    static void add_entries(const Entries& list)
+    {
+        for (const std::string& e : list)
+            Combo_InsertComboItem(panelInterf, INTERF_IPADDRESS, -1, e.c_str(), e.c_str());
+    }
+    QByteArray file_bytes() const
+    {
+        QFile f(history);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static QByteArray records(const Entries& list)
+    {
+        QByteArray bytes;
+        for (const std::string& e : list) {
+            QByteArray r = QByteArray::fromStdString(e).left(IP_RECORD_TEXT);
+            r.resize(IP_RECORD_TEXT, '\0');
+            bytes += r + '\n';
+        }
+        return bytes;
+    }
+    // Replaces the field's text by typing, then presses Enter.
+    void type_address(const QString& text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void type(const QString& text)
+    {
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+    std::string text() const { return edit->text().toStdString(); }
+
+    static void choose_transport(int protocol)
+    {
+        SetCtrlVal(panelInterf, INTERF_PROTOCOL, protocol);
+        CallCtrlCallback(panelInterf, INTERF_PROTOCOL, EVENT_COMMIT, 0, 0);
+    }
+    static void enter_tcp(quint16 port)
+    {
+        choose_transport(1);
+        SetCtrlVal(panelInterf, INTERF_IPADDRESS, "127.0.0.1");
+        SetCtrlVal(panelInterf, INTERF_PORTNUMBER, std::to_string(port).c_str());
+    }
+    static void enter_serial(const PtyPeer& peer)
+    {
+        choose_transport(0);
+        ASSERT_EQ(SetCtrlVal(panelInterf, INTERF_COMPORT, peer.com_port()), 0) << "the port is offered";
+    }
+    static void click(int panel, int control)
+    {
+        QTest::mouseClick(ControlWidget(panel, control), Qt::LeftButton);
+    }
+    static void open_dialog() { click(panelMAIN, MAIN_CMD_CONNECT); }
+    static std::string state()
+    {
+        char text[64] = {};
+        GetCtrlVal(panelInterf, INTERF_STATE, text);
+        return text;
+    }
+    static bool dimmed(int panel, int control)
+    {
+        int v = -1;
+        GetCtrlAttribute(panel, control, ATTR_DIMMED, &v);
+        return v == 1;
+    }
+    static bool shown(int control)
+    {
+        int v = -1;
+        GetCtrlAttribute(panelInterf, control, ATTR_VISIBLE, &v);
+        return v == 1;
+    }
+    static bool dialog_shown() { return PanelWidget(panelInterf)->isVisible(); }
+    static bool main_buttons_enabled()
+    {
+        return !dimmed(panelMAIN, MAIN_CMD_RUN) && !dimmed(panelMAIN, MAIN_CMD_RESET) &&
+               !dimmed(panelMAIN, MAIN_BTN_GET);
+    }
+    static bool main_buttons_dimmed()
+    {
+        return dimmed(panelMAIN, MAIN_CMD_RUN) && dimmed(panelMAIN, MAIN_CMD_RESET) &&
+               dimmed(panelMAIN, MAIN_BTN_GET);
+    }
+    static bool activate(int panel)
+    {
+        SetActivePanel(panel);
+        return QTest::qWaitFor([panel] { return QApplication::activeWindow() == PanelWidget(panel); }, 1000);
+    }
+    // A loopback port on which nothing listens.
+    static quint16 dead_port()
+    {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost, 0);
+        return server.serverPort();
+    }
+
+    QTemporaryDir dir;
+    QString history;
+    QComboBox* combo = nullptr;
+    QLineEdit* edit = nullptr;
+};
+
+// --- the address history ---
+
+TEST_F(ConnectDialog, StartUpHidesTheTcpFieldsAndGreysTheAddress)
+{
+    InitVars();
+    EXPECT_FALSE(shown(INTERF_IPADDRESS));
+    EXPECT_FALSE(shown(INTERF_PORTNUMBER));
+    int colour = -1;
+    GetCtrlAttribute(panelInterf, INTERF_IPADDRESS, ATTR_TEXT_BGCOLOR, &colour);
+    EXPECT_EQ(colour, 0xE0E0E0);
+    EXPECT_EQ(comprotocol, 0);
+}
+
+TEST_F(ConnectDialog, NewAddressGoesOnTopAndTheFileFollowsTheList)
+{
+    type_address("10.0.1.1");
+    type_address("10.0.2.1");
+    EXPECT_EQ(entries(), (Entries{"10.0.2.1", "10.0.1.1"}));
+    EXPECT_EQ(file_bytes(), records({"10.0.2.1", "10.0.1.1"}));
+    EXPECT_STREQ(ipBuf, "10.0.2.1");
+}
+
+TEST_F(ConnectDialog, AddressAlreadyThirdMovesToTheTopAndTheOthersKeepTheirOrder)
+{
+    for (const char* a : {"10.0.4.1", "10.0.3.1", "10.0.2.1", "10.0.1.1"})
+        type_address(a);
+    ASSERT_EQ(entries(), (Entries{"10.0.1.1", "10.0.2.1", "10.0.3.1", "10.0.4.1"}));
+    type_address("10.0.3.1");
+    EXPECT_EQ(entries(), (Entries{"10.0.3.1", "10.0.1.1", "10.0.2.1", "10.0.4.1"}));
+    EXPECT_EQ(file_bytes(), records({"10.0.3.1", "10.0.1.1", "10.0.2.1", "10.0.4.1"}));
+}
+
+TEST_F(ConnectDialog, OlderAddressTypedAgainIsCommittedAndMovesToTheTop)
+{
+    type_address("10.0.1.1");
+    type_address("10.0.2.1");
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 0);
+    // The completion offers the whole address before the last key; Enter takes it.
+    type_address("10.0.1");
+    EXPECT_EQ(text(), "10.0.1.1");
+    EXPECT_EQ(entries(), (Entries{"10.0.1.1", "10.0.2.1"}));
+    EXPECT_EQ(file_bytes(), records({"10.0.1.1", "10.0.2.1"}));
+    EXPECT_STREQ(ipBuf, "10.0.1.1");
+    EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << "a changed address needs a new try";
+}
+
+TEST_F(ConnectDialog, EleventhAddressDropsTheOldest)
+{
+    Entries typed;
+    for (int k = 1; k <= 11; ++k) {
+        typed.insert(typed.begin(), "10.0." + std::to_string(k) + ".1");
+        type_address(QString::fromStdString(typed.front()));
+    }
+    typed.pop_back();
+    EXPECT_EQ(entries(), typed);
+    EXPECT_EQ(file_bytes().size(), 210);
+    EXPECT_EQ(file_bytes(), records(typed));
+}
+
+TEST_F(ConnectDialog, FileIsRewrittenEvenWhenNothingChanged)
+{
+    type_address("10.0.1.1");
+    ASSERT_TRUE(QFile::remove(history));
+    type_address("10.0.1.1");
+    EXPECT_EQ(file_bytes(), records({"10.0.1.1"}));
+}
+
+TEST_F(ConnectDialog, LongAddressComesBackShortenedAtTheNextStart)
+{
+    const std::string longest = "sensor-hall-3.plant.example";
+    type_address(QString::fromStdString(longest));
+    EXPECT_EQ(entries(), Entries{longest}) << "the list keeps what was typed";
+    EXPECT_EQ(file_bytes(), QByteArray("sensor-hall-3.plant.\n"));
+
+    Combo_DeleteComboItem(panelInterf, INTERF_IPADDRESS, 0, -1);
+    load_ip_history();
+    EXPECT_EQ(entries(), Entries{longest.substr(0, 20)});
+}
+
+TEST_F(ConnectDialog, StartWithoutAHistoryFileHasAnEmptyList)
+{
+    load_ip_history();
+    EXPECT_TRUE(entries().empty());
+}
+
+TEST_F(ConnectDialog, HistoryThatCannotBeSavedStillChangesTheList)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("if_history.ipa"));
+    type_address("10.0.1.1");
+    EXPECT_EQ(entries(), Entries{"10.0.1.1"});
+    EXPECT_EQ(statuses, std::vector<std::string>{"Error! IP address history not saved."});
+}
+
+// --- completion in the address field ---
+
+TEST_F(ConnectDialog, TypingCompletesWithTheFirstEntryThatBeginsWithTheText)
+{
+    add_entries({"10.0.0.2", "Sensor-A.local", "10.0.0.1", "sensor-b.local"});
+    type("10.");
+    EXPECT_EQ(text(), "10.0.0.2");
+    EXPECT_EQ(edit->selectedText(), "0.0.2") << "the added characters are selected";
+
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "");
+    type("SENSOR-");
+    EXPECT_EQ(edit->text().compare("Sensor-A.local", Qt::CaseInsensitive), 0) << text();
+    EXPECT_EQ(edit->selectedText(), "A.local");
+
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "");
+    type("172.");
+    EXPECT_EQ(text(), "172.") << "nothing begins so";
+    EXPECT_TRUE(edit->selectedText().isEmpty());
+}
+
+TEST_F(ConnectDialog, FurtherTypingReplacesTheAddedCharacters)
+{
+    add_entries({"10.0.0.2"});
+    type("10.0");
+    ASSERT_EQ(text(), "10.0.0.2");
+    type("5");
+    EXPECT_EQ(text(), "10.05");
+}
+
+TEST_F(ConnectDialog, BackspaceAndDeleteAreNotCompleted)
+{
+    add_entries({"10.0.0.2"});
+    type("10.0");
+    ASSERT_EQ(edit->selectedText(), ".0.2");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(text(), "10.0");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(text(), "10.");
+    EXPECT_TRUE(edit->selectedText().isEmpty());
+
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "");
+    type("10.0");
+    ASSERT_EQ(edit->selectedText(), ".0.2");
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(text(), "10.0");
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(text(), "0.0");
+    EXPECT_TRUE(edit->selectedText().isEmpty());
+}
+
+TEST_F(ConnectDialog, ArrowKeysOpenTheListWithoutChangingTheText)
+{
+    add_entries({"10.0.0.2", "10.0.0.1"});
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "192.168.0.1");
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+        edit->setFocus();
+        QTest::keyClick(edit, key);
+        EXPECT_TRUE(combo->view()->isVisible()) << "key " << key;
+        EXPECT_EQ(text(), "192.168.0.1");
+        combo->hidePopup();
+    }
+}
+
+TEST_F(ConnectDialog, ChoosingAnEntryCommitsItAsIfTyped)
+{
+    add_entries({"10.0.1.1", "10.0.2.1", "10.0.3.1"});
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 0);
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(list->isVisible());
+    const QRect row = list->visualRect(list->model()->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+
+    EXPECT_EQ(text(), "10.0.3.1");
+    EXPECT_STREQ(ipBuf, "10.0.3.1");
+    EXPECT_EQ(entries(), (Entries{"10.0.3.1", "10.0.1.1", "10.0.2.1"}));
+    EXPECT_EQ(file_bytes(), records({"10.0.3.1", "10.0.1.1", "10.0.2.1"}));
+    EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << "a changed address needs a new try";
+}
+
+// --- try, accept and discard ---
+
+TEST_F(ConnectDialog, TcpTryAndAcceptEnableTheCommands)
+{
+    set_main_buttons(0, 0, 0);
+    set_test_panel_controls(0, -1);
+    TcpPeer peer(good_controller);
+    choose_transport(0);
+    open_dialog();
+    EXPECT_EQ(state(), "NO CONNECTION ESTABLISHED");
+    EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT));
+
+    enter_tcp(peer.port());
+    EXPECT_TRUE(shown(INTERF_IPADDRESS));
+    EXPECT_TRUE(shown(INTERF_PORTNUMBER));
+    EXPECT_FALSE(shown(INTERF_COMPORT));
+    // Leading blanks and a sign are allowed; the number ends at the first other character.
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, ("  +" + std::to_string(peer.port()) + " x").c_str());
+    click(panelInterf, INTERF_TRY);
+    EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
+    EXPECT_EQ(tcpcon, 1);
+    EXPECT_EQ(portNum, peer.port());
+    EXPECT_FALSE(dimmed(panelInterf, INTERF_ACCEPT));
+
+    type_address("127.0.0.1");
+    EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << "a committed address needs a new try";
+    click(panelInterf, INTERF_TRY);
+    EXPECT_FALSE(dimmed(panelInterf, INTERF_ACCEPT));
+
+    set_main_buttons(0, 0, 0);
+    click(panelInterf, INTERF_ACCEPT);
+    EXPECT_FALSE(dialog_shown());
+    EXPECT_TRUE(main_buttons_enabled());
+    EXPECT_FALSE(dimmed(panelTEST, TEST_CMD_ENTER));
+    EXPECT_FALSE(dimmed(panelTEST, TEST_CMD_EXIT));
+
+    open_dialog();
+    EXPECT_EQ(state(), "CONNECTION ESTABLISHED");
+    EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT));
+}
+
+TEST_F(ConnectDialog, FailedTryCannotBeAcceptedAndDiscardReopensTheSerialLine)
+{
+    PtyPeer serial(good_controller);
+    choose_transport(0);
+    open_dialog();
+    enter_serial(serial);
+    click(panelInterf, INTERF_TRY);
+    ASSERT_EQ(state(), "CONNECTING SUCCEEDED") << (statuses.empty() ? "" : statuses.back());
+    click(panelInterf, INTERF_ACCEPT);
+    ASSERT_EQ(rs232con, 1);
+
+    open_dialog();
+    enter_tcp(dead_port());
+    statuses.clear();
+    click(panelInterf, INTERF_TRY);
+    EXPECT_EQ(state(), "CONNECTING FAILED");
+    EXPECT_EQ(rs232con, 0) << "trying TCP closes the serial line the dialog was opened with";
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), tcp_error_text(kTCP_FailedToConnect)), statuses.end())
+        << "the failure is also on the status line";
+
+    TcpPeer wrong_sync([](const QByteArray& r) { return Reply{answer_frame_with_sync(0x00AA, r[3])}; });
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, std::to_string(wrong_sync.port()).c_str());
+    click(panelInterf, INTERF_TRY);
+    EXPECT_FALSE(wrong_sync.requests.isEmpty()) << "the line check was asked";
+    EXPECT_EQ(state(), "CONNECTING FAILED");
+    EXPECT_EQ(tcpcon, 0);
+
+    set_main_buttons(0, 0, 0);
+    click(panelInterf, INTERF_ACCEPT);
+    EXPECT_TRUE(dialog_shown()) << "Accept stays dimmed after a failed try";
+    EXPECT_TRUE(main_buttons_dimmed());
+
+    serial.requests.clear();
+    click(panelInterf, INTERF_DISCARD);
+    EXPECT_EQ(rs232con, 1);
+    EXPECT_FALSE(serial.requests.isEmpty()) << "the reopened line was checked";
+    EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
+    int protocol = -1;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &protocol);
+    EXPECT_EQ(protocol, 0);
+    EXPECT_EQ(comprotocol, 0);
+    EXPECT_TRUE(shown(INTERF_COMPORT) && !shown(INTERF_IPADDRESS) && !shown(INTERF_PORTNUMBER));
+    EXPECT_FALSE(dialog_shown());
+    EXPECT_TRUE(main_buttons_enabled());
+}
+
+TEST_F(ConnectDialog, SerialTryAfterATcpTryLeavesTheTcpConversationOpen)
+{
+    PtyPeer serial(good_controller);
+    TcpPeer tcp(good_controller);
+    choose_transport(0);
+    open_dialog();
+    enter_tcp(tcp.port());
+    click(panelInterf, INTERF_TRY);
+    ASSERT_EQ(tcpcon, 1);
+
+    enter_serial(serial);
+    click(panelInterf, INTERF_TRY);
+    EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
+    EXPECT_EQ(rs232con, 1);
+    EXPECT_EQ(tcpcon, 1) << "the dialog was opened with RS-232, so TCP is not closed";
+    EXPECT_NE(g_hconversation, 0);
+    pump(50);
+    EXPECT_EQ(tcp.disconnects, 0);
+}
+
+TEST_F(ConnectDialog, DiscardGoesBackToTheSavedTcpSettingsAndLeavesTheTestPanel)
+{
+    PtyPeer serial(good_controller);
+    TcpPeer tcp(good_controller);
+    choose_transport(0);
+    open_dialog();
+    enter_tcp(tcp.port());
+    click(panelInterf, INTERF_TRY);
+    click(panelInterf, INTERF_ACCEPT);
+    ASSERT_EQ(tcpcon, 1);
+
+    open_dialog();
+    enter_serial(serial);
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "127.0.0.2");
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, "1");
+    click(panelInterf, INTERF_TRY);
+    EXPECT_EQ(rs232con, 1);
+    EXPECT_EQ(tcpcon, 0) << "the dialog was opened with TCP, so trying RS-232 closes it";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tcp.disconnects == 1; }, 1000));
+
+    set_main_buttons(0, 0, 0);
+    set_test_panel_controls(0, -1);
+    click(panelInterf, INTERF_DISCARD);
+    EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
+    EXPECT_EQ(tcpcon, 1);
+    EXPECT_EQ(rs232con, 0);
+    EXPECT_EQ(tcp.connections, 2);
+    EXPECT_EQ(text(), "127.0.0.1");
+    EXPECT_STREQ(ipBuf, "127.0.0.1");
+    EXPECT_EQ(portNum, tcp.port());
+    char port_text[PORT_TEXT_SIZE] = {};
+    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, port_text);
+    EXPECT_EQ(port_text, std::to_string(tcp.port()));
+    EXPECT_TRUE(!shown(INTERF_COMPORT) && shown(INTERF_IPADDRESS) && shown(INTERF_PORTNUMBER));
+    EXPECT_FALSE(dialog_shown());
+    EXPECT_TRUE(main_buttons_enabled());
+    EXPECT_TRUE(dimmed(panelTEST, TEST_CMD_ENTER)) << "Discard does not touch the test panel";
+}
+
+TEST_F(ConnectDialog, DiscardConnectsTheSavedSettingsEvenWithoutAnEarlierConnection)
+{
+    PtyPeer serial(good_controller);
+    choose_transport(0);
+    open_dialog();
+    enter_serial(serial);
+    open_dialog();  // saves COM port of the peer as the setting to go back to
+    enter_tcp(dead_port());
+    set_main_buttons(0, 0, 0);
+    click(panelInterf, INTERF_DISCARD);
+    EXPECT_EQ(rs232con, 1);
+    EXPECT_EQ(comport, serial.com_port());
+    EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
+    EXPECT_TRUE(main_buttons_enabled());
+}
+
+TEST_F(ConnectDialog, ClosingTheWindowOnlyHidesIt)
+{
+    TcpPeer tcp(good_controller);
+    choose_transport(0);
+    open_dialog();
+    enter_tcp(tcp.port());
+    click(panelInterf, INTERF_TRY);
+    ASSERT_EQ(tcpcon, 1);
+    choose_transport(0);
+    set_main_buttons(0, 0, 0);
+
+    PanelWidget(panelInterf)->close();
+    EXPECT_FALSE(dialog_shown());
+    EXPECT_EQ(tcpcon, 1);
+    EXPECT_EQ(comprotocol, 0) << "the selector's choice stays";
+    int protocol = -1;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &protocol);
+    EXPECT_EQ(protocol, 0);
+    EXPECT_TRUE(main_buttons_dimmed());
+    EXPECT_EQ(tcp.disconnects, 0);
+}
+
+}  // namespace
+}  // namespace telvar::test

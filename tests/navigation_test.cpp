@@ -1,0 +1,206 @@
+// Switching the working views of the main window with the view and data
+// selectors, clicked as the operator clicks them.
+#include "support/link_fixture.h"
+
+#include "app/navigation.h"
+#include "app/panels.h"
+#include "platform/qt_access.h"
+#include "platform/userint.h"
+#include "ui/roles.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+namespace telvar::test {
+namespace {
+
+constexpr int kViews[] = {MAIN_VIEW_CHA,    MAIN_VIEW_CHB,    MAIN_VIEW_EVAL,      MAIN_VIEW_OUTPUTS,
+                          MAIN_VIEW_UPDATE, MAIN_VIEW_TEST,   MAIN_VIEW_SCOPE_SET, MAIN_VIEW_SCOPE};
+constexpr int kDataSelectors[] = {MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL};
+
+class Navigation : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        DisplayPanel(panelMAIN);
+        SetActivePanel(panelMAIN);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == PanelWidget(panelMAIN); }, 1000));
+    }
+
+    static std::vector<int> children()
+    {
+        return {panelPARAA, panelPARAA2, panelPARAB, panelPARAB2, panelEVAL,
+                panelEVAL2, panelOUTPUTS, panelUPDATE, panelTEST};
+    }
+    static void click(int control) { QTest::mouseClick(ControlWidget(panelMAIN, control), Qt::LeftButton); }
+    static int value(int control)
+    {
+        int v = -1;
+        GetCtrlVal(panelMAIN, control, &v);
+        return v;
+    }
+    static int attribute(int control, int attr)
+    {
+        int v = -1;
+        GetCtrlAttribute(panelMAIN, control, attr, &v);
+        return v;
+    }
+    // The toggles of a group that are on.
+    template <std::size_t N>
+    static std::vector<int> on(const int (&group)[N])
+    {
+        std::vector<int> found;
+        for (int toggle : group)
+            if (value(toggle) == 1)
+                found.push_back(toggle);
+        return found;
+    }
+    // The child panels that can be seen; the main panel is shown.
+    static std::vector<int> shown_children()
+    {
+        std::vector<int> found;
+        for (int panel : children())
+            if (PanelWidget(panel)->isVisible())
+                found.push_back(panel);
+        return found;
+    }
+    static void expect_scope_width(int width)
+    {
+        EXPECT_EQ(attribute(MAIN_STRIPCHART, ATTR_WIDTH), width);
+        EXPECT_EQ(attribute(MAIN_GRAPH, ATTR_WIDTH), width);
+    }
+    // The keyboard goes to the page: the focus lies on it or on one of its controls.
+    static void expect_focus_in(int panel)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(focus == PanelWidget(panel) || PanelWidget(panel)->isAncestorOf(focus))
+            << "focus on " << focus->objectName().toStdString();
+        EXPECT_EQ(GetActivePanel(), panel);
+    }
+};
+
+TEST_F(Navigation, FirstRowViewShowsOnlyItsPageAndTakesTheFocus)
+{
+    const std::map<int, int> pages = {{MAIN_VIEW_CHA, panelPARAA},     {MAIN_VIEW_CHB, panelPARAB},
+                                      {MAIN_VIEW_EVAL, panelEVAL},     {MAIN_VIEW_OUTPUTS, panelOUTPUTS},
+                                      {MAIN_VIEW_UPDATE, panelUPDATE}, {MAIN_VIEW_TEST, panelTEST}};
+    for (const auto& [view, page] : pages) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, view)->objectName().toStdString());
+        click(view);
+        EXPECT_EQ(on(kViews), std::vector<int>{view});
+        EXPECT_EQ(shown_children(), std::vector<int>{page});
+        EXPECT_EQ(GetActivePanel(), page);
+    }
+}
+
+TEST_F(Navigation, ScopeWithSettingsNarrowsTheScopeBesideChannelASecondPage)
+{
+    click(MAIN_VIEW_TEST);
+    click(MAIN_VIEW_SCOPE_SET);
+
+    EXPECT_EQ(on(kViews), std::vector<int>{MAIN_VIEW_SCOPE_SET});
+    EXPECT_EQ(shown_children(), std::vector<int>{panelPARAA2});
+    expect_scope_width(SCOPE_NARROW_WIDTH);
+    EXPECT_EQ(on(kDataSelectors), std::vector<int>{MAIN_DATA_CHA});
+    for (int toggle : kDataSelectors)
+        EXPECT_TRUE(ControlWidget(panelMAIN, toggle)->isVisible());
+    EXPECT_FALSE(ControlWidget(panelMAIN, MAIN_NUM_EVAL)->isVisible());
+    EXPECT_FALSE(ControlWidget(panelMAIN, MAIN_NUM_EVAL_CAPTION)->isVisible());
+    EXPECT_EQ(GetActivePanel(), panelPARAA2);
+}
+
+TEST_F(Navigation, FullScopeHidesEveryPageAndFocusesTheTraceSelector)
+{
+    click(MAIN_VIEW_SCOPE_SET);
+    click(MAIN_VIEW_SCOPE);
+
+    EXPECT_EQ(on(kViews), std::vector<int>{MAIN_VIEW_SCOPE});
+    EXPECT_TRUE(shown_children().empty());
+    expect_scope_width(SCOPE_FULL_WIDTH);
+    for (int toggle : kDataSelectors)
+        EXPECT_FALSE(ControlWidget(panelMAIN, toggle)->isVisible());
+    EXPECT_TRUE(ControlWidget(panelMAIN, MAIN_NUM_EVAL)->isVisible());
+    EXPECT_TRUE(ControlWidget(panelMAIN, MAIN_NUM_EVAL_CAPTION)->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), ControlWidget(panelMAIN, MAIN_TRACE_CHA));
+}
+
+TEST_F(Navigation, DataSelectorChoosesTheSecondPageBesideTheScope)
+{
+    click(MAIN_VIEW_SCOPE_SET);
+    const std::map<int, int> pages = {
+        {MAIN_DATA_CHB, panelPARAB2}, {MAIN_DATA_EVAL, panelEVAL2}, {MAIN_DATA_CHA, panelPARAA2}};
+    for (const auto& [toggle, page] : pages) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, toggle)->objectName().toStdString());
+        click(toggle);
+        EXPECT_EQ(on(kDataSelectors), std::vector<int>{toggle});
+        EXPECT_EQ(shown_children(), std::vector<int>{page});
+        expect_scope_width(SCOPE_NARROW_WIDTH);
+        EXPECT_EQ(GetActivePanel(), page);
+    }
+    EXPECT_EQ(on(kViews), std::vector<int>{MAIN_VIEW_SCOPE_SET}) << "the view stays";
+}
+
+// Evaluation and test take the focus as a panel only; every other page puts
+// it on one of its controls, so that the operator can type at once.
+TEST_F(Navigation, PagesTakeTheKeyboardFocus)
+{
+    const std::map<int, int> views = {{MAIN_VIEW_CHA, panelPARAA},       {MAIN_VIEW_CHB, panelPARAB},
+                                      {MAIN_VIEW_OUTPUTS, panelOUTPUTS}, {MAIN_VIEW_UPDATE, panelUPDATE},
+                                      {MAIN_VIEW_SCOPE_SET, panelPARAA2}};
+    for (const auto& [view, page] : views) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, view)->objectName().toStdString());
+        click(view);
+        expect_focus_in(page);
+    }
+    for (const auto& [toggle, page] : std::map<int, int>{{MAIN_DATA_CHB, panelPARAB2}, {MAIN_DATA_EVAL, panelEVAL2}}) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, toggle)->objectName().toStdString());
+        click(toggle);
+        expect_focus_in(page);
+    }
+}
+
+TEST_F(Navigation, ClickingTheViewThatIsOnRunsItAgainAndLeavesItOn)
+{
+    click(MAIN_VIEW_SCOPE_SET);
+    click(MAIN_DATA_EVAL);
+    click(MAIN_VIEW_SCOPE_SET);
+    EXPECT_EQ(on(kViews), std::vector<int>{MAIN_VIEW_SCOPE_SET});
+    EXPECT_EQ(on(kDataSelectors), std::vector<int>{MAIN_DATA_CHA});
+    EXPECT_EQ(shown_children(), std::vector<int>{panelPARAA2});
+
+    click(MAIN_VIEW_OUTPUTS);
+    click(MAIN_VIEW_OUTPUTS);
+    EXPECT_EQ(on(kViews), std::vector<int>{MAIN_VIEW_OUTPUTS});
+    EXPECT_EQ(shown_children(), std::vector<int>{panelOUTPUTS});
+}
+
+TEST_F(Navigation, BackToScopeWithSettingsStartsAgainAtChannelA)
+{
+    click(MAIN_VIEW_SCOPE_SET);
+    click(MAIN_DATA_CHB);
+    click(MAIN_VIEW_SCOPE);
+    click(MAIN_VIEW_SCOPE_SET);
+    EXPECT_EQ(shown_children(), std::vector<int>{panelPARAA2});
+    EXPECT_EQ(on(kDataSelectors), std::vector<int>{MAIN_DATA_CHA});
+}
+
+TEST_F(Navigation, FirstRowPageCoversTheNarrowedScopeWhichStaysNarrow)
+{
+    click(MAIN_VIEW_SCOPE_SET);
+    click(MAIN_VIEW_CHB);
+    EXPECT_EQ(shown_children(), std::vector<int>{panelPARAB});
+    expect_scope_width(SCOPE_NARROW_WIDTH);
+
+    click(MAIN_VIEW_SCOPE);
+    click(MAIN_VIEW_UPDATE);
+    expect_scope_width(SCOPE_FULL_WIDTH);
+}
+
+}  // namespace
+}  // namespace telvar::test
