@@ -1,6 +1,7 @@
 // Request frames and answer decoding for the simulator tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -16,9 +17,7 @@ namespace telvar::sim::test {
 inline frame::Words words_of(std::initializer_list<std::uint16_t> leading)
 {
     frame::Words words{};
-    int k = 0;
-    for (std::uint16_t word : leading)
-        words[k++] = word;
+    std::copy(leading.begin(), leading.end(), words.begin());
     return words;
 }
 
@@ -27,18 +26,16 @@ inline Request request(int order, std::initializer_list<std::uint16_t> leading =
     return {static_cast<std::uint16_t>(order), words_of(leading)};
 }
 
-inline Bytes request_bytes(int order, std::initializer_list<std::uint16_t> leading = {})
-{
-    Bytes bytes(frame::kBytes);
-    frame::encode(bytes.data(), frame::kSyncWord, order, words_of(leading).data());
-    return bytes;
-}
-
 inline Bytes request_bytes(int order, const frame::Words& words)
 {
     Bytes bytes(frame::kBytes);
     frame::encode(bytes.data(), frame::kSyncWord, order, words.data());
     return bytes;
+}
+
+inline Bytes request_bytes(int order, std::initializer_list<std::uint16_t> leading = {})
+{
+    return request_bytes(order, words_of(leading));
 }
 
 inline frame::Words download_key()
@@ -54,21 +51,21 @@ inline frame::Answer decoded(const Bytes& bytes)
     return *frame::decode(bytes.data());
 }
 
-// Everything the actions send, joined, ignoring pauses.
-inline Bytes sent_bytes(const Actions& actions)
+// Everything the actions send, joined, pauses left out.
+inline std::string sent_text(const Actions& actions)
 {
-    Bytes all;
+    std::string all;
     for (const Action& action : actions) {
         if (const auto* send = std::get_if<Send>(&action))
-            all.insert(all.end(), send->bytes.begin(), send->bytes.end());
+            all.append(send->bytes.begin(), send->bytes.end());
     }
     return all;
 }
 
-inline std::string sent_text(const Actions& actions)
+inline Bytes sent_bytes(const Actions& actions)
 {
-    const Bytes bytes = sent_bytes(actions);
-    return std::string(bytes.begin(), bytes.end());
+    const std::string text = sent_text(actions);
+    return Bytes(text.begin(), text.end());
 }
 
 inline Bytes text_bytes(const std::string& text)

@@ -1,0 +1,35 @@
+// The simulator's command line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+#include "sim/core/faults.h"
+
+namespace telvar::sim {
+
+struct SimOptions {
+    std::optional<quint16> tcp_port;  // 0 picks a free port
+    QString pty_path;
+    QString device_path;
+    bool baud_pacing = false;
+    QString eeprom_path;
+    QString image_out;
+    std::uint32_t seed = 1;
+    FaultOptions faults;
+};
+
+struct ParsedOptions {
+    enum class Outcome { run, help, error };
+    Outcome outcome = Outcome::run;
+    SimOptions options;
+    QString text;  // the help text or the error
+};
+
+// Arguments as main() gets them, program name first.
+ParsedOptions parse_options(const QStringList& arguments);
+
+}  // namespace telvar::sim

@@ -1,0 +1,29 @@
+// The controller's TCP side: listens on the loopback address only, one
+// session per connection.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+#include "sim/core/controller.h"
+#include "sim/core/faults.h"
+
+namespace telvar::sim {
+
+class TcpServer : public QObject {
+public:
+    TcpServer(Controller& controller, const FaultOptions& faults, QObject* parent = nullptr);
+
+    bool listen(quint16 port, QString& error);
+    quint16 port() const { return server_.serverPort(); }
+
+private:
+    void accept();
+
+    Controller& controller_;
+    FaultOptions faults_;
+    QTcpServer server_;
+};
+
+}  // namespace telvar::sim
