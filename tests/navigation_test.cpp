@@ -4,11 +4,15 @@
 
 #include "app/navigation.h"
 #include "app/panels.h"
+#include "platform/print.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -200,6 +204,20 @@ TEST_F(Navigation, FirstRowPageCoversTheNarrowedScopeWhichStaysNarrow)
     click(MAIN_VIEW_SCOPE);
     click(MAIN_VIEW_UPDATE);
     expect_scope_width(SCOPE_FULL_WIDTH);
+}
+
+TEST_F(Navigation, MainWindowPrintsWithItsVisiblePageToAPdfFile)
+{
+    click(MAIN_VIEW_TEST);
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("window.pdf");
+    SetPrintAttribute(ATTR_PRINT_SCALE_TO_PAGE, 1);
+    EXPECT_EQ(PrintPanel(panelMAIN, pdf.toLocal8Bit().constData(), VAL_FULL_PANEL), 0);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+    EXPECT_GT(file.size(), 10000) << "the window is drawn, not an empty page";
+    EXPECT_EQ(PrintPanel(panelMAIN, pdf.toLocal8Bit().constData(), 99), UIE_BAD_PANEL);
 }
 
 }  // namespace
