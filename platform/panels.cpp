@@ -138,6 +138,17 @@ int panel_of(QWidget* widget)
     return 0;
 }
 
+// The control a focused widget belongs to (a combo box's text field is part
+// of the combo box), 0 for none.
+int control_of(int panel, const QWidget* widget)
+{
+    Panel* p = find_panel(panel);
+    for (const QWidget* w = widget; p && w && w != p->widget; w = w->parentWidget())
+        if (auto it = p->ids.find(w); it != p->ids.end())
+            return it->second;
+    return 0;
+}
+
 void track_focus()
 {
     static bool tracking = false;
@@ -147,10 +158,14 @@ void track_focus()
     QObject::connect(qApp, &QApplication::focusChanged, [](QWidget* old, QWidget* now) {
         const int old_panel = panel_of(old);
         const int new_panel = panel_of(now);
+        if (const int control = control_of(old_panel, old))
+            deliver_control_event(old_panel, control, EVENT_LOST_FOCUS);
         if (old_panel && old_panel != new_panel)
             deliver_panel_event(old_panel, EVENT_LOST_FOCUS);
         if (new_panel && old_panel != new_panel)
             deliver_panel_event(new_panel, EVENT_GOT_FOCUS);
+        if (const int control = control_of(new_panel, now))
+            deliver_control_event(new_panel, control, EVENT_GOT_FOCUS);
     });
 }
 

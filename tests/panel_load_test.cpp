@@ -12,16 +12,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace telvar {
 namespace {
 
 int g_clicks = 0;
+std::vector<int> g_events;
 int count_click(int, int, int event, void*, int, int)
 {
+    g_events.push_back(event);
     if (event == EVENT_COMMIT)
         ++g_clicks;
     return 0;
@@ -65,6 +70,15 @@ TEST_F(PanelLoad, GoodFileLoadsHiddenAndBindsItsCallbacks)
     g_clicks = 0;
     button->click();
     EXPECT_EQ(g_clicks, 1);
+
+    g_events.clear();
+    DisplayPanel(panel);
+    PanelWidget(panel)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(PanelWidget(panel)));
+    button->setFocus();
+    button->clearFocus();
+    EXPECT_EQ(g_events, (std::vector<int>{EVENT_GOT_FOCUS, EVENT_LOST_FOCUS}));
+
     EXPECT_EQ(DiscardPanel(panel), 0);
     EXPECT_EQ(DisplayPanel(panel), UIE_BAD_PANEL) << "a discarded handle is dead";
 }
