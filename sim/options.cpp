@@ -21,7 +21,7 @@ constexpr OptionText kOptions[] = {
     {"baud-pacing", nullptr, "Send on the pseudo-terminal no faster than the line's baud rate, 10 bits per byte."},
     {"eeprom", "file", "Keep the EEPROM in <file> across runs."},
     {"image-out", "file", "Write each downloaded S-record image to <file>."},
-    {"seed", "number", "Seed of the simulated measurement (default 1)."},
+    {"noise", "number", "Starting point of the simulated noise (default 1)."},
     {"silent", nullptr, "Fault: answer no request at all."},
     {"silent-every", "n", "Fault: leave every <n>th request unanswered."},
     {"silent-codes", "codes", "Fault: leave requests with these order codes unanswered (e.g. 5,8 or 0x0d)."},
@@ -125,8 +125,8 @@ void read_lines(const QCommandLineParser& parser, Reader& reader, SimOptions& op
     options.baud_pacing = parser.isSet(QStringLiteral("baud-pacing"));
     options.eeprom_path = parser.value(QStringLiteral("eeprom"));
     options.image_out = parser.value(QStringLiteral("image-out"));
-    if (parser.isSet(QStringLiteral("seed")))
-        options.seed = static_cast<std::uint32_t>(reader.number("seed", 0, 0x7FFFFFFF).value_or(1));
+    if (parser.isSet(QStringLiteral("noise")))
+        options.noise_start = static_cast<std::uint32_t>(reader.number("noise", 0, 0x7FFFFFFF).value_or(1));
 }
 
 void add_options(QCommandLineParser& parser)

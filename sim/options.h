@@ -18,7 +18,7 @@ struct SimOptions {
     bool baud_pacing = false;
     QString eeprom_path;
     QString image_out;
-    std::uint32_t seed = 1;
+    std::uint32_t noise_start = 1;
     FaultOptions faults;
 };
 

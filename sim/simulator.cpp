@@ -20,7 +20,7 @@ bool Simulator::start(QString& error)
             return false;
         eeprom = *loaded;
     }
-    controller_ = std::make_unique<Controller>(eeprom, options_.seed, real_now());
+    controller_ = std::make_unique<Controller>(eeprom, options_.noise_start, real_now());
     if (!options_.eeprom_path.isEmpty())
         controller_->on_eeprom_written([this](const ParameterSet& set) { save_eeprom(set); });
 

@@ -37,8 +37,8 @@ ParameterSet normalised(const ParameterSet& set)
 
 }  // namespace
 
-Controller::Controller(const ParameterSet& eeprom, std::uint32_t seed, Time now)
-    : eeprom_(normalised(eeprom)), ram_(eeprom_), model_(seed), scanned_until_(now)
+Controller::Controller(const ParameterSet& eeprom, std::uint32_t noise_start, Time now)
+    : eeprom_(normalised(eeprom)), ram_(eeprom_), model_(noise_start), scanned_until_(now)
 {
     scan();
 }

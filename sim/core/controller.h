@@ -31,7 +31,7 @@ class Controller {
 public:
     using EepromWritten = std::function<void(const ParameterSet&)>;
 
-    Controller(const ParameterSet& eeprom, std::uint32_t seed, Time now);
+    Controller(const ParameterSet& eeprom, std::uint32_t noise_start, Time now);
 
     void on_eeprom_written(EepromWritten callback) { eeprom_written_ = std::move(callback); }
 

@@ -41,8 +41,8 @@ double follow(double centre, double target)
 
 }  // namespace
 
-SignalModel::SignalModel(std::uint32_t seed)
-    : random_(seed), a_{kChannelAOffset, 400, 0}, b_{kChannelBOffset, 530, 2.0}
+SignalModel::SignalModel(std::uint32_t noise_start)
+    : random_(noise_start), a_{kChannelAOffset, 400, 0}, b_{kChannelBOffset, 530, 2.0}
 {
 }
 

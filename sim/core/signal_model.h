@@ -27,7 +27,7 @@ struct Sample {
 
 class SignalModel {
 public:
-    explicit SignalModel(std::uint32_t seed);
+    explicit SignalModel(std::uint32_t noise_start);
 
     const Sample& step(const ParameterSet& ram);
     const Sample& current() const { return sample_; }

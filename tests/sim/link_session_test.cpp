@@ -75,11 +75,11 @@ TEST_F(LinkSessionTest, BootLoaderFaultsStillEndInTheProtocol)
 
 TEST_F(LinkSessionTest, ArbitraryBytesInEitherModeLeaveTheLineUsable)
 {
-    std::uint32_t seed = 99;
-    auto noise = [&seed](std::size_t size) {
+    std::uint32_t state = 99;
+    auto noise = [&state](std::size_t size) {
         Bytes bytes(size);
         for (auto& byte : bytes)
-            byte = static_cast<std::uint8_t>((seed = seed * 1664525 + 1013904223) >> 24);
+            byte = static_cast<std::uint8_t>((state = state * 1664525 + 1013904223) >> 24);
         return bytes;
     };
     LinkSession link = session();

@@ -52,7 +52,7 @@ TEST(OptionsTest, HelpNamesEveryOption)
 {
     const ParsedOptions parsed = parse({"--help"});
     ASSERT_EQ(parsed.outcome, ParsedOptions::Outcome::help);
-    for (const char* name : {"tcp", "pty", "device", "baud-pacing", "eeprom", "image-out", "seed", "silent",
+    for (const char* name : {"tcp", "pty", "device", "baud-pacing", "eeprom", "image-out", "noise", "silent",
                              "silent-every", "silent-codes", "wrong-sync", "short-answer", "split-answer", "delay",
                              "garbage", "close-after", "nak-codes", "no-prompt", "no-start-message"})
         EXPECT_TRUE(parsed.text.contains(QStringLiteral("--") + QLatin1String(name) + QLatin1Char(' '))) << name;
