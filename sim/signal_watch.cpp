@@ -45,7 +45,11 @@ bool SignalWatch::install()
     action.sa_handler = on_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    return sigaction(SIGINT, &action, nullptr) == 0 && sigaction(SIGTERM, &action, nullptr) == 0;
+    // A closed terminal (SIGHUP) or SIGQUIT ends it as cleanly as SIGINT and SIGTERM.
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        if (sigaction(signal, &action, nullptr) != 0)
+            return false;
+    return true;
 }
 
 }  // namespace telvar::sim

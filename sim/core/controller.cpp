@@ -115,8 +115,10 @@ Bytes Controller::write_block(const Request& request, bool to_eeprom)
     if (!ParameterSet::is_block_number(number))
         return answer_frame(request.order, request.words);
     ram_.store_block(number, request.words);
+    // The tool sends the channel blocks to RAM and only the last block with
+    // the EEPROM code: saving keeps the whole set, not that block alone.
     if (to_eeprom) {
-        eeprom_.store_block(number, request.words);
+        eeprom_ = ram_;
         store_eeprom();
     }
     return answer_frame(request.order, ram_.block(number));

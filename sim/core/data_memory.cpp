@@ -26,7 +26,8 @@ void DataMemory::record(std::uint16_t value, const TriggerSettings& settings)
             finish_recording();
         }
     }
-    if (value + std::max(settings.hysteresis, 0) < settings.level)
+    // Re-armed only between recordings: a dip during one is no new crossing.
+    if (recording_.empty() && value + std::max(settings.hysteresis, 0) < settings.level)
         armed_ = true;
     remember(value);
 }

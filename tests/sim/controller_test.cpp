@@ -37,18 +37,24 @@ TEST_F(ControllerTest, CommandsAreAcknowledgedByteExactAndUnknownCodesIgnored)
         EXPECT_TRUE(handle(request(order)).bytes.empty()) << order;
 }
 
-TEST_F(ControllerTest, BlocksGoToRamOrAlsoToEeprom)
+TEST_F(ControllerTest, BlocksGoToRamAndTheEepromCodeSavesTheWholeSet)
 {
     ParameterSet reported;
     controller.on_eeprom_written([&](const ParameterSet& set) { reported = set; });
     const frame::Words a = test::words_of({1, 11, 12, 13});
     const frame::Words b = test::words_of({2, 21, 22, 23});
     EXPECT_EQ(answer({ORDER_WRITE_RAM, a}).words, a);
-    EXPECT_EQ(answer({ORDER_WRITE_EEPROM, b}).words, b);
-    EXPECT_EQ(answer(request(ORDER_READ_RAM, {1})).words, a);
-    EXPECT_EQ(answer(request(ORDER_READ_EEPROM, {1})).words, factory_parameters().block(1));
-    EXPECT_EQ(answer(request(ORDER_READ_RAM, {2})).words, b);
+    EXPECT_EQ(answer({ORDER_WRITE_RAM, b}).words, b);
+    EXPECT_EQ(answer(request(ORDER_READ_EEPROM, {1})).words, factory_parameters().block(1))
+        << "writing RAM leaves the EEPROM alone";
+
+    // A send to EEPROM: channel blocks with code 1, the common block with code 3.
+    const frame::Words common = controller.ram().block(3);
+    EXPECT_EQ(answer({ORDER_WRITE_EEPROM, common}).words, common);
+    EXPECT_EQ(answer(request(ORDER_READ_EEPROM, {1})).words, a);
     EXPECT_EQ(answer(request(ORDER_READ_EEPROM, {2})).words, b);
+    EXPECT_EQ(answer(request(ORDER_READ_EEPROM, {3})).words, common);
+    EXPECT_EQ(reported.block(1), a);
     EXPECT_EQ(reported.block(2), b);
 }
 

@@ -95,5 +95,15 @@ TEST_F(DataMemoryTest, RearmsOnlyBelowTheHysteresis)
     EXPECT_FALSE(read_all().empty());
 }
 
+TEST_F(DataMemoryTest, ADipDuringARecordingStartsNoEventAfterIt)
+{
+    trigger_after(50);
+    feed(kLevel - 20);  // well below the hysteresis, but while recording
+    feed(kLevel + 5, kMemorySamples);
+    ASSERT_FALSE(read_all().empty());
+    feed(kLevel + 5, 2 * kMemorySamples);
+    EXPECT_TRUE(read_all().empty()) << "the signal stayed high after the recording: no crossing";
+}
+
 }  // namespace
 }  // namespace telvar::sim

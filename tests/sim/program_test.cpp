@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+
+#include <csignal>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
@@ -219,6 +221,18 @@ TEST(ProgramTest, HangUpOnThePseudoTerminalDeliversTheLastAnswerAndReopens)
         EXPECT_TRUE(line.hung_up());
     }
     EXPECT_EQ(sim.stop(), 0);
+}
+
+TEST(ProgramTest, EveryEndingSignalEndsCleanlyAndRemovesTheLink)
+{
+    QTemporaryDir dir;
+    for (int signal : {SIGINT, SIGHUP, SIGQUIT}) {
+        const QString link = dir.filePath(QStringLiteral("ttyTELVAR3"));
+        SimProcess sim({"--pty", link});
+        ASSERT_TRUE(sim.wait_ready());
+        EXPECT_EQ(sim.stop(signal), 0) << "signal " << signal;
+        EXPECT_FALSE(QFileInfo(link).isSymLink()) << "signal " << signal;
+    }
 }
 
 TEST(ProgramTest, BaudPacingSpreadsAnAnswerOverItsLineTime)

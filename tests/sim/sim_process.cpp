@@ -38,10 +38,10 @@ quint16 SimProcess::tcp_port() const
     return quint16(match.captured(1).toUInt());
 }
 
-int SimProcess::stop()
+int SimProcess::stop(int signal)
 {
     if (process_.state() == QProcess::Running)
-        ::kill(pid_t(process_.processId()), SIGTERM);
+        ::kill(pid_t(process_.processId()), signal);
     return wait_finished();
 }
 

@@ -16,8 +16,8 @@ public:
 
     bool wait_ready(std::chrono::milliseconds limit = std::chrono::seconds(5));
     quint16 tcp_port() const;
-    // Sends SIGTERM; the exit code as wait_finished() gives it.
-    int stop();
+    // Sends the signal; the exit code as wait_finished() gives it.
+    int stop(int signal = 15);
     // The exit code, or -1 after a crash or when it does not end in time.
     int wait_finished();
     QString output() const { return output_; }
