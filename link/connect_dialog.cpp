@@ -65,6 +65,20 @@ void show_outcome(int connected)
     show_state(connected ? "CONNECTING SUCCEEDED" : "CONNECTING FAILED");
 }
 
+// Opens the transport in comprotocol, closing the other one first when asked;
+// the flag of the opened transport.
+int connect_chosen(bool close_other)
+{
+    if (comprotocol == 0) {
+        if (close_other)
+            tcpcon = InitTCP_IP(0);
+        return rs232con = InitRS232(1);
+    }
+    if (close_other)
+        rs232con = InitRS232(0);
+    return tcpcon = InitTCP_IP(1);
+}
+
 std::vector<std::string> history_entries()
 {
     int count = 0;
@@ -178,17 +192,8 @@ int CBF_ButtonTryToConnect(int, int, int event, void*, int, int)
     show_state("TRYING TO CONNECT");
     ProcessSystemEvents();
     read_dialog();
-    if (comprotocol == 0) {
-        if (comprotocolold == 1)
-            tcpcon = InitTCP_IP(0);
-        rs232con = InitRS232(1);
-        show_outcome(rs232con);
-    } else {
-        if (comprotocolold == 0)
-            rs232con = InitRS232(0);
-        tcpcon = InitTCP_IP(1);
-        show_outcome(tcpcon);
-    }
+    // Only the transport the dialog was opened with is closed first.
+    show_outcome(connect_chosen(comprotocolold != comprotocol));
     return 0;
 }
 
@@ -213,15 +218,7 @@ int CBF_ButtonDiscard(int, int, int event, void*, int, int)
     SetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStrOld);
     read_dialog();
     show_transport_fields(comprotocol);
-    if (comprotocol == 0) {
-        tcpcon = InitTCP_IP(0);
-        rs232con = InitRS232(1);
-        show_outcome(rs232con);
-    } else {
-        rs232con = InitRS232(0);
-        tcpcon = InitTCP_IP(1);
-        show_outcome(tcpcon);
-    }
+    show_outcome(connect_chosen(true));
     const int connected = rs232con != 0 || tcpcon != 0;
     set_main_buttons(connected, connected, connected);
     HidePanel(panelInterf);

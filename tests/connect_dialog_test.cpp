@@ -127,6 +127,14 @@ protected:
         SetCtrlVal(panelInterf, INTERF_IPADDRESS, "127.0.0.1");
         SetCtrlVal(panelInterf, INTERF_PORTNUMBER, std::to_string(port).c_str());
     }
+    // Opens the dialog set to RS-232, then tries TCP/IP to the peer.
+    static void try_tcp_from_a_serial_dialog(const TcpPeer& peer)
+    {
+        choose_transport(0);
+        open_dialog();
+        enter_tcp(peer.port());
+        click(panelInterf, INTERF_TRY);
+    }
     static void enter_serial(const PtyPeer& peer)
     {
         choose_transport(0);
@@ -451,10 +459,7 @@ TEST_F(ConnectDialog, SerialTryAfterATcpTryLeavesTheTcpConversationOpen)
 {
     PtyPeer serial(good_controller);
     TcpPeer tcp(good_controller);
-    choose_transport(0);
-    open_dialog();
-    enter_tcp(tcp.port());
-    click(panelInterf, INTERF_TRY);
+    try_tcp_from_a_serial_dialog(tcp);
     ASSERT_EQ(tcpcon, 1);
 
     enter_serial(serial);
@@ -471,10 +476,7 @@ TEST_F(ConnectDialog, DiscardGoesBackToTheSavedTcpSettingsAndLeavesTheTestPanel)
 {
     PtyPeer serial(good_controller);
     TcpPeer tcp(good_controller);
-    choose_transport(0);
-    open_dialog();
-    enter_tcp(tcp.port());
-    click(panelInterf, INTERF_TRY);
+    try_tcp_from_a_serial_dialog(tcp);
     click(panelInterf, INTERF_ACCEPT);
     ASSERT_EQ(tcpcon, 1);
 
@@ -525,10 +527,7 @@ TEST_F(ConnectDialog, DiscardConnectsTheSavedSettingsEvenWithoutAnEarlierConnect
 TEST_F(ConnectDialog, ClosingTheWindowOnlyHidesIt)
 {
     TcpPeer tcp(good_controller);
-    choose_transport(0);
-    open_dialog();
-    enter_tcp(tcp.port());
-    click(panelInterf, INTERF_TRY);
+    try_tcp_from_a_serial_dialog(tcp);
     ASSERT_EQ(tcpcon, 1);
     choose_transport(0);
     set_main_buttons(0, 0, 0);
