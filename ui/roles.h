@@ -1,6 +1,8 @@
-// The panel files and the roles of their controls. Each role is a number in
-// code and the same name as object name in the panel file; LoadPanel refuses
-// a file that lacks one. The channel A and B pages share their roles.
+// The panel files and the roles of their controls. One table per panel file
+// lists its roles: each becomes a number in code (prefix and name, as
+// MAIN_STATUS) and the object name in the panel file (the name alone, as
+// "STATUS"). LoadPanel refuses a file that lacks one. The channel A and B
+// pages share their roles.
 #pragma once
 
 namespace telvar {
@@ -21,83 +23,89 @@ inline constexpr int INTERF = 1;
 inline constexpr int MAIN = 2;
 inline constexpr int PANEL = 1;
 
-enum MainControl : int {
-    MAIN_STATUS = 1,
-    MAIN_CMD_CONNECT,
-    MAIN_BTN_SEND,
-    MAIN_BTN_GET,
-    MAIN_RADIO_RAM,
-    MAIN_RADIO_EEPROM,
-    MAIN_RADIO_FILE,
-    MAIN_PROGRESS,
-    MAIN_CMD_RUN,
-    MAIN_CMD_STOP,
-    MAIN_CMD_DATA,
-    MAIN_CMD_RESET,
-    MAIN_CMD_TEACH,
-    MAIN_CMD_TRIGGER,
-    MAIN_CMD_RECORDER,
-    MAIN_CMD_PRINT,
-    MAIN_STRIPCHART,
-    MAIN_GRAPH,
-    MAIN_NUM_EVAL,
-    MAIN_NUM_EVAL_CAPTION,
-    MAIN_NUM_CHA,
-    MAIN_NUM_CHB,
-    MAIN_NUM_CHA_2ND,
-    MAIN_NUM_CHB_2ND,
-    MAIN_TRACE_CHA,
-    MAIN_TRACE_CHB,
-    MAIN_TRACE_EVAL,
-    MAIN_TRACE_TRIGGER,
-    MAIN_TRACE_UPPER,
-    MAIN_TRACE_REFERENCE,
-    MAIN_TRACE_LOWER,
-    MAIN_TRACE_2ND,
-    MAIN_TRACE_3RD,
-    MAIN_VIEW_CHA,
-    MAIN_VIEW_CHB,
-    MAIN_VIEW_EVAL,
-    MAIN_VIEW_OUTPUTS,
-    MAIN_VIEW_UPDATE,
-    MAIN_VIEW_TEST,
-    MAIN_VIEW_SCOPE_SET,
-    MAIN_VIEW_SCOPE,
-    MAIN_DATA_CHA,
-    MAIN_DATA_CHB,
-    MAIN_DATA_EVAL,
-    MAIN_BANNER,
-    MAIN_LOGO_A,
-    MAIN_LOGO_B,
-};
+#define TELVAR_MAIN_ROLES(ROLE) \
+    ROLE(MAIN, STATUS) \
+    ROLE(MAIN, LINE_LAMP) \
+    ROLE(MAIN, LINE_TEXT) \
+    ROLE(MAIN, CMD_CONNECT) \
+    ROLE(MAIN, BTN_SEND) \
+    ROLE(MAIN, BTN_GET) \
+    ROLE(MAIN, RADIO_RAM) \
+    ROLE(MAIN, RADIO_EEPROM) \
+    ROLE(MAIN, RADIO_FILE) \
+    ROLE(MAIN, PROGRESS) \
+    ROLE(MAIN, CMD_RUN) \
+    ROLE(MAIN, CMD_STOP) \
+    ROLE(MAIN, CMD_DATA) \
+    ROLE(MAIN, CMD_RESET) \
+    ROLE(MAIN, CMD_TEACH) \
+    ROLE(MAIN, CMD_TRIGGER) \
+    ROLE(MAIN, CMD_RECORDER) \
+    ROLE(MAIN, CMD_PRINT) \
+    ROLE(MAIN, STRIPCHART) \
+    ROLE(MAIN, GRAPH) \
+    ROLE(MAIN, NUM_EVAL) \
+    ROLE(MAIN, NUM_EVAL_CAPTION) \
+    ROLE(MAIN, NUM_CHA) \
+    ROLE(MAIN, NUM_CHB) \
+    ROLE(MAIN, NUM_CHA_2ND) \
+    ROLE(MAIN, NUM_CHB_2ND) \
+    ROLE(MAIN, TRACE_CHA) \
+    ROLE(MAIN, TRACE_CHB) \
+    ROLE(MAIN, TRACE_EVAL) \
+    ROLE(MAIN, TRACE_TRIGGER) \
+    ROLE(MAIN, TRACE_UPPER) \
+    ROLE(MAIN, TRACE_REFERENCE) \
+    ROLE(MAIN, TRACE_LOWER) \
+    ROLE(MAIN, TRACE_2ND) \
+    ROLE(MAIN, TRACE_3RD) \
+    ROLE(MAIN, VIEW_CHA) \
+    ROLE(MAIN, VIEW_CHB) \
+    ROLE(MAIN, VIEW_EVAL) \
+    ROLE(MAIN, VIEW_OUTPUTS) \
+    ROLE(MAIN, VIEW_UPDATE) \
+    ROLE(MAIN, VIEW_TEST) \
+    ROLE(MAIN, VIEW_SCOPE_SET) \
+    ROLE(MAIN, VIEW_SCOPE) \
+    ROLE(MAIN, DATA_CHA) \
+    ROLE(MAIN, DATA_CHB) \
+    ROLE(MAIN, DATA_EVAL) \
+    ROLE(MAIN, BANNER) \
+    ROLE(MAIN, LOGO_A) \
+    ROLE(MAIN, LOGO_B)
 
-enum InterfControl : int {
-    INTERF_PROTOCOL = 1,
-    INTERF_COMPORT,
-    INTERF_IPADDRESS,
-    INTERF_PORTNUMBER,
-    INTERF_STATE,
-    INTERF_TRY,
-    INTERF_ACCEPT,
-    INTERF_DISCARD,
-};
+#define TELVAR_INTERF_ROLES(ROLE) \
+    ROLE(INTERF, PROTOCOL) \
+    ROLE(INTERF, COMPORT) \
+    ROLE(INTERF, IPADDRESS) \
+    ROLE(INTERF, PORTNUMBER) \
+    ROLE(INTERF, STATE) \
+    ROLE(INTERF, TRY) \
+    ROLE(INTERF, ACCEPT) \
+    ROLE(INTERF, DISCARD)
 
-enum TestControl : int {
-    TEST_CMD_ENTER = 1,
-    TEST_CMD_EXIT,
-    TEST_NUM_WORD0,
-    TEST_NUM_WORD1,
-    TEST_NUM_WORD3,
-    TEST_NUM_WORD4,
-    TEST_NUM_WORD5,
-    TEST_NUM_WORD7,
-    TEST_NUM_WORD10,
-    TEST_SWITCH_1,
-    TEST_SWITCH_2,
-    TEST_SWITCH_INVERTED,
-    TEST_LAMP_1,
-    TEST_LAMP_2,
-};
+#define TELVAR_TEST_ROLES(ROLE) \
+    ROLE(TEST, CMD_ENTER) \
+    ROLE(TEST, CMD_EXIT) \
+    ROLE(TEST, NUM_WORD0) \
+    ROLE(TEST, NUM_WORD1) \
+    ROLE(TEST, NUM_WORD3) \
+    ROLE(TEST, NUM_WORD4) \
+    ROLE(TEST, NUM_WORD5) \
+    ROLE(TEST, NUM_WORD7) \
+    ROLE(TEST, NUM_WORD10) \
+    ROLE(TEST, SWITCH_1) \
+    ROLE(TEST, SWITCH_2) \
+    ROLE(TEST, SWITCH_INVERTED) \
+    ROLE(TEST, LAMP_1) \
+    ROLE(TEST, LAMP_2)
+
+#define TELVAR_ROLE_NUMBER(prefix, name) prefix##_##name,
+
+// Numbers start at 1; 0 is no control.
+enum MainControl : int { MAIN_NO_CONTROL, TELVAR_MAIN_ROLES(TELVAR_ROLE_NUMBER) };
+enum InterfControl : int { INTERF_NO_CONTROL, TELVAR_INTERF_ROLES(TELVAR_ROLE_NUMBER) };
+enum TestControl : int { TEST_NO_CONTROL, TELVAR_TEST_ROLES(TELVAR_ROLE_NUMBER) };
 
 // Tells the platform which roles each panel file must offer.
 void define_panel_roles();
