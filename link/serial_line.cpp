@@ -1,11 +1,15 @@
 #include "link/serial_line.h"
 
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/error_texts.h"
 #include "link/line_check.h"
+#include "link/line_watch.h"
 #include "link/orders.h"
 #include "platform/rs232.h"
+#include "platform/serial_ports.h"
+#include "ui/status.h"
+
+#include <string>
 
 namespace telvar {
 
@@ -28,6 +32,7 @@ int close_line()
         return 0;
     const int code = CloseCom(g_open_port);
     g_open_port = 0;
+    report_line_closed();
     if (code < 0) {
         set_status(rs232_error_text(code));
         return 1;
@@ -61,11 +66,12 @@ int InitRS232(int mode)
         return closed;
     if (!open_line(PROTOCOL_BAUD))
         return 0;
-    InstallComCallback(comport, eventMask, FRAME_BYTES, sync, RX_Receive_Function, nullptr);
+    InstallComCallback(comport, eventMask, frame::kBytes, sync, RX_Receive_Function, nullptr);
     if (!CheckComLine())
         return 0;
     if (!GetVERSIONInfo())
         return 0;
+    report_line_open("COM" + std::to_string(comport) + " " + ComDevice(comport), szVersion);
     return 1;
 }
 

@@ -1,11 +1,14 @@
 #include "link/tcp_line.h"
 
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/error_texts.h"
 #include "link/line_check.h"
+#include "link/line_watch.h"
 #include "platform/tcp.h"
 #include "platform/userint.h"
+#include "ui/status.h"
+
+#include <string>
 
 namespace telvar {
 
@@ -34,6 +37,7 @@ int disconnect()
         return 1;
     }
     g_hconversation = 0;
+    report_line_closed();
     return 0;
 }
 
@@ -67,6 +71,7 @@ int InitTCP_IP(int mode)
         return 0;
     if (!GetVERSIONInfo())
         return 0;
+    report_line_open("TCP " + std::string(ipBuf) + ":" + std::to_string(portNum), szVersion);
     return 1;
 }
 
@@ -81,7 +86,7 @@ int ClientTCPCB(unsigned handle, int xType, int, void*)
         // One read takes all that has arrived, up to what is missing; the rest
         // of a split answer comes with the next data-ready event, so a stalled
         // peer never keeps this handler waiting.
-        bytesRead = ClientTCPRead(handle, szReadBuf + FRAME_BYTES - bytesToRead,
+        bytesRead = ClientTCPRead(handle, szReadBuf + frame::kBytes - bytesToRead,
                                   static_cast<unsigned>(bytesToRead), READ_TIMEOUT_MS);
         if (bytesRead > 0)
             bytesToRead -= bytesRead;
@@ -89,9 +94,11 @@ int ClientTCPCB(unsigned handle, int xType, int, void*)
             rx_flag = 1;
         break;
     case TCP_DISCONNECT:
-        MessagePopup("TCP Client", "Server has closed connection!");
+        // The line is gone before the pop-up waits for the operator.
         g_hconversation = 0;
         tcpcon = 0;
+        report_line_closed();
+        MessagePopup("TCP Client", "Server has closed connection!");
         break;
     default:
         break;
