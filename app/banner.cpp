@@ -1,8 +1,8 @@
 #include "app/banner.h"
 
-#include "app/panels.h"
 #include "app/startup.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <iterator>

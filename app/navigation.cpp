@@ -1,10 +1,10 @@
 #include "app/navigation.h"
 
-#include "app/panels.h"
-#include "app/status.h"
 #include "platform/print.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
+#include "ui/status.h"
 
 #include <initializer_list>
 

@@ -1,9 +1,9 @@
 #include "app/panel_events.h"
 
+#include "link/command.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/userint.h"
-#include "scope/acquisition.h"
 
 namespace telvar {
 

@@ -2,39 +2,26 @@
 
 #include "app/banner.h"
 #include "app/callbacks.h"
-#include "app/panels.h"
-#include "app/status.h"
 #include "link/com232.h"
+#include "link/command.h"
 #include "link/connect_dialog.h"
 #include "link/ip_history.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/userint.h"
-#include "scope/acquisition.h"
 #include "storage/transfer.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
+#include "ui/status.h"
 
 #include <cstdio>
 
 namespace telvar {
 
-char proj_dir[PATH_SIZE];
-char dirName[PATH_SIZE];
-char ipComboBoxFileName[PATH_SIZE];
+char proj_dir[MAX_PATHNAME_LEN];
+char dirName[MAX_PATHNAME_LEN];
 char szSoftname[NAME_SIZE];
 char szSoftversion[NAME_SIZE];
-
-int panelMAIN = 0;
-int panelPARAA = 0;
-int panelPARAA2 = 0;
-int panelPARAB = 0;
-int panelPARAB2 = 0;
-int panelEVAL = 0;
-int panelEVAL2 = 0;
-int panelOUTPUTS = 0;
-int panelUPDATE = 0;
-int panelTEST = 0;
-int panelInterf = 0;
 
 namespace {
 

@@ -1,15 +1,14 @@
 // Program entry, global defaults and the program's identity.
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
-inline constexpr int PATH_SIZE = 260;
 inline constexpr int NAME_SIZE = 72;
-inline constexpr const char* IP_HISTORY_FILE = "if_history.ipa";
 
-extern char proj_dir[PATH_SIZE];            // directory of the program file
-extern char dirName[PATH_SIZE];             // where every file dialog starts
-extern char ipComboBoxFileName[PATH_SIZE];  // the IP address history file
+extern char proj_dir[MAX_PATHNAME_LEN];  // directory of the program file
+extern char dirName[MAX_PATHNAME_LEN];   // where every file dialog starts
 extern char szSoftname[NAME_SIZE];
 extern char szSoftversion[NAME_SIZE];
 

@@ -35,7 +35,7 @@ namespace {
 
 inline constexpr int kPacedBaud = PROTOCOL_BAUD;
 // Request and answer cross the wire one after the other, 10 bits a byte.
-inline constexpr double kWireLimit = kPacedBaud / (2.0 * FRAME_BYTES * 10);
+inline constexpr double kWireLimit = kPacedBaud / (2.0 * frame::kBytes * 10);
 inline constexpr double kFastGoal = 5000;         // exchanges per second
 inline constexpr double kPacedGoalShare = 0.95;   // of the wire limit
 inline constexpr double kSilentCpuGoal = 1.0;     // percent, "near 0"

@@ -1,22 +1,24 @@
 # The tool: every subsystem in one library, so tests link what the program runs.
 add_library(telvar_tool STATIC
   app/banner.cpp
-  app/buttons.cpp
   app/callbacks.cpp
   app/navigation.cpp
   app/panel_events.cpp
   app/startup.cpp
-  app/status.cpp
   link/com232.cpp
+  link/command.cpp
   link/connect_dialog.cpp
   link/error_texts.cpp
   link/ip_history.cpp
   link/line_check.cpp
+  link/line_watch.cpp
   link/serial_line.cpp
   link/tcp_line.cpp
-  scope/acquisition.cpp
   storage/transfer.cpp
+  ui/buttons.cpp
+  ui/panels.cpp
   ui/roles.cpp
+  ui/status.cpp
 )
 target_include_directories(telvar_tool PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(telvar_tool PUBLIC telvar_platform telvar_frame)

@@ -1,11 +1,11 @@
 #include "link/com232.h"
 
-#include "app/status.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/rs232.h"
 #include "platform/tcp.h"
+#include "ui/status.h"
 
 #include <cstdio>
 
@@ -55,8 +55,8 @@ int serial_attempt(int counter)
     FlushOutQ(comport);
     FlushInQ(comport);
     rx_flag = 0;
-    nBytesW = ComWrt(comport, reinterpret_cast<const char*>(szWriteBuf), FRAME_BYTES);
-    if (nBytesW != FRAME_BYTES) {
+    nBytesW = ComWrt(comport, reinterpret_cast<const char*>(szWriteBuf), frame::kBytes);
+    if (nBytesW != frame::kBytes) {
         report_failure("Write failure! Retrying for ", counter);
         return 0;
     }
@@ -64,8 +64,8 @@ int serial_attempt(int counter)
         report_failure("Read failure! Retrying for ", counter);
         return 0;
     }
-    nBytesR = ComRd(comport, reinterpret_cast<char*>(szReadBuf), FRAME_BYTES);
-    if (nBytesR != FRAME_BYTES) {
+    nBytesR = ComRd(comport, reinterpret_cast<char*>(szReadBuf), frame::kBytes);
+    if (nBytesR != frame::kBytes) {
         report_failure("Data failure! Retrying for ", counter);
         return 0;
     }
@@ -74,11 +74,11 @@ int serial_attempt(int counter)
 
 int tcp_attempt(int counter)
 {
-    bytesToRead = FRAME_BYTES;
+    bytesToRead = frame::kBytes;
     bytesRead = 0;
     rx_flag = 0;
-    nBytesW = ClientTCPWrite(static_cast<unsigned>(g_hconversation), szWriteBuf, FRAME_BYTES, 2000);
-    if (nBytesW != FRAME_BYTES) {
+    nBytesW = ClientTCPWrite(static_cast<unsigned>(g_hconversation), szWriteBuf, frame::kBytes, 2000);
+    if (nBytesW != frame::kBytes) {
         report_failure("Write failure! Retrying for ", counter);
         return 0;
     }

@@ -8,7 +8,6 @@
 namespace telvar {
 
 inline constexpr int PNUM = frame::kWords;
-inline constexpr int FRAME_BYTES = PNUM * 2 + 4;
 inline constexpr int BUFFER_BYTES = 1024;
 // Answer wait of one attempt, and how many attempts an exchange makes.
 inline constexpr double ANSWER_TIMEOUT = 0.5;

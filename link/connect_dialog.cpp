@@ -1,9 +1,5 @@
 #include "link/connect_dialog.h"
 
-#include "app/buttons.h"
-#include "app/panels.h"
-#include "app/startup.h"
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/ip_history.h"
 #include "link/serial_line.h"
@@ -11,7 +7,10 @@
 #include "platform/events.h"
 #include "platform/serial_ports.h"
 #include "platform/userint.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
+#include "ui/status.h"
 
 #include <algorithm>
 #include <climits>
@@ -22,6 +21,7 @@
 
 namespace telvar {
 
+char ipComboBoxFileName[MAX_PATHNAME_LEN];
 int comprotocolold = 0;
 int comportold = 0;
 char ipBufOld[IP_TEXT_SIZE];
@@ -130,7 +130,7 @@ void fill_com_port_selector()
     ClearListCtrl(panelInterf, INTERF_COMPORT);
     const std::vector<int> ports = ports_to_offer();
     for (int port : ports) {
-        char label[PATH_SIZE + 16];
+        char label[MAX_PATHNAME_LEN + 16];
         std::snprintf(label, sizeof label, "COM%d   %s", port, ComDevice(port).c_str());
         InsertListItem(panelInterf, INTERF_COMPORT, -1, label, port);
     }

@@ -5,10 +5,15 @@
 #pragma once
 
 #include "link/tcp_line.h"
+#include "platform/userint.h"
 
 namespace telvar {
 
 inline constexpr int HISTORY_TEXT_COLOR = 0xE0E0E0;
+
+inline constexpr const char* IP_HISTORY_FILE = "if_history.ipa";
+
+extern char ipComboBoxFileName[MAX_PATHNAME_LEN];  // the address history file
 
 extern int comprotocolold;  // the dialog's values when it was last opened
 extern int comportold;

@@ -1,11 +1,11 @@
 #include "link/line_check.h"
 
-#include "app/buttons.h"
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "platform/rs232.h"
+#include "ui/buttons.h"
+#include "ui/status.h"
 
 #include <cstring>
 
@@ -65,7 +65,7 @@ int GetVERSIONInfo()
     set_main_buttons(1, 1, 1);
     // The answer is plain text from byte 0, without a sync word.
     const char* text = reinterpret_cast<const char*>(szReadBuf);
-    const std::size_t length = strnlen(text, FRAME_BYTES);
+    const std::size_t length = strnlen(text, frame::kBytes);
     const std::size_t kept = std::min(length, sizeof szVersion - 1);
     std::memcpy(szVersion, text, kept);
     szVersion[kept] = '\0';

@@ -14,6 +14,9 @@
 
 namespace telvar {
 
+// The longest path the platform takes, terminating zero included.
+inline constexpr int MAX_PATHNAME_LEN = 260;
+
 // Events passed to callbacks.
 inline constexpr int EVENT_NONE = 0;
 inline constexpr int EVENT_COMMIT = 1;

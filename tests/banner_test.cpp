@@ -3,10 +3,10 @@
 #include "support/link_fixture.h"
 
 #include "app/banner.h"
-#include "app/panels.h"
 #include "app/startup.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QApplication>

@@ -4,8 +4,6 @@
 // pseudo-terminal.
 #include "support/link_fixture.h"
 
-#include "app/buttons.h"
-#include "app/panels.h"
 #include "app/startup.h"
 #include "link/com232.h"
 #include "link/connect_dialog.h"
@@ -17,6 +15,8 @@
 #include "platform/qt_access.h"
 #include "platform/tcp.h"
 #include "platform/userint.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QAbstractItemView>

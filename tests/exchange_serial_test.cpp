@@ -1,11 +1,11 @@
 // The frame exchange over a pseudo-terminal, the way a COM port behaves.
 #include "support/link_fixture.h"
 
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "platform/events.h"
+#include "ui/status.h"
 
 #include <termios.h>
 
@@ -40,7 +40,7 @@ TEST_F(SerialExchange, GoodAnswerAndBinaryBytesPassUntouched)
     start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM, {0x1113, 0x1311, 0xFFFF})}; });
     EXPECT_EQ(exchange(ORDER_READ_RAM, {0x1113}), 9);
     ASSERT_EQ(peer->requests.size(), 1);
-    EXPECT_EQ(peer->requests[0], QByteArray(reinterpret_cast<const char*>(szWriteBuf), FRAME_BYTES));
+    EXPECT_EQ(peer->requests[0], QByteArray(reinterpret_cast<const char*>(szWriteBuf), frame::kBytes));
     unsigned short words[PNUM];
     EXPECT_EQ(GetRxBuf(words), ORDER_READ_RAM);
     EXPECT_EQ(words[0], 0x1113);

@@ -1,12 +1,12 @@
 // The frame exchange over loopback TCP against a scripted controller.
 #include "support/link_fixture.h"
 
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/line_check.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
+#include "ui/status.h"
 
 #include <QTimer>
 
@@ -46,7 +46,7 @@ TEST_F(TcpExchange, GoodAnswerOnTheFirstAttempt)
     start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM, {1, 2, 3})}; });
     EXPECT_EQ(exchange(ORDER_READ_RAM, {1}), 9);
     ASSERT_EQ(peer->requests.size(), 1);
-    EXPECT_EQ(peer->requests[0], QByteArray(reinterpret_cast<const char*>(szWriteBuf), FRAME_BYTES));
+    EXPECT_EQ(peer->requests[0], QByteArray(reinterpret_cast<const char*>(szWriteBuf), frame::kBytes));
     unsigned short words[PNUM];
     EXPECT_EQ(GetRxBuf(words), ORDER_READ_RAM);
     EXPECT_EQ(words[2], 3);
@@ -82,7 +82,7 @@ TEST_F(TcpExchange, AnswerInTwoPiecesIsAssembledInPlace)
         return reply;
     });
     EXPECT_EQ(exchange(ORDER_READ_RAM), 9);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(szReadBuf), FRAME_BYTES), answer);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(szReadBuf), frame::kBytes), answer);
 }
 
 TEST_F(TcpExchange, ShortAnswerNeverCompletes)

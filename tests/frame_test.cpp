@@ -19,12 +19,12 @@ std::vector<unsigned char> request(int code, std::initializer_list<int> words)
         payload[k++] = static_cast<unsigned short>(w);
     sync = 0x55;
     FillTxBuf(code, payload);
-    return {szWriteBuf, szWriteBuf + FRAME_BYTES};
+    return {szWriteBuf, szWriteBuf + frame::kBytes};
 }
 
 std::vector<unsigned char> bytes(std::initializer_list<int> head)
 {
-    std::vector<unsigned char> out(FRAME_BYTES, 0);
+    std::vector<unsigned char> out(frame::kBytes, 0);
     int k = 0;
     for (int b : head)
         out[k++] = static_cast<unsigned char>(b);
@@ -54,13 +54,13 @@ TEST(Frame, DownloadStartCarriesEightKeyPairs)
     std::vector<unsigned char> expected = {0x00, 0x55, 0x00, 0xBB};
     for (int k = 0; k < 8; ++k)
         expected.insert(expected.end(), {0x55, 0x55, 0xAA, 0xAA});
-    EXPECT_EQ(std::vector<unsigned char>(szWriteBuf, szWriteBuf + FRAME_BYTES), expected);
+    EXPECT_EQ(std::vector<unsigned char>(szWriteBuf, szWriteBuf + frame::kBytes), expected);
 }
 
 TEST(Frame, AnswersDecodeOrRefuseAWrongSync)
 {
     unsigned short words[PNUM] = {};
-    std::memset(szReadBuf, 0, FRAME_BYTES);
+    std::memset(szReadBuf, 0, frame::kBytes);
 
     order = 5;
     szReadBuf[0] = 0x55;  // sync bytes swapped
@@ -83,7 +83,7 @@ TEST(Frame, AnswersDecodeOrRefuseAWrongSync)
 
 TEST(Frame, SyncIsComparedWithTheConstantNotTheSetting)
 {
-    std::memset(szReadBuf, 0, FRAME_BYTES);
+    std::memset(szReadBuf, 0, frame::kBytes);
     szReadBuf[1] = 0x55;
     sync = 0x66;
     unsigned short words[PNUM];

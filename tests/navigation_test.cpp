@@ -3,10 +3,10 @@
 #include "support/link_fixture.h"
 
 #include "app/navigation.h"
-#include "app/panels.h"
 #include "platform/print.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QApplication>

@@ -1,19 +1,19 @@
 // Start-up and the end of the program, in process and as a real program.
-#include "app/buttons.h"
 #include "app/callbacks.h"
-#include "app/panels.h"
 #include "app/startup.h"
-#include "app/status.h"
 #include "link/com232.h"
+#include "link/command.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
-#include "scope/acquisition.h"
 #include "support/peers.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
+#include "ui/status.h"
 
 #include <QCoreApplication>
 #include <QDir>

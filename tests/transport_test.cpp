@@ -1,12 +1,12 @@
 // Opening lines: connect errors, line check and version query outcomes.
 #include "support/link_fixture.h"
 
-#include "app/panels.h"
 #include "link/com232.h"
 #include "link/line_check.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <arpa/inet.h>

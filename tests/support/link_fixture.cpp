@@ -2,13 +2,13 @@
 
 #include "app/callbacks.h"
 #include "app/startup.h"
-#include "app/status.h"
 #include "link/com232.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
+#include "ui/status.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

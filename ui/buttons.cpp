@@ -1,7 +1,7 @@
-#include "app/buttons.h"
+#include "ui/buttons.h"
 
-#include "app/panels.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <initializer_list>

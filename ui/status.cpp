@@ -1,7 +1,7 @@
-#include "app/status.h"
+#include "ui/status.h"
 
-#include "app/panels.h"
 #include "platform/userint.h"
+#include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "scope/acquisition.h"
+#include "link/command.h"
 
 namespace telvar {
 
