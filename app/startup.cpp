@@ -2,6 +2,7 @@
 
 #include "app/banner.h"
 #include "app/callbacks.h"
+#include "app/connection_indicator.h"
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/connect_dialog.h"
@@ -92,6 +93,8 @@ int WinMain(int argc, char** argv)
                        MAIN_VIEW_UPDATE, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
         SetCtrlVal(panelMAIN, toggle, 0);
     place_child_panels();
+
+    setup_connection_indicator();
 
     DisplayPanel(panelMAIN);
     SetActivePanel(panelMAIN);

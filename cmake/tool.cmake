@@ -2,6 +2,7 @@
 add_library(telvar_tool STATIC
   app/banner.cpp
   app/callbacks.cpp
+  app/connection_indicator.cpp
   app/navigation.cpp
   app/panel_events.cpp
   app/startup.cpp

@@ -1,0 +1,17 @@
+// The lasting sign beside the status line of which line to the controller
+// is open: a lamp, the line and the controller's version. The status line
+// keeps the messages of each operation; this shows the state in between.
+#pragma once
+
+#include "link/line_watch.h"
+
+namespace telvar {
+
+inline constexpr int LINE_OPEN_COLOR = 0x00FF00;
+inline constexpr int LINE_CLOSED_COLOR = 0xA0A0A0;
+
+// Shows no line open, and follows every change the link reports from now on.
+void setup_connection_indicator();
+void show_connection(const LineState& state);
+
+}  // namespace telvar

@@ -1,0 +1,113 @@
+// What the operator and a screen reader see of the line: the connection
+// indicator beside the status line, and the texts that the status line and
+// the connection state expose to accessibility clients.
+#include "support/link_fixture.h"
+
+#include "app/connection_indicator.h"
+#include "link/connect_dialog.h"
+#include "link/orders.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/qt_access.h"
+#include "platform/serial_ports.h"
+#include "platform/userint.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+#include "ui/status.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+#include <string>
+
+namespace telvar::test {
+namespace {
+
+std::string accessible_name(int panel, int control)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(ControlWidget(panel, control));
+    return face ? face->text(QAccessible::Name).toStdString() : std::string();
+}
+
+class Indicator : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        setup_connection_indicator();
+    }
+    void TearDown() override
+    {
+        LinkTest::TearDown();
+        set_line_observer(nullptr);
+    }
+    static std::string line_text()
+    {
+        char text[256] = {};
+        GetCtrlVal(panelMAIN, MAIN_LINE_TEXT, text);
+        return text;
+    }
+    static int lamp()
+    {
+        int colour = -1;
+        GetCtrlAttribute(panelMAIN, MAIN_LINE_LAMP, ATTR_TEXT_BGCOLOR, &colour);
+        return colour;
+    }
+};
+
+TEST_F(Indicator, ShowsTheTcpLineWithTheVersionUntilTheServerHangsUp)
+{
+    EXPECT_EQ(line_text(), "Not connected");
+    EXPECT_EQ(lamp(), LINE_CLOSED_COLOR);
+
+    TcpPeer peer(good_controller);
+    connect_tcp(peer);
+    ASSERT_EQ(tcpcon, 1);
+    EXPECT_EQ(line_text(), "TCP 127.0.0.1:" + std::to_string(peer.port()) + "  \xB7  TELVAR-K20 test peer 1.0");
+    EXPECT_EQ(lamp(), LINE_OPEN_COLOR);
+    EXPECT_EQ(accessible_name(panelMAIN, MAIN_LINE_TEXT), QString::fromLatin1(line_text().c_str()).toStdString());
+
+    peer.drop();
+    for (int k = 0; k < 50 && tcpcon != 0; ++k)
+        pump(10);
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_EQ(line_text(), "Not connected");
+    EXPECT_EQ(lamp(), LINE_CLOSED_COLOR);
+    EXPECT_EQ(popups, std::vector<std::string>{"TCP Client: Server has closed connection!"});
+}
+
+TEST_F(Indicator, ShowsTheSerialLineAndClearsWhenItIsClosed)
+{
+    PtyPeer peer(good_controller);
+    open_serial(peer);
+    ASSERT_EQ(rs232con, 1);
+    EXPECT_EQ(line_text(), "COM65 " + ComDevice(65) + "  \xB7  TELVAR-K20 test peer 1.0");
+    EXPECT_EQ(lamp(), LINE_OPEN_COLOR);
+
+    rs232con = InitRS232(0);
+    EXPECT_EQ(line_text(), "Not connected");
+    EXPECT_EQ(lamp(), LINE_CLOSED_COLOR);
+}
+
+TEST_F(Indicator, ALineThatFailsItsCheckIsNotShownAsOpen)
+{
+    TcpPeer peer([](const QByteArray&) { return std::optional<Reply>(Reply{answer_frame(ORDER_LINE_CHECK, {0})}); });
+    connect_tcp(peer);
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_EQ(line_text(), "Not connected");
+}
+
+TEST_F(Indicator, StatusLineAndConnectionStateExposeTheirCurrentText)
+{
+    set_status("Parameter loaded from sensor.");
+    EXPECT_EQ(accessible_name(panelMAIN, MAIN_STATUS), "Parameter loaded from sensor.");
+    set_status("Error! Connection lost.");
+    EXPECT_EQ(accessible_name(panelMAIN, MAIN_STATUS), "Error! Connection lost.");
+
+    CallCtrlCallback(panelMAIN, MAIN_CMD_CONNECT, EVENT_COMMIT, 0, 0);
+    EXPECT_EQ(accessible_name(panelInterf, INTERF_STATE), "NO CONNECTION ESTABLISHED");
+    HidePanel(panelInterf);
+}
+
+}  // namespace
+}  // namespace telvar
