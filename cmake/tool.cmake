@@ -15,6 +15,11 @@ add_library(telvar_tool STATIC
   link/line_watch.cpp
   link/serial_line.cpp
   link/tcp_line.cpp
+  params/conversions.cpp
+  params/events.cpp
+  params/labels.cpp
+  params/output_presets.cpp
+  params/record.cpp
   storage/transfer.cpp
   ui/buttons.cpp
   ui/panels.cpp

@@ -1,0 +1,23 @@
+// The one-line texts that state the choice of each selector group of a
+// channel's first page, built from the group's word.
+#pragma once
+
+#include "params/events.h"
+
+#include <cstdint>
+#include <string>
+
+namespace telvar {
+
+inline constexpr const char* DATA_FORMAT_RAW_TEXT = "DATA FORMAT: RAW";
+inline constexpr const char* DATA_FORMAT_NORM_TEXT = "DATA FORMAT: NORM";
+
+// "RESULT VALID ON: CHANNEL A HIGH STATE, ..." and the like: the prefix of the
+// group, then the highest selected event, ", ..." when there are more, or
+// ": NEVER" when there is none.
+std::string condition_label(Group group, std::uint16_t word);
+
+// "DATA FILTER: " and MIN, MAX or DIRECT, from the filter word.
+std::string filter_label(std::uint16_t word);
+
+}  // namespace telvar

@@ -1,0 +1,7 @@
+#include "params/record.h"
+
+namespace telvar {
+
+std::uint16_t parameter[PARAMETER_WORDS];
+
+}  // namespace telvar
