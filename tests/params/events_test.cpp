@@ -69,8 +69,9 @@ TEST(EventSelectors, EverySampleIsTheWholeWordAndShowsAlone)
 {
     EXPECT_EQ(pack(Group::MaxValue, Channel::A, {"MAX_EVERY", "MAX_IN0_POS"}), EVERY_SAMPLE);
     for (const Selector& s : EVENT_SELECTORS) {
-        if (s.group == Group::MaxValue)
+        if (s.group == Group::MaxValue) {
             EXPECT_EQ(shows(s, Channel::A, EVERY_SAMPLE), s.event == Event::EverySample) << s.role;
+        }
     }
     // Result valid 0x0003: the two channel B edges, not every sample.
     EXPECT_TRUE(shows(selector("VALID_B_POS"), Channel::A, 0x0003));
