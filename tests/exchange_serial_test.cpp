@@ -12,8 +12,6 @@
 namespace telvar::test {
 namespace {
 
-constexpr int real_ms(double seconds) { return static_cast<int>(seconds * 1000 / kTimeScale); }
-
 class SerialExchange : public LinkTest {
 protected:
     void start(Script then)
@@ -61,15 +59,16 @@ TEST_F(SerialExchange, AnswerInPiecesCompletes)
     start([](const QByteArray& r) {
         Reply reply{answer_frame(r[3], {ANSWER_ACK})};
         reply.split_at = 7;
-        reply.split_pause_ms = real_ms(0.2);
+        reply.split_pause_ms = 100;
         return reply;
     });
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
 }
 
+// 750 ms: 250 ms after the first answer wait ends, 250 ms before the second does.
 TEST_F(SerialExchange, LateAnswerIsCountedAsOneFailedAttempt)
 {
-    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.7)}; });
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 750}; });
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
     EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
 }
@@ -94,11 +93,14 @@ TEST_F(SerialExchange, ClosedPortFailsEveryWrite)
 TEST_F(SerialExchange, SilentLineAndReopeningTheSamePort)
 {
     start([](const QByteArray&) { return std::nullopt; });
-    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
-    EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
+    {
+        const FastClock fast;
+        EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+        EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
 
-    // A line check that failed leaves the port open; the next open must still work.
-    rs232con = InitRS232(1);
+        // A line check that failed leaves the port open; the next open must still work.
+        rs232con = InitRS232(1);
+    }
     EXPECT_EQ(rs232con, 0);
     EXPECT_EQ(statuses.back(), "Error! No connection found.");
     peer->script = good_controller;

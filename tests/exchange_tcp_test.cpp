@@ -15,9 +15,6 @@
 namespace telvar::test {
 namespace {
 
-// Real milliseconds for a time of the tool's clock.
-constexpr int real_ms(double seconds) { return static_cast<int>(seconds * 1000 / kTimeScale); }
-
 class TcpExchange : public LinkTest {
 protected:
     // Connects with a good controller, then answers the test's requests with `then`.
@@ -56,6 +53,7 @@ TEST_F(TcpExchange, GoodAnswerOnTheFirstAttempt)
 TEST_F(TcpExchange, SilentPeerGetsNineAttemptsEachReported)
 {
     start([](const QByteArray&) { return std::nullopt; });
+    const FastClock fast;
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
     EXPECT_EQ(peer->requests.size(), 9);
     for (const QByteArray& r : peer->requests)
@@ -63,11 +61,10 @@ TEST_F(TcpExchange, SilentPeerGetsNineAttemptsEachReported)
     EXPECT_EQ(statuses, retry_texts("Read failure! Retrying for "));
 }
 
+// 750 ms: 250 ms after the first answer wait ends, 250 ms before the second does.
 TEST_F(TcpExchange, LateAnswerIsTakenByTheNextAttempt)
 {
-    start([](const QByteArray& r) {
-        return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.7)};
-    });
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 750}; });
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
     EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
 }
@@ -78,7 +75,7 @@ TEST_F(TcpExchange, AnswerInTwoPiecesIsAssembledInPlace)
     start([answer](const QByteArray&) {
         Reply reply{answer};
         reply.split_at = 20;
-        reply.split_pause_ms = real_ms(0.2);
+        reply.split_pause_ms = 100;
         return reply;
     });
     EXPECT_EQ(exchange(ORDER_READ_RAM), 9);
@@ -111,7 +108,7 @@ TEST_F(TcpExchange, GarbageBeforeTheAnswerMakesTheAnswerUnreadable)
 
     // The five left-over bytes are discarded; the next exchange is clean again.
     peer->script = [](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK})}; };
-    pump(real_ms(0.2));
+    pump(100);
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
     EXPECT_EQ(GetRxBuf(words), ORDER_LINE_CHECK);
 }
@@ -141,11 +138,12 @@ TEST_F(TcpExchange, NoConversationFailsEveryWriteWithoutWaiting)
     EXPECT_EQ(statuses, retry_texts("Write failure! Retrying for "));
 }
 
+// The nested command comes 50 ms into the wait, the answer 250 ms into it.
 TEST_F(TcpExchange, CommandStartedDuringAWaitIsRefusedAndSendsNothing)
 {
-    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.3)}; });
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 250}; });
     int nested = -1;
-    QTimer::singleShot(real_ms(0.1), [&nested] { nested = CheckComLine(); });
+    QTimer::singleShot(50, [&nested] { nested = CheckComLine(); });
     EXPECT_EQ(exchange(ORDER_RESET), 9);
     EXPECT_EQ(nested, 0);
     EXPECT_EQ(peer->requests.size(), 1);
