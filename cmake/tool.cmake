@@ -11,6 +11,8 @@ add_library(telvar_tool STATIC
   link/error_texts.cpp
   link/ip_history.cpp
   link/line_check.cpp
+  link/line_open.cpp
+  link/line_table.cpp
   link/line_watch.cpp
   link/serial_line.cpp
   link/tcp_line.cpp

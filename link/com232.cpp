@@ -1,10 +1,8 @@
 #include "link/com232.h"
 
-#include "link/serial_line.h"
-#include "link/tcp_line.h"
+#include "link/line_table.h"
 #include "platform/events.h"
 #include "platform/rs232.h"
-#include "platform/tcp.h"
 #include "ui/status.h"
 
 #include <cstdio>
@@ -50,12 +48,12 @@ bool wait_for_answer()
     }
 }
 
-int serial_attempt(int counter)
+// The counter when the answer came, else 0 with the failure reported.
+int attempt(const LineFunctions& line, int counter)
 {
-    FlushOutQ(comport);
-    FlushInQ(comport);
+    line.flush();
     rx_flag = 0;
-    nBytesW = ComWrt(comport, reinterpret_cast<const char*>(szWriteBuf), frame::kBytes);
+    nBytesW = line.write(szWriteBuf, frame::kBytes);
     if (nBytesW != frame::kBytes) {
         report_failure("Write failure! Retrying for ", counter);
         return 0;
@@ -64,26 +62,9 @@ int serial_attempt(int counter)
         report_failure("Read failure! Retrying for ", counter);
         return 0;
     }
-    nBytesR = ComRd(comport, reinterpret_cast<char*>(szReadBuf), frame::kBytes);
+    nBytesR = line.read(szReadBuf, frame::kBytes);
     if (nBytesR != frame::kBytes) {
         report_failure("Data failure! Retrying for ", counter);
-        return 0;
-    }
-    return counter;
-}
-
-int tcp_attempt(int counter)
-{
-    bytesToRead = frame::kBytes;
-    bytesRead = 0;
-    rx_flag = 0;
-    nBytesW = ClientTCPWrite(static_cast<unsigned>(g_hconversation), szWriteBuf, frame::kBytes, 2000);
-    if (nBytesW != frame::kBytes) {
-        report_failure("Write failure! Retrying for ", counter);
-        return 0;
-    }
-    if (!wait_for_answer()) {
-        report_failure("Read failure! Retrying for ", counter);
         return 0;
     }
     return counter;
@@ -114,9 +95,10 @@ int ExchangeFrame()
     if (exchange_refused())
         return 0;
     g_exchanging = true;
+    const LineFunctions& line = selected_line();
     int result = 0;
     for (int counter = EXCHANGE_ATTEMPTS; counter > 0 && result == 0; --counter)
-        result = comprotocol == 0 ? serial_attempt(counter) : tcp_attempt(counter);
+        result = attempt(line, counter);
     g_exchanging = false;
     return result;
 }

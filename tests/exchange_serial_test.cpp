@@ -2,10 +2,13 @@
 #include "support/link_fixture.h"
 
 #include "link/com232.h"
+#include "link/line_table.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "platform/events.h"
 #include "ui/status.h"
+
+#include <QTest>
 
 #include <termios.h>
 
@@ -106,6 +109,17 @@ TEST_F(SerialExchange, SilentLineAndReopeningTheSamePort)
     peer->script = good_controller;
     rs232con = InitRS232(1);
     EXPECT_EQ(rs232con, 1);
+}
+
+TEST_F(SerialExchange, BytesThatCameUnaskedWaitInTheInputQueue)
+{
+    start(good_controller);
+    peer->send(QByteArray("Waiting for"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return rs232_line_functions.bytes_waiting() == 11; }, 2000));
+    unsigned char taken[11] = {};
+    EXPECT_EQ(rs232_line_functions.read(taken, 11), 11);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(taken), 11), "Waiting for");
+    EXPECT_EQ(rs232_line_functions.bytes_waiting(), 0);
 }
 
 TEST_F(SerialExchange, OnlyTheBootLoaderLineUsesXonXoff)
