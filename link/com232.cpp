@@ -23,7 +23,7 @@ double tdiff = 0.0;
 
 namespace {
 
-bool g_exchanging = false;
+bool g_link_held = false;
 
 void report_failure(const char* head, int counter)
 {
@@ -72,10 +72,25 @@ int attempt(const LineFunctions& line, int counter)
 
 }  // namespace
 
+LinkHold::LinkHold() : held_(!g_link_held)
+{
+    g_link_held = true;
+}
+
+LinkHold::~LinkHold()
+{
+    if (held_)
+        g_link_held = false;
+}
+
 void FillTxBuf(int order, const unsigned short* words)
 {
-    if (g_exchanging)
-        return;  // the running exchange still sends these bytes
+    if (!g_link_held)
+        frame::encode(szWriteBuf, sync, order, words);
+}
+
+void FillTxBuf(const LinkHold&, int order, const unsigned short* words)
+{
     frame::encode(szWriteBuf, sync, order, words);
 }
 
@@ -94,12 +109,16 @@ int ExchangeFrame()
 {
     if (exchange_refused())
         return 0;
-    g_exchanging = true;
+    const LinkHold hold;
+    return ExchangeFrame(hold);
+}
+
+int ExchangeFrame(const LinkHold&)
+{
     const LineFunctions& line = selected_line();
     int result = 0;
     for (int counter = EXCHANGE_ATTEMPTS; counter > 0 && result == 0; --counter)
         result = attempt(line, counter);
-    g_exchanging = false;
     return result;
 }
 
@@ -111,7 +130,7 @@ void RX_Receive_Function(int, int eventMask, void*)
 
 int exchange_refused()
 {
-    if (!g_exchanging)
+    if (!g_link_held)
         return 0;
     set_status(BUSY_TEXT);
     return 1;

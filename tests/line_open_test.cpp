@@ -3,6 +3,7 @@
 #include "mock_line.h"
 #include "support/link_fixture.h"
 
+#include "link/com232.h"
 #include "link/frame.h"
 #include "link/line_check.h"
 #include "link/line_open.h"
@@ -106,6 +107,16 @@ TEST_F(LineOpen, FailedCloseShowsItsTextYetTheLineOpensAgain)
     EXPECT_EQ(init_line(MockLine::functions, PROTOCOL_LINE, 1), 1);
     EXPECT_EQ(statuses.front(), "Port is not open");
     EXPECT_EQ(statuses.back(), "K20 FW 1.2");
+}
+
+TEST_F(LineOpen, OpeningWhileACommandHoldsTheLinkIsRefused)
+{
+    line.open = true;
+    const LinkHold running;
+    EXPECT_EQ(init_line(MockLine::functions, PROTOCOL_LINE, 1), 0);
+    EXPECT_TRUE(line.open) << "the line of the running command stays open";
+    EXPECT_FALSE(line.opened_with.has_value());
+    EXPECT_EQ(statuses, Texts{"Busy! Command refused, another one is running."});
 }
 
 }  // namespace
