@@ -24,7 +24,9 @@ namespace {
 
 inline constexpr unsigned CONNECT_TIMEOUT_MS = 5000;
 inline constexpr unsigned WRITE_TIMEOUT_MS = 2000;
-inline constexpr unsigned READ_TIMEOUT_MS = 5000;
+// The data-ready handler reads only what has arrived: it runs on the window's
+// thread, and a read that waited would freeze the window.
+inline constexpr unsigned NO_WAIT = 0;
 
 unsigned conversation()
 {
@@ -93,12 +95,14 @@ std::string describe_conversation()
     return "TCP " + std::string(ipBuf) + ":" + std::to_string(portNum);
 }
 
-// One read takes all that has arrived, up to what is missing; the rest of a
-// split answer comes with the next data-ready event.
+// One read of what has arrived, into the missing part of the answer. The
+// platform raises data-ready again while unread bytes are left, so a split
+// answer is assembled piece by piece; a peer that stops in mid-answer leaves
+// it incomplete until the exchange attempt's answer wait ends.
 void take_answer_bytes(unsigned handle)
 {
     bytesRead = ClientTCPRead(handle, szReadBuf + frame::kBytes - bytesToRead,
-                              static_cast<unsigned>(bytesToRead), READ_TIMEOUT_MS);
+                              static_cast<unsigned>(bytesToRead), NO_WAIT);
     if (bytesRead > 0)
         bytesToRead -= bytesRead;
     if (bytesToRead == 0)
@@ -108,7 +112,7 @@ void take_answer_bytes(unsigned handle)
 void discard_unexpected(unsigned handle)
 {
     char scratch[BUFFER_BYTES];
-    ClientTCPRead(handle, scratch, sizeof scratch, READ_TIMEOUT_MS);
+    ClientTCPRead(handle, scratch, sizeof scratch, NO_WAIT);
 }
 
 }  // namespace

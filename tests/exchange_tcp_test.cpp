@@ -6,11 +6,13 @@
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
+#include "platform/tcp.h"
 #include "ui/status.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
-#include <cstring>
+#include <algorithm>
 
 namespace telvar::test {
 namespace {
@@ -82,11 +84,41 @@ TEST_F(TcpExchange, AnswerInTwoPiecesIsAssembledInPlace)
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(szReadBuf), frame::kBytes), answer);
 }
 
-TEST_F(TcpExchange, ShortAnswerNeverCompletes)
+TEST_F(TcpExchange, AnswerStoppingShortNeverCompletesAndNeverHoldsTheWindow)
 {
     start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM).left(35)}; });
+    // A 20 ms tick stands for the window's own events: it must keep its pace
+    // while the handler waits for a byte that never comes.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last_tick = 0;
+    qint64 longest_gap = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest_gap = std::max(longest_gap, clock.elapsed() - last_tick);
+        last_tick = clock.elapsed();
+    });
+    tick.start(20);
     EXPECT_EQ(exchange(ORDER_READ_RAM), 0);
     EXPECT_EQ(statuses, retry_texts("Read failure! Retrying for "));
+    EXPECT_LT(longest_gap, 400);
+}
+
+// A read that waited for bytes that are not there would freeze the window
+// for the read time-out of 5 s.
+TEST_F(TcpExchange, DataReadyWithNothingBufferedReturnsAtOnce)
+{
+    start(good_controller);
+    for (int awaited : {frame::kBytes, 0}) {
+        bytesToRead = awaited;
+        rx_flag = 0;
+        QElapsedTimer took;
+        took.start();
+        ClientTCPCB(static_cast<unsigned>(g_hconversation), TCP_DATAREADY, 0, nullptr);
+        EXPECT_LT(took.elapsed(), 1000) << "bytes awaited: " << awaited;
+        EXPECT_EQ(bytesToRead, awaited);
+        EXPECT_EQ(rx_flag, 0);
+    }
 }
 
 TEST_F(TcpExchange, WrongSyncIsLeftToTheDecoder)
