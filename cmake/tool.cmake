@@ -16,6 +16,7 @@ add_library(telvar_tool STATIC
   link/line_watch.cpp
   link/serial_line.cpp
   link/tcp_line.cpp
+  link/wait_cursor.cpp
   storage/transfer.cpp
   ui/buttons.cpp
   ui/panels.cpp

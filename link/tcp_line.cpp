@@ -5,6 +5,7 @@
 #include "link/line_open.h"
 #include "link/line_table.h"
 #include "link/line_watch.h"
+#include "link/wait_cursor.h"
 #include "platform/tcp.h"
 #include "platform/userint.h"
 
@@ -35,11 +36,9 @@ unsigned conversation()
 
 int connect_to_server(unsigned& handle)
 {
-    SetWaitCursor(1);
-    const int code = ConnectToTCPServer(&handle, static_cast<unsigned>(portNum), ipBuf, ClientTCPCB,
-                                        nullptr, CONNECT_TIMEOUT_MS);
-    SetWaitCursor(0);
-    return code;
+    const WaitCursor busy;
+    return ConnectToTCPServer(&handle, static_cast<unsigned>(portNum), ipBuf, ClientTCPCB, nullptr,
+                              CONNECT_TIMEOUT_MS);
 }
 
 int connect_conversation(const LineSettings&)
