@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <utility>
 
 namespace telvar::test {
 namespace {
@@ -109,6 +110,19 @@ TEST_F(CommandTest, AcknowledgedResetCompletesItsAnnouncement)
     EXPECT_EQ(order, ORDER_RESET);
     EXPECT_EQ(stop_flag, 0);
     EXPECT_TRUE(main_groups_enabled());
+}
+
+TEST_F(CommandTest, AcknowledgementAfterARetryCompletesTheAnnouncementNotTheRetryText)
+{
+    const FastClock fast;
+    bool first = true;
+    MockLine line([&first](const QByteArray& request) {
+        const bool silent = std::exchange(first, false);
+        return silent ? MockReply{.silent = true} : acknowledge(request);
+    });
+    EXPECT_EQ(send_command(reset()), Answered);
+    EXPECT_EQ(statuses, (Texts{"Reseting data ... ", "Read failure! Retrying for 9 times.",
+                               "Reseting data ... Success!"}));
 }
 
 TEST_F(CommandTest, DownloadStartCarriesItsKeyAndIsCompletedWithOk)
