@@ -12,9 +12,12 @@ add_library(telvar_tool STATIC
   link/error_texts.cpp
   link/ip_history.cpp
   link/line_check.cpp
+  link/line_open.cpp
+  link/line_table.cpp
   link/line_watch.cpp
   link/serial_line.cpp
   link/tcp_line.cpp
+  link/wait_cursor.cpp
   params/conversions.cpp
   params/events.cpp
   params/labels.cpp

@@ -1,10 +1,8 @@
 #include "link/com232.h"
 
-#include "link/serial_line.h"
-#include "link/tcp_line.h"
+#include "link/line_table.h"
 #include "platform/events.h"
 #include "platform/rs232.h"
-#include "platform/tcp.h"
 #include "ui/status.h"
 
 #include <cstdio>
@@ -25,7 +23,7 @@ double tdiff = 0.0;
 
 namespace {
 
-bool g_exchanging = false;
+bool g_link_held = false;
 
 void report_failure(const char* head, int counter)
 {
@@ -50,12 +48,12 @@ bool wait_for_answer()
     }
 }
 
-int serial_attempt(int counter)
+// The counter when the answer came, else 0 with the failure reported.
+int attempt(const LineFunctions& line, int counter)
 {
-    FlushOutQ(comport);
-    FlushInQ(comport);
+    line.flush();
     rx_flag = 0;
-    nBytesW = ComWrt(comport, reinterpret_cast<const char*>(szWriteBuf), frame::kBytes);
+    nBytesW = line.write(szWriteBuf, frame::kBytes);
     if (nBytesW != frame::kBytes) {
         report_failure("Write failure! Retrying for ", counter);
         return 0;
@@ -64,7 +62,7 @@ int serial_attempt(int counter)
         report_failure("Read failure! Retrying for ", counter);
         return 0;
     }
-    nBytesR = ComRd(comport, reinterpret_cast<char*>(szReadBuf), frame::kBytes);
+    nBytesR = line.read(szReadBuf, frame::kBytes);
     if (nBytesR != frame::kBytes) {
         report_failure("Data failure! Retrying for ", counter);
         return 0;
@@ -72,29 +70,27 @@ int serial_attempt(int counter)
     return counter;
 }
 
-int tcp_attempt(int counter)
+}  // namespace
+
+LinkHold::LinkHold() : held_(!g_link_held)
 {
-    bytesToRead = frame::kBytes;
-    bytesRead = 0;
-    rx_flag = 0;
-    nBytesW = ClientTCPWrite(static_cast<unsigned>(g_hconversation), szWriteBuf, frame::kBytes, 2000);
-    if (nBytesW != frame::kBytes) {
-        report_failure("Write failure! Retrying for ", counter);
-        return 0;
-    }
-    if (!wait_for_answer()) {
-        report_failure("Read failure! Retrying for ", counter);
-        return 0;
-    }
-    return counter;
+    g_link_held = true;
 }
 
-}  // namespace
+LinkHold::~LinkHold()
+{
+    if (held_)
+        g_link_held = false;
+}
 
 void FillTxBuf(int order, const unsigned short* words)
 {
-    if (g_exchanging)
-        return;  // the running exchange still sends these bytes
+    if (!g_link_held)
+        frame::encode(szWriteBuf, sync, order, words);
+}
+
+void FillTxBuf(const LinkHold&, int order, const unsigned short* words)
+{
     frame::encode(szWriteBuf, sync, order, words);
 }
 
@@ -113,11 +109,16 @@ int ExchangeFrame()
 {
     if (exchange_refused())
         return 0;
-    g_exchanging = true;
+    const LinkHold hold;
+    return ExchangeFrame(hold);
+}
+
+int ExchangeFrame(const LinkHold&)
+{
+    const LineFunctions& line = selected_line();
     int result = 0;
     for (int counter = EXCHANGE_ATTEMPTS; counter > 0 && result == 0; --counter)
-        result = comprotocol == 0 ? serial_attempt(counter) : tcp_attempt(counter);
-    g_exchanging = false;
+        result = attempt(line, counter);
     return result;
 }
 
@@ -129,7 +130,7 @@ void RX_Receive_Function(int, int eventMask, void*)
 
 int exchange_refused()
 {
-    if (!g_exchanging)
+    if (!g_link_held)
         return 0;
     set_status(BUSY_TEXT);
     return 1;

@@ -1,6 +1,6 @@
 // The frame exchange with the controller: one request, one answer, with
 // retries. Every command frames with FillTxBuf, exchanges with ExchangeFrame
-// and decodes with GetRxBuf.
+// and decodes with GetRxBuf; link/command.h puts the three together.
 #pragma once
 
 #include "link/frame.h"
@@ -20,23 +20,41 @@ extern int rx_flag;        // 1 once a complete answer is in
 extern int comprotocol;    // 0 = RS-232, anything else = TCP/IP
 extern unsigned char szWriteBuf[BUFFER_BYTES];
 extern unsigned char szReadBuf[BUFFER_BYTES];  // bytes past the answer stay zero
-extern unsigned short emptyframe[PNUM];        // payload and answer of data-less commands
+extern unsigned short emptyframe[PNUM];        // answer of commands with few data words
 extern int nBytesW;
 extern int nBytesR;
 extern double tstart;
 extern double tdiff;
 
+// The frame buffers serve one command at a time. A command holds the link
+// from framing to decoding: one started meanwhile, from a callback that runs
+// inside the holder's waits, is refused and sends nothing.
+class LinkHold {
+public:
+    LinkHold();  // takes the link unless another command holds it
+    ~LinkHold();
+    LinkHold(const LinkHold&) = delete;
+    LinkHold& operator=(const LinkHold&) = delete;
+    explicit operator bool() const { return held_; }
+
+private:
+    bool held_;
+};
+
+// Does nothing while a command holds the link: the bytes are its request.
 void FillTxBuf(int order, const unsigned short* words);
+void FillTxBuf(const LinkHold& hold, int order, const unsigned short* words);
 // The answer's order code, or -1 when its sync word is wrong.
 int GetRxBuf(unsigned short* words);
-// Attempts left (9 .. 1) on success, 0 when every attempt failed.
+// Attempts left (9 .. 1) on success, 0 when every attempt failed. Holds the
+// link while it runs; refused (0) while a command holds it.
 int ExchangeFrame();
+int ExchangeFrame(const LinkHold& hold);
 void RX_Receive_Function(int portNumber, int eventMask, void* callbackData);
 
-// A command started from a callback that runs inside another exchange's wait
-// would overwrite the frame buffers: such a command calls this first, and
-// when it returns 1 gives up without sending anything.
-int exchange_refused();
 inline constexpr const char* BUSY_TEXT = "Busy! Command refused, another one is running.";
+// 1, with BUSY_TEXT on the status line, while a command holds the link:
+// whatever would open a line or exchange a frame gives up then.
+int exchange_refused();
 
 }  // namespace telvar

@@ -1,7 +1,89 @@
 #include "link/command.h"
 
+#include "link/com232.h"
+#include "link/orders.h"
+#include "platform/events.h"
+#include "ui/buttons.h"
+#include "ui/status.h"
+
+#include <string>
+
 namespace telvar {
 
 int stop_flag = 1;
+
+namespace {
+
+CommandOutcome judge_answer(const Command& command)
+{
+    if (!command.answer)
+        return CommandOutcome::Answered;
+    if (GetRxBuf(command.answer) == -1)
+        return CommandOutcome::EchoIncorrect;
+    if (command.expects_ack && command.answer[0] != ANSWER_ACK)
+        return CommandOutcome::NotAcknowledged;
+    return CommandOutcome::Answered;
+}
+
+void stop_everything(const char* text)
+{
+    set_status(text);
+    stop_flag = 1;
+    set_main_buttons(0, 0, 0);
+}
+
+void show_acknowledged(const Command& command)
+{
+    const std::string text = std::string(command.announcement ? command.announcement : "") + command.ack_text;
+    set_status(text.c_str());
+    ProcessSystemEvents();
+}
+
+}  // namespace
+
+CommandOutcome exchange_command(const Command& command)
+{
+    const LinkHold hold;
+    if (!hold)
+        return CommandOutcome::Refused;
+    order = command.order;
+    FillTxBuf(hold, order, command.payload.data());
+    if (command.announcement) {
+        set_status(command.announcement);
+        ProcessSystemEvents();
+    }
+    if (ExchangeFrame(hold) == 0)
+        return CommandOutcome::ConnectionLost;
+    return judge_answer(command);
+}
+
+void report_command_outcome(const Command& command, CommandOutcome outcome)
+{
+    switch (outcome) {
+    case CommandOutcome::Answered:
+        if (command.expects_ack)
+            show_acknowledged(command);
+        break;
+    case CommandOutcome::Refused:
+        set_status(BUSY_TEXT);
+        break;
+    case CommandOutcome::ConnectionLost:
+        stop_everything(CONNECTION_LOST_TEXT);
+        break;
+    case CommandOutcome::EchoIncorrect:
+        stop_everything(ECHO_INCORRECT_TEXT);
+        break;
+    case CommandOutcome::NotAcknowledged:
+        set_status(ECHO_INCORRECT_TEXT);
+        break;
+    }
+}
+
+CommandOutcome send_command(const Command& command)
+{
+    const CommandOutcome outcome = exchange_command(command);
+    report_command_outcome(command, outcome);
+    return outcome;
+}
 
 }  // namespace telvar

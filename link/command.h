@@ -1,6 +1,9 @@
 // What every command that talks to the controller shares: the request to
-// stop a running loop, which a failed command raises.
+// stop a running loop, which a failed command raises, and the one way a
+// command frames its request, exchanges it and judges the answer.
 #pragma once
+
+#include "link/frame.h"
 
 namespace telvar {
 
@@ -8,5 +11,43 @@ namespace telvar {
 // next check. 1 when nothing runs. Every command whose exchange fails sets
 // it, so the flag lives with the commands rather than with the loops.
 extern int stop_flag;
+
+inline constexpr const char* CONNECTION_LOST_TEXT = "Error! Connection lost.";
+inline constexpr const char* ECHO_INCORRECT_TEXT = "Error! Sensor echo incorrect.";
+
+// One request and how its answer is judged.
+struct Command {
+    int order = 0;            // order code; `order` holds it from the framing on
+    frame::Words payload{};   // the request's words, all zero unless given
+    // PNUM words that receive the decoded answer; nullptr leaves the answer
+    // undecoded in szReadBuf, with its sync word unchecked.
+    unsigned short* answer = nullptr;
+    const char* announcement = nullptr;  // shown, and painted, before the exchange
+    bool expects_ack = false;            // answer word 0 must be ANSWER_ACK
+    const char* ack_text = "Success!";   // completes the announcement on ANSWER_ACK
+};
+
+enum class CommandOutcome {
+    Answered,         // the answer passed every check the command asks for
+    Refused,          // another command held the link: nothing was sent
+    ConnectionLost,   // every attempt of the exchange failed
+    EchoIncorrect,    // the answer lacks the sync word
+    NotAcknowledged,  // answer word 0 is not ANSWER_ACK
+};
+
+// Frames the request, shows the announcement, exchanges the frame, decodes
+// and judges the answer, holding the link from the framing to the decoding.
+// Reports no outcome and touches neither stop_flag nor any button: the piece
+// for commands that react in their own way.
+CommandOutcome exchange_command(const Command& command);
+
+// The common reaction: a lost connection or a wrong sync word shows its text,
+// sets stop_flag and dims all three main button groups; a missing
+// acknowledgement shows the echo text only; a refusal shows BUSY_TEXT; an
+// acknowledgement shows the announcement completed by the ack text.
+void report_command_outcome(const Command& command, CommandOutcome outcome);
+
+// exchange_command, then report_command_outcome.
+CommandOutcome send_command(const Command& command);
 
 }  // namespace telvar

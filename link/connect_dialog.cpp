@@ -3,6 +3,7 @@
 #include "link/com232.h"
 #include "link/ip_history.h"
 #include "link/serial_line.h"
+#include "link/wait_cursor.h"
 #include "platform/combobox.h"
 #include "platform/events.h"
 #include "platform/serial_ports.h"
@@ -189,11 +190,15 @@ int CBF_ButtonTryToConnect(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT || exchange_refused())
         return 0;
+    // Opening, line check and version query take a while: Try looks busy.
+    const WaitCursor busy;
+    SetCtrlAttribute(panelInterf, INTERF_TRY, ATTR_DIMMED, 1);
     show_state("TRYING TO CONNECT");
     ProcessSystemEvents();
     read_dialog();
     // Only the transport the dialog was opened with is closed first.
     show_outcome(connect_chosen(comprotocolold != comprotocol));
+    SetCtrlAttribute(panelInterf, INTERF_TRY, ATTR_DIMMED, 0);
     return 0;
 }
 

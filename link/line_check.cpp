@@ -1,12 +1,12 @@
 #include "link/line_check.h"
 
 #include "link/com232.h"
+#include "link/command.h"
 #include "link/orders.h"
-#include "link/serial_line.h"
-#include "platform/rs232.h"
 #include "ui/buttons.h"
 #include "ui/status.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace telvar {
@@ -17,61 +17,65 @@ namespace {
 
 inline constexpr std::size_t STATUS_VERSION_CHARS = 35;
 
-void send_empty_order(int code)
+int show_check(int good, const char* text)
 {
-    std::memset(emptyframe, 0, sizeof emptyframe);
-    order = code;
-    FillTxBuf(order, emptyframe);
+    set_main_buttons(good, good, good);
+    set_status(text);
+    return good;
 }
 
-}  // namespace
-
-int CheckComLine()
+// The answer is plain text from byte 0; the bytes past it are zero.
+void show_version()
 {
-    if (exchange_refused())
-        return 0;
-    send_empty_order(ORDER_LINE_CHECK);
-    if (ExchangeFrame() == 0) {
-        set_main_buttons(0, 0, 0);
-        set_status("Error! No connection found.");
-        return 0;
-    }
-    if (GetRxBuf(emptyframe) == -1)
-        return 0;
-    if (emptyframe[0] == ANSWER_ACK) {
-        set_main_buttons(1, 1, 1);
-        set_status("Connection found. Line OK.");
-        return 1;
-    }
-    set_main_buttons(0, 0, 0);
-    set_status("Answer incorrect. Check Sensor.");
-    return 0;
-}
-
-int GetVERSIONInfo()
-{
-    if (exchange_refused())
-        return 0;
-    if (comprotocol == 0) {
-        FlushInQ(comport);
-        FlushOutQ(comport);
-    }
-    send_empty_order(ORDER_VERSION);
-    if (ExchangeFrame() == 0) {
-        set_main_buttons(0, 0, 0);
-        set_status("Error! Connection lost.");
-        return 0;
-    }
-    set_main_buttons(1, 1, 1);
-    // The answer is plain text from byte 0, without a sync word.
     const char* text = reinterpret_cast<const char*>(szReadBuf);
     const std::size_t length = strnlen(text, frame::kBytes);
     const std::size_t kept = std::min(length, sizeof szVersion - 1);
     std::memcpy(szVersion, text, kept);
     szVersion[kept] = '\0';
-    std::memcpy(szStatus, text, std::min(length, STATUS_VERSION_CHARS));
-    szStatus[std::min(length, STATUS_VERSION_CHARS)] = '\0';
+    const std::size_t shown = std::min(length, STATUS_VERSION_CHARS);
+    std::memcpy(szStatus, text, shown);
+    szStatus[shown] = '\0';
     show_status();
+}
+
+}  // namespace
+
+// Has texts of its own and leaves stop_flag alone.
+int CheckComLine()
+{
+    const Command check{.order = ORDER_LINE_CHECK, .answer = emptyframe, .expects_ack = true};
+    switch (const CommandOutcome outcome = exchange_command(check)) {
+    case CommandOutcome::Answered:
+        return show_check(1, "Connection found. Line OK.");
+    case CommandOutcome::ConnectionLost:
+        return show_check(0, "Error! No connection found.");
+    case CommandOutcome::NotAcknowledged:
+        return show_check(0, "Answer incorrect. Check Sensor.");
+    case CommandOutcome::EchoIncorrect:
+        return 0;
+    case CommandOutcome::Refused:
+        report_command_outcome(check, outcome);
+        return 0;
+    }
+    return 0;
+}
+
+// The version text has no sync word, so the answer is not decoded.
+int GetVERSIONInfo()
+{
+    const Command query{.order = ORDER_VERSION};
+    const CommandOutcome outcome = exchange_command(query);
+    if (outcome == CommandOutcome::Refused) {
+        report_command_outcome(query, outcome);
+        return 0;
+    }
+    if (outcome == CommandOutcome::ConnectionLost) {
+        set_main_buttons(0, 0, 0);
+        set_status(CONNECTION_LOST_TEXT);
+        return 0;
+    }
+    set_main_buttons(1, 1, 1);
+    show_version();
     return 1;
 }
 

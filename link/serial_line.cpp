@@ -2,12 +2,10 @@
 
 #include "link/com232.h"
 #include "link/error_texts.h"
-#include "link/line_check.h"
-#include "link/line_watch.h"
-#include "link/orders.h"
+#include "link/line_open.h"
+#include "link/line_table.h"
 #include "platform/rs232.h"
 #include "platform/serial_ports.h"
-#include "ui/status.h"
 
 #include <string>
 
@@ -22,70 +20,88 @@ namespace {
 inline constexpr int QUEUE_BYTES = 4096;
 inline constexpr double LINE_TIMEOUT = 2.0;
 
-// The port the line has open, 0 for none. Closing goes by this rather than by
-// rs232con, so that a port whose line check failed is still closed.
+// The port the line has open, 0 for none. The row acts on this port, so that
+// closing also closes a port whose line check failed.
 int g_open_port = 0;
 
-int close_line()
+int open_port(const LineSettings& settings)
 {
-    if (g_open_port == 0)
-        return 0;
-    const int code = CloseCom(g_open_port);
-    g_open_port = 0;
-    report_line_closed();
-    if (code < 0) {
-        set_status(rs232_error_text(code));
-        return 1;
-    }
+    const int code = OpenComConfig(comport, "", settings.baud, 0, 8, 1, QUEUE_BYTES, QUEUE_BYTES);
+    if (code < 0)
+        return code;
+    g_open_port = comport;
+    SetComTime(g_open_port, LINE_TIMEOUT);
+    FlushInQ(g_open_port);
+    FlushOutQ(g_open_port);
+    SetCTSMode(g_open_port, LWRS_HWHANDSHAKE_OFF);
+    if (settings.xon_xoff)
+        SetXMode(g_open_port, 1);
+    if (settings.receive_callback)
+        InstallComCallback(g_open_port, eventMask, frame::kBytes, sync, RX_Receive_Function, nullptr);
     return 0;
 }
 
-bool open_line(long baud)
+int close_port()
 {
-    const int code = OpenComConfig(comport, "", baud, 0, 8, 1, QUEUE_BYTES, QUEUE_BYTES);
-    if (code < 0) {
-        set_status(rs232_error_text(code));
-        return false;
-    }
-    g_open_port = comport;
-    SetComTime(comport, LINE_TIMEOUT);
-    FlushInQ(comport);
-    FlushOutQ(comport);
-    SetCTSMode(comport, LWRS_HWHANDSHAKE_OFF);
-    return true;
+    const int code = CloseCom(g_open_port);
+    g_open_port = 0;
+    return code;
+}
+
+bool port_is_open()
+{
+    return g_open_port != 0;
+}
+
+void flush_queues()
+{
+    FlushOutQ(g_open_port);
+    FlushInQ(g_open_port);
+}
+
+int write_port(const unsigned char* bytes, int count)
+{
+    return ComWrt(g_open_port, reinterpret_cast<const char*>(bytes), count);
+}
+
+int bytes_in_queue()
+{
+    return GetInQLen(g_open_port);
+}
+
+// Bounded by the port's time-out.
+int read_port(unsigned char* into, int count)
+{
+    return ComRd(g_open_port, reinterpret_cast<char*>(into), count);
+}
+
+std::string describe_port()
+{
+    return "COM" + std::to_string(g_open_port) + " " + ComDevice(g_open_port);
 }
 
 }  // namespace
 
+const LineFunctions rs232_line_functions{
+    .open = open_port,
+    .close = close_port,
+    .is_open = port_is_open,
+    .flush = flush_queues,
+    .write = write_port,
+    .bytes_waiting = bytes_in_queue,
+    .read = read_port,
+    .error_text = rs232_error_text,
+    .describe = describe_port,
+};
+
 int InitRS232(int mode)
 {
-    if (mode != 0 && exchange_refused())
-        return 0;
-    const int closed = close_line();
-    if (mode == 0)
-        return closed;
-    if (!open_line(PROTOCOL_BAUD))
-        return 0;
-    InstallComCallback(comport, eventMask, frame::kBytes, sync, RX_Receive_Function, nullptr);
-    if (!CheckComLine())
-        return 0;
-    if (!GetVERSIONInfo())
-        return 0;
-    report_line_open("COM" + std::to_string(comport) + " " + ComDevice(comport), szVersion);
-    return 1;
+    return init_line(rs232_line_functions, PROTOCOL_LINE, mode);
 }
 
 int InitRS232_PL(int mode)
 {
-    if (mode != 0 && exchange_refused())
-        return 0;
-    const int closed = close_line();
-    if (mode == 0)
-        return closed;
-    if (!open_line(BOOTLOADER_BAUD))
-        return 0;
-    SetXMode(comport, 1);
-    return 1;
+    return init_line(rs232_line_functions, BOOTLOADER_LINE, mode);
 }
 
 }  // namespace telvar

@@ -1,6 +1,5 @@
 // The RS-232 line to the controller: the protocol settings (19200 8N1, no
-// flow control, since XON/XOFF would swallow the bytes 0x11 and 0x13 of
-// binary frames) and the boot-loader settings (115200 8N1, XON/XOFF).
+// flow control) and the boot loader's (115200 8N1, XON/XOFF) on one port.
 #pragma once
 
 namespace telvar {

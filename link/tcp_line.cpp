@@ -2,11 +2,12 @@
 
 #include "link/com232.h"
 #include "link/error_texts.h"
-#include "link/line_check.h"
+#include "link/line_open.h"
+#include "link/line_table.h"
 #include "link/line_watch.h"
+#include "link/wait_cursor.h"
 #include "platform/tcp.h"
 #include "platform/userint.h"
-#include "ui/status.h"
 
 #include <string>
 
@@ -23,75 +24,123 @@ int bytesRead = 0;
 namespace {
 
 inline constexpr unsigned CONNECT_TIMEOUT_MS = 5000;
-inline constexpr unsigned READ_TIMEOUT_MS = 5000;
+inline constexpr unsigned WRITE_TIMEOUT_MS = 2000;
+// The data-ready handler reads only what has arrived: it runs on the window's
+// thread, and a read that waited would freeze the window.
+inline constexpr unsigned NO_WAIT = 0;
 
-// Goes by the handle rather than by tcpcon, so that a conversation whose line
-// check failed is still closed before the next connect.
-int disconnect()
+unsigned conversation()
 {
-    if (g_hconversation == 0)
-        return 0;
-    const int code = DisconnectFromTCPServer(static_cast<unsigned>(g_hconversation));
-    if (code < 0) {
-        set_status(tcp_error_text(code));
-        return 1;
-    }
-    g_hconversation = 0;
-    report_line_closed();
+    return static_cast<unsigned>(g_hconversation);
+}
+
+int connect_to_server(unsigned& handle)
+{
+    const WaitCursor busy;
+    return ConnectToTCPServer(&handle, static_cast<unsigned>(portNum), ipBuf, ClientTCPCB, nullptr,
+                              CONNECT_TIMEOUT_MS);
+}
+
+int connect_conversation(const LineSettings&)
+{
+    unsigned handle = 0;
+    const int code = connect_to_server(handle);
+    if (code < 0)
+        return code;
+    g_hconversation = static_cast<int>(handle);
     return 0;
+}
+
+// A failed disconnect keeps the handle: the conversation may still be open.
+int disconnect_conversation()
+{
+    const int code = DisconnectFromTCPServer(conversation());
+    if (code >= 0)
+        g_hconversation = 0;
+    return code;
+}
+
+bool conversation_is_open()
+{
+    return g_hconversation != 0;
+}
+
+// Nothing is flushed: an answer that comes late is taken by the next attempt.
+void reset_receive_state()
+{
+    bytesToRead = frame::kBytes;
+    bytesRead = 0;
+}
+
+int write_conversation(const unsigned char* bytes, int count)
+{
+    return ClientTCPWrite(conversation(), bytes, static_cast<std::size_t>(count), WRITE_TIMEOUT_MS);
+}
+
+// The data-ready handler takes every byte as it comes.
+int nothing_waiting()
+{
+    return 0;
+}
+
+// The data-ready handler has assembled the answer in szReadBuf already.
+int answer_in_place(unsigned char*, int count)
+{
+    return count;
+}
+
+std::string describe_conversation()
+{
+    return "TCP " + std::string(ipBuf) + ":" + std::to_string(portNum);
+}
+
+// One read of what has arrived, into the missing part of the answer. The
+// platform raises data-ready again while unread bytes are left, so a split
+// answer is assembled piece by piece; a peer that stops in mid-answer leaves
+// it incomplete until the exchange attempt's answer wait ends.
+void take_answer_bytes(unsigned handle)
+{
+    bytesRead = ClientTCPRead(handle, szReadBuf + frame::kBytes - bytesToRead,
+                              static_cast<unsigned>(bytesToRead), NO_WAIT);
+    if (bytesRead > 0)
+        bytesToRead -= bytesRead;
+    if (bytesToRead == 0)
+        rx_flag = 1;
 }
 
 void discard_unexpected(unsigned handle)
 {
     char scratch[BUFFER_BYTES];
-    ClientTCPRead(handle, scratch, sizeof scratch, READ_TIMEOUT_MS);
+    ClientTCPRead(handle, scratch, sizeof scratch, NO_WAIT);
 }
 
 }  // namespace
 
+const LineFunctions tcp_line_functions{
+    .open = connect_conversation,
+    .close = disconnect_conversation,
+    .is_open = conversation_is_open,
+    .flush = reset_receive_state,
+    .write = write_conversation,
+    .bytes_waiting = nothing_waiting,
+    .read = answer_in_place,
+    .error_text = tcp_error_text,
+    .describe = describe_conversation,
+};
+
 int InitTCP_IP(int mode)
 {
-    if (mode != 0 && exchange_refused())
-        return 0;
-    const int closed = disconnect();
-    if (mode == 0)
-        return closed;
-
-    unsigned handle = 0;
-    SetWaitCursor(1);
-    const int code = ConnectToTCPServer(&handle, static_cast<unsigned>(portNum), ipBuf, ClientTCPCB,
-                                        nullptr, CONNECT_TIMEOUT_MS);
-    SetWaitCursor(0);
-    if (code < 0) {
-        set_status(tcp_error_text(code));
-        return 0;
-    }
-    g_hconversation = static_cast<int>(handle);
-    if (!CheckComLine())
-        return 0;
-    if (!GetVERSIONInfo())
-        return 0;
-    report_line_open("TCP " + std::string(ipBuf) + ":" + std::to_string(portNum), szVersion);
-    return 1;
+    return init_line(tcp_line_functions, PROTOCOL_LINE, mode);
 }
 
 int ClientTCPCB(unsigned handle, int xType, int, void*)
 {
     switch (xType) {
     case TCP_DATAREADY:
-        if (bytesToRead <= 0) {
+        if (bytesToRead > 0)
+            take_answer_bytes(handle);
+        else
             discard_unexpected(handle);
-            break;
-        }
-        // One read takes all that has arrived, up to what is missing; the rest
-        // of a split answer comes with the next data-ready event, so a stalled
-        // peer never keeps this handler waiting.
-        bytesRead = ClientTCPRead(handle, szReadBuf + frame::kBytes - bytesToRead,
-                                  static_cast<unsigned>(bytesToRead), READ_TIMEOUT_MS);
-        if (bytesRead > 0)
-            bytesToRead -= bytesRead;
-        if (bytesToRead == 0)
-            rx_flag = 1;
         break;
     case TCP_DISCONNECT:
         // The line is gone before the pop-up waits for the operator.

@@ -22,6 +22,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -411,6 +412,30 @@ TEST_F(ConnectDialog, TcpTryAndAcceptEnableTheCommands)
     open_dialog();
     EXPECT_EQ(state(), "CONNECTION ESTABLISHED");
     EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT));
+}
+
+// The TCP connect has a wait cursor of its own, which must not end Try's.
+TEST_F(ConnectDialog, TryLooksBusyWhileItOpensAndChecksTheLine)
+{
+    struct Look {
+        bool try_dimmed;
+        bool wait_cursor;
+    };
+    std::vector<Look> seen;
+    TcpPeer peer([&seen](const QByteArray& request) {
+        const QCursor* cursor = QApplication::overrideCursor();
+        seen.push_back({dimmed(panelInterf, INTERF_TRY), cursor && cursor->shape() == Qt::WaitCursor});
+        return good_controller(request);
+    });
+    try_tcp_from_a_serial_dialog(peer);
+    ASSERT_EQ(state(), "CONNECTING SUCCEEDED");
+    ASSERT_EQ(seen.size(), 2u) << "line check and version query";
+    for (const Look& look : seen) {
+        EXPECT_TRUE(look.try_dimmed);
+        EXPECT_TRUE(look.wait_cursor);
+    }
+    EXPECT_FALSE(dimmed(panelInterf, INTERF_TRY));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ConnectDialog, FailedTryCannotBeAcceptedAndDiscardReopensTheSerialLine)

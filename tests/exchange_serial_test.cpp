@@ -2,17 +2,18 @@
 #include "support/link_fixture.h"
 
 #include "link/com232.h"
+#include "link/line_table.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "platform/events.h"
 #include "ui/status.h"
 
+#include <QTest>
+
 #include <termios.h>
 
 namespace telvar::test {
 namespace {
-
-constexpr int real_ms(double seconds) { return static_cast<int>(seconds * 1000 / kTimeScale); }
 
 class SerialExchange : public LinkTest {
 protected:
@@ -61,15 +62,16 @@ TEST_F(SerialExchange, AnswerInPiecesCompletes)
     start([](const QByteArray& r) {
         Reply reply{answer_frame(r[3], {ANSWER_ACK})};
         reply.split_at = 7;
-        reply.split_pause_ms = real_ms(0.2);
+        reply.split_pause_ms = 100;
         return reply;
     });
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
 }
 
+// 750 ms: 250 ms after the first answer wait ends, 250 ms before the second does.
 TEST_F(SerialExchange, LateAnswerIsCountedAsOneFailedAttempt)
 {
-    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.7)}; });
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 750}; });
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
     EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
 }
@@ -94,16 +96,30 @@ TEST_F(SerialExchange, ClosedPortFailsEveryWrite)
 TEST_F(SerialExchange, SilentLineAndReopeningTheSamePort)
 {
     start([](const QByteArray&) { return std::nullopt; });
-    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
-    EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
+    {
+        const FastClock fast;
+        EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
+        EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
 
-    // A line check that failed leaves the port open; the next open must still work.
-    rs232con = InitRS232(1);
+        // A line check that failed leaves the port open; the next open must still work.
+        rs232con = InitRS232(1);
+    }
     EXPECT_EQ(rs232con, 0);
     EXPECT_EQ(statuses.back(), "Error! No connection found.");
     peer->script = good_controller;
     rs232con = InitRS232(1);
     EXPECT_EQ(rs232con, 1);
+}
+
+TEST_F(SerialExchange, BytesThatCameUnaskedWaitInTheInputQueue)
+{
+    start(good_controller);
+    peer->send(QByteArray("Waiting for"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return rs232_line_functions.bytes_waiting() == 11; }, 2000));
+    unsigned char taken[11] = {};
+    EXPECT_EQ(rs232_line_functions.read(taken, 11), 11);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(taken), 11), "Waiting for");
+    EXPECT_EQ(rs232_line_functions.bytes_waiting(), 0);
 }
 
 TEST_F(SerialExchange, OnlyTheBootLoaderLineUsesXonXoff)

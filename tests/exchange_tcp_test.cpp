@@ -6,17 +6,16 @@
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
+#include "platform/tcp.h"
 #include "ui/status.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
-#include <cstring>
+#include <algorithm>
 
 namespace telvar::test {
 namespace {
-
-// Real milliseconds for a time of the tool's clock.
-constexpr int real_ms(double seconds) { return static_cast<int>(seconds * 1000 / kTimeScale); }
 
 class TcpExchange : public LinkTest {
 protected:
@@ -56,6 +55,7 @@ TEST_F(TcpExchange, GoodAnswerOnTheFirstAttempt)
 TEST_F(TcpExchange, SilentPeerGetsNineAttemptsEachReported)
 {
     start([](const QByteArray&) { return std::nullopt; });
+    const FastClock fast;
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
     EXPECT_EQ(peer->requests.size(), 9);
     for (const QByteArray& r : peer->requests)
@@ -63,11 +63,10 @@ TEST_F(TcpExchange, SilentPeerGetsNineAttemptsEachReported)
     EXPECT_EQ(statuses, retry_texts("Read failure! Retrying for "));
 }
 
+// 750 ms: 250 ms after the first answer wait ends, 250 ms before the second does.
 TEST_F(TcpExchange, LateAnswerIsTakenByTheNextAttempt)
 {
-    start([](const QByteArray& r) {
-        return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.7)};
-    });
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 750}; });
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
     EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
 }
@@ -78,18 +77,48 @@ TEST_F(TcpExchange, AnswerInTwoPiecesIsAssembledInPlace)
     start([answer](const QByteArray&) {
         Reply reply{answer};
         reply.split_at = 20;
-        reply.split_pause_ms = real_ms(0.2);
+        reply.split_pause_ms = 100;
         return reply;
     });
     EXPECT_EQ(exchange(ORDER_READ_RAM), 9);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(szReadBuf), frame::kBytes), answer);
 }
 
-TEST_F(TcpExchange, ShortAnswerNeverCompletes)
+TEST_F(TcpExchange, AnswerStoppingShortNeverCompletesAndNeverHoldsTheWindow)
 {
     start([](const QByteArray&) { return Reply{answer_frame(ORDER_READ_RAM).left(35)}; });
+    // A 20 ms tick stands for the window's own events: it must keep its pace
+    // while the handler waits for a byte that never comes.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last_tick = 0;
+    qint64 longest_gap = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest_gap = std::max(longest_gap, clock.elapsed() - last_tick);
+        last_tick = clock.elapsed();
+    });
+    tick.start(20);
     EXPECT_EQ(exchange(ORDER_READ_RAM), 0);
     EXPECT_EQ(statuses, retry_texts("Read failure! Retrying for "));
+    EXPECT_LT(longest_gap, 400);
+}
+
+// A read that waited for bytes that are not there would freeze the window
+// for the read time-out of 5 s.
+TEST_F(TcpExchange, DataReadyWithNothingBufferedReturnsAtOnce)
+{
+    start(good_controller);
+    for (int awaited : {frame::kBytes, 0}) {
+        bytesToRead = awaited;
+        rx_flag = 0;
+        QElapsedTimer took;
+        took.start();
+        ClientTCPCB(static_cast<unsigned>(g_hconversation), TCP_DATAREADY, 0, nullptr);
+        EXPECT_LT(took.elapsed(), 1000) << "bytes awaited: " << awaited;
+        EXPECT_EQ(bytesToRead, awaited);
+        EXPECT_EQ(rx_flag, 0);
+    }
 }
 
 TEST_F(TcpExchange, WrongSyncIsLeftToTheDecoder)
@@ -111,7 +140,7 @@ TEST_F(TcpExchange, GarbageBeforeTheAnswerMakesTheAnswerUnreadable)
 
     // The five left-over bytes are discarded; the next exchange is clean again.
     peer->script = [](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK})}; };
-    pump(real_ms(0.2));
+    pump(100);
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
     EXPECT_EQ(GetRxBuf(words), ORDER_LINE_CHECK);
 }
@@ -141,11 +170,12 @@ TEST_F(TcpExchange, NoConversationFailsEveryWriteWithoutWaiting)
     EXPECT_EQ(statuses, retry_texts("Write failure! Retrying for "));
 }
 
+// The nested command comes 50 ms into the wait, the answer 250 ms into it.
 TEST_F(TcpExchange, CommandStartedDuringAWaitIsRefusedAndSendsNothing)
 {
-    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), real_ms(0.3)}; });
+    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 250}; });
     int nested = -1;
-    QTimer::singleShot(real_ms(0.1), [&nested] { nested = CheckComLine(); });
+    QTimer::singleShot(50, [&nested] { nested = CheckComLine(); });
     EXPECT_EQ(exchange(ORDER_RESET), 9);
     EXPECT_EQ(nested, 0);
     EXPECT_EQ(peer->requests.size(), 1);

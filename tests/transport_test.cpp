@@ -80,6 +80,7 @@ TEST_F(Transport, LineCheckOutcomes)
     EXPECT_EQ(nack.disconnects, 1) << "the conversation whose check failed was closed first";
 
     TcpPeer silent([](const QByteArray&) { return std::nullopt; });
+    const FastClock fast;
     connect_tcp(silent);
     EXPECT_EQ(statuses.back(), "Error! No connection found.");
 }
@@ -125,6 +126,7 @@ TEST_F(Transport, ConnectTimeOutShowsItsTextWithTheTrailingBlank)
     comprotocol = 1;
     std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
     portNum = ntohs(address.sin_port);
+    const FastClock fast;
     EXPECT_EQ(InitTCP_IP(1), 0);
     EXPECT_EQ(statuses.back(), "Time out error ");
 

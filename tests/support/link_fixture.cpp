@@ -20,6 +20,8 @@ namespace telvar::test {
 
 namespace {
 
+inline constexpr double kFastScale = 10.0;
+
 void load_once()
 {
     static bool loaded = false;
@@ -33,10 +35,20 @@ void load_once()
 
 }  // namespace
 
+FastClock::FastClock()
+{
+    SetTimeScale(kFastScale);
+}
+
+FastClock::~FastClock()
+{
+    SetTimeScale(1.0);
+}
+
 void LinkTest::SetUp()
 {
     load_once();
-    SetTimeScale(kTimeScale);
+    SetTimeScale(1.0);
     InitVars();
     statuses.clear();
     popups.clear();

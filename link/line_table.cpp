@@ -1,0 +1,25 @@
+#include "link/line_table.h"
+
+#include "link/com232.h"
+
+namespace telvar {
+
+namespace {
+
+const LineFunctions* g_substitute = nullptr;
+
+}  // namespace
+
+const LineFunctions& selected_line()
+{
+    if (g_substitute)
+        return *g_substitute;
+    return comprotocol == 0 ? rs232_line_functions : tcp_line_functions;
+}
+
+void substitute_line(const LineFunctions* line)
+{
+    g_substitute = line;
+}
+
+}  // namespace telvar

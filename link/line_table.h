@@ -1,0 +1,52 @@
+// One row of functions per transport: the frame exchange and the opening of
+// a line reach the line only through its row, so neither knows whether it
+// talks over RS-232 or TCP. What a transport lacks is a dummy in its row.
+#pragma once
+
+#include "link/orders.h"
+
+#include <string>
+
+namespace telvar {
+
+// How a line is set up when it opens. The serial port has two set-ups, the
+// protocol line and the boot loader's line of the firmware download; a TCP
+// line takes only what is not about a serial port.
+struct LineSettings {
+    long baud;
+    bool xon_xoff;          // never on binary frames: it would eat 0x11 and 0x13
+    bool receive_callback;  // raise rx_flag when a whole answer has come
+    bool checked;           // line check and version query follow the opening
+};
+
+inline constexpr LineSettings PROTOCOL_LINE{PROTOCOL_BAUD, false, true, true};
+inline constexpr LineSettings BOOTLOADER_LINE{BOOTLOADER_BAUD, true, false, false};
+
+struct LineFunctions {
+    // 0, or the library's negative code. Both act on the line the row holds.
+    int (*open)(const LineSettings& settings);
+    int (*close)();
+    bool (*is_open)();
+    // Drops what is left of an earlier answer before the next request.
+    void (*flush)();
+    // The count written, or a negative code.
+    int (*write)(const unsigned char* bytes, int count);
+    // Bytes received and not yet taken.
+    int (*bytes_waiting)();
+    // Takes `count` bytes of the answer into `into`; the count taken.
+    int (*read)(unsigned char* into, int count);
+    // The status-line text for one of the library's negative codes.
+    const char* (*error_text)(int code);
+    // The open line as the operator knows it, e.g. "COM65 /tmp/ttyTELVAR0".
+    std::string (*describe)();
+};
+
+extern const LineFunctions rs232_line_functions;
+extern const LineFunctions tcp_line_functions;
+
+// The row of the transport that comprotocol selects.
+const LineFunctions& selected_line();
+// Puts a line of a test in place of the selected one; nullptr takes it out.
+void substitute_line(const LineFunctions* line);
+
+}  // namespace telvar
