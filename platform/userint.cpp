@@ -1,10 +1,9 @@
-// The application, its event loop, pop-ups and the wait cursor.
+// The application, its event loop and the wait cursor.
 #include "platform/userint.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QStyleFactory>
 
 #include <cstring>
@@ -13,7 +12,6 @@ namespace telvar {
 
 namespace {
 
-PopupHook g_popup_hook;
 // The program's own event loop. Quitting ends this loop alone; the
 // application's quit would make every later local loop (the waits of a
 // command still running) return at once and spin.
@@ -55,19 +53,6 @@ int QuitUserInterface(int returnCode)
     return 0;
 }
 
-int MessagePopup(const char* title, const char* message)
-{
-    if (g_popup_hook) {
-        g_popup_hook(title, message);
-        return 0;
-    }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setAccessibleName(QString::fromLatin1(title));
-    box.exec();
-    return 0;
-}
-
 void SetWaitCursor(int on)
 {
     if (on && !g_wait_cursor)
@@ -86,11 +71,6 @@ int GetProjectDir(char* buffer, std::size_t size)
         return UIE_BAD_ATTRIBUTE;
     std::memcpy(buffer, dir.constData(), dir.size() + 1);
     return 0;
-}
-
-void SetPopupHook(PopupHook hook)
-{
-    g_popup_hook = std::move(hook);
 }
 
 }  // namespace telvar

@@ -8,8 +8,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <string>
 #include <vector>
 
 namespace telvar {
@@ -34,6 +32,7 @@ inline constexpr int UIE_UNKNOWN_CALLBACK = -6;
 inline constexpr int UIE_BAD_PANEL = -7;
 inline constexpr int UIE_BAD_CONTROL = -8;
 inline constexpr int UIE_BAD_ATTRIBUTE = -9;
+inline constexpr int UIE_BUFFER_TOO_SMALL = -10;
 
 // Attributes of panels and controls.
 enum Attribute : int {
@@ -124,6 +123,34 @@ int RunUserInterface();
 int QuitUserInterface(int returnCode);
 
 int MessagePopup(const char* title, const char* message);
+
+// The button that accepts a file dialog: OK and Save pick any file, Load an existing one.
+inline constexpr int VAL_OK_BUTTON = 0;
+inline constexpr int VAL_SAVE_BUTTON = 1;
+inline constexpr int VAL_LOAD_BUTTON = 2;
+// Results of FileSelectPopup; negative codes are errors.
+inline constexpr int VAL_NO_FILE_SELECTED = 0;
+inline constexpr int VAL_EXISTING_FILE_SELECTED = 1;
+inline constexpr int VAL_NEW_FILE_SELECTED = 2;
+
+// Lets the operator choose a file. fileTypeList holds patterns separated by
+// ';' ("*.S;*.dat"); defaultFileSpec is a pattern or a file name to start
+// with. restrictDirectory keeps the dialog in defaultDirectory,
+// restrictExtension to the patterns of the list. The path goes into
+// pathName (size bytes with its terminating zero); a path that does not fit
+// gives UIE_BUFFER_TOO_SMALL and an empty pathName.
+int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
+                    const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
+                    int allowCancel, int allowMakeDirectory, char* pathName, std::size_t size);
+template <std::size_t N>
+int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
+                    const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
+                    int allowCancel, int allowMakeDirectory, char (&pathName)[N])
+{
+    return FileSelectPopup(defaultDirectory, defaultFileSpec, fileTypeList, title, buttonLabel,
+                           restrictDirectory, restrictExtension, allowCancel, allowMakeDirectory, pathName, N);
+}
+
 void SetWaitCursor(int on);
 
 // The program's directory.
@@ -133,9 +160,5 @@ int GetProjectDir(char (&buffer)[N])
 {
     return GetProjectDir(buffer, N);
 }
-
-// Tests take the pop-ups instead of a modal window: the hook gets title and text.
-using PopupHook = std::function<void(const std::string& title, const std::string& message)>;
-void SetPopupHook(PopupHook hook);
 
 }  // namespace telvar

@@ -8,6 +8,7 @@
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/qt_access.h"
+#include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "support/peers.h"
 #include "ui/buttons.h"

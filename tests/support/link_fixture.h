@@ -1,7 +1,8 @@
-// A fixture with the tool's panels loaded, a fast clock, and every status
-// text and pop-up recorded.
+// A fixture with the tool's panels loaded, a fast clock, every status text
+// recorded, and the dialogs a test expects answered (any other fails it).
 #pragma once
 
+#include "support/dialogs.h"
 #include "support/peers.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ protected:
     std::vector<std::string> statuses_starting(const std::string& head) const;
 
     std::vector<std::string> statuses;
-    std::vector<std::string> popups;
+    ExpectedDialogs dialogs;
 };
 
 }  // namespace telvar::test
