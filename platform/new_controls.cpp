@@ -22,7 +22,9 @@ int NewCtrl(int panel, int style, const char* label, int top, int left)
         return UIE_BAD_PANEL;
     if (style != CTRL_TEXT_MSG)
         return UIE_BAD_ATTRIBUTE;
-    auto* text = new QLabel(QString::fromLatin1(label), p->widget);
+    auto* text = new QLabel(p->widget);
+    text->setTextFormat(Qt::PlainText);
+    text->setText(QString::fromLatin1(label));
     text->move(left, top);
     text->setAutoFillBackground(true);
     text->setProperty("telvarAutoSize", true);  // grows with its text and font

@@ -1,18 +1,13 @@
 // Loading, showing and discarding panels, and delivering their events.
+#include "platform/control_kinds.h"
 #include "platform/panel_table.h"
 #include "platform/qt_access.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
-#include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QSlider>
-#include <QSpinBox>
 #include <QUiLoader>
 #include <qcustomplot.h>
 
@@ -171,43 +166,8 @@ void track_focus()
 
 void wire_commit(int handle, int control, QWidget* widget)
 {
-    auto commit = [handle, control] { deliver_control_event(handle, control, EVENT_COMMIT); };
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QObject::connect(button, &QAbstractButton::clicked, commit);
-    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        spin->setKeyboardTracking(false);
-        QObject::connect(spin, &QSpinBox::valueChanged, commit);
-    } else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(widget)) {
-        dspin->setKeyboardTracking(false);
-        QObject::connect(dspin, &QDoubleSpinBox::valueChanged, commit);
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
-        // Typed text commits on Enter or when the field is left after a change;
-        // an entry chosen from the list commits at once, as if typed.
-        QLineEdit* edit = combo->lineEdit();
-        // Edits are tracked apart from isModified(), which inline completion clears.
-        QObject::connect(edit, &QLineEdit::textEdited, [edit] { edit->setProperty("telvarEdited", true); });
-        QObject::connect(combo, &QComboBox::activated, [edit, commit] {
-            edit->setProperty("telvarEdited", false);
-            commit();
-        });
-        QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
-            if (!edit->property("telvarEdited").toBool())
-                return;
-            edit->setProperty("telvarEdited", false);
-            commit();
-        });
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        QObject::connect(combo, &QComboBox::activated, commit);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
-            if (!edit->isModified())
-                return;
-            edit->setModified(false);
-            commit();
-        });
-    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
-        QObject::connect(slider, &QSlider::valueChanged, commit);
-    }
+    if (auto wire = kind_of(widget).wire_commit)
+        wire(widget, [handle, control] { deliver_control_event(handle, control, EVENT_COMMIT); });
 }
 
 // Finds every role, binds every named callback; the first fault refuses the panel.

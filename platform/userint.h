@@ -52,7 +52,13 @@ enum Attribute : int {
     ATTR_TEXT_FONT,          // string; VAL_APP_FONT is the application's font
     ATTR_TEXT_BOLD,          // int
     ATTR_TEXT_POINT_SIZE,    // int, the text's height in pixels
+    ATTR_CTRL_MODE,          // int, VAL_HOT or VAL_INDICATOR
 };
+
+// Control modes. An indicator shows its value and looks read-only; it takes
+// no clicks or keys, yet it is not greyed out like a dimmed control.
+inline constexpr int VAL_INDICATOR = 0;
+inline constexpr int VAL_HOT = 1;
 
 inline constexpr const char* VAL_APP_FONT = "NIApp";
 
