@@ -21,8 +21,8 @@ struct Panel {
 
 Panel* find_panel(int panel);
 QWidget* find_control(int panel, int control);
+// The new panel's handle.
 int add_panel(Panel panel);
-void remove_panel(int panel);
 
 void deliver_control_event(int panel, int control, int event, int eventData1 = 0, int eventData2 = 0);
 void deliver_panel_event(int panel, int event);

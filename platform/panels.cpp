@@ -1,15 +1,12 @@
 // Loading, showing and discarding panels, and delivering their events.
 #include "platform/control_kinds.h"
+#include "platform/panel_file.h"
 #include "platform/panel_table.h"
 #include "platform/qt_access.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QUiLoader>
-#include <qcustomplot.h>
 
 #include <memory>
 
@@ -24,68 +21,6 @@ std::map<std::string, CtrlCallbackPtr> g_ctrl_callbacks;
 std::map<std::string, PanelCallbackPtr> g_panel_callbacks;
 std::map<int, Panel> g_panels;
 int g_next_handle = 1;
-
-// QUiLoader reports bad files only as warnings; a panel is refused on any.
-QStringList* g_load_warnings = nullptr;
-QtMessageHandler g_previous_handler = nullptr;
-
-void collect_warning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (g_load_warnings && type != QtDebugMsg && type != QtInfoMsg)
-        g_load_warnings->append(message);
-    else if (g_previous_handler)
-        g_previous_handler(type, context, message);
-}
-
-// Notes every widget, layout or action it could not make: QUiLoader leaves
-// such a thing out and says so only in a warning, which may be switched off.
-class PanelLoader : public QUiLoader {
-public:
-    bool failed = false;
-
-    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
-    {
-        if (className == QLatin1String("QCustomPlot")) {
-            auto* plot = new QCustomPlot(parent);
-            plot->setObjectName(name);
-            return plot;
-        }
-        return noted(QUiLoader::createWidget(className, parent, name));
-    }
-    QLayout* createLayout(const QString& className, QObject* parent, const QString& name) override
-    {
-        return noted(QUiLoader::createLayout(className, parent, name));
-    }
-    QAction* createAction(QObject* parent, const QString& name) override
-    {
-        return noted(QUiLoader::createAction(parent, name));
-    }
-
-private:
-    template <typename T>
-    T* noted(T* made)
-    {
-        failed = failed || !made;
-        return made;
-    }
-};
-
-std::unique_ptr<QWidget> load_ui(const QByteArray& content)
-{
-    QStringList warnings;
-    g_load_warnings = &warnings;
-    g_previous_handler = qInstallMessageHandler(collect_warning);
-    QBuffer buffer;
-    buffer.setData(content);
-    buffer.open(QIODevice::ReadOnly);
-    PanelLoader loader;
-    std::unique_ptr<QWidget> top(loader.load(&buffer));
-    qInstallMessageHandler(g_previous_handler);
-    g_load_warnings = nullptr;
-    if (loader.failed || !warnings.isEmpty() || !loader.errorString().isEmpty())
-        top.reset();
-    return top;
-}
 
 // Roles belong to a panel file by its name, wherever it is read from.
 std::pair<std::string, int> roles_key(const char* fileName, int resourceId)
@@ -164,20 +99,17 @@ void track_focus()
     });
 }
 
-void wire_commit(int handle, int control, QWidget* widget)
-{
-    if (auto wire = kind_of(widget).wire_commit)
-        wire(widget, [handle, control] { deliver_control_event(handle, control, EVENT_COMMIT); });
-}
-
-// Finds every role, binds every named callback; the first fault refuses the panel.
-int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& roles)
+// Finds every role and every named callback of the panel, connecting
+// nothing yet; the first fault refuses the panel.
+int find_bindings(Panel& panel, const std::vector<ControlRole>& roles)
 {
     QWidget* root = panel.widget;
     for (const ControlRole& role : roles) {
         const auto found = root->findChildren<QWidget*>(QString::fromLatin1(role.name));
-        if (found.size() != 1)
+        if (found.isEmpty())
             return UIE_MISSING_CONTROL;
+        if (found.size() > 1)
+            return UIE_BAD_FILE;
         panel.controls[role.id] = found.front();
         panel.ids[found.front()] = role.id;
     }
@@ -192,7 +124,6 @@ int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& role
         if (id == panel.ids.end())
             return UIE_BAD_FILE;
         panel.callbacks[id->second] = callback->second;
-        wire_commit(handle, id->second, widget);
     }
     const std::string own = root->property("callback").toString().toStdString();
     if (!own.empty()) {
@@ -204,12 +135,28 @@ int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& role
     return 0;
 }
 
+void wire_commits(int handle, const Panel& panel)
+{
+    for (const auto& [control, callback] : panel.callbacks) {
+        QWidget* widget = panel.controls.at(control);
+        if (auto wire = kind_of(widget).wire_commit)
+            wire(widget, [handle, control = control] { deliver_control_event(handle, control, EVENT_COMMIT); });
+    }
+}
+
 }  // namespace
 
 Panel* find_panel(int panel)
 {
     auto it = g_panels.find(panel);
     return it == g_panels.end() || !it->second.widget ? nullptr : &it->second;
+}
+
+int add_panel(Panel panel)
+{
+    const int handle = g_next_handle++;
+    g_panels[handle] = std::move(panel);
+    return handle;
 }
 
 QWidget* find_control(int panel, int control)
@@ -273,32 +220,30 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     QString path = QString::fromLocal8Bit(fileName);
     if (QFileInfo(path).isRelative())
         path = QDir(QCoreApplication::applicationDirPath()).filePath(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return UIE_FILE_NOT_READABLE;
-    std::unique_ptr<QWidget> top = load_ui(file.readAll());
-    if (!top)
-        return UIE_BAD_FILE;
-    std::unique_ptr<QWidget> widget = take_resource(std::move(top), resourceId);
+    PanelFile file;
+    if (const int read = read_panel_file(path, &file); read < 0)
+        return read;
+    std::unique_ptr<QWidget> widget = take_resource(std::move(file.top), resourceId);
     if (!widget)
         return UIE_NO_SUCH_RESOURCE;
+
+    // Everything is looked up before anything is connected, so that a refused
+    // panel leaves nothing behind.
+    Panel panel;
+    panel.widget = widget.get();
+    panel.parent = parentPanel;
+    auto roles = g_roles.find(roles_key(fileName, resourceId));
+    const int bound = find_bindings(panel, roles == g_roles.end() ? std::vector<ControlRole>{} : roles->second);
+    if (bound < 0)
+        return bound;
 
     widget->hide();
     if (parent)
         widget->setParent(parent);
     else
         widget->setWindowFlags(Qt::Window);
-
-    const int handle = g_next_handle++;
-    Panel& panel = g_panels[handle];
-    panel.widget = widget.get();
-    panel.parent = parentPanel;
-    auto roles = g_roles.find(roles_key(fileName, resourceId));
-    const int bound = bind_controls(handle, panel, roles == g_roles.end() ? std::vector<ControlRole>{} : roles->second);
-    if (bound < 0) {
-        g_panels.erase(handle);
-        return bound;
-    }
+    const int handle = add_panel(std::move(panel));
+    wire_commits(handle, g_panels.at(handle));
     if (!parent)
         widget->installEventFilter(&panel_events());
     track_focus();
