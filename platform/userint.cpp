@@ -1,11 +1,14 @@
 // The application, its event loop and the wait cursor.
 #include "platform/userint.h"
 
+#include "platform/display.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
 #include <QStyleFactory>
 
+#include <cstdio>
 #include <cstring>
 
 namespace telvar {
@@ -24,11 +27,13 @@ int InitCVIRTE(int argc, char** argv)
 {
     if (qApp)
         return 1;
+    if (const std::string missing = detail::missing_display(argc, argv); !missing.empty()) {
+        std::fprintf(stderr, "TELVAR-K20-Dizer: %s\n", missing.c_str());
+        return 0;
+    }
     static int s_argc;
     s_argc = argc;  // QApplication keeps a reference to it
-    // Lives until the process ends: widgets and statics of the platform may
-    // still refer to it while the program exits.
-    new QApplication(s_argc, argv);
+    detail::start_application(s_argc, argv);
     QApplication::setApplicationName(QStringLiteral("TELVAR-K20-Dizer"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))

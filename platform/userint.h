@@ -75,7 +75,8 @@ struct ControlRole {
     const char* name;  // its object name in the panel file
 };
 
-// Starts the platform (the Qt application). 1 on success, 0 on failure.
+// Starts the platform (the Qt application). 1 on success; 0, with one line on
+// standard error, when there is no display to show windows on.
 int InitCVIRTE(int argc, char** argv);
 
 // The roles a panel resource must offer; LoadPanel fails without any of them.
