@@ -1,10 +1,10 @@
 // Controls made at run time, pictures shown in picture controls, and the
 // entries of list controls.
 #include "platform/panel_table.h"
+#include "platform/pictures.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPixmap>
 
 namespace telvar {
 
@@ -41,11 +41,7 @@ int DisplayImageFile(int panel, int control, const char* fileName)
     auto* picture = qobject_cast<QLabel*>(detail::find_control(panel, control));
     if (!picture)
         return UIE_BAD_CONTROL;
-    QPixmap image;
-    if (!image.load(QString::fromLocal8Bit(fileName)))
-        return UIE_FILE_NOT_READABLE;
-    picture->setPixmap(image);
-    return 0;
+    return detail::show_picture(picture, QString::fromLocal8Bit(fileName)) ? 0 : UIE_FILE_NOT_READABLE;
 }
 
 int ClearListCtrl(int panel, int control)

@@ -46,14 +46,32 @@ private:
     }
 };
 
-// Whether the file is well-formed XML with a <ui> root.
-bool check_xml(const QByteArray& content)
+// Whether the file is well-formed XML with a <ui> root. On the way it notes
+// the SVG pictures: the pixmap property of a widget naming an .svg file.
+bool check_xml(const QByteArray& content, std::vector<std::pair<QString, QString>>* svg_pictures)
 {
     QXmlStreamReader xml(content);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("ui"))
         return false;
-    while (!xml.atEnd())
+    QStringList widgets;  // the names of the widgets around the current element
+    bool in_pixmap_property = false;
+    while (!xml.atEnd()) {
         xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("widget")) {
+            widgets.push_back(xml.attributes().value(QLatin1String("name")).toString());
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("property")) {
+            in_pixmap_property = xml.attributes().value(QLatin1String("name")) == QLatin1String("pixmap");
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("pixmap") && in_pixmap_property
+                   && !widgets.isEmpty()) {
+            const QString file = xml.readElementText().trimmed();
+            if (file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+                svg_pictures->emplace_back(widgets.back(), file);
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("property")) {
+            in_pixmap_property = false;
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("widget") && !widgets.isEmpty()) {
+            widgets.pop_back();
+        }
+    }
     return !xml.hasError();
 }
 
@@ -67,7 +85,7 @@ int read_panel_file(const QString& path, PanelFile* file)
     const QByteArray content = source.readAll();
     if (source.error() != QFileDevice::NoError)
         return UIE_FILE_NOT_READABLE;
-    if (!check_xml(content))
+    if (!check_xml(content, &file->svg_pictures))
         return UIE_BAD_FILE;
 
     QBuffer buffer;

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -15,6 +17,8 @@ namespace telvar::detail {
 
 struct PanelFile {
     std::unique_ptr<QWidget> top;
+    // Picture controls that the file gives an SVG picture: object name, file.
+    std::vector<std::pair<QString, QString>> svg_pictures;
 };
 
 // 0, UIE_FILE_NOT_READABLE or UIE_BAD_FILE.

@@ -2,11 +2,13 @@
 #include "platform/control_kinds.h"
 #include "platform/panel_file.h"
 #include "platform/panel_table.h"
+#include "platform/pictures.h"
 #include "platform/qt_access.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 #include <memory>
 
@@ -144,6 +146,13 @@ void wire_commits(int handle, const Panel& panel)
     }
 }
 
+void show_svg_pictures(QWidget* root, const std::vector<std::pair<QString, QString>>& pictures)
+{
+    for (const auto& [name, file] : pictures)
+        for (QLabel* picture : root->findChildren<QLabel*>(name))
+            show_picture(picture, file);
+}
+
 }  // namespace
 
 Panel* find_panel(int panel)
@@ -237,6 +246,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     if (bound < 0)
         return bound;
 
+    show_svg_pictures(widget.get(), file.svg_pictures);
     widget->hide();
     if (parent)
         widget->setParent(parent);
