@@ -136,6 +136,8 @@ int SetPanelAttribute(int panel, int attribute, int value)
     detail::Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
+    if (attribute == ATTR_OWNER_PANEL)
+        return detail::set_owner(panel, value);
     return set_geometry(p->widget, attribute, value);
 }
 
@@ -155,6 +157,10 @@ int GetPanelAttribute(int panel, int attribute, int* value)
     detail::Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
+    if (attribute == ATTR_OWNER_PANEL) {
+        *value = p->owner;
+        return 0;
+    }
     return get_geometry(p->widget, attribute, value);
 }
 

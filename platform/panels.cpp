@@ -168,6 +168,32 @@ int add_panel(Panel panel)
     return handle;
 }
 
+int set_owner(int panel, int owner)
+{
+    Panel* p = find_panel(panel);
+    if (!p || p->parent != 0)
+        return UIE_BAD_PANEL;
+    QWidget* owner_widget = nullptr;
+    if (owner != 0) {
+        // A panel cannot own itself, not even through others.
+        for (int above = owner; above != 0;) {
+            const Panel* o = find_panel(above);
+            if (!o || o->parent != 0 || above == panel)
+                return UIE_BAD_PANEL;
+            above = o->owner;
+        }
+        owner_widget = find_panel(owner)->widget;
+    }
+    // As a Qt child with dialog flags the window stays above its owner.
+    const bool shown = p->widget->isVisible();
+    p->widget->setParent(owner_widget, owner_widget ? Qt::Dialog : Qt::Window);
+    p->owner = owner;
+    p->widget->setProperty("telvarPlaced", false);
+    if (shown)
+        p->widget->show();
+    return 0;
+}
+
 QWidget* find_control(int panel, int control)
 {
     Panel* p = find_panel(panel);
@@ -266,10 +292,12 @@ int DisplayPanel(int panel)
     Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
-    // A second window opens over the middle of the one the operator works in.
-    QWidget* active = QApplication::activeWindow();
-    if (p->parent == 0 && !p->widget->property("telvarPlaced").toBool() && active && active != p->widget) {
-        p->widget->move(active->geometry().center() - p->widget->rect().center());
+    // A window opens over the middle of its owner, or else of the window the
+    // operator works in.
+    QWidget* over = p->owner ? find_panel(p->owner)->widget.data() : QApplication::activeWindow();
+    if (p->parent == 0 && !p->widget->property("telvarPlaced").toBool() && over && over != p->widget) {
+        // The geometry without the window frame, as the owner's.
+        p->widget->setGeometry(QRect(over->geometry().center() - p->widget->rect().center(), p->widget->size()));
         p->widget->setProperty("telvarPlaced", true);
     }
     p->widget->show();
@@ -291,10 +319,11 @@ int DiscardPanel(int panel)
     Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
-    // Child panels go with their parent: forget them before the widgets die.
+    // Child and owned panels go with their parent or owner: forget them
+    // before the widgets die.
     std::vector<int> children;
     for (auto& [handle, other] : detail::g_panels)
-        if (other.parent == panel)
+        if (other.parent == panel || other.owner == panel)
             children.push_back(handle);
     for (int child : children)
         DiscardPanel(child);

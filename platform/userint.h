@@ -53,6 +53,7 @@ enum Attribute : int {
     ATTR_TEXT_BOLD,          // int
     ATTR_TEXT_POINT_SIZE,    // int, the text's height in pixels
     ATTR_CTRL_MODE,          // int, VAL_HOT or VAL_INDICATOR
+    ATTR_OWNER_PANEL,        // int, panels: the top-level panel this one stays above, 0 for none
 };
 
 // Control modes. An indicator shows its value and looks read-only; it takes
