@@ -6,6 +6,7 @@
 #include "ui/roles.h"
 #include "ui/status.h"
 
+#include <cstdio>
 #include <initializer_list>
 
 namespace telvar {
@@ -111,8 +112,16 @@ int CC_CMD_PRINT(int, int, int event, void*, int, int)
     SetPrintAttribute(ATTR_PRINT_SCALE_TO_PAGE, 1);
     SetPrintAttribute(ATTR_PRINT_SHOW_DIALOG, 1);
     SetPrintAttribute(ATTR_PRINT_GRAYSCALE, 0);
-    if (PrintPanel(panelMAIN, "", VAL_FULL_PANEL) < 0)
+    const int printed = PrintPanel(panelMAIN, "", VAL_FULL_PANEL);
+    if (printed < 0) {
         set_status("Error! Printing failed.");
+    } else if (printed == 0) {
+        const PrintDestination where = LastPrintDestination();
+        char text[STATUS_SIZE];
+        std::snprintf(text, sizeof text, where.file ? "Main window printed to file %s." : "Main window printed to %s.",
+                      where.name.c_str());
+        set_status(text);
+    }
     return 0;
 }
 

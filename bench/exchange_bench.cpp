@@ -13,6 +13,7 @@
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
 
@@ -250,8 +251,9 @@ bool load_tool()
         return false;
     InitVars();
     // A pop-up would stop the run until someone closes it.
-    SetPopupHook([](const std::string& title, const std::string& message) {
-        std::fprintf(stderr, "pop-up %s: %s\n", title.c_str(), message.c_str());
+    SetModalHook([](const ModalRequest& request) {
+        std::fprintf(stderr, "pop-up %s: %s\n", request.title.c_str(), request.text.c_str());
+        return ModalAnswer{};
     });
     return true;
 }

@@ -1,19 +1,12 @@
 // Values and attributes of panels and controls.
+#include "platform/colours.h"
+#include "platform/control_kinds.h"
 #include "platform/panel_table.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLCDNumber>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QSignalBlocker>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTextEdit>
 
 #include <cmath>
 #include <cstring>
@@ -22,45 +15,13 @@ namespace telvar {
 
 using detail::find_control;
 using detail::find_panel;
+using detail::get_colour;
+using detail::is_colour;
+using detail::kind_of;
+using detail::set_colour;
+using detail::ControlKind;
 
 namespace {
-
-QColor rgb(int value)
-{
-    return QColor((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
-}
-
-// Colours live in a style sheet that keeps each one in a property of its own,
-// so that GetCtrlAttribute can read back what was set.
-void apply_colours(QWidget* w)
-{
-    QString sheet;
-    const QVariant bg = w->property("telvarBg");
-    const QVariant fg = w->property("telvarFg");
-    const QVariant on = w->property("telvarOn");
-    if (bg.isValid())
-        sheet += QStringLiteral("background-color: %1;").arg(rgb(bg.toInt()).name());
-    if (fg.isValid())
-        sheet += QStringLiteral("color: %1;").arg(rgb(fg.toInt()).name());
-    if (on.isValid() && qobject_cast<QAbstractButton*>(w)) {
-        const QString cls = QString::fromLatin1(w->metaObject()->className());
-        sheet = QStringLiteral("%1 { %2 } %1:checked { background-color: %3; }")
-                    .arg(cls, sheet, rgb(on.toInt()).name());
-    }
-    w->setStyleSheet(sheet);
-}
-
-const char* colour_property(int attribute)
-{
-    switch (attribute) {
-    case ATTR_CMD_BUTTON_COLOR:
-    case ATTR_TEXT_BGCOLOR:
-    case ATTR_FRAME_COLOR: return "telvarBg";
-    case ATTR_TEXT_COLOR: return "telvarFg";
-    case ATTR_ON_COLOR: return "telvarOn";
-    default: return nullptr;
-    }
-}
 
 // A control's caption is a label whose buddy it is; the two show together.
 void show_captions(QWidget* w, bool visible)
@@ -122,90 +83,47 @@ int get_geometry(QWidget* w, int attribute, int* value)
     }
 }
 
-// The value of a control as text, for the widgets that show text.
-bool set_text(QWidget* w, const QString& text)
+constexpr const char* kMode = "telvarMode";
+
+int set_mode(QWidget* w, int mode)
 {
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(text);
-        fit_to_content(label);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->setText(text);
-    else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
-        box->moveCursor(QTextCursor::End);  // text boxes append
-        box->insertPlainText(text);
-    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
-        rich->moveCursor(QTextCursor::End);
-        rich->insertPlainText(text);
-    } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
-        combo->setEditText(text);
-    else
-        return false;
-    return true;
+    const ControlKind& kind = kind_of(w);
+    if (mode != VAL_HOT && mode != VAL_INDICATOR)
+        return UIE_BAD_ATTRIBUTE;
+    if (!kind.set_locked)
+        return mode == VAL_INDICATOR ? 0 : UIE_BAD_ATTRIBUTE;
+    kind.set_locked(w, mode == VAL_INDICATOR);
+    w->setProperty(kMode, mode);
+    return 0;
 }
 
-bool get_text(QWidget* w, QString* text)
+int get_mode(const QWidget* w)
 {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        *text = label->text();
-    else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        *text = edit->text();
-    else if (auto* box = qobject_cast<QPlainTextEdit*>(w))
-        *text = box->toPlainText();
-    else if (auto* rich = qobject_cast<QTextEdit*>(w))
-        *text = rich->toPlainText();
-    else if (auto* combo = qobject_cast<QComboBox*>(w))
-        *text = combo->currentText();
-    else
-        return false;
-    return true;
+    if (!kind_of(w).set_locked)
+        return VAL_INDICATOR;
+    const QVariant mode = w->property(kMode);
+    return mode.isValid() ? mode.toInt() : VAL_HOT;
 }
 
 int set_number(QWidget* w, double value)
 {
+    const ControlKind& kind = kind_of(w);
     const QSignalBlocker quiet(w);  // only the operator's changes are commits
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->setChecked(value != 0);
-    else if (auto* spin = qobject_cast<QSpinBox*>(w))
-        spin->setValue(static_cast<int>(std::lround(value)));
-    else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(w))
-        dspin->setValue(value);
-    else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        // Entries without values (as a panel file lists them) count by position.
-        const int wanted = static_cast<int>(std::lround(value));
-        const bool valued = combo->count() > 0 && combo->itemData(0).isValid();
-        const int index = valued ? combo->findData(wanted) : (wanted < combo->count() ? wanted : -1);
-        if (index < 0)
-            return UIE_BAD_ATTRIBUTE;
-        combo->setCurrentIndex(index);
-    } else if (auto* bar = qobject_cast<QProgressBar*>(w))
-        bar->setValue(static_cast<int>(std::lround(value)));
-    else if (auto* lcd = qobject_cast<QLCDNumber*>(w))
-        lcd->display(value);
-    else if (auto* slider = qobject_cast<QSlider*>(w))
-        slider->setValue(static_cast<int>(std::lround(value)));
-    else if (!set_text(w, QString::number(value)))
+    if (kind.set_number)
+        return kind.set_number(w, value);
+    if (!kind.set_text)
         return UIE_BAD_CONTROL;
+    kind.set_text(w, QString::number(value));
     return 0;
 }
 
-int get_number(QWidget* w, double* value)
+int get_number(const QWidget* w, double* value)
 {
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        *value = button->isChecked() ? 1 : 0;
-    else if (auto* spin = qobject_cast<QSpinBox*>(w))
-        *value = spin->value();
-    else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(w))
-        *value = dspin->value();
-    else if (auto* combo = qobject_cast<QComboBox*>(w))
-        *value = combo->currentData().isValid() ? combo->currentData().toDouble() : combo->currentIndex();
-    else if (auto* bar = qobject_cast<QProgressBar*>(w))
-        *value = bar->value();
-    else if (auto* lcd = qobject_cast<QLCDNumber*>(w))
-        *value = lcd->value();
-    else if (auto* slider = qobject_cast<QSlider*>(w))
-        *value = slider->value();
-    else if (QString text; get_text(w, &text))
-        *value = text.trimmed().toDouble();
+    const ControlKind& kind = kind_of(w);
+    if (kind.get_number)
+        *value = kind.get_number(w);
+    else if (kind.get_text)
+        *value = kind.get_text(w).trimmed().toDouble();
     else
         return UIE_BAD_CONTROL;
     return 0;
@@ -218,11 +136,8 @@ int SetPanelAttribute(int panel, int attribute, int value)
     detail::Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
-    if (const char* prop = colour_property(attribute)) {
-        p->widget->setProperty(prop, value);
-        apply_colours(p->widget);
-        return 0;
-    }
+    if (attribute == ATTR_OWNER_PANEL)
+        return detail::set_owner(panel, value);
     return set_geometry(p->widget, attribute, value);
 }
 
@@ -242,6 +157,10 @@ int GetPanelAttribute(int panel, int attribute, int* value)
     detail::Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
+    if (attribute == ATTR_OWNER_PANEL) {
+        *value = p->owner;
+        return 0;
+    }
     return get_geometry(p->widget, attribute, value);
 }
 
@@ -260,10 +179,11 @@ int SetCtrlVal(int panel, int control, double value)
 int SetCtrlVal(int panel, int control, const char* value)
 {
     QWidget* w = find_control(panel, control);
-    if (!w)
+    if (!w || !kind_of(w).set_text)
         return UIE_BAD_CONTROL;
     const QSignalBlocker quiet(w);
-    return set_text(w, QString::fromLatin1(value)) ? 0 : UIE_BAD_CONTROL;
+    kind_of(w).set_text(w, QString::fromLatin1(value));
+    return 0;
 }
 
 int GetCtrlVal(int panel, int control, double* value)
@@ -293,10 +213,9 @@ int GetCtrlVal(int panel, int control, unsigned short* value)
 int GetCtrlVal(int panel, int control, char* buffer, std::size_t size)
 {
     QWidget* w = find_control(panel, control);
-    QString text;
-    if (!w || size == 0 || !get_text(w, &text))
+    if (!w || size == 0 || !kind_of(w).get_text)
         return UIE_BAD_CONTROL;
-    const QByteArray bytes = text.toLatin1();
+    const QByteArray bytes = kind_of(w).get_text(w).toLatin1();
     const std::size_t n = std::min<std::size_t>(bytes.size(), size - 1);
     std::memcpy(buffer, bytes.constData(), n);
     buffer[n] = '\0';
@@ -308,12 +227,13 @@ int SetCtrlAttribute(int panel, int control, int attribute, int value)
     QWidget* w = find_control(panel, control);
     if (!w)
         return UIE_BAD_CONTROL;
-    if (const char* prop = colour_property(attribute)) {
-        w->setProperty(prop, value);
-        apply_colours(w);
-        return 0;
+    if (is_colour(attribute))
+        return set_colour(w, attribute, value);
+    switch (attribute) {
+    case ATTR_DIMMED: kind_of(w).set_dimmed(w, value != 0); return 0;
+    case ATTR_CTRL_MODE: return set_mode(w, value);
+    default: return set_geometry(w, attribute, value);
     }
-    return set_geometry(w, attribute, value);
 }
 
 int SetCtrlAttribute(int panel, int control, int attribute, const char* value)
@@ -338,8 +258,8 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char* value)
     const QString text = QString::fromLatin1(value);
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(w))
-        label->setText(text);
+    else if (qobject_cast<QLabel*>(w))
+        kind_of(w).set_text(w, text);
     else
         w->setAccessibleName(text);
     return 0;
@@ -350,11 +270,10 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value)
     QWidget* w = find_control(panel, control);
     if (!w)
         return UIE_BAD_CONTROL;
-    if (const char* prop = colour_property(attribute)) {
-        const QVariant stored = w->property(prop);
-        if (!stored.isValid())
-            return UIE_BAD_ATTRIBUTE;
-        *value = stored.toInt();
+    if (is_colour(attribute))
+        return get_colour(w, attribute, value);
+    if (attribute == ATTR_CTRL_MODE) {
+        *value = get_mode(w);
         return 0;
     }
     return get_geometry(w, attribute, value);

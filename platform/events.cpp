@@ -1,5 +1,7 @@
 #include "platform/events.h"
 
+#include "platform/test_seams.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -62,11 +64,6 @@ double Timer()
 void SetTimeScale(double factor)
 {
     g_time_scale = factor > 0 ? factor : 1.0;
-}
-
-double TimeScale()
-{
-    return g_time_scale;
 }
 
 int ScaledMilliseconds(double seconds)

@@ -17,11 +17,6 @@ void WakeWaiters();
 // Seconds since the program started.
 double Timer();
 
-// Speeds up Timer, WaitEvents and every link time-out by `factor`, so that
-// tests of the 0.5 s answer wait do not take real seconds. 1 in the tool.
-void SetTimeScale(double factor);
-double TimeScale();
-
 // A real-time interval in milliseconds for `seconds` of platform time.
 int ScaledMilliseconds(double seconds);
 

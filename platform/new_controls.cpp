@@ -1,10 +1,10 @@
 // Controls made at run time, pictures shown in picture controls, and the
 // entries of list controls.
 #include "platform/panel_table.h"
+#include "platform/pictures.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPixmap>
 
 namespace telvar {
 
@@ -22,7 +22,9 @@ int NewCtrl(int panel, int style, const char* label, int top, int left)
         return UIE_BAD_PANEL;
     if (style != CTRL_TEXT_MSG)
         return UIE_BAD_ATTRIBUTE;
-    auto* text = new QLabel(QString::fromLatin1(label), p->widget);
+    auto* text = new QLabel(p->widget);
+    text->setTextFormat(Qt::PlainText);
+    text->setText(QString::fromLatin1(label));
     text->move(left, top);
     text->setAutoFillBackground(true);
     text->setProperty("telvarAutoSize", true);  // grows with its text and font
@@ -39,11 +41,7 @@ int DisplayImageFile(int panel, int control, const char* fileName)
     auto* picture = qobject_cast<QLabel*>(detail::find_control(panel, control));
     if (!picture)
         return UIE_BAD_CONTROL;
-    QPixmap image;
-    if (!image.load(QString::fromLocal8Bit(fileName)))
-        return UIE_FILE_NOT_READABLE;
-    picture->setPixmap(image);
-    return 0;
+    return detail::show_picture(picture, QString::fromLocal8Bit(fileName)) ? 0 : UIE_FILE_NOT_READABLE;
 }
 
 int ClearListCtrl(int panel, int control)

@@ -1,20 +1,14 @@
 // Loading, showing and discarding panels, and delivering their events.
+#include "platform/control_kinds.h"
+#include "platform/panel_file.h"
 #include "platform/panel_table.h"
+#include "platform/pictures.h"
 #include "platform/qt_access.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
-#include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
-#include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QSlider>
-#include <QSpinBox>
-#include <QUiLoader>
-#include <qcustomplot.h>
+#include <QLabel>
 
 #include <memory>
 
@@ -29,68 +23,6 @@ std::map<std::string, CtrlCallbackPtr> g_ctrl_callbacks;
 std::map<std::string, PanelCallbackPtr> g_panel_callbacks;
 std::map<int, Panel> g_panels;
 int g_next_handle = 1;
-
-// QUiLoader reports bad files only as warnings; a panel is refused on any.
-QStringList* g_load_warnings = nullptr;
-QtMessageHandler g_previous_handler = nullptr;
-
-void collect_warning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (g_load_warnings && type != QtDebugMsg && type != QtInfoMsg)
-        g_load_warnings->append(message);
-    else if (g_previous_handler)
-        g_previous_handler(type, context, message);
-}
-
-// Notes every widget, layout or action it could not make: QUiLoader leaves
-// such a thing out and says so only in a warning, which may be switched off.
-class PanelLoader : public QUiLoader {
-public:
-    bool failed = false;
-
-    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
-    {
-        if (className == QLatin1String("QCustomPlot")) {
-            auto* plot = new QCustomPlot(parent);
-            plot->setObjectName(name);
-            return plot;
-        }
-        return noted(QUiLoader::createWidget(className, parent, name));
-    }
-    QLayout* createLayout(const QString& className, QObject* parent, const QString& name) override
-    {
-        return noted(QUiLoader::createLayout(className, parent, name));
-    }
-    QAction* createAction(QObject* parent, const QString& name) override
-    {
-        return noted(QUiLoader::createAction(parent, name));
-    }
-
-private:
-    template <typename T>
-    T* noted(T* made)
-    {
-        failed = failed || !made;
-        return made;
-    }
-};
-
-std::unique_ptr<QWidget> load_ui(const QByteArray& content)
-{
-    QStringList warnings;
-    g_load_warnings = &warnings;
-    g_previous_handler = qInstallMessageHandler(collect_warning);
-    QBuffer buffer;
-    buffer.setData(content);
-    buffer.open(QIODevice::ReadOnly);
-    PanelLoader loader;
-    std::unique_ptr<QWidget> top(loader.load(&buffer));
-    qInstallMessageHandler(g_previous_handler);
-    g_load_warnings = nullptr;
-    if (loader.failed || !warnings.isEmpty() || !loader.errorString().isEmpty())
-        top.reset();
-    return top;
-}
 
 // Roles belong to a panel file by its name, wherever it is read from.
 std::pair<std::string, int> roles_key(const char* fileName, int resourceId)
@@ -169,55 +101,17 @@ void track_focus()
     });
 }
 
-void wire_commit(int handle, int control, QWidget* widget)
-{
-    auto commit = [handle, control] { deliver_control_event(handle, control, EVENT_COMMIT); };
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QObject::connect(button, &QAbstractButton::clicked, commit);
-    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        spin->setKeyboardTracking(false);
-        QObject::connect(spin, &QSpinBox::valueChanged, commit);
-    } else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(widget)) {
-        dspin->setKeyboardTracking(false);
-        QObject::connect(dspin, &QDoubleSpinBox::valueChanged, commit);
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
-        // Typed text commits on Enter or when the field is left after a change;
-        // an entry chosen from the list commits at once, as if typed.
-        QLineEdit* edit = combo->lineEdit();
-        // Edits are tracked apart from isModified(), which inline completion clears.
-        QObject::connect(edit, &QLineEdit::textEdited, [edit] { edit->setProperty("telvarEdited", true); });
-        QObject::connect(combo, &QComboBox::activated, [edit, commit] {
-            edit->setProperty("telvarEdited", false);
-            commit();
-        });
-        QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
-            if (!edit->property("telvarEdited").toBool())
-                return;
-            edit->setProperty("telvarEdited", false);
-            commit();
-        });
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        QObject::connect(combo, &QComboBox::activated, commit);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        QObject::connect(edit, &QLineEdit::editingFinished, [edit, commit] {
-            if (!edit->isModified())
-                return;
-            edit->setModified(false);
-            commit();
-        });
-    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
-        QObject::connect(slider, &QSlider::valueChanged, commit);
-    }
-}
-
-// Finds every role, binds every named callback; the first fault refuses the panel.
-int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& roles)
+// Finds every role and every named callback of the panel, connecting
+// nothing yet; the first fault refuses the panel.
+int find_bindings(Panel& panel, const std::vector<ControlRole>& roles)
 {
     QWidget* root = panel.widget;
     for (const ControlRole& role : roles) {
         const auto found = root->findChildren<QWidget*>(QString::fromLatin1(role.name));
-        if (found.size() != 1)
+        if (found.isEmpty())
             return UIE_MISSING_CONTROL;
+        if (found.size() > 1)
+            return UIE_BAD_FILE;
         panel.controls[role.id] = found.front();
         panel.ids[found.front()] = role.id;
     }
@@ -232,7 +126,6 @@ int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& role
         if (id == panel.ids.end())
             return UIE_BAD_FILE;
         panel.callbacks[id->second] = callback->second;
-        wire_commit(handle, id->second, widget);
     }
     const std::string own = root->property("callback").toString().toStdString();
     if (!own.empty()) {
@@ -244,12 +137,61 @@ int bind_controls(int handle, Panel& panel, const std::vector<ControlRole>& role
     return 0;
 }
 
+void wire_commits(int handle, const Panel& panel)
+{
+    for (const auto& [control, callback] : panel.callbacks) {
+        QWidget* widget = panel.controls.at(control);
+        if (auto wire = kind_of(widget).wire_commit)
+            wire(widget, [handle, control = control] { deliver_control_event(handle, control, EVENT_COMMIT); });
+    }
+}
+
+void show_svg_pictures(QWidget* root, const std::vector<std::pair<QString, QString>>& pictures)
+{
+    for (const auto& [name, file] : pictures)
+        for (QLabel* picture : root->findChildren<QLabel*>(name))
+            show_picture(picture, file);
+}
+
 }  // namespace
 
 Panel* find_panel(int panel)
 {
     auto it = g_panels.find(panel);
     return it == g_panels.end() || !it->second.widget ? nullptr : &it->second;
+}
+
+int add_panel(Panel panel)
+{
+    const int handle = g_next_handle++;
+    g_panels[handle] = std::move(panel);
+    return handle;
+}
+
+int set_owner(int panel, int owner)
+{
+    Panel* p = find_panel(panel);
+    if (!p || p->parent != 0)
+        return UIE_BAD_PANEL;
+    QWidget* owner_widget = nullptr;
+    if (owner != 0) {
+        // A panel cannot own itself, not even through others.
+        for (int above = owner; above != 0;) {
+            const Panel* o = find_panel(above);
+            if (!o || o->parent != 0 || above == panel)
+                return UIE_BAD_PANEL;
+            above = o->owner;
+        }
+        owner_widget = find_panel(owner)->widget;
+    }
+    // As a Qt child with dialog flags the window stays above its owner.
+    const bool shown = p->widget->isVisible();
+    p->widget->setParent(owner_widget, owner_widget ? Qt::Dialog : Qt::Window);
+    p->owner = owner;
+    p->widget->setProperty("telvarPlaced", false);
+    if (shown)
+        p->widget->show();
+    return 0;
 }
 
 QWidget* find_control(int panel, int control)
@@ -313,32 +255,31 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     QString path = QString::fromLocal8Bit(fileName);
     if (QFileInfo(path).isRelative())
         path = QDir(QCoreApplication::applicationDirPath()).filePath(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return UIE_FILE_NOT_READABLE;
-    std::unique_ptr<QWidget> top = load_ui(file.readAll());
-    if (!top)
-        return UIE_BAD_FILE;
-    std::unique_ptr<QWidget> widget = take_resource(std::move(top), resourceId);
+    PanelFile file;
+    if (const int read = read_panel_file(path, &file); read < 0)
+        return read;
+    std::unique_ptr<QWidget> widget = take_resource(std::move(file.top), resourceId);
     if (!widget)
         return UIE_NO_SUCH_RESOURCE;
 
+    // Everything is looked up before anything is connected, so that a refused
+    // panel leaves nothing behind.
+    Panel panel;
+    panel.widget = widget.get();
+    panel.parent = parentPanel;
+    auto roles = g_roles.find(roles_key(fileName, resourceId));
+    const int bound = find_bindings(panel, roles == g_roles.end() ? std::vector<ControlRole>{} : roles->second);
+    if (bound < 0)
+        return bound;
+
+    show_svg_pictures(widget.get(), file.svg_pictures);
     widget->hide();
     if (parent)
         widget->setParent(parent);
     else
         widget->setWindowFlags(Qt::Window);
-
-    const int handle = g_next_handle++;
-    Panel& panel = g_panels[handle];
-    panel.widget = widget.get();
-    panel.parent = parentPanel;
-    auto roles = g_roles.find(roles_key(fileName, resourceId));
-    const int bound = bind_controls(handle, panel, roles == g_roles.end() ? std::vector<ControlRole>{} : roles->second);
-    if (bound < 0) {
-        g_panels.erase(handle);
-        return bound;
-    }
+    const int handle = add_panel(std::move(panel));
+    wire_commits(handle, g_panels.at(handle));
     if (!parent)
         widget->installEventFilter(&panel_events());
     track_focus();
@@ -351,10 +292,12 @@ int DisplayPanel(int panel)
     Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
-    // A second window opens over the middle of the one the operator works in.
-    QWidget* active = QApplication::activeWindow();
-    if (p->parent == 0 && !p->widget->property("telvarPlaced").toBool() && active && active != p->widget) {
-        p->widget->move(active->geometry().center() - p->widget->rect().center());
+    // A window opens over the middle of its owner, or else of the window the
+    // operator works in.
+    QWidget* over = p->owner ? find_panel(p->owner)->widget.data() : QApplication::activeWindow();
+    if (p->parent == 0 && !p->widget->property("telvarPlaced").toBool() && over && over != p->widget) {
+        // The geometry without the window frame, as the owner's.
+        p->widget->setGeometry(QRect(over->geometry().center() - p->widget->rect().center(), p->widget->size()));
         p->widget->setProperty("telvarPlaced", true);
     }
     p->widget->show();
@@ -376,10 +319,11 @@ int DiscardPanel(int panel)
     Panel* p = find_panel(panel);
     if (!p)
         return UIE_BAD_PANEL;
-    // Child panels go with their parent: forget them before the widgets die.
+    // Child and owned panels go with their parent or owner: forget them
+    // before the widgets die.
     std::vector<int> children;
     for (auto& [handle, other] : detail::g_panels)
-        if (other.parent == panel)
+        if (other.parent == panel || other.owner == panel)
             children.push_back(handle);
     for (int child : children)
         DiscardPanel(child);

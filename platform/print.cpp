@@ -1,13 +1,18 @@
 #include "platform/print.h"
 
+#include "platform/modal.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace telvar {
 
@@ -16,15 +21,44 @@ namespace {
 int g_scale_to_page = 1;
 int g_show_dialog = 1;
 int g_grayscale = 0;
+PrintDestination g_last;
 
+// The widgets paint into a picture, which is then played onto the page:
+// the page gets their drawing commands. Rendering the widgets onto the
+// printer itself makes Qt paint them into one raster of the page's
+// resolution (some 13700 x 9500 pixels for the main window).
 void render(QWidget* widget, QPrinter& printer, QPainter& painter)
 {
+    QPicture drawing;
+    QPainter recorder(&drawing);
+    widget->render(&recorder);
+    recorder.end();
+
+    // A picture plays at its own resolution, whatever the printer's.
+    const double dot = double(printer.logicalDpiX()) / drawing.logicalDpiX();
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    if (g_scale_to_page) {
-        const double scale = std::min(page.width() / widget->width(), page.height() / widget->height());
-        painter.scale(scale, scale);
-    }
-    widget->render(&painter);
+    const double to_page = std::min(page.width() / widget->width(), page.height() / widget->height()) / dot;
+    // Unscaled, the panel keeps its size on the screen.
+    const double scale = g_scale_to_page ? to_page : double(drawing.logicalDpiX()) / widget->logicalDpiX();
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, drawing);
+}
+
+// The operator's choice of printer or PDF file; the answer's path is the
+// PDF file, empty for a printer.
+ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget)
+{
+    ModalRequest request;
+    request.kind = ModalKind::Print;
+    request.title = "Print";
+    request.text = widget->windowTitle().toStdString();
+    return detail::ask_operator(request, [&] {
+        QPrintDialog dialog(&printer, widget);
+        dialog.setAccessibleName(QStringLiteral("Print"));
+        if (dialog.exec() != QDialog::Accepted)
+            return ModalAnswer{0, {}};
+        return ModalAnswer{1, QFile::encodeName(printer.outputFileName()).toStdString()};
+    });
 }
 
 }  // namespace
@@ -48,26 +82,34 @@ int PrintPanel(int panel, const char* fileName, int area)
     printer.setColorMode(g_grayscale ? QPrinter::GrayScale : QPrinter::Color);
     printer.setPageOrientation(widget->width() > widget->height() ? QPageLayout::Landscape
                                                                     : QPageLayout::Portrait);
-    const QString file = QString::fromLocal8Bit(fileName);
+    // No printer set up: the dialog then offers printing to a PDF file.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    QString file = QString::fromLocal8Bit(fileName);
+    if (file.isEmpty() && g_show_dialog) {
+        const ModalAnswer answer = ask_for_printer(printer, widget);
+        if (answer.result <= 0)
+            return 1;
+        file = QString::fromLocal8Bit(answer.path.c_str());
+    }
     if (!file.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
-    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer set up: the dialog then offers printing to a PDF file.
-        printer.setOutputFormat(QPrinter::PdfFormat);
-    }
-    if (file.isEmpty() && g_show_dialog) {
-        QPrintDialog dialog(&printer, widget);
-        dialog.setAccessibleName(QStringLiteral("Print"));
-        if (dialog.exec() != QDialog::Accepted)
-            return 1;
     }
     QPainter painter;
     if (!painter.begin(&printer))
         return UIE_FILE_NOT_READABLE;
     render(widget, printer, painter);
-    painter.end();
+    if (!painter.end())
+        return UIE_FILE_NOT_READABLE;
+    g_last = file.isEmpty() ? PrintDestination{false, printer.printerName().toStdString()}
+                            : PrintDestination{true, QFile::encodeName(file).toStdString()};
     return 0;
+}
+
+PrintDestination LastPrintDestination()
+{
+    return g_last;
 }
 
 }  // namespace telvar

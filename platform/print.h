@@ -1,6 +1,8 @@
 // Printing a panel, with its visible child panels, through Qt's print support.
 #pragma once
 
+#include <string>
+
 namespace telvar {
 
 enum PrintAttribute : int {
@@ -15,5 +17,12 @@ int SetPrintAttribute(int attribute, int value);
 // An empty file name prints to a printer; any other writes a PDF file.
 // 0 when printed, 1 when the operator cancelled, negative on failure.
 int PrintPanel(int panel, const char* fileName, int area);
+
+// Where the last printed page went: a PDF file (its path) or a printer (its name).
+struct PrintDestination {
+    bool file = false;
+    std::string name;
+};
+PrintDestination LastPrintDestination();
 
 }  // namespace telvar

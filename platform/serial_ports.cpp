@@ -1,5 +1,7 @@
 #include "platform/serial_ports.h"
 
+#include "platform/test_seams.h"
+
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QSet>
@@ -56,11 +58,6 @@ std::vector<int> AvailableComPorts()
 void SetPseudoTerminalDir(const std::string& dir)
 {
     g_pty_dir = dir;
-}
-
-std::string PseudoTerminalDir()
-{
-    return g_pty_dir;
 }
 
 }  // namespace telvar

@@ -21,8 +21,4 @@ std::string ComDevice(int port);
 // The port numbers whose device exists now, in ascending order.
 std::vector<int> AvailableComPorts();
 
-// Where the pseudo-terminal links are looked for; tests point it elsewhere.
-void SetPseudoTerminalDir(const std::string& dir);
-std::string PseudoTerminalDir();
-
 }  // namespace telvar

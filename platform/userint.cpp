@@ -1,19 +1,20 @@
-// The application, its event loop, pop-ups and the wait cursor.
+// The application, its event loop and the wait cursor.
 #include "platform/userint.h"
+
+#include "platform/display.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QStyleFactory>
 
+#include <cstdio>
 #include <cstring>
 
 namespace telvar {
 
 namespace {
 
-PopupHook g_popup_hook;
 // The program's own event loop. Quitting ends this loop alone; the
 // application's quit would make every later local loop (the waits of a
 // command still running) return at once and spin.
@@ -26,11 +27,13 @@ int InitCVIRTE(int argc, char** argv)
 {
     if (qApp)
         return 1;
+    if (const std::string missing = detail::missing_display(argc, argv); !missing.empty()) {
+        std::fprintf(stderr, "TELVAR-K20-Dizer: %s\n", missing.c_str());
+        return 0;
+    }
     static int s_argc;
     s_argc = argc;  // QApplication keeps a reference to it
-    // Lives until the process ends: widgets and statics of the platform may
-    // still refer to it while the program exits.
-    new QApplication(s_argc, argv);
+    detail::start_application(s_argc, argv);
     QApplication::setApplicationName(QStringLiteral("TELVAR-K20-Dizer"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
@@ -55,19 +58,6 @@ int QuitUserInterface(int returnCode)
     return 0;
 }
 
-int MessagePopup(const char* title, const char* message)
-{
-    if (g_popup_hook) {
-        g_popup_hook(title, message);
-        return 0;
-    }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setAccessibleName(QString::fromLatin1(title));
-    box.exec();
-    return 0;
-}
-
 void SetWaitCursor(int on)
 {
     if (on && !g_wait_cursor)
@@ -86,11 +76,6 @@ int GetProjectDir(char* buffer, std::size_t size)
         return UIE_BAD_ATTRIBUTE;
     std::memcpy(buffer, dir.constData(), dir.size() + 1);
     return 0;
-}
-
-void SetPopupHook(PopupHook hook)
-{
-    g_popup_hook = std::move(hook);
 }
 
 }  // namespace telvar

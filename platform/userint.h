@@ -8,8 +8,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <string>
 #include <vector>
 
 namespace telvar {
@@ -34,6 +32,7 @@ inline constexpr int UIE_UNKNOWN_CALLBACK = -6;
 inline constexpr int UIE_BAD_PANEL = -7;
 inline constexpr int UIE_BAD_CONTROL = -8;
 inline constexpr int UIE_BAD_ATTRIBUTE = -9;
+inline constexpr int UIE_BUFFER_TOO_SMALL = -10;
 
 // Attributes of panels and controls.
 enum Attribute : int {
@@ -53,7 +52,14 @@ enum Attribute : int {
     ATTR_TEXT_FONT,          // string; VAL_APP_FONT is the application's font
     ATTR_TEXT_BOLD,          // int
     ATTR_TEXT_POINT_SIZE,    // int, the text's height in pixels
+    ATTR_CTRL_MODE,          // int, VAL_HOT or VAL_INDICATOR
+    ATTR_OWNER_PANEL,        // int, panels: the top-level panel this one stays above, 0 for none
 };
+
+// Control modes. An indicator shows its value and looks read-only; it takes
+// no clicks or keys, yet it is not greyed out like a dimmed control.
+inline constexpr int VAL_INDICATOR = 0;
+inline constexpr int VAL_HOT = 1;
 
 inline constexpr const char* VAL_APP_FONT = "NIApp";
 
@@ -70,7 +76,8 @@ struct ControlRole {
     const char* name;  // its object name in the panel file
 };
 
-// Starts the platform (the Qt application). 1 on success, 0 on failure.
+// Starts the platform (the Qt application). 1 on success; 0, with one line on
+// standard error, when there is no display to show windows on.
 int InitCVIRTE(int argc, char** argv);
 
 // The roles a panel resource must offer; LoadPanel fails without any of them.
@@ -79,7 +86,12 @@ void RegisterCallback(const char* name, CtrlCallbackPtr callback);
 void RegisterPanelCallback(const char* name, PanelCallbackPtr callback);
 
 // A handle > 0, or a negative UIE_ code. A relative name is taken from the
-// program's directory. parentPanel 0 makes a top-level window.
+// program's directory. parentPanel 0 makes a top-level window. Only faults
+// of the file refuse it, and nothing of a refused panel is kept: a file that
+// cannot be read (UIE_FILE_NOT_READABLE); XML that is not well formed, a
+// widget class that cannot be made, a role found twice or a callback on a
+// control without a role (UIE_BAD_FILE); no such resource; a missing role
+// (UIE_MISSING_CONTROL); an unknown callback (UIE_UNKNOWN_CALLBACK).
 int LoadPanel(int parentPanel, const char* fileName, int resourceId);
 int DisplayPanel(int panel);
 int HidePanel(int panel);
@@ -124,6 +136,34 @@ int RunUserInterface();
 int QuitUserInterface(int returnCode);
 
 int MessagePopup(const char* title, const char* message);
+
+// The button that accepts a file dialog: OK and Save pick any file, Load an existing one.
+inline constexpr int VAL_OK_BUTTON = 0;
+inline constexpr int VAL_SAVE_BUTTON = 1;
+inline constexpr int VAL_LOAD_BUTTON = 2;
+// Results of FileSelectPopup; negative codes are errors.
+inline constexpr int VAL_NO_FILE_SELECTED = 0;
+inline constexpr int VAL_EXISTING_FILE_SELECTED = 1;
+inline constexpr int VAL_NEW_FILE_SELECTED = 2;
+
+// Lets the operator choose a file. fileTypeList holds patterns separated by
+// ';' ("*.S;*.dat"); defaultFileSpec is a pattern or a file name to start
+// with. restrictDirectory keeps the dialog in defaultDirectory,
+// restrictExtension to the patterns of the list. The path goes into
+// pathName (size bytes with its terminating zero); a path that does not fit
+// gives UIE_BUFFER_TOO_SMALL and an empty pathName.
+int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
+                    const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
+                    int allowCancel, int allowMakeDirectory, char* pathName, std::size_t size);
+template <std::size_t N>
+int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
+                    const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
+                    int allowCancel, int allowMakeDirectory, char (&pathName)[N])
+{
+    return FileSelectPopup(defaultDirectory, defaultFileSpec, fileTypeList, title, buttonLabel,
+                           restrictDirectory, restrictExtension, allowCancel, allowMakeDirectory, pathName, N);
+}
+
 void SetWaitCursor(int on);
 
 // The program's directory.
@@ -133,9 +173,5 @@ int GetProjectDir(char (&buffer)[N])
 {
     return GetProjectDir(buffer, N);
 }
-
-// Tests take the pop-ups instead of a modal window: the hook gets title and text.
-using PopupHook = std::function<void(const std::string& title, const std::string& message)>;
-void SetPopupHook(PopupHook hook);
 
 }  // namespace telvar

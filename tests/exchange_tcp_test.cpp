@@ -153,8 +153,9 @@ TEST_F(TcpExchange, PeerClosingMidAnswerIsAnnouncedAndEndsTheConversation)
         reply.close_after_first_piece = true;
         return reply;
     });
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
-    EXPECT_EQ(popups, std::vector<std::string>{"TCP Client: Server has closed connection!"});
+    dialogs.check_all_shown();
     EXPECT_EQ(tcpcon, 0);
     EXPECT_EQ(g_hconversation, 0);
     EXPECT_EQ(statuses_starting("Write failure! Retrying for ").size(), 8u);

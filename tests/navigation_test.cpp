@@ -206,6 +206,28 @@ TEST_F(Navigation, FirstRowPageCoversTheNarrowedScopeWhichStaysNarrow)
     expect_scope_width(SCOPE_FULL_WIDTH);
 }
 
+TEST_F(Navigation, PrintSaysWhereThePageWent)
+{
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("main window.pdf");
+    dialogs.expect_print_dialog({1, pdf.toStdString()});
+    click(MAIN_CMD_PRINT);
+    dialogs.check_all_shown();
+    EXPECT_EQ(statuses.back(), "Main window printed to file " + pdf.toStdString() + ".");
+    EXPECT_TRUE(QFile::exists(pdf));
+
+    dialogs.expect_print_dialog({0, {}});
+    click(MAIN_CMD_PRINT);
+    dialogs.check_all_shown();
+    EXPECT_EQ(statuses.back(), "Main window printed to file " + pdf.toStdString() + ".") << "cancelled: no news";
+
+    // A directory that does not exist fails for root as well.
+    dialogs.expect_print_dialog({1, QDir(dir.path()).filePath("no such dir/x.pdf").toStdString()});
+    click(MAIN_CMD_PRINT);
+    dialogs.check_all_shown();
+    EXPECT_EQ(statuses.back(), "Error! Printing failed.");
+}
+
 TEST_F(Navigation, MainWindowPrintsWithItsVisiblePageToAPdfFile)
 {
     click(MAIN_VIEW_TEST);

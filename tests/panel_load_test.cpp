@@ -4,6 +4,7 @@
 #include "platform/userint.h"
 #include "ui/roles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -91,10 +92,14 @@ TEST_F(PanelLoad, GoodFileLoadsHiddenAndBindsItsCallbacks)
     EXPECT_EQ(DisplayPanel(panel), UIE_BAD_PANEL) << "a discarded handle is dead";
 }
 
-TEST_F(PanelLoad, FaultyFilesAreRefused)
+TEST_F(PanelLoad, FaultyFilesAreRefusedWithoutLeavingAWidget)
 {
+    const int widgets_before = QApplication::allWidgets().size();
     EXPECT_EQ(LoadPanel(0, path("one.uir").c_str(), 1), UIE_FILE_NOT_READABLE);
+    EXPECT_EQ(LoadPanel(0, dir.path().toLocal8Bit().constData(), 1), UIE_FILE_NOT_READABLE) << "a directory";
     EXPECT_EQ(LoadPanel(0, write("one.uir", "<ui version=\"4.0\"><widget class=\"QWidget\"").c_str(), 1), UIE_BAD_FILE);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", ui("<b>not closed")).c_str(), 1), UIE_BAD_FILE);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", "<html><body/></html>").c_str(), 1), UIE_BAD_FILE);
     EXPECT_EQ(LoadPanel(0, write("one.uir", ui("", "NoSuchWidgetClass")).c_str(), 1), UIE_BAD_FILE);
     QLoggingCategory::setFilterRules("*.warning=false");  // the loader's warnings are no help then
     EXPECT_EQ(LoadPanel(0, path("one.uir").c_str(), 1), UIE_BAD_FILE);
@@ -105,6 +110,37 @@ TEST_F(PanelLoad, FaultyFilesAreRefused)
         "<property name=\"resource\" stdset=\"0\"><number>1</number></property>"
         "<widget class=\"QPushButton\" name=\"OTHER\"/></widget></ui>";
     EXPECT_EQ(LoadPanel(0, write("one.uir", unnamed_role).c_str(), 1), UIE_MISSING_CONTROL);
+    EXPECT_EQ(LoadPanel(0, write("one.uir", ui("<widget class=\"QLabel\" name=\"GO\"/>")).c_str(), 1), UIE_BAD_FILE)
+        << "a role twice";
+    const QByteArray callback_without_role = "<widget class=\"QPushButton\" name=\"LOOSE\">"
+        "<property name=\"callback\" stdset=\"0\"><string>count_click</string></property></widget>";
+    EXPECT_EQ(LoadPanel(0, write("one.uir", ui(callback_without_role)).c_str(), 1), UIE_BAD_FILE);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets_before) << "a refused panel is never half-built";
+}
+
+// Qt says what it thinks of a value while the panel is made; the file is fine all the same.
+QStringList* g_warnings = nullptr;
+QtMessageHandler g_previous = nullptr;
+void note_warning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && g_warnings)
+        g_warnings->append(message);
+    g_previous(type, context, message);
+}
+
+TEST_F(PanelLoad, WarningOfTheToolkitDuringTheLoadDoesNotRefuseThePanel)
+{
+    const QByteArray lcd = "<widget class=\"QLCDNumber\" name=\"DISPLAY\">"
+        "<property name=\"digitCount\"><number>200</number></property></widget>";
+    QStringList warnings;
+    g_warnings = &warnings;
+    g_previous = qInstallMessageHandler(note_warning);
+    const int panel = LoadPanel(0, write("one.uir", ui(lcd)).c_str(), 1);
+    qInstallMessageHandler(g_previous);
+    g_warnings = nullptr;
+    ASSERT_FALSE(warnings.isEmpty()) << "the toolkit printed a warning while loading";
+    EXPECT_GT(panel, 0);
+    DiscardPanel(panel);
 }
 
 TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
@@ -129,8 +165,9 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
                 || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w);
             const bool inner_part = qobject_cast<QComboBox*>(w->parentWidget())
                 || qobject_cast<QAbstractSpinBox*>(w->parentWidget());
-            if (operated && !inner_part)
+            if (operated && !inner_part) {
                 EXPECT_FALSE(accessible_name(w).isEmpty()) << w->objectName().toStdString();
+            }
         }
     }
     EXPECT_NE(PanelWidget(dialog), PanelWidget(main_panel));

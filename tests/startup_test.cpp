@@ -8,6 +8,7 @@
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/qt_access.h"
+#include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "support/peers.h"
 #include "ui/buttons.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -86,6 +88,41 @@ TEST(Startup, MissingPanelFileEndsWithMinusOneBeforeAnyWindow)
     EXPECT_FALSE(whole.waitForFinished(1500));
     whole.kill();
     whole.waitForFinished(5000);
+}
+
+struct Ending {
+    QProcess::ExitStatus status;
+    int code;
+    QByteArray error_output;
+};
+
+// The program started for the X11 window system with no display, or with
+// one that is named but cannot be reached.
+Ending run_without_display(const QString& display)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+        env.remove(name);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    if (!display.isEmpty())
+        env.insert("DISPLAY", display);
+    QProcess run;
+    run.setProcessEnvironment(env);
+    run.start(TELVAR_PROGRAM, {});
+    EXPECT_TRUE(run.waitForFinished(10000));
+    return {run.exitStatus(), run.exitCode(), run.readAllStandardError()};
+}
+
+TEST(Startup, WithoutADisplayEndsWithMinusOneAndOneLine)
+{
+    for (const QString& display : {QString(), QStringLiteral(":9876")}) {
+        SCOPED_TRACE(display.toStdString());
+        const Ending end = run_without_display(display);
+        EXPECT_EQ(end.status, QProcess::NormalExit) << "not the toolkit's abort";
+        EXPECT_EQ(end.code, 255) << "exit code -1";
+        EXPECT_EQ(end.error_output.count('\n'), 1) << end.error_output.toStdString();
+        EXPECT_TRUE(end.error_output.endsWith('\n')) << end.error_output.toStdString();
+    }
 }
 
 TEST(Startup, ClosingDuringAnExchangeClosesTheLineAndEnds)

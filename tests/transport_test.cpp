@@ -140,9 +140,10 @@ TEST_F(Transport, ServerClosingTheConversationIsAnnounced)
     TcpPeer peer(good_controller);
     connect_tcp(peer);
     ASSERT_EQ(tcpcon, 1);
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
     peer.drop();
     pump(100);
-    EXPECT_EQ(popups, std::vector<std::string>{"TCP Client: Server has closed connection!"});
+    dialogs.check_all_shown();
     EXPECT_EQ(tcpcon, 0);
     EXPECT_EQ(g_hconversation, 0);
 }

@@ -5,7 +5,7 @@
 #include "link/com232.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
-#include "platform/events.h"
+#include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
 #include "ui/status.h"
@@ -51,11 +51,7 @@ void LinkTest::SetUp()
     SetTimeScale(1.0);
     InitVars();
     statuses.clear();
-    popups.clear();
     set_status_observer([this](const char* text) { statuses.emplace_back(text); });
-    SetPopupHook([this](const std::string& title, const std::string& message) {
-        popups.push_back(title + ": " + message);
-    });
 }
 
 void LinkTest::TearDown()
@@ -63,8 +59,8 @@ void LinkTest::TearDown()
     tcpcon = InitTCP_IP(0);
     rs232con = InitRS232(0);
     set_status_observer(nullptr);
-    SetPopupHook(nullptr);
     SetTimeScale(1.0);
+    dialogs.check_all_shown();
 }
 
 void LinkTest::connect_tcp(const TcpPeer& peer)

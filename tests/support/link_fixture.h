@@ -1,7 +1,9 @@
 // A fixture with the tool's panels loaded, the tool's clock at real speed,
-// and every status text and pop-up recorded.
+// every status text recorded, and the dialogs a test expects answered (any
+// other fails it).
 #pragma once
 
+#include "support/dialogs.h"
 #include "support/peers.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +40,7 @@ protected:
     std::vector<std::string> statuses_starting(const std::string& head) const;
 
     std::vector<std::string> statuses;
-    std::vector<std::string> popups;
+    ExpectedDialogs dialogs;
 };
 
 }  // namespace telvar::test

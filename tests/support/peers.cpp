@@ -2,7 +2,7 @@
 
 #include "link/frame.h"
 #include "link/orders.h"
-#include "platform/serial_ports.h"
+#include "platform/test_seams.h"
 
 #include <QFile>
 #include <QSocketNotifier>

@@ -1,0 +1,27 @@
+#include "platform/modal.h"
+
+#include "platform/test_seams.h"
+
+namespace telvar {
+
+namespace {
+
+ModalHook g_hook;
+
+}  // namespace
+
+void SetModalHook(ModalHook hook)
+{
+    g_hook = std::move(hook);
+}
+
+namespace detail {
+
+ModalAnswer ask_operator(const ModalRequest& request, const std::function<ModalAnswer()>& show)
+{
+    return g_hook ? g_hook(request) : show();
+}
+
+}  // namespace detail
+
+}  // namespace telvar

@@ -1,0 +1,154 @@
+// The message pop-up and the file dialog. Both ask through the one modal hook.
+#include "platform/modal.h"
+#include "platform/userint.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <cstring>
+
+namespace telvar {
+
+namespace {
+
+QString text_of(const std::string& bytes)
+{
+    return QString::fromLocal8Bit(bytes.c_str());
+}
+
+const char* button_text(int buttonLabel)
+{
+    switch (buttonLabel) {
+    case VAL_SAVE_BUTTON: return "Save";
+    case VAL_LOAD_BUTTON: return "Load";
+    default: return "OK";
+    }
+}
+
+bool has_wildcard(const QString& spec)
+{
+    return spec.contains(QLatin1Char('*')) || spec.contains(QLatin1Char('?'));
+}
+
+class FileDialog {
+public:
+    FileDialog(const ModalRequest& request, int buttonLabel)
+        : request_(request),
+          start_(QDir(text_of(request.directory)).absolutePath()),
+          patterns_(text_of(request.type_list).split(QLatin1Char(';'), Qt::SkipEmptyParts)),
+          dialog_(QApplication::activeWindow(), text_of(request.title), start_)
+    {
+        for (QString& pattern : patterns_)
+            pattern = pattern.trimmed();
+        dialog_.setOption(QFileDialog::DontUseNativeDialog);
+        // Read-only is what keeps the dialog from making directories.
+        dialog_.setOption(QFileDialog::ReadOnly, !request.allow_make_directory);
+        dialog_.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog_.setFileMode(buttonLabel == VAL_LOAD_BUTTON ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog_.setLabelText(QFileDialog::Accept, text_of(request.button_label));
+        dialog_.setAccessibleName(text_of(request.title));
+        QStringList filters = patterns_;
+        if (!request.restrict_extension)
+            filters << QStringLiteral("All files (*)");
+        dialog_.setNameFilters(filters);
+        const QString spec = text_of(request.file_spec);
+        if (has_wildcard(spec))
+            dialog_.selectNameFilter(spec);
+        else if (!spec.isEmpty())
+            dialog_.selectFile(spec);
+        // A name typed without extension takes the first one of the list.
+        if (request.restrict_extension && !patterns_.isEmpty() && patterns_.front().startsWith(QLatin1String("*.")))
+            dialog_.setDefaultSuffix(patterns_.front().mid(2));
+        if (request.restrict_directory)
+            QObject::connect(&dialog_, &QFileDialog::directoryEntered, &dialog_, [this](const QString& dir) {
+                if (QDir(dir) != QDir(start_))
+                    dialog_.setDirectory(start_);
+            });
+    }
+
+    ModalAnswer run()
+    {
+        for (;;) {
+            if (dialog_.exec() != QDialog::Accepted) {
+                if (request_.allow_cancel)
+                    return {VAL_NO_FILE_SELECTED, {}};
+                continue;
+            }
+            const QString chosen = dialog_.selectedFiles().value(0);
+            if (allowed(chosen))
+                return {QFileInfo::exists(chosen) ? VAL_EXISTING_FILE_SELECTED : VAL_NEW_FILE_SELECTED,
+                        QFile::encodeName(chosen).toStdString()};
+        }
+    }
+
+private:
+    bool allowed(const QString& chosen) const
+    {
+        const QFileInfo file(chosen);
+        if (chosen.isEmpty() || file.isDir())
+            return false;
+        if (request_.restrict_extension && !QDir::match(patterns_, file.fileName()))
+            return false;
+        return !request_.restrict_directory || QDir(file.absolutePath()) == QDir(start_);
+    }
+
+    const ModalRequest& request_;
+    QString start_;
+    QStringList patterns_;
+    QFileDialog dialog_;
+};
+
+}  // namespace
+
+int MessagePopup(const char* title, const char* message)
+{
+    ModalRequest request;
+    request.kind = ModalKind::Message;
+    request.title = title;
+    request.text = message;
+    detail::ask_operator(request, [&] {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
+                        QMessageBox::Ok, QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.setAccessibleName(QString::fromLatin1(title));
+        box.exec();
+        return ModalAnswer{};
+    });
+    return 0;
+}
+
+int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
+                    const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
+                    int allowCancel, int allowMakeDirectory, char* pathName, std::size_t size)
+{
+    if (size == 0)
+        return UIE_BUFFER_TOO_SMALL;
+    pathName[0] = '\0';
+    if (buttonLabel != VAL_OK_BUTTON && buttonLabel != VAL_SAVE_BUTTON && buttonLabel != VAL_LOAD_BUTTON)
+        return UIE_BAD_ATTRIBUTE;
+    ModalRequest request;
+    request.kind = ModalKind::FileSelect;
+    request.title = title;
+    request.directory = defaultDirectory;
+    request.file_spec = defaultFileSpec;
+    request.type_list = fileTypeList;
+    request.button_label = button_text(buttonLabel);
+    request.save = buttonLabel == VAL_SAVE_BUTTON;
+    request.restrict_directory = restrictDirectory != 0;
+    request.restrict_extension = restrictExtension != 0;
+    request.allow_cancel = allowCancel != 0;
+    request.allow_make_directory = allowMakeDirectory != 0;
+    const ModalAnswer answer =
+        detail::ask_operator(request, [&] { return FileDialog(request, buttonLabel).run(); });
+    if (answer.result <= 0)
+        return answer.result;
+    // A path cut short would name another file.
+    if (answer.path.size() >= size)
+        return UIE_BUFFER_TOO_SMALL;
+    std::memcpy(pathName, answer.path.c_str(), answer.path.size() + 1);
+    return answer.result;
+}
+
+}  // namespace telvar

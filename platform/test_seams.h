@@ -1,0 +1,23 @@
+// The places where tests and benchmarks reach into the platform: answering
+// modal dialogs, a faster clock, and where the pseudo-terminal links are.
+// The program itself never calls these.
+#pragma once
+
+#include "platform/modal.h"
+
+#include <string>
+
+namespace telvar {
+
+// Every modal dialog is answered by the hook instead of a window; an empty
+// hook puts the real dialogs up again.
+void SetModalHook(ModalHook hook);
+
+// Speeds up Timer, WaitEvents and every link time-out by `factor`, so that
+// tests of the 0.5 s answer wait do not take real seconds. 1 in the tool.
+void SetTimeScale(double factor);
+
+// Where the pseudo-terminal links (COM 65-80) are looked for; /tmp in the tool.
+void SetPseudoTerminalDir(const std::string& dir);
+
+}  // namespace telvar

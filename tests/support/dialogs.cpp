@@ -1,0 +1,76 @@
+#include "support/dialogs.h"
+
+#include "platform/test_seams.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace telvar::test {
+
+namespace {
+
+const char* kind_name(ModalKind kind)
+{
+    switch (kind) {
+    case ModalKind::Message: return "message pop-up";
+    case ModalKind::FileSelect: return "file dialog";
+    case ModalKind::Print: return "print dialog";
+    }
+    return "dialog";
+}
+
+}  // namespace
+
+ExpectedDialogs::ExpectedDialogs()
+{
+    SetModalHook([this](const ModalRequest& request) { return answer(request); });
+}
+
+ExpectedDialogs::~ExpectedDialogs()
+{
+    SetModalHook(nullptr);
+}
+
+void ExpectedDialogs::expect_message(const std::string& title, const std::string& text)
+{
+    queue_.push_back({ModalKind::Message, title, text, {}});
+}
+
+void ExpectedDialogs::expect_file_dialog(const std::string& title, ModalAnswer answer)
+{
+    queue_.push_back({ModalKind::FileSelect, title, {}, std::move(answer)});
+}
+
+void ExpectedDialogs::expect_print_dialog(ModalAnswer answer)
+{
+    queue_.push_back({ModalKind::Print, "Print", {}, std::move(answer)});
+}
+
+void ExpectedDialogs::check_all_shown()
+{
+    for (const Expected& e : queue_)
+        ADD_FAILURE() << "expected " << kind_name(e.kind) << " \"" << e.title << "\" was not shown";
+    queue_.clear();
+}
+
+ModalAnswer ExpectedDialogs::answer(const ModalRequest& request)
+{
+    shown.push_back(request);
+    if (queue_.empty()) {
+        ADD_FAILURE() << "unexpected " << kind_name(request.kind) << " \"" << request.title << "\": " << request.text;
+        return {};
+    }
+    const Expected next = queue_.front();
+    queue_.pop_front();
+    const bool same = next.kind == request.kind && next.title == request.title
+        && (next.kind != ModalKind::Message || next.text == request.text);
+    if (!same) {
+        ADD_FAILURE() << "expected " << kind_name(next.kind) << " \"" << next.title << "\" " << next.text
+                      << ", got " << kind_name(request.kind) << " \"" << request.title << "\" " << request.text;
+        return {};
+    }
+    return next.answer;
+}
+
+}  // namespace telvar::test
