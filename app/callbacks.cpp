@@ -3,6 +3,10 @@
 #include "app/navigation.h"
 #include "app/panel_events.h"
 #include "link/connect_dialog.h"
+#include "params/mapping.h"
+#include "params/outputs.h"
+#include "params/selectors.h"
+#include "storage/transfer.h"
 #include "platform/userint.h"
 
 namespace telvar {
@@ -18,6 +22,26 @@ void register_callbacks()
     RegisterCallback("CC_TOGBT_PNL_SELECTOR", CC_TOGBT_PNL_SELECTOR);
     RegisterCallback("CC_TOGBT_DATA_SELECTOR", CC_TOGBT_DATA_SELECTOR);
     RegisterCallback("CC_CMD_PRINT", CC_CMD_PRINT);
+    RegisterCallback("CC_BTNSend", CC_BTNSend);
+    RegisterCallback("CC_BTNGet", CC_BTNGet);
+    RegisterCallback("CC_RADIO_MEMORY", CC_RADIO_MEMORY);
+    RegisterCallback("CC_NUM_CHA", CC_NUM_CHA);
+    RegisterCallback("CC_NUM_CHB", CC_NUM_CHB);
+    RegisterCallback("CC_NUM_EVAL", CC_NUM_EVAL);
+    RegisterCallback("CC_PICBT_DATAMODE_A", CC_PICBT_DATAMODE_A);
+    RegisterCallback("CC_PICBT_DATAMODE_B", CC_PICBT_DATAMODE_B);
+    RegisterCallback("CC_PICBT_FILTERMODE_A", CC_PICBT_FILTERMODE_A);
+    RegisterCallback("CC_PICBT_FILTERMODE_B", CC_PICBT_FILTERMODE_B);
+    RegisterCallback("CC_PICBT_RESETMODE_A", CC_PICBT_RESETMODE_A);
+    RegisterCallback("CC_PICBT_RESETMODE_B", CC_PICBT_RESETMODE_B);
+    RegisterCallback("CC_PICBT_TRGMODE_A", CC_PICBT_TRGMODE_A);
+    RegisterCallback("CC_PICBT_TRGMODE_B", CC_PICBT_TRGMODE_B);
+    RegisterCallback("CC_PICBT_MAXMODE_A", CC_PICBT_MAXMODE_A);
+    RegisterCallback("CC_PICBT_MAXMODE_B", CC_PICBT_MAXMODE_B);
+    RegisterCallback("CC_PICBT_SNPMODE_A", CC_PICBT_SNPMODE_A);
+    RegisterCallback("CC_PICBT_SNPMODE_B", CC_PICBT_SNPMODE_B);
+    RegisterCallback("CC_RNG_OUTPUT_SETTING", CC_RNG_OUTPUT_SETTING);
+    RegisterCallback("CC_RNG_CONFIG", CC_RNG_CONFIG);
 
     RegisterPanelCallback("CC_MAIN_PANEL", CC_MAIN_PANEL);
     RegisterPanelCallback("CC_INTERFACEP", CC_INTERFACEP);

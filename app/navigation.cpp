@@ -1,5 +1,7 @@
 #include "app/navigation.h"
 
+#include "params/pages.h"
+
 #include "platform/print.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
@@ -18,21 +20,32 @@ constexpr int kViewSelectors[] = {MAIN_VIEW_CHA,    MAIN_VIEW_CHB,    MAIN_VIEW_
                                   MAIN_VIEW_SCOPE_SET, MAIN_VIEW_SCOPE};
 constexpr int kDataSelectors[] = {MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL};
 
-// The child panel each first-row view and each data selector shows.
-int child_of(int control)
+// The page each first-row view and each data selector shows, and the control
+// that takes the keyboard there (0: the page itself).
+struct PageView {
+    int selector;
+    int* page;
+    int focus;
+};
+
+const PageView kPageViews[] = {
+    {MAIN_VIEW_CHA, &panelPARAA, CHP_NUM_PRETRIGGER},
+    {MAIN_VIEW_CHB, &panelPARAB, CHP_NUM_PRETRIGGER},
+    {MAIN_VIEW_EVAL, &panelEVAL, 0},
+    {MAIN_VIEW_OUTPUTS, &panelOUTPUTS, OUT_RING_PRESET},
+    {MAIN_VIEW_UPDATE, &panelUPDATE, 0},
+    {MAIN_VIEW_TEST, &panelTEST, 0},
+    {MAIN_DATA_CHA, &panelPARAA2, CH2_NUM_LASER},
+    {MAIN_DATA_CHB, &panelPARAB2, CH2_NUM_LASER},
+    {MAIN_DATA_EVAL, &panelEVAL2, EV2_NUM_REFERENCE},
+};
+
+const PageView* page_view(int selector)
 {
-    switch (control) {
-    case MAIN_VIEW_CHA: return panelPARAA;
-    case MAIN_VIEW_CHB: return panelPARAB;
-    case MAIN_VIEW_EVAL: return panelEVAL;
-    case MAIN_VIEW_OUTPUTS: return panelOUTPUTS;
-    case MAIN_VIEW_UPDATE: return panelUPDATE;
-    case MAIN_VIEW_TEST: return panelTEST;
-    case MAIN_DATA_CHA: return panelPARAA2;
-    case MAIN_DATA_CHB: return panelPARAB2;
-    case MAIN_DATA_EVAL: return panelEVAL2;
-    default: return 0;
-    }
+    for (const PageView& view : kPageViews)
+        if (view.selector == selector)
+            return &view;
+    return nullptr;
 }
 
 template <std::size_t N>
@@ -43,16 +56,22 @@ void switch_one_on(const int (&toggles)[N], int chosen)
     SetCtrlVal(panelMAIN, chosen, 1);
 }
 
-void show_only(int shown)
+void hide_pages_but(int shown)
 {
     for (int child : {panelPARAA, panelPARAA2, panelPARAB, panelPARAB2, panelEVAL, panelEVAL2,
                       panelOUTPUTS, panelUPDATE, panelTEST})
         if (child != shown)
             HidePanel(child);
-    if (shown) {
-        DisplayPanel(shown);
-        SetActivePanel(shown);
-    }
+}
+
+void show_page(int selector)
+{
+    const PageView* view = page_view(selector);
+    hide_pages_but(*view->page);
+    DisplayPanel(*view->page);
+    SetActivePanel(*view->page);
+    if (view->focus)
+        SetActiveCtrl(*view->page, view->focus);
 }
 
 void set_scope_width(int width)
@@ -77,20 +96,20 @@ int CC_TOGBT_PNL_SELECTOR(int, int control, int event, void*, int, int)
         return 0;
     switch_one_on(kViewSelectors, control);
     if (control == MAIN_VIEW_SCOPE_SET) {
-        show_only(0);
+        hide_pages_but(0);
         set_scope_width(SCOPE_NARROW_WIDTH);
         switch_one_on(kDataSelectors, MAIN_DATA_CHA);
         show_scope_side(true);
-        show_only(panelPARAA2);
+        show_page(MAIN_DATA_CHA);
     } else if (control == MAIN_VIEW_SCOPE) {
-        show_only(0);
+        hide_pages_but(0);
         set_scope_width(SCOPE_FULL_WIDTH);
         show_scope_side(false);
         SetActivePanel(panelMAIN);
         SetActiveCtrl(panelMAIN, MAIN_TRACE_CHA);
     } else {
         // The page covers the scope, which keeps its width underneath.
-        show_only(child_of(control));
+        show_page(control);
     }
     return 0;
 }
@@ -101,7 +120,7 @@ int CC_TOGBT_DATA_SELECTOR(int, int control, int event, void*, int, int)
         return 0;
     switch_one_on(kDataSelectors, control);
     set_scope_width(SCOPE_NARROW_WIDTH);
-    show_only(child_of(control));
+    show_page(control);
     return 0;
 }
 

@@ -5,7 +5,6 @@
 // The peer runs in a thread of its own; the "tool" CPU figure is the main
 // thread's CPU time, where every exchange runs. The process figure adds the
 // peer and Qt's helper threads.
-#include "app/callbacks.h"
 #include "app/startup.h"
 #include "bench/bench_peer.h"
 #include "bench/cpu_meter.h"
@@ -245,8 +244,6 @@ void print_summary(const std::vector<Outcome>& outcomes)
 
 bool load_tool()
 {
-    define_panel_roles();
-    register_callbacks();
     if (!load_panels())
         return false;
     InitVars();

@@ -6,6 +6,7 @@
 #include "platform/qt_access.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -153,6 +154,17 @@ void show_svg_pictures(QWidget* root, const std::vector<std::pair<QString, QStri
             show_picture(picture, file);
 }
 
+// A ring of a panel file gives its entries' values in its "values" property,
+// one per entry in list order; without it the entries count by position.
+void give_ring_values(QWidget* root)
+{
+    for (QComboBox* ring : root->findChildren<QComboBox*>()) {
+        const QStringList values = ring->property("values").toStringList();
+        for (int k = 0; k < ring->count() && k < values.size(); ++k)
+            ring->setItemData(k, values[k].toInt());
+    }
+}
+
 }  // namespace
 
 Panel* find_panel(int panel)
@@ -273,6 +285,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
         return bound;
 
     show_svg_pictures(widget.get(), file.svg_pictures);
+    give_ring_values(widget.get());
     widget->hide();
     if (parent)
         widget->setParent(parent);

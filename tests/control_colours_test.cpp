@@ -2,7 +2,7 @@
 // the panel file and the panel's look of checked buttons in place.
 #include "panel_files.h"
 
-#include "app/callbacks.h"
+#include "app/startup.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
@@ -105,8 +105,7 @@ TEST_F(Colours, TextColourKeepsTheFontOfTheFile)
 // button colour: red shows as reddish.
 TEST(MainWindowColours, RamSelectorWithAButtonColourStillShowsBlueWhenOn)
 {
-    define_panel_roles();
-    register_callbacks();
+    describe_panel_files();
     const int main_panel = LoadPanel(0, MAIN_UIR, MAIN);
     ASSERT_GT(main_panel, 0);
     QWidget* ram = ControlWidget(main_panel, MAIN_RADIO_RAM);

@@ -109,5 +109,23 @@ TEST_F(Indicator, StatusLineAndConnectionStateExposeTheirCurrentText)
     HidePanel(panelInterf);
 }
 
+TEST_F(Indicator, ControllerTextsAreShownAsTyped)
+{
+    TcpPeer peer([](const QByteArray& request) -> std::optional<Reply> {
+        if (request[3] == ORDER_VERSION) {
+            QByteArray text("<b>x</b>");
+            text.resize(36, '\0');
+            return Reply{text};
+        }
+        return good_controller(request);
+    });
+    connect_tcp(peer);
+    ASSERT_EQ(tcpcon, 1);
+    QWidget* status = ControlWidget(panelMAIN, MAIN_STATUS);
+    // Rendered as markup, the label would be far narrower than the typed text.
+    EXPECT_EQ(accessible_name(panelMAIN, MAIN_STATUS), "<b>x</b>");
+    EXPECT_GE(status->sizeHint().width(), status->fontMetrics().horizontalAdvance("<b>x</b>"));
+}
+
 }  // namespace
 }  // namespace telvar

@@ -3,6 +3,7 @@
 #include "support/link_fixture.h"
 
 #include "app/navigation.h"
+#include "params/pages.h"
 #include "platform/print.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
@@ -150,22 +151,32 @@ TEST_F(Navigation, DataSelectorChoosesTheSecondPageBesideTheScope)
     EXPECT_EQ(on(kViews), std::vector<int>{MAIN_VIEW_SCOPE_SET}) << "the view stays";
 }
 
-// Evaluation and test take the focus as a panel only; every other page puts
-// it on one of its controls, so that the operator can type at once.
-TEST_F(Navigation, PagesTakeTheKeyboardFocus)
+// Evaluation and test take the focus as a panel only; the other pages put it
+// on their first field, so that the operator can type at once.
+TEST_F(Navigation, PagesGiveTheKeyboardToTheirFirstField)
 {
-    const std::map<int, int> views = {{MAIN_VIEW_CHA, panelPARAA},       {MAIN_VIEW_CHB, panelPARAB},
-                                      {MAIN_VIEW_OUTPUTS, panelOUTPUTS}, {MAIN_VIEW_UPDATE, panelUPDATE},
-                                      {MAIN_VIEW_SCOPE_SET, panelPARAA2}};
-    for (const auto& [view, page] : views) {
-        SCOPED_TRACE(ControlWidget(panelMAIN, view)->objectName().toStdString());
-        click(view);
-        expect_focus_in(page);
+    struct Case {
+        int selector;
+        int page;
+        int control;
+    };
+    const Case views[] = {{MAIN_VIEW_CHA, panelPARAA, CHP_NUM_PRETRIGGER},
+                          {MAIN_VIEW_CHB, panelPARAB, CHP_NUM_PRETRIGGER},
+                          {MAIN_VIEW_OUTPUTS, panelOUTPUTS, OUT_RING_PRESET},
+                          {MAIN_VIEW_SCOPE_SET, panelPARAA2, CH2_NUM_LASER},
+                          {MAIN_DATA_CHB, panelPARAB2, CH2_NUM_LASER},
+                          {MAIN_DATA_EVAL, panelEVAL2, EV2_NUM_REFERENCE}};
+    for (const Case& c : views) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, c.selector)->objectName().toStdString());
+        click(c.selector);
+        expect_focus_in(c.page);
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* control = ControlWidget(c.page, c.control);
+        EXPECT_TRUE(focus == control || control->isAncestorOf(focus)) << focus->objectName().toStdString();
     }
-    for (const auto& [toggle, page] : std::map<int, int>{{MAIN_DATA_CHB, panelPARAB2}, {MAIN_DATA_EVAL, panelEVAL2}}) {
-        SCOPED_TRACE(ControlWidget(panelMAIN, toggle)->objectName().toStdString());
-        click(toggle);
-        expect_focus_in(page);
+    for (int view : {MAIN_VIEW_EVAL, MAIN_VIEW_TEST}) {
+        click(view);
+        expect_focus_in(view == MAIN_VIEW_EVAL ? panelEVAL : panelTEST);
     }
 }
 

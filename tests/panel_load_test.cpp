@@ -1,5 +1,5 @@
 // Panel files: what loads, and that a faulty file never loads half-built.
-#include "app/callbacks.h"
+#include "app/startup.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
@@ -145,8 +145,7 @@ TEST_F(PanelLoad, WarningOfTheToolkitDuringTheLoadDoesNotRefuseThePanel)
 
 TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
 {
-    define_panel_roles();
-    register_callbacks();
+    describe_panel_files();
     // Relative names are taken from the program's directory, where the build puts the files.
     const int main_panel = LoadPanel(0, MAIN_UIR, MAIN);
     ASSERT_GT(main_panel, 0);

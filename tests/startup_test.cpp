@@ -1,5 +1,4 @@
 // Start-up and the end of the program, in process and as a real program.
-#include "app/callbacks.h"
 #include "app/startup.h"
 #include "link/com232.h"
 #include "link/command.h"
@@ -156,8 +155,6 @@ class ButtonGroups : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        define_panel_roles();
-        register_callbacks();
         ASSERT_TRUE(load_panels());
     }
 };

@@ -4,8 +4,6 @@
 
 namespace telvar {
 
-#define TELVAR_ROLE_ENTRY(prefix, name) {prefix##_##name, #name},
-
 void define_panel_roles()
 {
     DefinePanelRoles(MAIN_UIR, MAIN, {TELVAR_MAIN_ROLES(TELVAR_ROLE_ENTRY)});

@@ -101,6 +101,7 @@ inline constexpr int PANEL = 1;
     ROLE(TEST, LAMP_2)
 
 #define TELVAR_ROLE_NUMBER(prefix, name) prefix##_##name,
+#define TELVAR_ROLE_ENTRY(prefix, name) {prefix##_##name, #name},
 
 // Numbers start at 1; 0 is no control.
 enum MainControl : int { MAIN_NO_CONTROL, TELVAR_MAIN_ROLES(TELVAR_ROLE_NUMBER) };

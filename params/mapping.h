@@ -1,0 +1,19 @@
+// The record and the parameter pages: showing the whole record on the pages,
+// reading it back from them, and the fields whose edits reach the record at
+// once (the levels and limits that the live chart draws).
+#pragma once
+
+namespace telvar {
+
+// Shows the whole record on all parameter pages. The output preset and the
+// locked state of the outputs page are left as they are.
+void SetPanelValues();
+// Rebuilds the record from all pages. Block numbers, the trigger hysteresis
+// words and the controller's own word are never written.
+void GetPanelValues();
+
+int CC_NUM_CHA(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_NUM_CHB(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_NUM_EVAL(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+
+}  // namespace telvar
