@@ -9,7 +9,11 @@
 #include "link/ip_history.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "params/mapping.h"
+#include "params/pages.h"
+#include "platform/files.h"
 #include "platform/userint.h"
+#include "storage/parameter_file.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -20,7 +24,6 @@
 namespace telvar {
 
 char proj_dir[MAX_PATHNAME_LEN];
-char dirName[MAX_PATHNAME_LEN];
 char szSoftname[NAME_SIZE];
 char szSoftversion[NAME_SIZE];
 
@@ -34,9 +37,17 @@ struct PanelLoad {
 
 }  // namespace
 
+void describe_panel_files()
+{
+    define_panel_roles();
+    define_parameter_page_roles();
+    register_callbacks();
+}
+
 // Load order matters: the children need the main panel as their parent.
 bool load_panels()
 {
+    describe_panel_files();
     panelMAIN = LoadPanel(0, MAIN_UIR, MAIN);
     if (panelMAIN < 0)
         return false;
@@ -83,8 +94,6 @@ int WinMain(int argc, char** argv)
 {
     if (!InitCVIRTE(argc, argv))
         return -1;
-    define_panel_roles();
-    register_callbacks();
     if (!load_panels())
         return -1;
     InitVars();
@@ -93,6 +102,8 @@ int WinMain(int argc, char** argv)
                        MAIN_VIEW_UPDATE, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
         SetCtrlVal(panelMAIN, toggle, 0);
     place_child_panels();
+    // The connection dialog belongs to the main window and stays above it.
+    SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
 
@@ -118,7 +129,10 @@ void InitVars()
 
     if (GetProjectDir(proj_dir) != 0)
         std::snprintf(proj_dir, sizeof proj_dir, "%s", ".");  // a path too long: work from here
-    std::snprintf(dirName, sizeof dirName, "%s", proj_dir);
+    // An installed program's directory cannot be written: the dialogs then
+    // open in the operator's documents.
+    std::snprintf(dirName, sizeof dirName, "%s",
+                  DirectoryWritable(proj_dir) ? proj_dir : DocumentsDir().c_str());
     std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
                   ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
 
@@ -130,6 +144,8 @@ void InitVars()
     std::snprintf(szStatus, sizeof szStatus, "%.63s%.63s", szSoftname, szSoftversion);
     ShowLogo(STARTUP_BRANDING);
     show_status();
+    // The pages' stored values are the record's defaults.
+    GetPanelValues();
 }
 
 }  // namespace telvar

@@ -8,7 +8,6 @@ namespace telvar {
 inline constexpr int NAME_SIZE = 72;
 
 extern char proj_dir[MAX_PATHNAME_LEN];  // directory of the program file
-extern char dirName[MAX_PATHNAME_LEN];   // where every file dialog starts
 extern char szSoftname[NAME_SIZE];
 extern char szSoftversion[NAME_SIZE];
 
@@ -16,6 +15,8 @@ extern char szSoftversion[NAME_SIZE];
 // normal end, -1 when the platform or any panel fails to load.
 int WinMain(int argc, char** argv);
 void InitVars();
+// Tells the platform the roles and callbacks of every panel file.
+void describe_panel_files();
 // The eleven panels, in their order; false as soon as one fails to load.
 bool load_panels();
 

@@ -21,8 +21,18 @@ add_library(telvar_tool STATIC
   params/conversions.cpp
   params/events.cpp
   params/labels.cpp
+  params/mapping.cpp
   params/output_presets.cpp
+  params/outputs.cpp
+  params/pages.cpp
   params/record.cpp
+  params/selectors.cpp
+  scope/traces.cpp
+  storage/ini_reader.cpp
+  storage/ini_text.cpp
+  storage/parameter_file.cpp
+  storage/parameter_keys.cpp
+  storage/parameter_text.cpp
   storage/transfer.cpp
   ui/buttons.cpp
   ui/panels.cpp

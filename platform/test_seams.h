@@ -20,4 +20,7 @@ void SetTimeScale(double factor);
 // Where the pseudo-terminal links (COM 65-80) are looked for; /tmp in the tool.
 void SetPseudoTerminalDir(const std::string& dir);
 
+// While on, every crash-safe file save fails as a full device would.
+void FailFileWrites(bool fail);
+
 }  // namespace telvar

@@ -1,7 +1,145 @@
 #include "storage/transfer.h"
 
+#include "link/com232.h"
+#include "link/command.h"
+#include "link/orders.h"
+#include "params/mapping.h"
+#include "params/record.h"
+#include "platform/userint.h"
+#include "storage/parameter_file.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+#include "ui/status.h"
+
+#include <algorithm>
+
 namespace telvar {
 
 int target = RAM;
+
+namespace {
+
+struct BlockStep {
+    int first;              // the block's first record index
+    int progress;           // shown once its answer is in
+    const char* sent;       // status after a send
+    const char* loaded;     // status after a get
+};
+
+constexpr BlockStep kBlocks[] = {
+    {BLOCK_A, 33, "Parameter set 'A' sent to sensor.", "Parameter set 'A' loaded from sensor."},
+    {BLOCK_B, 66, "Parameter set 'B' sent to sensor.", "Parameter set 'B' loaded from sensor."},
+    {BLOCK_COMMON, 100, "Parameter saved to sensor.", "Parameter loaded from sensor."},
+};
+
+void show_progress(int value)
+{
+    SetCtrlVal(panelMAIN, MAIN_PROGRESS, value);
+}
+
+void progress_visible(int visible)
+{
+    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, visible);
+}
+
+// One block to the controller and its answer over the block. False when the
+// transfer ends here: a lost line leaves the progress where it stood, any
+// other failure hides it.
+bool exchange_block(const BlockStep& step, int code)
+{
+    parameter[step.first] = static_cast<std::uint16_t>(1 + step.first / BLOCK_WORDS);
+    Command command;
+    command.order = code;
+    std::copy_n(parameter + step.first, BLOCK_WORDS, command.payload.begin());
+    command.answer = emptyframe;
+    const CommandOutcome outcome = exchange_command(command);
+    if (outcome != CommandOutcome::Answered) {
+        if (outcome != CommandOutcome::ConnectionLost)
+            progress_visible(0);
+        report_command_outcome(command, outcome);
+        return false;
+    }
+    show_progress(step.progress);
+    std::copy_n(emptyframe, BLOCK_WORDS, parameter + step.first);
+    return true;
+}
+
+void start_progress()
+{
+    show_progress(0);
+    progress_visible(1);
+}
+
+}  // namespace
+
+void SendParameter()
+{
+    sync = 0x55;
+    GetPanelValues();
+    if (target == DATFILE) {
+        set_status(SendParaToFile() ? "Parameter saved to file." : "Parameter saving to file failed.");
+        return;
+    }
+    start_progress();
+    for (const BlockStep& step : kBlocks) {
+        const bool common = step.first == BLOCK_COMMON;
+        if (!exchange_block(step, common && target == EEPROM ? ORDER_WRITE_EEPROM : ORDER_WRITE_RAM))
+            return;
+        set_status(step.sent);
+    }
+    progress_visible(0);
+}
+
+void GetParameter()
+{
+    sync = 0x55;
+    order = target == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM;
+    GetPanelValues();
+    if (target == DATFILE) {
+        set_status(ReadParaFromFile() ? "Parameter loaded from file." : "Parameter load from file failed.");
+        return;
+    }
+    start_progress();
+    // Each request carries the code the controller's last answer left in `order`.
+    for (const BlockStep& step : kBlocks) {
+        if (!exchange_block(step, order))
+            return;
+        set_status(step.loaded);
+    }
+    SetPanelValues();
+    progress_visible(0);
+}
+
+int CC_BTNSend(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        SendParameter();
+    return 0;
+}
+
+int CC_BTNGet(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        GetParameter();
+    return 0;
+}
+
+int CC_RADIO_MEMORY(int, int control, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    // Button and target in the order RAM, EEPROM, file.
+    const int buttons[] = {MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE};
+    const int targets[] = {RAM, EEPROM, DATFILE};
+    for (int k = 0; k < 3; ++k) {
+        if (buttons[k] != control)
+            continue;
+        for (int button : buttons)
+            SetCtrlVal(panelMAIN, button, 0);
+        SetCtrlVal(panelMAIN, control, 1);
+        target = targets[k];
+    }
+    return 0;
+}
 
 }  // namespace telvar

@@ -1,4 +1,7 @@
-// Where parameter sets are sent to and fetched from.
+// Moving the parameter record between the pages and the controller's RAM,
+// its EEPROM or a parameter file. To and from the controller the record goes
+// as three frames, one per block, with progress and outcome on the main
+// window.
 #pragma once
 
 namespace telvar {
@@ -8,5 +11,14 @@ inline constexpr int EEPROM = 2;
 inline constexpr int DATFILE = 3;
 
 extern int target;  // the selected parameter target: RAM, EEPROM or DATFILE
+
+// Send: the pages' values to the target. Get: the target's set onto the pages.
+void SendParameter();
+void GetParameter();
+
+int CC_BTNSend(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_BTNGet(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+// The three target buttons, one radio group.
+int CC_RADIO_MEMORY(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 
 }  // namespace telvar

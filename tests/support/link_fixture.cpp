@@ -1,6 +1,5 @@
 #include "support/link_fixture.h"
 
-#include "app/callbacks.h"
 #include "app/startup.h"
 #include "link/com232.h"
 #include "link/serial_line.h"
@@ -27,8 +26,6 @@ void load_once()
     static bool loaded = false;
     if (loaded)
         return;
-    define_panel_roles();
-    register_callbacks();
     ASSERT_TRUE(load_panels());
     loaded = true;
 }

@@ -1,0 +1,74 @@
+#include "platform/files.h"
+
+#include "platform/test_seams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace telvar {
+
+namespace {
+
+bool g_fail_writes = false;
+
+}  // namespace
+
+void FailFileWrites(bool fail)
+{
+    g_fail_writes = fail;
+}
+
+int ReadWholeFile(const std::string& path, std::string* content)
+{
+    QFile file(QString::fromLocal8Bit(path.c_str()));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return FILE_CANNOT_OPEN;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FILE_CANNOT_OPEN;
+    content->assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return FILE_OK;
+}
+
+int SaveFileAtomically(const std::string& path, const std::string& content)
+{
+    const QString name = QString::fromLocal8Bit(path.c_str());
+    if (QFileInfo::exists(name)) {
+        QFile target(name);
+        if (!QFileInfo(name).isFile() || !target.open(QIODevice::ReadWrite | QIODevice::Append))
+            return FILE_CANNOT_OPEN;
+    }
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return FILE_CANNOT_OPEN;
+    const auto size = static_cast<qint64>(content.size());
+    // flush() before commit(): a full device shows only when the data goes out.
+    if (g_fail_writes || file.write(content.data(), size) != size || !file.flush()) {
+        file.cancelWriting();
+        return FILE_WRITE_FAILED;
+    }
+    return file.commit() ? FILE_OK : FILE_WRITE_FAILED;
+}
+
+bool DirectoryWritable(const std::string& path)
+{
+    const QFileInfo dir(QString::fromLocal8Bit(path.c_str()));
+    return dir.isDir() && dir.isWritable();
+}
+
+std::string DocumentsDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toLocal8Bit().toStdString();
+}
+
+std::string UserDataDir()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    return dir.toLocal8Bit().toStdString();
+}
+
+}  // namespace telvar

@@ -1,0 +1,28 @@
+// Whole-file reading and crash-safe writing. A file is written to a new
+// file beside it, flushed and renamed over it only when every byte is out,
+// so that a failed or interrupted save leaves the old file whole.
+#pragma once
+
+#include <string>
+
+namespace telvar {
+
+inline constexpr int FILE_OK = 0;
+inline constexpr int FILE_CANNOT_OPEN = -1;   // missing, unreadable, or a target that cannot be updated
+inline constexpr int FILE_WRITE_FAILED = -2;  // the device refused the bytes (full, gone)
+
+// The whole content of a file.
+int ReadWholeFile(const std::string& path, std::string* content);
+
+// Replaces the file by `content`. A target that exists but cannot be opened
+// for update is not written.
+int SaveFileAtomically(const std::string& path, const std::string& content);
+
+// Whether files can be made in the directory.
+bool DirectoryWritable(const std::string& path);
+// The operator's documents folder, and the program's folder in the
+// operator's data folder (made if missing).
+std::string DocumentsDir();
+std::string UserDataDir();
+
+}  // namespace telvar

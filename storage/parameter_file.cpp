@@ -1,0 +1,47 @@
+#include "storage/parameter_file.h"
+
+#include "params/mapping.h"
+#include "params/record.h"
+#include "platform/files.h"
+#include "storage/ini_reader.h"
+#include "storage/parameter_text.h"
+
+#include <string>
+
+namespace telvar {
+
+char pathName[MAX_PATHNAME_LEN];
+char dirName[MAX_PATHNAME_LEN];
+
+namespace {
+
+bool choose_file(int button)
+{
+    const int chosen = FileSelectPopup(dirName, "*.ini", "*.ini", "TELVAR-K20 Parameter File", button, 0, 1, 1, 1,
+                                       pathName);
+    return chosen > 0;
+}
+
+}  // namespace
+
+int SendParaToFile()
+{
+    GetPanelValues();
+    if (!choose_file(VAL_SAVE_BUTTON))
+        return 0;
+    return SaveFileAtomically(pathName, parameter_file_text(parameter)) == FILE_OK ? 1 : 0;
+}
+
+int ReadParaFromFile()
+{
+    if (!choose_file(VAL_LOAD_BUTTON))
+        return 0;
+    std::string content;
+    if (ReadWholeFile(pathName, &content) != FILE_OK)
+        return 0;
+    take_parameter_file(read_ini(content), parameter);
+    SetPanelValues();
+    return 1;
+}
+
+}  // namespace telvar

@@ -1,0 +1,19 @@
+// Saving the parameter record to an ini parameter file and loading it back,
+// each time through a file dialog.
+#pragma once
+
+#include "platform/userint.h"
+
+namespace telvar {
+
+extern char pathName[MAX_PATHNAME_LEN];  // the parameter file chosen last
+extern char dirName[MAX_PATHNAME_LEN];   // where the file dialogs open
+
+// 1 when the file was written; 0 when the dialog was cancelled or the file
+// could not be written, which leaves any older file of that name whole.
+int SendParaToFile();
+// 1 when a file was read and shown on the pages; 0 when the dialog was
+// cancelled or the file could not be read, which changes nothing.
+int ReadParaFromFile();
+
+}  // namespace telvar

@@ -1,0 +1,257 @@
+// Send and Get between the pages and the controller's RAM or EEPROM, against
+// the simulator over TCP and over its pseudo-terminal, and against scripted
+// controllers for the frames and the failures.
+#include "support/link_fixture.h"
+#include "support/simulator.h"
+
+#include "link/com232.h"
+#include "link/command.h"
+#include "link/frame.h"
+#include "link/orders.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "params/mapping.h"
+#include "params/pages.h"
+#include "params/record.h"
+#include "platform/qt_access.h"
+#include "platform/userint.h"
+#include "storage/transfer.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <QSpinBox>
+
+#include <algorithm>
+#include <array>
+
+namespace telvar::test {
+namespace {
+
+using Record = std::array<std::uint16_t, PARAMETER_WORDS>;
+
+Record record()
+{
+    Record r;
+    std::copy(std::begin(parameter), std::end(parameter), r.begin());
+    return r;
+}
+
+int order_of(const QByteArray& request)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+}
+
+int word_of(const QByteArray& request, int k)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 4 + 2 * k);
+}
+
+class Transfer : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        choose_target(MAIN_RADIO_RAM);
+    }
+    static void choose_target(int button)
+    {
+        ControlWidget(panelMAIN, button)->setFocus();
+        CallCtrlCallback(panelMAIN, button, EVENT_COMMIT, 0, 0);
+    }
+    static int progress(int* visible)
+    {
+        int value = -1;
+        GetCtrlVal(panelMAIN, MAIN_PROGRESS, &value);
+        GetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, visible);
+        return value;
+    }
+    static void set_page_value(int panel, int control, int value)
+    {
+        qobject_cast<QSpinBox*>(ControlWidget(panel, control))->setValue(value);
+    }
+    static int page_value(int panel, int control)
+    {
+        int v = 0;
+        GetCtrlVal(panel, control, &v);
+        return v;
+    }
+};
+
+TEST_F(Transfer, TargetButtonsAreOneRadioGroupWithRamFirst)
+{
+    EXPECT_EQ(target, RAM);
+    choose_target(MAIN_RADIO_FILE);
+    EXPECT_EQ(target, DATFILE);
+    choose_target(MAIN_RADIO_EEPROM);
+    EXPECT_EQ(target, EEPROM);
+    for (int button : {MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE}) {
+        int on = -1;
+        GetCtrlVal(panelMAIN, button, &on);
+        EXPECT_EQ(on, button == MAIN_RADIO_EEPROM ? 1 : 0);
+    }
+}
+
+TEST_F(Transfer, SendFramesTheBlocksWithTheirNumbersAndCodes)
+{
+    for (const auto& [button, codes] : {std::pair{MAIN_RADIO_RAM, std::array{1, 1, 1}},
+                                        std::pair{MAIN_RADIO_EEPROM, std::array{1, 1, 3}}}) {
+        TcpPeer peer(good_controller);
+        connect_tcp(peer);
+        ASSERT_EQ(tcpcon, 1);
+        peer.requests.clear();
+        statuses.clear();
+        choose_target(button);
+        SendParameter();
+        ASSERT_EQ(peer.requests.size(), 3);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(order_of(peer.requests[k]), codes[k]);
+            EXPECT_EQ(word_of(peer.requests[k], 0), k + 1);
+        }
+        EXPECT_EQ(statuses, (std::vector<std::string>{"Parameter set 'A' sent to sensor.",
+                                                      "Parameter set 'B' sent to sensor.",
+                                                      "Parameter saved to sensor."}));
+        int visible = -1;
+        EXPECT_EQ(progress(&visible), 100);
+        EXPECT_EQ(visible, 0);
+        tcpcon = InitTCP_IP(0);
+    }
+}
+
+TEST_F(Transfer, GetAsksWithTheCodeTheControllerEchoedLast)
+{
+    // The controller answers every read with code 9: the later frames carry it.
+    TcpPeer peer([](const QByteArray& r) -> std::optional<Reply> {
+        const int code = order_of(r);
+        if (code == ORDER_READ_RAM || code == ORDER_READ_EEPROM || code == 9)
+            return Reply{answer_frame(9, {word_of(r, 0), 11, 12})};
+        return good_controller(r);
+    });
+    connect_tcp(peer);
+    peer.requests.clear();
+    choose_target(MAIN_RADIO_EEPROM);
+    GetParameter();
+    ASSERT_EQ(peer.requests.size(), 3);
+    EXPECT_EQ(order_of(peer.requests[0]), ORDER_READ_EEPROM);
+    EXPECT_EQ(order_of(peer.requests[1]), 9);
+    EXPECT_EQ(order_of(peer.requests[2]), 9);
+    EXPECT_EQ(parameter[BLOCK_B + 1], 11);
+    EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
+
+    peer.requests.clear();
+    choose_target(MAIN_RADIO_RAM);
+    GetParameter();
+    EXPECT_EQ(order_of(peer.requests[0]), ORDER_READ_RAM);
+}
+
+TEST_F(Transfer, AWrongSyncWordOnTheFirstFrameHidesTheProgress)
+{
+    TcpPeer peer(good_controller);
+    connect_tcp(peer);
+    peer.script = [](const QByteArray& r) -> std::optional<Reply> {
+        return Reply{answer_frame_with_sync(0x5500, order_of(r))};
+    };
+    statuses.clear();
+    stop_flag = 0;
+    GetParameter();
+    EXPECT_EQ(statuses.back(), "Error! Sensor echo incorrect.");
+    int visible = -1;
+    progress(&visible);
+    EXPECT_EQ(visible, 0);
+    EXPECT_EQ(stop_flag, 1);
+    int dimmed = -1;
+    GetCtrlAttribute(panelMAIN, MAIN_BTN_GET, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 1);
+}
+
+TEST_F(Transfer, TheFileTargetNeverTouchesTheLink)
+{
+    TcpPeer peer(good_controller);
+    connect_tcp(peer);
+    peer.requests.clear();
+    choose_target(MAIN_RADIO_FILE);
+    dialogs.expect_file_dialog("TELVAR-K20 Parameter File", ModalAnswer{0, ""});
+    SendParameter();
+    dialogs.expect_file_dialog("TELVAR-K20 Parameter File", ModalAnswer{0, ""});
+    GetParameter();
+    EXPECT_TRUE(peer.requests.empty());
+    EXPECT_EQ(statuses[statuses.size() - 2], "Parameter saving to file failed.");
+    EXPECT_EQ(statuses.back(), "Parameter load from file failed.");
+}
+
+// The same against the simulator, over both lines.
+class TransferWithSimulator : public Transfer, public ::testing::WithParamInterface<int> {
+protected:
+    void connect(const Simulator& sim)
+    {
+        ASSERT_TRUE(sim.ready());
+        if (GetParam() == 0) {
+            comprotocol = 0;
+            comport = sim.com_port();
+            rs232con = InitRS232(1);
+            ASSERT_EQ(rs232con, 1);
+        } else {
+            comprotocol = 1;
+            std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+            portNum = sim.tcp_port();
+            tcpcon = InitTCP_IP(1);
+            ASSERT_EQ(tcpcon, 1);
+        }
+    }
+};
+
+TEST_P(TransferWithSimulator, ValuesSentToEepromComeBackAfterARestart)
+{
+    QTemporaryDir dir;
+    const QString eeprom = dir.filePath(QStringLiteral("k20.eeprom"));
+    {
+        Simulator sim({"--eeprom", eeprom});
+        connect(sim);
+        set_page_value(panelPARAA2, CH2_NUM_REFERENCE, 1500);
+        set_page_value(panelPARAB, CHP_NUM_AVERAGING, 7);
+        set_page_value(panelEVAL2, EV2_NUM_LOW_TOL, -123);
+        choose_target(MAIN_RADIO_EEPROM);
+        statuses.clear();
+        SendParameter();
+        EXPECT_EQ(statuses.back(), "Parameter saved to sensor.");
+        tcpcon = InitTCP_IP(0);
+        rs232con = InitRS232(0);
+    }
+    set_page_value(panelPARAA2, CH2_NUM_REFERENCE, 99);
+    set_page_value(panelPARAB, CHP_NUM_AVERAGING, 1);
+    set_page_value(panelEVAL2, EV2_NUM_LOW_TOL, -1);
+    Simulator again({"--eeprom", eeprom});
+    connect(again);
+    GetParameter();
+    EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_REFERENCE), 1500);
+    EXPECT_EQ(page_value(panelPARAB, CHP_NUM_AVERAGING), 7);
+    EXPECT_EQ(page_value(panelEVAL2, EV2_NUM_LOW_TOL), -123);
+    EXPECT_EQ(parameter[CONTROLLER_OWN], 0x0320) << "the controller's own word";
+}
+
+TEST_P(TransferWithSimulator, ALineThatDiesDuringChannelBKeepsChannelAAndThePages)
+{
+    // Line check and version query, then the channel A block: three answers.
+    Simulator sim({"--close-after", "3"});
+    connect(sim);
+    if (GetParam() == 1)
+        dialogs.expect_message("TCP Client", "Server has closed connection!");
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 77);
+    parameter[BLOCK_A + CH_LASER_POWER] = 1;
+    statuses.clear();
+    GetParameter();
+    EXPECT_EQ(statuses.back(), "Error! Connection lost.");
+    int visible = -1;
+    EXPECT_EQ(progress(&visible), 33);
+    EXPECT_EQ(visible, 1);
+    EXPECT_EQ(parameter[BLOCK_A + CH_LASER_POWER], 50) << "channel A came from the controller";
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), 77) << "the pages are not refreshed";
+    EXPECT_EQ(stop_flag, 1);
+    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, TransferWithSimulator, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param == 0 ? "Serial" : "Tcp"; });
+
+}  // namespace
+}  // namespace telvar::test

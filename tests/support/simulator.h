@@ -1,0 +1,31 @@
+// The controller simulator, run as its own program for the tool's tests: on
+// loopback TCP and on a pseudo-terminal that the tool sees as COM port 65.
+#pragma once
+
+#include "tests/sim/sim_process.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace telvar::test {
+
+class Simulator {
+public:
+    // Extra options of the simulator, such as faults.
+    explicit Simulator(const QStringList& options = {});
+    ~Simulator();
+
+    bool ready() const { return ready_; }
+    quint16 tcp_port() const { return process_->tcp_port(); }
+    int com_port() const { return 65; }
+    QString directory() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<sim::test::SimProcess> process_;
+    bool ready_ = false;
+};
+
+}  // namespace telvar::test
