@@ -113,6 +113,7 @@ void ShowInfoText(int, int background, int color, const char* text, int left, in
     SetCtrlAttribute(panelMAIN, control, ATTR_TEXT_BGCOLOR, background);
     SetCtrlAttribute(panelMAIN, control, ATTR_TEXT_COLOR, color);
     SetCtrlAttribute(panelMAIN, control, ATTR_TEXT_POINT_SIZE, pointSize);
+    SetCtrlAttribute(panelMAIN, control, ATTR_DESCRIPTION, "Banner");
     SetCtrlVal(panelMAIN, control, text);
 }
 

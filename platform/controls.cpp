@@ -253,6 +253,10 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char* value)
         fit_to_content(w);
         return 0;
     }
+    if (attribute == ATTR_DESCRIPTION) {
+        w->setAccessibleDescription(QString::fromLatin1(value));
+        return 0;
+    }
     if (attribute != ATTR_LABEL_TEXT)
         return UIE_BAD_ATTRIBUTE;
     const QString text = QString::fromLatin1(value);

@@ -47,6 +47,7 @@ enum Attribute : int {
     ATTR_TEXT_BGCOLOR,       // int, 0xRRGGBB
     ATTR_ON_COLOR,           // int, 0xRRGGBB, lamp and toggle colour when on
     ATTR_LABEL_TEXT,         // string
+    ATTR_DESCRIPTION,        // string: what the control is, for screen readers
     ATTR_TITLE,              // string, panels
     ATTR_FRAME_COLOR,        // int, 0xRRGGBB, decorations
     ATTR_TEXT_FONT,          // string; VAL_APP_FONT is the application's font

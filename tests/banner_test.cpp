@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QAccessible>
 #include <QLabel>
 #include <QPixmap>
 #include <QSet>
@@ -146,6 +147,17 @@ TEST_F(Banner, StartUpDrawsVariantTwo)
         EXPECT_FALSE(texts[line].text.empty()) << "supplier line " << line;
     EXPECT_EQ(texts[3].text, "TELVAR-K20-Dizer ");
     EXPECT_EQ(texts[4].text, "v3.0x");
+
+    // A screen reader reads each banner text as its name and knows it as the banner.
+    const QSet<QLabel*> old(before.begin(), before.end());
+    for (QLabel* label : labels()) {
+        if (old.contains(label))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), label->text());
+        EXPECT_EQ(face->text(QAccessible::Description), QStringLiteral("Banner"));
+    }
 }
 
 TEST_F(Banner, FiveAndNumbersOutsideTheTableDrawNothing)
