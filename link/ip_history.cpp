@@ -1,67 +1,49 @@
 #include "link/ip_history.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include "platform/files.h"
+
+#include <algorithm>
 
 namespace telvar {
 
 std::vector<std::string> read_ip_history(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    std::string data;
+    if (ReadWholeFile(path, &data) != FILE_OK)
         return {};
-    const QByteArray data = file.readAll();
-    const qsizetype count = data.size() / IP_RECORD_SIZE;
+    const std::size_t count = data.size() / IP_RECORD_SIZE;
 
+    // Each entry is a line of at most 20 characters; a zero byte ends its text.
     std::vector<std::string> entries;
-    qsizetype pos = 0;
-    for (qsizetype k = 0; k < count && pos < data.size(); ++k) {
-        qsizetype end = data.indexOf('\n', pos);
-        if (end < 0)
+    std::size_t pos = 0;
+    for (std::size_t k = 0; k < count && pos < data.size(); ++k) {
+        std::size_t end = data.find('\n', pos);
+        if (end == std::string::npos)
             end = data.size();
-        QByteArray text = data.mid(pos, std::min<qsizetype>(end - pos, IP_RECORD_TEXT));
+        std::string text = data.substr(pos, std::min<std::size_t>(end - pos, IP_RECORD_TEXT));
         pos = end + 1;
-        const qsizetype zero = text.indexOf('\0');
-        if (zero >= 0)
-            text.truncate(zero);
-        if (!text.isEmpty())
-            entries.push_back(text.toStdString());
+        text.resize(std::min(text.size(), text.find('\0')));
+        if (!text.empty())
+            entries.push_back(text);
     }
     return entries;
 }
 
 bool write_ip_history(const std::string& path, const std::vector<std::string>& entries)
 {
-    QByteArray data;
+    std::string data;
     for (const std::string& entry : entries) {
-        QByteArray record(IP_RECORD_TEXT, '\0');
-        const std::size_t n = std::min<std::size_t>(entry.size(), IP_RECORD_TEXT);
-        std::copy_n(entry.data(), n, record.data());
-        data += record;
-        data += '\n';
+        std::string record(IP_RECORD_TEXT, '\0');
+        std::copy_n(entry.data(), std::min<std::size_t>(entry.size(), IP_RECORD_TEXT), record.begin());
+        data += record + '\n';
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // flush() before commit(): a full disk shows only when the data goes out.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveFileAtomically(path, data) == FILE_OK;
 }
 
 std::string ip_history_location(const std::string& program_dir, const std::string& file_name)
 {
-    const QFileInfo dir(QString::fromStdString(program_dir));
-    if (dir.isDir() && dir.isWritable())
-        return QDir(dir.filePath()).filePath(QString::fromStdString(file_name)).toStdString();
-    const QString user_dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(user_dir);
-    return QDir(user_dir).filePath(QString::fromStdString(file_name)).toStdString();
+    const std::string dir = DirectoryWritable(program_dir) ? program_dir : UserDataDir();
+    return dir + "/" + file_name;
 }
 
 }  // namespace telvar
