@@ -26,6 +26,8 @@ public:
     ActionPlayer(Port port, bool paced, QObject* parent = nullptr);
 
     void play(Actions actions);
+    // The line's speed now: 19200, or 115200 in the boot loader.
+    int baud() const { return baud_; }
 
 private:
     void next();

@@ -23,6 +23,7 @@ public:
     // tells when to read again.
     qsizetype room() const { return static_cast<qsizetype>(session_.room()); }
     void on_room(std::function<void()> callback) { on_room_ = std::move(callback); }
+    int baud() const { return player_.baud(); }
 
 private:
     void wake();

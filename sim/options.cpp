@@ -18,7 +18,7 @@ constexpr OptionText kOptions[] = {
     {"tcp", "port", "Listen for the tool on 127.0.0.1:<port> (0 picks a free port). Default when no line is given: %1."},
     {"pty", "path", "Create a pseudo-terminal and keep a link to it at <path>; removed on exit."},
     {"device", "path", "Use the serial device <path>, e.g. for a null-modem cable test."},
-    {"baud-pacing", nullptr, "Send on the pseudo-terminal no faster than the line's baud rate, 10 bits per byte."},
+    {"baud-pacing", nullptr, "Send and receive on the pseudo-terminal no faster than the line's baud rate, 10 bits per byte."},
     {"eeprom", "file", "Keep the EEPROM in <file> across runs."},
     {"image-out", "file", "Write each downloaded S-record image to <file>."},
     {"noise", "number", "Starting point of the simulated noise (default 1)."},

@@ -24,6 +24,7 @@ constexpr qsizetype kMaxUnsent = 64 * 1024;
 // last answer gets time to be read before the hang-up.
 constexpr std::chrono::milliseconds kHangUpDelay{100};
 constexpr qsizetype kReadChunk = 4096;
+constexpr int kBitsPerByte = 10;
 
 QString system_error(const QString& what, int code)
 {
@@ -67,6 +68,9 @@ bool place_link(const QString& target, const QString& link_path, QString& error)
 PtyLink::PtyLink(Controller& controller, const FaultOptions& faults, bool paced, LinkSession::ImageSink image_sink)
     : controller_(controller), faults_(faults), paced_(paced), image_sink_(std::move(image_sink))
 {
+    receive_timer_.setInterval(1);
+    receive_timer_.setTimerType(Qt::PreciseTimer);
+    connect(&receive_timer_, &QTimer::timeout, this, [this] { read_paced(); });
 }
 
 PtyLink::~PtyLink()
@@ -140,6 +144,8 @@ void PtyLink::attach(const Terminal& terminal)
 
 void PtyLink::detach()
 {
+    receive_timer_.stop();
+    in_burst_ = false;
     read_notifier_.reset();
     write_notifier_.reset();
     runner_.reset();
@@ -167,17 +173,50 @@ void PtyLink::hang_up()
 
 void PtyLink::read()
 {
-    const qsizetype room = std::min(runner_->room(), kReadChunk);
+    if (!paced_) {
+        take(kReadChunk);
+        return;
+    }
+    if (in_burst_)
+        return;
+    in_burst_ = true;
+    burst_taken_ = 0;
+    burst_clock_.start();
+    read_notifier_->setEnabled(false);
+    receive_timer_.start();
+}
+
+void PtyLink::read_paced()
+{
+    const qint64 due = burst_clock_.nsecsElapsed() * runner_->baud() / kBitsPerByte / 1000000000 - burst_taken_;
+    if (due <= 0)
+        return;
+    const qsizetype most = std::min<qsizetype>(due, kReadChunk);
+    const qsizetype count = take(most);
+    if (count > 0)
+        burst_taken_ += count;
+    if (count < most && runner_->room() > 0) {
+        // Nothing more waits: the line is idle until the next burst.
+        in_burst_ = false;
+        receive_timer_.stop();
+        read_notifier_->setEnabled(true);
+    }
+}
+
+qsizetype PtyLink::take(qsizetype most)
+{
+    const qsizetype room = std::min(runner_->room(), most);
     if (room == 0) {
         read_notifier_->setEnabled(false);
-        return;
+        return 0;
     }
     QByteArray bytes(room, Qt::Uninitialized);
     const ssize_t count = ::read(terminal_.master, bytes.data(), static_cast<size_t>(room));
-    if (count > 0) {
-        bytes.truncate(count);
-        runner_->receive(bytes);
-    }
+    if (count <= 0)
+        return 0;
+    bytes.truncate(count);
+    runner_->receive(bytes);
+    return count;
 }
 
 void PtyLink::write(const QByteArray& bytes)

@@ -9,9 +9,11 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 
 #include "sim/core/controller.h"
 #include "sim/core/faults.h"
@@ -41,6 +43,9 @@ private:
     void detach();
     void hang_up();
     void read();
+    void read_paced();
+    // Reads at most `most` bytes into the session; the count read.
+    qsizetype take(qsizetype most);
     void write(const QByteArray& bytes);
     void flush();
 
@@ -54,6 +59,12 @@ private:
     std::unique_ptr<QSocketNotifier> write_notifier_;
     std::unique_ptr<LinkRunner> runner_;
     QByteArray unsent_;
+    // Paced reading: a burst of request bytes reaches the session no faster
+    // than the wire would bring it, counted from the burst's start.
+    QTimer receive_timer_;
+    QElapsedTimer burst_clock_;
+    qint64 burst_taken_ = 0;
+    bool in_burst_ = false;
 };
 
 }  // namespace telvar::sim

@@ -1,0 +1,28 @@
+// The controller simulator for a benchmark: started as its own program with
+// a pseudo-terminal link that the tool sees as COM port 65 and a loopback TCP
+// port, awaited until it says ready, stopped when the benchmark ends.
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace telvar::bench {
+
+class SimulatorProcess {
+public:
+    static constexpr int kComPort = 65;
+
+    // Extra options, such as --baud-pacing. Throws when it does not start.
+    explicit SimulatorProcess(const QStringList& options = {});
+    ~SimulatorProcess();
+
+    quint16 tcp_port() const { return tcp_port_; }
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    quint16 tcp_port_ = 0;
+};
+
+}  // namespace telvar::bench
