@@ -2,6 +2,7 @@
 // pages and read back, the selector groups and their condition texts, the
 // fields whose edits reach the record at once, and the outputs page.
 #include "support/link_fixture.h"
+#include "support/record_copy.h"
 
 #include "app/startup.h"
 #include "params/mapping.h"
@@ -25,20 +26,6 @@
 
 namespace telvar::test {
 namespace {
-
-using Record = std::array<std::uint16_t, PARAMETER_WORDS>;
-
-Record record()
-{
-    Record r;
-    std::copy(std::begin(parameter), std::end(parameter), r.begin());
-    return r;
-}
-
-void set_record(const Record& r)
-{
-    std::copy(r.begin(), r.end(), std::begin(parameter));
-}
 
 const Selector& selector(std::string_view role)
 {

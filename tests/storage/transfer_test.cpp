@@ -2,6 +2,7 @@
 // the simulator over TCP and over its pseudo-terminal, and against scripted
 // controllers for the frames and the failures.
 #include "support/link_fixture.h"
+#include "support/record_copy.h"
 #include "support/simulator.h"
 
 #include "link/com232.h"
@@ -26,15 +27,6 @@
 
 namespace telvar::test {
 namespace {
-
-using Record = std::array<std::uint16_t, PARAMETER_WORDS>;
-
-Record record()
-{
-    Record r;
-    std::copy(std::begin(parameter), std::end(parameter), r.begin());
-    return r;
-}
 
 int order_of(const QByteArray& request)
 {
