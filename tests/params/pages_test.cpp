@@ -15,6 +15,7 @@
 #include "ui/panels.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTest>
@@ -93,6 +94,42 @@ protected:
         CallCtrlCallback(panel, control, EVENT_COMMIT, 0, 0);
     }
 };
+
+// What a screen reader reads for a control: its own name, or its caption's.
+std::string spoken_name(int panel, int control)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(ControlWidget(panel, control));
+    return face ? face->text(QAccessible::Name).toStdString() : std::string();
+}
+
+// The caption a screen reader names a field by (Qt on Linux names a combo
+// box by its value).
+std::string caption_of(int panel, int control)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(ControlWidget(panel, control));
+    for (const auto& [other, relation] : face->relations(QAccessible::Label))
+        return other->text(QAccessible::Name).toStdString();
+    return {};
+}
+
+TEST_F(Pages, EveryControlSaysItsGroupAndMeaning)
+{
+    EXPECT_EQ(spoken_name(panelPARAA, selector_control(selector("VALID_A_HIGH"))), "Result valid: channel A high state");
+    EXPECT_EQ(spoken_name(panelPARAB, selector_control(selector("MAX_OTHER_POS"))), "Max value: channel A positive edge");
+    EXPECT_EQ(spoken_name(panelPARAA, selector_control(selector("MAX_OTHER_POS"))), "Max value: channel B positive edge");
+    EXPECT_EQ(spoken_name(panelOUTPUTS, output_led(1, 11)), "Output 1 mode bit 11");
+    EXPECT_EQ(spoken_name(panelPARAB2, CH2_NUM_LOW_TOL), "Channel B low tolerance");
+    EXPECT_EQ(caption_of(panelEVAL, EV_RING_SCAN_FREQUENCY), "Scan frequency");
+    for (int panel : {panelPARAA, panelPARAA2, panelPARAB, panelPARAB2, panelEVAL, panelEVAL2, panelOUTPUTS})
+        for (QWidget* w : PanelWidget(panel)->findChildren<QWidget*>()) {
+            const bool operated = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
+                || qobject_cast<QSpinBox*>(w);
+            if (operated) {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+                EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+            }
+        }
+}
 
 TEST_F(Pages, StartWithTheDefaultsOfThePageFiles)
 {
