@@ -1,0 +1,77 @@
+// Graph controls of the run-time platform, on QCustomPlot: the strip chart
+// (traces that scroll, fed interleaved points) and the graph (plots of y
+// against x, each with a handle). The only part of the program that knows
+// the plot library.
+#pragma once
+
+#include <vector>
+
+namespace telvar {
+
+// Data types of the arrays handed to the plot functions.
+inline constexpr int VAL_DOUBLE = 4;
+inline constexpr int VAL_UNSIGNED_SHORT_INTEGER = 7;
+
+// Axes and their scaling.
+inline constexpr int VAL_XAXIS = 0;
+inline constexpr int VAL_LEFT_YAXIS = 1;
+inline constexpr int VAL_MANUAL = 0;
+inline constexpr int VAL_AUTOSCALE = 1;
+
+// Plot and line styles, point styles, colours.
+inline constexpr int VAL_THIN_LINE = 0;
+inline constexpr int VAL_FAT_LINE = 1;
+inline constexpr int VAL_SOLID = 0;
+inline constexpr int VAL_DASH = 1;
+inline constexpr int VAL_DOT = 2;
+inline constexpr int VAL_NO_POINT = 0;
+inline constexpr int VAL_TRANSPARENT = 0x1000000;  // a colour that draws nothing
+
+inline constexpr int VAL_IMMEDIATE_DRAW = 1;
+inline constexpr int VAL_DELAYED_DRAW = 0;
+
+// Strip chart attributes (SetCtrlAttribute with the chart's control).
+inline constexpr int ATTR_POINTS_PER_SCREEN = 1000;
+inline constexpr int ATTR_NUM_TRACES = 1001;
+
+// Trace attributes (SetTraceAttribute), traces numbered from 1.
+enum TraceAttribute : int {
+    ATTR_TRACE_VISIBLE = 1,     // int
+    ATTR_TRACE_COLOR,           // int, 0xRRGGBB
+    ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT
+    ATTR_TRACE_THICKNESS,       // int, pixels
+    ATTR_TRACE_LG_TEXT,         // string: the trace's name in the legend and in saved data
+};
+
+// Plot attributes of a graph's plot.
+enum PlotAttribute : int {
+    ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in saved data
+    ATTR_PLOT_COLOR,         // int, 0xRRGGBB or VAL_TRANSPARENT
+    ATTR_PLOT_STYLE,         // int: VAL_THIN_LINE, VAL_FAT_LINE
+    ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT
+    ATTR_PLOT_POINTS,        // int, read only: how many points the plot has
+};
+
+// Appends `numberOfPoints` values to the strip chart, interleaved trace by
+// trace (value k belongs to trace k % traces + 1), starting at element
+// `startingIndex` and skipping `skipCount` values after each one taken. The
+// chart keeps the last points-per-screen points of each trace and redraws.
+int PlotStripChart(int panel, int control, const void* yArray, int numberOfPoints, int startingIndex,
+                   int skipCount, int yDataType);
+int ClearStripChart(int panel, int control);
+int SetTraceAttribute(int panel, int control, int trace, int attribute, int value);
+int SetTraceAttribute(int panel, int control, int trace, int attribute, const char* value);
+int GetTraceAttribute(int panel, int control, int trace, int attribute, int* value);
+
+// Draws a plot of y against x on the graph; its handle (> 0), or a negative code.
+int PlotXY(int panel, int control, const void* xArray, const void* yArray, int numberOfPoints, int xDataType,
+           int yDataType, int plotStyle, int pointStyle, int lineStyle, int pointFrequency, int color);
+// Deletes one plot, or every plot with handle -1.
+int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh);
+int SetAxisScalingMode(int panel, int control, int axis, int mode, double min, double max);
+int SetPlotAttribute(int panel, int control, int plotHandle, int attribute, const char* value);
+int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, int* value);
+// The handles of the graph's plots, oldest first.
+int GetGraphPlots(int panel, int control, std::vector<int>* handles);
+
+}  // namespace telvar
