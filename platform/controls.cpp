@@ -2,6 +2,7 @@
 #include "platform/colours.h"
 #include "platform/control_kinds.h"
 #include "platform/panel_table.h"
+#include "platform/plot_control.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -229,6 +230,8 @@ int SetCtrlAttribute(int panel, int control, int attribute, int value)
         return UIE_BAD_CONTROL;
     if (is_colour(attribute))
         return set_colour(w, attribute, value);
+    if (detail::is_chart_attribute(attribute))
+        return detail::set_chart_attribute(w, attribute, value);
     switch (attribute) {
     case ATTR_DIMMED: kind_of(w).set_dimmed(w, value != 0); return 0;
     case ATTR_CTRL_MODE: return set_mode(w, value);
@@ -276,6 +279,8 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value)
         return UIE_BAD_CONTROL;
     if (is_colour(attribute))
         return get_colour(w, attribute, value);
+    if (detail::is_chart_attribute(attribute))
+        return detail::get_chart_attribute(w, attribute, value);
     if (attribute == ATTR_CTRL_MODE) {
         *value = get_mode(w);
         return 0;

@@ -2,6 +2,28 @@
 // (traces that scroll, fed interleaved points) and the graph (plots of y
 // against x, each with a handle). The only part of the program that knows
 // the plot library.
+//
+// A plot widget of a panel file (class QCustomPlot) is set up when its panel
+// loads, by these dynamic properties (stdset="0"); a value the file gets
+// wrong refuses the panel (UIE_BAD_FILE):
+//   plotKind              string  "stripchart" or "graph" (the default)
+//   plotXMin, plotXMax    number  the graph's x range, both or neither; without
+//                                 them the x axis scales itself to the plots.
+//                                 The strip chart's x axis runs over its points
+//                                 per screen and takes no range.
+//   plotYMin, plotYMax    number  the y range, both or neither; without them
+//                                 0-4095 on a strip chart (12-bit values), and
+//                                 scaled to the plots on a graph
+//   plotXLabel, plotYLabel string the axis labels
+//   plotLegend            bool    a legend under the axes that names every
+//                                 line drawn (hidden traces and transparent
+//                                 plots are left out)
+// Both kinds offer "Save picture..." (PNG or PDF) and "Save data as CSV..."
+// on a right click.
+//
+// The functions return 0 (PlotXY a handle), UIE_BAD_CONTROL for a control
+// that is not a plot of the kind the function draws on, or UIE_BAD_ATTRIBUTE
+// for an unknown attribute, trace or plot handle, or a value out of range.
 #pragma once
 
 #include <vector>
@@ -30,7 +52,10 @@ inline constexpr int VAL_TRANSPARENT = 0x1000000;  // a colour that draws nothin
 inline constexpr int VAL_IMMEDIATE_DRAW = 1;
 inline constexpr int VAL_DELAYED_DRAW = 0;
 
-// Strip chart attributes (SetCtrlAttribute with the chart's control).
+// Strip chart attributes (SetCtrlAttribute with the chart's control). A new
+// chart has 1 trace and 100 points per screen (2 to 100000). Another number
+// of traces (1 to 64) empties the chart; fewer points per screen keep the
+// newest.
 inline constexpr int ATTR_POINTS_PER_SCREEN = 1000;
 inline constexpr int ATTR_NUM_TRACES = 1001;
 
@@ -45,7 +70,7 @@ enum TraceAttribute : int {
 
 // Plot attributes of a graph's plot.
 enum PlotAttribute : int {
-    ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in saved data
+    ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in the legend and in saved data
     ATTR_PLOT_COLOR,         // int, 0xRRGGBB or VAL_TRANSPARENT
     ATTR_PLOT_STYLE,         // int: VAL_THIN_LINE, VAL_FAT_LINE
     ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT
@@ -54,8 +79,10 @@ enum PlotAttribute : int {
 
 // Appends `numberOfPoints` values to the strip chart, interleaved trace by
 // trace (value k belongs to trace k % traces + 1), starting at element
-// `startingIndex` and skipping `skipCount` values after each one taken. The
-// chart keeps the last points-per-screen points of each trace and redraws.
+// `startingIndex` and skipping `skipCount` values after each one taken;
+// `numberOfPoints` is a multiple of the number of traces. The chart keeps
+// the last points-per-screen points of each trace and redraws before it
+// returns (a hidden chart when it is shown).
 int PlotStripChart(int panel, int control, const void* yArray, int numberOfPoints, int startingIndex,
                    int skipCount, int yDataType);
 int ClearStripChart(int panel, int control);
@@ -63,11 +90,17 @@ int SetTraceAttribute(int panel, int control, int trace, int attribute, int valu
 int SetTraceAttribute(int panel, int control, int trace, int attribute, const char* value);
 int GetTraceAttribute(int panel, int control, int trace, int attribute, int* value);
 
-// Draws a plot of y against x on the graph; its handle (> 0), or a negative code.
+// Draws a plot of y against x on the graph, point by point in array order;
+// its handle (> 0), or a negative code. No point markers (VAL_NO_POINT), so
+// `pointFrequency` has no effect.
 int PlotXY(int panel, int control, const void* xArray, const void* yArray, int numberOfPoints, int xDataType,
            int yDataType, int plotStyle, int pointStyle, int lineStyle, int pointFrequency, int color);
-// Deletes one plot, or every plot with handle -1.
+// Deletes one plot, or every plot with handle -1. VAL_IMMEDIATE_DRAW redraws
+// before returning; the graph's other changes are drawn at the next pass of
+// the event loop, all at once.
 int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh);
+// VAL_MANUAL: the axis runs from min to max (min < max); VAL_AUTOSCALE: it
+// follows the lines drawn.
 int SetAxisScalingMode(int panel, int control, int axis, int mode, double min, double max);
 int SetPlotAttribute(int panel, int control, int plotHandle, int attribute, const char* value);
 int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, int* value);

@@ -3,6 +3,7 @@
 #include "platform/panel_file.h"
 #include "platform/panel_table.h"
 #include "platform/pictures.h"
+#include "platform/plot_control.h"
 #include "platform/qt_access.h"
 
 #include <QApplication>
@@ -284,6 +285,8 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     if (bound < 0)
         return bound;
 
+    if (const int plots = set_up_plots(widget.get()); plots < 0)
+        return plots;
     show_svg_pictures(widget.get(), file.svg_pictures);
     give_ring_values(widget.get());
     widget->hide();

@@ -90,8 +90,8 @@ void RegisterPanelCallback(const char* name, PanelCallbackPtr callback);
 // program's directory. parentPanel 0 makes a top-level window. Only faults
 // of the file refuse it, and nothing of a refused panel is kept: a file that
 // cannot be read (UIE_FILE_NOT_READABLE); XML that is not well formed, a
-// widget class that cannot be made, a role found twice or a callback on a
-// control without a role (UIE_BAD_FILE); no such resource; a missing role
+// widget class that cannot be made, a role found twice, a callback on a
+// control without a role or a plot property it gets wrong (UIE_BAD_FILE); no such resource; a missing role
 // (UIE_MISSING_CONTROL); an unknown callback (UIE_UNKNOWN_CALLBACK).
 int LoadPanel(int parentPanel, const char* fileName, int resourceId);
 int DisplayPanel(int panel);

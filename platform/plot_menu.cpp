@@ -1,0 +1,84 @@
+#include "platform/plot_menu.h"
+
+#include "platform/files.h"
+#include "platform/userint.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QWidget>
+
+#include <string>
+
+namespace telvar::detail {
+
+namespace {
+
+// The dialogs open where the last file went; at first in the program's
+// directory, or in the operator's documents when that cannot be written.
+std::string g_last_directory;
+
+std::string dialog_directory()
+{
+    if (!g_last_directory.empty())
+        return g_last_directory;
+    char program[MAX_PATHNAME_LEN];
+    if (GetProjectDir(program) == 0 && DirectoryWritable(program))
+        return program;
+    return DocumentsDir();
+}
+
+// The chosen file, empty when the operator cancelled.
+std::string choose_file(const char* title, const char* spec, const char* types)
+{
+    char path[MAX_PATHNAME_LEN];
+    const int chosen = FileSelectPopup(dialog_directory().c_str(), spec, types, title, VAL_SAVE_BUTTON, 0, 1, 1, 1,
+                                       path);
+    if (chosen == UIE_BUFFER_TOO_SMALL)
+        MessagePopup("ERROR", "The file name is too long.");
+    if (chosen <= 0)
+        return {};
+    g_last_directory = QFileInfo(QString::fromLocal8Bit(path)).absolutePath().toLocal8Bit().toStdString();
+    return path;
+}
+
+void report_failure(const char* what, const std::string& path)
+{
+    const std::string text = std::string("The ") + what + " could not be saved to " + path + ".";
+    MessagePopup("ERROR", text.c_str());
+}
+
+void save_picture(const ChartSaving& saving)
+{
+    const std::string path = choose_file("Save Picture", "*.png", "*.png;*.pdf");
+    if (path.empty())
+        return;
+    const QString file = QString::fromLocal8Bit(path.c_str());
+    const bool pdf = file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    if (!saving.picture(file, pdf))
+        report_failure("picture", path);
+}
+
+void save_data(const ChartSaving& saving)
+{
+    const std::string path = choose_file("Save Data", "*.csv", "*.csv");
+    if (!path.empty() && SaveFileAtomically(path, saving.csv()) != FILE_OK)
+        report_failure("data", path);
+}
+
+}  // namespace
+
+void add_save_menu(QWidget* chart, ChartSaving saving)
+{
+    auto* menu = new QMenu(chart);
+    menu->setAccessibleName(chart->accessibleName());
+    // Menu entries tell screen readers their text.
+    QAction* picture = menu->addAction(QStringLiteral("Save picture..."));
+    QAction* data = menu->addAction(QStringLiteral("Save data as CSV..."));
+    QObject::connect(picture, &QAction::triggered, menu, [saving] { save_picture(saving); });
+    QObject::connect(data, &QAction::triggered, menu, [saving] { save_data(saving); });
+    chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(chart, &QWidget::customContextMenuRequested, menu,
+                     [chart, menu](const QPoint& at) { menu->popup(chart->mapToGlobal(at)); });
+}
+
+}  // namespace telvar::detail

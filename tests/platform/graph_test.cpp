@@ -1,0 +1,571 @@
+// The strip chart and the graph as the measurement display drives them: what
+// they keep and show, how they are set up from a panel file, and what the
+// operator saves from their menu.
+#include "panel_files.h"
+#include "support/dialogs.h"
+
+#include "platform/files.h"
+#include "platform/graph.h"
+#include "platform/qt_access.h"
+#include "platform/test_seams.h"
+#include "platform/userint.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <qcustomplot.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <vector>
+
+namespace telvar::test {
+namespace {
+
+enum Control : int { CHART = 1, GRAPH };
+
+constexpr const char* kSavePicture = "Save picture...";
+constexpr const char* kSaveData = "Save data as CSV...";
+
+QByteArray dynamic(const char* name, const QByteArray& value)
+{
+    return ui_property(name, value, false);
+}
+
+QByteArray text(const QByteArray& value)
+{
+    return "<string>" + value + "</string>";
+}
+
+QByteArray number(double value)
+{
+    return "<double>" + QByteArray::number(value) + "</double>";
+}
+
+QByteArray plot_widget(const QByteArray& name, const QByteArray& properties)
+{
+    return ui_widget("QCustomPlot", name,
+                     ui_geometry(0, 0, 400, 300) + ui_property("accessibleName", text(name)) + properties);
+}
+
+const QByteArray kChart = plot_widget("CHART", dynamic("plotKind", text("stripchart"))
+                                                   + dynamic("plotLegend", "<bool>true</bool>"));
+const QByteArray kGraph =
+    plot_widget("GRAPH", dynamic("plotKind", text("graph")) + dynamic("plotXMin", number(0))
+                             + dynamic("plotXMax", number(128)) + dynamic("plotYMin", number(0))
+                             + dynamic("plotYMax", number(4096)) + dynamic("plotXLabel", text("Sample"))
+                             + dynamic("plotYLabel", text("Value")) + dynamic("plotLegend", "<bool>true</bool>"));
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+class Graphs : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        panel = files.load("graphs.uir", kChart + kGraph, {{CHART, "CHART"}, {GRAPH, "GRAPH"}});
+        ASSERT_GT(panel, 0);
+        FailFileWrites(false);
+    }
+    void TearDown() override
+    {
+        FailFileWrites(false);
+        DiscardPanel(panel);
+    }
+
+    QCustomPlot* plot(int control) const { return qobject_cast<QCustomPlot*>(ControlWidget(panel, control)); }
+
+    // Shows one of the two plots, which lie on the same place.
+    void show_only(int control)
+    {
+        DisplayPanel(panel);
+        SetCtrlAttribute(panel, CHART, ATTR_VISIBLE, control == CHART);
+        SetCtrlAttribute(panel, GRAPH, ATTR_VISIBLE, control == GRAPH);
+        QApplication::processEvents();
+    }
+
+    // What the operator sees of the plot: how many of its pixels in each row have that colour.
+    std::vector<int> rows_of(int control, int rgb) const
+    {
+        QApplication::processEvents();  // the queued redraws
+        const QImage image = plot(control)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        std::vector<int> rows(image.height());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                rows[y] += (image.pixel(x, y) & 0xFFFFFF) == static_cast<QRgb>(rgb);
+        return rows;
+    }
+    int pixels_of(int control, int rgb) const
+    {
+        const std::vector<int> rows = rows_of(control, rgb);
+        return std::accumulate(rows.begin(), rows.end(), 0);
+    }
+    // The row a horizontal line of that colour is drawn in.
+    int row_of_line(int control, int rgb) const
+    {
+        const std::vector<int> rows = rows_of(control, rgb);
+        return static_cast<int>(std::max_element(rows.begin(), rows.end()) - rows.begin());
+    }
+
+    // The plot's menu, opened by a right click.
+    QMenu* open_menu(int control) const
+    {
+        const QPoint at(30, 30);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, plot(control)->mapToGlobal(at));
+        QApplication::sendEvent(plot(control), &click);
+        auto* menu = plot(control)->findChild<QMenu*>();
+        return menu && menu->isVisible() ? menu : nullptr;
+    }
+
+    void choose(int control, const QString& entry)
+    {
+        QMenu* menu = open_menu(control);
+        ASSERT_TRUE(menu) << "no menu on a right click";
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) {
+                menu->hide();
+                action->trigger();
+                return;
+            }
+        }
+        FAIL() << "no entry " << entry.toStdString();
+    }
+
+    std::string file_in_temp(const char* name) const { return QDir(temp.path()).filePath(name).toStdString(); }
+
+    // The plot's data as the operator saves it.
+    std::string saved_csv(int control)
+    {
+        const std::string path = file_in_temp("data.csv");
+        ExpectedDialogs dialogs;
+        dialogs.expect_file_dialog("Save Data", {VAL_NEW_FILE_SELECTED, path});
+        choose(control, kSaveData);
+        dialogs.check_all_shown();
+        std::string content;
+        EXPECT_EQ(ReadWholeFile(path, &content), FILE_OK);
+        return content;
+    }
+
+    void name_traces(const std::vector<const char*>& names)
+    {
+        for (std::size_t t = 0; t < names.size(); ++t)
+            ASSERT_EQ(SetTraceAttribute(panel, CHART, static_cast<int>(t) + 1, ATTR_TRACE_LG_TEXT, names[t]), 0);
+    }
+
+    int plot_horizontal(int y, int colour, int style = VAL_THIN_LINE, int line = VAL_SOLID)
+    {
+        const unsigned short xs[] = {0, 128};
+        const unsigned short ys[] = {static_cast<unsigned short>(y), static_cast<unsigned short>(y)};
+        return PlotXY(panel, GRAPH, xs, ys, 2, VAL_UNSIGNED_SHORT_INTEGER, VAL_UNSIGNED_SHORT_INTEGER, style,
+                      VAL_NO_POINT, line, 1, colour);
+    }
+
+    std::vector<int> plots() const
+    {
+        std::vector<int> handles;
+        EXPECT_EQ(GetGraphPlots(panel, GRAPH, &handles), 0);
+        return handles;
+    }
+
+    std::vector<std::string> legend(int control) const
+    {
+        std::vector<std::string> names;
+        QCPLegend* legend = plot(control)->legend;
+        for (int k = 0; k < legend->itemCount(); ++k)  // cells of a grid, some of them empty
+            if (auto* item = qobject_cast<QCPPlottableLegendItem*>(legend->item(k)))
+                names.push_back(item->plottable()->name().toStdString());
+        return names;
+    }
+
+    PanelFiles files;
+    QTemporaryDir temp;
+    int panel = 0;
+};
+
+TEST_F(Graphs, StripChartTakesInterleavedValuesWithSkipsAndKeepsTheLastScreen)
+{
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 3), 0);
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 4), 0);
+    name_traces({"A", "B", "Eval, mean"});
+    // From element 1, one skipped after each: 1 2 3 | 4 5 6 taken, the zeros not.
+    const double first[] = {-1, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0};
+    ASSERT_EQ(PlotStripChart(panel, CHART, first, 6, 1, 1, VAL_DOUBLE), 0);
+    EXPECT_EQ(saved_csv(CHART), "A,B,\"Eval, mean\"\r\n1,2,3\r\n4,5,6\r\n");
+
+    const unsigned short more[] = {7, 8, 9, 10, 11, 12, 13, 14, 65535};
+    ASSERT_EQ(PlotStripChart(panel, CHART, more, 9, 0, 0, VAL_UNSIGNED_SHORT_INTEGER), 0);
+    EXPECT_EQ(saved_csv(CHART), "A,B,\"Eval, mean\"\r\n4,5,6\r\n7,8,9\r\n10,11,12\r\n13,14,65535\r\n")
+        << "four points per screen: the oldest scrolled off";
+
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 2), 0);
+    EXPECT_EQ(saved_csv(CHART), "A,B,\"Eval, mean\"\r\n10,11,12\r\n13,14,65535\r\n");
+    ASSERT_EQ(ClearStripChart(panel, CHART), 0);
+    EXPECT_EQ(saved_csv(CHART), "A,B,\"Eval, mean\"\r\n");
+
+    int value = 0;
+    EXPECT_EQ(GetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, &value), 0);
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(GetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, &value), 0);
+    EXPECT_EQ(value, 3);
+}
+
+TEST_F(Graphs, LiveDisplayFeedsTheWholeHistoryEveryTime)
+{
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 18), 0);
+    std::vector<double> history(1800);  // 100 samples of 18 traces, oldest first
+    for (int call = 1; call <= 2; ++call) {
+        history.erase(history.begin(), history.begin() + 18);
+        for (int t = 0; t < 18; ++t)
+            history.push_back(call * 1000 + t);
+        ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 101), 0);
+        ASSERT_EQ(PlotStripChart(panel, CHART, history.data(), 1800, 0, 0, VAL_DOUBLE), 0);
+    }
+    const QString csv = QString::fromStdString(saved_csv(CHART));
+    const QStringList rows = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 102) << "a header and 101 points";
+    EXPECT_EQ(rows[0].split(QLatin1Char(',')).size(), 18);
+    EXPECT_TRUE(rows[0].startsWith(QLatin1String("Trace 1,Trace 2,"))) << "unnamed traces are numbered";
+    EXPECT_TRUE(rows[100].startsWith(QLatin1String("1000,1001,"))) << "the first sample, one place older";
+    EXPECT_TRUE(rows[101].startsWith(QLatin1String("2000,2001,"))) << "the new sample at the right end";
+    EXPECT_TRUE(rows[1].startsWith(QLatin1String("1000,1001,")))
+        << "101 points per screen and 100 per call: the previous call's newest point stays on the left";
+    EXPECT_TRUE(rows[2].startsWith(QLatin1String("0,0,"))) << "zeros before the new samples";
+}
+
+TEST_F(Graphs, StripChartRefusesWhatWouldMisalignItsTraces)
+{
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
+    const double values[] = {1, 2, 3, 4};
+    EXPECT_EQ(PlotStripChart(panel, CHART, values, 3, 0, 0, VAL_DOUBLE), UIE_BAD_ATTRIBUTE)
+        << "not a whole number of samples";
+    EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, -1, 0, VAL_DOUBLE), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, 0, -1, VAL_DOUBLE), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(PlotStripChart(panel, CHART, nullptr, 2, 0, 0, VAL_DOUBLE), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, 0, 0, 5), UIE_BAD_ATTRIBUTE) << "an unknown data type";
+    EXPECT_EQ(PlotStripChart(panel, GRAPH, values, 2, 0, 0, VAL_DOUBLE), UIE_BAD_CONTROL) << "not a strip chart";
+    EXPECT_EQ(saved_csv(CHART), "Trace 1,Trace 2\r\n") << "nothing taken";
+
+    EXPECT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 1), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetCtrlAttribute(panel, GRAPH, ATTR_POINTS_PER_SCREEN, 100), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(ClearStripChart(panel, GRAPH), UIE_BAD_CONTROL);
+}
+
+TEST_F(Graphs, TraceAttributesReadBackAndTheLegendNamesTheTracesDrawn)
+{
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 3), 0);
+    name_traces({"Channel A", "Channel B", "Evaluation"});
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_COLOR, 0x123456), 0);
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_LINE_STYLE, VAL_DOT), 0);
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_THICKNESS, 3), 0);
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_VISIBLE, 0), 0);
+    const std::vector<std::pair<int, int>> expected = {
+        {ATTR_TRACE_COLOR, 0x123456}, {ATTR_TRACE_LINE_STYLE, VAL_DOT}, {ATTR_TRACE_THICKNESS, 3},
+        {ATTR_TRACE_VISIBLE, 1}};
+    for (const auto& [attribute, wanted] : expected) {
+        int value = -1;
+        EXPECT_EQ(GetTraceAttribute(panel, CHART, 2, attribute, &value), 0);
+        EXPECT_EQ(value, wanted) << attribute;
+    }
+    int visible = -1;
+    EXPECT_EQ(GetTraceAttribute(panel, CHART, 1, ATTR_TRACE_VISIBLE, &visible), 0);
+    EXPECT_EQ(visible, 0);
+    EXPECT_EQ(legend(CHART), (std::vector<std::string>{"Channel B", "Evaluation"})) << "hidden traces leave the legend";
+    SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_VISIBLE, 1);
+    SetTraceAttribute(panel, CHART, 3, ATTR_TRACE_COLOR, VAL_TRANSPARENT);
+    EXPECT_EQ(legend(CHART), (std::vector<std::string>{"Channel A", "Channel B"})) << "in trace order";
+
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 4, ATTR_TRACE_VISIBLE, 1), UIE_BAD_ATTRIBUTE) << "no trace 4";
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 0, ATTR_TRACE_VISIBLE, 1), UIE_BAD_ATTRIBUTE) << "traces count from 1";
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_COLOR, 0x2000000), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_LINE_STYLE, 7), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_THICKNESS, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_COLOR, "red"), UIE_BAD_ATTRIBUTE);
+
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 4), 0);
+    int colour = -1;
+    GetTraceAttribute(panel, CHART, 2, ATTR_TRACE_COLOR, &colour);
+    EXPECT_EQ(colour, 0x123456) << "more traces keep the looks of the old ones";
+}
+
+TEST_F(Graphs, StripChartDrawsBeforePlotReturnsAndThinDashesStayVisible)
+{
+    show_only(CHART);
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
+    SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_COLOR, 0x00C000);
+    SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_LINE_STYLE, VAL_DASH);
+    SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_COLOR, 0xC000C0);
+    SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_VISIBLE, 0);
+    std::vector<double> samples;
+    for (int k = 0; k < 100; ++k)
+        samples.insert(samples.end(), {3000, 1000});
+    ASSERT_EQ(PlotStripChart(panel, CHART, samples.data(), 200, 0, 0, VAL_DOUBLE), 0);
+    const int row_before = row_of_line(CHART, 0x00C000);
+
+    // Later samples redraw the traces alone.
+    for (int k = 0; k < 200; k += 2)
+        samples[k] = 2000;
+    PaintCounter counter;
+    plot(CHART)->installEventFilter(&counter);
+    ASSERT_EQ(PlotStripChart(panel, CHART, samples.data(), 200, 0, 0, VAL_DOUBLE), 0);
+    EXPECT_EQ(counter.paints, 1) << "drawn inside the call, not queued";
+    EXPECT_GT(row_of_line(CHART, 0x00C000), row_before) << "the new points, lower down";
+
+    const int width = plot(CHART)->axisRect()->width();
+    const int dashed = pixels_of(CHART, 0x00C000);
+    EXPECT_GT(dashed, width / 2) << "a thin dashed line, mostly dashes";
+    EXPECT_LT(dashed, width * 4 / 5) << "with gaps";
+    EXPECT_EQ(pixels_of(CHART, 0xC000C0), 0) << "a hidden trace draws nothing";
+    SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_VISIBLE, 1);
+    EXPECT_GT(pixels_of(CHART, 0xC000C0), width * 9 / 10) << "a solid line with nothing cut out";
+}
+
+TEST_F(Graphs, HiddenStripChartIsDrawnWhenShown)
+{
+    show_only(GRAPH);
+    SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_COLOR, 0x00C000);
+    PaintCounter counter;
+    plot(CHART)->installEventFilter(&counter);
+    const double samples[] = {2000, 2000, 2000};
+    ASSERT_EQ(PlotStripChart(panel, CHART, samples, 3, 0, 0, VAL_DOUBLE), 0);
+    EXPECT_EQ(counter.paints, 0);
+    show_only(CHART);
+    EXPECT_GT(pixels_of(CHART, 0x00C000), 0) << "the points plotted while hidden";
+}
+
+TEST_F(Graphs, PlotsKeepHandlesAttributesAndTheirPlaceUntilDeleted)
+{
+    const int first = plot_horizontal(1000, 0x0000FF, VAL_FAT_LINE, VAL_SOLID);
+    const int second = plot_horizontal(2000, VAL_TRANSPARENT);
+    const int third = plot_horizontal(3000, 0x00FF00, VAL_THIN_LINE, VAL_DASH);
+    ASSERT_GT(first, 0);
+    EXPECT_GT(second, first);
+    EXPECT_GT(third, second);
+    EXPECT_EQ(plots(), (std::vector<int>{first, second, third})) << "a transparent plot is still a plot";
+
+    const std::vector<std::pair<int, int>> expected = {{ATTR_PLOT_COLOR, 0x00FF00},
+                                                       {ATTR_PLOT_STYLE, VAL_THIN_LINE},
+                                                       {ATTR_PLOT_LINE_STYLE, VAL_DASH},
+                                                       {ATTR_PLOT_POINTS, 2}};
+    for (const auto& [attribute, wanted] : expected) {
+        int value = -1;
+        EXPECT_EQ(GetPlotAttribute(panel, GRAPH, third, attribute, &value), 0);
+        EXPECT_EQ(value, wanted) << attribute;
+    }
+    int value = -1;
+    GetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_COLOR, &value);
+    EXPECT_EQ(value, VAL_TRANSPARENT);
+    GetPlotAttribute(panel, GRAPH, first, ATTR_PLOT_STYLE, &value);
+    EXPECT_EQ(value, VAL_FAT_LINE);
+
+    EXPECT_EQ(SetPlotAttribute(panel, GRAPH, first, ATTR_PLOT_LG_TEXT, "Channel A"), 0);
+    EXPECT_EQ(SetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_LG_TEXT, "Reference"), 0);
+    EXPECT_EQ(legend(GRAPH), (std::vector<std::string>{"Channel A"})) << "unnamed and transparent plots are not listed";
+
+    EXPECT_EQ(DeleteGraphPlot(panel, GRAPH, second, VAL_IMMEDIATE_DRAW), 0);
+    EXPECT_EQ(plots(), (std::vector<int>{first, third}));
+    EXPECT_EQ(DeleteGraphPlot(panel, GRAPH, second, VAL_IMMEDIATE_DRAW), UIE_BAD_ATTRIBUTE) << "gone";
+    EXPECT_EQ(GetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_COLOR, &value), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(DeleteGraphPlot(panel, GRAPH, -1, VAL_DELAYED_DRAW), 0);
+    EXPECT_TRUE(plots().empty());
+    EXPECT_TRUE(legend(GRAPH).empty());
+    EXPECT_GT(plot_horizontal(500, 0), third) << "handles are never given twice";
+}
+
+TEST_F(Graphs, PlotXYRefusesWhatItCannotDraw)
+{
+    const double xs[] = {0, 1};
+    const auto plot_with = [&](const void* x, int n, int type, int style, int point, int line, int colour) {
+        return PlotXY(panel, GRAPH, x, xs, n, type, VAL_DOUBLE, style, point, line, 1, colour);
+    };
+    EXPECT_EQ(plot_with(xs, -1, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(plot_with(nullptr, 2, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(plot_with(xs, 2, 3, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(plot_with(xs, 2, VAL_DOUBLE, 5, VAL_NO_POINT, VAL_SOLID, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(plot_with(xs, 2, VAL_DOUBLE, VAL_THIN_LINE, 3, VAL_SOLID, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(plot_with(xs, 2, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, 9, 0), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(plot_with(xs, 2, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, -2), UIE_BAD_ATTRIBUTE);
+    EXPECT_TRUE(plots().empty());
+    EXPECT_EQ(PlotXY(panel, CHART, xs, xs, 2, VAL_DOUBLE, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 1, 0),
+              UIE_BAD_CONTROL)
+        << "a strip chart takes no plots";
+}
+
+TEST_F(Graphs, TransparentPlotsDrawNothingAndColouredOnesShowTheirColour)
+{
+    show_only(GRAPH);
+    plot_horizontal(2000, 0x0000FF, VAL_FAT_LINE);
+    plot_horizontal(3000, 0x00C000, VAL_THIN_LINE, VAL_DASH);
+    const int width = plot(GRAPH)->axisRect()->width();
+    EXPECT_GT(pixels_of(GRAPH, 0x0000FF), width * 2 * 9 / 10) << "a fat line, two pixels high";
+    EXPECT_GT(pixels_of(GRAPH, 0x00C000), width / 2) << "a thin dashed line";
+
+    DeleteGraphPlot(panel, GRAPH, -1, VAL_IMMEDIATE_DRAW);
+    const QImage empty = plot(GRAPH)->grab().toImage();
+    plot_horizontal(2000, VAL_TRANSPARENT);
+    QApplication::processEvents();
+    EXPECT_EQ(plot(GRAPH)->grab().toImage(), empty);
+}
+
+TEST_F(Graphs, AxesTakeManualRangesOrFollowThePlots)
+{
+    const QCPRange file_x = plot(GRAPH)->xAxis->range();
+    EXPECT_EQ(file_x, QCPRange(0, 128)) << "the panel file's range";
+    EXPECT_EQ(plot(GRAPH)->yAxis->range(), QCPRange(0, 4096));
+    EXPECT_EQ(plot(CHART)->yAxis->range(), QCPRange(0, 4095)) << "a strip chart's default: 12-bit values";
+    EXPECT_EQ(plot(CHART)->xAxis->range(), QCPRange(0, 99)) << "100 points per screen";
+    EXPECT_EQ(plot(GRAPH)->xAxis->label(), "Sample");
+    EXPECT_EQ(plot(GRAPH)->yAxis->label(), "Value");
+
+    EXPECT_EQ(SetAxisScalingMode(panel, GRAPH, VAL_XAXIS, VAL_MANUAL, 10, 20), 0);
+    EXPECT_EQ(plot(GRAPH)->xAxis->range(), QCPRange(10, 20));
+    EXPECT_EQ(SetAxisScalingMode(panel, GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 5, 5), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetAxisScalingMode(panel, GRAPH, 7, VAL_MANUAL, 0, 1), UIE_BAD_ATTRIBUTE);
+    EXPECT_EQ(SetAxisScalingMode(panel, CHART, VAL_XAXIS, VAL_MANUAL, 0, 10), UIE_BAD_ATTRIBUTE)
+        << "the strip chart's x axis is its points per screen";
+    EXPECT_EQ(SetAxisScalingMode(panel, CHART, VAL_LEFT_YAXIS, VAL_MANUAL, 0, 65535), 0);
+    EXPECT_EQ(plot(CHART)->yAxis->range(), QCPRange(0, 65535));
+    SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 101);
+    EXPECT_EQ(plot(CHART)->xAxis->range(), QCPRange(0, 100));
+
+    EXPECT_EQ(SetAxisScalingMode(panel, GRAPH, VAL_LEFT_YAXIS, VAL_AUTOSCALE, 0, 0), 0);
+    plot_horizontal(700, 0);
+    plot_horizontal(900, 0);
+    EXPECT_EQ(plot(GRAPH)->yAxis->range(), QCPRange(700, 900));
+    EXPECT_EQ(plot(GRAPH)->xAxis->range(), QCPRange(10, 20)) << "the manual axis stays";
+}
+
+TEST_F(Graphs, PanelFileMustGiveSensiblePlotProperties)
+{
+    const std::vector<QByteArray> faults = {
+        dynamic("plotKind", text("pie")),
+        dynamic("plotYMin", number(0)),
+        dynamic("plotYMin", number(10)) + dynamic("plotYMax", number(10)),
+        dynamic("plotXMin", text("left")) + dynamic("plotXMax", number(10)),
+        dynamic("plotKind", text("stripchart")) + dynamic("plotXMin", number(0)) + dynamic("plotXMax", number(1)),
+    };
+    int n = 0;
+    for (const QByteArray& fault : faults) {
+        const std::string name = "fault" + std::to_string(n++) + ".uir";
+        EXPECT_EQ(files.load(name.c_str(), plot_widget("BAD", fault), {{1, "BAD"}}), UIE_BAD_FILE) << name;
+    }
+
+    const int plain = files.load("plain.uir", plot_widget("PLAIN", ""), {{1, "PLAIN"}});
+    ASSERT_GT(plain, 0);
+    std::vector<int> handles;
+    EXPECT_EQ(GetGraphPlots(plain, 1, &handles), 0) << "a plot without a kind is a graph";
+    auto* plain_plot = qobject_cast<QCustomPlot*>(ControlWidget(plain, 1));
+    const double xs[] = {3, 4};
+    const double ys[] = {-5, 50};
+    PlotXY(plain, 1, xs, ys, 2, VAL_DOUBLE, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 1, 0);
+    EXPECT_EQ(plain_plot->xAxis->range(), QCPRange(3, 4)) << "without ranges, a graph follows its plots";
+    EXPECT_EQ(plain_plot->yAxis->range(), QCPRange(-5, 50));
+    EXPECT_FALSE(plain_plot->legend->visible()) << "no legend unless the file asks for one";
+    DiscardPanel(plain);
+}
+
+TEST_F(Graphs, GraphDataNamesEachPlotDrawnAgainstTheXAxis)
+{
+    const unsigned short xs[] = {0, 1, 2};
+    const unsigned short data[] = {100, 4095, 0};
+    const double limit[] = {2300.5, 2300.5};
+    const int memory = PlotXY(panel, GRAPH, xs, data, 3, VAL_UNSIGNED_SHORT_INTEGER, VAL_UNSIGNED_SHORT_INTEGER,
+                              VAL_FAT_LINE, VAL_NO_POINT, VAL_SOLID, 1, 0x0000FF);
+    const double limit_x[] = {1, 2};
+    const int trigger = PlotXY(panel, GRAPH, limit_x, limit, 2, VAL_DOUBLE, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT,
+                               VAL_DASH, 1, 0x00FF00);
+    const int hidden = plot_horizontal(7, VAL_TRANSPARENT);
+    SetPlotAttribute(panel, GRAPH, memory, ATTR_PLOT_LG_TEXT, "Channel A");
+    SetPlotAttribute(panel, GRAPH, trigger, ATTR_PLOT_LG_TEXT, "Trigger level");
+    SetPlotAttribute(panel, GRAPH, hidden, ATTR_PLOT_LG_TEXT, "Placeholder");
+    EXPECT_EQ(saved_csv(GRAPH),
+              "Sample,Channel A,Trigger level\r\n"
+              "0,100,\r\n"
+              "1,4095,2300.5\r\n"
+              "2,0,2300.5\r\n")
+        << "transparent plots hold places or curves switched off, and are not saved";
+}
+
+TEST_F(Graphs, MenuOffersBothSavesToScreenReaders)
+{
+    for (int control : {CHART, GRAPH}) {
+        QMenu* menu = open_menu(control);
+        ASSERT_TRUE(menu) << control;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_EQ(access->childCount(), 2);
+        EXPECT_EQ(access->child(0)->text(QAccessible::Name), kSavePicture);
+        EXPECT_EQ(access->child(1)->text(QAccessible::Name), kSaveData);
+        menu->hide();
+    }
+}
+
+TEST_F(Graphs, PicturesAreSavedAsPngOfTheWidgetsSizeOrAsPdf)
+{
+    show_only(CHART);
+    plot(CHART)->resize(420, 310);
+    const std::string png = file_in_temp("chart.png");
+    const std::string pdf = file_in_temp("chart.PDF");
+    ExpectedDialogs dialogs;
+    dialogs.expect_file_dialog("Save Picture", {VAL_NEW_FILE_SELECTED, png});
+    dialogs.expect_file_dialog("Save Picture", {VAL_NEW_FILE_SELECTED, pdf});
+    choose(CHART, kSavePicture);
+    choose(GRAPH, kSavePicture);
+    dialogs.check_all_shown();
+
+    const QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.size(), QSize(420, 310));
+    std::string content;
+    ASSERT_EQ(ReadWholeFile(pdf, &content), FILE_OK);
+    EXPECT_EQ(content.substr(0, 5), "%PDF-");
+    EXPECT_GT(content.size(), 1000u);
+
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].type_list, "*.png;*.pdf");
+    EXPECT_TRUE(dialogs.shown[0].save);
+    EXPECT_FALSE(dialogs.shown[0].directory.empty());
+}
+
+TEST_F(Graphs, CancelledDialogWritesNothingAndFailuresAreSaid)
+{
+    const std::string csv = file_in_temp("kept.csv");
+    ASSERT_EQ(SaveFileAtomically(csv, "old data\r\n"), FILE_OK);
+    const std::string nowhere = file_in_temp("missing/chart.png");
+    ExpectedDialogs dialogs;
+    dialogs.expect_file_dialog("Save Data", {VAL_NO_FILE_SELECTED, {}});
+    dialogs.expect_file_dialog("Save Picture", {VAL_NO_FILE_SELECTED, {}});
+    dialogs.expect_file_dialog("Save Data", {VAL_EXISTING_FILE_SELECTED, csv});
+    dialogs.expect_message("ERROR", "The data could not be saved to " + csv + ".");
+    dialogs.expect_file_dialog("Save Picture", {VAL_NEW_FILE_SELECTED, nowhere});
+    dialogs.expect_message("ERROR", "The picture could not be saved to " + nowhere + ".");
+
+    choose(CHART, kSaveData);
+    choose(GRAPH, kSavePicture);
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"kept.csv"});
+    FailFileWrites(true);  // as a full device would
+    choose(CHART, kSaveData);
+    FailFileWrites(false);
+    choose(CHART, kSavePicture);
+    dialogs.check_all_shown();
+
+    std::string content;
+    ASSERT_EQ(ReadWholeFile(csv, &content), FILE_OK);
+    EXPECT_EQ(content, "old data\r\n") << "a failed save leaves the old file whole";
+}
+
+}  // namespace
+}  // namespace telvar::test
