@@ -83,7 +83,11 @@ QString text_of(const std::string& bytes)
 class Chart : public QObject {
     Q_OBJECT
 public:
-    explicit Chart(QCustomPlot* plot) : QObject(plot), plot_(plot) { plot->installEventFilter(this); }
+    explicit Chart(QCustomPlot* plot) : QObject(plot), plot_(plot)
+    {
+        plot->installEventFilter(this);
+        connect(plot, &QCustomPlot::afterReplot, this, [this] { whole_due_ = false; });
+    }
 
     QCustomPlot* plot() const { return plot_; }
     virtual std::string csv() const = 0;
@@ -100,23 +104,35 @@ public:
         return 0;
     }
 
-    // Draws the chart again, now or at the next pass of the event loop. A
-    // hidden chart is drawn when it is shown.
+    // Draws the whole chart again, now or at the next pass of the event
+    // loop. A hidden chart is drawn when it is shown.
     void redraw(bool now)
     {
         rescale();
-        stale_ = !plot_->isVisible();
-        if (!stale_)
+        whole_due_ = true;
+        if (plot_->isVisible())
             plot_->replot(now ? QCustomPlot::rpImmediateRefresh : QCustomPlot::rpQueuedReplot);
+    }
+
+    // Draws the lines of a buffered layer again, now, and nothing else
+    // unless the rest of the chart is due as well.
+    void redraw_lines(QCPLayer* lines)
+    {
+        if (whole_due_ || x_auto_ || y_auto_ || !plot_->isVisible()) {
+            redraw(true);
+            return;
+        }
+        lines->replot();
+        plot_->repaint();
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && stale_) {
-            stale_ = false;
+        if (event->type() == QEvent::Resize)
+            whole_due_ = true;  // the plot lays itself out again at its next replot
+        if (event->type() == QEvent::Show && whole_due_)
             plot_->replot(QCustomPlot::rpRefreshHint);
-        }
         return false;
     }
 
@@ -141,13 +157,14 @@ private:
     QCustomPlot* plot_;
     bool x_auto_ = false;
     bool y_auto_ = false;
-    bool stale_ = false;
+    bool whole_due_ = true;  // queued, or skipped while hidden
 };
 
 class StripChart : public Chart {
     Q_OBJECT
 public:
-    explicit StripChart(QCustomPlot* plot) : Chart(plot), history_(1, kDefaultPointsPerScreen)
+    explicit StripChart(QCustomPlot* plot)
+        : Chart(plot), lines_(lines_layer(plot)), history_(1, kDefaultPointsPerScreen)
     {
         add_traces(1);
         show_screen_width();
@@ -192,7 +209,7 @@ public:
         read_values(array, type, start, count, skip, &values_);
         history_.append(values_);
         show_points();
-        redraw(true);
+        redraw_lines(lines_);
         return 0;
     }
 
@@ -200,7 +217,7 @@ public:
     {
         history_.clear();
         show_points();
-        redraw(true);
+        redraw_lines(lines_);
     }
 
     int set_scaling(int axis, int mode, double min, double max) override
@@ -274,6 +291,16 @@ public:
     }
 
 private:
+    // New points redraw the traces alone: they have a layer with a paint
+    // buffer of their own, on top of the rest, which shares one buffer.
+    static QCPLayer* lines_layer(QCustomPlot* plot)
+    {
+        plot->addLayer(QStringLiteral("traces"), plot->layer(QStringLiteral("overlay")), QCustomPlot::limAbove);
+        QCPLayer* layer = plot->layer(QStringLiteral("traces"));
+        layer->setMode(QCPLayer::lmBuffered);
+        return layer;
+    }
+
     struct Trace {
         QCPGraph* graph;
         LineLook look;
@@ -285,6 +312,7 @@ private:
         while (static_cast<int>(traces_.size()) < count) {
             const int number = static_cast<int>(traces_.size()) + 1;
             Trace trace{plot()->addGraph(), {}, "Trace " + std::to_string(number)};
+            trace.graph->setLayer(lines_);
             trace.look.colour = kTraceColours[(number - 1) % std::size(kTraceColours)];
             trace.graph->setName(text_of(trace.name));
             restyle(trace);
@@ -329,6 +357,7 @@ private:
 
     void show_screen_width() { plot()->xAxis->setRange(0, points_per_screen() - 1); }
 
+    QCPLayer* lines_;
     StripHistory history_;
     std::vector<Trace> traces_;
     std::vector<double> values_;  // the values of one call, kept to spare an allocation per call
@@ -502,12 +531,19 @@ bool read_settings(const QWidget* plot, PlotSettings* settings)
     return true;
 }
 
-// Lines without antialiasing, drawn the fast way; tick labels cached.
+// Lines without antialiasing, drawn the fast way; tick labels cached. The
+// plot paints every pixel of itself, so nothing beneath it is painted; its
+// empty overlay layer shares a paint buffer rather than adding one to every
+// paint. The grid is solid and light, apart from dashed and dotted lines.
 void draw_for_speed(QCustomPlot* plot)
 {
     plot->setNotAntialiasedElements(QCP::aeAll);
     plot->setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
     plot->setAutoAddPlottableToLegend(false);
+    plot->setAttribute(Qt::WA_OpaquePaintEvent);
+    plot->layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
+    for (QCPAxis* axis : {plot->xAxis, plot->yAxis})
+        axis->grid()->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), 0, Qt::SolidLine));
 }
 
 // The legend goes under the axes, in as many columns as fit.
@@ -549,8 +585,11 @@ void set_up(QCustomPlot* plot, const PlotSettings& settings)
     if (settings.legend)
         place_legend(plot);
     Chart* chart = make_chart(plot, settings);
-    const auto save_picture = [plot](const QString& path, bool pdf) {
-        return pdf ? plot->savePdf(path) : plot->savePng(path);
+    // An export lays the plot out for its own painter: the screen is laid out again after it.
+    const auto save_picture = [plot, chart](const QString& path, bool pdf) {
+        const bool saved = pdf ? plot->savePdf(path) : plot->savePng(path);
+        chart->redraw(false);
+        return saved;
     };
     add_save_menu(plot, {save_picture, [chart] { return chart->csv(); }});
 }
