@@ -552,6 +552,8 @@ TEST_F(Graphs, CancelledDialogWritesNothingAndFailuresAreSaid)
     dialogs.expect_message("ERROR", "The data could not be saved to " + csv + ".");
     dialogs.expect_file_dialog("Save Picture", {VAL_NEW_FILE_SELECTED, nowhere});
     dialogs.expect_message("ERROR", "The picture could not be saved to " + nowhere + ".");
+    dialogs.expect_file_dialog("Save Data", {VAL_NEW_FILE_SELECTED, file_in_temp(std::string(300, 'x').c_str())});
+    dialogs.expect_message("ERROR", "The file name is too long.");
 
     choose(CHART, kSaveData);
     choose(GRAPH, kSavePicture);
@@ -560,6 +562,7 @@ TEST_F(Graphs, CancelledDialogWritesNothingAndFailuresAreSaid)
     choose(CHART, kSaveData);
     FailFileWrites(false);
     choose(CHART, kSavePicture);
+    choose(GRAPH, kSaveData);
     dialogs.check_all_shown();
 
     std::string content;
