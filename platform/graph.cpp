@@ -33,7 +33,9 @@ constexpr int kMaxThickness = 16;
 constexpr int kThinLine = 1;
 constexpr int kFatLine = 2;
 constexpr double kTwelveBitMax = 4095;
-constexpr int kLegendColumnWidth = 170;  // pixels, a legend entry with a short name
+constexpr int kLegendMargin = 5;
+// Room at the top and right of the axes for the tick labels at their ends.
+constexpr QMargins kTickLabelRoom(0, 8, 16, 0);
 
 // Distinct colours for traces the program has not coloured.
 constexpr int kTraceColours[] = {
@@ -129,8 +131,10 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize) {
+            fit_legend();
             whole_due_ = true;  // the plot lays itself out again at its next replot
+        }
         if (event->type() == QEvent::Show && whole_due_)
             plot_->replot(QCustomPlot::rpRefreshHint);
         return false;
@@ -143,9 +147,23 @@ protected:
         for (const auto& [line, listed] : lines)
             if (listed && !line->name().isEmpty())
                 line->addToLegend();
+        fit_legend();
     }
 
 private:
+    // As many columns as the widest entry leaves room for.
+    void fit_legend()
+    {
+        QCPLegend* legend = plot_->legend;
+        int widest = 1;
+        for (int k = 0; k < legend->itemCount(); ++k)
+            if (QCPAbstractLegendItem* item = legend->item(k))
+                widest = std::max(widest, item->minimumOuterSizeHint().width());
+        const int room = plot_->width() - 2 * kLegendMargin;
+        legend->setWrap(std::max(1, room / (widest + legend->columnSpacing())));
+        legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    }
+
     void rescale()
     {
         if (x_auto_)
@@ -546,16 +564,14 @@ void draw_for_speed(QCustomPlot* plot)
         axis->grid()->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), 0, Qt::SolidLine));
 }
 
-// The legend goes under the axes, in as many columns as fit.
+// The legend goes under the axes, filled column by column.
 void place_legend(QCustomPlot* plot)
 {
     auto* below = new QCPLayoutGrid;
     plot->plotLayout()->addElement(1, 0, below);
     plot->plotLayout()->setRowStretchFactor(1, 0.001);
-    below->setMargins(QMargins(5, 0, 5, 5));
+    below->setMargins(QMargins(kLegendMargin, 0, kLegendMargin, kLegendMargin));
     below->addElement(0, 0, plot->legend);
-    plot->legend->setFillOrder(QCPLegend::foColumnsFirst);
-    plot->legend->setWrap(std::max(1, plot->width() / kLegendColumnWidth));
     plot->legend->setIconSize(20, 10);
     plot->legend->setBorderPen(Qt::NoPen);
     plot->legend->setVisible(true);
@@ -576,6 +592,7 @@ Chart* make_chart(QCustomPlot* plot, const PlotSettings& settings)
 void set_up(QCustomPlot* plot, const PlotSettings& settings)
 {
     draw_for_speed(plot);
+    plot->axisRect()->setMinimumMargins(kTickLabelRoom);
     if (settings.x_range)
         plot->xAxis->setRange(*settings.x_range);
     if (settings.y_range)
