@@ -2,12 +2,19 @@
 
 #include "app/navigation.h"
 #include "app/panel_events.h"
+#include "firmware/download.h"
+#include "firmware/update_panel.h"
 #include "link/connect_dialog.h"
 #include "params/mapping.h"
 #include "params/outputs.h"
 #include "params/selectors.h"
-#include "storage/transfer.h"
 #include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "scope/actions.h"
+#include "scope/data_memory.h"
+#include "scope/recorder.h"
+#include "storage/transfer.h"
+#include "testmode/test_mode.h"
 
 namespace telvar {
 
@@ -23,6 +30,23 @@ void register_callbacks()
     RegisterCallback("CC_TOGBT_DATA_SELECTOR", CC_TOGBT_DATA_SELECTOR);
     RegisterCallback("CC_CMD_PRINT", CC_CMD_PRINT);
     RegisterCallback("CC_BTNSend", CC_BTNSend);
+    RegisterCallback("CC_CMD_RUN", CC_CMD_RUN);
+    RegisterCallback("CC_CMD_LOAD_FIRMWARE", CC_CMD_LOAD_FIRMWARE);
+    RegisterCallback("CC_CMD_LOAD_LINDATA_A", CC_CMD_LOAD_LINDATA_A);
+    RegisterCallback("CC_CMD_LOAD_LINDATA_B", CC_CMD_LOAD_LINDATA_B);
+    RegisterCallback("CC_CHK_ENABLE", CC_CHK_ENABLE);
+    RegisterCallback("CC_CMD_MERGE_DATA", CC_CMD_MERGE_DATA);
+    RegisterCallback("CC_CMD_PROGRAM", CC_CMD_PROGRAM);
+    RegisterCallback("CC_CMD_RESET", CC_CMD_RESET);
+    RegisterCallback("CC_CMD_TEACH", CC_CMD_TEACH);
+    RegisterCallback("CC_CMD_TRIGGER", CC_CMD_TRIGGER);
+    RegisterCallback("CC_CMD_ENTER_TEST", CC_CMD_ENTER_TEST);
+    RegisterCallback("CC_EXIT_TEST", CC_EXIT_TEST);
+    RegisterCallback("CC_TESTPANEL", CC_TESTPANEL);
+    RegisterCallback("CC_CMD_STOP", CC_CMD_STOP);
+    RegisterCallback("CC_CMD_DATA", CC_CMD_DATA);
+    RegisterCallback("CC_CMD_RECORDER", CC_CMD_RECORDER);
+    RegisterCallback("CC_RADIO_TRACES", CC_RADIO_TRACES);
     RegisterCallback("CC_BTNGet", CC_BTNGet);
     RegisterCallback("CC_RADIO_MEMORY", CC_RADIO_MEMORY);
     RegisterCallback("CC_NUM_CHA", CC_NUM_CHA);

@@ -4,6 +4,7 @@
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/userint.h"
+#include "scope/recorder.h"
 
 namespace telvar {
 
@@ -12,6 +13,7 @@ int CC_MAIN_PANEL(int, int event, void*, int, int)
     if (event != EVENT_CLOSE)
         return 0;
     stop_flag = 1;
+    stop_recording();
     // Closed whatever the flags say: a line still in its check has its flag
     // at 0 but is open. Closing what is not open does nothing.
     tcpcon = InitTCP_IP(0);

@@ -3,6 +3,7 @@
 #include "app/banner.h"
 #include "app/callbacks.h"
 #include "app/connection_indicator.h"
+#include "firmware/update_panel.h"
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/connect_dialog.h"
@@ -13,8 +14,10 @@
 #include "params/pages.h"
 #include "platform/files.h"
 #include "platform/userint.h"
+#include "scope/acquisition.h"
 #include "storage/parameter_file.h"
 #include "storage/transfer.h"
+#include "testmode/test_mode.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 #include "ui/status.h"
@@ -106,6 +109,9 @@ int WinMain(int argc, char** argv)
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
+    setup_strip_chart();
+    setup_test_panel();
+    setup_update_panel();
 
     DisplayPanel(panelMAIN);
     SetActivePanel(panelMAIN);

@@ -176,6 +176,9 @@ void Peer::answer(const std::uint8_t* request, std::int64_t arrival_ns)
     } else if (order == ORDER_LINE_CHECK) {
         words[0] = ANSWER_ACK;
         frame::encode(reply, frame::kSyncWord, order, words);
+    } else if (order == ORDER_DATA_MEMORY) {
+        // Always a new recording: every block comes with its samples.
+        frame::encode(reply, frame::kSyncWord, DATA_BLOCK_FIRST + frame::read_word(request + 6), words);
     } else {
         for (int k = 0; k < frame::kWords; ++k)
             words[k] = frame::read_word(request + 4 + 2 * k) ^ kAnswerFlip;

@@ -6,6 +6,11 @@ add_library(telvar_tool STATIC
   app/navigation.cpp
   app/panel_events.cpp
   app/startup.cpp
+  firmware/download.cpp
+  firmware/merge.cpp
+  firmware/srecord.cpp
+  firmware/text_lines.cpp
+  firmware/update_panel.cpp
   link/com232.cpp
   link/command.cpp
   link/connect_dialog.cpp
@@ -27,6 +32,13 @@ add_library(telvar_tool STATIC
   params/pages.cpp
   params/record.cpp
   params/selectors.cpp
+  scope/acquisition.cpp
+  scope/actions.cpp
+  scope/data_memory.cpp
+  scope/loop.cpp
+  scope/recorder.cpp
+  scope/recorder_csv.cpp
+  scope/trace_table.cpp
   scope/traces.cpp
   storage/ini_reader.cpp
   storage/ini_text.cpp
@@ -34,6 +46,8 @@ add_library(telvar_tool STATIC
   storage/parameter_keys.cpp
   storage/parameter_text.cpp
   storage/transfer.cpp
+  testmode/test_data.cpp
+  testmode/test_mode.cpp
   ui/buttons.cpp
   ui/panels.cpp
   ui/roles.cpp

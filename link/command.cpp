@@ -79,6 +79,18 @@ void report_command_outcome(const Command& command, CommandOutcome outcome)
     }
 }
 
+bool send_acknowledged(int order, const char* announcement, const char* ack_text, const frame::Words& payload)
+{
+    Command command;
+    command.order = order;
+    command.payload = payload;
+    command.answer = emptyframe;
+    command.announcement = announcement;
+    command.expects_ack = true;
+    command.ack_text = ack_text;
+    return send_command(command) == CommandOutcome::Answered;
+}
+
 CommandOutcome send_command(const Command& command)
 {
     const CommandOutcome outcome = exchange_command(command);

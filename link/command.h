@@ -50,4 +50,10 @@ void report_command_outcome(const Command& command, CommandOutcome outcome);
 // exchange_command, then report_command_outcome.
 CommandOutcome send_command(const Command& command);
 
+// An order the controller acknowledges: the announcement shown before the
+// exchange, the answer decoded into emptyframe, the common reaction, and
+// `ack_text` appended on ANSWER_ACK. True when it was acknowledged.
+bool send_acknowledged(int order, const char* announcement, const char* ack_text = "Success!",
+                       const frame::Words& payload = {});
+
 }  // namespace telvar

@@ -40,7 +40,7 @@ void set_output_LED(int output0, int output1, int output2)
         if (values[output] >= 0)
             for_each_led(output, [&](int led, int) { SetCtrlVal(panelOUTPUTS, led, values[output]); });
     for (int bit : OUTPUT_2_RED_BITS)
-        SetCtrlAttribute(panelOUTPUTS, output_led(2, bit), ATTR_ON_COLOR, LAMP_RED);
+        SetCtrlAttribute(panelOUTPUTS, output_led(2, bit), ATTR_ON_COLOR, VAL_RED);
 }
 
 void enable_output_LED(int state)

@@ -6,8 +6,6 @@
 
 namespace telvar {
 
-inline constexpr int LAMP_RED = 0xFF0000;
-
 // For each output 0, 1, 2 whose argument is 0 or more, sets all its mode
 // selectors to that value; -1 leaves the output alone. Output 2's selectors
 // of bits 1, 4 and 7 light red afterwards.

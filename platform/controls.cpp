@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -184,6 +185,18 @@ int SetCtrlVal(int panel, int control, const char* value)
         return UIE_BAD_CONTROL;
     const QSignalBlocker quiet(w);
     kind_of(w).set_text(w, QString::fromLatin1(value));
+    return 0;
+}
+
+int ResetTextBox(int panel, int control, const char* text)
+{
+    QWidget* w = find_control(panel, control);
+    auto* box = qobject_cast<QPlainTextEdit*>(w);
+    if (!box)
+        return UIE_BAD_CONTROL;
+    const QSignalBlocker quiet(w);
+    box->clear();
+    kind_of(w).set_text(w, QString::fromLatin1(text));
     return 0;
 }
 

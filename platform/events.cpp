@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cmath>
 #include <vector>
 
@@ -54,6 +56,11 @@ void WakeWaiters()
 {
     for (QEventLoop* loop : g_waiting)
         loop->quit();
+}
+
+void Delay(double seconds)
+{
+    std::this_thread::sleep_for(std::chrono::microseconds(std::lround(seconds * 1e6 / g_time_scale)));
 }
 
 double Timer()

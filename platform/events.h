@@ -17,6 +17,9 @@ void WakeWaiters();
 // Seconds since the program started.
 double Timer();
 
+// Sleeps the thread for `seconds` (of the platform's clock), processing nothing.
+void Delay(double seconds);
+
 // A real-time interval in milliseconds for `seconds` of platform time.
 int ScaledMilliseconds(double seconds);
 

@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <map>
+#include <memory>
+
 namespace telvar {
 
 namespace {
@@ -31,6 +34,43 @@ int ReadWholeFile(const std::string& path, std::string* content)
         return FILE_CANNOT_OPEN;
     content->assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return FILE_OK;
+}
+
+namespace {
+
+std::map<int, std::unique_ptr<QFile>> g_text_files;
+int g_next_text_file = 1;
+
+}  // namespace
+
+int OpenTextFile(const std::string& path)
+{
+    auto file = std::make_unique<QFile>(QString::fromLocal8Bit(path.c_str()));
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return FILE_CANNOT_OPEN;
+    const int handle = g_next_text_file++;
+    g_text_files[handle] = std::move(file);
+    return handle;
+}
+
+int WriteTextFile(int handle, const std::string& text)
+{
+    auto it = g_text_files.find(handle);
+    if (it == g_text_files.end() || g_fail_writes)
+        return FILE_WRITE_FAILED;
+    const auto size = static_cast<qint64>(text.size());
+    return it->second->write(text.data(), size) == size ? FILE_OK : FILE_WRITE_FAILED;
+}
+
+int CloseTextFile(int handle)
+{
+    auto it = g_text_files.find(handle);
+    if (it == g_text_files.end())
+        return FILE_CANNOT_OPEN;
+    it->second->close();
+    const bool failed = it->second->error() != QFileDevice::NoError;
+    g_text_files.erase(it);
+    return failed ? FILE_WRITE_FAILED : FILE_OK;
 }
 
 int SaveFileAtomically(const std::string& path, const std::string& content)

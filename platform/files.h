@@ -18,6 +18,13 @@ int ReadWholeFile(const std::string& path, std::string* content);
 // for update is not written.
 int SaveFileAtomically(const std::string& path, const std::string& content);
 
+// A file written piece by piece, such as the recorder's CSV. Each piece goes
+// out in one write, so that a file cut short ends after a whole piece.
+// A handle > 0, or FILE_CANNOT_OPEN; the file is made new or emptied.
+int OpenTextFile(const std::string& path);
+int WriteTextFile(int handle, const std::string& text);  // FILE_OK or FILE_WRITE_FAILED
+int CloseTextFile(int handle);
+
 // Whether files can be made in the directory.
 bool DirectoryWritable(const std::string& path);
 // The operator's documents folder, and the program's folder in the

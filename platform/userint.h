@@ -15,6 +15,13 @@ namespace telvar {
 // The longest path the platform takes, terminating zero included.
 inline constexpr int MAX_PATHNAME_LEN = 260;
 
+// Colours, 0xRRGGBB.
+inline constexpr int VAL_RED = 0xFF0000;
+inline constexpr int VAL_GREEN = 0x00FF00;
+inline constexpr int VAL_BLUE = 0x0000FF;
+inline constexpr int VAL_YELLOW = 0xFFFF00;
+inline constexpr int VAL_BLACK = 0x000000;
+
 // Events passed to callbacks.
 inline constexpr int EVENT_NONE = 0;
 inline constexpr int EVENT_COMMIT = 1;
@@ -116,6 +123,8 @@ int GetCtrlVal(int panel, int control, char (&buffer)[N])
 {
     return GetCtrlVal(panel, control, buffer, N);
 }
+// Replaces the whole text of a text box (SetCtrlVal appends to it).
+int ResetTextBox(int panel, int control, const char* text);
 int SetCtrlAttribute(int panel, int control, int attribute, int value);
 int SetCtrlAttribute(int panel, int control, int attribute, const char* value);
 int GetCtrlAttribute(int panel, int control, int attribute, int* value);

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-svg-dev libqt6svg6
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth socat
+  xvfb xauth socat srecord
 )
 
 missing=()

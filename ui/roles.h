@@ -98,7 +98,44 @@ inline constexpr int PANEL = 1;
     ROLE(TEST, SWITCH_2) \
     ROLE(TEST, SWITCH_INVERTED) \
     ROLE(TEST, LAMP_1) \
-    ROLE(TEST, LAMP_2)
+    ROLE(TEST, LAMP_2) \
+    ROLE(TEST, ANSWER_0) \
+    ROLE(TEST, ANSWER_1) \
+    ROLE(TEST, ANSWER_2) \
+    ROLE(TEST, ANSWER_3) \
+    ROLE(TEST, ANSWER_4) \
+    ROLE(TEST, ANSWER_5) \
+    ROLE(TEST, ANSWER_6) \
+    ROLE(TEST, ANSWER_7) \
+    ROLE(TEST, ANSWER_8) \
+    ROLE(TEST, ANSWER_9) \
+    ROLE(TEST, ANSWER_10) \
+    ROLE(TEST, ANSWER_11) \
+    ROLE(TEST, ANSWER_12) \
+    ROLE(TEST, ANSWER_13) \
+    ROLE(TEST, ANSWER_14) \
+    ROLE(TEST, ANSWER_15)
+
+#define TELVAR_UPDATE_ROLES(ROLE) \
+    ROLE(UPDATE, CMD_LOAD_FIRMWARE) \
+    ROLE(UPDATE, CMD_LOAD_LIN_A) \
+    ROLE(UPDATE, CMD_LOAD_LIN_B) \
+    ROLE(UPDATE, PATH_FIRMWARE) \
+    ROLE(UPDATE, PATH_LIN_A) \
+    ROLE(UPDATE, PATH_LIN_B) \
+    ROLE(UPDATE, PATH_MERGED) \
+    ROLE(UPDATE, LED_FIRMWARE) \
+    ROLE(UPDATE, LED_LIN_A) \
+    ROLE(UPDATE, LED_LIN_B) \
+    ROLE(UPDATE, LED_MERGED) \
+    ROLE(UPDATE, LED_READY) \
+    ROLE(UPDATE, CHK_A) \
+    ROLE(UPDATE, CHK_B) \
+    ROLE(UPDATE, NUM_START) \
+    ROLE(UPDATE, NUM_END) \
+    ROLE(UPDATE, CMD_MERGE) \
+    ROLE(UPDATE, CMD_PROGRAM) \
+    ROLE(UPDATE, LOG)
 
 #define TELVAR_ROLE_NUMBER(prefix, name) prefix##_##name,
 #define TELVAR_ROLE_ENTRY(prefix, name) {prefix##_##name, #name},
@@ -107,6 +144,7 @@ inline constexpr int PANEL = 1;
 enum MainControl : int { MAIN_NO_CONTROL, TELVAR_MAIN_ROLES(TELVAR_ROLE_NUMBER) };
 enum InterfControl : int { INTERF_NO_CONTROL, TELVAR_INTERF_ROLES(TELVAR_ROLE_NUMBER) };
 enum TestControl : int { TEST_NO_CONTROL, TELVAR_TEST_ROLES(TELVAR_ROLE_NUMBER) };
+enum UpdateControl : int { UPDATE_NO_CONTROL, TELVAR_UPDATE_ROLES(TELVAR_ROLE_NUMBER) };
 
 // Tells the platform which roles each panel file must offer.
 void define_panel_roles();

@@ -29,9 +29,14 @@ void show_status()
         g_observer(szStatus);
 }
 
-void set_status(const char* text)
+void put_status(const char* text)
 {
     std::snprintf(szStatus, sizeof szStatus, "%s", text);
+}
+
+void set_status(const char* text)
+{
+    put_status(text);
     show_status();
 }
 

@@ -12,6 +12,8 @@ extern char szStatus[STATUS_SIZE];
 
 // Copies szStatus onto the status line.
 void show_status();
+// Copies the text into szStatus (cut to fit); show_status shows it later.
+void put_status(const char* text);
 // Copies the text into szStatus (cut to fit) and shows it.
 void set_status(const char* text);
 // Someone who wants to see every text the status line shows, in order.

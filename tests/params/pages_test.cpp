@@ -346,7 +346,7 @@ TEST_F(Pages, ConfigurationFlagSwitchesEveryModeBitOfItsOutput)
     for (int bit : {1, 4, 7}) {
         int colour = -1;
         GetCtrlAttribute(panelOUTPUTS, output_led(2, bit), ATTR_ON_COLOR, &colour);
-        EXPECT_EQ(colour, LAMP_RED) << bit;
+        EXPECT_EQ(colour, VAL_RED) << bit;
     }
     choose(panelOUTPUTS, OUT_RING_CONFIG_1, 0);
     GetPanelValues();

@@ -1,0 +1,168 @@
+// The measurement display as an operator runs it, with the strip chart
+// shown (offscreen is fine): RUN against the simulator paced like a 19200
+// baud wire on its pseudo-terminal and over loopback TCP, and the time of one
+// data-memory pass (8 blocks and a live sample) on a paced wire.
+#include "app/startup.h"
+#include "bench/bench_peer.h"
+#include "bench/cpu_meter.h"
+#include "bench/simulator_process.h"
+#include "link/com232.h"
+#include "link/command.h"
+#include "link/frame.h"
+#include "link/orders.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/test_seams.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+#include "ui/status.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+using namespace telvar;
+
+namespace {
+
+// A live exchange is 36 bytes there and 36 back, 10 bits a byte.
+inline constexpr double kLiveWireLimit = PROTOCOL_BAUD / (2.0 * frame::kBytes * 10);
+// A data-memory pass is 9 such exchanges.
+inline constexpr double kPassWireMs = 9 * 2 * frame::kBytes * 10 * 1000.0 / PROTOCOL_BAUD;
+inline constexpr double kPacedShareGoal = 0.97;
+inline constexpr double kTcpGoal = 2000;
+inline constexpr double kPassGoalMs = 360;
+
+// Counts the status texts a run shows; each names one step of the loop.
+struct Counter {
+    explicit Counter(const char* text) : text_(text)
+    {
+        set_status_observer([this](const char* shown) {
+            if (std::strcmp(shown, text_) == 0)
+                ++count;
+        });
+    }
+    ~Counter() { set_status_observer(nullptr); }
+    long count = 0;
+
+private:
+    const char* text_;
+};
+
+void open_serial(int port)
+{
+    comprotocol = 0;
+    comport = port;
+    rs232con = InitRS232(1);
+    if (rs232con != 1)
+        throw std::runtime_error("the tool did not open the pseudo-terminal");
+}
+
+void open_tcp(int port)
+{
+    comprotocol = 1;
+    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+    portNum = port;
+    tcpcon = InitTCP_IP(1);
+    if (tcpcon != 1)
+        throw std::runtime_error("the tool did not connect over TCP");
+}
+
+void close_lines()
+{
+    tcpcon = InitTCP_IP(0);
+    rs232con = InitRS232(0);
+}
+
+// Runs the loop behind `button` for `seconds`, then presses STOP.
+void run_for(int button, double seconds)
+{
+    QTimer::singleShot(static_cast<int>(seconds * 1000), [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
+    CallCtrlCallback(panelMAIN, button, EVENT_COMMIT, 0, 0);
+}
+
+bool paced_run(double seconds)
+{
+    bench::SimulatorProcess sim({"--baud-pacing"});
+    open_serial(bench::SimulatorProcess::kComPort);
+    Counter samples("Rawdata recieved.");
+    QElapsedTimer clock;
+    clock.start();
+    run_for(MAIN_CMD_RUN, seconds);
+    const double rate = samples.count / (clock.nsecsElapsed() / 1e9);
+    close_lines();
+    const double share = rate / kLiveWireLimit;
+    std::printf("RUN, simulator paced at 19200 baud  %7.2f samples/s = %5.1f %% of the wire limit %.1f/s"
+                "   goal >= %.0f %%: %s\n", rate, 100 * share, kLiveWireLimit, 100 * kPacedShareGoal,
+                share >= kPacedShareGoal ? "met" : "NOT MET");
+    return share >= kPacedShareGoal;
+}
+
+bool tcp_run(double seconds)
+{
+    bench::SimulatorProcess sim;
+    open_tcp(sim.tcp_port());
+    Counter samples("Rawdata recieved.");
+    const bench::CpuMeter meter;
+    run_for(MAIN_CMD_RUN, seconds);
+    const bench::CpuUse cpu = meter.read();
+    const double rate = samples.count / cpu.wall_seconds;
+    close_lines();
+    const bool met = rate >= kTcpGoal && cpu.process_percent <= 100.0;
+    std::printf("RUN, simulator over loopback TCP    %7.0f samples/s, each drawn   CPU tool thread %.0f %%,"
+                " whole tool %.0f %%   goal >= %.0f/s within one core: %s\n", rate, cpu.thread_percent,
+                cpu.process_percent, kTcpGoal, met ? "met" : "NOT MET");
+    return met;
+}
+
+bool data_pass(double seconds)
+{
+    // A stand-in controller whose memory always holds a new recording, on a
+    // wire paced in both directions.
+    bench::Peer peer(bench::Peer::Line::Pty, PROTOCOL_BAUD);
+    open_serial(bench::Peer::kComPort);
+    SetCtrlVal(panelMAIN, MAIN_TRACE_CHA, 1);
+    SetCtrlVal(panelMAIN, MAIN_TRACE_CHB, 0);
+    Counter passes("Data from index 112 to index 128 recieved.");
+    QElapsedTimer clock;
+    clock.start();
+    run_for(MAIN_CMD_DATA, seconds);
+    const double pass_ms = clock.nsecsElapsed() / 1e6 / passes.count;
+    close_lines();
+    const bool met = pass_ms <= kPassGoalMs;
+    std::printf("DATA pass, paced at 19200 baud      %7.1f ms a pass (%ld passes; wire %.1f ms)   goal <= %.0f ms: %s\n",
+                pass_ms, passes.count, kPassWireMs, kPassGoalMs, met ? "met" : "NOT MET");
+    return met;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!InitCVIRTE(argc, argv) || !load_panels()) {
+        std::fprintf(stderr, "cannot start the tool: are the panel files beside the program?\n");
+        return 1;
+    }
+    InitVars();
+    setup_strip_chart();
+    SetModalHook([](const ModalRequest& request) {
+        std::fprintf(stderr, "pop-up %s: %s\n", request.title.c_str(), request.text.c_str());
+        return ModalAnswer{};
+    });
+    DisplayPanel(panelMAIN);
+    try {
+        const bool paced = paced_run(8.0);
+        const bool tcp = tcp_run(4.0);
+        const bool pass = data_pass(8.0);
+        return paced && tcp && pass ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "benchmark stopped: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,165 @@
+#include "firmware/merge.h"
+
+#include "firmware/srecord.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace telvar {
+
+namespace {
+
+inline constexpr std::size_t TABLE_LINE_CHARS = 15;
+
+// Takes the table values of one channel, two lines a value.
+class TableReader {
+public:
+    explicit TableReader(const LinearisationTable& table) : table_(table) {}
+
+    bool wants_more() const { return table_.used && used_lines_ < TABLE_LINES; }
+    int values() const { return used_lines_ / 2; }
+
+    bool next(std::int16_t* value, std::string* error)
+    {
+        const std::size_t line = static_cast<std::size_t>(used_lines_) + 1;
+        used_lines_ += 2;
+        if (line >= table_.lines.size()) {
+            *error = "The linearisation data of " + table_.name + " hold " + std::to_string(table_.lines.size() / 2)
+                + " values, fewer than the window needs.";
+            return false;
+        }
+        if (!parse_table_value(table_.lines[line], value)) {
+            *error = "Line " + std::to_string(line + 1) + " of the linearisation data of " + table_.name
+                + " holds no value of 16 bits.";
+            return false;
+        }
+        return true;
+    }
+
+private:
+    const LinearisationTable& table_;
+    int used_lines_ = 0;
+};
+
+void put_hex_byte(std::string& line, std::size_t at, unsigned byte)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    line[at] = digits[(byte >> 4) & 0xF];
+    line[at + 1] = digits[byte & 0xF];
+}
+
+// Whether an S3 record lies inside the window, counting its words.
+bool in_window(std::string_view line, std::int64_t start, std::int64_t end)
+{
+    if (line.substr(0, 2) != "S3")
+        return false;
+    const int count = hex_byte(line, 2);
+    std::uint32_t address = 0;
+    for (int k = 0; k < 4; ++k)
+        address = address << 8 | static_cast<std::uint32_t>(hex_byte(line, 4 + 2 * k));
+    const auto signed_address = static_cast<std::int64_t>(static_cast<std::int32_t>(address));
+    const int words = (count - 5) / 2;
+    return signed_address >= start && signed_address + words <= end;
+}
+
+// The record with its words replaced by table values while the tables last.
+bool patch(std::string& line, TableReader& a, TableReader& b, std::string* error)
+{
+    const int count = hex_byte(line, 2);
+    const int words = (count - 5) / 2;
+    unsigned sum = static_cast<unsigned>(count);
+    for (int k = 0; k < 4; ++k)
+        sum += static_cast<unsigned>(hex_byte(line, 4 + 2 * k));
+    for (int i = 0; i < words; ++i) {
+        const std::size_t at = 12 + 4 * static_cast<std::size_t>(i);
+        TableReader* table = a.wants_more() ? &a : b.wants_more() ? &b : nullptr;
+        unsigned first;
+        unsigned second;
+        if (table) {
+            std::int16_t value = 0;
+            if (!table->next(&value, error))
+                return false;
+            const auto bits = static_cast<std::uint16_t>(value);
+            first = bits & 0xFF;  // low byte first
+            second = bits >> 8;
+            put_hex_byte(line, at, first);
+            put_hex_byte(line, at + 2, second);
+        } else {
+            first = static_cast<unsigned>(hex_byte(line, at));
+            second = static_cast<unsigned>(hex_byte(line, at + 2));
+        }
+        sum += first + second;
+    }
+    // A record with an odd number of data bytes keeps its last byte whole.
+    std::size_t checksum_at = 12 + 4 * static_cast<std::size_t>(words);
+    if ((count - 5) % 2 != 0) {
+        sum += static_cast<unsigned>(hex_byte(line, checksum_at));
+        checksum_at += 2;
+    }
+    put_hex_byte(line, checksum_at, 0xFF - (sum & 0xFF));
+    for (char& c : line)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return true;
+}
+
+}  // namespace
+
+bool parse_table_value(std::string_view line, std::int16_t* value)
+{
+    std::string_view s = line.substr(0, TABLE_LINE_CHARS);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    if (s.empty())
+        return false;
+    long magnitude = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > 32768)
+            return false;
+    }
+    const long result = negative ? -magnitude : magnitude;
+    if (result > 32767)
+        return false;
+    *value = static_cast<std::int16_t>(result);
+    return true;
+}
+
+MergeOutcome merge_linearisation(const MergeRequest& request)
+{
+    MergeOutcome outcome;
+    const std::int64_t start = request.start + WINDOW_OFFSET;
+    const std::int64_t end = request.end + WINDOW_OFFSET;
+    TableReader a(request.a);
+    TableReader b(request.b);
+    for (std::size_t k = 0; k < request.firmware.size(); ++k) {
+        std::string line = request.firmware[k];
+        if (line.empty())
+            continue;  // S-record files carry none; the reading goes on
+        // A record the merge would patch with a fresh checksum must be sound
+        // before: a damaged image is refused, not repaired.
+        if (const RecordError e = check_record(line); e != RecordError::None) {
+            outcome.error = "Line " + std::to_string(k + 1) + " of the firmware file has " + record_error_text(e) + ".";
+            outcome.lines.clear();
+            return outcome;
+        }
+        if (in_window(line, start, end) && !patch(line, a, b, &outcome.error)) {
+            outcome.lines.clear();
+            return outcome;
+        }
+        outcome.lines.push_back(line);
+    }
+    outcome.values_a = a.values();
+    outcome.values_b = b.values();
+    return outcome;
+}
+
+}  // namespace telvar

@@ -1,0 +1,185 @@
+#include "firmware/update_panel.h"
+
+#include "firmware/merge.h"
+#include "firmware/text_lines.h"
+#include "platform/files.h"
+#include "storage/parameter_file.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <cstdio>
+#include <string>
+
+namespace telvar {
+
+char firmwarePath[MAX_PATHNAME_LEN];
+char lindataAPath[MAX_PATHNAME_LEN];
+char lindataBPath[MAX_PATHNAME_LEN];
+char mergedFilePath[MAX_PATHNAME_LEN];
+
+namespace {
+
+inline constexpr int MERGE_BUTTON_ACTIVE = 0xFF0000;
+
+void light(int lamp, int colour)
+{
+    SetCtrlAttribute(panelUPDATE, lamp, ATTR_ON_COLOR, colour);
+}
+
+int value(int control)
+{
+    int v = 0;
+    GetCtrlVal(panelUPDATE, control, &v);
+    return v;
+}
+
+// A chosen file shows its path and lights its lamp green; a cancelled or
+// failed choice clears the path and lights it red.
+bool choose(char* path, int field, int lamp, const char* spec, const char* title)
+{
+    const bool chosen = FileSelectPopup(dirName, spec, spec, title, VAL_LOAD_BUTTON, 0, 1, 1, 0, path, MAX_PATHNAME_LEN) > 0;
+    SetCtrlVal(panelUPDATE, field, chosen ? path : "");
+    light(lamp, chosen ? VAL_GREEN : VAL_RED);
+    return chosen;
+}
+
+// The table of a checked channel, read whole; false with a pop-up when it cannot be.
+bool read_table(bool used, const char* path, const char* channel, LinearisationTable* table)
+{
+    table->used = used;
+    table->name = channel;
+    if (!used)
+        return true;
+    std::string text;
+    if (ReadWholeFile(path, &text) != FILE_OK) {
+        MessagePopup("ERROR", ("Could not open the linearisation data of " + std::string(channel) + ": " + path).c_str());
+        return false;
+    }
+    table->lines = split_lines(text);
+    return true;
+}
+
+// The merge proper, once the files are chosen; false when it stopped.
+bool merge_files(const MergeRequest& base)
+{
+    MergeRequest request = base;
+    std::string firmware;
+    if (ReadWholeFile(firmwarePath, &firmware) != FILE_OK) {
+        MessagePopup("ERROR", ("Could not open the firmware file: " + std::string(firmwarePath)).c_str());
+        return false;
+    }
+    request.firmware = split_lines(firmware);
+    if (!read_table(value(UPDATE_CHK_A) != 0, lindataAPath, "channel A", &request.a)
+        || !read_table(value(UPDATE_CHK_B) != 0, lindataBPath, "channel B", &request.b))
+        return false;
+    const MergeOutcome outcome = merge_linearisation(request);
+    if (!outcome.ok()) {
+        MessagePopup("ERROR", outcome.error.c_str());
+        return false;
+    }
+    std::string image;
+    for (const std::string& line : outcome.lines)
+        image += line + "\r\n";
+    if (SaveFileAtomically(mergedFilePath, image) != FILE_OK) {
+        MessagePopup("ERROR", ("Could not write the merged file: " + std::string(mergedFilePath)).c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void setup_update_panel()
+{
+    for (int lamp : {UPDATE_LED_FIRMWARE, UPDATE_LED_LIN_A, UPDATE_LED_LIN_B, UPDATE_LED_MERGED, UPDATE_LED_READY}) {
+        light(lamp, VAL_RED);
+        SetCtrlAttribute(panelUPDATE, lamp, ATTR_CTRL_MODE, VAL_INDICATOR);
+    }
+    CC_CHK_ENABLE(panelUPDATE, UPDATE_CHK_A, EVENT_COMMIT, nullptr, 0, 0);
+    CC_CHK_ENABLE(panelUPDATE, UPDATE_CHK_B, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+bool file_selected(int lamp)
+{
+    int colour = -1;
+    GetCtrlAttribute(panelUPDATE, lamp, ATTR_ON_COLOR, &colour);
+    return colour == VAL_GREEN;
+}
+
+void show_download_ready(bool ready)
+{
+    light(UPDATE_LED_READY, ready ? VAL_YELLOW : VAL_RED);
+}
+
+int CC_CMD_LOAD_FIRMWARE(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        show_download_ready(choose(firmwarePath, UPDATE_PATH_FIRMWARE, UPDATE_LED_FIRMWARE, "*.S", "Load Firmware File"));
+    return 0;
+}
+
+int CC_CMD_LOAD_LINDATA_A(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        choose(lindataAPath, UPDATE_PATH_LIN_A, UPDATE_LED_LIN_A, "*.dat", "Select Linearisation Data for Channel A");
+    return 0;
+}
+
+int CC_CMD_LOAD_LINDATA_B(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        choose(lindataBPath, UPDATE_PATH_LIN_B, UPDATE_LED_LIN_B, "*.dat", "Select Linearisation Data for Channel B");
+    return 0;
+}
+
+// Lighting a lamp keeps its colour: the selection survives unchecking and checking again.
+int CC_CHK_ENABLE(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    const int a = value(UPDATE_CHK_A);
+    const int b = value(UPDATE_CHK_B);
+    SetCtrlVal(panelUPDATE, UPDATE_LED_LIN_A, a ? 1 : 0);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_LOAD_LIN_A, ATTR_DIMMED, a ? 0 : 1);
+    SetCtrlVal(panelUPDATE, UPDATE_LED_LIN_B, b ? 1 : 0);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_LOAD_LIN_B, ATTR_DIMMED, b ? 0 : 1);
+    const bool none = !a && !b;
+    SetCtrlVal(panelUPDATE, UPDATE_LED_MERGED, none ? 0 : 1);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_DIMMED, none ? 1 : 0);
+    return 0;
+}
+
+int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    int old_colour = -1;
+    GetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_CMD_BUTTON_COLOR, &old_colour);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_DIMMED, 1);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_CMD_BUTTON_COLOR, MERGE_BUTTON_ACTIVE);
+
+    MergeRequest request;
+    request.start = value(UPDATE_NUM_START);
+    request.end = value(UPDATE_NUM_END);
+    const bool a_ready = file_selected(UPDATE_LED_LIN_A) || value(UPDATE_CHK_A) == 0;
+    const bool b_ready = file_selected(UPDATE_LED_LIN_B) || value(UPDATE_CHK_B) == 0;
+    bool merged = false;
+    if (!file_selected(UPDATE_LED_FIRMWARE) || !a_ready || !b_ready) {
+        MessagePopup("ERROR", "Please select all necessary files first!");
+    } else if (FileSelectPopup(dirName, "*.S", "*.S", "Select destination for merged file", VAL_SAVE_BUTTON, 0, 1, 1, 1,
+                               mergedFilePath) <= 0) {
+        MessagePopup("ERROR", "Invalid file or no file selected. Please select correct file!");
+    } else {
+        SetCtrlVal(panelUPDATE, UPDATE_PATH_MERGED, mergedFilePath);
+        merged = merge_files(request);
+    }
+    light(UPDATE_LED_MERGED, merged ? VAL_GREEN : VAL_RED);
+    show_download_ready(merged);
+
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_CMD_BUTTON_COLOR, old_colour >= 0 ? old_colour : IDLE_BUTTON_COLOR);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_DIMMED, 0);
+    return 0;
+}
+
+}  // namespace telvar

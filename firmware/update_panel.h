@@ -1,0 +1,29 @@
+// The update page's file side: choosing the firmware image and the two
+// linearisation tables, the channels' check boxes, and merging the tables
+// into a new image. The selection state of each file is the colour of its
+// lamp: green selected, red not.
+#pragma once
+
+#include "platform/userint.h"
+
+namespace telvar {
+
+extern char firmwarePath[MAX_PATHNAME_LEN];
+extern char lindataAPath[MAX_PATHNAME_LEN];
+extern char lindataBPath[MAX_PATHNAME_LEN];
+extern char mergedFilePath[MAX_PATHNAME_LEN];
+
+// At start no file is selected: every lamp red and lit as its box says.
+void setup_update_panel();
+// Whether a file's lamp says it is selected.
+bool file_selected(int lamp);
+// The download-ready lamp: yellow when an image is ready, red after a failure.
+void show_download_ready(bool ready);
+
+int CC_CMD_LOAD_FIRMWARE(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_CMD_LOAD_LINDATA_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_CMD_LOAD_LINDATA_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_CHK_ENABLE(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_CMD_MERGE_DATA(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+
+}  // namespace telvar

@@ -1,0 +1,128 @@
+#include "scope/acquisition.h"
+
+#include "link/command.h"
+#include "link/orders.h"
+#include "params/record.h"
+#include "platform/events.h"
+#include "platform/graph.h"
+#include "platform/userint.h"
+#include "scope/loop.h"
+#include "scope/recorder.h"
+#include "scope/trace_table.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+#include "ui/status.h"
+
+#include <algorithm>
+
+namespace telvar {
+
+unsigned short rawdata[PNUM];
+double yArray[STRIP_SAMPLES * TRACES];
+
+namespace {
+
+bool switch_on(TraceSwitch s)
+{
+    static const int kControls[] = {MAIN_TRACE_CHA,       MAIN_TRACE_CHB,   MAIN_TRACE_EVAL,
+                                    MAIN_TRACE_TRIGGER,   MAIN_TRACE_UPPER, MAIN_TRACE_REFERENCE,
+                                    MAIN_TRACE_LOWER,     MAIN_TRACE_2ND,   MAIN_TRACE_3RD};
+    if (s == TraceSwitch::None)
+        return true;
+    int on = 0;
+    GetCtrlVal(panelMAIN, kControls[static_cast<int>(s)], &on);
+    return on != 0;
+}
+
+}  // namespace
+
+void setup_strip_chart()
+{
+    SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_NUM_TRACES, TRACES);
+    SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_POINTS_PER_SCREEN, STRIP_POINTS_PER_SCREEN);
+    for (const TraceLook& look : TRACE_LOOKS) {
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.dashed ? VAL_DASH : VAL_SOLID);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, look.dashed ? 1 : 2);
+    }
+    CC_RADIO_TRACES(panelMAIN, MAIN_TRACE_CHA, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+void SetPanelDATA()
+{
+    const int displays[] = {MAIN_NUM_EVAL, MAIN_NUM_CHA, MAIN_NUM_CHB, MAIN_NUM_CHA_2ND, MAIN_NUM_CHB_2ND};
+    for (int k = 0; k < 5; ++k)
+        SetCtrlVal(panelMAIN, displays[k], static_cast<int>(rawdata[k + 1]));
+}
+
+void PlotDATA()
+{
+    std::copy(std::begin(yArray) + TRACES, std::end(yArray), std::begin(yArray));
+    const std::array<double, TRACES> sample = sample_traces(rawdata, parameter);
+    std::copy(sample.begin(), sample.end(), std::end(yArray) - TRACES);
+    SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_POINTS_PER_SCREEN, STRIP_POINTS_PER_SCREEN);
+    PlotStripChart(panelMAIN, MAIN_STRIPCHART, yArray, STRIP_SAMPLES * TRACES, 0, 0, VAL_DOUBLE);
+}
+
+bool exchange_live_sample()
+{
+    rx_flag = 0;
+    Command request;
+    request.order = ORDER_RAWDATA;
+    request.payload[0] = 1;
+    request.answer = rawdata;
+    const CommandOutcome outcome = exchange_command(request);
+    if (outcome == CommandOutcome::Answered)
+        return true;
+    report_command_outcome(request, outcome);
+    if (outcome == CommandOutcome::Refused)
+        stop_flag = 1;  // this loop cannot go on; nothing failed on the line
+    return false;
+}
+
+void show_live_sample()
+{
+    if (stop_flag != 0)
+        return;
+    show_progress(100);
+    SetPanelDATA();
+    PlotDATA();
+    record_sample(rawdata, yArray + (STRIP_SAMPLES - 1) * TRACES);
+}
+
+int CC_CMD_RUN(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT || !begin_loop(MAIN_CMD_RUN, MAIN_STRIPCHART, MAIN_GRAPH))
+        return 0;
+    while (stop_flag == 0) {
+        show_progress(0);
+        if (!exchange_live_sample())
+            break;
+        put_status("Rawdata recieved.");
+        show_live_sample();
+        show_status();
+        ProcessSystemEvents();
+    }
+    end_loop(MAIN_CMD_RUN);
+    return 0;
+}
+
+int CC_CMD_STOP(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        stop_flag = 1;
+    return 0;
+}
+
+int CC_RADIO_TRACES(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    for (const TraceLook& look : TRACE_LOOKS)
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_VISIBLE,
+                          switch_on(look.group) && switch_on(look.detail) ? 1 : 0);
+    return 0;
+}
+
+}  // namespace telvar

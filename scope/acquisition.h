@@ -1,0 +1,37 @@
+// Live acquisition: RUN polls the controller for its measurement values as
+// fast as the line allows until STOP or a failure, and shows each sample as
+// five numbers and on the 18-trace strip chart drawn against the record's
+// levels and limits.
+#pragma once
+
+#include "link/com232.h"
+#include "scope/traces.h"
+
+namespace telvar {
+
+inline constexpr int STRIP_SAMPLES = 100;
+inline constexpr int STRIP_POINTS_PER_SCREEN = 101;
+
+extern unsigned short rawdata[PNUM];                 // the last live sample
+extern double yArray[STRIP_SAMPLES * TRACES];        // the chart's history, oldest sample first, 18 values a sample
+
+// The strip chart's trace names, colours and styles.
+void setup_strip_chart();
+
+// The five numeric displays from live words 1 to 5.
+void SetPanelDATA();
+// Appends the live sample to the history and redraws the chart from it.
+void PlotDATA();
+
+// The live-data request and its answer into rawdata. A failure is reported
+// (and ends any loop); a refusal only shows that the line is busy.
+bool exchange_live_sample();
+// After a good live answer: while nothing stopped the loop, progress 100,
+// displays, chart, and the recorder's row.
+void show_live_sample();
+
+int CC_CMD_RUN(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_CMD_STOP(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_RADIO_TRACES(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+
+}  // namespace telvar

@@ -1,0 +1,208 @@
+#include "scope/data_memory.h"
+
+#include "link/command.h"
+#include "link/orders.h"
+#include "params/record.h"
+#include "platform/events.h"
+#include "platform/graph.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "scope/loop.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+#include "ui/status.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace telvar {
+
+unsigned short yArrayA[MEMORY_SAMPLES];
+unsigned short yArrayB[MEMORY_SAMPLES];
+unsigned short yArrayC[MEMORY_SAMPLES];
+unsigned short yArrayD[MEMORY_SAMPLES];
+unsigned short yArrayE[MEMORY_SAMPLES];
+unsigned short yArrayF[MEMORY_SAMPLES];
+unsigned short yArrayG[MEMORY_SAMPLES];
+unsigned short xArray[MEMORY_SAMPLES];
+int graph_handle[GRAPH_PLOTS];
+
+namespace {
+
+// The switches a pass reads.
+struct Switches {
+    bool a, b, trigger, upper, reference, lower;
+};
+
+// How one channel is drawn: its memory, its plots, its data colour.
+struct ChannelDrawing {
+    int selector;
+    const unsigned short* memory;
+    int block;
+    int first_plot;
+    int colour;
+    const char* names[6];
+};
+
+const ChannelDrawing kDrawings[] = {
+    {1, yArrayA, BLOCK_A, 0, VAL_BLUE,
+     {"Channel A data", "Channel A trigger level", "Channel A pretrigger", "Channel A upper limit",
+      "Channel A reference", "Channel A lower limit"}},
+    {2, yArrayB, BLOCK_B, 6, VAL_GREEN,
+     {"Channel B data", "Channel B trigger level", "Channel B pretrigger", "Channel B upper limit",
+      "Channel B reference", "Channel B lower limit"}},
+};
+
+bool switch_on(int control)
+{
+    int on = 0;
+    GetCtrlVal(panelMAIN, control, &on);
+    return on != 0;
+}
+
+Switches read_switches()
+{
+    return {switch_on(MAIN_TRACE_CHA),   switch_on(MAIN_TRACE_CHB),       switch_on(MAIN_TRACE_TRIGGER),
+            switch_on(MAIN_TRACE_UPPER), switch_on(MAIN_TRACE_REFERENCE), switch_on(MAIN_TRACE_LOWER)};
+}
+
+// Both channels on: B, A, B, ... starting with B.
+int next_selector(const Switches& s, int selector)
+{
+    if (s.a && s.b)
+        return selector == 2 ? 1 : 2;
+    if (s.b)
+        return 2;
+    return s.a ? 1 : 0;
+}
+
+unsigned short* memory_of(int selector)
+{
+    return selector == 1 ? yArrayA : selector == 2 ? yArrayB : nullptr;
+}
+
+void fill_x()
+{
+    for (int k = 0; k < MEMORY_SAMPLES; ++k)
+        xArray[k] = static_cast<unsigned short>(k);
+}
+
+// Hides the strip chart, shows the graph and sets its x axis.
+void prepare_axes()
+{
+    SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_VISIBLE, 0);
+    SetCtrlAttribute(panelMAIN, MAIN_GRAPH, ATTR_VISIBLE, 1);
+    fill_x();
+    SetAxisScalingMode(panelMAIN, MAIN_GRAPH, VAL_XAXIS, VAL_MANUAL, 0, MEMORY_SAMPLES);
+}
+
+// One block of the memory; false when the block phase ends here.
+bool read_block(int selector, int start)
+{
+    rx_flag = 0;
+    Command request;
+    request.order = ORDER_DATA_MEMORY;
+    request.payload[0] = static_cast<std::uint16_t>(selector);
+    request.payload[1] = static_cast<std::uint16_t>(start);
+    request.answer = emptyframe;
+    show_progress(start * 100 / 144);
+    const CommandOutcome outcome = exchange_command(request);
+    if (outcome != CommandOutcome::Answered) {
+        report_command_outcome(request, outcome);
+        stop_flag = 1;
+        return false;
+    }
+    if (order == DATA_NO_TRIGGER) {
+        put_status("No new trigger event. No data availible.");
+        return false;
+    }
+    if (order >= DATA_BLOCK_FIRST && order <= DATA_BLOCK_LAST) {
+        char text[STATUS_SIZE];
+        std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);
+        put_status(text);
+        if (unsigned short* memory = memory_of(selector))
+            std::copy_n(emptyframe, MAXBLOCK, memory + start);
+    }
+    show_status();
+    ProcessSystemEvents();
+    return true;
+}
+
+void draw_channel(const ChannelDrawing& d, const Switches& s)
+{
+    const MemoryCurves c = memory_curves(parameter, d.block);
+    std::copy(c.trigger.begin(), c.trigger.end(), yArrayC);
+    std::copy(c.pretrigger.begin(), c.pretrigger.end(), yArrayD);
+    std::copy(c.upper.begin(), c.upper.end(), yArrayE);
+    std::copy(c.reference.begin(), c.reference.end(), yArrayF);
+    std::copy(c.lower.begin(), c.lower.end(), yArrayG);
+    const auto colour = [](bool on, int colour) { return on ? colour : VAL_TRANSPARENT; };
+    const unsigned short* curves[6] = {d.memory, yArrayC, yArrayD, yArrayE, yArrayF, yArrayG};
+    const int colours[6] = {d.colour,
+                            colour(s.trigger, VAL_BLUE),  colour(s.trigger, VAL_BLUE),
+                            colour(s.upper, VAL_GREEN),   colour(s.reference, VAL_BLACK),
+                            colour(s.lower, VAL_GREEN)};
+    for (int k = 0; k < 6; ++k) {
+        int& handle = graph_handle[d.first_plot + k];
+        handle = PlotDATACurve(curves[k], handle, colours[k], k == 0 ? VAL_FAT_LINE : VAL_THIN_LINE,
+                               k == 0 ? VAL_SOLID : VAL_DASH);
+        SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_LG_TEXT, d.names[k]);
+    }
+}
+
+}  // namespace
+
+int PreparePlotDATACurve(int* handles, int count)
+{
+    prepare_axes();
+    DeleteGraphPlot(panelMAIN, MAIN_GRAPH, -1, VAL_IMMEDIATE_DRAW);
+    SetAxisScalingMode(panelMAIN, MAIN_GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 0, LIMIT_MAX + 1);
+    for (int k = 0; k < count; ++k)
+        handles[k] = PlotXY(panelMAIN, MAIN_GRAPH, xArray, xArray, MEMORY_SAMPLES, VAL_UNSIGNED_SHORT_INTEGER,
+                            VAL_UNSIGNED_SHORT_INTEGER, VAL_FAT_LINE, VAL_NO_POINT, VAL_SOLID, 1, VAL_TRANSPARENT);
+    return 0;
+}
+
+int PlotDATACurve(const unsigned short* data, int handle, int color, int plotStyle, int lineStyle)
+{
+    prepare_axes();
+    DeleteGraphPlot(panelMAIN, MAIN_GRAPH, handle, VAL_IMMEDIATE_DRAW);
+    SetAxisScalingMode(panelMAIN, MAIN_GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 0, LIMIT_MAX + 1);
+    return PlotXY(panelMAIN, MAIN_GRAPH, xArray, data, MEMORY_SAMPLES, VAL_UNSIGNED_SHORT_INTEGER,
+                  VAL_UNSIGNED_SHORT_INTEGER, plotStyle, VAL_NO_POINT, lineStyle, 1, color);
+}
+
+int CC_CMD_DATA(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT || !begin_loop(MAIN_CMD_DATA, MAIN_GRAPH, MAIN_STRIPCHART))
+        return 0;
+    bool prepared = false;
+    int selector = 0;
+    while (stop_flag == 0) {
+        const Switches switches = read_switches();
+        selector = next_selector(switches, selector);
+        for (int start = 0; start < MEMORY_SAMPLES; start += MAXBLOCK)
+            if (!read_block(selector, start))
+                break;
+        show_status();
+        ProcessSystemEvents();
+        if (stop_flag == 0) {
+            if (!prepared)
+                PreparePlotDATACurve(graph_handle, GRAPH_PLOTS);
+            prepared = true;
+            for (const ChannelDrawing& d : kDrawings)
+                if (d.selector == selector)
+                    draw_channel(d, switches);
+        }
+        // The live phase runs also after a failed block phase.
+        if (!exchange_live_sample())
+            break;
+        show_live_sample();
+        show_status();
+        ProcessSystemEvents();
+    }
+    end_loop(MAIN_CMD_DATA);
+    return 0;
+}
+
+}  // namespace telvar

@@ -1,0 +1,34 @@
+// The data memory readout: DATA reads the controller's triggered data memory
+// of channel A, channel B or both in turn, 8 blocks of 16 samples a pass,
+// draws it with the channel's trigger level, pretrigger step, reference and
+// limits, and takes one live sample between passes, until STOP or a failure.
+#pragma once
+
+#include "scope/traces.h"
+
+namespace telvar {
+
+inline constexpr int MAXBLOCK = 16;
+inline constexpr int GRAPH_PLOTS = 12;
+// The data memories of channel A and B; a block not received keeps its samples.
+extern unsigned short yArrayA[MEMORY_SAMPLES];
+extern unsigned short yArrayB[MEMORY_SAMPLES];
+// The reference curves of the channel being drawn: trigger level, pretrigger
+// step, upper limit, reference, lower limit.
+extern unsigned short yArrayC[MEMORY_SAMPLES];
+extern unsigned short yArrayD[MEMORY_SAMPLES];
+extern unsigned short yArrayE[MEMORY_SAMPLES];
+extern unsigned short yArrayF[MEMORY_SAMPLES];
+extern unsigned short yArrayG[MEMORY_SAMPLES];
+extern unsigned short xArray[MEMORY_SAMPLES];
+// Plots 0-5: channel A data and its five curves; 6-11 the same for channel B.
+extern int graph_handle[GRAPH_PLOTS];
+
+// Clears the graph and fills `count` handles with invisible placeholder plots.
+int PreparePlotDATACurve(int* handles, int count);
+// Replaces the plot `handle` by a plot of the 128 samples; the new handle.
+int PlotDATACurve(const unsigned short* data, int handle, int color, int plotStyle, int lineStyle);
+
+int CC_CMD_DATA(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+
+}  // namespace telvar

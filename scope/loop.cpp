@@ -1,0 +1,46 @@
+#include "scope/loop.h"
+
+#include "link/com232.h"
+#include "link/command.h"
+#include "platform/userint.h"
+#include "scope/recorder.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+namespace telvar {
+
+void show_progress(int value)
+{
+    SetCtrlVal(panelMAIN, MAIN_PROGRESS, value);
+}
+
+bool begin_loop(int button, int shown_plot, int hidden_plot)
+{
+    if (exchange_refused())
+        return false;
+    show_progress(0);
+    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 1);
+    SetCtrlAttribute(panelMAIN, hidden_plot, ATTR_VISIBLE, 0);
+    SetCtrlAttribute(panelMAIN, shown_plot, ATTR_VISIBLE, 1);
+    SetCtrlAttribute(panelMAIN, MAIN_CMD_RUN, ATTR_DIMMED, 1);
+    SetCtrlAttribute(panelMAIN, MAIN_CMD_DATA, ATTR_DIMMED, 1);
+    set_test_panel_controls(0, -1);
+    set_main_buttons(-1, 0, 0);
+    SetCtrlAttribute(panelMAIN, button, ATTR_CMD_BUTTON_COLOR, ACTIVE_BUTTON_COLOR);
+    stop_flag = 0;
+    return true;
+}
+
+void end_loop(int button)
+{
+    show_progress(0);
+    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
+    SetCtrlAttribute(panelMAIN, button, ATTR_CMD_BUTTON_COLOR, IDLE_BUTTON_COLOR);
+    set_test_panel_controls(1, -1);
+    set_main_buttons(1, 1, 1);
+    rx_flag = 0;
+    stop_recording();
+}
+
+}  // namespace telvar

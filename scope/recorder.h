@@ -1,0 +1,21 @@
+// The recorder: RECORDER asks for a CSV file, and from then on every live
+// sample the window displays becomes a row of it, until RECORDER is pressed
+// again or the run ends (STOP, a failure of the line, the window's close). It
+// sends nothing to the controller. Rows go out at least once a second, each
+// batch of whole rows in one write.
+#pragma once
+
+namespace telvar {
+
+inline constexpr int RECORDING_BUTTON_COLOR = 0xFF8000;
+
+bool recording();
+// `live`: the 16 words of the sample; `traces`: its 18 values as plotted.
+void record_sample(const unsigned short* live, const double* traces);
+// Ends a recording, if one runs, with its last rows written. The status line
+// keeps what the run said, unless the last write failed.
+void stop_recording();
+
+int CC_CMD_RECORDER(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+
+}  // namespace telvar

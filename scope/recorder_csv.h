@@ -1,0 +1,16 @@
+// The recorder's CSV: a header row, then one row per displayed live sample
+// with its local time, the seconds since the recording started, the live
+// words 1-7 and the threshold traces 4-14 as the chart drew them. Comma
+// separated, rows ended by CR LF, so that a spreadsheet opens it directly.
+#pragma once
+
+#include <string>
+
+namespace telvar {
+
+std::string recorder_header();
+// `live`: the 16 words of the sample; `traces`: its 18 trace values.
+std::string recorder_row(const std::string& local_time, double seconds, const unsigned short* live,
+                         const double* traces);
+
+}  // namespace telvar

@@ -1,0 +1,23 @@
+// Test mode: ENTER and EXIT switch the controller into test mode and back;
+// in test mode every committed change of a test control sends the whole test
+// data block, and the answer the controller returns is shown on the page.
+#pragma once
+
+#include "link/com232.h"
+
+namespace telvar {
+
+extern unsigned short testdata[PNUM];  // the test data block, sent and answered
+
+// The two lamps' first colours: red for the first, yellow for the second.
+void setup_test_panel();
+
+void get_test_data();
+void set_test_data();
+void exchange_test_data();
+
+int CC_CMD_ENTER_TEST(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_EXIT_TEST(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int CC_TESTPANEL(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+
+}  // namespace telvar

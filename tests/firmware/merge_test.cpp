@@ -1,0 +1,216 @@
+// Merging linearisation tables into an S-record image inside a window.
+#include "firmware/merge.h"
+#include "firmware/srecord.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace telvar {
+namespace {
+
+// An S3 record of `words` 16-bit words at `address`, word k = 0x1000 + k.
+std::string s3(std::uint32_t address, int words, int odd_byte = -1)
+{
+    std::vector<std::uint8_t> bytes;
+    const int data = 2 * words + (odd_byte >= 0 ? 1 : 0);
+    bytes.push_back(static_cast<std::uint8_t>(4 + data + 1));
+    for (int k = 3; k >= 0; --k)
+        bytes.push_back(static_cast<std::uint8_t>(address >> (8 * k)));
+    for (int k = 0; k < words; ++k) {
+        bytes.push_back(0x10);
+        bytes.push_back(static_cast<std::uint8_t>(k));
+    }
+    if (odd_byte >= 0)
+        bytes.push_back(static_cast<std::uint8_t>(odd_byte));
+    std::string line = "S3";
+    char hex[3];
+    for (std::uint8_t b : bytes) {
+        std::snprintf(hex, sizeof hex, "%02X", b);
+        line += hex;
+    }
+    std::snprintf(hex, sizeof hex, "%02X", record_checksum(bytes));
+    return line + hex;
+}
+
+// A table file of the values: a comment line and a value line each.
+LinearisationTable table(const std::string& name, std::vector<int> values)
+{
+    LinearisationTable t{true, name, {}};
+    for (int v : values) {
+        t.lines.push_back("point");
+        t.lines.push_back("  " + std::to_string(v));
+    }
+    return t;
+}
+
+std::vector<int> counting(int from, int count)
+{
+    std::vector<int> v;
+    for (int k = 0; k < count; ++k)
+        v.push_back(from + k);
+    return v;
+}
+
+std::string word_at(const std::string& line, int word)
+{
+    return line.substr(12 + 4 * word, 4);
+}
+
+TEST(Merge, ARecordInTheWindowTakesTheNextValuesLowByteFirst)
+{
+    MergeRequest r;
+    r.firmware = {"S00F000068656C6C6F202020202000003C", s3(0x2000100, 8), "S70500000000FA"};
+    r.a = table("channel A", counting(1000, 8));
+    r.start = 0x100;
+    r.end = 0x200;
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok()) << out.error;
+    ASSERT_EQ(out.lines.size(), 3u);
+    EXPECT_EQ(word_at(out.lines[1], 0), "E803") << "1000 is 03E8, written low byte first";
+    EXPECT_EQ(word_at(out.lines[1], 7), "EF03");
+    EXPECT_EQ(check_record(out.lines[1]), RecordError::None) << "a fresh checksum";
+    EXPECT_EQ(out.lines[0], r.firmware[0]);
+    EXPECT_EQ(out.values_a, 8);
+}
+
+TEST(Merge, TheWindowCountsWordsNotBytes)
+{
+    MergeRequest r;
+    r.start = 0x100;
+    r.end = 0x200;
+    r.a = table("channel A", counting(1, 16));
+    r.firmware = {s3(0x2000200 - 8, 8), s3(0x2000200 - 7, 8)};
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(word_at(out.lines[0], 0), "0100") << "end - 8 lies inside";
+    EXPECT_EQ(out.lines[1], r.firmware[1]) << "end - 7 lies outside";
+}
+
+TEST(Merge, WithOnlyChannelBItsValuesStartTheWindow)
+{
+    MergeRequest r;
+    r.start = 0x100;
+    r.end = 0x200;
+    r.b = table("channel B", {-2, 7});
+    r.firmware = {s3(0x2000100, 2)};
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(word_at(out.lines[0], 0), "FEFF") << "-2";
+    EXPECT_EQ(word_at(out.lines[0], 1), "0700");
+}
+
+TEST(Merge, BeyondTheTablesTheFirmwareKeepsItsWords)
+{
+    MergeRequest r;
+    r.start = 0;
+    r.end = 0x10000;
+    r.a = table("channel A", counting(0, 1024));
+    r.b = table("channel B", counting(2000, 1024));
+    for (std::uint32_t k = 0; k < 129; ++k)
+        r.firmware.push_back(s3(0x2000000 + 16 * k, 16));
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok()) << out.error;
+    EXPECT_EQ(out.values_a, 1024);
+    EXPECT_EQ(out.values_b, 1024);
+    EXPECT_EQ(word_at(out.lines[63], 15), "FF03") << "A's last value, 1023";
+    EXPECT_EQ(word_at(out.lines[64], 0), "D007") << "B's first value, 2000";
+    EXPECT_EQ(out.lines[128], r.firmware[128]) << "the words after 2048 are the firmware's";
+}
+
+TEST(Merge, CaseChangesInsideTheWindowOnlyAndKeptWordsKeepTheirChecksum)
+{
+    MergeRequest r;
+    r.start = 0x100;
+    r.end = 0x200;
+    std::string inside = s3(0x2000100, 4);
+    std::string outside = s3(0x2000300, 4);
+    for (char& c : inside)
+        c = static_cast<char>(std::tolower(c));
+    inside[0] = 'S';
+    for (char& c : outside)
+        c = static_cast<char>(std::tolower(c));
+    outside[0] = 'S';
+    r.firmware = {inside, outside};
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok()) << out.error;
+    EXPECT_EQ(out.lines[0], s3(0x2000100, 4)) << "upper case, same words, same checksum";
+    EXPECT_EQ(out.lines[1], outside);
+}
+
+TEST(Merge, AnOddRecordKeepsItsLastByteAndAGoodChecksum)
+{
+    MergeRequest r;
+    r.start = 0x100;
+    r.end = 0x200;
+    r.a = table("channel A", {5, 6});
+    r.firmware = {s3(0x2000100, 2, 0xAB)};
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(word_at(out.lines[0], 0), "0500");
+    EXPECT_EQ(out.lines[0].substr(20, 2), "AB");
+    EXPECT_EQ(check_record(out.lines[0]), RecordError::None);
+}
+
+TEST(Merge, OtherRecordTypesAndEmptyLinesAreNotPatched)
+{
+    MergeRequest r;
+    r.start = 0;
+    r.end = 0x10000;
+    r.a = table("channel A", {1, 2, 3});
+    // An S1 record whose bytes would read as an address inside the window.
+    r.firmware = {"S1050200000AEE", "", s3(0x2000000, 1)};
+    ASSERT_EQ(check_record(r.firmware[0]), RecordError::None);
+    const MergeOutcome out = merge_linearisation(r);
+    ASSERT_TRUE(out.ok()) << out.error;
+    ASSERT_EQ(out.lines.size(), 2u);
+    EXPECT_EQ(out.lines[0], r.firmware[0]);
+    EXPECT_EQ(word_at(out.lines[1], 0), "0100");
+}
+
+TEST(Merge, BadInputStopsTheMergeWithAMessage)
+{
+    MergeRequest r;
+    r.start = 0x100;
+    r.end = 0x200;
+    r.a = table("channel A", {1, 2});
+    r.firmware = {s3(0x2000100, 4)};
+    MergeOutcome out = merge_linearisation(r);
+    EXPECT_FALSE(out.ok());
+    EXPECT_TRUE(out.lines.empty());
+    EXPECT_EQ(out.error, "The linearisation data of channel A hold 2 values, fewer than the window needs.");
+
+    r.a = table("channel A", {1, 2, 3, 4});
+    r.a.lines[3] = "12x";
+    out = merge_linearisation(r);
+    EXPECT_NE(out.error.find("Line 4"), std::string::npos) << out.error;
+
+    r.a = table("channel A", {1, 2, 3, 4});
+    std::string damaged = s3(0x2000100, 4);
+    damaged[14] = damaged[14] == '0' ? '1' : '0';
+    r.firmware = {s3(0x2000000, 1), damaged};
+    out = merge_linearisation(r);
+    EXPECT_NE(out.error.find("Line 2 of the firmware file has a wrong checksum"), std::string::npos) << out.error;
+}
+
+TEST(TableValue, SignedSixteenBitsInTheFirst15Characters)
+{
+    std::int16_t v = 0;
+    EXPECT_TRUE(parse_table_value("  -2", &v));
+    EXPECT_EQ(v, -2);
+    EXPECT_TRUE(parse_table_value("+32767\r", &v));
+    EXPECT_EQ(v, 32767);
+    EXPECT_TRUE(parse_table_value("-32768", &v));
+    EXPECT_EQ(v, -32768);
+    EXPECT_FALSE(parse_table_value("32768", &v));
+    EXPECT_FALSE(parse_table_value("0x10", &v));
+    EXPECT_FALSE(parse_table_value("", &v));
+    EXPECT_FALSE(parse_table_value("-", &v));
+    EXPECT_TRUE(parse_table_value("            12345678", &v)) << "only 15 characters are read";
+    EXPECT_EQ(v, 123);
+}
+
+}  // namespace
+}  // namespace telvar

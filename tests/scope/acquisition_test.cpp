@@ -1,0 +1,251 @@
+// Live acquisition with RUN and STOP against scripted controllers and the
+// simulator: the samples on the chart and the displays, the trace switches,
+// and how a run ends.
+#include "support/link_fixture.h"
+#include "support/simulator.h"
+
+#include "link/command.h"
+#include "link/frame.h"
+#include "link/orders.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "params/record.h"
+#include "platform/graph.h"
+#include "platform/qt_access.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "scope/trace_table.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <QAbstractButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace telvar::test {
+namespace {
+
+int order_of(const QByteArray& request)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+}
+
+bool dimmed(int panel, int control)
+{
+    int d = -1;
+    GetCtrlAttribute(panel, control, ATTR_DIMMED, &d);
+    return d == 1;
+}
+
+int attribute(int control, int attr)
+{
+    int v = -1;
+    GetCtrlAttribute(panelMAIN, control, attr, &v);
+    return v;
+}
+
+class Acquisition : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        setup_strip_chart();
+        std::fill(std::begin(yArray), std::end(yArray), 0.0);  // as at start
+        set_switches({MAIN_TRACE_CHA, MAIN_TRACE_CHB, MAIN_TRACE_EVAL});
+    }
+    // A controller whose live answers carry words 1-7 = n*10 + word; once
+    // `samples` of them are shown, STOP is pressed while the next is on its way.
+    void start_peer(int samples)
+    {
+        peer = std::make_unique<TcpPeer>([this, samples](const QByteArray& r) -> std::optional<Reply> {
+            if (order_of(r) != ORDER_RAWDATA)
+                return good_controller(r);
+            ++live_requests;
+            if (on_live)
+                on_live();
+            if (live_requests > samples)
+                stop_flag = 1;
+            const int n = live_requests;
+            return Reply{answer_frame(ORDER_RAWDATA, {1, n * 10 + 1, n * 10 + 2, n * 10 + 3, n * 10 + 4, n * 10 + 5,
+                                                      n * 10 + 6, n * 10 + 7})};
+        });
+        connect_tcp(*peer);
+        ASSERT_EQ(tcpcon, 1);
+    }
+    static void set_switches(std::initializer_list<int> on)
+    {
+        for (int control : {MAIN_TRACE_CHA, MAIN_TRACE_CHB, MAIN_TRACE_EVAL, MAIN_TRACE_TRIGGER, MAIN_TRACE_UPPER,
+                            MAIN_TRACE_REFERENCE, MAIN_TRACE_LOWER, MAIN_TRACE_2ND, MAIN_TRACE_3RD})
+            SetCtrlVal(panelMAIN, control, std::find(on.begin(), on.end(), control) != on.end() ? 1 : 0);
+        CallCtrlCallback(panelMAIN, MAIN_TRACE_CHA, EVENT_COMMIT, 0, 0);
+    }
+    static bool visible(int trace)
+    {
+        int v = -1;
+        GetTraceAttribute(panelMAIN, MAIN_STRIPCHART, trace, ATTR_TRACE_VISIBLE, &v);
+        return v == 1;
+    }
+    static void run() { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); }
+    static void expect_idle_again()
+    {
+        for (int control : {MAIN_CMD_RUN, MAIN_CMD_STOP, MAIN_CMD_DATA, MAIN_CMD_RESET, MAIN_BTN_GET, MAIN_RADIO_FILE})
+            EXPECT_FALSE(dimmed(panelMAIN, control)) << control;
+        EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_CMD_BUTTON_COLOR), IDLE_BUTTON_COLOR);
+        EXPECT_EQ(attribute(MAIN_PROGRESS, ATTR_VISIBLE), 0);
+        EXPECT_FALSE(dimmed(panelTEST, TEST_CMD_ENTER));
+    }
+
+    std::unique_ptr<TcpPeer> peer;
+    int live_requests = 0;
+    std::function<void()> on_live;
+};
+
+TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
+{
+    start_peer(3);
+    parameter[BLOCK_A + CH_REFERENCE] = 4000;
+    parameter[BLOCK_A + CH_HIGH_TOLERANCE] = 200;
+    parameter[BLOCK_B + CH_REFERENCE] = 100;
+    parameter[BLOCK_B + CH_LOW_TOLERANCE] = 300;
+    run();
+    EXPECT_EQ(live_requests, 4);
+    for (int sample = 0; sample < STRIP_SAMPLES - 3; ++sample)
+        for (int t = 0; t < TRACES; ++t)
+            ASSERT_EQ(yArray[sample * TRACES + t], 0.0) << sample;
+    for (int n = 1; n <= 3; ++n) {
+        const double* s = yArray + (STRIP_SAMPLES - 4 + n) * TRACES;
+        EXPECT_EQ(s[TRACE_A - 1], n * 10 + 2);
+        EXPECT_EQ(s[TRACE_EVAL - 1], n * 10 + 1);
+        EXPECT_EQ(s[TRACE_B_THIRD - 1], n * 10 + 7);
+        EXPECT_EQ(s[TRACE_A_UPPER - 1], 4095);
+        EXPECT_EQ(s[TRACE_B_LOWER - 1], 0);
+    }
+    int shown = -1;
+    GetCtrlVal(panelMAIN, MAIN_NUM_CHB_2ND, &shown);
+    EXPECT_EQ(shown, 35) << "the last sample: word 5";
+    EXPECT_EQ(statuses.back(), "Rawdata recieved.");
+    expect_idle_again();
+}
+
+TEST_F(Acquisition, DuringARunOnlyStopIsUsable)
+{
+    start_peer(2);
+    on_live = [] {
+        EXPECT_TRUE(dimmed(panelMAIN, MAIN_CMD_RUN));
+        EXPECT_TRUE(dimmed(panelMAIN, MAIN_CMD_DATA));
+        EXPECT_FALSE(dimmed(panelMAIN, MAIN_CMD_STOP));
+        EXPECT_TRUE(dimmed(panelMAIN, MAIN_CMD_TEACH));
+        EXPECT_TRUE(dimmed(panelMAIN, MAIN_BTN_SEND));
+        EXPECT_TRUE(dimmed(panelTEST, TEST_CMD_ENTER));
+        EXPECT_TRUE(dimmed(panelTEST, TEST_CMD_EXIT));
+        EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_CMD_BUTTON_COLOR), ACTIVE_BUTTON_COLOR);
+        EXPECT_EQ(attribute(MAIN_STRIPCHART, ATTR_VISIBLE), 1);
+        EXPECT_EQ(attribute(MAIN_GRAPH, ATTR_VISIBLE), 0);
+    };
+    run();
+    EXPECT_EQ(live_requests, 3);
+    expect_idle_again();
+}
+
+TEST_F(Acquisition, StopTakesEffectAfterTheCurrentExchange)
+{
+    peer = std::make_unique<TcpPeer>(good_controller);
+    connect_tcp(*peer);
+    SetCtrlVal(panelMAIN, MAIN_NUM_CHA, 777);
+    peer->script = [this](const QByteArray& r) -> std::optional<Reply> {
+        ++live_requests;
+        // STOP is pressed while the answer is on its way.
+        QTimer::singleShot(50, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
+        return Reply{answer_frame(order_of(r), {1, 5, 6}), 150};
+    };
+    run();
+    EXPECT_EQ(live_requests, 1);
+    EXPECT_EQ(statuses.back(), "Rawdata recieved.") << "the answer is still decoded";
+    int shown = -1;
+    GetCtrlVal(panelMAIN, MAIN_NUM_CHA, &shown);
+    EXPECT_EQ(shown, 777) << "but not displayed";
+    expect_idle_again();
+}
+
+TEST_F(Acquisition, ALostLineOrAWrongSyncEndsTheRunWithEveryGroupEnabled)
+{
+    for (const bool wrong_sync : {false, true}) {
+        SCOPED_TRACE(wrong_sync ? "wrong sync" : "lost line");
+        live_requests = 0;
+        statuses.clear();
+        peer = std::make_unique<TcpPeer>(good_controller);
+        connect_tcp(*peer);
+        peer->script = [this, wrong_sync](const QByteArray& r) -> std::optional<Reply> {
+            if (++live_requests <= 2)
+                return Reply{answer_frame(order_of(r), {1})};
+            if (wrong_sync)
+                return Reply{answer_frame_with_sync(0x5500, order_of(r))};
+            return std::nullopt;
+        };
+        FastClock fast;
+        run();
+        EXPECT_EQ(statuses.back(), wrong_sync ? "Error! Sensor echo incorrect." : "Error! Connection lost.");
+        EXPECT_EQ(stop_flag, 1);
+        expect_idle_again();
+        tcpcon = InitTCP_IP(0);
+    }
+}
+
+TEST_F(Acquisition, TraceSwitchesShowAGroupsTracesOnlyWithItsSwitch)
+{
+    set_switches({MAIN_TRACE_REFERENCE});
+    EXPECT_FALSE(visible(TRACE_A_REFERENCE)) << "channel A is off";
+    EXPECT_FALSE(visible(TRACE_A));
+    set_switches({MAIN_TRACE_REFERENCE, MAIN_TRACE_CHA});
+    EXPECT_TRUE(visible(TRACE_A));
+    EXPECT_TRUE(visible(TRACE_A_REFERENCE));
+    EXPECT_FALSE(visible(TRACE_A_UPPER));
+    EXPECT_FALSE(visible(TRACE_B_REFERENCE));
+
+    set_switches({MAIN_TRACE_EVAL, MAIN_TRACE_TRIGGER, MAIN_TRACE_2ND, MAIN_TRACE_3RD, MAIN_TRACE_LOWER});
+    EXPECT_TRUE(visible(TRACE_EVAL));
+    EXPECT_TRUE(visible(TRACE_EVAL_LOWER));
+    EXPECT_FALSE(visible(TRACE_EVAL_UPPER));
+    for (int trace : {TRACE_A_TRIGGER, TRACE_B_TRIGGER, TRACE_A_SECOND, TRACE_B_THIRD})
+        EXPECT_FALSE(visible(trace)) << trace;
+
+    set_switches({MAIN_TRACE_CHB, MAIN_TRACE_TRIGGER, MAIN_TRACE_UPPER, MAIN_TRACE_REFERENCE, MAIN_TRACE_LOWER,
+                  MAIN_TRACE_2ND, MAIN_TRACE_3RD});
+    for (const TraceLook& look : TRACE_LOOKS)
+        EXPECT_EQ(visible(look.trace), look.group == TraceSwitch::ChannelB) << look.name;
+}
+
+TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)
+{
+    for (const int line : {0, 1}) {
+        SCOPED_TRACE(line == 0 ? "serial" : "tcp");
+        Simulator sim;
+        ASSERT_TRUE(sim.ready());
+        if (line == 0) {
+            comprotocol = 0;
+            comport = sim.com_port();
+            rs232con = InitRS232(1);
+            ASSERT_EQ(rs232con, 1);
+        } else {
+            comprotocol = 1;
+            std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+            portNum = sim.tcp_port();
+            tcpcon = InitTCP_IP(1);
+            ASSERT_EQ(tcpcon, 1);
+        }
+        QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
+        run();
+        EXPECT_EQ(statuses.back(), "Rawdata recieved.");
+        const double* last = yArray + (STRIP_SAMPLES - 1) * TRACES;
+        EXPECT_GT(last[TRACE_A - 1], 0.0) << "the simulator measures around its references";
+        EXPECT_GT(yArray[(STRIP_SAMPLES - 10) * TRACES + TRACE_A - 1], 0.0) << "many samples in 0.4 s";
+        expect_idle_again();
+        tcpcon = InitTCP_IP(0);
+        rs232con = InitRS232(0);
+    }
+}
+
+}  // namespace
+}  // namespace telvar::test

@@ -1,0 +1,259 @@
+// The data-memory readout with DATA against scripted controllers and the
+// simulator: the block requests and their progress, the channel order, the
+// answers that store and those that do not, and the 12 plots of the graph.
+#include "support/link_fixture.h"
+#include "support/simulator.h"
+
+#include "link/command.h"
+#include "link/frame.h"
+#include "link/orders.h"
+#include "link/tcp_line.h"
+#include "params/record.h"
+#include "platform/graph.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "scope/data_memory.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace telvar::test {
+namespace {
+
+int word_of(const QByteArray& request, int k)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 4 + 2 * k);
+}
+
+int order_of(const QByteArray& request)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+}
+
+struct Request {
+    int order;
+    int channel;
+    int start;
+    int progress;  // shown when the request went out
+};
+
+class DataMemory : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        setup_strip_chart();
+        std::fill(std::begin(yArrayA), std::end(yArrayA), 0);
+        std::fill(std::begin(yArrayB), std::end(yArrayB), 0);
+    }
+    // Answers each block with the samples channel*1000 + index, unless `block_code`
+    // says otherwise; stops the run after `passes` live samples.
+    void start_peer(int passes)
+    {
+        peer = std::make_unique<TcpPeer>([this, passes](const QByteArray& r) -> std::optional<Reply> {
+            const int code = order_of(r);
+            if (code != ORDER_DATA_MEMORY && code != ORDER_RAWDATA)
+                return good_controller(r);
+            int progress = -1;
+            GetCtrlVal(panelMAIN, MAIN_PROGRESS, &progress);
+            requests.push_back({code, word_of(r, 0), word_of(r, 1), progress});
+            if (code == ORDER_RAWDATA) {
+                if (++live >= passes)
+                    stop_flag = 1;
+                return Reply{answer_frame(ORDER_RAWDATA, {1, 100, 200, 300})};
+            }
+            const int channel = word_of(r, 0);
+            const int start = word_of(r, 1);
+            const int answer = block_code ? block_code(start) : DATA_BLOCK_FIRST + start;
+            if (answer < 0)
+                return Reply{answer_frame_with_sync(0x5500, answer)};
+            QByteArray bytes = answer_frame(answer);
+            for (int k = 0; k < MAXBLOCK; ++k)
+                frame::write_word(reinterpret_cast<std::uint8_t*>(bytes.data()) + 4 + 2 * k,
+                                  channel * 1000 + start + k);
+            return Reply{bytes};
+        });
+        connect_tcp(*peer);
+        ASSERT_EQ(tcpcon, 1);
+        requests.clear();
+    }
+    static void set_switches(std::initializer_list<int> on)
+    {
+        for (int control : {MAIN_TRACE_CHA, MAIN_TRACE_CHB, MAIN_TRACE_EVAL, MAIN_TRACE_TRIGGER, MAIN_TRACE_UPPER,
+                            MAIN_TRACE_REFERENCE, MAIN_TRACE_LOWER, MAIN_TRACE_2ND, MAIN_TRACE_3RD})
+            SetCtrlVal(panelMAIN, control, std::find(on.begin(), on.end(), control) != on.end() ? 1 : 0);
+    }
+    static void data() { CallCtrlCallback(panelMAIN, MAIN_CMD_DATA, EVENT_COMMIT, 0, 0); }
+    static int plot(int index, int attr)
+    {
+        int v = -1;
+        GetPlotAttribute(panelMAIN, MAIN_GRAPH, graph_handle[index], attr, &v);
+        return v;
+    }
+    std::vector<int> channels_of_passes() const
+    {
+        std::vector<int> found;
+        for (std::size_t k = 0; k < requests.size(); ++k)
+            if (requests[k].order == ORDER_DATA_MEMORY && requests[k].start == 0)
+                found.push_back(requests[k].channel);
+        return found;
+    }
+
+    std::unique_ptr<TcpPeer> peer;
+    std::vector<Request> requests;
+    int live = 0;
+    std::function<int(int start)> block_code;
+};
+
+TEST_F(DataMemory, APassReadsEightBlocksWithTheirProgressThenALiveSample)
+{
+    set_switches({MAIN_TRACE_CHA});
+    start_peer(1);
+    data();
+    ASSERT_EQ(requests.size(), 9u);
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(requests[k].order, ORDER_DATA_MEMORY);
+        EXPECT_EQ(requests[k].channel, 1);
+        EXPECT_EQ(requests[k].start, 16 * k);
+        EXPECT_EQ(requests[k].progress, 16 * k * 100 / 144);
+    }
+    EXPECT_EQ(requests[8].order, ORDER_RAWDATA);
+    for (int k = 0; k < MEMORY_SAMPLES; ++k)
+        ASSERT_EQ(yArrayA[k], 1000 + k);
+    EXPECT_EQ(yArrayB[5], 0);
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Data from index 112 to index 128 recieved."), statuses.end());
+    int progress = -1;
+    GetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, &progress);
+    EXPECT_EQ(progress, 0);
+    int colour = -1;
+    GetCtrlAttribute(panelMAIN, MAIN_CMD_DATA, ATTR_CMD_BUTTON_COLOR, &colour);
+    EXPECT_EQ(colour, IDLE_BUTTON_COLOR);
+}
+
+TEST_F(DataMemory, BothChannelsAlternateStartingWithB)
+{
+    set_switches({MAIN_TRACE_CHA, MAIN_TRACE_CHB});
+    start_peer(3);
+    data();
+    EXPECT_EQ(channels_of_passes(), (std::vector<int>{2, 1, 2}));
+    EXPECT_EQ(yArrayA[7], 1007);
+    EXPECT_EQ(yArrayB[7], 2007);
+}
+
+TEST_F(DataMemory, NoChannelStillRequestsAndLeavesOnlyThePlaceholders)
+{
+    set_switches({});
+    start_peer(1);
+    data();
+    EXPECT_EQ(channels_of_passes(), std::vector<int>{0});
+    std::vector<int> plots;
+    GetGraphPlots(panelMAIN, MAIN_GRAPH, &plots);
+    EXPECT_EQ(plots.size(), 12u);
+    for (int k = 0; k < GRAPH_PLOTS; ++k)
+        EXPECT_EQ(plot(k, ATTR_PLOT_COLOR), VAL_TRANSPARENT);
+}
+
+TEST_F(DataMemory, NoNewTriggerEndsTheBlocksButStillDraws)
+{
+    set_switches({MAIN_TRACE_CHB});
+    std::fill(std::begin(yArrayB), std::end(yArrayB), 7);
+    block_code = [](int) { return DATA_NO_TRIGGER; };
+    start_peer(1);
+    data();
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(), [](const Request& r) { return r.order == ORDER_DATA_MEMORY; }), 1);
+    EXPECT_EQ(yArrayB[0], 7);
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "No new trigger event. No data availible."), statuses.end());
+    EXPECT_EQ(plot(6, ATTR_PLOT_COLOR), VAL_GREEN) << "channel B's old memory is drawn";
+    EXPECT_EQ(plot(6, ATTR_PLOT_STYLE), VAL_FAT_LINE);
+    EXPECT_EQ(plot(6, ATTR_PLOT_POINTS), MEMORY_SAMPLES);
+}
+
+TEST_F(DataMemory, AnAnswerCodeOutsideTheBlocksStoresNothingAndReadingGoesOn)
+{
+    set_switches({MAIN_TRACE_CHA});
+    block_code = [](int start) { return start == 48 ? 0x0971 : DATA_BLOCK_FIRST + start; };
+    start_peer(1);
+    data();
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(), [](const Request& r) { return r.order == ORDER_DATA_MEMORY; }), 8);
+    EXPECT_EQ(yArrayA[47], 1047);
+    EXPECT_EQ(yArrayA[48], 0);
+    EXPECT_EQ(yArrayA[64], 1064);
+    EXPECT_EQ(std::find(statuses.begin(), statuses.end(), "Data from index 48 to index 64 recieved."), statuses.end());
+}
+
+TEST_F(DataMemory, CurvesOfSwitchesThatAreOffAreTransparent)
+{
+    set_switches({MAIN_TRACE_CHA, MAIN_TRACE_TRIGGER, MAIN_TRACE_LOWER});
+    start_peer(1);
+    data();
+    EXPECT_EQ(plot(0, ATTR_PLOT_COLOR), VAL_BLUE);
+    EXPECT_EQ(plot(1, ATTR_PLOT_COLOR), VAL_BLUE) << "trigger level";
+    EXPECT_EQ(plot(2, ATTR_PLOT_COLOR), VAL_BLUE) << "pretrigger step";
+    EXPECT_EQ(plot(3, ATTR_PLOT_COLOR), VAL_TRANSPARENT) << "upper limit";
+    EXPECT_EQ(plot(4, ATTR_PLOT_COLOR), VAL_TRANSPARENT) << "reference";
+    EXPECT_EQ(plot(5, ATTR_PLOT_COLOR), VAL_GREEN) << "lower limit";
+    for (int k = 1; k <= 5; ++k) {
+        EXPECT_EQ(plot(k, ATTR_PLOT_STYLE), VAL_THIN_LINE);
+        EXPECT_EQ(plot(k, ATTR_PLOT_LINE_STYLE), VAL_DASH);
+    }
+
+    set_switches({MAIN_TRACE_CHA, MAIN_TRACE_REFERENCE});
+    live = 0;
+    data();
+    EXPECT_EQ(plot(4, ATTR_PLOT_COLOR), VAL_BLACK) << "shown at the next pass of its channel";
+}
+
+TEST_F(DataMemory, PretriggerStepFollowsTheRecordOfTheChannelDrawn)
+{
+    set_switches({MAIN_TRACE_CHB});
+    for (const auto& [pretrigger, first] : {std::pair{40, 40}, std::pair{0, 0}, std::pair{200, -1}}) {
+        parameter[BLOCK_B + CH_PRETRIGGER] = static_cast<std::uint16_t>(pretrigger);
+        live = 0;
+        start_peer(1);
+        data();
+        const auto at = std::find(std::begin(yArrayD), std::end(yArrayD), 4095);
+        EXPECT_EQ(at == std::end(yArrayD) ? -1 : static_cast<int>(at - std::begin(yArrayD)), first) << pretrigger;
+        tcpcon = InitTCP_IP(0);
+    }
+}
+
+TEST_F(DataMemory, ABlockFailureStillTriesTheLiveSampleAndEndsWithEveryGroupEnabled)
+{
+    set_switches({MAIN_TRACE_CHA});
+    block_code = [](int start) { return start == 32 ? -1 : DATA_BLOCK_FIRST + start; };
+    start_peer(5);
+    data();
+    EXPECT_EQ(statuses.back(), "Error! Sensor echo incorrect.");
+    EXPECT_EQ(requests.back().order, ORDER_RAWDATA) << "the live phase is attempted once";
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(), [](const Request& r) { return r.order == ORDER_DATA_MEMORY; }), 3);
+    int dimmed = -1;
+    GetCtrlAttribute(panelMAIN, MAIN_CMD_RUN, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 0);
+}
+
+// The simulator records on its own trigger events; a run long enough sees one.
+TEST_F(DataMemory, DataAgainstTheSimulatorDrawsARecording)
+{
+    Simulator sim;
+    ASSERT_TRUE(sim.ready());
+    comprotocol = 1;
+    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+    portNum = sim.tcp_port();
+    tcpcon = InitTCP_IP(1);
+    ASSERT_EQ(tcpcon, 1);
+    set_switches({MAIN_TRACE_CHA, MAIN_TRACE_CHB});
+    QTimer::singleShot(3000, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
+    data();
+    const bool a = std::any_of(std::begin(yArrayA), std::end(yArrayA), [](unsigned short v) { return v != 0; });
+    const bool b = std::any_of(std::begin(yArrayB), std::end(yArrayB), [](unsigned short v) { return v != 0; });
+    EXPECT_TRUE(a || b) << "a recording was read";
+    EXPECT_EQ(plot(0, ATTR_PLOT_POINTS), MEMORY_SAMPLES);
+}
+
+}  // namespace
+}  // namespace telvar::test

@@ -1,0 +1,185 @@
+// The recorder: its CSV rows, and a recording made during RUN that is
+// complete whether the run ends by STOP, by a hang-up or by the window's
+// close, and that stops with a message when the file cannot be written.
+#include "support/link_fixture.h"
+
+#include "app/panel_events.h"
+#include "link/command.h"
+#include "link/frame.h"
+#include "link/orders.h"
+#include "link/tcp_line.h"
+#include "platform/test_seams.h"
+#include "platform/userint.h"
+#include "scope/acquisition.h"
+#include "scope/recorder.h"
+#include "scope/recorder_csv.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <array>
+
+namespace telvar::test {
+namespace {
+
+const char* const kHeader =
+    "time,seconds,evaluation,channel A,channel B,channel A second,channel B second,channel A third,"
+    "channel B third,A trigger level,A upper limit,A reference,A lower limit,B trigger level,B upper limit,"
+    "B reference,B lower limit,Evaluation upper limit,Evaluation reference,Evaluation lower limit\r\n";
+
+TEST(RecorderCsv, HeaderNamesEveryColumnAndRowsCarryTheSample)
+{
+    EXPECT_EQ(recorder_header(), kHeader);
+    std::array<unsigned short, 16> live{};
+    for (int w = 1; w <= 7; ++w)
+        live[w] = static_cast<unsigned short>(w * 11);
+    std::array<double, TRACES> traces{};
+    for (int t = 0; t < TRACES; ++t)
+        traces[t] = 100 + t;
+    EXPECT_EQ(recorder_row("2026-12-08 05:40:12.345", 1.5, live.data(), traces.data()),
+              "2026-12-08 05:40:12.345,1.500,11,22,33,44,55,66,77,103,104,105,106,107,108,109,110,111,112,113\r\n");
+}
+
+int order_of(const QByteArray& request)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+}
+
+class Recorder : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        setup_strip_chart();
+        ASSERT_TRUE(dir.isValid());
+        file = QDir(dir.path()).filePath(QStringLiteral("live.csv")).toStdString();
+    }
+    void TearDown() override
+    {
+        FailFileWrites(false);
+        stop_recording();
+        LinkTest::TearDown();
+    }
+    // A controller that answers live requests with word 2 = the count so far;
+    // after `answers` of them it does what `then` says.
+    void start_peer(int answers, std::function<std::optional<Reply>(const QByteArray&)> then)
+    {
+        peer = std::make_unique<TcpPeer>(good_controller);
+        connect_tcp(*peer);
+        ASSERT_EQ(tcpcon, 1);
+        peer->script = [this, answers, then](const QByteArray& r) -> std::optional<Reply> {
+            if (++live < answers || !then)
+                return Reply{answer_frame(order_of(r), {1, 500, 1000 + live})};
+            return then(r);
+        };
+    }
+    void press_recorder(bool with_dialog)
+    {
+        if (with_dialog)
+            dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NEW_FILE_SELECTED, file});
+        CallCtrlCallback(panelMAIN, MAIN_CMD_RECORDER, EVENT_COMMIT, 0, 0);
+    }
+    static void run() { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); }
+    QStringList rows() const
+    {
+        QFile f(QString::fromStdString(file));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
+    }
+    // The channel A column of every data row.
+    std::vector<int> channel_a() const
+    {
+        std::vector<int> values;
+        const QStringList all = rows();
+        for (int k = 1; k < all.size(); ++k)
+            if (!all[k].isEmpty())
+                values.push_back(all[k].split(',')[3].toInt());
+        return values;
+    }
+
+    QTemporaryDir dir;
+    std::string file;
+    std::unique_ptr<TcpPeer> peer;
+    int live = 0;
+};
+
+TEST_F(Recorder, RowsAreTheDisplayedSamplesAndStopClosesTheFile)
+{
+    start_peer(4, [](const QByteArray& r) -> std::optional<Reply> {
+        stop_flag = 1;  // STOP, pressed while the fourth answer comes
+        return Reply{answer_frame(order_of(r), {1, 500, 1004})};
+    });
+    press_recorder(true);
+    EXPECT_TRUE(recording());
+    int colour = -1;
+    GetCtrlAttribute(panelMAIN, MAIN_CMD_RECORDER, ATTR_CMD_BUTTON_COLOR, &colour);
+    EXPECT_EQ(colour, RECORDING_BUTTON_COLOR);
+    run();
+    EXPECT_FALSE(recording());
+    EXPECT_EQ(rows().front() + "\r\n", QString::fromLatin1(kHeader));
+    EXPECT_EQ(channel_a(), (std::vector<int>{1001, 1002, 1003})) << "the fourth was not displayed";
+    GetCtrlAttribute(panelMAIN, MAIN_CMD_RECORDER, ATTR_CMD_BUTTON_COLOR, &colour);
+    EXPECT_EQ(colour, IDLE_BUTTON_COLOR);
+    EXPECT_EQ(statuses.back(), "Rawdata recieved.") << "the run's text stays";
+}
+
+TEST_F(Recorder, AHangUpEndsTheRunAndLeavesTheFileComplete)
+{
+    start_peer(3, [this](const QByteArray&) -> std::optional<Reply> {
+        peer->drop();
+        return std::nullopt;
+    });
+    press_recorder(true);
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    FastClock fast;
+    run();
+    EXPECT_EQ(statuses.back(), "Error! Connection lost.");
+    EXPECT_FALSE(recording());
+    EXPECT_EQ(channel_a(), (std::vector<int>{1001, 1002}));
+}
+
+TEST_F(Recorder, ClosingTheWindowClosesTheRecording)
+{
+    start_peer(3, [](const QByteArray& r) -> std::optional<Reply> {
+        CC_MAIN_PANEL(panelMAIN, EVENT_CLOSE, nullptr, 0, 0);
+        return Reply{answer_frame(order_of(r), {1, 500, 1003})};
+    });
+    press_recorder(true);
+    run();
+    EXPECT_FALSE(recording());
+    EXPECT_EQ(channel_a(), (std::vector<int>{1001, 1002}));
+}
+
+TEST_F(Recorder, ASecondPressStopsAndAFailedWriteSaysSo)
+{
+    press_recorder(true);
+    press_recorder(false);
+    EXPECT_FALSE(recording());
+    EXPECT_EQ(statuses.back(), "Recording stopped: 0 samples in " + file);
+    EXPECT_EQ(rows().size(), 2) << "the header and the end of its line";
+
+    start_peer(1000000, nullptr);
+    press_recorder(true);
+    QTimer::singleShot(300, [] { FailFileWrites(true); });
+    QTimer::singleShot(1500, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
+    run();
+    EXPECT_FALSE(recording());
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Error! Recording stopped: the file could not be written."),
+              statuses.end());
+}
+
+TEST_F(Recorder, ACancelledDialogRecordsNothing)
+{
+    dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NO_FILE_SELECTED, ""});
+    press_recorder(false);
+    EXPECT_FALSE(recording());
+}
+
+}  // namespace
+}  // namespace telvar::test
