@@ -87,9 +87,9 @@ void run_for(int button, double seconds)
     CallCtrlCallback(panelMAIN, button, EVENT_COMMIT, 0, 0);
 }
 
-bool paced_run(double seconds)
+// RUN on a paced line opened as COM port 65; the share of the wire limit.
+double paced_share(const char* name, double seconds)
 {
-    bench::SimulatorProcess sim({"--baud-pacing"});
     open_serial(bench::SimulatorProcess::kComPort);
     Counter samples("Rawdata recieved.");
     QElapsedTimer clock;
@@ -98,10 +98,24 @@ bool paced_run(double seconds)
     const double rate = samples.count / (clock.nsecsElapsed() / 1e9);
     close_lines();
     const double share = rate / kLiveWireLimit;
-    std::printf("RUN, simulator paced at 19200 baud  %7.2f samples/s = %5.1f %% of the wire limit %.1f/s"
-                "   goal >= %.0f %%: %s\n", rate, 100 * share, kLiveWireLimit, 100 * kPacedShareGoal,
-                share >= kPacedShareGoal ? "met" : "NOT MET");
-    return share >= kPacedShareGoal;
+    std::printf("RUN, %-31s %7.2f samples/s = %5.1f %% of the wire limit %.1f/s   goal >= %.0f %%: %s\n", name, rate,
+                100 * share, kLiveWireLimit, 100 * kPacedShareGoal, share >= kPacedShareGoal ? "met" : "NOT MET");
+    return share;
+}
+
+// The simulator paces its line in steps of its event loop's millisecond
+// timers; a stand-in peer paced by its own thread's clock shows what the
+// tool itself achieves on such a wire.
+bool paced_run(double seconds)
+{
+    double simulated = 0;
+    {
+        bench::SimulatorProcess sim({"--baud-pacing"});
+        simulated = paced_share("simulator paced at 19200 baud", seconds);
+    }
+    bench::Peer peer(bench::Peer::Line::Pty, PROTOCOL_BAUD);
+    const double precise = paced_share("peer paced at 19200 baud", seconds);
+    return simulated >= kPacedShareGoal && precise >= kPacedShareGoal;
 }
 
 bool tcp_run(double seconds)
@@ -129,7 +143,7 @@ bool data_pass(double seconds)
     open_serial(bench::Peer::kComPort);
     SetCtrlVal(panelMAIN, MAIN_TRACE_CHA, 1);
     SetCtrlVal(panelMAIN, MAIN_TRACE_CHB, 0);
-    Counter passes("Data from index 112 to index 128 recieved.");
+    Counter passes("Data from index 0 to index 16 recieved.");  // shown once a pass
     QElapsedTimer clock;
     clock.start();
     run_for(MAIN_CMD_DATA, seconds);

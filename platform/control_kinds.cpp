@@ -326,7 +326,12 @@ double progress_number(const QWidget* w)
 
 int set_progress_number(QWidget* w, double value)
 {
-    as<QProgressBar>(w)->setValue(rounded(value));
+    // QProgressBar repaints at once on a visible change; a loop that sets it
+    // twice a pass would paint twice a pass. Drawn with the next event pass instead.
+    auto* bar = as<QProgressBar>(w);
+    bar->setUpdatesEnabled(false);
+    bar->setValue(rounded(value));
+    bar->setUpdatesEnabled(true);
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/strip_history.h"
 #include "platform/userint.h"
 
+#include <QTimer>
 #include <qcustomplot.h>
 
 #include <algorithm>
@@ -29,6 +30,9 @@ namespace {
 constexpr int kDefaultPointsPerScreen = 100;
 constexpr int kMaxPointsPerScreen = 100000;
 constexpr int kMaxTraces = 64;
+// A deferred redraw waits this long, so that the event pass right after the
+// plot call leaves it to the wait that follows.
+constexpr int kDeferredRedrawMs = 2;
 constexpr int kMaxThickness = 16;
 constexpr int kThinLine = 1;
 constexpr int kFatLine = 2;
@@ -227,9 +231,21 @@ public:
         read_values(array, type, start, count, skip, &values_);
         history_.append(values_);
         show_points();
-        redraw_lines(lines_);
+        if (refresh_now_) {
+            redraw_lines(lines_);
+        } else if (!redraw_due_) {
+            // Drawn while the program waits for its next event, e.g. the next answer.
+            redraw_due_ = true;
+            QTimer::singleShot(kDeferredRedrawMs, Qt::PreciseTimer, this, [this] {
+                redraw_due_ = false;
+                redraw_lines(lines_);
+            });
+        }
         return 0;
     }
+
+    bool refresh_now() const { return refresh_now_; }
+    void set_refresh_now(bool now) { refresh_now_ = now; }
 
     void clear()
     {
@@ -377,6 +393,8 @@ private:
 
     QCPLayer* lines_;
     StripHistory history_;
+    bool refresh_now_ = true;
+    bool redraw_due_ = false;
     std::vector<Trace> traces_;
     std::vector<double> values_;  // the values of one call, kept to spare an allocation per call
 };
@@ -628,7 +646,7 @@ int set_up_plots(QWidget* root)
 
 bool is_chart_attribute(int attribute)
 {
-    return attribute == ATTR_POINTS_PER_SCREEN || attribute == ATTR_NUM_TRACES;
+    return attribute == ATTR_POINTS_PER_SCREEN || attribute == ATTR_NUM_TRACES || attribute == ATTR_REFRESH_GRAPH;
 }
 
 int set_chart_attribute(QWidget* control, int attribute, int value)
@@ -636,7 +654,11 @@ int set_chart_attribute(QWidget* control, int attribute, int value)
     auto* chart = chart_of<StripChart>(control);
     if (!chart)
         return UIE_BAD_ATTRIBUTE;
-    return attribute == ATTR_NUM_TRACES ? chart->set_traces(value) : chart->set_points_per_screen(value);
+    switch (attribute) {
+    case ATTR_NUM_TRACES: return chart->set_traces(value);
+    case ATTR_REFRESH_GRAPH: chart->set_refresh_now(value != 0); return 0;
+    default: return chart->set_points_per_screen(value);
+    }
 }
 
 int get_chart_attribute(const QWidget* control, int attribute, int* value)
@@ -644,8 +666,11 @@ int get_chart_attribute(const QWidget* control, int attribute, int* value)
     const auto* chart = chart_of<StripChart>(control);
     if (!chart)
         return UIE_BAD_ATTRIBUTE;
-    *value = attribute == ATTR_NUM_TRACES ? chart->traces() : chart->points_per_screen();
-    return 0;
+    switch (attribute) {
+    case ATTR_NUM_TRACES: *value = chart->traces(); return 0;
+    case ATTR_REFRESH_GRAPH: *value = chart->refresh_now() ? 1 : 0; return 0;
+    default: *value = chart->points_per_screen(); return 0;
+    }
 }
 
 }  // namespace detail

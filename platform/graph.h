@@ -58,6 +58,10 @@ inline constexpr int VAL_DELAYED_DRAW = 0;
 // newest.
 inline constexpr int ATTR_POINTS_PER_SCREEN = 1000;
 inline constexpr int ATTR_NUM_TRACES = 1001;
+// 1 (the default): PlotStripChart redraws before it returns; 0: the chart
+// redraws at the next pass of the event loop, so a loop that plots and then
+// waits for its next answer draws while it waits.
+inline constexpr int ATTR_REFRESH_GRAPH = 1002;
 
 // Trace attributes (SetTraceAttribute), traces numbered from 1.
 enum TraceAttribute : int {

@@ -40,6 +40,8 @@ void setup_strip_chart()
 {
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_NUM_TRACES, TRACES);
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_POINTS_PER_SCREEN, STRIP_POINTS_PER_SCREEN);
+    // The chart draws a sample while the next request is on the line.
+    SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_REFRESH_GRAPH, 0);
     for (const TraceLook& look : TRACE_LOOKS) {
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);

@@ -68,7 +68,7 @@ bool place_link(const QString& target, const QString& link_path, QString& error)
 PtyLink::PtyLink(Controller& controller, const FaultOptions& faults, bool paced, LinkSession::ImageSink image_sink)
     : controller_(controller), faults_(faults), paced_(paced), image_sink_(std::move(image_sink))
 {
-    receive_timer_.setInterval(1);
+    receive_timer_.setInterval(0);  // as the sending side: every pass of the event loop
     receive_timer_.setTimerType(Qt::PreciseTimer);
     connect(&receive_timer_, &QTimer::timeout, this, [this] { read_paced(); });
 }
