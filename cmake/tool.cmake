@@ -8,6 +8,7 @@ add_library(telvar_tool STATIC
   app/startup.cpp
   firmware/download.cpp
   firmware/merge.cpp
+  firmware/merge_files.cpp
   firmware/srecord.cpp
   firmware/text_lines.cpp
   firmware/update_panel.cpp

@@ -33,30 +33,35 @@ void failed(const std::string& text)
     show_download_ready(false);
 }
 
-// The image's lines, every one a sound record; empty with a pop-up otherwise.
-std::vector<std::string> image_lines(const char* path)
+}  // namespace
+
+bool read_image(const std::string& path, std::vector<std::string>* lines, std::string* error)
 {
     std::string text;
     if (ReadWholeFile(path, &text) != FILE_OK) {
-        failed("Could not open file!");
-        return {};
+        *error = "Could not open file!";
+        return false;
     }
-    std::vector<std::string> lines;
+    lines->clear();
     const std::vector<std::string> all = split_lines(text);
     for (std::size_t k = 0; k < all.size(); ++k) {
         if (all[k].empty())
             continue;  // S-record files carry none; the rest is still sent
         if (const RecordError e = check_record(all[k]); e != RecordError::None) {
-            failed("The image is not sent: line " + std::to_string(k + 1) + " of " + path + " has "
-                   + record_error_text(e) + ".");
-            return {};
+            *error = "The image is not sent: line " + std::to_string(k + 1) + " of " + path + " has "
+                + record_error_text(e) + ".";
+            return false;
         }
-        lines.push_back(all[k]);
+        lines->push_back(all[k]);
     }
-    if (lines.empty())
-        failed("The image is not sent: " + std::string(path) + " holds no records.");
-    return lines;
+    if (lines->empty()) {
+        *error = "The image is not sent: " + path + " holds no records.";
+        return false;
+    }
+    return true;
 }
+
+namespace {
 
 // Up to 255 waiting bytes, ended early by a zero byte.
 std::string read_waiting()
@@ -75,7 +80,7 @@ void let_events_run()
     Delay(POLL_PAUSE);
 }
 
-bool await_prompt()
+bool await_prompt(const DownloadView& view)
 {
     std::string log;
     while ((tdiff = Timer() - tstart) <= PROMPT_WAIT) {
@@ -85,7 +90,7 @@ bool await_prompt()
         const bool prompted = log.find(BOOTLOADER_PROMPT) != std::string::npos;
         if (prompted)
             log += "\r\n";
-        ResetTextBox(panelUPDATE, UPDATE_LOG, log.c_str());
+        view.replace_log(log);
         if (prompted)
             return true;
         let_events_run();
@@ -93,10 +98,9 @@ bool await_prompt()
     return false;
 }
 
-void send_lines(const std::vector<std::string>& lines)
+void send_lines(const std::vector<std::string>& lines, const DownloadView& view)
 {
-    SetCtrlVal(panelMAIN, MAIN_PROGRESS, 0);
-    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 1);
+    view.progress(0);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const std::string line = lines[k] + "\r\n";
         if (ComWrt(comport, line.data(), static_cast<int>(line.size())) < 0)
@@ -105,15 +109,14 @@ void send_lines(const std::vector<std::string>& lines)
         while (GetOutQLen(comport) > 0 && Timer() - tstart < LINE_DRAIN_WAIT)
             let_events_run();
         if (const std::string echo = read_waiting(); !echo.empty())
-            SetCtrlVal(panelUPDATE, UPDATE_LOG, echo.c_str());
-        SetCtrlVal(panelMAIN, MAIN_PROGRESS, static_cast<int>((k + 1) * 100 / lines.size()));
+            view.append_log(echo);
+        view.progress(static_cast<int>((k + 1) * 100 / lines.size()));
         ProcessSystemEvents();
     }
-    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
 }
 
 // The full wait runs; only what came after the last line is searched.
-bool await_start_message()
+bool await_start_message(const DownloadView& view)
 {
     tstart = Timer();
     std::string after;
@@ -125,7 +128,7 @@ bool await_start_message()
             if (after.size() > LOG_BUFFER)
                 after.erase(0, after.size() - LOG_BUFFER);
             started = started || after.find(APPLICATION_STARTED) != std::string::npos;
-            SetCtrlVal(panelUPDATE, UPDATE_LOG, bytes.c_str());
+            view.append_log(bytes);
         }
         let_events_run();
     }
@@ -142,6 +145,24 @@ frame::Words download_key()
 
 }  // namespace
 
+DownloadOutcome download_image(const std::vector<std::string>& lines, const DownloadView& view)
+{
+    if (!send_acknowledged(ORDER_START_DOWNLOAD, "Starting download ... ", "OK!", download_key()))
+        return DownloadOutcome::NotEntered;
+    tstart = Timer();
+    rs232con = InitRS232(0);
+    rs232con = InitRS232_PL(1);
+    if (!await_prompt(view))
+        return DownloadOutcome::NoPrompt;
+    send_lines(lines, view);
+    const bool started = await_start_message(view);
+    if (started)
+        view.append_log(DOWNLOAD_SUCCESS_TEXT);
+    rs232con = InitRS232_PL(0);
+    rs232con = InitRS232(1);
+    return started ? DownloadOutcome::Started : DownloadOutcome::Sent;
+}
+
 int CC_CMD_PROGRAM(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
@@ -157,24 +178,22 @@ int CC_CMD_PROGRAM(int, int, int event, void*, int, int)
         failed("Please select files first!");
         return 0;
     }
-    const std::vector<std::string> lines = image_lines(path);
-    if (lines.empty())
+    std::vector<std::string> lines;
+    std::string error;
+    if (!read_image(path, &lines, &error)) {
+        failed(error);
         return 0;
-    if (!send_acknowledged(ORDER_START_DOWNLOAD, "Starting download ... ", "OK!", download_key()))
-        return 0;
-
-    tstart = Timer();
-    rs232con = InitRS232(0);
-    rs232con = InitRS232_PL(1);
-    if (!await_prompt()) {
-        failed("No answer from controller!");
-        return 0;  // the port stays in the boot loader's settings
     }
-    send_lines(lines);
-    if (await_start_message())
-        SetCtrlVal(panelUPDATE, UPDATE_LOG, "\r\n\r\nFirmwareupdate was successful!");
-    rs232con = InitRS232_PL(0);
-    rs232con = InitRS232(1);
+    const DownloadView page{
+        [](const std::string& text) { ResetTextBox(panelUPDATE, UPDATE_LOG, text.c_str()); },
+        [](const std::string& text) { SetCtrlVal(panelUPDATE, UPDATE_LOG, text.c_str()); },
+        [](int percent) {
+            SetCtrlVal(panelMAIN, MAIN_PROGRESS, percent);
+            SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, percent < 100);
+        },
+    };
+    if (download_image(lines, page) == DownloadOutcome::NoPrompt)
+        failed("No answer from controller!");  // the port stays in the boot loader's settings
     return 0;
 }
 

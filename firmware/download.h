@@ -1,8 +1,13 @@
 // The firmware download: the running firmware is asked to start its boot
 // loader, the serial port is reopened in the boot loader's settings, the
 // image goes out line by line as text, and the port returns to the normal
-// protocol. Serial lines only; the update page's log shows the dialogue.
+// protocol. Serial lines only. The dialogue is shown through a view: the
+// update page's log and progress, or the command line's.
 #pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace telvar {
 
@@ -12,11 +17,34 @@ inline constexpr const char* SERIAL_ONLY_TEXT =
     "an virtual COM port. Upgrade is not supported using TCP/IP.";
 inline constexpr const char* BOOTLOADER_PROMPT = "Waiting for application S-Record.";
 inline constexpr const char* APPLICATION_STARTED = "Application started from address";
+inline constexpr const char* DOWNLOAD_SUCCESS_TEXT = "\r\n\r\nFirmwareupdate was successful!";
 
 // Time limits, in seconds.
 inline constexpr double PROMPT_WAIT = 5.0;
 inline constexpr double LINE_DRAIN_WAIT = 0.5;
 inline constexpr double START_MESSAGE_WAIT = 2.0;
+
+struct DownloadView {
+    std::function<void(const std::string& text)> replace_log;  // the whole log anew
+    std::function<void(const std::string& text)> append_log;
+    std::function<void(int percent)> progress;                  // of the lines sent
+};
+
+enum class DownloadOutcome {
+    NotEntered,  // the boot loader entry failed; reported as a failed command
+    NoPrompt,    // the boot loader never prompted; the port stays in its settings
+    Sent,        // every line went out, but no start message came
+    Started,     // the new application reported its start
+};
+
+// Reads the image and checks every record; the lines to send (empty lines
+// dropped), or the operator's message of why it is not sent.
+bool read_image(const std::string& path, std::vector<std::string>* lines, std::string* error);
+
+// The boot-loader dialogue with the image's lines on the serial line open as
+// the protocol line; afterwards the protocol line is open again unless the
+// boot loader never prompted.
+DownloadOutcome download_image(const std::vector<std::string>& lines, const DownloadView& view);
 
 int CC_CMD_PROGRAM(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 

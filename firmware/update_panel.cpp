@@ -1,8 +1,6 @@
 #include "firmware/update_panel.h"
 
-#include "firmware/merge.h"
-#include "firmware/text_lines.h"
-#include "platform/files.h"
+#include "firmware/merge_files.h"
 #include "storage/parameter_file.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
@@ -42,50 +40,6 @@ bool choose(char* path, int field, int lamp, const char* spec, const char* title
     SetCtrlVal(panelUPDATE, field, chosen ? path : "");
     light(lamp, chosen ? VAL_GREEN : VAL_RED);
     return chosen;
-}
-
-// The table of a checked channel, read whole; false with a pop-up when it cannot be.
-bool read_table(bool used, const char* path, const char* channel, LinearisationTable* table)
-{
-    table->used = used;
-    table->name = channel;
-    if (!used)
-        return true;
-    std::string text;
-    if (ReadWholeFile(path, &text) != FILE_OK) {
-        MessagePopup("ERROR", ("Could not open the linearisation data of " + std::string(channel) + ": " + path).c_str());
-        return false;
-    }
-    table->lines = split_lines(text);
-    return true;
-}
-
-// The merge proper, once the files are chosen; false when it stopped.
-bool merge_files(const MergeRequest& base)
-{
-    MergeRequest request = base;
-    std::string firmware;
-    if (ReadWholeFile(firmwarePath, &firmware) != FILE_OK) {
-        MessagePopup("ERROR", ("Could not open the firmware file: " + std::string(firmwarePath)).c_str());
-        return false;
-    }
-    request.firmware = split_lines(firmware);
-    if (!read_table(value(UPDATE_CHK_A) != 0, lindataAPath, "channel A", &request.a)
-        || !read_table(value(UPDATE_CHK_B) != 0, lindataBPath, "channel B", &request.b))
-        return false;
-    const MergeOutcome outcome = merge_linearisation(request);
-    if (!outcome.ok()) {
-        MessagePopup("ERROR", outcome.error.c_str());
-        return false;
-    }
-    std::string image;
-    for (const std::string& line : outcome.lines)
-        image += line + "\r\n";
-    if (SaveFileAtomically(mergedFilePath, image) != FILE_OK) {
-        MessagePopup("ERROR", ("Could not write the merged file: " + std::string(mergedFilePath)).c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -159,9 +113,6 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
     SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_DIMMED, 1);
     SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_CMD_BUTTON_COLOR, MERGE_BUTTON_ACTIVE);
 
-    MergeRequest request;
-    request.start = value(UPDATE_NUM_START);
-    request.end = value(UPDATE_NUM_END);
     const bool a_ready = file_selected(UPDATE_LED_LIN_A) || value(UPDATE_CHK_A) == 0;
     const bool b_ready = file_selected(UPDATE_LED_LIN_B) || value(UPDATE_CHK_B) == 0;
     bool merged = false;
@@ -172,7 +123,12 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
         MessagePopup("ERROR", "Invalid file or no file selected. Please select correct file!");
     } else {
         SetCtrlVal(panelUPDATE, UPDATE_PATH_MERGED, mergedFilePath);
-        merged = merge_files(request);
+        const MergeFiles files{firmwarePath, value(UPDATE_CHK_A) != 0, lindataAPath, value(UPDATE_CHK_B) != 0,
+                               lindataBPath, value(UPDATE_NUM_START), value(UPDATE_NUM_END), mergedFilePath};
+        const std::string error = merge_files(files);
+        if (!error.empty())
+            MessagePopup("ERROR", error.c_str());
+        merged = error.empty();
     }
     light(UPDATE_LED_MERGED, merged ? VAL_GREEN : VAL_RED);
     show_download_ready(merged);

@@ -96,33 +96,17 @@ void prepare_axes()
     SetAxisScalingMode(panelMAIN, MAIN_GRAPH, VAL_XAXIS, VAL_MANUAL, 0, MEMORY_SAMPLES);
 }
 
-// One block of the memory; false when the block phase ends here.
+// One block of the memory during a pass; false when the block phase ends here.
 bool read_block(int selector, int start)
 {
-    rx_flag = 0;
-    Command request;
-    request.order = ORDER_DATA_MEMORY;
-    request.payload[0] = static_cast<std::uint16_t>(selector);
-    request.payload[1] = static_cast<std::uint16_t>(start);
-    request.answer = emptyframe;
     show_progress(start * 100 / 144);
-    const CommandOutcome outcome = exchange_command(request);
-    if (outcome != CommandOutcome::Answered) {
-        report_command_outcome(request, outcome);
+    const MemoryBlock block = read_memory_block(selector, start);
+    if (block == MemoryBlock::Failed) {
         stop_flag = 1;
         return false;
     }
-    if (order == DATA_NO_TRIGGER) {
-        put_status("No new trigger event. No data availible.");
+    if (block == MemoryBlock::NoNewData)
         return false;
-    }
-    if (order >= DATA_BLOCK_FIRST && order <= DATA_BLOCK_LAST) {
-        char text[STATUS_SIZE];
-        std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);
-        put_status(text);
-        if (unsigned short* memory = memory_of(selector))
-            std::copy_n(emptyframe, MAXBLOCK, memory + start);
-    }
     show_status();
     ProcessSystemEvents();
     return true;
@@ -151,6 +135,33 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
 }
 
 }  // namespace
+
+MemoryBlock read_memory_block(int selector, int start)
+{
+    rx_flag = 0;
+    Command request;
+    request.order = ORDER_DATA_MEMORY;
+    request.payload[0] = static_cast<std::uint16_t>(selector);
+    request.payload[1] = static_cast<std::uint16_t>(start);
+    request.answer = emptyframe;
+    const CommandOutcome outcome = exchange_command(request);
+    if (outcome != CommandOutcome::Answered) {
+        report_command_outcome(request, outcome);
+        return MemoryBlock::Failed;
+    }
+    if (order == DATA_NO_TRIGGER) {
+        put_status("No new trigger event. No data availible.");
+        return MemoryBlock::NoNewData;
+    }
+    if (order < DATA_BLOCK_FIRST || order > DATA_BLOCK_LAST)
+        return MemoryBlock::Ignored;
+    char text[STATUS_SIZE];
+    std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);
+    put_status(text);
+    if (unsigned short* memory = memory_of(selector))
+        std::copy_n(emptyframe, MAXBLOCK, memory + start);
+    return MemoryBlock::Stored;
+}
 
 int PreparePlotDATACurve(int* handles, int count)
 {

@@ -24,6 +24,18 @@ extern unsigned short xArray[MEMORY_SAMPLES];
 // Plots 0-5: channel A data and its five curves; 6-11 the same for channel B.
 extern int graph_handle[GRAPH_PLOTS];
 
+enum class MemoryBlock {
+    Stored,     // its 16 samples are in yArrayA or yArrayB
+    NoNewData,  // no new trigger event: the memory holds nothing new
+    Ignored,    // another answer code: nothing stored
+    Failed,     // the exchange failed, reported as a failed command is
+};
+
+// One block request of a pass: the block of 16 samples of the selected
+// channel (1 A, 2 B, 0 none) from `start` on. The status text is set as the
+// pass shows it, but not shown.
+MemoryBlock read_memory_block(int selector, int start);
+
 // Clears the graph and fills `count` handles with invisible placeholder plots.
 int PreparePlotDATACurve(int* handles, int count);
 // Replaces the plot `handle` by a plot of the 128 samples; the new handle.

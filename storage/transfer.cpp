@@ -72,6 +72,34 @@ void start_progress()
 
 }  // namespace
 
+bool send_record(int to)
+{
+    sync = 0x55;
+    start_progress();
+    for (const BlockStep& step : kBlocks) {
+        const bool common = step.first == BLOCK_COMMON;
+        if (!exchange_block(step, common && to == EEPROM ? ORDER_WRITE_EEPROM : ORDER_WRITE_RAM))
+            return false;
+        set_status(step.sent);
+    }
+    progress_visible(0);
+    return true;
+}
+
+bool fetch_record(int from)
+{
+    sync = 0x55;
+    order = from == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM;
+    start_progress();
+    // Each request carries the code the controller's last answer left in `order`.
+    for (const BlockStep& step : kBlocks) {
+        if (!exchange_block(step, order))
+            return false;
+        set_status(step.loaded);
+    }
+    return true;
+}
+
 void SendParameter()
 {
     sync = 0x55;
@@ -80,14 +108,7 @@ void SendParameter()
         set_status(SendParaToFile() ? "Parameter saved to file." : "Parameter saving to file failed.");
         return;
     }
-    start_progress();
-    for (const BlockStep& step : kBlocks) {
-        const bool common = step.first == BLOCK_COMMON;
-        if (!exchange_block(step, common && target == EEPROM ? ORDER_WRITE_EEPROM : ORDER_WRITE_RAM))
-            return;
-        set_status(step.sent);
-    }
-    progress_visible(0);
+    send_record(target);
 }
 
 void GetParameter()
@@ -99,13 +120,8 @@ void GetParameter()
         set_status(ReadParaFromFile() ? "Parameter loaded from file." : "Parameter load from file failed.");
         return;
     }
-    start_progress();
-    // Each request carries the code the controller's last answer left in `order`.
-    for (const BlockStep& step : kBlocks) {
-        if (!exchange_block(step, order))
-            return;
-        set_status(step.loaded);
-    }
+    if (!fetch_record(target))
+        return;
     SetPanelValues();
     progress_visible(0);
 }

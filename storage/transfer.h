@@ -16,6 +16,13 @@ extern int target;  // the selected parameter target: RAM, EEPROM or DATFILE
 void SendParameter();
 void GetParameter();
 
+// The record itself to or from the controller's RAM or EEPROM, three frames,
+// without the pages: what Send and Get do after and before them. False when
+// a frame failed (reported as Send and Get report it). A fetch leaves the
+// progress indicator shown at 100 for its caller to hide.
+bool send_record(int to);
+bool fetch_record(int from);
+
 int CC_BTNSend(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 int CC_BTNGet(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 // The three target buttons, one radio group.

@@ -1,0 +1,53 @@
+#include "firmware/merge_files.h"
+
+#include "firmware/merge.h"
+#include "firmware/text_lines.h"
+#include "platform/files.h"
+
+namespace telvar {
+
+namespace {
+
+// The table of a checked channel, read whole; false when it cannot be.
+bool read_table(bool used, const std::string& path, const char* channel, LinearisationTable* table, std::string* error)
+{
+    table->used = used;
+    table->name = channel;
+    if (!used)
+        return true;
+    std::string text;
+    if (ReadWholeFile(path, &text) != FILE_OK) {
+        *error = "Could not open the linearisation data of " + std::string(channel) + ": " + path;
+        return false;
+    }
+    table->lines = split_lines(text);
+    return true;
+}
+
+}  // namespace
+
+std::string merge_files(const MergeFiles& files)
+{
+    MergeRequest request;
+    request.start = files.start;
+    request.end = files.end;
+    std::string firmware;
+    if (ReadWholeFile(files.firmware, &firmware) != FILE_OK)
+        return "Could not open the firmware file: " + files.firmware;
+    request.firmware = split_lines(firmware);
+    std::string error;
+    if (!read_table(files.use_a, files.table_a, "channel A", &request.a, &error)
+        || !read_table(files.use_b, files.table_b, "channel B", &request.b, &error))
+        return error;
+    const MergeOutcome outcome = merge_linearisation(request);
+    if (!outcome.ok())
+        return outcome.error;
+    std::string image;
+    for (const std::string& line : outcome.lines)
+        image += line + "\r\n";
+    if (SaveFileAtomically(files.merged, image) != FILE_OK)
+        return "Could not write the merged file: " + files.merged;
+    return {};
+}
+
+}  // namespace telvar
