@@ -21,4 +21,19 @@ std::string ComDevice(int port);
 // The port numbers whose device exists now, in ascending order.
 std::vector<int> AvailableComPorts();
 
+// What the system knows of a port, to tell one USB converter from another.
+struct ComPortInfo {
+    int port = 0;
+    std::string device;        // e.g. /dev/ttyUSB0
+    std::string description;   // the USB product, when known
+    std::string manufacturer;
+    std::string serial_number;
+    bool accessible = true;    // false: it exists but this user may not open it
+};
+
+// Every port whose device exists now, ascending, with what is known of it.
+std::vector<ComPortInfo> DescribeComPorts();
+// One line for a person, e.g. "COM33   /dev/ttyUSB0   FT232R USB UART (FTDI, A5XK3RJT)".
+std::string ComPortLabel(const ComPortInfo& info);
+
 }  // namespace telvar
