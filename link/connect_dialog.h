@@ -26,10 +26,13 @@ extern char portNumStrOld[PORT_TEXT_SIZE];
 // address history into the combo's list.
 void setup_connection_dialog();
 void load_ip_history();
-// Offers every COM port the machine has, each with the device it stands for.
+// Offers every COM port the machine has, each with the device it stands for
+// and what the system knows of it; a port this user may not open says so.
 void fill_com_port_selector();
 
 int CC_CMD_CONNECT(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+// Choosing a port this user may not open shows how to get the permission.
+int CBF_ChooseComPort(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 int CBF_EditCommunicationProtocol(int panel, int control, int event, void* callbackData,
                                   int eventData1, int eventData2);
 int CBF_StringIpAdress(int panel, int control, int event, void* callbackData, int eventData1,

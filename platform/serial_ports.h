@@ -34,6 +34,11 @@ struct ComPortInfo {
 // Every port whose device exists now, ascending, with what is known of it.
 std::vector<ComPortInfo> DescribeComPorts();
 // One line for a person, e.g. "COM33   /dev/ttyUSB0   FT232R USB UART (FTDI, A5XK3RJT)".
+// A port this user may not open ends in "   - no permission to open".
 std::string ComPortLabel(const ComPortInfo& info);
+
+// What opens such a port: serial devices belong to the group dialout.
+inline constexpr const char* COM_PORT_PERMISSION_FIX =
+    "Add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again.";
 
 }  // namespace telvar
