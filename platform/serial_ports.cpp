@@ -57,6 +57,12 @@ std::string ComDevice(int port)
     return {};
 }
 
+bool ComPortPresent(int port)
+{
+    const std::string device = ComDevice(port);
+    return !device.empty() && QFileInfo::exists(QString::fromStdString(device));
+}
+
 std::vector<int> AvailableComPorts()
 {
     std::vector<int> ports;

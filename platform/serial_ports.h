@@ -18,6 +18,9 @@ inline constexpr int COM_LAST = 80;
 // The device path of a port number, empty when the number is outside the map.
 std::string ComDevice(int port);
 
+// Whether the port's device exists now.
+bool ComPortPresent(int port);
+
 // The port numbers whose device exists now, in ascending order.
 std::vector<int> AvailableComPorts();
 
