@@ -2,11 +2,13 @@
 
 #include "link/com232.h"
 #include "link/ip_history.h"
+#include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/wait_cursor.h"
 #include "platform/combobox.h"
 #include "platform/events.h"
 #include "platform/serial_ports.h"
+#include "platform/settings_file.h"
 #include "platform/userint.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
@@ -22,6 +24,7 @@
 namespace telvar {
 
 char ipComboBoxFileName[MAX_PATHNAME_LEN];
+char connectionSettingsFileName[MAX_PATHNAME_LEN];
 int comprotocolold = 0;
 int comportold = 0;
 char ipBufOld[IP_TEXT_SIZE];
@@ -217,6 +220,22 @@ int CBF_StringIpAdress(int, int, int event, void*, int, int)
 
     if (!write_ip_history(ipComboBoxFileName, history_entries()))
         set_status("Error! IP address history not saved.");
+    return 0;
+}
+
+void load_connection_settings()
+{
+    reconnectAuto = ReadSettingFlag(connectionSettingsFileName, RECONNECT_KEY, true) ? 1 : 0;
+    SetCtrlVal(panelInterf, INTERF_RECONNECT, reconnectAuto);
+}
+
+int CBF_CheckReconnect(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    GetCtrlVal(panelInterf, INTERF_RECONNECT, &reconnectAuto);
+    if (!WriteSettingFlag(connectionSettingsFileName, RECONNECT_KEY, reconnectAuto != 0))
+        set_status("Error! Connection settings not saved.");
     return 0;
 }
 
