@@ -9,9 +9,7 @@
 
 namespace telvar {
 
-// Every modal dialog is answered by the hook instead of a window; an empty
-// hook puts the real dialogs up again.
-void SetModalHook(ModalHook hook);
+// Modal dialogs are answered through SetModalHook of platform/modal.h.
 
 // Speeds up Timer, WaitEvents and every link time-out by `factor`, so that
 // tests of the 0.5 s answer wait do not take real seconds. 1 in the tool.
