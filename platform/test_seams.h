@@ -15,7 +15,9 @@ namespace telvar {
 // tests of the 0.5 s answer wait do not take real seconds. 1 in the tool.
 void SetTimeScale(double factor);
 
-// Where the pseudo-terminal links (COM 65-80) are looked for; /tmp in the tool.
+// Where the pseudo-terminal links (COM 65-80) are looked for; /tmp in the
+// tool. The command-line tool takes the folder from TELVAR_PTY_DIR, so that
+// its tests can give it a simulator of their own.
 void SetPseudoTerminalDir(const std::string& dir);
 
 // While on, every crash-safe file save fails as a full device would.

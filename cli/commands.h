@@ -1,0 +1,13 @@
+// The commands of telvar-k20, one function each; every one returns the
+// program's exit code.
+#pragma once
+
+#include "cli/invocation.h"
+
+namespace telvar::cli {
+
+int run_info(const Invocation& invocation);
+int run_reset(const Invocation& invocation);
+int run_teach(const Invocation& invocation);
+
+}  // namespace telvar::cli
