@@ -9,5 +9,8 @@ namespace telvar::cli {
 int run_info(const Invocation& invocation);
 int run_reset(const Invocation& invocation);
 int run_teach(const Invocation& invocation);
+int run_get(const Invocation& invocation);
+int run_send(const Invocation& invocation);
+int run_verify(const Invocation& invocation);
 
 }  // namespace telvar::cli
