@@ -6,6 +6,7 @@
 
 namespace telvar::cli {
 
+int run_list_ports(const Invocation& invocation);
 int run_info(const Invocation& invocation);
 int run_reset(const Invocation& invocation);
 int run_teach(const Invocation& invocation);
