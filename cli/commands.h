@@ -6,6 +6,10 @@
 
 namespace telvar::cli {
 
+// The command the invocation names.
+int run(const Invocation& invocation);
+
+int run_help(const Invocation& invocation);
 int run_list_ports(const Invocation& invocation);
 int run_info(const Invocation& invocation);
 int run_reset(const Invocation& invocation);
