@@ -21,6 +21,8 @@ namespace telvar {
 void register_callbacks()
 {
     RegisterCallback("CC_CMD_CONNECT", CC_CMD_CONNECT);
+    RegisterCallback("CBF_ChooseComPort", CBF_ChooseComPort);
+    RegisterCallback("CBF_CheckReconnect", CBF_CheckReconnect);
     RegisterCallback("CBF_EditCommunicationProtocol", CBF_EditCommunicationProtocol);
     RegisterCallback("CBF_StringIpAdress", CBF_StringIpAdress);
     RegisterCallback("CBF_ButtonTryToConnect", CBF_ButtonTryToConnect);

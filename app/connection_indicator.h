@@ -9,6 +9,8 @@ namespace telvar {
 
 inline constexpr int LINE_OPEN_COLOR = 0x00FF00;
 inline constexpr int LINE_CLOSED_COLOR = 0xA0A0A0;
+inline constexpr int LINE_LOST_COLOR = 0xFF0000;
+inline constexpr int LINE_WAITING_COLOR = 0xFFB000;
 
 // Shows no line open, and follows every change the link reports from now on.
 void setup_connection_indicator();

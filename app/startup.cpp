@@ -8,6 +8,7 @@
 #include "link/command.h"
 #include "link/connect_dialog.h"
 #include "link/ip_history.h"
+#include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "params/mapping.h"
@@ -109,6 +110,7 @@ int WinMain(int argc, char** argv)
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
+    setup_reconnect();
     setup_strip_chart();
     setup_test_panel();
     setup_update_panel();
@@ -141,9 +143,12 @@ void InitVars()
                   DirectoryWritable(proj_dir) ? proj_dir : DocumentsDir().c_str());
     std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
                   ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
+    std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s",
+                  ip_history_location(proj_dir, CONNECTION_SETTINGS_FILE).c_str());
 
     setup_connection_dialog();
     load_ip_history();
+    load_connection_settings();
 
     std::snprintf(szSoftname, sizeof szSoftname, "%s", "TELVAR-K20-Dizer ");
     std::snprintf(szSoftversion, sizeof szSoftversion, "%s", "v3.0x");

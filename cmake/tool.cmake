@@ -21,6 +21,7 @@ add_library(telvar_tool STATIC
   link/line_open.cpp
   link/line_table.cpp
   link/line_watch.cpp
+  link/reconnect.cpp
   link/serial_line.cpp
   link/tcp_line.cpp
   link/wait_cursor.cpp

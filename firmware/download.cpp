@@ -6,6 +6,7 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/orders.h"
+#include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "platform/events.h"
 #include "platform/files.h"
@@ -147,6 +148,8 @@ frame::Words download_key()
 
 DownloadOutcome download_image(const std::vector<std::string>& lines, const DownloadView& view)
 {
+    // The download closes and reopens the port itself.
+    const ReconnectPause own_port;
     if (!send_acknowledged(ORDER_START_DOWNLOAD, "Starting download ... ", "OK!", download_key()))
         return DownloadOutcome::NotEntered;
     tstart = Timer();

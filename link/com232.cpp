@@ -128,6 +128,11 @@ void RX_Receive_Function(int, int eventMask, void*)
         rx_flag = 1;
 }
 
+bool link_held()
+{
+    return g_link_held;
+}
+
 int exchange_refused()
 {
     if (!g_link_held)

@@ -56,5 +56,7 @@ inline constexpr const char* BUSY_TEXT = "Busy! Command refused, another one is 
 // 1, with BUSY_TEXT on the status line, while a command holds the link:
 // whatever would open a line or exchange a frame gives up then.
 int exchange_refused();
+// Whether a command holds the link, without a word on the status line.
+bool link_held();
 
 }  // namespace telvar

@@ -2,11 +2,13 @@
 
 #include "link/com232.h"
 #include "link/ip_history.h"
+#include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/wait_cursor.h"
 #include "platform/combobox.h"
 #include "platform/events.h"
 #include "platform/serial_ports.h"
+#include "platform/settings_file.h"
 #include "platform/userint.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
@@ -15,7 +17,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 namespace telvar {
 
 char ipComboBoxFileName[MAX_PATHNAME_LEN];
+char connectionSettingsFileName[MAX_PATHNAME_LEN];
 int comprotocolold = 0;
 int comportold = 0;
 char ipBufOld[IP_TEXT_SIZE];
@@ -31,9 +33,24 @@ char portNumStrOld[PORT_TEXT_SIZE];
 
 namespace {
 
+// The ports in the selector that this user may not open.
+std::vector<int> g_forbidden_ports;
+
+// The way to the permission, under the COM port selector while it shows a
+// port this user may not open.
+void show_permission_fix(bool serial)
+{
+    int chosen = 0;
+    GetCtrlVal(panelInterf, INTERF_COMPORT, &chosen);
+    const bool forbidden = serial && std::ranges::find(g_forbidden_ports, chosen) != g_forbidden_ports.end();
+    SetCtrlVal(panelInterf, INTERF_COMPORT_FIX, forbidden ? COM_PORT_PERMISSION_FIX : "");
+    SetCtrlAttribute(panelInterf, INTERF_COMPORT_FIX, ATTR_VISIBLE, forbidden);
+}
+
 void show_transport_fields(int protocol)
 {
     SetCtrlAttribute(panelInterf, INTERF_COMPORT, ATTR_VISIBLE, protocol == 0);
+    show_permission_fix(protocol == 0);
     Combo_SetComboAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, protocol != 0);
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_VISIBLE, protocol != 0);
 }
@@ -93,16 +110,25 @@ std::vector<std::string> history_entries()
     return entries;
 }
 
-// The port list must also hold the port the line uses, even when its device is gone.
-std::vector<int> ports_to_offer()
+// A port the system does not show now: nothing is known of it.
+ComPortInfo unlisted_port(int port)
 {
-    std::vector<int> ports = AvailableComPorts();
+    ComPortInfo info;
+    info.port = port;
+    info.device = ComDevice(port);
+    return info;
+}
+
+// The port list must also hold the port the line uses, even when its device is gone.
+std::vector<ComPortInfo> ports_to_offer()
+{
+    std::vector<ComPortInfo> ports = DescribeComPorts();
     for (int port : {comport, comportold})
-        if (port > 0 && std::find(ports.begin(), ports.end(), port) == ports.end())
-            ports.push_back(port);
+        if (port > 0 && std::ranges::find(ports, port, &ComPortInfo::port) == ports.end())
+            ports.push_back(unlisted_port(port));
     if (ports.empty())
-        ports.push_back(COM_FIRST);
-    std::sort(ports.begin(), ports.end());
+        ports.push_back(unlisted_port(COM_FIRST));
+    std::ranges::sort(ports, {}, &ComPortInfo::port);
     return ports;
 }
 
@@ -129,14 +155,25 @@ void fill_com_port_selector()
     int chosen = 0;
     GetCtrlVal(panelInterf, INTERF_COMPORT, &chosen);
     ClearListCtrl(panelInterf, INTERF_COMPORT);
-    const std::vector<int> ports = ports_to_offer();
-    for (int port : ports) {
-        char label[MAX_PATHNAME_LEN + 16];
-        std::snprintf(label, sizeof label, "COM%d   %s", port, ComDevice(port).c_str());
-        InsertListItem(panelInterf, INTERF_COMPORT, -1, label, port);
+    g_forbidden_ports.clear();
+    const std::vector<ComPortInfo> ports = ports_to_offer();
+    for (const ComPortInfo& info : ports) {
+        InsertListItem(panelInterf, INTERF_COMPORT, -1, ComPortLabel(info).c_str(), info.port);
+        if (!info.accessible)
+            g_forbidden_ports.push_back(info.port);
     }
     if (SetCtrlVal(panelInterf, INTERF_COMPORT, chosen) != 0)
-        SetCtrlVal(panelInterf, INTERF_COMPORT, ports.front());
+        SetCtrlVal(panelInterf, INTERF_COMPORT, ports.front().port);
+    int protocol = 0;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &protocol);
+    show_permission_fix(protocol == 0);
+}
+
+int CBF_ChooseComPort(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        show_permission_fix(true);
+    return 0;
 }
 
 int CC_CMD_CONNECT(int, int, int event, void*, int, int)
@@ -183,6 +220,22 @@ int CBF_StringIpAdress(int, int, int event, void*, int, int)
 
     if (!write_ip_history(ipComboBoxFileName, history_entries()))
         set_status("Error! IP address history not saved.");
+    return 0;
+}
+
+void load_connection_settings()
+{
+    reconnectAuto = ReadSettingFlag(connectionSettingsFileName, RECONNECT_KEY, true) ? 1 : 0;
+    SetCtrlVal(panelInterf, INTERF_RECONNECT, reconnectAuto);
+}
+
+int CBF_CheckReconnect(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    GetCtrlVal(panelInterf, INTERF_RECONNECT, &reconnectAuto);
+    if (!WriteSettingFlag(connectionSettingsFileName, RECONNECT_KEY, reconnectAuto != 0))
+        set_status("Error! Connection settings not saved.");
     return 0;
 }
 

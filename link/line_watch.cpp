@@ -1,32 +1,57 @@
 #include "link/line_watch.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace telvar {
 
 namespace {
 
-LineObserver g_observer;
+std::vector<std::pair<std::string, LineObserver>> g_observers;
 
 void report(const LineState& state)
 {
-    if (g_observer)
-        g_observer(state);
+    // A copy: an observer may set another while it is told.
+    const auto observers = g_observers;
+    for (const auto& named : observers)
+        named.second(state);
 }
 
 }  // namespace
 
-void set_line_observer(LineObserver observer)
+void set_line_observer(const std::string& name, LineObserver observer)
 {
-    g_observer = std::move(observer);
+    const auto it = std::find_if(g_observers.begin(), g_observers.end(),
+                                 [&](const auto& named) { return named.first == name; });
+    if (!observer) {
+        if (it != g_observers.end())
+            g_observers.erase(it);
+    } else if (it != g_observers.end()) {
+        it->second = std::move(observer);
+    } else {
+        g_observers.emplace_back(name, std::move(observer));
+    }
 }
 
 void report_line_open(const std::string& line, const std::string& version)
 {
-    report(LineState{true, line, version});
+    report(LineState{LineCondition::Open, line, version});
 }
 
 void report_line_closed()
 {
     report(LineState{});
+}
+
+void report_line_lost(const std::string& line)
+{
+    report(LineState{LineCondition::Lost, line, {}});
+}
+
+void report_line_waiting(const std::string& line)
+{
+    report(LineState{LineCondition::Waiting, line, {}});
 }
 
 }  // namespace telvar

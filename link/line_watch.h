@@ -1,6 +1,7 @@
 // The line to the controller as the operator should see it: which line is
 // open and has passed its check, and the controller's version text. The link
-// reports every change here; the main window's connection indicator shows it.
+// reports every change here; the main window's connection indicator and the
+// reconnection follow it.
 #pragma once
 
 #include <functional>
@@ -8,17 +9,29 @@
 
 namespace telvar {
 
+enum class LineCondition {
+    Closed,   // no line open
+    Open,     // open and passed its line check
+    Lost,     // the open line went away without the operator closing it
+    Waiting,  // lost, and waited for to come back
+};
+
 struct LineState {
-    bool open = false;     // open and passed its line check
+    LineCondition condition = LineCondition::Closed;
     std::string line;      // "TCP 127.0.0.1:10001" or "COM65 /tmp/ttyTELVAR0"
-    std::string version;   // the controller's version text
+    std::string version;   // the controller's version text, when open
+    bool open() const { return condition == LineCondition::Open; }
 };
 
 using LineObserver = std::function<void(const LineState& state)>;
-void set_line_observer(LineObserver observer);
+// Each observer has a name; setting a name again replaces its observer, an
+// empty observer removes it. They are told in the order they were first set.
+void set_line_observer(const std::string& name, LineObserver observer);
 
-// The link's reports: a line opened and checked, or no line open any more.
+// The link's reports: a line opened and checked, closed, or gone by itself.
 void report_line_open(const std::string& line, const std::string& version);
 void report_line_closed();
+void report_line_lost(const std::string& line);
+void report_line_waiting(const std::string& line);
 
 }  // namespace telvar

@@ -4,6 +4,7 @@
 #include "link/error_texts.h"
 #include "link/line_open.h"
 #include "link/line_table.h"
+#include "link/line_watch.h"
 #include "platform/rs232.h"
 #include "platform/serial_ports.h"
 
@@ -24,6 +25,29 @@ inline constexpr double LINE_TIMEOUT = 2.0;
 // closing also closes a port whose line check failed.
 int g_open_port = 0;
 
+std::string describe_port()
+{
+    return "COM" + std::to_string(g_open_port) + " " + ComDevice(g_open_port);
+}
+
+int close_port()
+{
+    const int code = CloseCom(g_open_port);
+    g_open_port = 0;
+    return code;
+}
+
+// The device went away (unplugged, or the far end of a pseudo-terminal
+// closed): nothing can pass the port any more, and it is closed so that the
+// device can be opened afresh when it returns.
+void port_lost(int)
+{
+    const std::string line = describe_port();
+    close_port();
+    rs232con = 0;
+    report_line_lost(line);
+}
+
 int open_port(const LineSettings& settings)
 {
     const int code = OpenComConfig(comport, "", settings.baud, 0, 8, 1, QUEUE_BYTES, QUEUE_BYTES);
@@ -38,14 +62,8 @@ int open_port(const LineSettings& settings)
         SetXMode(g_open_port, 1);
     if (settings.receive_callback)
         InstallComCallback(g_open_port, eventMask, frame::kBytes, sync, RX_Receive_Function, nullptr);
+    InstallComLostCallback(g_open_port, port_lost);
     return 0;
-}
-
-int close_port()
-{
-    const int code = CloseCom(g_open_port);
-    g_open_port = 0;
-    return code;
 }
 
 bool port_is_open()
@@ -73,11 +91,6 @@ int bytes_in_queue()
 int read_port(unsigned char* into, int count)
 {
     return ComRd(g_open_port, reinterpret_cast<char*>(into), count);
-}
-
-std::string describe_port()
-{
-    return "COM" + std::to_string(g_open_port) + " " + ComDevice(g_open_port);
 }
 
 }  // namespace

@@ -142,13 +142,17 @@ int ClientTCPCB(unsigned handle, int xType, int, void*)
         else
             discard_unexpected(handle);
         break;
-    case TCP_DISCONNECT:
-        // The line is gone before the pop-up waits for the operator.
+    case TCP_DISCONNECT: {
+        // The line is gone before the pop-up waits for the operator; only
+        // after the operator has read it may the line be waited for.
+        const std::string line = describe_conversation();
         g_hconversation = 0;
         tcpcon = 0;
         report_line_closed();
         MessagePopup("TCP Client", "Server has closed connection!");
+        report_line_lost(line);
         break;
+    }
     default:
         break;
     }

@@ -10,6 +10,7 @@ namespace telvar {
 
 inline constexpr int PARAMETER_WORDS = 48;
 inline constexpr int BLOCK_WORDS = 16;
+inline constexpr int BLOCK_COUNT = PARAMETER_WORDS / BLOCK_WORDS;
 
 extern std::uint16_t parameter[PARAMETER_WORDS];
 

@@ -1,6 +1,7 @@
 // Loading, showing and discarding panels, and delivering their events.
 #include "platform/control_kinds.h"
 #include "platform/panel_file.h"
+#include "platform/panel_path.h"
 #include "platform/panel_table.h"
 #include "platform/pictures.h"
 #include "platform/plot_control.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -265,9 +265,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
         parent = p->widget;
     }
 
-    QString path = QString::fromLocal8Bit(fileName);
-    if (QFileInfo(path).isRelative())
-        path = QDir(QCoreApplication::applicationDirPath()).filePath(path);
+    const QString path = panel_file_path(QCoreApplication::applicationDirPath(), QString::fromLocal8Bit(fileName));
     PanelFile file;
     if (const int read = read_panel_file(path, &file); read < 0)
         return read;

@@ -3,6 +3,7 @@
 #include "platform/events.h"
 #include "platform/serial_ports.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -26,7 +27,12 @@ struct Port {
     ComCallbackPtr callback = nullptr;
     void* callbackData = nullptr;
     qint64 seenInQ = 0;  // bytes already scanned for the event character
+    ComLostCallbackPtr lost = nullptr;
+    bool broken = false;
+    unsigned opening = 0;  // tells this opening of the port from later ones
 };
+
+unsigned g_openings = 0;
 
 std::map<int, Port> g_ports;
 
@@ -77,6 +83,30 @@ void deliver_tx_empty(int number, Port& p)
         p.callback(number, LWRS_TXEMPTY, p.callbackData);
         WakeWaiters();
     }
+}
+
+// Only for the opening that broke: the port may have been closed and opened
+// again on a new device in the meantime. The port is closed at once, as a
+// broken device keeps the read notifier firing and would spin the loop.
+void deliver_lost(int number, unsigned opening)
+{
+    Port* p = open_port(number);
+    if (!p || p->opening != opening)
+        return;
+    p->serial->close();
+    if (p->lost)
+        p->lost(number);
+    WakeWaiters();
+}
+
+// Queued, once per opening: the port must not be closed inside its own signal.
+void note_broken(int number, unsigned opening)
+{
+    Port* p = open_port(number);
+    if (!p || p->opening != opening || p->broken)
+        return;
+    p->broken = true;
+    QMetaObject::invokeMethod(qApp, [number, opening] { deliver_lost(number, opening); }, Qt::QueuedConnection);
 }
 
 QSerialPort::Parity parity_of(int parity)
@@ -145,7 +175,17 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
         if (Port* p = open_port(port))
             deliver_tx_empty(port, *p);
     });
+    // Queued: the callback may close the port, which must not happen inside
+    // the port's own error signal.
+    const unsigned opening = ++g_openings;
+    // A device unplugged reports a resource error; the far end of a
+    // pseudo-terminal closing, read errors first.
+    QObject::connect(raw, &QSerialPort::errorOccurred, raw, [port, opening](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+            note_broken(port, opening);
+    });
     g_ports[port].serial = std::move(serial);
+    g_ports[port].opening = opening;
     return 0;
 }
 
@@ -238,6 +278,15 @@ int InstallComCallback(int port, int eventMask, int notifyCount, int eventCharac
     p->eventCharacter = eventCharacter;
     p->callback = callback;
     p->callbackData = callbackData;
+    return 0;
+}
+
+int InstallComLostCallback(int port, ComLostCallbackPtr callback)
+{
+    Port* p = open_port(port);
+    if (!p)
+        return kRS_PortNotOpen;
+    p->lost = callback;
     return 0;
 }
 

@@ -39,6 +39,11 @@ int InstallComCallback(int port, int eventMask, int notifyCount, int eventCharac
                        ComCallbackPtr callback, void* callbackData);
 // Queues the bytes and starts sending; the count queued or a negative code.
 int ComWrt(int port, const char* buffer, int count);
+// Called once, from the event loop, when the port's device is gone or broke
+// (unplugged, or the other end of a pseudo-terminal closed). Nothing passes
+// the port any more; it stays open for CloseCom.
+using ComLostCallbackPtr = void (*)(int portNumber);
+int InstallComLostCallback(int port, ComLostCallbackPtr callback);
 // Reads `count` bytes, waiting up to the port's time-out; the count read.
 int ComRd(int port, char* buffer, int count);
 // As ComRd, but stops after the termination byte (which is not stored).

@@ -3,8 +3,12 @@
 #include "platform/test_seams.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSerialPortInfo>
-#include <QSet>
+
+#include <unistd.h>
+
+#include <functional>
 
 namespace telvar {
 
@@ -25,6 +29,21 @@ constexpr int kPtyFirst = 65;
 constexpr int kPtyCount = 16;
 
 std::string g_pty_dir = "/tmp";
+std::function<bool(const std::string&)> g_access_check;
+
+// Whether this user may open the device for reading and writing; root always may.
+bool may_open(const std::string& device)
+{
+    if (g_access_check)
+        return g_access_check(device);
+    return ::access(device.c_str(), R_OK | W_OK) == 0;
+}
+
+// A USB device names itself: one line of plain text whatever it sends.
+std::string plain(const QString& text)
+{
+    return text.simplified().toStdString();
+}
 
 }  // namespace
 
@@ -38,26 +57,74 @@ std::string ComDevice(int port)
     return {};
 }
 
+bool ComPortPresent(int port)
+{
+    const std::string device = ComDevice(port);
+    return !device.empty() && QFileInfo::exists(QString::fromStdString(device));
+}
+
 std::vector<int> AvailableComPorts()
 {
-    // QSerialPortInfo leaves out the ttyS nodes that have no UART behind them.
-    QSet<QString> present;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        present.insert(info.systemLocation());
-
     std::vector<int> ports;
+    for (const ComPortInfo& info : DescribeComPorts())
+        ports.push_back(info.port);
+    return ports;
+}
+
+std::vector<ComPortInfo> DescribeComPorts()
+{
+    // QSerialPortInfo leaves out the ttyS nodes that have no UART behind them.
+    QHash<QString, QSerialPortInfo> present;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        present.insert(info.systemLocation(), info);
+
+    std::vector<ComPortInfo> ports;
     for (int port = COM_FIRST; port <= COM_LAST; ++port) {
-        const QString device = QString::fromStdString(ComDevice(port));
-        const bool is_pty_link = port >= kPtyFirst;
-        if (is_pty_link ? QFileInfo::exists(device) : present.contains(device))
-            ports.push_back(port);
+        ComPortInfo info;
+        info.port = port;
+        info.device = ComDevice(port);
+        const QString device = QString::fromStdString(info.device);
+        if (port >= kPtyFirst) {
+            if (!QFileInfo::exists(device))
+                continue;
+        } else if (const auto found = present.constFind(device); found != present.cend()) {
+            info.description = plain(found->description());
+            info.manufacturer = plain(found->manufacturer());
+            info.serial_number = plain(found->serialNumber());
+        } else {
+            continue;
+        }
+        info.accessible = may_open(info.device);
+        ports.push_back(std::move(info));
     }
     return ports;
+}
+
+std::string ComPortLabel(const ComPortInfo& info)
+{
+    std::string details = info.manufacturer;
+    if (!info.serial_number.empty())
+        details += (details.empty() ? "" : ", ") + info.serial_number;
+    std::string about = info.description;
+    if (!details.empty())
+        about += (about.empty() ? "(" : " (") + details + ")";
+
+    std::string label = "COM" + std::to_string(info.port) + "   " + info.device;
+    if (!about.empty())
+        label += "   " + about;
+    if (!info.accessible)
+        label += "   - no permission to open";
+    return label;
 }
 
 void SetPseudoTerminalDir(const std::string& dir)
 {
     g_pty_dir = dir;
+}
+
+void SetComPortAccessCheck(std::function<bool(const std::string& device)> check)
+{
+    g_access_check = std::move(check);
 }
 
 }  // namespace telvar

@@ -18,6 +18,9 @@ inline constexpr int COM_LAST = 80;
 // The device path of a port number, empty when the number is outside the map.
 std::string ComDevice(int port);
 
+// Whether the port's device exists now.
+bool ComPortPresent(int port);
+
 // The port numbers whose device exists now, in ascending order.
 std::vector<int> AvailableComPorts();
 
@@ -34,6 +37,11 @@ struct ComPortInfo {
 // Every port whose device exists now, ascending, with what is known of it.
 std::vector<ComPortInfo> DescribeComPorts();
 // One line for a person, e.g. "COM33   /dev/ttyUSB0   FT232R USB UART (FTDI, A5XK3RJT)".
+// A port this user may not open ends in "   - no permission to open".
 std::string ComPortLabel(const ComPortInfo& info);
+
+// What opens such a port: serial devices belong to the group dialout.
+inline constexpr const char* COM_PORT_PERMISSION_FIX =
+    "Add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again.";
 
 }  // namespace telvar

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and the demo need.
+# Installs every Debian package that building, testing, packaging and the
+# demo need.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth socat srecord
+  dpkg-dev librsvg2-bin desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -34,6 +34,7 @@ constexpr OptionText kOptions[] = {
     {"nak-codes", "codes", "Fault: refuse these order codes (answer word 0 is not 0x00AA)."},
     {"no-prompt", nullptr, "Fault: the boot loader never prompts for the S-records."},
     {"no-start-message", nullptr, "Fault: the boot loader never reports the application start."},
+    {"faults-after", "n", "The request faults start after the first <n> requests of a connection (e.g. 2: the line check and version query pass)."},
 };
 
 // Decimal, or hexadecimal with 0x in front; never octal.
@@ -108,6 +109,8 @@ void read_faults(const QCommandLineParser& parser, Reader& reader, FaultOptions&
         faults.delay = milliseconds(reader.number("delay", 0, kLongestPause).value_or(0));
     if (parser.isSet(QStringLiteral("garbage")))
         faults.garbage = reader.number("garbage", 1, 4096).value_or(0);
+    if (parser.isSet(QStringLiteral("faults-after")))
+        faults.faults_after = reader.number("faults-after", 1, 1000000).value_or(0);
     if (parser.isSet(QStringLiteral("close-after")))
         faults.close_after = reader.number("close-after", 1, 1000000).value_or(0);
     if (parser.isSet(QStringLiteral("nak-codes")))

@@ -42,17 +42,40 @@ void progress_visible(int visible)
     SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, visible);
 }
 
+// A slow controller still answers the requests whose wait ran out, and the
+// exchange takes such a late answer as its own. In a transfer that answer
+// may belong to the block before: its block number tells, and the block is
+// asked for again rather than overwritten with another block's words.
+constexpr int STALE_ANSWER_REPEATS = 3;
+
+bool another_blocks_answer(int number)
+{
+    return emptyframe[0] != number && emptyframe[0] >= 1 && emptyframe[0] <= BLOCK_COUNT;
+}
+
+CommandOutcome exchange_own_answer(const Command& command, int number)
+{
+    CommandOutcome outcome = exchange_command(command);
+    for (int repeat = 0; outcome == CommandOutcome::Answered && another_blocks_answer(number); ++repeat) {
+        if (repeat == STALE_ANSWER_REPEATS)
+            return CommandOutcome::EchoIncorrect;
+        outcome = exchange_command(command);
+    }
+    return outcome;
+}
+
 // One block to the controller and its answer over the block. False when the
 // transfer ends here: a lost line leaves the progress where it stood, any
 // other failure hides it.
 bool exchange_block(const BlockStep& step, int code)
 {
-    parameter[step.first] = static_cast<std::uint16_t>(1 + step.first / BLOCK_WORDS);
+    const int number = 1 + step.first / BLOCK_WORDS;
+    parameter[step.first] = static_cast<std::uint16_t>(number);
     Command command;
     command.order = code;
     std::copy_n(parameter + step.first, BLOCK_WORDS, command.payload.begin());
     command.answer = emptyframe;
-    const CommandOutcome outcome = exchange_command(command);
+    const CommandOutcome outcome = exchange_own_answer(command, number);
     if (outcome != CommandOutcome::Answered) {
         if (outcome != CommandOutcome::ConnectionLost)
             progress_visible(0);

@@ -1,7 +1,7 @@
 // The connection dialog as the operator uses it: the address history behind
 // the address field, the field's completion, and trying, accepting and
 // discarding connections to scripted controllers on loopback TCP and on a
-// pseudo-terminal.
+// pseudo-terminal; the COM port list with what is known of each port.
 #include "support/link_fixture.h"
 
 #include "app/startup.h"
@@ -13,6 +13,8 @@
 #include "link/tcp_line.h"
 #include "platform/combobox.h"
 #include "platform/qt_access.h"
+#include "platform/serial_ports.h"
+#include "platform/test_seams.h"
 #include "platform/tcp.h"
 #include "platform/userint.h"
 #include "ui/buttons.h"
@@ -20,11 +22,13 @@
 #include "ui/roles.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -64,6 +68,7 @@ protected:
     }
     void TearDown() override
     {
+        SetComPortAccessCheck({});
         combo->hidePopup();
         HidePanel(panelInterf);
         LinkTest::TearDown();
@@ -367,6 +372,85 @@ TEST_F(ConnectDialog, ChoosingAnEntryCommitsItAsIfTyped)
     EXPECT_EQ(entries(), (Entries{"10.0.3.1", "10.0.1.1", "10.0.2.1"}));
     EXPECT_EQ(file_bytes(), records({"10.0.3.1", "10.0.1.1", "10.0.2.1"}));
     EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << "a changed address needs a new try";
+}
+
+// --- the COM port list ---
+
+class ComPortList : public ConnectDialog {
+protected:
+    void SetUp() override
+    {
+        ConnectDialog::SetUp();
+        ports = qobject_cast<QComboBox*>(ControlWidget(panelInterf, INTERF_COMPORT));
+        fix = qobject_cast<QLabel*>(ControlWidget(panelInterf, INTERF_COMPORT_FIX));
+        ASSERT_TRUE(ports && fix);
+    }
+    // The entry the selector shows for the port, empty when it is not offered.
+    std::string entry(int port) const
+    {
+        const int index = ports->findData(port);
+        return index < 0 ? std::string() : ports->itemText(index).toStdString();
+    }
+    // The operator picks the port from the list.
+    static void choose_port(int port)
+    {
+        ASSERT_EQ(SetCtrlVal(panelInterf, INTERF_COMPORT, port), 0);
+        CallCtrlCallback(panelInterf, INTERF_COMPORT, EVENT_COMMIT, 0, 0);
+    }
+    bool fix_shown() const { return fix->isVisible(); }
+    // What a screen reader reads of the fix.
+    std::string fix_read() const
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(fix);
+        return face ? face->text(QAccessible::Name).toStdString() : std::string();
+    }
+
+    QComboBox* ports = nullptr;
+    QLabel* fix = nullptr;
+};
+
+TEST_F(ComPortList, OffersEachPortWithItsDevice)
+{
+    PtyPeer serial(good_controller);
+    choose_transport(0);
+    open_dialog();
+    EXPECT_EQ(entry(65), "COM65   " + ComDevice(65)) << "nothing more is known of a pseudo-terminal";
+    EXPECT_FALSE(fix_shown());
+}
+
+TEST_F(ComPortList, PortThatMayNotBeOpenedSaysSoAndShowsTheFixWhileChosen)
+{
+    const std::string fix_text =
+        "Add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again.";
+    PtyPeer serial(good_controller);
+    // A second port beside the peer's, which may be opened.
+    ASSERT_TRUE(QFile::link("/dev/null", QString::fromStdString(ComDevice(66))));
+    bool permitted = false;
+    SetComPortAccessCheck([&](const std::string& device) { return permitted || device != ComDevice(65); });
+    choose_transport(0);
+    open_dialog();
+    EXPECT_EQ(entry(65), "COM65   " + ComDevice(65) + "   - no permission to open");
+    EXPECT_EQ(entry(66), "COM66   " + ComDevice(66));
+
+    choose_port(65);
+    EXPECT_TRUE(fix_shown());
+    EXPECT_EQ(fix->text().toStdString(), fix_text);
+    EXPECT_EQ(fix_read(), fix_text) << "a screen reader reads the fix itself";
+
+    choose_transport(1);
+    EXPECT_FALSE(fix_shown()) << "no COM port on TCP/IP";
+    choose_transport(0);
+    EXPECT_TRUE(fix_shown());
+
+    choose_port(66);
+    EXPECT_FALSE(fix_shown());
+
+    // Once the operator is in the group, the next opening of the dialog knows it.
+    choose_port(65);
+    permitted = true;
+    open_dialog();
+    EXPECT_EQ(entry(65), "COM65   " + ComDevice(65));
+    EXPECT_FALSE(fix_shown());
 }
 
 // --- try, accept and discard ---

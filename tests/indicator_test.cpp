@@ -39,7 +39,7 @@ protected:
     void TearDown() override
     {
         LinkTest::TearDown();
-        set_line_observer(nullptr);
+        set_line_observer("indicator", nullptr);
     }
     static std::string line_text()
     {
@@ -72,8 +72,8 @@ TEST_F(Indicator, ShowsTheTcpLineWithTheVersionUntilTheServerHangsUp)
     for (int k = 0; k < 50 && tcpcon != 0; ++k)
         pump(10);
     EXPECT_EQ(tcpcon, 0);
-    EXPECT_EQ(line_text(), "Not connected");
-    EXPECT_EQ(lamp(), LINE_CLOSED_COLOR);
+    EXPECT_EQ(line_text(), "Lost  \xB7  TCP 127.0.0.1:" + std::to_string(peer.port()));
+    EXPECT_EQ(lamp(), LINE_LOST_COLOR);
 }
 
 TEST_F(Indicator, ShowsTheSerialLineAndClearsWhenItIsClosed)

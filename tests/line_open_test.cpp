@@ -31,12 +31,12 @@ protected:
     void SetUp() override
     {
         LinkTest::SetUp();
-        set_line_observer([this](const LineState& state) { reports.push_back(state); });
+        set_line_observer("test", [this](const LineState& state) { reports.push_back(state); });
         line.open = false;
     }
     void TearDown() override
     {
-        set_line_observer(nullptr);
+        set_line_observer("test", nullptr);
         LinkTest::TearDown();
     }
 
@@ -56,14 +56,14 @@ TEST_F(LineOpen, CheckedLineIsCheckedQueriedAndReported)
     EXPECT_EQ(order_of(line.requests[1]), ORDER_VERSION);
     EXPECT_EQ(statuses, (Texts{"Connection found. Line OK.", "K20 FW 1.2"}));
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_TRUE(reports[0].open);
+    EXPECT_TRUE(reports[0].open());
     EXPECT_EQ(reports[0].line, "MOCK line");
     EXPECT_EQ(reports[0].version, "K20 FW 1.2");
 
     EXPECT_EQ(init_line(MockLine::functions, PROTOCOL_LINE, 0), 0);
     EXPECT_FALSE(line.open);
     ASSERT_EQ(reports.size(), 2u);
-    EXPECT_FALSE(reports[1].open);
+    EXPECT_FALSE(reports[1].open());
 }
 
 TEST_F(LineOpen, BootLoaderLineOpensWithoutACheck)

@@ -60,15 +60,32 @@ TEST(Startup, ShowsTheProgramNameAndEndsWithZeroWhenTheWindowCloses)
     EXPECT_EQ(stop_flag, 1) << "closing stops a running acquisition";
 }
 
-// The program copied into a folder of its own, with the panel files but one.
-QString install_program(const QTemporaryDir& dir, const QString& left_out)
+// The program copied into a folder below `dir`, the panel files but one
+// into another (or the same).
+QString lay_out(const QTemporaryDir& dir, const QString& program_folder, const QString& panel_folder,
+                const QString& left_out)
 {
-    const QString program = QDir(dir.path()).filePath("telvar-k20-dizer");
+    const QDir root(dir.path());
+    root.mkpath(program_folder);
+    root.mkpath(panel_folder);
+    const QString program = root.filePath(program_folder + "/telvar-k20-dizer");
     QFile::copy(TELVAR_PROGRAM, program);
     for (const QString& panel : QDir(TELVAR_PANEL_DIR).entryList({"*.uir"}))
         if (panel != left_out)
-            QFile::copy(QDir(TELVAR_PANEL_DIR).filePath(panel), QDir(dir.path()).filePath(panel));
+            QFile::copy(QDir(TELVAR_PANEL_DIR).filePath(panel), root.filePath(panel_folder + "/" + panel));
     return program;
+}
+
+// The program in a folder of its own, with its panel files beside it.
+QString install_program(const QTemporaryDir& dir, const QString& left_out)
+{
+    return lay_out(dir, ".", ".", left_out);
+}
+
+// The program and its panel files where the package puts them.
+QString install_package(const QTemporaryDir& dir, const QString& left_out)
+{
+    return lay_out(dir, "usr/bin", "usr/share/telvar-k20-dizer", left_out);
 }
 
 TEST(Startup, MissingPanelFileEndsWithMinusOneBeforeAnyWindow)
@@ -87,6 +104,22 @@ TEST(Startup, MissingPanelFileEndsWithMinusOneBeforeAnyWindow)
     EXPECT_FALSE(whole.waitForFinished(1500));
     whole.kill();
     whole.waitForFinished(5000);
+}
+
+TEST(Startup, InstalledProgramFindsItsPanelFilesInItsDataFolder)
+{
+    QTemporaryDir installed;
+    QProcess run;
+    run.start(install_package(installed, ""), {});
+    EXPECT_FALSE(run.waitForFinished(1500)) << run.readAllStandardError().toStdString();
+    run.kill();
+    run.waitForFinished(5000);
+
+    QTemporaryDir incomplete;
+    QProcess broken;
+    broken.start(install_package(incomplete, "Update.uir"), {});
+    ASSERT_TRUE(broken.waitForFinished(10000));
+    EXPECT_EQ(broken.exitCode(), 255) << "a panel file missing from the data folder too";
 }
 
 struct Ending {

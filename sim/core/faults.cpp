@@ -16,17 +16,21 @@ FaultInjector::FaultInjector(const FaultOptions& options) : options_(options), g
 bool FaultInjector::ignores(int order)
 {
     ++requests_;
+    if (!active())
+        return false;
     return options_.silent || (options_.silent_every > 0 && requests_ % options_.silent_every == 0)
            || options_.silent_codes.contains(order);
 }
 
 bool FaultInjector::refuses(int order) const
 {
-    return options_.refused_codes.contains(order);
+    return active() && options_.refused_codes.contains(order);
 }
 
 Actions FaultInjector::shape(Bytes answer)
 {
+    if (!active())
+        return {Send{std::chrono::milliseconds(0), answer}};
     if (options_.wrong_sync && answer.size() >= 2)
         std::swap(answer[0], answer[1]);
     if (options_.short_answer && !answer.empty())

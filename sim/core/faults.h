@@ -24,6 +24,7 @@ struct FaultOptions {
     std::set<int> refused_codes{};   // word 0 is not the acknowledgement
     bool no_prompt = false;          // the boot loader never prompts
     bool no_start_message = false;   // the boot loader never reports the start
+    int faults_after = 0;            // the request faults spare the first this many requests
 };
 
 class FaultInjector {
@@ -39,6 +40,8 @@ public:
     bool hangs_up_after_answer();
 
 private:
+    bool active() const { return requests_ > options_.faults_after; }
+
     FaultOptions options_;
     int requests_ = 0;
     int answers_ = 0;

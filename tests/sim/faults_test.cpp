@@ -86,5 +86,20 @@ TEST_F(FaultsTest, RefusedCodesAreNotCarriedOut)
     EXPECT_FALSE(session.in_boot_loader());
 }
 
+TEST_F(FaultsTest, FaultsAfterSparesTheFirstRequestsOfAConnection)
+{
+    LinkSession session(controller, LinkKind::serial, {.wrong_sync = true, .faults_after = 2});
+    const Bytes good = acknowledged(ORDER_LINE_CHECK);
+    Bytes swapped = good;
+    std::swap(swapped[0], swapped[1]);
+    EXPECT_EQ(test::sent_bytes(session.receive(request_bytes(ORDER_LINE_CHECK), now += 1ms)), good);
+    EXPECT_EQ(test::sent_bytes(session.receive(request_bytes(ORDER_LINE_CHECK), now += 1ms)), good);
+    EXPECT_EQ(test::sent_bytes(session.receive(request_bytes(ORDER_LINE_CHECK), now += 1ms)), swapped);
+
+    LinkSession silent(controller, LinkKind::serial, {.silent = true, .faults_after = 1});
+    EXPECT_FALSE(silent.receive(request_bytes(ORDER_LINE_CHECK), now += 1ms).empty());
+    EXPECT_TRUE(silent.receive(request_bytes(ORDER_LINE_CHECK), now += 1ms).empty());
+}
+
 }  // namespace
 }  // namespace telvar::sim

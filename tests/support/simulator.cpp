@@ -4,17 +4,38 @@
 
 namespace telvar::test {
 
-Simulator::Simulator(const QStringList& options)
+Simulator::Simulator(const QStringList& options) : options_(options)
 {
-    const QString link = dir_.filePath(QStringLiteral("ttyTELVAR0"));
-    process_ = std::make_unique<sim::test::SimProcess>(QStringList{"--tcp", "0", "--pty", link} + options);
-    ready_ = process_->wait_ready();
     SetPseudoTerminalDir(dir_.path().toStdString());
+    if (start(QStringList{"--tcp", "0"}))
+        tcp_port_ = process_->tcp_port();
 }
 
 Simulator::~Simulator()
 {
-    process_->stop();
+    stop();
+}
+
+bool Simulator::start(const QStringList& arguments)
+{
+    const QString link = dir_.filePath(QStringLiteral("ttyTELVAR0"));
+    process_ = std::make_unique<sim::test::SimProcess>(arguments + QStringList{"--pty", link} + options_);
+    ready_ = process_->wait_ready();
+    return ready_;
+}
+
+void Simulator::stop()
+{
+    if (process_)
+        process_->stop();
+    process_.reset();
+    ready_ = false;
+}
+
+bool Simulator::start_again()
+{
+    stop();
+    return start(QStringList{"--tcp", QString::number(tcp_port_)});
 }
 
 }  // namespace telvar::test

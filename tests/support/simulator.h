@@ -18,13 +18,22 @@ public:
     ~Simulator();
 
     bool ready() const { return ready_; }
-    quint16 tcp_port() const { return process_->tcp_port(); }
+    quint16 tcp_port() const { return tcp_port_; }
     int com_port() const { return 65; }
     QString directory() const { return dir_.path(); }
 
+    // Ends the program, as a controller switched off: its line goes away.
+    void stop();
+    // Starts it again on the same TCP port and pseudo-terminal link.
+    bool start_again();
+
 private:
+    bool start(const QStringList& arguments);
+
     QTemporaryDir dir_;
+    QStringList options_;
     std::unique_ptr<sim::test::SimProcess> process_;
+    quint16 tcp_port_ = 0;
     bool ready_ = false;
 };
 

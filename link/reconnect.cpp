@@ -1,0 +1,167 @@
+#include "link/reconnect.h"
+
+#include "link/com232.h"
+#include "link/line_table.h"
+#include "link/line_watch.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "platform/events.h"
+#include "platform/serial_ports.h"
+#include "platform/timers.h"
+#include "platform/userint.h"
+#include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/status.h"
+
+#include <cstring>
+#include <string>
+
+namespace telvar {
+
+int reconnectAuto = 1;
+
+namespace {
+
+// The line as the operator had chosen it when it was lost.
+struct LostLine {
+    int protocol = 0;
+    int port = 0;
+    std::string address;
+    int tcp_port = 0;
+    std::string text;  // as the indicator names it
+
+    bool still_chosen() const
+    {
+        if (protocol != comprotocol)
+            return false;
+        return protocol == 0 ? port == comport : address == ipBuf && tcp_port == portNum;
+    }
+};
+
+LostLine g_lost;
+int g_timer = 0;          // 0 while no lost line is waited for
+int g_pauses = 0;
+bool g_reopening = false;
+double g_last_attempt = 0.0;
+
+double interval()
+{
+    return g_lost.protocol == 0 ? SERIAL_RECONNECT_INTERVAL : TCP_RECONNECT_INTERVAL;
+}
+
+void stop_waiting()
+{
+    DiscardTimer(g_timer);
+    g_timer = 0;
+}
+
+bool dialog_open()
+{
+    int visible = 0;
+    GetPanelAttribute(panelInterf, ATTR_VISIBLE, &visible);
+    return visible != 0;
+}
+
+int open_chosen(int mode)
+{
+    if (comprotocol == 0)
+        return rs232con = InitRS232(mode);
+    return tcpcon = InitTCP_IP(mode);
+}
+
+// As Try and Accept: the opening with its line check and version query, then
+// the groups of both panels enabled. A line that opens but fails its check is
+// closed again, so that nothing is left talking to a silent controller.
+void reopen()
+{
+    g_reopening = true;
+    g_last_attempt = Timer();
+    const int opened = open_chosen(1);
+    if (!opened)
+        open_chosen(0);
+    g_reopening = false;
+    if (!opened) {
+        if (g_timer)
+            report_line_waiting(g_lost.text);
+        return;
+    }
+    set_test_panel_controls(1, -1);
+    set_main_buttons(1, 1, 1);
+    set_status((RECONNECTED_TEXT + selected_line().describe()).c_str());
+}
+
+void look_for_line()
+{
+    if (!g_timer || g_reopening || g_pauses > 0 || dialog_open() || link_held())
+        return;
+    if (!reconnectAuto) {
+        stop_waiting();
+        report_line_lost(g_lost.text);
+        return;
+    }
+    if (!g_lost.still_chosen()) {
+        // The operator chose another line in the dialog since.
+        stop_waiting();
+        report_line_closed();
+        return;
+    }
+    if (g_lost.protocol == 0 && !ComPortPresent(g_lost.port))
+        return;
+    // A connect may take its whole time-out: the next one counts from its start.
+    if (g_last_attempt > 0.0 && Timer() - g_last_attempt < interval() - 0.05)
+        return;
+    reopen();
+}
+
+void start_waiting(const std::string& text)
+{
+    g_lost = LostLine{comprotocol, comport, ipBuf, portNum, text};
+    g_last_attempt = 0.0;
+    stop_waiting();
+    g_timer = NewRepeatingTimer(interval(), look_for_line);
+    report_line_waiting(text);
+}
+
+void follow_line(const LineState& state)
+{
+    switch (state.condition) {
+    case LineCondition::Open:
+        stop_waiting();
+        break;
+    case LineCondition::Closed:
+        // Closings of its own or of the download are not the operator's.
+        if (!g_reopening && g_pauses == 0)
+            stop_waiting();
+        break;
+    case LineCondition::Lost:
+        if (reconnectAuto && !g_timer)
+            start_waiting(state.line);
+        break;
+    case LineCondition::Waiting:
+        break;
+    }
+}
+
+}  // namespace
+
+void setup_reconnect()
+{
+    set_line_observer("reconnect", follow_line);
+}
+
+bool reconnect_waiting()
+{
+    return g_timer != 0;
+}
+
+ReconnectPause::ReconnectPause()
+{
+    ++g_pauses;
+}
+
+ReconnectPause::~ReconnectPause()
+{
+    --g_pauses;
+}
+
+}  // namespace telvar

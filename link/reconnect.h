@@ -1,0 +1,38 @@
+// A lost line comes back by itself: when the open line goes away without the
+// operator closing it (the TCP server hangs up, the serial device is gone),
+// the tool watches for it to return - the device present again under the
+// same port number, or a TCP connect that succeeds - and opens it as Try and
+// Accept of the connection dialog would. A controller that merely stops
+// answering on a line that stays open is not a lost line.
+#pragma once
+
+#include <string>
+
+namespace telvar {
+
+// How often the returning line is looked for.
+inline constexpr double SERIAL_RECONNECT_INTERVAL = 1.0;  // the port list
+inline constexpr double TCP_RECONNECT_INTERVAL = 2.0;     // one connect attempt
+
+inline constexpr const char* RECONNECTED_TEXT = "Line back, reconnected: ";
+
+// The operator's choice (the dialog's check box); on unless switched off.
+extern int reconnectAuto;
+
+// Start-up: follows the line's reports from now on.
+void setup_reconnect();
+// Whether a lost line is being waited for.
+bool reconnect_waiting();
+
+// Held by whatever takes the port over for a while (the firmware download
+// closes and reopens it itself): the line is not looked for meanwhile, and
+// the closing and reopening it does are not the operator's.
+class ReconnectPause {
+public:
+    ReconnectPause();
+    ~ReconnectPause();
+    ReconnectPause(const ReconnectPause&) = delete;
+    ReconnectPause& operator=(const ReconnectPause&) = delete;
+};
+
+}  // namespace telvar

@@ -1,0 +1,23 @@
+#include "platform/settings_file.h"
+
+#include <QSettings>
+
+namespace telvar {
+
+bool ReadSettingFlag(const std::string& path, const char* key, bool fallback)
+{
+    const QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return fallback;
+    return settings.value(QLatin1String(key), fallback).toBool();
+}
+
+bool WriteSettingFlag(const std::string& path, const char* key, bool value)
+{
+    QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
+    settings.setValue(QLatin1String(key), value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+}  // namespace telvar

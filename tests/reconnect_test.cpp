@@ -1,0 +1,268 @@
+// A lost line comes back by itself: against the simulator hanging up over
+// TCP, closing its pseudo-terminal, and being stopped and started again.
+#include "support/link_fixture.h"
+#include "support/simulator.h"
+
+#include "app/connection_indicator.h"
+#include "link/com232.h"
+#include "link/command.h"
+#include "link/connect_dialog.h"
+#include "link/line_watch.h"
+#include "link/reconnect.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
+#include "params/record.h"
+#include "platform/events.h"
+#include "platform/userint.h"
+#include "storage/transfer.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace telvar {
+namespace {
+
+using test::LinkTest;
+using test::Simulator;
+
+// Get, as the operator presses it, against the RAM.
+void press_get()
+{
+    target = RAM;
+    CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
+}
+
+double cpu_seconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+class Reconnect : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        ASSERT_TRUE(settings_dir.isValid());
+        std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s",
+                      QDir(settings_dir.path()).filePath("connection.ini").toLocal8Bit().constData());
+        load_connection_settings();
+        setup_connection_indicator();
+        setup_reconnect();
+    }
+    void TearDown() override
+    {
+        LinkTest::TearDown();
+        set_line_observer("reconnect", nullptr);
+        set_line_observer("indicator", nullptr);
+        reconnectAuto = 1;
+    }
+
+    void open_tcp(const Simulator& sim)
+    {
+        ASSERT_TRUE(sim.ready());
+        comprotocol = 1;
+        std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+        portNum = sim.tcp_port();
+        tcpcon = InitTCP_IP(1);
+        ASSERT_EQ(tcpcon, 1);
+    }
+    void open_pty(const Simulator& sim)
+    {
+        ASSERT_TRUE(sim.ready());
+        comprotocol = 0;
+        comport = sim.com_port();
+        rs232con = InitRS232(1);
+        ASSERT_EQ(rs232con, 1);
+    }
+    // Events for up to `ms` of real time, until the condition holds.
+    static bool wait_for(const std::function<bool()>& condition, int ms)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition()) {
+            if (clock.elapsed() > ms)
+                return false;
+            pump(20);
+        }
+        return true;
+    }
+    static bool line_open() { return rs232con != 0 || tcpcon != 0; }
+    static std::string line_text()
+    {
+        char text[256] = {};
+        GetCtrlVal(panelMAIN, MAIN_LINE_TEXT, text);
+        return text;
+    }
+    static bool all_groups_enabled()
+    {
+        for (int control : {MAIN_CMD_RUN, MAIN_CMD_RESET, MAIN_BTN_GET}) {
+            int dimmed = 1;
+            GetCtrlAttribute(panelMAIN, control, ATTR_DIMMED, &dimmed);
+            if (dimmed)
+                return false;
+        }
+        return true;
+    }
+    // The line came back as Try and Accept open it, and a Get works on it.
+    void expect_back_and_working()
+    {
+        ASSERT_TRUE(wait_for(line_open, 8000)) << "the line did not come back";
+        ASSERT_FALSE(statuses.empty());
+        EXPECT_EQ(statuses.back().rfind(RECONNECTED_TEXT, 0), 0u) << statuses.back();
+        EXPECT_FALSE(statuses_starting("Connection found. Line OK.").empty());
+        EXPECT_FALSE(statuses_starting("TELVAR-K20 SIM").empty());
+        EXPECT_TRUE(all_groups_enabled());
+        EXPECT_FALSE(reconnect_waiting());
+        EXPECT_NE(line_text().find("TELVAR-K20 SIM"), std::string::npos) << line_text();
+
+        parameter[BLOCK_A + CH_REFERENCE] = 0;
+        statuses.clear();
+        press_get();
+        EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
+        EXPECT_EQ(parameter[BLOCK_A + CH_REFERENCE], 2048);
+    }
+
+    QTemporaryDir settings_dir;
+};
+
+// Line check, version and the three frames of a Get: then the simulator hangs up.
+const QStringList kHangUpAfterGet{"--close-after", "5"};
+
+TEST_F(Reconnect, TcpServerThatHangsUpIsConnectedAgain)
+{
+    Simulator sim(kHangUpAfterGet);
+    open_tcp(sim);
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    press_get();
+    ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
+    statuses.clear();
+    expect_back_and_working();
+}
+
+TEST_F(Reconnect, PseudoTerminalThatClosesIsOpenedAgainUnderItsLink)
+{
+    Simulator sim(kHangUpAfterGet);
+    open_pty(sim);
+    press_get();
+    ASSERT_TRUE(wait_for(reconnect_waiting, 3000)) << "the closed terminal was not noticed";
+    EXPECT_EQ(rs232con, 0);
+    statuses.clear();
+    expect_back_and_working();
+}
+
+TEST_F(Reconnect, ControllerSwitchedOffAndOnAgainComesBackAndCostsNoCpuMeanwhile)
+{
+    Simulator sim;
+    open_tcp(sim);
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    sim.stop();
+    ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
+    EXPECT_NE(line_text().find("waiting for TCP 127.0.0.1:"), std::string::npos) << line_text();
+
+    // Two connect attempts in five seconds, refused at once: the tool idles.
+    const double cpu_before = cpu_seconds();
+    pump(5000);
+    EXPECT_LT(cpu_seconds() - cpu_before, 0.25);
+    EXPECT_FALSE(line_open());
+    EXPECT_TRUE(reconnect_waiting());
+
+    ASSERT_TRUE(sim.start_again());
+    statuses.clear();
+    expect_back_and_working();
+}
+
+TEST_F(Reconnect, SerialDeviceGoneWatchesThePortListOnly)
+{
+    Simulator sim;
+    open_pty(sim);
+    sim.stop();
+    ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
+    statuses.clear();
+    const double cpu_before = cpu_seconds();
+    pump(3000);
+    EXPECT_LT(cpu_seconds() - cpu_before, 0.2);
+    EXPECT_TRUE(statuses.empty()) << "nothing is tried while the device is absent: " << statuses.front();
+
+    ASSERT_TRUE(sim.start_again());
+    expect_back_and_working();
+}
+
+TEST_F(Reconnect, UncheckedBoxLeavesTheLineLostAndIsSaved)
+{
+    SetCtrlVal(panelInterf, INTERF_RECONNECT, 0);
+    CallCtrlCallback(panelInterf, INTERF_RECONNECT, EVENT_COMMIT, 0, 0);
+    EXPECT_EQ(reconnectAuto, 0);
+    reconnectAuto = 1;
+    load_connection_settings();
+    EXPECT_EQ(reconnectAuto, 0) << "the choice is read back from its file";
+
+    Simulator sim(kHangUpAfterGet);
+    open_tcp(sim);
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    press_get();
+    pump(4500);
+    EXPECT_FALSE(line_open());
+    EXPECT_FALSE(reconnect_waiting());
+    EXPECT_EQ(line_text().rfind("Lost", 0), 0u) << line_text();
+}
+
+TEST_F(Reconnect, NothingIsTriedWhileTheDialogIsOpenOrADownloadHoldsThePort)
+{
+    Simulator sim(kHangUpAfterGet);
+    open_tcp(sim);
+    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    {
+        const ReconnectPause download;
+        press_get();
+        pump(4500);
+        EXPECT_FALSE(line_open()) << "reconnected while the download held the port";
+        EXPECT_TRUE(reconnect_waiting());
+    }
+    CallCtrlCallback(panelMAIN, MAIN_CMD_CONNECT, EVENT_COMMIT, 0, 0);
+    pump(4500);
+    EXPECT_FALSE(line_open()) << "reconnected while the dialog was open";
+    HidePanel(panelInterf);
+    expect_back_and_working();
+}
+
+TEST_F(Reconnect, ControllerThatStopsAnsweringOnAnOpenLineIsNotALostLine)
+{
+    Simulator sim({"--faults-after", "2", "--silent"});
+    open_tcp(sim);
+    {
+        const test::FastClock fast;
+        press_get();
+    }
+    EXPECT_EQ(statuses.back(), CONNECTION_LOST_TEXT);
+    statuses.clear();
+    pump(3000);
+    EXPECT_FALSE(reconnect_waiting());
+    EXPECT_TRUE(statuses.empty()) << "the tool sent something by itself: " << statuses.front();
+    EXPECT_EQ(tcpcon, 1);
+}
+
+TEST_F(Reconnect, ALineTheOperatorClosesStaysClosed)
+{
+    Simulator sim;
+    open_tcp(sim);
+    tcpcon = InitTCP_IP(0);
+    pump(2500);
+    EXPECT_FALSE(line_open());
+    EXPECT_FALSE(reconnect_waiting());
+    EXPECT_EQ(line_text(), "Not connected");
+}
+
+}  // namespace
+}  // namespace telvar
