@@ -9,6 +9,7 @@ packages=(
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth socat srecord
+  clang libclang-rt-14-dev
 )
 
 missing=()
