@@ -47,6 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(changed_or_kept == static_cast<int>(PARAMETER_KEYS.size()), "one key per stored word");
 
+    // The round trip depends on the record alone: a record just checked needs no second check.
+    static Record checked{};
+    static bool any_checked = false;
+    if (any_checked && record == checked)
+        return 0;
     Record again = marked(0x5A5A);
     require(take_parameter_file(read_ini(parameter_file_text(record.data())), again.data())
                 == static_cast<int>(PARAMETER_KEYS.size()),
@@ -54,5 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ParameterKey& k : PARAMETER_KEYS)
         require(again[static_cast<std::size_t>(k.index)] == record[static_cast<std::size_t>(k.index)],
                 "written and read again, the words are the same");
+    checked = record;
+    any_checked = true;
     return 0;
 }
