@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (the fuzz preset, clang) and runs each for
 # SECONDS on a copy of its seed corpus (so the committed corpus never grows),
-# with its dictionary fuzz/TARGET.dict where there is one.
+# with its dictionary fuzz/TARGET.dict and the libFuzzer flags on the line of
+# fuzz/TARGET.options where there are such files.
 # Prints the executions and executions per second of each target; exits
 # non-zero on any crash, leak, time-out or sanitizer report, keeping the
 # input that caused it under build/fuzz/artifacts/. Installs nothing.
@@ -47,6 +48,10 @@ for target in "${targets[@]}"; do
   # A single input that takes more than 10 s is a fault as well.
   options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$artifacts/$target-")
   [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
+  if [ -f "fuzz/$target.options" ]; then
+    read -ra extra <"fuzz/$target.options"
+    options+=("${extra[@]}")
+  fi
   status=0
   "$bin/${target}_fuzz" "${options[@]}" "$corpus" >"$log" 2>&1 || status=$?
   if [ "$status" -ne 0 ] || grep -qE '^==[0-9]+==ERROR|runtime error:|property broken' "$log"; then
