@@ -68,6 +68,7 @@ for target in "${targets[@]}"; do
   fi
 done
 
+echo "fuzz: $(( ${#targets[@]} - ${#failed[@]} )) passed, ${#failed[@]} failed"
 if [ ${#failed[@]} -gt 0 ]; then
   echo "fuzzing found faults in: ${failed[*]} (inputs in $artifacts)" >&2
   exit 1
