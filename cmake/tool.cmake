@@ -17,6 +17,7 @@ add_library(telvar_tool STATIC
   link/connect_dialog.cpp
   link/error_texts.cpp
   link/ip_history.cpp
+  link/ip_history_records.cpp
   link/line_check.cpp
   link/line_open.cpp
   link/line_table.cpp

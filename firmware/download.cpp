@@ -1,7 +1,6 @@
 #include "firmware/download.h"
 
 #include "firmware/srecord.h"
-#include "firmware/text_lines.h"
 #include "firmware/update_panel.h"
 #include "link/com232.h"
 #include "link/command.h"
@@ -43,22 +42,18 @@ bool read_image(const std::string& path, std::vector<std::string>* lines, std::s
         *error = "Could not open file!";
         return false;
     }
+    ImageCheck check = check_image(text);
     lines->clear();
-    const std::vector<std::string> all = split_lines(text);
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        if (all[k].empty())
-            continue;  // S-record files carry none; the rest is still sent
-        if (const RecordError e = check_record(all[k]); e != RecordError::None) {
-            *error = "The image is not sent: line " + std::to_string(k + 1) + " of " + path + " has "
-                + record_error_text(e) + ".";
-            return false;
-        }
-        lines->push_back(all[k]);
+    if (check.error != RecordError::None) {
+        *error = "The image is not sent: line " + std::to_string(check.bad_line) + " of " + path + " has "
+            + record_error_text(check.error) + ".";
+        return false;
     }
-    if (lines->empty()) {
+    if (check.lines.empty()) {
         *error = "The image is not sent: " + path + " holds no records.";
         return false;
     }
+    *lines = std::move(check.lines);
     return true;
 }
 

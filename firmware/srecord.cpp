@@ -1,5 +1,7 @@
 #include "firmware/srecord.h"
 
+#include "firmware/text_lines.h"
+
 namespace telvar {
 
 namespace {
@@ -75,6 +77,24 @@ RecordError check_record(std::string_view line, Record* record)
         record->data.assign(bytes.begin() + 1 + address_size, bytes.end());
     }
     return RecordError::None;
+}
+
+ImageCheck check_image(std::string_view text)
+{
+    ImageCheck check;
+    const std::vector<std::string> all = split_lines(text);
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        if (all[k].empty())
+            continue;  // S-record files carry none; the rest is still sent
+        if (const RecordError e = check_record(all[k]); e != RecordError::None) {
+            check.lines.clear();
+            check.error = e;
+            check.bad_line = k + 1;
+            return check;
+        }
+        check.lines.push_back(all[k]);
+    }
+    return check;
 }
 
 const char* record_error_text(RecordError error)

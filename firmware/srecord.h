@@ -32,6 +32,16 @@ int address_bytes(int type);
 // Checks a line as one record; None when it is a well-formed record.
 RecordError check_record(std::string_view line, Record* record = nullptr);
 
+// An image's text checked record by record before any of it is sent.
+struct ImageCheck {
+    std::vector<std::string> lines;   // the records, empty lines dropped; empty after an error
+    RecordError error = RecordError::None;
+    std::size_t bad_line = 0;         // 1-based number of the first bad line
+};
+
+// Every non-empty line must be a sound record; the first that is not stops the check.
+ImageCheck check_image(std::string_view text);
+
 // Words that say what is wrong with a record, for the operator.
 const char* record_error_text(RecordError error);
 

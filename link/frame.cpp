@@ -1,5 +1,7 @@
 #include "link/frame.h"
 
+#include <algorithm>
+
 namespace telvar::frame {
 
 std::uint16_t read_word(const std::uint8_t* at)
@@ -29,6 +31,14 @@ std::optional<Answer> decode(const std::uint8_t* in)
     for (int k = 0; k < kWords; ++k)
         answer.words[k] = read_word(in + 4 + 2 * k);
     return answer;
+}
+
+int read_missing_part(std::uint8_t* answer, int missing, const ReadInto& read)
+{
+    if (missing <= 0 || missing > kBytes)
+        return missing;
+    const int got = read(answer + kBytes - missing, missing);
+    return got > 0 ? missing - std::min(got, missing) : missing;
 }
 
 }  // namespace telvar::frame

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace telvar::frame {
@@ -26,6 +27,14 @@ void encode(std::uint8_t* out, int sync, int order, const std::uint16_t* words);
 
 // Reads kBytes bytes; empty when the sync word is not 0x0055.
 std::optional<Answer> decode(const std::uint8_t* in);
+
+// One read of an answer that arrives in pieces and is assembled in place:
+// `read` is offered the part of the frame at `answer` still missing (its last
+// `missing` bytes) and gives the count it put there, or a negative error. The
+// bytes still missing afterwards. Nothing is read unless 0 < missing <= kBytes,
+// so no read lands outside the frame.
+using ReadInto = std::function<int(std::uint8_t* at, int room)>;
+int read_missing_part(std::uint8_t* answer, int missing, const ReadInto& read);
 
 std::uint16_t read_word(const std::uint8_t* at);
 void write_word(std::uint8_t* at, int value);

@@ -1,19 +1,14 @@
-// The file of recent IP addresses: up to ten records of 21 bytes, newest
-// first, no header: the address in 20 bytes filled up with zero bytes (a
-// longer one cut to 20, with no zero byte), then a line feed.
+// The file of recent IP addresses, read and written whole.
 #pragma once
+
+#include "link/ip_history_records.h"
 
 #include <string>
 #include <vector>
 
 namespace telvar {
 
-inline constexpr int IP_HISTORY_ENTRIES = 10;
-inline constexpr int IP_RECORD_TEXT = 20;
-inline constexpr int IP_RECORD_SIZE = IP_RECORD_TEXT + 1;
-
-// The non-empty entries in file order; empty when the file is missing. The
-// entry count is the file size / 21, whatever the records hold.
+// The non-empty entries in file order; empty when the file is missing.
 std::vector<std::string> read_ip_history(const std::string& path);
 
 // Writes a new file beside the old one and renames it over it, so that a

@@ -100,10 +100,10 @@ std::string describe_conversation()
 // it incomplete until the exchange attempt's answer wait ends.
 void take_answer_bytes(unsigned handle)
 {
-    bytesRead = ClientTCPRead(handle, szReadBuf + frame::kBytes - bytesToRead,
-                              static_cast<unsigned>(bytesToRead), NO_WAIT);
-    if (bytesRead > 0)
-        bytesToRead -= bytesRead;
+    bytesToRead = frame::read_missing_part(szReadBuf, bytesToRead, [handle](std::uint8_t* at, int room) {
+        bytesRead = ClientTCPRead(handle, at, static_cast<unsigned>(room), NO_WAIT);
+        return bytesRead;
+    });
     if (bytesToRead == 0)
         rx_flag = 1;
 }

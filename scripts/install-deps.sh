@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth socat srecord
   dpkg-dev librsvg2-bin desktop-file-utils appstream groff-base
+  clang libclang-rt-14-dev
 )
 
 missing=()

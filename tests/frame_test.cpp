@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -79,6 +80,48 @@ TEST(Frame, AnswersDecodeOrRefuseAWrongSync)
     EXPECT_EQ(order, 2559);
     EXPECT_EQ(words[0], 0x1234);
     EXPECT_EQ(words[15], 0x007F);
+}
+
+// Reads from a peer's bytes, at most `room` at a time, the way a socket gives what has arrived.
+struct Peer {
+    std::vector<unsigned char> bytes;
+    std::vector<int> rooms;
+
+    int read(unsigned char* at, int room)
+    {
+        rooms.push_back(room);
+        const int n = std::min(room, static_cast<int>(bytes.size()));
+        std::copy_n(bytes.begin(), n, at);
+        bytes.erase(bytes.begin(), bytes.begin() + n);
+        return n;
+    }
+};
+
+TEST(Frame, AnAnswerInPiecesIsAssembledInPlaceAndNothingBeyondItIsTaken)
+{
+    std::vector<unsigned char> answer(frame::kBytes);
+    for (int k = 0; k < frame::kBytes; ++k)
+        answer[k] = static_cast<unsigned char>(k + 1);
+    unsigned char buffer[frame::kBytes + 4] = {};
+    Peer peer{{answer.begin(), answer.begin() + 10}, {}};
+    const auto read = [&peer](unsigned char* at, int room) { return peer.read(at, room); };
+
+    int missing = frame::read_missing_part(buffer, frame::kBytes, read);
+    EXPECT_EQ(missing, 26);
+    EXPECT_EQ(frame::read_missing_part(buffer, missing, [](unsigned char*, int) { return -1; }), 26)
+        << "a failed read takes nothing";
+    peer.bytes.assign(answer.begin() + 10, answer.end());
+    peer.bytes.insert(peer.bytes.end(), {0xEE, 0xEE, 0xEE, 0xEE});  // the start of a late answer
+    missing = frame::read_missing_part(buffer, missing, read);
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(peer.rooms, (std::vector<int>{36, 26})) << "each read is offered the missing part only";
+    EXPECT_EQ(std::vector<unsigned char>(buffer, buffer + frame::kBytes), answer);
+    EXPECT_EQ(buffer[frame::kBytes], 0) << "nothing is written past the frame";
+    EXPECT_EQ(peer.bytes.size(), 4u);
+
+    for (int outside : {0, -3, frame::kBytes + 1})
+        EXPECT_EQ(frame::read_missing_part(buffer, outside, read), outside);
+    EXPECT_EQ(peer.rooms.size(), 2u) << "no read without missing bytes within the frame";
 }
 
 TEST(Frame, SyncIsComparedWithTheConstantNotTheSetting)

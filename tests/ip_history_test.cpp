@@ -95,6 +95,16 @@ TEST_F(IpHistoryFile, ZeroByteEndsTheTextWhateverFollowsIt)
     EXPECT_EQ(read_ip_history(path()), (Entries{"10.1.1.1", "10.1.1.2"}));
 }
 
+TEST(IpHistoryRecords, ALineIsReadToItsLineFeedAndCutToTwenty)
+{
+    // 47 bytes: two entries, the first a line of 25 characters.
+    const std::string bytes = std::string("abcdefghijklmnopqrstuvwxy\n") + "10.0.0.1" + std::string(12, '\0') + "\n";
+    EXPECT_EQ(ip_history_entries(bytes), (Entries{"abcdefghijklmnopqrst", "10.0.0.1"}));
+    EXPECT_EQ(ip_history_entries(ip_history_records({"abcdefghijklmnopqrst", "10.0.0.1"})),
+              (Entries{"abcdefghijklmnopqrst", "10.0.0.1"}));
+    EXPECT_TRUE(ip_history_entries(std::string(20, 'x')).empty()) << "shorter than one record";
+}
+
 TEST_F(IpHistoryFile, MissingFileIsAnEmptyHistory)
 {
     EXPECT_TRUE(read_ip_history(path("none.ipa")).empty());

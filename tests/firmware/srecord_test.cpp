@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace telvar {
 namespace {
 
@@ -40,6 +43,22 @@ TEST(SRecord, ChecksumIsTheComplementOfTheLowByteOfTheSum)
     EXPECT_EQ(record_checksum({0x80, 0x80}), 0xFF);
     EXPECT_EQ(hex_byte("S3", 0), -1);
     EXPECT_EQ(hex_byte("7f", 0), 0x7F);
+}
+
+TEST(SRecordImage, EveryNonEmptyLineIsARecordOrTheCheckStopsAtTheFirstBadOne)
+{
+    const ImageCheck good = check_image("S5030003F9\r\n\r\nS9030000FC\rS5030003f9\n");
+    EXPECT_EQ(good.error, RecordError::None);
+    EXPECT_EQ(good.lines, (std::vector<std::string>{"S5030003F9", "S9030000FC", "S5030003f9"}))
+        << "empty lines dropped, every line end style";
+
+    const ImageCheck bad = check_image("S5030003F9\n\nS9030000FD\nS4030000FC\n");
+    EXPECT_EQ(bad.error, RecordError::BadChecksum);
+    EXPECT_EQ(bad.bad_line, 3u) << "empty lines are counted";
+    EXPECT_TRUE(bad.lines.empty()) << "nothing is left to send";
+
+    EXPECT_EQ(check_image("S5030003F9\r\nS9030000FC ").error, RecordError::BadDigits) << "the last line counts too";
+    EXPECT_TRUE(check_image("\r\n\n").lines.empty());
 }
 
 }  // namespace
