@@ -1,7 +1,7 @@
 // A lost line comes back by itself: against the simulator hanging up over
 // TCP, closing its pseudo-terminal, and being stopped and started again.
 #include "support/link_fixture.h"
-#include "support/simulator.h"
+#include "support/simulator_line.h"
 
 #include "app/connection_indicator.h"
 #include "link/com232.h"
@@ -32,6 +32,7 @@ namespace telvar {
 namespace {
 
 using test::LinkTest;
+using test::Line;
 using test::Simulator;
 
 // Get, as the operator presses it, against the RAM.
@@ -69,23 +70,8 @@ protected:
         reconnectAuto = 1;
     }
 
-    void open_tcp(const Simulator& sim)
-    {
-        ASSERT_TRUE(sim.ready());
-        comprotocol = 1;
-        std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-        portNum = sim.tcp_port();
-        tcpcon = InitTCP_IP(1);
-        ASSERT_EQ(tcpcon, 1);
-    }
-    void open_pty(const Simulator& sim)
-    {
-        ASSERT_TRUE(sim.ready());
-        comprotocol = 0;
-        comport = sim.com_port();
-        rs232con = InitRS232(1);
-        ASSERT_EQ(rs232con, 1);
-    }
+    static void open_tcp(const Simulator& sim) { test::open_line(sim, Line::Tcp); }
+    static void open_pty(const Simulator& sim) { test::open_line(sim, Line::Serial); }
     // Events for up to `ms` of real time, until the condition holds.
     static bool wait_for(const std::function<bool()>& condition, int ms)
     {

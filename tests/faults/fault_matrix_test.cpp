@@ -6,7 +6,7 @@
 // opening, so that every command meets them on an open line.
 #include "support/link_fixture.h"
 #include "support/record_copy.h"
-#include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "tests/sim/srecords.h"
 
 #include "app/startup.h"
@@ -48,7 +48,6 @@ namespace {
 
 enum class Cmd { LineCheck, Version, Get, SendRam, SendEeprom, Run, Data, Reset, Teach, Enter, Exit, TestData, BootEntry };
 enum class Fault { Silent, SilentEvery3, WrongSync, ShortAnswer, Split, Delay600, Garbage, CloseAfter, Nak };
-enum class Line { Serial, Tcp };
 
 // What a cell must end with.
 enum class Expect {
@@ -245,22 +244,6 @@ protected:
         stop_flag = 1;
         set_test_panel_controls(1, 0);
     }
-    void open(const Simulator& sim, Line line)
-    {
-        ASSERT_TRUE(sim.ready());
-        if (line == Line::Serial) {
-            comprotocol = 0;
-            comport = sim.com_port();
-            rs232con = InitRS232(1);
-            ASSERT_EQ(rs232con, 1);
-        } else {
-            comprotocol = 1;
-            std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-            portNum = sim.tcp_port();
-            tcpcon = InitTCP_IP(1);
-            ASSERT_EQ(tcpcon, 1);
-        }
-    }
     void run_command(Cmd c)
     {
         const auto press = [](int panel, int control) { CallCtrlCallback(panel, control, EVENT_COMMIT, 0, 0); };
@@ -315,7 +298,7 @@ TEST_P(FaultMatrix, CommandMeetsFault)
     const Cell cell = GetParam();
     const Expect expect = expected(cell);
     Simulator sim(options(cell.fault, cell.cmd));
-    open(sim, cell.line);
+    open_line(sim, cell.line);
     set_main_buttons(1, 1, 1);
     stop_flag = cell.cmd == Cmd::Run || cell.cmd == Cmd::Data ? 1 : 0;
     const Record before = record();

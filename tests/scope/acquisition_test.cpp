@@ -2,7 +2,7 @@
 // simulator: the samples on the chart and the displays, the trace switches,
 // and how a run ends.
 #include "support/link_fixture.h"
-#include "support/simulator.h"
+#include "support/simulator_line.h"
 
 #include "link/command.h"
 #include "link/frame.h"
@@ -222,19 +222,7 @@ TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)
     for (const int line : {0, 1}) {
         SCOPED_TRACE(line == 0 ? "serial" : "tcp");
         Simulator sim;
-        ASSERT_TRUE(sim.ready());
-        if (line == 0) {
-            comprotocol = 0;
-            comport = sim.com_port();
-            rs232con = InitRS232(1);
-            ASSERT_EQ(rs232con, 1);
-        } else {
-            comprotocol = 1;
-            std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-            portNum = sim.tcp_port();
-            tcpcon = InitTCP_IP(1);
-            ASSERT_EQ(tcpcon, 1);
-        }
+        open_line(sim, line == 0 ? Line::Serial : Line::Tcp);
         QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
         run();
         EXPECT_EQ(statuses.back(), "Rawdata recieved.");

@@ -2,7 +2,7 @@
 // simulator: the block requests and their progress, the channel order, the
 // answers that store and those that do not, and the 12 plots of the graph.
 #include "support/link_fixture.h"
-#include "support/simulator.h"
+#include "support/simulator_line.h"
 
 #include "link/command.h"
 #include "link/frame.h"
@@ -240,12 +240,7 @@ TEST_F(DataMemory, ABlockFailureStillTriesTheLiveSampleAndEndsWithEveryGroupEnab
 TEST_F(DataMemory, DataAgainstTheSimulatorDrawsARecording)
 {
     Simulator sim;
-    ASSERT_TRUE(sim.ready());
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = sim.tcp_port();
-    tcpcon = InitTCP_IP(1);
-    ASSERT_EQ(tcpcon, 1);
+    open_line(sim, Line::Tcp);
     set_switches({MAIN_TRACE_CHA, MAIN_TRACE_CHB});
     QTimer::singleShot(3000, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
     data();

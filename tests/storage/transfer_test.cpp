@@ -3,7 +3,7 @@
 // controllers for the frames and the failures.
 #include "support/link_fixture.h"
 #include "support/record_copy.h"
-#include "support/simulator.h"
+#include "support/simulator_line.h"
 
 #include "link/com232.h"
 #include "link/command.h"
@@ -173,22 +173,7 @@ TEST_F(Transfer, TheFileTargetNeverTouchesTheLink)
 // The same against the simulator, over both lines.
 class TransferWithSimulator : public Transfer, public ::testing::WithParamInterface<int> {
 protected:
-    void connect(const Simulator& sim)
-    {
-        ASSERT_TRUE(sim.ready());
-        if (GetParam() == 0) {
-            comprotocol = 0;
-            comport = sim.com_port();
-            rs232con = InitRS232(1);
-            ASSERT_EQ(rs232con, 1);
-        } else {
-            comprotocol = 1;
-            std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-            portNum = sim.tcp_port();
-            tcpcon = InitTCP_IP(1);
-            ASSERT_EQ(tcpcon, 1);
-        }
-    }
+    void connect(const Simulator& sim) { open_line(sim, GetParam() == 0 ? Line::Serial : Line::Tcp); }
 };
 
 TEST_P(TransferWithSimulator, ValuesSentToEepromComeBackAfterARestart)

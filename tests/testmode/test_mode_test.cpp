@@ -1,7 +1,7 @@
 // Reset, teach and TRIGGER, and test mode, against scripted controllers and
 // the simulator.
 #include "support/link_fixture.h"
-#include "support/simulator.h"
+#include "support/simulator_line.h"
 
 #include "link/command.h"
 #include "link/frame.h"
@@ -176,22 +176,14 @@ TEST_F(Actions, EachCommittedTestControlSendsOneFrameWithWord2)
 
 class TestModeWithSimulator : public Actions, public ::testing::WithParamInterface<int> {
 protected:
-    void connect(const Simulator& sim)
+    void SetUp() override
     {
-        ASSERT_TRUE(sim.ready());
-        if (GetParam() == 0) {
-            comprotocol = 0;
-            comport = sim.com_port();
-            rs232con = InitRS232(1);
-            ASSERT_EQ(rs232con, 1);
-        } else {
-            comprotocol = 1;
-            std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-            portNum = sim.tcp_port();
-            tcpcon = InitTCP_IP(1);
-            ASSERT_EQ(tcpcon, 1);
-        }
+        Actions::SetUp();
+        // The page as the tool starts it, whatever a test before left lit.
+        SetCtrlVal(panelTEST, TEST_LAMP_2, 0);
+        setup_test_panel();
     }
+    void connect(const Simulator& sim) { open_line(sim, GetParam() == 0 ? Line::Serial : Line::Tcp); }
 };
 
 TEST_P(TestModeWithSimulator, TheSimulatorEchoesWhatThePageDrives)
