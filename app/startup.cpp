@@ -144,7 +144,7 @@ void InitVars()
     // An installed program's directory cannot be written: the dialogs then
     // open in the operator's documents.
     std::snprintf(dirName, sizeof dirName, "%s",
-                  DirectoryWritable(proj_dir) ? proj_dir : DocumentsDir().c_str());
+                  ProgramDirectoryForFiles(proj_dir) ? proj_dir : DocumentsDir().c_str());
     std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
                   ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
     std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s",

@@ -42,7 +42,7 @@ bool write_ip_history(const std::string& path, const std::vector<std::string>& e
 
 std::string ip_history_location(const std::string& program_dir, const std::string& file_name)
 {
-    const std::string dir = DirectoryWritable(program_dir) ? program_dir : UserDataDir();
+    const std::string dir = ProgramDirectoryForFiles(program_dir) ? program_dir : UserDataDir();
     return dir + "/" + file_name;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/panel_path.h"
 #include "platform/test_seams.h"
 
 #include <QDir>
@@ -97,6 +98,11 @@ bool DirectoryWritable(const std::string& path)
 {
     const QFileInfo dir(QString::fromLocal8Bit(path.c_str()));
     return dir.isDir() && dir.isWritable();
+}
+
+bool ProgramDirectoryForFiles(const std::string& program_dir)
+{
+    return DirectoryWritable(program_dir) && !detail::installed_program(QString::fromLocal8Bit(program_dir.c_str()));
 }
 
 std::string DocumentsDir()

@@ -27,6 +27,11 @@ int CloseTextFile(int handle);
 
 // Whether files can be made in the directory.
 bool DirectoryWritable(const std::string& path);
+// Whether the operator's files (history, settings, the dialogs' first
+// folder) may go into the program's own directory: it can be written and
+// the program is not an installed one, whose folder is the system's even
+// for root.
+bool ProgramDirectoryForFiles(const std::string& program_dir);
 // The operator's documents folder, and the program's folder in the
 // operator's data folder (made if missing).
 std::string DocumentsDir();

@@ -1,7 +1,5 @@
 #include "platform/modal.h"
 
-#include "platform/test_seams.h"
-
 namespace telvar {
 
 namespace {

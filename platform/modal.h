@@ -37,6 +37,11 @@ struct ModalAnswer {
 
 using ModalHook = std::function<ModalAnswer(const ModalRequest& request)>;
 
+// Every modal dialog is answered by the hook instead of a window: tests
+// answer them, a program without windows writes them out. An empty hook
+// puts the real dialogs up again.
+void SetModalHook(ModalHook hook);
+
 namespace detail {
 
 // The hook's answer when one is set; otherwise `show` puts the real dialog up.

@@ -5,6 +5,21 @@
 
 namespace telvar::detail {
 
+namespace {
+
+QString installed_data_dir(const QDir& program)
+{
+    // The build fills in the data folder as seen from the program's folder.
+    return QDir::cleanPath(program.filePath(QStringLiteral(TELVAR_INSTALLED_DATA_DIR)));
+}
+
+}  // namespace
+
+bool installed_program(const QString& program_dir)
+{
+    return QFileInfo(installed_data_dir(QDir(program_dir))).isDir();
+}
+
 QString panel_file_path(const QString& program_dir, const QString& name)
 {
     if (QFileInfo(name).isAbsolute())
@@ -13,9 +28,7 @@ QString panel_file_path(const QString& program_dir, const QString& name)
     const QString beside = program.filePath(name);
     if (QFileInfo::exists(beside))
         return beside;
-    // The build fills in the data folder as seen from the program's folder.
-    const QString installed =
-        QDir::cleanPath(program.filePath(QStringLiteral(TELVAR_INSTALLED_DATA_DIR "/") + name));
+    const QString installed = QDir(installed_data_dir(program)).filePath(name);
     return QFileInfo::exists(installed) ? installed : beside;
 }
 

@@ -12,4 +12,7 @@ namespace telvar::detail {
 // the failure names the program's folder. A full path is taken as it is.
 QString panel_file_path(const QString& program_dir, const QString& name);
 
+// Whether the program runs installed: its data folder is there.
+bool installed_program(const QString& program_dir);
+
 }  // namespace telvar::detail

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSerialPort>
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 
@@ -99,6 +100,12 @@ void deliver_lost(int number, unsigned opening)
     WakeWaiters();
 }
 
+bool hung_up(int fd)
+{
+    pollfd line{fd, POLLIN, 0};
+    return poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 // Queued, once per opening: the port must not be closed inside its own signal.
 void note_broken(int number, unsigned opening)
 {
@@ -179,10 +186,18 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
     // the port's own error signal.
     const unsigned opening = ++g_openings;
     // A device unplugged reports a resource error; the far end of a
-    // pseudo-terminal closing, read errors first.
-    QObject::connect(raw, &QSerialPort::errorOccurred, raw, [port, opening](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+    // pseudo-terminal closing, read errors first. A wake-up without bytes
+    // (XON and XOFF taken by the line) reports them as well, from a stale
+    // errno: only a line that has hung up is broken, the rest reads on.
+    QObject::connect(raw, &QSerialPort::errorOccurred, raw, [raw, port, opening](QSerialPort::SerialPortError error) {
+        if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+            return;
+        if (hung_up(raw->handle())) {
             note_broken(port, opening);
+            return;
+        }
+        raw->clearError();
+        raw->setReadBufferSize(raw->readBufferSize());  // turns reading back on
     });
     g_ports[port].serial = std::move(serial);
     g_ports[port].opening = opening;

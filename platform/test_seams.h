@@ -11,15 +11,15 @@
 
 namespace telvar {
 
-// Every modal dialog is answered by the hook instead of a window; an empty
-// hook puts the real dialogs up again.
-void SetModalHook(ModalHook hook);
+// Modal dialogs are answered through SetModalHook of platform/modal.h.
 
 // Speeds up Timer, WaitEvents and every link time-out by `factor`, so that
 // tests of the 0.5 s answer wait do not take real seconds. 1 in the tool.
 void SetTimeScale(double factor);
 
-// Where the pseudo-terminal links (COM 65-80) are looked for; /tmp in the tool.
+// Where the pseudo-terminal links (COM 65-80) are looked for; /tmp in the
+// tool. The command-line tool takes the folder from TELVAR_PTY_DIR, so that
+// its tests can give it a simulator of their own.
 void SetPseudoTerminalDir(const std::string& dir);
 
 // Decides whether this user may open a COM port's device, in place of the

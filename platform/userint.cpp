@@ -41,6 +41,17 @@ int InitCVIRTE(int argc, char** argv)
     return 1;
 }
 
+int InitConsole(int argc, char** argv)
+{
+    if (QCoreApplication::instance())
+        return 1;
+    static int s_argc;
+    s_argc = argc;  // QCoreApplication keeps a reference to it
+    // Lives until the process ends, as the windowed application does.
+    new QCoreApplication(s_argc, argv);
+    return 1;
+}
+
 int RunUserInterface()
 {
     QEventLoop loop;
@@ -60,6 +71,8 @@ int QuitUserInterface(int returnCode)
 
 void SetWaitCursor(int on)
 {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
     if (on && !g_wait_cursor)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else if (!on && g_wait_cursor)

@@ -87,6 +87,10 @@ struct ControlRole {
 // Starts the platform (the Qt application). 1 on success; 0, with one line on
 // standard error, when there is no display to show windows on.
 int InitCVIRTE(int argc, char** argv);
+// Starts the platform without windows, for programs that need no display:
+// links, files, clock and events work; panels fail, the wait cursor does
+// nothing and pop-ups go wherever the modal hook sends them. 1 on success.
+int InitConsole(int argc, char** argv);
 
 // The roles a panel resource must offer; LoadPanel fails without any of them.
 void DefinePanelRoles(const char* fileName, int resourceId, std::vector<ControlRole> roles);
@@ -174,6 +178,7 @@ int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, c
                            restrictDirectory, restrictExtension, allowCancel, allowMakeDirectory, pathName, N);
 }
 
+// Does nothing without windows.
 void SetWaitCursor(int on);
 
 // The program's directory.

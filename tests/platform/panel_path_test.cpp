@@ -2,6 +2,8 @@
 // folder of an installed program.
 #include "platform/panel_path.h"
 
+#include "platform/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -53,6 +55,17 @@ TEST_F(PanelPath, FullPathIsTakenAsItIs)
 {
     make("usr/share/telvar-k20-dizer/Test.uir");
     EXPECT_EQ(panel_file_path(program_dir(), path("elsewhere/Test.uir")), path("elsewhere/Test.uir"));
+}
+
+// Even root, who may write /usr/bin, keeps the operator's files out of it.
+TEST_F(PanelPath, InstalledProgramKeepsTheOperatorsFilesOutOfItsFolder)
+{
+    EXPECT_TRUE(installed_program(program_dir()));
+    EXPECT_FALSE(ProgramDirectoryForFiles(program_dir().toStdString()));
+
+    ASSERT_TRUE(QDir(path("usr/share/telvar-k20-dizer")).removeRecursively());
+    EXPECT_FALSE(installed_program(program_dir()));
+    EXPECT_TRUE(ProgramDirectoryForFiles(program_dir().toStdString())) << "a build tree keeps them beside the program";
 }
 
 }  // namespace

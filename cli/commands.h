@@ -1,0 +1,25 @@
+// The commands of telvar-k20, one function each; every one returns the
+// program's exit code.
+#pragma once
+
+#include "cli/invocation.h"
+
+namespace telvar::cli {
+
+// The command the invocation names.
+int run(const Invocation& invocation);
+
+int run_help(const Invocation& invocation);
+int run_list_ports(const Invocation& invocation);
+int run_info(const Invocation& invocation);
+int run_reset(const Invocation& invocation);
+int run_teach(const Invocation& invocation);
+int run_get(const Invocation& invocation);
+int run_send(const Invocation& invocation);
+int run_verify(const Invocation& invocation);
+int run_live(const Invocation& invocation);
+int run_datamem(const Invocation& invocation);
+int run_merge(const Invocation& invocation);
+int run_download(const Invocation& invocation);
+
+}  // namespace telvar::cli

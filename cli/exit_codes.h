@@ -1,0 +1,14 @@
+// What telvar-k20 ends with, as --help and the man page list them.
+#pragma once
+
+namespace telvar::cli {
+
+enum ExitCode : int {
+    EXIT_DONE = 0,
+    EXIT_DIFFERENCES = 1,  // verify found words that differ
+    EXIT_USAGE = 2,
+    EXIT_LINK = 3,         // the line or the controller failed; its status text on standard error
+    EXIT_FILE = 4,         // a file could not be read or written, or holds no usable content
+};
+
+}  // namespace telvar::cli

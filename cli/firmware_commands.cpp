@@ -1,0 +1,71 @@
+// merge and download: the update page's merge with its checks, and its
+// boot-loader dialogue over RS-232.
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/download_console.h"
+#include "cli/exit_codes.h"
+#include "cli/line.h"
+#include "firmware/download.h"
+#include "firmware/merge_files.h"
+#include "link/serial_line.h"
+
+#include <string>
+#include <vector>
+
+namespace telvar::cli {
+
+namespace {
+
+inline constexpr const char* NO_PROMPT_TEXT = "No answer from controller!";
+inline constexpr const char* NO_START_TEXT =
+    "Error! The image was sent, but the controller did not report the start of the application.";
+
+int judge_download(DownloadOutcome outcome)
+{
+    switch (outcome) {
+    case DownloadOutcome::NotEntered:
+        return fail_with_status();
+    case DownloadOutcome::NoPrompt:
+        return fail(EXIT_LINK, NO_PROMPT_TEXT);
+    case DownloadOutcome::Sent:
+        return fail(EXIT_LINK, NO_START_TEXT);
+    case DownloadOutcome::Started:
+        break;
+    }
+    // The new firmware runs; the protocol line must have come back with it.
+    return rs232con == 1 ? EXIT_DONE : fail_with_status();
+}
+
+}  // namespace
+
+int run_merge(const Invocation& invocation)
+{
+    MergeFiles files;
+    files.firmware = invocation.file;
+    files.use_a = !invocation.table_a.empty();
+    files.table_a = invocation.table_a;
+    files.use_b = !invocation.table_b.empty();
+    files.table_b = invocation.table_b;
+    files.start = invocation.start;
+    files.end = invocation.end;
+    files.merged = invocation.output;
+    if (const std::string error = merge_files(files); !error.empty())
+        return fail(EXIT_FILE, error);
+    return EXIT_DONE;
+}
+
+// Every record of the image is checked before the line opens.
+int run_download(const Invocation& invocation)
+{
+    std::vector<std::string> lines;
+    if (std::string error; !read_image(invocation.file, &lines, &error))
+        return fail(EXIT_FILE, error);
+    return with_line(invocation.line, [&] {
+        DownloadConsole console;
+        const DownloadOutcome outcome = download_image(lines, console.view());
+        console.finish();
+        return judge_download(outcome);
+    });
+}
+
+}  // namespace telvar::cli

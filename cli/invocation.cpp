@@ -1,0 +1,239 @@
+#include "cli/invocation.h"
+
+#include "firmware/download.h"
+#include "link/tcp_line.h"
+#include "platform/serial_ports.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <algorithm>
+#include <charconv>
+
+namespace telvar::cli {
+
+namespace {
+
+enum class LineUse {
+    Needed,      // talks with the controller over either line
+    SerialOnly,  // the boot loader is reached over RS-232 alone
+    None,
+};
+
+struct CommandRule {
+    const char* name;
+    int files;  // file names that follow the command
+    LineUse line;
+    std::vector<QString> options;   // the command's own options
+    std::vector<QString> required;  // of those, the ones it cannot do without
+};
+
+const CommandRule kRules[] = {
+    {"info", 0, LineUse::Needed, {}, {}},
+    {"get", 0, LineUse::Needed, {"eeprom", "o"}, {"o"}},
+    {"send", 1, LineUse::Needed, {"eeprom"}, {}},
+    {"verify", 1, LineUse::Needed, {"eeprom"}, {}},
+    {"live", 0, LineUse::Needed, {"count", "csv"}, {}},
+    {"datamem", 0, LineUse::Needed, {"channel", "csv"}, {"channel"}},
+    {"reset", 0, LineUse::Needed, {}, {}},
+    {"teach", 0, LineUse::Needed, {}, {}},
+    {"merge", 1, LineUse::None, {"lin-a", "lin-b", "start", "end", "o"}, {"start", "end", "o"}},
+    {"download", 1, LineUse::SerialOnly, {}, {}},
+};
+
+const char* const kLineOptions[] = {"tcp", "com"};
+
+QList<QCommandLineOption> known_options()
+{
+    const auto valued = [](const char* name, const char* value) {
+        return QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(value));
+    };
+    return {
+        QCommandLineOption(QStringList{"h", "help"}),
+        QCommandLineOption("list-ports"),
+        valued("tcp", "HOST:PORT"),
+        valued("com", "N"),
+        QCommandLineOption("eeprom"),
+        valued("o", "FILE"),
+        valued("count", "N"),
+        valued("csv", "FILE"),
+        valued("channel", "A|B"),
+        valued("lin-a", "FILE"),
+        valued("lin-b", "FILE"),
+        valued("start", "ADDR"),
+        valued("end", "ADDR"),
+    };
+}
+
+std::string text(const QString& s)
+{
+    return s.toLocal8Bit().toStdString();
+}
+
+std::string dashed(const QString& option)
+{
+    return (option.size() == 1 ? "-" : "--") + text(option);
+}
+
+bool parse_decimal(std::string_view digits, long* value)
+{
+    const char* end = digits.data() + digits.size();
+    const auto [stop, fault] = std::from_chars(digits.data(), end, *value);
+    return !digits.empty() && fault == std::errc() && stop == end;
+}
+
+const CommandRule* find_rule(const std::string& name)
+{
+    const auto found = std::find_if(std::begin(kRules), std::end(kRules),
+                                    [&](const CommandRule& rule) { return name == rule.name; });
+    return found == std::end(kRules) ? nullptr : found;
+}
+
+bool is_line_option(const QString& option)
+{
+    return std::any_of(std::begin(kLineOptions), std::end(kLineOptions),
+                       [&](const char* name) { return option == QLatin1String(name); });
+}
+
+// Each option given must be the command's own or a line option it uses.
+std::string check_options(const QCommandLineParser& parser, const CommandRule& rule)
+{
+    for (const QString& option : parser.optionNames()) {
+        const bool own = std::find(rule.options.begin(), rule.options.end(), option) != rule.options.end();
+        if (!own && !(is_line_option(option) && rule.line != LineUse::None))
+            return std::string(rule.name) + " takes no " + dashed(option);
+    }
+    for (const QString& option : rule.required)
+        if (!parser.isSet(option))
+            return std::string(rule.name) + " needs " + dashed(option);
+    return {};
+}
+
+std::string take_line(const QCommandLineParser& parser, const CommandRule& rule, LineChoice* line)
+{
+    const bool tcp = parser.isSet("tcp");
+    const bool com = parser.isSet("com");
+    if (rule.line == LineUse::None)
+        return {};
+    if (rule.line == LineUse::SerialOnly && !com)
+        return SERIAL_ONLY_TEXT;
+    if (tcp && com)
+        return "give either --tcp or --com, not both";
+    if (!tcp && !com)
+        return std::string(rule.name) + " needs --tcp HOST:PORT or --com N";
+    if (tcp) {
+        line->kind = LineKind::Tcp;
+        if (!parse_tcp_address(text(parser.value("tcp")), &line->host, &line->port))
+            return "--tcp needs HOST:PORT with a port from 1 to 65535";
+        return {};
+    }
+    long port = 0;
+    line->kind = LineKind::Com;
+    if (!parse_decimal(text(parser.value("com")), &port) || port < COM_FIRST || port > COM_LAST)
+        return "--com needs a port number from " + std::to_string(COM_FIRST) + " to " + std::to_string(COM_LAST);
+    line->port = static_cast<int>(port);
+    return {};
+}
+
+std::string take_settings(const QCommandLineParser& parser, Invocation* invocation)
+{
+    invocation->output = text(parser.value("o"));
+    invocation->eeprom = parser.isSet("eeprom");
+    invocation->csv = text(parser.value("csv"));
+    invocation->table_a = text(parser.value("lin-a"));
+    invocation->table_b = text(parser.value("lin-b"));
+    if (parser.isSet("count") && (!parse_decimal(text(parser.value("count")), &invocation->count) || invocation->count < 1))
+        return "--count needs a number of samples from 1 on";
+    if (parser.isSet("channel")) {
+        const QString channel = parser.value("channel").toUpper();
+        invocation->channel = channel == "A" ? 1 : channel == "B" ? 2 : 0;
+        if (invocation->channel == 0)
+            return "--channel needs A or B";
+    }
+    const auto take_address = [&](const char* bound, std::int64_t* address) {
+        return !parser.isSet(bound) || parse_address(text(parser.value(bound)), address);
+    };
+    if (!take_address("start", &invocation->start) || !take_address("end", &invocation->end))
+        return "--start and --end need an address from 0 to 0x7DFFFFFF, decimal or 0x-hexadecimal";
+    if (invocation->command == "merge" && invocation->table_a.empty() && invocation->table_b.empty())
+        return "merge needs --lin-a, --lin-b or both";
+    return {};
+}
+
+ParsedCommandLine refused(std::string error)
+{
+    return {{}, std::move(error)};
+}
+
+}  // namespace
+
+ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
+{
+    QCommandLineParser parser;
+    parser.addOptions(known_options());
+    QStringList words{QStringLiteral("telvar-k20")};
+    for (const std::string& argument : arguments)
+        words << QString::fromLocal8Bit(argument.c_str());
+    if (!parser.parse(words))
+        return refused(text(parser.errorText()));
+
+    ParsedCommandLine parsed;
+    Invocation& invocation = parsed.invocation;
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet("help")) {
+        invocation.command = "help";
+        return parsed;
+    }
+    if (parser.isSet("list-ports")) {
+        if (parser.optionNames().size() > 1 || !positional.isEmpty())
+            return refused("--list-ports takes nothing else");
+        invocation.command = "list-ports";
+        return parsed;
+    }
+    if (positional.isEmpty())
+        return refused("no command given");
+    invocation.command = text(positional.front());
+    const CommandRule* rule = find_rule(invocation.command);
+    if (!rule)
+        return refused("unknown command '" + invocation.command + "'");
+    if (positional.size() - 1 != rule->files)
+        return refused(invocation.command + (rule->files == 0 ? " takes no file name" : " needs one file name"));
+    if (rule->files == 1)
+        invocation.file = text(positional[1]);
+    std::string error = check_options(parser, *rule);
+    if (error.empty())
+        error = take_line(parser, *rule, &invocation.line);
+    if (error.empty())
+        error = take_settings(parser, &invocation);
+    if (!error.empty())
+        return refused(error);
+    return parsed;
+}
+
+bool parse_address(std::string_view text, std::int64_t* address)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string_view digits = hex ? text.substr(2) : text;
+    const char* end = digits.data() + digits.size();
+    std::int64_t value = 0;
+    const auto [stop, fault] = std::from_chars(digits.data(), end, value, hex ? 16 : 10);
+    if (digits.empty() || fault != std::errc() || stop != end || value < 0 || value > ADDRESS_MAX)
+        return false;
+    *address = value;
+    return true;
+}
+
+bool parse_tcp_address(std::string_view text, std::string* host, int* port)
+{
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos || colon == 0 || colon >= IP_TEXT_SIZE)
+        return false;
+    long number = 0;
+    if (!parse_decimal(text.substr(colon + 1), &number) || number < 1 || number > 65535)
+        return false;
+    *host = std::string(text.substr(0, colon));
+    *port = static_cast<int>(number);
+    return true;
+}
+
+}  // namespace telvar::cli

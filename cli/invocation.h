@@ -1,0 +1,52 @@
+// What the command line asks for: the command, the line to the controller
+// and the command's files and settings, all checked before anything is
+// opened, so that a mistyped command line touches neither files nor line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace telvar::cli {
+
+enum class LineKind { None, Tcp, Com };
+
+struct LineChoice {
+    LineKind kind = LineKind::None;
+    std::string host;  // --tcp HOST
+    int port = 0;      // --tcp's port, or --com's port number
+};
+
+struct Invocation {
+    std::string command;  // "info", "get", ..., "download", "list-ports" or "help"
+    LineChoice line;
+    std::string file;     // the file named after send, verify, merge and download
+    std::string output;   // -o
+    bool eeprom = false;
+    long count = 0;       // live: samples to take; 0 takes them until Ctrl-C
+    std::string csv;      // live and datamem: empty for standard output
+    int channel = 0;      // datamem: 1 channel A, 2 channel B
+    std::string table_a;  // merge: empty when the channel is left out
+    std::string table_b;
+    std::int64_t start = 0;  // merge window, before the firmware's offset
+    std::int64_t end = 0;
+};
+
+struct ParsedCommandLine {
+    Invocation invocation;
+    std::string error;  // why the command line is refused; empty when it is good
+};
+
+// The arguments after the program name.
+ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments);
+
+// The largest window address the update page takes.
+inline constexpr std::int64_t ADDRESS_MAX = 0x7DFFFFFF;
+
+// Decimal, or hexadecimal after 0x, from 0 to ADDRESS_MAX.
+bool parse_address(std::string_view text, std::int64_t* address);
+// HOST:PORT, the port from 1 to 65535; the host may not be empty.
+bool parse_tcp_address(std::string_view text, std::string* host, int* port);
+
+}  // namespace telvar::cli

@@ -1,0 +1,23 @@
+// telvar-k20: the controller from the command line, with the tool's own
+// modules and no display.
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/exit_codes.h"
+#include "cli/invocation.h"
+#include "cli/line.h"
+#include "platform/userint.h"
+
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    using namespace telvar::cli;
+    telvar::InitConsole(argc, argv);
+    route_to_console();
+    find_pseudo_terminals_where_told();
+    const ParsedCommandLine parsed = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty())
+        return fail(EXIT_USAGE, "telvar-k20: " + parsed.error + "\nTry 'telvar-k20 --help'.");
+    return run(parsed.invocation);
+}

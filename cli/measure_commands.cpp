@@ -1,0 +1,137 @@
+// live and datamem: measurement values as CSV, against the thresholds of
+// the controller's own parameter set, which is fetched first.
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/csv_output.h"
+#include "cli/exit_codes.h"
+#include "cli/interrupt.h"
+#include "cli/line.h"
+#include "cli/memory_csv.h"
+#include "link/command.h"
+#include "params/record.h"
+#include "platform/events.h"
+#include "platform/files.h"
+#include "scope/acquisition.h"
+#include "scope/data_memory.h"
+#include "scope/recorder_csv.h"
+#include "storage/transfer.h"
+#include "ui/status.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+
+#include <filesystem>
+
+namespace telvar::cli {
+
+namespace {
+
+// Between two looks for a new recording.
+inline constexpr int RECORDING_POLL_MS = 50;
+
+// The local time as the recorder writes it.
+std::string local_time()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
+}
+
+int take_live_samples(long count, CsvOutput& csv, const InterruptWatch& interrupt)
+{
+    if (!fetch_record(RAM))
+        return fail_with_status();
+    if (!csv.write(recorder_header()))
+        return EXIT_FILE;
+    QElapsedTimer since_start;
+    since_start.start();
+    for (long taken = 0; (count == 0 || taken < count) && !interrupt.requested(); ++taken) {
+        if (!exchange_live_sample())
+            return fail_with_status();
+        const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
+        if (!csv.write(recorder_row(local_time(), since_start.nsecsElapsed() / 1e9, rawdata, traces.data())))
+            return EXIT_FILE;
+    }
+    return EXIT_DONE;
+}
+
+enum class Pass { Complete, NothingNew, Failed };
+
+// The eight blocks of the channel's memory, into yArrayA or yArrayB.
+Pass read_pass(int selector)
+{
+    for (int start = 0; start < MEMORY_SAMPLES; start += MAXBLOCK) {
+        switch (read_memory_block(selector, start)) {
+        case MemoryBlock::Stored:
+            break;
+        case MemoryBlock::NoNewData:
+            return Pass::NothingNew;
+        case MemoryBlock::Ignored:
+            // A block left out would leave old samples among the new ones.
+            set_status(ECHO_INCORRECT_TEXT);
+            return Pass::Failed;
+        case MemoryBlock::Failed:
+            return Pass::Failed;
+        }
+    }
+    return Pass::Complete;
+}
+
+// Passes until one brings a whole new recording, or Ctrl-C.
+int read_recording(int selector, std::string* csv, const InterruptWatch& interrupt)
+{
+    if (!fetch_record(RAM))
+        return fail_with_status();
+    for (;;) {
+        const Pass pass = read_pass(selector);
+        if (pass == Pass::Complete)
+            break;
+        if (pass == Pass::Failed || interrupt.requested())
+            return fail_with_status();
+        WaitEvents(RECORDING_POLL_MS);
+    }
+    const bool a = selector == 1;
+    *csv = memory_csv(a ? 'A' : 'B', a ? yArrayA : yArrayB, memory_curves(parameter, a ? BLOCK_A : BLOCK_B));
+    return EXIT_DONE;
+}
+
+std::string folder_of(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.empty() ? "." : folder.string();
+}
+
+int file_failure(const std::string& path)
+{
+    return fail(EXIT_FILE, "Could not write the CSV file: " + (path.empty() ? "standard output" : path));
+}
+
+}  // namespace
+
+// Ctrl-C ends the samples with the CSV whole and the line closed.
+int run_live(const Invocation& invocation)
+{
+    CsvOutput csv;
+    if (!csv.open(invocation.csv))
+        return file_failure(invocation.csv);
+    const InterruptWatch interrupt;
+    const int code = with_line(invocation.line, [&] { return take_live_samples(invocation.count, csv, interrupt); });
+    const bool written = csv.close();
+    if (code == EXIT_FILE || (code == EXIT_DONE && !written))
+        return file_failure(invocation.csv);
+    return code;
+}
+
+// A recording is new only until it has been read, so the folder is looked
+// at before one is taken.
+int run_datamem(const Invocation& invocation)
+{
+    if (!invocation.csv.empty() && !DirectoryWritable(folder_of(invocation.csv)))
+        return file_failure(invocation.csv);
+    const InterruptWatch interrupt;
+    std::string csv;
+    const int code = with_line(invocation.line, [&] { return read_recording(invocation.channel, &csv, interrupt); });
+    if (code != EXIT_DONE)
+        return code;
+    return write_whole(invocation.csv, csv) ? EXIT_DONE : file_failure(invocation.csv);
+}
+
+}  // namespace telvar::cli

@@ -1,0 +1,100 @@
+// get, send and verify: the parameter set between the controller and a
+// parameter file, in the file format and over the transfer of the tool.
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/differences.h"
+#include "cli/exit_codes.h"
+#include "cli/line.h"
+#include "params/record.h"
+#include "platform/files.h"
+#include "storage/ini_reader.h"
+#include "storage/parameter_text.h"
+#include "storage/transfer.h"
+#include "ui/status.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace telvar::cli {
+
+namespace {
+
+int place_of(const Invocation& invocation)
+{
+    return invocation.eeprom ? EEPROM : RAM;
+}
+
+// Read before the line opens, so that a bad file sends nothing. A file
+// without a single word of the set is refused: it would send the
+// controller's own set back, and verify would find nothing to compare.
+bool read_parameter_file(const std::string& path, IniText* ini, std::string* error)
+{
+    std::string content;
+    if (ReadWholeFile(path, &content) != FILE_OK) {
+        *error = "Could not read the parameter file: " + path;
+        return false;
+    }
+    *ini = read_ini(content);
+    std::uint16_t probe[PARAMETER_WORDS] = {};
+    if (take_parameter_file(*ini, probe) == 0) {
+        *error = "The file holds no word of the parameter set: " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int run_get(const Invocation& invocation)
+{
+    return with_line(invocation.line, [&]() -> int {
+        if (!fetch_record(place_of(invocation)))
+            return fail_with_status();
+        if (SaveFileAtomically(invocation.output, parameter_file_text(parameter)) != FILE_OK)
+            return fail(EXIT_FILE, "Could not write the parameter file: " + invocation.output);
+        say(szStatus);
+        return EXIT_DONE;
+    });
+}
+
+// The words the file lacks keep the controller's, the controller's own word too.
+int run_send(const Invocation& invocation)
+{
+    IniText ini;
+    if (std::string error; !read_parameter_file(invocation.file, &ini, &error))
+        return fail(EXIT_FILE, error);
+    return with_line(invocation.line, [&]() -> int {
+        if (!fetch_record(place_of(invocation)))
+            return fail_with_status();
+        take_parameter_file(ini, parameter);
+        if (!send_record(place_of(invocation)))
+            return fail_with_status();
+        say(szStatus);
+        return EXIT_DONE;
+    });
+}
+
+// Words the file lacks are not compared, as send would not change them.
+int run_verify(const Invocation& invocation)
+{
+    IniText ini;
+    if (std::string error; !read_parameter_file(invocation.file, &ini, &error))
+        return fail(EXIT_FILE, error);
+    return with_line(invocation.line, [&]() -> int {
+        if (!fetch_record(place_of(invocation)))
+            return fail_with_status();
+        std::array<std::uint16_t, PARAMETER_WORDS> expected;
+        std::copy(std::begin(parameter), std::end(parameter), expected.begin());
+        const int compared = take_parameter_file(ini, expected.data());
+        const std::vector<Difference> found = differences(expected.data(), parameter);
+        for (const Difference& difference : found)
+            say(difference_line(difference));
+        if (!found.empty())
+            return EXIT_DIFFERENCES;
+        say("No difference in " + std::to_string(compared) + (compared == 1 ? " word." : " words."));
+        return EXIT_DONE;
+    });
+}
+
+}  // namespace telvar::cli

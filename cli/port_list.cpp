@@ -1,0 +1,20 @@
+// --list-ports: the COM ports present, with what the system knows of each,
+// so that an operator with several USB converters finds the right one.
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/exit_codes.h"
+#include "platform/serial_ports.h"
+
+namespace telvar::cli {
+
+int run_list_ports(const Invocation&)
+{
+    const std::vector<ComPortInfo> ports = DescribeComPorts();
+    for (const ComPortInfo& port : ports)
+        say(ComPortLabel(port));
+    if (ports.empty())
+        note("No COM port found.");
+    return EXIT_DONE;
+}
+
+}  // namespace telvar::cli

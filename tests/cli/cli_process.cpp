@@ -1,0 +1,126 @@
+#include "tests/cli/cli_process.h"
+
+#include "sim/core/parameters.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+namespace telvar::test {
+
+namespace {
+
+void start(QProcess& process, const QStringList& arguments, const Simulator* sim)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (sim)
+        environment.insert(QStringLiteral("TELVAR_PTY_DIR"), sim->directory());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TELVAR_CLI_PROGRAM), arguments);
+    process.waitForStarted();
+}
+
+CliResult finished(QProcess& process, std::string out, int limit_ms)
+{
+    CliResult result;
+    if (!process.waitForFinished(limit_ms)) {
+        process.kill();
+        process.waitForFinished();
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        result.code = process.exitCode();
+    }
+    result.out = out + process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+}  // namespace
+
+CliResult run_cli(const QStringList& arguments, const Simulator* sim, int limit_ms)
+{
+    QProcess process;
+    start(process, arguments, sim);
+    return finished(process, {}, limit_ms);
+}
+
+CliProcess::CliProcess(const QStringList& arguments, const Simulator* sim)
+{
+    start(process_, arguments, sim);
+}
+
+CliProcess::~CliProcess()
+{
+    process_.kill();
+    process_.waitForFinished();
+}
+
+bool CliProcess::wait_output(std::size_t bytes, int limit_ms)
+{
+    QDeadlineTimer deadline(limit_ms);
+    while (out_.size() < bytes && !deadline.hasExpired() && process_.state() == QProcess::Running) {
+        process_.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+        out_ += process_.readAllStandardOutput().toStdString();
+    }
+    return out_.size() >= bytes;
+}
+
+CliResult CliProcess::stop(int signal)
+{
+    ::kill(pid_t(process_.processId()), signal);
+    return finished(process_, out_, 10000);
+}
+
+QStringList tcp_line(const Simulator& sim)
+{
+    return {"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim.tcp_port())};
+}
+
+QStringList com_line(const Simulator& sim)
+{
+    return {"--com", QString::number(sim.com_port())};
+}
+
+Words factory_words()
+{
+    return sim::factory_parameters().words;
+}
+
+QStringList eeprom_options(const QString& eeprom, const Words& words)
+{
+    std::string text;
+    for (std::size_t k = 0; k < words.size(); ++k)
+        text += std::to_string(words[k]) + ((k + 1) % 16 == 0 ? "\n" : " ");
+    write_file(eeprom, text);
+    return {"--eeprom", eeprom};
+}
+
+Words read_eeprom(const QString& eeprom)
+{
+    const QStringList fields = QString::fromStdString(read_file(eeprom))
+                                   .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    Words words{};
+    EXPECT_EQ(fields.size(), int(words.size())) << "an EEPROM file of 48 words";
+    for (int k = 0; k < std::min<int>(fields.size(), int(words.size())); ++k)
+        words[k] = static_cast<std::uint16_t>(fields[k].toUInt());
+    return words;
+}
+
+std::string read_file(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+void write_file(const QString& path, const std::string& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content.data(), qint64(content.size()));
+}
+
+}  // namespace telvar::test

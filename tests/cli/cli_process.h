@@ -1,0 +1,58 @@
+// telvar-k20 run as the operator runs it: a program of its own, with its
+// standard output, standard error and exit code; and the files and
+// controllers the tests give it.
+#pragma once
+
+#include "support/simulator.h"
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace telvar::test {
+
+struct CliResult {
+    int code = -1;  // -1 after a crash or when it did not end in time
+    std::string out;
+    std::string err;
+};
+
+// Runs telvar-k20 to its end. COM ports 65-80 are the simulator's folder's.
+CliResult run_cli(const QStringList& arguments, const Simulator* sim = nullptr, int limit_ms = 30000);
+
+// telvar-k20 started and left running, for the tests that end it themselves.
+class CliProcess {
+public:
+    CliProcess(const QStringList& arguments, const Simulator* sim = nullptr);
+    ~CliProcess();
+    // Waits until standard output holds at least `bytes` bytes.
+    bool wait_output(std::size_t bytes, int limit_ms = 10000);
+    // Sends the signal and waits for the end.
+    CliResult stop(int signal);
+
+private:
+    QProcess process_;
+    std::string out_;
+};
+
+// "--tcp 127.0.0.1:PORT" and "--com 65" for a simulator.
+QStringList tcp_line(const Simulator& sim);
+QStringList com_line(const Simulator& sim);
+
+using Words = std::array<std::uint16_t, 48>;
+
+// The simulator's factory set, with the changes a test asks for.
+Words factory_words();
+// A simulator whose EEPROM (and so its RAM at start) holds the words, kept
+// in the file `eeprom` so that a test can read back what was stored.
+QStringList eeprom_options(const QString& eeprom, const Words& words);
+Words read_eeprom(const QString& eeprom);
+
+std::string read_file(const QString& path);
+void write_file(const QString& path, const std::string& content);
+
+}  // namespace telvar::test

@@ -1,0 +1,109 @@
+// merge and download: the update page's merge and checks from the command
+// line, and an image downloaded to the simulator's boot loader.
+#include "tests/cli/cli_process.h"
+#include "tests/sim/srecords.h"
+
+#include "firmware/merge_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace telvar::test {
+namespace {
+
+using sim::test::firmware_image;
+
+class CliFirmware : public testing::Test {
+protected:
+    QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
+    std::string local(const char* name) const { return path(name).toStdString(); }
+    static std::string table(int values, int first)
+    {
+        std::string text;
+        for (int k = 0; k < values; ++k)
+            text += "value\r\n" + std::to_string(first + k) + "\r\n";
+        return text;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(CliFirmware, MergeWritesWhatTheUpdatePageMerges)
+{
+    write_file(path("fw.S"), firmware_image(160));  // 1280 words: channel A's 1024, then B's
+    write_file(path("a.dat"), table(1024, 1000));
+    write_file(path("b.dat"), table(300, -50));
+    const CliResult merged = run_cli({"merge", path("fw.S"), "--lin-a", path("a.dat"), "--lin-b", path("b.dat"),
+                                      "--start", "0x0", "--end", "4096", "-o", path("merged.S")});
+    EXPECT_EQ(merged.code, 0) << merged.err;
+    EXPECT_EQ(merged.out + merged.err, "");
+
+    const MergeFiles page{local("fw.S"), true, local("a.dat"), true, local("b.dat"), 0, 4096, local("page.S")};
+    ASSERT_EQ(merge_files(page), "");
+    const std::string image = read_file(path("merged.S"));
+    EXPECT_EQ(image, read_file(path("page.S")));
+    // The first data record starts with channel A's first value, low byte first.
+    EXPECT_EQ(image.substr(image.find("\r\nS3") + 2 + 12, 4), "E803");
+
+    const CliResult only_b = run_cli({"merge", path("fw.S"), "--lin-b", path("b.dat"), "--start", "0",
+                                      "--end", "0x200", "-o", path("b-only.S")});
+    EXPECT_EQ(only_b.code, 0) << only_b.err;
+    const std::string b_image = read_file(path("b-only.S"));
+    EXPECT_EQ(b_image.substr(b_image.find("\r\nS3") + 2 + 12, 4), "CEFF") << "-50 at the window's first word";
+}
+
+TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
+{
+    std::string image = firmware_image(5);
+    image[image.find("S3") + 20] ^= 1;  // a damaged digit: a wrong checksum
+    write_file(path("bad.S"), image);
+    write_file(path("a.dat"), table(1024, 0));
+    const CliResult damaged = run_cli({"merge", path("bad.S"), "--lin-a", path("a.dat"), "--start", "0",
+                                       "--end", "0x1000", "-o", path("merged.S")});
+    EXPECT_EQ(damaged.code, 4);
+    EXPECT_EQ(damaged.err, "Line 2 of the firmware file has a wrong checksum.\n");
+    EXPECT_FALSE(QFile::exists(path("merged.S")));
+
+    const CliResult no_table = run_cli({"merge", path("bad.S"), "--lin-a", path("missing.dat"), "--start", "0",
+                                        "--end", "0x1000", "-o", path("merged.S")});
+    EXPECT_EQ(no_table.code, 4);
+    EXPECT_EQ(no_table.err, "Could not open the linearisation data of channel A: " + local("missing.dat") + "\n");
+    EXPECT_FALSE(QFile::exists(path("merged.S")));
+}
+
+TEST_F(CliFirmware, DownloadSendsTheImageToTheBootLoaderAndTheLineComesBack)
+{
+    const QString received = path("received.S");
+    Simulator sim({"--image-out", received});
+    ASSERT_TRUE(sim.ready());
+    write_file(path("fw.S"), firmware_image(64));
+    const CliResult download = run_cli({"download", path("fw.S"), "--com", "65"}, &sim);
+    EXPECT_EQ(download.code, 0) << download.err;
+    EXPECT_NE(download.out.find("Waiting for application S-Record.\n"), std::string::npos) << download.out;
+    EXPECT_TRUE(download.out.ends_with("\n\nFirmwareupdate was successful!\n")) << download.out;
+    EXPECT_EQ(download.out.find('\r'), std::string::npos) << "lines end as a terminal ends them";
+    EXPECT_EQ(download.err, "") << "no progress bar where standard error is no terminal";
+    EXPECT_EQ(read_file(received), read_file(path("fw.S")));
+}
+
+TEST_F(CliFirmware, DownloadWithoutTheStartMessageIsNoSuccess)
+{
+    Simulator sim({"--no-start-message"});
+    ASSERT_TRUE(sim.ready());
+    write_file(path("fw.S"), firmware_image(8));
+    const CliResult download = run_cli({"download", path("fw.S"), "--com", "65"}, &sim);
+    EXPECT_EQ(download.code, 3);
+    EXPECT_EQ(download.err,
+              "Error! The image was sent, but the controller did not report the start of the application.\n");
+
+    std::string damaged = firmware_image(8);
+    damaged[damaged.find("S3") + 20] ^= 1;
+    write_file(path("bad.S"), damaged);
+    const CliResult refused = run_cli({"download", path("bad.S"), "--com", "65"}, &sim);
+    EXPECT_EQ(refused.code, 4);
+    EXPECT_EQ(refused.err, "The image is not sent: line 2 of " + local("bad.S") + " has a wrong checksum.\n");
+}
+
+}  // namespace
+}  // namespace telvar::test

@@ -1,0 +1,118 @@
+// The command line: what each command takes, and what is refused before
+// anything is opened.
+#include "cli/invocation.h"
+#include "firmware/download.h"
+
+#include <gtest/gtest.h>
+
+namespace telvar::cli {
+namespace {
+
+ParsedCommandLine parse(std::vector<std::string> arguments)
+{
+    return parse_command_line(arguments);
+}
+
+TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
+{
+    const Invocation get = parse({"--tcp", "127.0.0.1:10001", "get", "--eeprom", "-o", "set.ini"}).invocation;
+    EXPECT_EQ(get.command, "get");
+    EXPECT_EQ(get.line.kind, LineKind::Tcp);
+    EXPECT_EQ(get.line.host, "127.0.0.1");
+    EXPECT_EQ(get.line.port, 10001);
+    EXPECT_TRUE(get.eeprom);
+    EXPECT_EQ(get.output, "set.ini");
+
+    const Invocation verify = parse({"verify", "set.ini", "--com", "65"}).invocation;
+    EXPECT_EQ(verify.file, "set.ini");
+    EXPECT_EQ(verify.line.kind, LineKind::Com);
+    EXPECT_EQ(verify.line.port, 65);
+    EXPECT_FALSE(verify.eeprom);
+
+    const Invocation live = parse({"--tcp", "controller.local:4000", "live", "--count", "25", "--csv", "l.csv"}).invocation;
+    EXPECT_EQ(live.line.host, "controller.local");
+    EXPECT_EQ(live.count, 25);
+    EXPECT_EQ(live.csv, "l.csv");
+    EXPECT_EQ(parse({"--com", "1", "live"}).invocation.count, 0) << "until Ctrl-C";
+
+    EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "b"}).invocation.channel, 2);
+    EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "A"}).invocation.channel, 1);
+
+    const ParsedCommandLine merge =
+        parse({"merge", "fw.S", "--lin-b", "b.dat", "--start", "0x10000", "--end", "69632", "-o", "merged.S"});
+    ASSERT_EQ(merge.error, "");
+    EXPECT_EQ(merge.invocation.file, "fw.S");
+    EXPECT_EQ(merge.invocation.table_a, "");
+    EXPECT_EQ(merge.invocation.table_b, "b.dat");
+    EXPECT_EQ(merge.invocation.start, 0x10000);
+    EXPECT_EQ(merge.invocation.end, 0x11000);
+    EXPECT_EQ(merge.invocation.line.kind, LineKind::None);
+
+    const ParsedCommandLine download = parse({"download", "image.S", "--com", "65"});
+    ASSERT_EQ(download.error, "");
+    EXPECT_EQ(download.invocation.line.port, 65);
+
+    EXPECT_EQ(parse({"--list-ports"}).invocation.command, "list-ports");
+    EXPECT_EQ(parse({"get", "--help"}).invocation.command, "help") << "help whatever else is given";
+    EXPECT_EQ(parse({"-h"}).invocation.command, "help");
+}
+
+TEST(Invocation, RefusesWhatACommandCannotDo)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } cases[] = {
+        {{}, "no command given"},
+        {{"--tcp", "h:1", "frobnicate"}, "unknown command 'frobnicate'"},
+        {{"--frobnicate"}, "Unknown option 'frobnicate'."},
+        {{"info"}, "info needs --tcp HOST:PORT or --com N"},
+        {{"--tcp", "h:1", "--com", "1", "info"}, "give either --tcp or --com, not both"},
+        {{"--tcp", "h:1", "info", "--eeprom"}, "info takes no --eeprom"},
+        {{"--tcp", "h:1", "info", "set.ini"}, "info takes no file name"},
+        {{"--tcp", "h:1", "send"}, "send needs one file name"},
+        {{"--tcp", "h:1", "verify", "a.ini", "b.ini"}, "verify needs one file name"},
+        {{"--tcp", "h:1", "get"}, "get needs -o"},
+        {{"--tcp", "h:1", "live", "-o", "x"}, "live takes no -o"},
+        {{"--tcp", "h:1", "live", "--count", "0"}, "--count needs a number of samples from 1 on"},
+        {{"--tcp", "h:1", "live", "--count", "5x"}, "--count needs a number of samples from 1 on"},
+        {{"--tcp", "h:1", "datamem"}, "datamem needs --channel"},
+        {{"--tcp", "h:1", "datamem", "--channel", "C"}, "--channel needs A or B"},
+        {{"--tcp", "h:1", "merge", "fw.S", "--lin-a", "a", "--start", "0", "--end", "1", "-o", "m"}, "merge takes no --tcp"},
+        {{"merge", "fw.S", "--start", "0", "--end", "1", "-o", "m"}, "merge needs --lin-a, --lin-b or both"},
+        {{"merge", "fw.S", "--lin-a", "a", "--end", "1", "-o", "m"}, "merge needs --start"},
+        {{"--list-ports", "--com", "1"}, "--list-ports takes nothing else"},
+        {{"--list-ports", "info"}, "--list-ports takes nothing else"},
+        {{"download", "image.S"}, SERIAL_ONLY_TEXT},
+        {{"download", "image.S", "--tcp", "h:1"}, SERIAL_ONLY_TEXT},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine parsed = parse(c.arguments);
+        EXPECT_EQ(parsed.error, c.error) << testing::PrintToString(c.arguments);
+    }
+}
+
+TEST(Invocation, LineAndWindowNumbersStayInTheirRanges)
+{
+    for (const char* port : {"0", "81", "-1", "x", "65 "})
+        EXPECT_NE(parse({"--com", port, "info"}).error, "") << port;
+    for (const char* address : {"h", "h:0", "h:65536", ":1", "h:", "h:1x", "h:-5"})
+        EXPECT_NE(parse({"--tcp", address, "info"}).error, "") << address;
+    EXPECT_EQ(parse({"--tcp", std::string(255, 'h') + ":1", "info"}).error, "");
+    EXPECT_NE(parse({"--tcp", std::string(256, 'h') + ":1", "info"}).error, "") << "longer than the address buffer";
+
+    std::int64_t address = -1;
+    EXPECT_TRUE(parse_address("0", &address));
+    EXPECT_EQ(address, 0);
+    EXPECT_TRUE(parse_address("0X7dFFffFF", &address));
+    EXPECT_EQ(address, 0x7DFFFFFF);
+    EXPECT_TRUE(parse_address("2113929215", &address));
+    EXPECT_EQ(address, 0x7DFFFFFF);
+    for (const char* text : {"", "0x", "-1", "0x-1", "0x7E000000", "2113929216", "12ab", "0x1g", " 5", "5 ", "+5"})
+        EXPECT_FALSE(parse_address(text, &address)) << text;
+    EXPECT_EQ(address, 0x7DFFFFFF) << "a refused text leaves the address";
+    EXPECT_NE(parse({"merge", "fw.S", "--lin-a", "a", "--start", "0x7E000000", "--end", "1", "-o", "m"}).error, "");
+}
+
+}  // namespace
+}  // namespace telvar::cli

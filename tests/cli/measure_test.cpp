@@ -1,0 +1,171 @@
+// live and datamem against the simulator: the recorder's columns with the
+// controller's thresholds, Ctrl-C, a line that hangs up in the middle, and
+// a data-memory recording with its trigger where the pretrigger puts it.
+#include "tests/cli/cli_process.h"
+
+#include "scope/recorder_csv.h"
+#include "scope/traces.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <cstdio>
+
+#include <gtest/gtest.h>
+
+namespace telvar::test {
+namespace {
+
+constexpr std::uint16_t TRIGGER_A = 2500;
+constexpr std::uint16_t PRETRIGGER_A = 40;
+
+// Thresholds the program starts without: they can only come from the controller.
+Words controller_words()
+{
+    Words words = factory_words();
+    words[11] = TRIGGER_A;
+    words[4] = PRETRIGGER_A;
+    words[22] = 2200;
+    words[44] = 2100;
+    return words;
+}
+
+QStringList rows_of(const std::string& csv)
+{
+    QStringList rows = QString::fromStdString(csv).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(rows.takeLast(), QString()) << "the last row is whole";
+    return rows;
+}
+
+// The threshold columns of a live row as the recorder writes them.
+QStringList threshold_columns(const Words& words)
+{
+    const std::uint16_t live[16] = {};
+    const std::array<double, TRACES> traces = sample_traces(live, words.data());
+    QStringList columns;
+    for (int trace = TRACE_A_TRIGGER; trace <= TRACE_EVAL_LOWER; ++trace)
+        columns << QString::number(traces[trace - 1], 'f', 0);
+    return columns;
+}
+
+void expect_live_rows(const QStringList& rows, const Words& words)
+{
+    for (const QString& row : rows) {
+        const QStringList fields = row.split(QLatin1Char(','));
+        ASSERT_EQ(fields.size(), 20) << row.toStdString();
+        EXPECT_EQ(fields.mid(9), threshold_columns(words)) << row.toStdString();
+    }
+}
+
+class CliMeasure : public testing::Test {
+protected:
+    QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+TEST_F(CliMeasure, LiveWritesTheRecordersColumnsUntilTheCount)
+{
+    const Words words = controller_words();
+    Simulator sim(eeprom_options(path("c.eeprom"), words));
+    ASSERT_TRUE(sim.ready());
+
+    const CliResult out = run_cli(tcp_line(sim) + QStringList{"live", "--count", "5"}, &sim);
+    EXPECT_EQ(out.code, 0) << out.err;
+    QStringList rows = rows_of(out.out);
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows.takeFirst().toStdString() + "\r\n", recorder_header());
+    expect_live_rows(rows, words);
+
+    const CliResult file = run_cli(com_line(sim) + QStringList{"live", "--count", "3", "--csv", path("live.csv")}, &sim);
+    EXPECT_EQ(file.code, 0) << file.err;
+    EXPECT_EQ(file.out, "");
+    rows = rows_of(read_file(path("live.csv")));
+    ASSERT_EQ(rows.size(), 4);
+    expect_live_rows(rows.mid(1), words);
+}
+
+TEST_F(CliMeasure, CtrlCEndsLiveWithWholeRowsOnStandardOutputOrInTheFile)
+{
+    Simulator sim;
+    ASSERT_TRUE(sim.ready());
+    CliProcess piped(tcp_line(sim) + QStringList{"live"}, &sim);
+    ASSERT_TRUE(piped.wait_output(recorder_header().size() + 2000));
+    const CliResult ended = piped.stop(SIGINT);
+    EXPECT_EQ(ended.code, 0) << ended.err;
+    EXPECT_GT(rows_of(ended.out).size(), 10);
+
+    CliProcess filed(com_line(sim) + QStringList{"live", "--csv", path("live.csv")}, &sim);
+    // The file is written once a second.
+    for (int k = 0; k < 50 && read_file(path("live.csv")).size() <= recorder_header().size(); ++k)
+        QThread::msleep(100);
+    const CliResult stopped = filed.stop(SIGINT);
+    EXPECT_EQ(stopped.code, 0) << stopped.err;
+    const QStringList rows = rows_of(read_file(path("live.csv")));
+    ASSERT_GT(rows.size(), 1);
+    for (const QString& row : rows.mid(1))
+        EXPECT_EQ(row.count(QLatin1Char(',')), 19) << row.toStdString();
+
+    const CliResult after = run_cli(com_line(sim) + QStringList{"info"}, &sim);
+    EXPECT_EQ(after.code, 0) << "the port was closed and opens again: " << after.err;
+}
+
+TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
+{
+    // Line check, version and three parameter blocks, then five samples.
+    Simulator sim({"--close-after", "10"});
+    ASSERT_TRUE(sim.ready());
+    const CliResult live = run_cli(tcp_line(sim) + QStringList{"live", "--count", "100"}, &sim);
+    EXPECT_EQ(live.code, 3);
+    EXPECT_EQ(live.err, "TCP Client: Server has closed connection!\nError! Connection lost.\n");
+    EXPECT_EQ(rows_of(live.out).size(), 1 + 5);
+
+    const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"live", "--csv", path("none/live.csv")}, &sim);
+    EXPECT_EQ(unwritable.code, 4);
+    EXPECT_EQ(unwritable.err, "Could not write the CSV file: " + path("none/live.csv").toStdString() + "\n");
+}
+
+TEST_F(CliMeasure, DatamemReadsANewRecordingWithItsCurves)
+{
+    const Words words = controller_words();
+    Simulator sim(eeprom_options(path("c.eeprom"), words));
+    ASSERT_TRUE(sim.ready());
+
+    const CliResult a = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "A"}, &sim);
+    EXPECT_EQ(a.code, 0) << a.err;
+    QStringList rows = rows_of(a.out);
+    ASSERT_EQ(rows.size(), 129);
+    EXPECT_EQ(rows[0], "index,channel A,A trigger level,A pretrigger,A upper limit,A reference,A lower limit");
+    for (int k = 0; k < MEMORY_SAMPLES; ++k) {
+        const QStringList fields = rows[k + 1].split(QLatin1Char(','));
+        ASSERT_EQ(fields.size(), 7);
+        EXPECT_EQ(fields[0].toInt(), k);
+        EXPECT_EQ(fields[2].toInt(), TRIGGER_A);
+        EXPECT_EQ(fields[3].toInt(), k < PRETRIGGER_A ? 0 : LIMIT_MAX);
+    }
+    // The rising crossing of the trigger level lies at the pretrigger place.
+    EXPECT_LT(rows[PRETRIGGER_A].split(QLatin1Char(','))[1].toInt(), TRIGGER_A);
+    EXPECT_GE(rows[PRETRIGGER_A + 1].split(QLatin1Char(','))[1].toInt(), TRIGGER_A);
+
+    const CliResult b = run_cli(com_line(sim) + QStringList{"datamem", "--channel", "B", "--csv", path("b.csv")}, &sim);
+    EXPECT_EQ(b.code, 0) << b.err;
+    EXPECT_EQ(b.out, "");
+    rows = rows_of(read_file(path("b.csv")));
+    ASSERT_EQ(rows.size(), 129);
+    EXPECT_EQ(rows[1].split(QLatin1Char(','))[2].toInt(), words[27]);
+}
+
+TEST_F(CliMeasure, DatamemLooksAtItsFolderBeforeItTakesARecording)
+{
+    Simulator sim;
+    ASSERT_TRUE(sim.ready());
+    const QString csv = path("none/b.csv");
+    const CliResult b = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "B", "--csv", csv}, &sim);
+    EXPECT_EQ(b.code, 4);
+    EXPECT_EQ(b.err, "Could not write the CSV file: " + csv.toStdString() + "\n");
+}
+
+}  // namespace
+}  // namespace telvar::test

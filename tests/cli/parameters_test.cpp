@@ -1,0 +1,131 @@
+// get, send and verify against the simulator: the parameter file byte for
+// byte, a set taken from one controller to another, and the words a file
+// lacks.
+#include "tests/cli/cli_process.h"
+
+#include "storage/parameter_keys.h"
+#include "storage/parameter_text.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace telvar::test {
+namespace {
+
+class CliParameters : public testing::Test {
+protected:
+    QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
+
+    // Every stored word its own value, so that a word in the wrong place shows.
+    static Words distinctive_words()
+    {
+        Words words = factory_words();
+        for (const ParameterKey& key : PARAMETER_KEYS)
+            words[key.index] = static_cast<std::uint16_t>(1000 + 37 * key.index);
+        words[47] = 65535;
+        return words;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CliParameters, GetWritesWhatSendToFileWritesFromRamOrEeprom)
+{
+    const Words stored = distinctive_words();
+    Simulator sim(eeprom_options(path("controller.eeprom"), stored));
+    ASSERT_TRUE(sim.ready());
+
+    const CliResult ram = run_cli(tcp_line(sim) + QStringList{"get", "-o", path("ram.ini")}, &sim);
+    EXPECT_EQ(ram.code, 0) << ram.err;
+    EXPECT_EQ(ram.out, "Parameter loaded from sensor.\n");
+    EXPECT_EQ(ram.err, "");
+    EXPECT_EQ(read_file(path("ram.ini")), parameter_file_text(stored.data()));
+
+    // Another set in RAM alone: the EEPROM keeps the stored one.
+    Words changed = stored;
+    changed[6] = 2222;
+    write_file(path("changed.ini"), parameter_file_text(changed.data()));
+    EXPECT_EQ(run_cli(tcp_line(sim) + QStringList{"send", path("changed.ini")}, &sim).code, 0);
+    EXPECT_EQ(run_cli(com_line(sim) + QStringList{"get", "--eeprom", "-o", path("eeprom.ini")}, &sim).code, 0);
+    EXPECT_EQ(read_file(path("eeprom.ini")), parameter_file_text(stored.data()));
+    EXPECT_EQ(run_cli(com_line(sim) + QStringList{"get", "-o", path("ram.ini")}, &sim).code, 0);
+    EXPECT_EQ(read_file(path("ram.ini")), parameter_file_text(changed.data()));
+}
+
+TEST_F(CliParameters, SendThenVerifyCarriesASetToAnotherControllerAndFindsWhatDiffers)
+{
+    const Words stored = distinctive_words();
+    {
+        Simulator source(eeprom_options(path("source.eeprom"), stored));
+        ASSERT_TRUE(source.ready());
+        ASSERT_EQ(run_cli(tcp_line(source) + QStringList{"get", "-o", path("set.ini")}, &source).code, 0);
+    }
+    const QString eeprom = path("target.eeprom");
+    Simulator target(eeprom_options(eeprom, factory_words()));
+    ASSERT_TRUE(target.ready());
+
+    const CliResult sent = run_cli(com_line(target) + QStringList{"send", path("set.ini"), "--eeprom"}, &target);
+    EXPECT_EQ(sent.code, 0) << sent.err;
+    EXPECT_EQ(sent.out, "Parameter saved to sensor.\n");
+    const Words saved = read_eeprom(eeprom);
+    for (const ParameterKey& key : PARAMETER_KEYS)
+        EXPECT_EQ(saved[key.index], stored[key.index]) << key.section << " " << key.key;
+    EXPECT_EQ(saved[34], 0x0320) << "the controller's own word stays its own";
+
+    const CliResult same = run_cli(tcp_line(target) + QStringList{"verify", "--eeprom", path("set.ini")}, &target);
+    EXPECT_EQ(same.code, 0) << same.err;
+    EXPECT_EQ(same.out, "No difference in 44 words.\n");
+
+    Words other = stored;
+    other[22] = 1234;  // channel B's reference
+    other[45] = 7;     // the evaluation's low tolerance
+    write_file(path("other.ini"), parameter_file_text(other.data()));
+    const CliResult differ = run_cli(tcp_line(target) + QStringList{"verify", path("other.ini")}, &target);
+    EXPECT_EQ(differ.code, 1);
+    EXPECT_EQ(differ.out, "[CHANNEL B] Reference Value: file 1234, controller " + std::to_string(stored[22]) + "\n"
+                          "[COMMON SETTINGS] Low Tolerance: file 7, controller " + std::to_string(stored[45]) + "\n");
+}
+
+TEST_F(CliParameters, WordsTheFileLacksKeepTheControllers)
+{
+    const Words stored = distinctive_words();
+    Simulator sim(eeprom_options(path("controller.eeprom"), stored));
+    ASSERT_TRUE(sim.ready());
+    write_file(path("part.ini"), "; only one word\r\n[channel b]\r\ntrigger level=1901\r\n[COMMON SETTINGS]\r\nScanfrequency = 0x2\r\n");
+
+    EXPECT_EQ(run_cli(tcp_line(sim) + QStringList{"send", path("part.ini")}, &sim).code, 0);
+    EXPECT_EQ(run_cli(tcp_line(sim) + QStringList{"get", "-o", path("after.ini")}, &sim).code, 0);
+    Words expected = stored;
+    expected[27] = 1901;
+    EXPECT_EQ(read_file(path("after.ini")), parameter_file_text(expected.data()));
+    const CliResult verified = run_cli(tcp_line(sim) + QStringList{"verify", path("part.ini")}, &sim);
+    EXPECT_EQ(verified.code, 0);
+    EXPECT_EQ(verified.out, "No difference in 1 word.\n");
+}
+
+TEST_F(CliParameters, FilesThatCannotBeReadOrWrittenEndWithFourAndTouchNoFile)
+{
+    Simulator sim;
+    ASSERT_TRUE(sim.ready());
+    const QString missing_folder = path("no such folder/set.ini");
+    const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"get", "-o", missing_folder}, &sim);
+    EXPECT_EQ(unwritable.code, 4);
+    EXPECT_EQ(unwritable.err, "Could not write the parameter file: " + missing_folder.toStdString() + "\n");
+    EXPECT_EQ(unwritable.out, "");
+
+    for (const char* command : {"send", "verify"}) {
+        const CliResult unreadable = run_cli(tcp_line(sim) + QStringList{command, path("missing.ini")}, &sim);
+        EXPECT_EQ(unreadable.code, 4) << command;
+        EXPECT_EQ(unreadable.err, "Could not read the parameter file: " + path("missing.ini").toStdString() + "\n");
+    }
+    write_file(path("notes.ini"), "[CHANNEL A]\r\nColour = blue\r\nTrigger Level = 12x\r\n");
+    const CliResult no_words = run_cli(tcp_line(sim) + QStringList{"verify", path("notes.ini")}, &sim);
+    EXPECT_EQ(no_words.code, 4) << "nothing to compare is no success";
+    EXPECT_EQ(no_words.err, "The file holds no word of the parameter set: " + path("notes.ini").toStdString() + "\n");
+    EXPECT_EQ(no_words.out, "");
+}
+
+}  // namespace
+}  // namespace telvar::test
