@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "bench/resident_memory.h"
 #include "bench/simulator_process.h"
+#include "link/com232.h"
 #include "link/tcp_line.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
