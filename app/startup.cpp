@@ -101,7 +101,14 @@ int WinMain(int argc, char** argv)
     if (!load_panels())
         return -1;
     InitVars();
+    show_main_window();
+    RunUserInterface();
+    discard_panels();
+    return 0;
+}
 
+void show_main_window()
+{
     for (int toggle : {MAIN_VIEW_CHA, MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS,
                        MAIN_VIEW_UPDATE, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
         SetCtrlVal(panelMAIN, toggle, 0);
@@ -118,9 +125,6 @@ int WinMain(int argc, char** argv)
     DisplayPanel(panelMAIN);
     SetActivePanel(panelMAIN);
     SetActiveCtrl(panelMAIN, MAIN_CMD_CONNECT);
-    RunUserInterface();
-    discard_panels();
-    return 0;
 }
 
 void InitVars()

@@ -15,6 +15,9 @@ extern char szSoftversion[NAME_SIZE];
 // normal end, -1 when the platform or any panel fails to load.
 int WinMain(int argc, char** argv);
 void InitVars();
+// After InitVars: the child panels placed, every subsystem's controls set up
+// and the main window shown, CONNECT focused, as the operator first sees it.
+void show_main_window();
 // Tells the platform the roles and callbacks of every panel file.
 void describe_panel_files();
 // The eleven panels, in their order; false as soon as one fails to load.
