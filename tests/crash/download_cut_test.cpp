@@ -37,7 +37,7 @@ namespace telvar::test {
 namespace {
 
 // Long enough that a cut often meets the lines going out.
-constexpr int kImageRecords = 200;
+constexpr int kImageRecords = 1500;
 
 // Once the line is cut nothing more can come: the download sits out at most
 // the answer waits of its entry request (or of the line check when it
