@@ -23,6 +23,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -87,6 +88,11 @@ struct Saved {
     const char* target;     // the file's name as an operator would give it
     double longest_wait;    // seconds: several writes of the file
 };
+
+void PrintTo(const Saved& saved, std::ostream* out)
+{
+    *out << file_name(saved.file);
+}
 
 class KilledWhileSaving : public ::testing::TestWithParam<Saved> {};
 
