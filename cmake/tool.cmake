@@ -41,6 +41,7 @@ add_library(telvar_tool STATIC
   scope/loop.cpp
   scope/recorder.cpp
   scope/recorder_csv.cpp
+  scope/row_pieces.cpp
   scope/trace_table.cpp
   scope/traces.cpp
   storage/ini_reader.cpp

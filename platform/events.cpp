@@ -18,6 +18,10 @@ namespace telvar {
 namespace {
 
 double g_time_scale = 1.0;
+// Where the clock stood when its speed last changed: it runs on from there
+// without a jump, so that a wait under way keeps what it has waited.
+double g_scaled_at_change = 0.0;
+qint64 g_real_ns_at_change = 0;
 // Waits may nest: a callback run inside one wait can wait itself.
 std::vector<QEventLoop*> g_waiting;
 
@@ -65,11 +69,13 @@ void Delay(double seconds)
 
 double Timer()
 {
-    return clock().nsecsElapsed() / 1e9 * g_time_scale;
+    return g_scaled_at_change + (clock().nsecsElapsed() - g_real_ns_at_change) / 1e9 * g_time_scale;
 }
 
 void SetTimeScale(double factor)
 {
+    g_scaled_at_change = Timer();
+    g_real_ns_at_change = clock().nsecsElapsed();
     g_time_scale = factor > 0 ? factor : 1.0;
 }
 

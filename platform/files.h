@@ -19,7 +19,8 @@ int ReadWholeFile(const std::string& path, std::string* content);
 int SaveFileAtomically(const std::string& path, const std::string& content);
 
 // A file written piece by piece, such as the recorder's CSV. Each piece goes
-// out in one write, so that a file cut short ends after a whole piece.
+// out in one write; a process killed during it can leave the piece cut short,
+// though only where a page of the file ends.
 // A handle > 0, or FILE_CANNOT_OPEN; the file is made new or emptied.
 int OpenTextFile(const std::string& path);
 int WriteTextFile(int handle, const std::string& text);  // FILE_OK or FILE_WRITE_FAILED

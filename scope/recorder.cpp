@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/userint.h"
 #include "scope/recorder_csv.h"
+#include "scope/row_pieces.h"
 #include "storage/parameter_file.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
@@ -24,6 +25,7 @@ struct Recording {
     int file = 0;           // 0: not recording
     std::string path;
     std::string pending;    // whole rows not written yet
+    std::size_t written = 0;  // bytes in the file
     QElapsedTimer since_start;
     QElapsedTimer since_flush;
     long rows = 0;
@@ -41,7 +43,13 @@ bool flush_rows()
     g_recording.since_flush.restart();
     if (g_recording.pending.empty())
         return true;
-    const bool written = WriteTextFile(g_recording.file, g_recording.pending) == FILE_OK;
+    bool written = true;
+    for (std::string_view piece : row_pieces(g_recording.pending, g_recording.written)) {
+        written = WriteTextFile(g_recording.file, std::string(piece)) == FILE_OK;
+        if (!written)
+            break;
+        g_recording.written += piece.size();
+    }
     g_recording.pending.clear();
     return written;
 }
@@ -62,13 +70,14 @@ void start_recording()
     if (FileSelectPopup(dirName, "*.csv", "*.csv", "Record live samples to", VAL_SAVE_BUTTON, 0, 1, 1, 1, path) <= 0)
         return;
     const int file = OpenTextFile(path);
-    if (file <= 0 || WriteTextFile(file, recorder_header()) != FILE_OK) {
+    const std::string header = recorder_header();
+    if (file <= 0 || WriteTextFile(file, header) != FILE_OK) {
         if (file > 0)
             CloseTextFile(file);
         set_status("Error! The recording file could not be written.");
         return;
     }
-    g_recording = Recording{file, path, {}, {}, {}, 0};
+    g_recording = Recording{file, path, {}, header.size(), {}, {}, 0};
     g_recording.since_start.start();
     g_recording.since_flush.start();
     show_button(true);

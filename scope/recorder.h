@@ -1,8 +1,8 @@
 // The recorder: RECORDER asks for a CSV file, and from then on every live
 // sample the window displays becomes a row of it, until RECORDER is pressed
 // again or the run ends (STOP, a failure of the line, the window's close). It
-// sends nothing to the controller. Rows go out at least once a second, each
-// batch of whole rows in one write.
+// sends nothing to the controller. Rows go out at least once a second, in
+// pieces of whole rows that a killed tool leaves whole (see row_pieces.h).
 #pragma once
 
 namespace telvar {

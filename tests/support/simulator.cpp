@@ -24,10 +24,10 @@ bool Simulator::start(const QStringList& arguments)
     return ready_;
 }
 
-void Simulator::stop()
+void Simulator::stop(int signal)
 {
     if (process_)
-        process_->stop();
+        process_->stop(signal);
     process_.reset();
     ready_ = false;
 }

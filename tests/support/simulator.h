@@ -22,8 +22,9 @@ public:
     int com_port() const { return 65; }
     QString directory() const { return dir_.path(); }
 
-    // Ends the program, as a controller switched off: its line goes away.
-    void stop();
+    // Ends the program with the signal, as a controller switched off
+    // (SIGTERM, SIGHUP) or dead at once (SIGKILL): its line goes away.
+    void stop(int signal = 15);
     // Starts it again on the same TCP port and pseudo-terminal link.
     bool start_again();
 

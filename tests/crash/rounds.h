@@ -1,0 +1,27 @@
+// How many rounds the crash tests run, and the random moments they pick.
+// CI runs a few; TELVAR_CRASH_ROUNDS=100 is the long mode (100 kills per
+// file, 20 cuts of a download). Every test prints its seed: with
+// TELVAR_CRASH_SEED set to it, the same moments come again.
+#pragma once
+
+#include <random>
+#include <string>
+
+namespace telvar::test::crash {
+
+int kills_per_file();  // TELVAR_CRASH_ROUNDS, 10 when unset
+int download_cuts();   // a fifth of that, at least 3
+
+class Moments {
+public:
+    explicit Moments(const std::string& test);
+    // Seconds, evenly between the two.
+    double between(double from, double to);
+    unsigned seed() const { return seed_; }
+
+private:
+    unsigned seed_;
+    std::mt19937 numbers_;
+};
+
+}  // namespace telvar::test::crash
