@@ -34,9 +34,9 @@ int value(int control)
 
 // A chosen file shows its path and lights its lamp green; a cancelled or
 // failed choice clears the path and lights it red.
-bool choose(char* path, int field, int lamp, const char* spec, const char* title)
+bool choose(char* path, int field, int lamp, const char* file_spec, const char* title)
 {
-    const bool chosen = FileSelectPopup(dirName, spec, spec, title, VAL_LOAD_BUTTON, 0, 1, 1, 0, path, MAX_PATHNAME_LEN) > 0;
+    const bool chosen = FileSelectPopup(dirName, file_spec, file_spec, title, VAL_LOAD_BUTTON, 0, 1, 1, 0, path, MAX_PATHNAME_LEN) > 0;
     SetCtrlVal(panelUPDATE, field, chosen ? path : "");
     light(lamp, chosen ? VAL_GREEN : VAL_RED);
     return chosen;

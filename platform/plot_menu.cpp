@@ -28,10 +28,10 @@ std::string dialog_directory()
 }
 
 // The chosen file, empty when the operator cancelled.
-std::string choose_file(const char* title, const char* spec, const char* types)
+std::string choose_file(const char* title, const char* file_spec, const char* types)
 {
     char path[MAX_PATHNAME_LEN];
-    const int chosen = FileSelectPopup(dialog_directory().c_str(), spec, types, title, VAL_SAVE_BUTTON, 0, 1, 1, 1,
+    const int chosen = FileSelectPopup(dialog_directory().c_str(), file_spec, types, title, VAL_SAVE_BUTTON, 0, 1, 1, 1,
                                        path);
     if (chosen == UIE_BUFFER_TOO_SMALL)
         MessagePopup("ERROR", "The file name is too long.");

@@ -27,9 +27,9 @@ const char* button_text(int buttonLabel)
     }
 }
 
-bool has_wildcard(const QString& spec)
+bool has_wildcard(const QString& pattern)
 {
-    return spec.contains(QLatin1Char('*')) || spec.contains(QLatin1Char('?'));
+    return pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?'));
 }
 
 class FileDialog {
@@ -53,11 +53,11 @@ public:
         if (!request.restrict_extension)
             filters << QStringLiteral("All files (*)");
         dialog_.setNameFilters(filters);
-        const QString spec = text_of(request.file_spec);
-        if (has_wildcard(spec))
-            dialog_.selectNameFilter(spec);
-        else if (!spec.isEmpty())
-            dialog_.selectFile(spec);
+        const QString file_spec = text_of(request.file_spec);
+        if (has_wildcard(file_spec))
+            dialog_.selectNameFilter(file_spec);
+        else if (!file_spec.isEmpty())
+            dialog_.selectFile(file_spec);
         // A name typed without extension takes the first one of the list.
         if (request.restrict_extension && !patterns_.isEmpty() && patterns_.front().startsWith(QLatin1String("*.")))
             dialog_.setDefaultSuffix(patterns_.front().mid(2));
