@@ -6,6 +6,7 @@
 #include "bench/bench_peer.h"
 #include "bench/cpu_meter.h"
 #include "bench/simulator_process.h"
+#include "bench/tool_start.h"
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/frame.h"
@@ -159,16 +160,9 @@ bool data_pass(double seconds)
 
 int main(int argc, char** argv)
 {
-    if (!InitCVIRTE(argc, argv) || !load_panels()) {
-        std::fprintf(stderr, "cannot start the tool: are the panel files beside the program?\n");
+    if (!bench::start_tool(argc, argv))
         return 1;
-    }
-    InitVars();
     setup_strip_chart();
-    SetModalHook([](const ModalRequest& request) {
-        std::fprintf(stderr, "pop-up %s: %s\n", request.title.c_str(), request.text.c_str());
-        return ModalAnswer{};
-    });
     DisplayPanel(panelMAIN);
     try {
         const bool paced = paced_run(8.0);

@@ -3,6 +3,7 @@
 // the simulator's boot loader paced at 115200 baud on its pseudo-terminal.
 #include "app/startup.h"
 #include "bench/simulator_process.h"
+#include "bench/tool_start.h"
 #include "firmware/merge_files.h"
 #include "firmware/srecord.h"
 #include "firmware/text_lines.h"
@@ -165,11 +166,8 @@ bool download_case(const QTemporaryDir& dir)
 
 int main(int argc, char** argv)
 {
-    if (!InitCVIRTE(argc, argv) || !load_panels()) {
-        std::fprintf(stderr, "cannot start the tool: are the panel files beside the program?\n");
+    if (!bench::start_tool(argc, argv))
         return 1;
-    }
-    InitVars();
     setup_update_panel();
     QTemporaryDir dir;
     try {

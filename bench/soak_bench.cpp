@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "bench/resident_memory.h"
 #include "bench/simulator_process.h"
+#include "bench/tool_start.h"
 #include "link/com232.h"
 #include "link/tcp_line.h"
 #include "platform/test_seams.h"
@@ -199,15 +200,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench_soak [--seconds N]   N > %d, default %d\n", kWarmUpSeconds, kDefaultSeconds);
         return 2;
     }
-    if (!InitCVIRTE(argc, argv) || !load_panels()) {
-        std::fprintf(stderr, "cannot start the tool: are the panel files beside the program?\n");
+    if (!bench::start_tool(argc, argv))
         return 1;
-    }
-    SetModalHook([](const ModalRequest& request) {
-        std::fprintf(stderr, "pop-up %s: %s\n", request.title.c_str(), request.text.c_str());
-        return ModalAnswer{};
-    });
-    InitVars();
     show_main_window();
     try {
         bench::SimulatorProcess sim;

@@ -3,6 +3,7 @@
 // frames of 36 bytes there and 36 back cross the wire in 3 x 37.5 ms.
 #include "app/startup.h"
 #include "bench/simulator_process.h"
+#include "bench/tool_start.h"
 #include "link/com232.h"
 #include "link/frame.h"
 #include "link/orders.h"
@@ -69,15 +70,8 @@ bool report(const char* name, const Figures& f)
 
 int main(int argc, char** argv)
 {
-    if (!InitCVIRTE(argc, argv) || !load_panels()) {
-        std::fprintf(stderr, "cannot start the tool: are the panel files beside the program?\n");
+    if (!bench::start_tool(argc, argv))
         return 1;
-    }
-    InitVars();
-    SetModalHook([](const ModalRequest& request) {
-        std::fprintf(stderr, "pop-up %s: %s\n", request.title.c_str(), request.text.c_str());
-        return ModalAnswer{};
-    });
     try {
         bench::SimulatorProcess sim({"--baud-pacing"});
         comprotocol = 0;
