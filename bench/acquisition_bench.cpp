@@ -56,25 +56,6 @@ private:
     const char* text_;
 };
 
-void open_serial(int port)
-{
-    comprotocol = 0;
-    comport = port;
-    rs232con = InitRS232(1);
-    if (rs232con != 1)
-        throw std::runtime_error("the tool did not open the pseudo-terminal");
-}
-
-void open_tcp(int port)
-{
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = port;
-    tcpcon = InitTCP_IP(1);
-    if (tcpcon != 1)
-        throw std::runtime_error("the tool did not connect over TCP");
-}
-
 void close_lines()
 {
     tcpcon = InitTCP_IP(0);
@@ -91,7 +72,7 @@ void run_for(int button, double seconds)
 // RUN on a paced line opened as COM port 65; the share of the wire limit.
 double paced_share(const char* name, double seconds)
 {
-    open_serial(bench::SimulatorProcess::kComPort);
+    bench::open_serial_line(bench::SimulatorProcess::kComPort);
     Counter samples("Rawdata recieved.");
     QElapsedTimer clock;
     clock.start();
@@ -122,7 +103,7 @@ bool paced_run(double seconds)
 bool tcp_run(double seconds)
 {
     bench::SimulatorProcess sim;
-    open_tcp(sim.tcp_port());
+    bench::open_tcp_line(sim.tcp_port());
     Counter samples("Rawdata recieved.");
     const bench::CpuMeter meter;
     run_for(MAIN_CMD_RUN, seconds);
@@ -141,7 +122,7 @@ bool data_pass(double seconds)
     // A stand-in controller whose memory always holds a new recording, on a
     // wire paced in both directions.
     bench::Peer peer(bench::Peer::Line::Pty, PROTOCOL_BAUD);
-    open_serial(bench::Peer::kComPort);
+    bench::open_serial_line(bench::Peer::kComPort);
     SetCtrlVal(panelMAIN, MAIN_TRACE_CHA, 1);
     SetCtrlVal(panelMAIN, MAIN_TRACE_CHB, 0);
     Counter passes("Data from index 0 to index 16 recieved.");  // shown once a pass

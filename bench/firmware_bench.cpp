@@ -112,11 +112,7 @@ bool download_case(const QTemporaryDir& dir)
     SaveFileAtomically(image_path, image);
 
     bench::SimulatorProcess sim({"--baud-pacing"});
-    comprotocol = 0;
-    comport = bench::SimulatorProcess::kComPort;
-    rs232con = InitRS232(1);
-    if (rs232con != 1)
-        throw std::runtime_error("the tool did not open the simulator's pseudo-terminal");
+    bench::open_serial_line(bench::SimulatorProcess::kComPort);
     SetModalHook([&](const ModalRequest& request) {
         if (request.kind == ModalKind::FileSelect)
             return ModalAnswer{VAL_EXISTING_FILE_SELECTED, image_path};

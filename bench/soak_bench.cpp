@@ -181,16 +181,6 @@ std::optional<int> parse_seconds(int argc, char** argv)
     return seconds;
 }
 
-void connect_tcp(quint16 port)
-{
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = port;
-    tcpcon = InitTCP_IP(1);
-    if (tcpcon != 1)
-        throw std::runtime_error("the tool did not connect over TCP");
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -205,7 +195,7 @@ int main(int argc, char** argv)
     show_main_window();
     try {
         bench::SimulatorProcess sim;
-        connect_tcp(sim.tcp_port());
+        bench::open_tcp_line(sim.tcp_port());
         const StatusLog log;
         const Soak soak = run_soak(*seconds, log);
         const bool met = print_summary(soak, log);

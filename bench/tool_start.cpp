@@ -1,10 +1,14 @@
 #include "bench/tool_start.h"
 
 #include "app/startup.h"
+#include "link/com232.h"
+#include "link/serial_line.h"
+#include "link/tcp_line.h"
 #include "platform/modal.h"
 #include "platform/userint.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace telvar::bench {
 
@@ -20,6 +24,25 @@ bool start_tool(int argc, char** argv)
     });
     InitVars();
     return true;
+}
+
+void open_serial_line(int com_port)
+{
+    comprotocol = 0;
+    comport = com_port;
+    rs232con = InitRS232(1);
+    if (rs232con != 1)
+        throw std::runtime_error("the tool did not open the pseudo-terminal");
+}
+
+void open_tcp_line(int port)
+{
+    comprotocol = 1;
+    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
+    portNum = port;
+    tcpcon = InitTCP_IP(1);
+    if (tcpcon != 1)
+        throw std::runtime_error("the tool did not connect over TCP");
 }
 
 }  // namespace telvar::bench

@@ -8,4 +8,9 @@ namespace telvar::bench {
 // False, with the reason on standard error, when the tool cannot start.
 bool start_tool(int argc, char** argv);
 
+// The tool's line opened as the connection dialog opens it, to a COM port or
+// to a TCP port of 127.0.0.1; throws when the line or its check fails.
+void open_serial_line(int com_port);
+void open_tcp_line(int port);
+
 }  // namespace telvar::bench

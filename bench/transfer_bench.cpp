@@ -74,11 +74,7 @@ int main(int argc, char** argv)
         return 1;
     try {
         bench::SimulatorProcess sim({"--baud-pacing"});
-        comprotocol = 0;
-        comport = bench::SimulatorProcess::kComPort;
-        rs232con = InitRS232(1);
-        if (rs232con != 1)
-            throw std::runtime_error("the tool did not open the simulator's pseudo-terminal");
+        bench::open_serial_line(bench::SimulatorProcess::kComPort);
         CallCtrlCallback(panelMAIN, MAIN_RADIO_EEPROM, EVENT_COMMIT, 0, 0);
         std::printf("%d runs each, simulator paced at %d baud on a pseudo-terminal\n", kRuns, PROTOCOL_BAUD);
         const bool get = report("Get, target EEPROM", measure(GetParameter, "Parameter loaded from sensor."));
