@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (the fuzz preset, clang) and runs each for
-# SECONDS on a copy of its seed corpus (so the committed corpus never grows),
+# SECONDS on a copy of its starting corpus (so the committed corpus never grows),
 # with its dictionary fuzz/TARGET.dict and the libFuzzer flags on the line of
 # fuzz/TARGET.options where there are such files.
 # Prints the executions and executions per second of each target; exits

@@ -33,10 +33,10 @@ int download_cuts()
 }
 
 Moments::Moments(const std::string& test)
-    : seed_(static_cast<unsigned>(environment_number("TELVAR_CRASH_SEED", static_cast<int>(std::random_device{}() >> 1)))),
-      numbers_(seed_)
+    : replay_(static_cast<unsigned>(environment_number("TELVAR_CRASH_REPLAY", static_cast<int>(std::random_device{}() >> 1)))),
+      numbers_(replay_)
 {
-    std::printf("%s: seed %u (TELVAR_CRASH_SEED=%u replays its moments)\n", test.c_str(), seed_, seed_);
+    std::printf("%s: replay number %u (TELVAR_CRASH_REPLAY=%u replays its moments)\n", test.c_str(), replay_, replay_);
     std::fflush(stdout);
 }
 

@@ -1,7 +1,7 @@
 // How many rounds the crash tests run, and the random moments they pick.
 // CI runs a few; TELVAR_CRASH_ROUNDS=100 is the long mode (100 kills per
-// file, 20 cuts of a download). Every test prints its seed: with
-// TELVAR_CRASH_SEED set to it, the same moments come again.
+// file, 20 cuts of a download). Every test prints its replay number: with
+// TELVAR_CRASH_REPLAY set to it, the same moments come again.
 #pragma once
 
 #include <random>
@@ -17,10 +17,9 @@ public:
     explicit Moments(const std::string& test);
     // Seconds, evenly between the two.
     double between(double from, double to);
-    unsigned seed() const { return seed_; }
 
 private:
-    unsigned seed_;
+    unsigned replay_;
     std::mt19937 numbers_;
 };
 
