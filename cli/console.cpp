@@ -30,7 +30,7 @@ void write_line(std::FILE* stream, const std::string& text)
 void route_to_console()
 {
     SetModalHook([](const ModalRequest& request) {
-        if (request.kind == ModalKind::Message)
+        if (request.kind == ModalKind::Message || request.kind == ModalKind::Notice)
             note(request.title + ": " + request.text);
         return ModalAnswer{};
     });

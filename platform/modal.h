@@ -8,12 +8,13 @@
 
 namespace telvar {
 
-enum class ModalKind { Message, FileSelect, Print };
+// A notice is no modal question: the hook is told of it, and it never waits.
+enum class ModalKind { Message, FileSelect, Print, Notice };
 
 struct ModalRequest {
     ModalKind kind = ModalKind::Message;
     std::string title;
-    std::string text;  // the message of a pop-up
+    std::string text;  // the message of a pop-up or notice
     // File dialogs:
     std::string directory;
     std::string file_spec;

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstring>
+#include <map>
 
 namespace telvar {
 
@@ -100,7 +102,63 @@ private:
     QFileDialog dialog_;
 };
 
+struct Notice {
+    bool window = false;        // false when the modal hook was told instead
+    QPointer<QMessageBox> box;  // null once the operator closed the window
+};
+
+std::map<int, Notice> g_notices;
+int g_last_notice = 0;
+
+QMessageBox* show_notice(const char* title, const char* message)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    box->setAccessibleName(QString::fromLatin1(title));
+    box->setAccessibleDescription(QString::fromLatin1(message));
+    box->setModal(false);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    return box;
+}
+
 }  // namespace
+
+int NoticePopup(const char* title, const char* message)
+{
+    ModalRequest request;
+    request.kind = ModalKind::Notice;
+    request.title = title;
+    request.text = message;
+    Notice notice;
+    detail::ask_operator(request, [&] {
+        notice.window = true;
+        notice.box = show_notice(title, message);
+        return ModalAnswer{};
+    });
+    g_notices[++g_last_notice] = notice;
+    return g_last_notice;
+}
+
+void CloseNotice(int handle)
+{
+    const auto it = g_notices.find(handle);
+    if (it == g_notices.end())
+        return;
+    if (it->second.box)
+        it->second.box->close();
+    g_notices.erase(it);
+}
+
+int NoticesShown()
+{
+    int shown = 0;
+    for (const auto& [handle, notice] : g_notices)
+        if (!notice.window || (notice.box && notice.box->isVisible()))
+            ++shown;
+    return shown;
+}
 
 int MessagePopup(const char* title, const char* message)
 {

@@ -150,6 +150,13 @@ int RunUserInterface();
 int QuitUserInterface(int returnCode);
 
 int MessagePopup(const char* title, const char* message);
+// A message that holds nothing up: the program goes on while it is shown,
+// until the operator closes it or CloseNotice takes it away. Its handle (> 0).
+int NoticePopup(const char* title, const char* message);
+void CloseNotice(int handle);
+// How many notices are shown (one told to the modal hook counts until
+// CloseNotice takes it away).
+int NoticesShown();
 
 // The button that accepts a file dialog: OK and Save pick any file, Load an existing one.
 inline constexpr int VAL_OK_BUTTON = 0;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <ostream>
 
 namespace telvar::test {
@@ -16,6 +19,7 @@ const char* kind_name(ModalKind kind)
     case ModalKind::Message: return "message pop-up";
     case ModalKind::FileSelect: return "file dialog";
     case ModalKind::Print: return "print dialog";
+    case ModalKind::Notice: return "notice";
     }
     return "dialog";
 }
@@ -37,9 +41,14 @@ void ExpectedDialogs::expect_message(const std::string& title, const std::string
     queue_.push_back({ModalKind::Message, title, text, {}});
 }
 
-void ExpectedDialogs::expect_file_dialog(const std::string& title, ModalAnswer answer)
+void ExpectedDialogs::expect_notice(const std::string& title, const std::string& text)
 {
-    queue_.push_back({ModalKind::FileSelect, title, {}, std::move(answer)});
+    queue_.push_back({ModalKind::Notice, title, text, {}});
+}
+
+void ExpectedDialogs::expect_file_dialog(const std::string& title, ModalAnswer answer, int hold_ms)
+{
+    queue_.push_back({ModalKind::FileSelect, title, {}, std::move(answer), hold_ms});
 }
 
 void ExpectedDialogs::expect_print_dialog(ModalAnswer answer)
@@ -64,11 +73,16 @@ ModalAnswer ExpectedDialogs::answer(const ModalRequest& request)
     const Expected next = queue_.front();
     queue_.pop_front();
     const bool same = next.kind == request.kind && next.title == request.title
-        && (next.kind != ModalKind::Message || next.text == request.text);
+        && ((next.kind != ModalKind::Message && next.kind != ModalKind::Notice) || next.text == request.text);
     if (!same) {
         ADD_FAILURE() << "expected " << kind_name(next.kind) << " \"" << next.title << "\" " << next.text
                       << ", got " << kind_name(request.kind) << " \"" << request.title << "\" " << request.text;
         return {};
+    }
+    if (next.hold_ms > 0) {
+        QEventLoop open_dialog;
+        QTimer::singleShot(next.hold_ms, &open_dialog, &QEventLoop::quit);
+        open_dialog.exec();
     }
     return next.answer;
 }

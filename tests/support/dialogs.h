@@ -20,7 +20,11 @@ public:
     ExpectedDialogs& operator=(const ExpectedDialogs&) = delete;
 
     void expect_message(const std::string& title, const std::string& text);
-    void expect_file_dialog(const std::string& title, ModalAnswer answer);
+    // A notice does not wait for an answer, but the test expects it all the same.
+    void expect_notice(const std::string& title, const std::string& text);
+    // `hold_ms`: the operator keeps it open that long; events run meanwhile,
+    // as they do under a real modal dialog.
+    void expect_file_dialog(const std::string& title, ModalAnswer answer, int hold_ms = 0);
     // The answer's path is the PDF file to print to, empty for the printer.
     void expect_print_dialog(ModalAnswer answer);
     // Fails the test for every expected dialog that has not been shown.
@@ -35,6 +39,7 @@ private:
         std::string title;
         std::string text;
         ModalAnswer answer;
+        int hold_ms = 0;
     };
     ModalAnswer answer(const ModalRequest& request);
     std::deque<Expected> queue_;
