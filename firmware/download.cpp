@@ -190,7 +190,11 @@ int CC_CMD_PROGRAM(int, int, int event, void*, int, int)
             SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, percent < 100);
         },
     };
-    if (download_image(lines, page) == DownloadOutcome::NoPrompt)
+    // Inert while the download runs: pressed again it does nothing.
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_PROGRAM, ATTR_DIMMED, 1);
+    const DownloadOutcome outcome = download_image(lines, page);
+    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_PROGRAM, ATTR_DIMMED, 0);
+    if (outcome == DownloadOutcome::NoPrompt)
         failed("No answer from controller!");  // the port stays in the boot loader's settings
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "ui/buttons.h"
 #include "ui/status.h"
 
+#include <deque>
 #include <string>
 
 namespace telvar {
@@ -13,6 +14,19 @@ namespace telvar {
 int stop_flag = 1;
 
 namespace {
+
+bool g_command_running = false;
+std::deque<std::function<void()>> g_kept;
+
+// Each kept job may run a command of its own, which takes the gate again.
+void run_kept()
+{
+    while (!g_kept.empty() && !g_command_running) {
+        const std::function<void()> job = std::move(g_kept.front());
+        g_kept.pop_front();
+        job();
+    }
+}
 
 CommandOutcome judge_answer(const Command& command)
 {
@@ -40,6 +54,41 @@ void show_acknowledged(const Command& command)
 }
 
 }  // namespace
+
+CommandGate::CommandGate() : held_(!g_command_running)
+{
+    g_command_running = true;
+}
+
+CommandGate::~CommandGate()
+{
+    if (!held_)
+        return;
+    g_command_running = false;
+    run_kept();
+}
+
+bool command_running()
+{
+    return g_command_running;
+}
+
+bool run_whole(const std::function<void()>& command)
+{
+    const CommandGate gate;
+    if (!gate) {
+        set_status(BUSY_TEXT);
+        return false;
+    }
+    command();
+    return true;
+}
+
+void after_commands(std::function<void()> later)
+{
+    g_kept.push_back(std::move(later));
+    run_kept();
+}
 
 CommandOutcome exchange_command(const Command& command)
 {

@@ -5,6 +5,8 @@
 
 #include "link/frame.h"
 
+#include <functional>
+
 namespace telvar {
 
 // 0 while an acquisition loop may go on; setting it to 1 ends the loop at its
@@ -46,6 +48,30 @@ CommandOutcome exchange_command(const Command& command);
 // acknowledgement shows the echo text only; a refusal shows BUSY_TEXT; an
 // acknowledgement shows the announcement completed by the ack text.
 void report_command_outcome(const Command& command, CommandOutcome outcome);
+
+// A command that talks with the controller runs whole or not at all. Its
+// waits process every window event, so a click can start another command in
+// the middle of one: the first holds the gate from its first step to its
+// last, and the other is refused before it reads or writes anything.
+class CommandGate {
+public:
+    CommandGate();   // takes the gate unless a command holds it
+    ~CommandGate();  // gives it back, then runs what was kept for afterwards
+    CommandGate(const CommandGate&) = delete;
+    CommandGate& operator=(const CommandGate&) = delete;
+    explicit operator bool() const { return held_; }
+
+private:
+    bool held_;
+};
+
+bool command_running();
+// Runs the command whole; while another runs, refuses it with BUSY_TEXT on
+// the status line and returns false.
+bool run_whole(const std::function<void()>& command);
+// Runs `later` at once when no command runs, else as soon as the running one
+// has ended. What must not be lost waits this way instead of being refused.
+void after_commands(std::function<void()> later);
 
 // exchange_command, then report_command_outcome.
 CommandOutcome send_command(const Command& command);

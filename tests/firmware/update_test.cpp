@@ -23,9 +23,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <termios.h>
 
+#include <algorithm>
 #include <string>
 
 namespace telvar::test {
@@ -245,7 +247,15 @@ TEST_F(Download, TheImageReachesTheBootLoaderAndTheLineComesBack)
     const QString image_out = QDir(dir.path()).filePath(QStringLiteral("received.S"));
     Simulator sim({"--image-out", image_out});
     open(sim);
+    // Pressed again during the download, PROGRAM does nothing.
+    int dimmed_meanwhile = 0;
+    QTimer::singleShot(300, [&] {
+        GetCtrlAttribute(panelUPDATE, UPDATE_CMD_PROGRAM, ATTR_DIMMED, &dimmed_meanwhile);
+        press(UPDATE_CMD_PROGRAM);
+    });
     press(UPDATE_CMD_PROGRAM);
+    EXPECT_EQ(dimmed_meanwhile, 1);
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "Starting download ... "), 1);
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Starting download ... OK!"), statuses.end());
     EXPECT_NE(log().find("Waiting for application S-Record."), std::string::npos);
     // The text box keeps the line ends as line breaks: an empty line, then the text.

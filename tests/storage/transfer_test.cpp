@@ -21,6 +21,7 @@
 #include "ui/roles.h"
 
 #include <QSpinBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -212,7 +213,7 @@ TEST_P(TransferWithSimulator, ALineThatDiesDuringChannelBKeepsChannelAAndThePage
     Simulator sim({"--close-after", "3"});
     connect(sim);
     if (GetParam() == 1)
-        dialogs.expect_message("TCP Client", "Server has closed connection!");
+        dialogs.expect_notice("TCP Client", "Server has closed connection!");
     set_page_value(panelPARAA2, CH2_NUM_LASER, 77);
     parameter[BLOCK_A + CH_LASER_POWER] = 1;
     statuses.clear();
@@ -225,6 +226,25 @@ TEST_P(TransferWithSimulator, ALineThatDiesDuringChannelBKeepsChannelAAndThePage
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), 77) << "the pages are not refreshed";
     EXPECT_EQ(stop_flag, 1);
     SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
+}
+
+// The operator clicks Get again while the first waits for a slow controller:
+// the second is refused before it touches the pages or the record, and the
+// first shows the controller's set.
+TEST_P(TransferWithSimulator, ASecondGetDuringTheFirstIsRefusedAndTheFirstShowsTheControllersSet)
+{
+    Simulator sim({"--delay", "250"});
+    connect(sim);
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 57);
+    SendParameter();
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 50);
+    statuses.clear();
+    QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); });
+    CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
+    EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), 57);
+    EXPECT_EQ(parameter[BLOCK_A + CH_LASER_POWER], 57);
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), BUSY_TEXT), statuses.end()) << "the second click";
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, TransferWithSimulator, ::testing::Values(0, 1),
