@@ -32,7 +32,10 @@ void report_failure(const char* head, int counter)
 }
 
 // Polls in 20 ms steps until the answer is flagged or 0.5 s have passed. An
-// answer that came during the first event pass needs no wait at all.
+// answer that came during the first event pass needs no wait at all. An
+// answer that is in counts even when the wait ran long: a modal dialog opened
+// from a click inside the wait (a file or save dialog during RUN) holds the
+// wait for as long as it is open, while the answer arrives in its time.
 bool wait_for_answer()
 {
     ProcessSystemEvents();
@@ -41,10 +44,10 @@ bool wait_for_answer()
         if (!rx_flag)
             WaitEvents(POLL_MS);
         tdiff = Timer() - tstart;
-        if (tdiff > ANSWER_TIMEOUT)
-            return false;
         if (rx_flag)
             return true;
+        if (tdiff > ANSWER_TIMEOUT)
+            return false;
     }
 }
 

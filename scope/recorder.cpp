@@ -54,14 +54,23 @@ bool flush_rows()
     return written;
 }
 
-// Ends the recording; a failed last write is said on the status line.
+// During RUN the next pass overwrites the status line at once: a write error
+// also stays in a message until the operator closes it.
+void report_write_error(const char* text, const std::string& path)
+{
+    set_status(text);
+    NoticePopup("ERROR", (std::string(text) + "\n" + path).c_str());
+}
+
+// Ends the recording; a failed last write is reported.
 void finish(bool written)
 {
+    const std::string path = g_recording.path;
     CloseTextFile(g_recording.file);
     g_recording = Recording{};
     show_button(false);
     if (!written)
-        set_status("Error! Recording stopped: the file could not be written.");
+        report_write_error("Error! Recording stopped: the file could not be written.", path);
 }
 
 void start_recording()
@@ -74,7 +83,7 @@ void start_recording()
     if (file <= 0 || WriteTextFile(file, header) != FILE_OK) {
         if (file > 0)
             CloseTextFile(file);
-        set_status("Error! The recording file could not be written.");
+        report_write_error("Error! The recording file could not be written.", path);
         return;
     }
     g_recording = Recording{file, path, {}, header.size(), {}, {}, 0};

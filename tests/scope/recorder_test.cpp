@@ -136,7 +136,7 @@ TEST_F(Recorder, AHangUpEndsTheRunAndLeavesTheFileComplete)
         return std::nullopt;
     });
     press_recorder(true);
-    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    dialogs.expect_notice("TCP Client", "Server has closed connection!");
     FastClock fast;
     run();
     EXPECT_EQ(statuses.back(), "Error! Connection lost.");
@@ -166,12 +166,33 @@ TEST_F(Recorder, ASecondPressStopsAndAFailedWriteSaysSo)
 
     start_peer(1000000, nullptr);
     press_recorder(true);
+    // The next pass overwrites the status line: the error stays in a notice.
+    dialogs.expect_notice("ERROR", "Error! Recording stopped: the file could not be written.\n" + file);
     QTimer::singleShot(300, [] { FailFileWrites(true); });
     QTimer::singleShot(1500, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
     run();
     EXPECT_FALSE(recording());
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Error! Recording stopped: the file could not be written."),
               statuses.end());
+}
+
+// The operator clicks RECORDER while a request waits for its answer and keeps
+// the file dialog open for a second: the answer came meanwhile, so the run
+// goes on without a retry.
+TEST_F(Recorder, ItsDialogHeldOpenDuringAnExchangeCostsNoRetry)
+{
+    start_peer(3, [this](const QByteArray& r) -> std::optional<Reply> {
+        if (live == 3)
+            QTimer::singleShot(0, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_RECORDER, EVENT_COMMIT, 0, 0); });
+        if (live == 5)
+            CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0);
+        return Reply{answer_frame(order_of(r), {1, 500, 1000 + live}), 50};
+    });
+    dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NO_FILE_SELECTED, ""}, 1000);
+    run();
+    // A retry would say "Read failure! Retrying for 9 times." first.
+    for (const std::string& text : statuses)
+        EXPECT_EQ(text.find("failure"), std::string::npos) << text;
 }
 
 TEST_F(Recorder, ACancelledDialogRecordsNothing)
