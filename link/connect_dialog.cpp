@@ -241,7 +241,7 @@ int CBF_CheckReconnect(int, int, int event, void*, int, int)
 
 int CBF_ButtonTryToConnect(int, int, int event, void*, int, int)
 {
-    if (event != EVENT_COMMIT || exchange_refused())
+    if (event != EVENT_COMMIT)
         return 0;
     // Opening, line check and version query take a while: Try looks busy.
     const WaitCursor busy;
@@ -259,16 +259,14 @@ int CBF_ButtonAccept(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
         return 0;
-    const bool connected = rs232con != 0 || tcpcon != 0;
-    set_test_panel_controls(connected ? 1 : 0, -1);
-    set_main_buttons(connected ? 1 : 0, connected ? 1 : 0, connected ? 1 : 0);
+    set_buttons_for_line(rs232con != 0 || tcpcon != 0);
     HidePanel(panelInterf);
     return 0;
 }
 
 int CBF_ButtonDiscard(int, int, int event, void*, int, int)
 {
-    if (event != EVENT_COMMIT || exchange_refused())
+    if (event != EVENT_COMMIT)
         return 0;
     SetCtrlVal(panelInterf, INTERF_PROTOCOL, comprotocolold);
     SetCtrlVal(panelInterf, INTERF_COMPORT, comportold);
@@ -278,6 +276,8 @@ int CBF_ButtonDiscard(int, int, int event, void*, int, int)
     show_transport_fields(comprotocol);
     show_outcome(connect_chosen(true));
     const int connected = rs232con != 0 || tcpcon != 0;
+    // The line is new: test mode counts as off, as after Accept.
+    set_test_panel_controls(-1, 0);
     set_main_buttons(connected, connected, connected);
     HidePanel(panelInterf);
     return 0;

@@ -46,6 +46,35 @@ void show_answer()
         SetCtrlVal(panelTEST, kAnswer[k], static_cast<int>(testdata[k]));
 }
 
+bool g_change_waiting = false;
+
+bool test_controls_dimmed()
+{
+    int dimmed = 0;
+    GetCtrlAttribute(panelTEST, TEST_SWITCH_1, ATTR_DIMMED, &dimmed);
+    return dimmed != 0;
+}
+
+// The test page drives real outputs, so no change may be lost: one made while
+// a command runs is sent once that command has ended, with the page as it
+// stands then. Quick changes meanwhile go out together as one frame.
+void send_test_change()
+{
+    if (!command_running()) {
+        run_whole(exchange_test_data);
+        return;
+    }
+    if (g_change_waiting)
+        return;
+    g_change_waiting = true;
+    after_commands([] {
+        g_change_waiting = false;
+        // Test mode left meanwhile: the page drives nothing any more.
+        if (!test_controls_dimmed())
+            run_whole(exchange_test_data);
+    });
+}
+
 }  // namespace
 
 void setup_test_panel()
@@ -131,7 +160,7 @@ int CC_TESTPANEL(int, int control, int event, void*, int, int)
         SetCtrlAttribute(panelTEST, TEST_LAMP_1, ATTR_ON_COLOR, next_lamp1_colour(on_colour(TEST_LAMP_1)));
     if (control == TEST_LAMP_2 && value(TEST_LAMP_2) == 0)
         SetCtrlAttribute(panelTEST, TEST_LAMP_2, ATTR_ON_COLOR, next_lamp2_colour(on_colour(TEST_LAMP_2)));
-    exchange_test_data();
+    send_test_change();
     return 0;
 }
 

@@ -41,4 +41,11 @@ void set_test_panel_controls(int test_mode, int test_data)
                   TEST_SWITCH_INVERTED, TEST_LAMP_1, TEST_LAMP_2});
 }
 
+void set_buttons_for_line(bool open)
+{
+    const int state = open ? 1 : 0;
+    set_test_panel_controls(state, 0);
+    set_main_buttons(state, state, state);
+}
+
 }  // namespace telvar

@@ -13,5 +13,10 @@ inline constexpr int ACTIVE_BUTTON_COLOR = 0xFF0000;
 void set_main_buttons(int acquisition, int sensor_actions, int transfer);
 // Groups of the test panel: enter/exit test mode, test data controls.
 void set_test_panel_controls(int test_mode, int test_data);
+// Both panels after a line was opened anew (Try and Accept, or a lost line
+// back by itself). Whether the controller is still in test mode is not known
+// then, so it counts as off: the test controls are dimmed, and main commands
+// and test controls are never usable together.
+void set_buttons_for_line(bool open);
 
 }  // namespace telvar

@@ -17,6 +17,10 @@
 
 #include <QAbstractButton>
 #include <QSpinBox>
+#include <QTimer>
+
+#include <algorithm>
+#include <string>
 
 namespace telvar::test {
 namespace {
@@ -204,13 +208,54 @@ TEST_P(TestModeWithSimulator, TheSimulatorEchoesWhatThePageDrives)
     EXPECT_EQ(statuses.back(), "Restarting normal mode ... Success!");
 }
 
+// Two switches clicked 0.1 s apart while a slow controller answers: the second
+// change waits for the first exchange, so the controller ends up driving
+// what the page shows.
+TEST_P(TestModeWithSimulator, QuickChangesAllReachASlowController)
+{
+    Simulator sim({"--delay", "250"});
+    connect(sim);
+    press(panelTEST, TEST_CMD_ENTER);
+    statuses.clear();
+    QTimer::singleShot(100, [] { click(TEST_SWITCH_2); });
+    click(TEST_SWITCH_1);
+    int word2 = -1;
+    GetCtrlVal(panelTEST, TEST_ANSWER_2, &word2);
+    EXPECT_EQ(word2 & 0x0003, 0x0003) << "the controller echoes the last frame";
+    EXPECT_EQ(statuses.back(), "Rawdata recieved.");
+    EXPECT_EQ(std::find(statuses.begin(), statuses.end(), BUSY_TEXT), statuses.end());
+    press(panelTEST, TEST_CMD_EXIT);
+    click(TEST_SWITCH_1);
+    click(TEST_SWITCH_2);
+}
+
+// A line opened anew does not know the controller's test mode: it counts as
+// off, never with main commands and test controls usable together.
+TEST_P(TestModeWithSimulator, TryAndAcceptInTestModeLeaveItOff)
+{
+    Simulator sim;
+    connect(sim);
+    press(panelTEST, TEST_CMD_ENTER);
+    ASSERT_FALSE(dimmed(panelTEST, TEST_SWITCH_1));
+    press(panelMAIN, MAIN_CMD_CONNECT);
+    SetCtrlVal(panelInterf, INTERF_PROTOCOL, GetParam());
+    SetCtrlVal(panelInterf, INTERF_COMPORT, sim.com_port());
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "127.0.0.1");
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, std::to_string(sim.tcp_port()).c_str());
+    press(panelInterf, INTERF_TRY);
+    press(panelInterf, INTERF_ACCEPT);
+    EXPECT_FALSE(dimmed(panelMAIN, MAIN_CMD_RUN));
+    EXPECT_FALSE(dimmed(panelTEST, TEST_CMD_ENTER));
+    EXPECT_TRUE(dimmed(panelTEST, TEST_SWITCH_1));
+}
+
 TEST_P(TestModeWithSimulator, AHangUpInTestModeIsALostConnection)
 {
     // Line check, version, enter: then the line goes.
     Simulator sim({"--close-after", "3"});
     connect(sim);
     if (GetParam() == 1)
-        dialogs.expect_message("TCP Client", "Server has closed connection!");
+        dialogs.expect_notice("TCP Client", "Server has closed connection!");
     press(panelTEST, TEST_CMD_ENTER);
     FastClock fast;
     click(TEST_SWITCH_2);
