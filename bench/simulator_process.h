@@ -13,8 +13,9 @@ class SimulatorProcess {
 public:
     static constexpr int kComPort = 65;
 
-    // Extra options, such as --baud-pacing. Throws when it does not start.
-    explicit SimulatorProcess(const QStringList& options = {});
+    // Extra options, such as --baud-pacing; a TCP port of 0 picks a free one.
+    // Throws when it does not start.
+    explicit SimulatorProcess(const QStringList& options = {}, quint16 tcp_port = 0);
     ~SimulatorProcess();
 
     quint16 tcp_port() const { return tcp_port_; }

@@ -1,6 +1,7 @@
 #include "link/reconnect.h"
 
 #include "link/com232.h"
+#include "link/command.h"
 #include "link/line_table.h"
 #include "link/line_watch.h"
 #include "link/serial_line.h"
@@ -74,6 +75,10 @@ int open_chosen(int mode)
 // closed again, so that nothing is left talking to a silent controller.
 void reopen()
 {
+    // A reconnect talks with the controller like any command: whole, or not now.
+    const CommandGate gate;
+    if (!gate)
+        return;
     g_reopening = true;
     g_last_attempt = Timer();
     const int opened = open_chosen(1);
@@ -85,14 +90,13 @@ void reopen()
             report_line_waiting(g_lost.text);
         return;
     }
-    set_test_panel_controls(1, -1);
-    set_main_buttons(1, 1, 1);
+    set_buttons_for_line(true);
     set_status((RECONNECTED_TEXT + selected_line().describe()).c_str());
 }
 
 void look_for_line()
 {
-    if (!g_timer || g_reopening || g_pauses > 0 || dialog_open() || link_held())
+    if (!g_timer || g_reopening || g_pauses > 0 || dialog_open() || command_running())
         return;
     if (!reconnectAuto) {
         stop_waiting();

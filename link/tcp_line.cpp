@@ -5,6 +5,7 @@
 #include "link/line_open.h"
 #include "link/line_table.h"
 #include "link/line_watch.h"
+#include "link/reconnect.h"
 #include "link/wait_cursor.h"
 #include "platform/tcp.h"
 #include "platform/userint.h"
@@ -28,6 +29,9 @@ inline constexpr unsigned WRITE_TIMEOUT_MS = 2000;
 // The data-ready handler reads only what has arrived: it runs on the window's
 // thread, and a read that waited would freeze the window.
 inline constexpr unsigned NO_WAIT = 0;
+
+inline constexpr const char* HANG_UP_TITLE = "TCP Client";
+inline constexpr const char* HANG_UP_TEXT = "Server has closed connection!";
 
 unsigned conversation()
 {
@@ -114,6 +118,31 @@ void discard_unexpected(unsigned handle)
     ClientTCPRead(handle, scratch, sizeof scratch, NO_WAIT);
 }
 
+// With reconnecting on, nobody need be at the screen: the line is waited for
+// at once, the message holds nothing up and goes when the line is back.
+// Without it the message waits for the operator, and only then is the line
+// reported lost.
+void server_hung_up()
+{
+    const std::string line = describe_conversation();
+    g_hconversation = 0;
+    tcpcon = 0;
+    if (!reconnectAuto) {
+        report_line_closed();
+        MessagePopup(HANG_UP_TITLE, HANG_UP_TEXT);
+        report_line_lost(line);
+        return;
+    }
+    report_line_lost(line);
+    const int notice = NoticePopup(HANG_UP_TITLE, HANG_UP_TEXT);
+    set_line_observer("hang-up notice", [notice](const LineState& state) {
+        if (!state.open())
+            return;
+        CloseNotice(notice);
+        set_line_observer("hang-up notice", nullptr);
+    });
+}
+
 }  // namespace
 
 const LineFunctions tcp_line_functions{
@@ -142,17 +171,9 @@ int ClientTCPCB(unsigned handle, int xType, int, void*)
         else
             discard_unexpected(handle);
         break;
-    case TCP_DISCONNECT: {
-        // The line is gone before the pop-up waits for the operator; only
-        // after the operator has read it may the line be waited for.
-        const std::string line = describe_conversation();
-        g_hconversation = 0;
-        tcpcon = 0;
-        report_line_closed();
-        MessagePopup("TCP Client", "Server has closed connection!");
-        report_line_lost(line);
+    case TCP_DISCONNECT:
+        server_hung_up();
         break;
-    }
     default:
         break;
     }

@@ -153,7 +153,7 @@ TEST_F(TcpExchange, PeerClosingMidAnswerIsAnnouncedAndEndsTheConversation)
         reply.close_after_first_piece = true;
         return reply;
     });
-    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    dialogs.expect_notice("TCP Client", "Server has closed connection!");
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
     dialogs.check_all_shown();
     EXPECT_EQ(tcpcon, 0);

@@ -67,7 +67,7 @@ TEST_F(Indicator, ShowsTheTcpLineWithTheVersionUntilTheServerHangsUp)
     EXPECT_EQ(lamp(), LINE_OPEN_COLOR);
     EXPECT_EQ(accessible_name(panelMAIN, MAIN_LINE_TEXT), QString::fromLatin1(line_text().c_str()).toStdString());
 
-    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    dialogs.expect_notice("TCP Client", "Server has closed connection!");
     peer.drop();
     for (int k = 0; k < 50 && tcpcon != 0; ++k)
         pump(10);

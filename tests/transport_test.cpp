@@ -140,7 +140,7 @@ TEST_F(Transport, ServerClosingTheConversationIsAnnounced)
     TcpPeer peer(good_controller);
     connect_tcp(peer);
     ASSERT_EQ(tcpcon, 1);
-    dialogs.expect_message("TCP Client", "Server has closed connection!");
+    dialogs.expect_notice("TCP Client", "Server has closed connection!");
     peer.drop();
     pump(100);
     dialogs.check_all_shown();
