@@ -159,8 +159,11 @@ void InitVars()
     std::snprintf(szStatus, sizeof szStatus, "%.63s%.63s", szSoftname, szSoftversion);
     ShowLogo(STARTUP_BRANDING);
     show_status();
-    // The pages' stored values are the record's defaults.
+    // The pages' stored values are the record's defaults; shown again, the
+    // pages follow their own rules (the reset selectors dimmed while the
+    // data filter is direct).
     GetPanelValues();
+    SetPanelValues();
 }
 
 }  // namespace telvar
