@@ -14,6 +14,11 @@ namespace telvar {
 // it, so the flag lives with the commands rather than with the loops.
 extern int stop_flag;
 
+// A slow controller still answers the requests whose wait ran out, and on TCP
+// the next exchange takes such a late answer as its own. Where the answer
+// names what it belongs to, a command asks again at most this many times.
+inline constexpr int STALE_ANSWER_REPEATS = 3;
+
 inline constexpr const char* CONNECTION_LOST_TEXT = "Error! Connection lost.";
 inline constexpr const char* ECHO_INCORRECT_TEXT = "Error! Sensor echo incorrect.";
 

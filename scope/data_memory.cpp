@@ -134,6 +134,25 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
     }
 }
 
+// The answer's code names the block it carries. A late answer to an earlier
+// block names that block: asked again, the block gets its own answer rather
+// than the earlier block's samples.
+bool another_blocks_answer(int start)
+{
+    const int named = order - DATA_BLOCK_FIRST;
+    return order >= DATA_BLOCK_FIRST && order <= DATA_BLOCK_LAST && named % MAXBLOCK == 0 && named != start;
+}
+
+CommandOutcome exchange_own_block(const Command& request, int start)
+{
+    CommandOutcome outcome = exchange_command(request);
+    for (int repeat = 0; repeat < STALE_ANSWER_REPEATS && outcome == CommandOutcome::Answered
+                         && another_blocks_answer(start);
+         ++repeat)
+        outcome = exchange_command(request);
+    return outcome;
+}
+
 }  // namespace
 
 MemoryBlock read_memory_block(int selector, int start)
@@ -144,7 +163,7 @@ MemoryBlock read_memory_block(int selector, int start)
     request.payload[0] = static_cast<std::uint16_t>(selector);
     request.payload[1] = static_cast<std::uint16_t>(start);
     request.answer = emptyframe;
-    const CommandOutcome outcome = exchange_command(request);
+    const CommandOutcome outcome = exchange_own_block(request, start);
     if (outcome != CommandOutcome::Answered) {
         report_command_outcome(request, outcome);
         return MemoryBlock::Failed;
@@ -153,7 +172,8 @@ MemoryBlock read_memory_block(int selector, int start)
         put_status("No new trigger event. No data availible.");
         return MemoryBlock::NoNewData;
     }
-    if (order < DATA_BLOCK_FIRST || order > DATA_BLOCK_LAST)
+    // Still another block's answer after the repeats: nothing stored.
+    if (order < DATA_BLOCK_FIRST || order > DATA_BLOCK_LAST || another_blocks_answer(start))
         return MemoryBlock::Ignored;
     char text[STATUS_SIZE];
     std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);

@@ -7,6 +7,8 @@ namespace telvar {
 
 namespace {
 
+constexpr std::string_view UTF8_BOM = "\xEF\xBB\xBF";
+
 bool is_blank(char c)
 {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f';
@@ -88,6 +90,10 @@ void take_line(std::string_view line, IniText& ini)
 
 IniText read_ini(std::string_view bytes)
 {
+    // Editors such as Notepad put a UTF-8 byte-order mark before the first
+    // line; left there, it would hide the first section line.
+    if (bytes.starts_with(UTF8_BOM))
+        bytes.remove_prefix(UTF8_BOM.size());
     IniText ini;
     std::size_t start = 0;
     while (start < bytes.size()) {

@@ -1,5 +1,6 @@
-// Reading an ini document the way the parameter file is read: lines ended by
-// CR LF, LF or CR, of which only the first 255 characters count; comments,
+// Reading an ini document the way the parameter file is read: a leading UTF-8
+// byte-order mark skipped, lines ended by CR LF, LF or CR, of which only the
+// first 255 characters count; comments,
 // section lines and "key = value" items; look-ups that ignore case and the
 // white space around names; strict decimal integers.
 #pragma once

@@ -39,7 +39,13 @@ int ReadParaFromFile()
     std::string content;
     if (ReadWholeFile(pathName, &content) != FILE_OK)
         return 0;
-    take_parameter_file(read_ini(content), parameter);
+    // Not one key: not a parameter file at all (another text file chosen by
+    // mistake), which must not be reported as loaded.
+    if (take_parameter_file(read_ini(content), parameter) == 0) {
+        const std::string text = std::string("No TELVAR-K20 parameter found in ") + pathName + ".";
+        MessagePopup("ERROR", text.c_str());
+        return 0;
+    }
     SetPanelValues();
     return 1;
 }

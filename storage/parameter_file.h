@@ -13,7 +13,8 @@ extern char dirName[MAX_PATHNAME_LEN];   // where the file dialogs open
 // could not be written, which leaves any older file of that name whole.
 int SendParaToFile();
 // 1 when a file was read and shown on the pages; 0 when the dialog was
-// cancelled or the file could not be read, which changes nothing.
+// cancelled, the file could not be read or holds no parameter (said in a
+// message), which changes nothing.
 int ReadParaFromFile();
 
 }  // namespace telvar

@@ -42,12 +42,9 @@ void progress_visible(int visible)
     SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, visible);
 }
 
-// A slow controller still answers the requests whose wait ran out, and the
-// exchange takes such a late answer as its own. In a transfer that answer
-// may belong to the block before: its block number tells, and the block is
-// asked for again rather than overwritten with another block's words.
-constexpr int STALE_ANSWER_REPEATS = 3;
-
+// A late answer may belong to the block before: its block number tells, and
+// the block is asked for again rather than overwritten with another block's
+// words.
 bool another_blocks_answer(int number)
 {
     return emptyframe[0] != number && emptyframe[0] >= 1 && emptyframe[0] <= BLOCK_COUNT;

@@ -20,6 +20,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace telvar::test {
@@ -52,35 +54,43 @@ protected:
         std::fill(std::begin(yArrayB), std::end(yArrayB), 0);
     }
     // Answers each block with the samples channel*1000 + index, unless `block_code`
-    // says otherwise; stops the run after `passes` live samples.
+    // says otherwise; stops the run after `passes` live samples. With `late`, a
+    // slow controller on TCP: every answer of DATA comes with the next request.
     void start_peer(int passes)
     {
         peer = std::make_unique<TcpPeer>([this, passes](const QByteArray& r) -> std::optional<Reply> {
             const int code = order_of(r);
             if (code != ORDER_DATA_MEMORY && code != ORDER_RAWDATA)
                 return good_controller(r);
-            int progress = -1;
-            GetCtrlVal(panelMAIN, MAIN_PROGRESS, &progress);
-            requests.push_back({code, word_of(r, 0), word_of(r, 1), progress});
-            if (code == ORDER_RAWDATA) {
-                if (++live >= passes)
-                    stop_flag = 1;
-                return Reply{answer_frame(ORDER_RAWDATA, {1, 100, 200, 300})};
-            }
-            const int channel = word_of(r, 0);
-            const int start = word_of(r, 1);
-            const int answer = block_code ? block_code(start) : DATA_BLOCK_FIRST + start;
-            if (answer < 0)
-                return Reply{answer_frame_with_sync(0x5500, answer)};
-            QByteArray bytes = answer_frame(answer);
-            for (int k = 0; k < MAXBLOCK; ++k)
-                frame::write_word(reinterpret_cast<std::uint8_t*>(bytes.data()) + 4 + 2 * k,
-                                  channel * 1000 + start + k);
-            return Reply{bytes};
+            std::optional<Reply> reply = answer_of(r, passes);
+            if (late)
+                std::swap(reply, held);
+            return reply;
         });
         connect_tcp(*peer);
         ASSERT_EQ(tcpcon, 1);
         requests.clear();
+    }
+    Reply answer_of(const QByteArray& r, int passes)
+    {
+        const int code = order_of(r);
+        int progress = -1;
+        GetCtrlVal(panelMAIN, MAIN_PROGRESS, &progress);
+        requests.push_back({code, word_of(r, 0), word_of(r, 1), progress});
+        if (code == ORDER_RAWDATA) {
+            if (++live >= passes)
+                stop_flag = 1;
+            return Reply{answer_frame(ORDER_RAWDATA, {1, 100, 200, 300})};
+        }
+        const int channel = word_of(r, 0);
+        const int start = word_of(r, 1);
+        const int answer = block_code ? block_code(start) : DATA_BLOCK_FIRST + start;
+        if (answer < 0)
+            return Reply{answer_frame_with_sync(0x5500, answer)};
+        QByteArray bytes = answer_frame(answer);
+        for (int k = 0; k < MAXBLOCK; ++k)
+            frame::write_word(reinterpret_cast<std::uint8_t*>(bytes.data()) + 4 + 2 * k, channel * 1000 + start + k);
+        return Reply{bytes};
     }
     static void set_switches(std::initializer_list<int> on)
     {
@@ -108,6 +118,8 @@ protected:
     std::vector<Request> requests;
     int live = 0;
     std::function<int(int start)> block_code;
+    bool late = false;
+    std::optional<Reply> held;  // the answer the next request gets when `late`
 };
 
 TEST_F(DataMemory, APassReadsEightBlocksWithTheirProgressThenALiveSample)
@@ -173,17 +185,41 @@ TEST_F(DataMemory, NoNewTriggerEndsTheBlocksButStillDraws)
     EXPECT_EQ(plot(6, ATTR_PLOT_POINTS), MEMORY_SAMPLES);
 }
 
-TEST_F(DataMemory, AnAnswerCodeOutsideTheBlocksStoresNothingAndReadingGoesOn)
+TEST_F(DataMemory, AnAnswerCodeNotOfTheBlockAskedStoresNothingAndReadingGoesOn)
 {
     set_switches({MAIN_TRACE_CHA});
-    block_code = [](int start) { return start == 48 ? 0x0971 : DATA_BLOCK_FIRST + start; };
+    // The code block 48 is answered with, and how often block 48 is asked for:
+    // no block's code is taken once, another block's is asked again in vain.
+    const std::pair<int, int> cases[] = {{0x0971, 1}, {DATA_BLOCK_FIRST + 32, 1 + STALE_ANSWER_REPEATS}};
+    for (const auto& [code, asked] : cases) {
+        std::fill(std::begin(yArrayA), std::end(yArrayA), 0);
+        statuses.clear();
+        live = 0;
+        block_code = [code](int start) { return start == 48 ? code : DATA_BLOCK_FIRST + start; };
+        start_peer(1);
+        data();
+        const auto count = [this](auto which) { return std::count_if(requests.begin(), requests.end(), which); };
+        EXPECT_EQ(count([](const Request& r) { return r.order == ORDER_DATA_MEMORY; }), 7 + asked) << code;
+        EXPECT_EQ(count([](const Request& r) { return r.start == 48; }), asked) << code;
+        EXPECT_EQ(yArrayA[47], 1047) << code;
+        EXPECT_EQ(yArrayA[48], 0) << code;
+        EXPECT_EQ(yArrayA[64], 1064) << code;
+        EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "Data from index 48 to index 64 recieved."), 0) << code;
+        tcpcon = InitTCP_IP(0);
+    }
+}
+
+// Past the answer wait, each answer is taken by the next request: the block
+// asked again gets its own samples, not those of the block before.
+TEST_F(DataMemory, ALateAnswerOfTheBlockBeforeIsNotStored)
+{
+    set_switches({MAIN_TRACE_CHA});
+    late = true;
     start_peer(1);
     data();
-    EXPECT_EQ(std::count_if(requests.begin(), requests.end(), [](const Request& r) { return r.order == ORDER_DATA_MEMORY; }), 8);
-    EXPECT_EQ(yArrayA[47], 1047);
-    EXPECT_EQ(yArrayA[48], 0);
-    EXPECT_EQ(yArrayA[64], 1064);
-    EXPECT_EQ(std::find(statuses.begin(), statuses.end(), "Data from index 48 to index 64 recieved."), statuses.end());
+    for (int k = 0; k < MEMORY_SAMPLES; ++k)
+        ASSERT_EQ(yArrayA[k], 1000 + k) << k;
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(), [](const Request& r) { return r.start == 16; }), 2);
 }
 
 TEST_F(DataMemory, CurvesOfSwitchesThatAreOffAreTransparent)

@@ -55,6 +55,7 @@ TEST(IniReader, SectionLinesNeedTheirLastBracketAndAName)
     EXPECT_EQ(lookup("[S]\n[  ]\na = 1", "S", "a"), "1") << "a blank name keeps the section before";
     EXPECT_EQ(lookup("[S\na = 1", "S", "a"), "not found");
     EXPECT_EQ(lookup("a = 1\n[S]\n", "S", "a"), "not found") << "items before any section are dropped";
+    EXPECT_EQ(lookup("\xEF\xBB\xBF[S]\r\na = 1", "S", "a"), "1") << "a byte-order mark before the first section line";
 }
 
 TEST(IniReader, QuotesAroundAValueAreRemoved)

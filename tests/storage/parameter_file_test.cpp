@@ -1,5 +1,6 @@
 // Saving the record to a parameter file and loading it back through the file
-// dialog, and the failures that must leave an older file whole.
+// dialog, the failures that must leave an older file whole, and the files
+// that must not be loaded.
 #include "support/link_fixture.h"
 
 #include "params/mapping.h"
@@ -155,6 +156,14 @@ TEST_F(ParameterFile, FilesThatCannotBeReadChangeNothing)
     choose(path("folder.ini"), VAL_EXISTING_FILE_SELECTED);
     GetParameter();
     EXPECT_EQ(statuses.back(), "Parameter load from file failed.");
+
+    // Readable, but not one parameter in it: refused with a message.
+    write(path("desktop.ini"), "[.ShellClassInfo]\r\nIconResource = 12\r\n");
+    choose(path("desktop.ini"), VAL_EXISTING_FILE_SELECTED);
+    dialogs.expect_message("ERROR", "No TELVAR-K20 parameter found in " + path("desktop.ini") + ".");
+    GetParameter();
+    EXPECT_EQ(statuses.back(), "Parameter load from file failed.");
+    EXPECT_EQ(parameter[BLOCK_A + CH_LASER_POWER], 44);
 }
 
 TEST_F(ParameterFile, ACancelledDialogIsAFailure)
