@@ -37,10 +37,11 @@ TEST_F(CliFirmware, MergeWritesWhatTheUpdatePageMerges)
     const CliResult merged = run_cli({"merge", path("fw.S"), "--lin-a", path("a.dat"), "--lin-b", path("b.dat"),
                                       "--start", "0x0", "--end", "4096", "-o", path("merged.S")});
     EXPECT_EQ(merged.code, 0) << merged.err;
-    EXPECT_EQ(merged.out + merged.err, "");
+    EXPECT_EQ(merged.out, "Merged 1024 values of channel A and 256 values of channel B.\n");
+    EXPECT_EQ(merged.err, "");
 
     const MergeFiles page{local("fw.S"), true, local("a.dat"), true, local("b.dat"), 0, 4096, local("page.S")};
-    ASSERT_EQ(merge_files(page), "");
+    ASSERT_EQ(merge_files(page).error, "");
     const std::string image = read_file(path("merged.S"));
     EXPECT_EQ(image, read_file(path("page.S")));
     // The first data record starts with channel A's first value, low byte first.
