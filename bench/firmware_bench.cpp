@@ -88,11 +88,11 @@ bool merge_case(const QTemporaryDir& dir)
     const double srec_cat = seconds_of(clock);
 
     clock.restart();
-    const std::string error = merge_files({path("fw.S"), true, path("a.dat"), true, path("b.dat"), 0x10000, 0x11000,
-                                           path("merged.S")});
+    const MergeResult result = merge_files({path("fw.S"), true, path("a.dat"), true, path("b.dat"), 0x10000, 0x11000,
+                                            path("merged.S")});
     const double merge = seconds_of(clock);
-    if (!error.empty())
-        throw std::runtime_error("the merge failed: " + error);
+    if (!result.ok())
+        throw std::runtime_error("the merge failed: " + result.error);
     std::string merged;
     ReadWholeFile(path("merged.S"), &merged);
     if (merged.find("S3250201000064006500") == std::string::npos)

@@ -49,8 +49,10 @@ int run_merge(const Invocation& invocation)
     files.start = invocation.start;
     files.end = invocation.end;
     files.merged = invocation.output;
-    if (const std::string error = merge_files(files); !error.empty())
-        return fail(EXIT_FILE, error);
+    const MergeResult result = merge_files(files);
+    if (!result.ok())
+        return fail(EXIT_FILE, result.error);
+    say(merged_text(result));
     return EXIT_DONE;
 }
 

@@ -2,6 +2,7 @@
 
 #include "firmware/srecord.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -18,6 +19,13 @@ public:
 
     bool wants_more() const { return table_.used && used_lines_ < TABLE_LINES; }
     int values() const { return used_lines_ / 2; }
+    // The values the merge takes from the table when the window has room.
+    int whole() const
+    {
+        return table_.used ? static_cast<int>(std::min<std::size_t>(table_.lines.size(), TABLE_LINES) / 2) : 0;
+    }
+    bool taken_whole() const { return values() >= whole(); }
+    const std::string& name() const { return table_.name; }
 
     bool next(std::int16_t* value, std::string* error)
     {
@@ -48,25 +56,52 @@ void put_hex_byte(std::string& line, std::size_t at, unsigned byte)
     line[at + 1] = digits[byte & 0xF];
 }
 
+int words_of(std::string_view line)
+{
+    return (hex_byte(line, 2) - 5) / 2;
+}
+
 // Whether an S3 record lies inside the window, counting its words.
 bool in_window(std::string_view line, std::int64_t start, std::int64_t end)
 {
     if (line.substr(0, 2) != "S3")
         return false;
-    const int count = hex_byte(line, 2);
     std::uint32_t address = 0;
     for (int k = 0; k < 4; ++k)
         address = address << 8 | static_cast<std::uint32_t>(hex_byte(line, 4 + 2 * k));
     const auto signed_address = static_cast<std::int64_t>(static_cast<std::int32_t>(address));
-    const int words = (count - 5) / 2;
-    return signed_address >= start && signed_address + words <= end;
+    return signed_address >= start && signed_address + words_of(line) <= end;
+}
+
+// A window bound as the address fields show it.
+std::string address_text(std::int64_t address)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "%s0x%llX", address < 0 ? "-" : "",
+                  static_cast<unsigned long long>(address < 0 ? -address : address));
+    return text;
+}
+
+// A table cut short by the window would leave that channel's sensor partly
+// unlinearised in an image that looks merged: refused instead.
+std::string refusal(std::int64_t window_words, const TableReader& a, const TableReader& b)
+{
+    std::string names;
+    for (const TableReader* table : {&a, &b}) {
+        if (table->taken_whole())
+            continue;
+        names += (names.empty() ? "" : " and ") + table->name();
+    }
+    return "The linearisation data of " + names + " do not fit into the window whole: the window holds "
+        + std::to_string(window_words) + " values, the checked tables have " + std::to_string(a.whole() + b.whole())
+        + ".";
 }
 
 // The record with its words replaced by table values while the tables last.
 bool patch(std::string& line, TableReader& a, TableReader& b, std::string* error)
 {
     const int count = hex_byte(line, 2);
-    const int words = (count - 5) / 2;
+    const int words = words_of(line);
     unsigned sum = static_cast<unsigned>(count);
     for (int k = 0; k < 4; ++k)
         sum += static_cast<unsigned>(hex_byte(line, 4 + 2 * k));
@@ -138,8 +173,14 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
     MergeOutcome outcome;
     const std::int64_t start = request.start + WINDOW_OFFSET;
     const std::int64_t end = request.end + WINDOW_OFFSET;
+    if (start >= end) {
+        outcome.error = "The window's start address " + address_text(request.start)
+            + " is not below its end address " + address_text(request.end) + ".";
+        return outcome;
+    }
     TableReader a(request.a);
     TableReader b(request.b);
+    std::int64_t window_words = 0;
     for (std::size_t k = 0; k < request.firmware.size(); ++k) {
         std::string line = request.firmware[k];
         if (line.empty())
@@ -151,11 +192,23 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
             outcome.lines.clear();
             return outcome;
         }
-        if (in_window(line, start, end) && !patch(line, a, b, &outcome.error)) {
-            outcome.lines.clear();
-            return outcome;
+        if (in_window(line, start, end)) {
+            window_words += words_of(line);
+            if (!patch(line, a, b, &outcome.error)) {
+                outcome.lines.clear();
+                return outcome;
+            }
         }
         outcome.lines.push_back(line);
+    }
+    if (window_words == 0)
+        outcome.error = "The window from " + address_text(request.start) + " to " + address_text(request.end)
+            + " holds no data of the firmware file.";
+    else if (!a.taken_whole() || !b.taken_whole())
+        outcome.error = refusal(window_words, a, b);
+    if (!outcome.ok()) {
+        outcome.lines.clear();
+        return outcome;
     }
     outcome.values_a = a.values();
     outcome.values_b = b.values();

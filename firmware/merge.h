@@ -3,7 +3,9 @@
 // in the window take the tables' values in file order (channel A's first,
 // then channel B's, at most 1024 each, written low byte first), the rest keep
 // the firmware's own, and each patched record gets its checksum anew and is
-// written in upper case. Nothing here touches a file or a widget.
+// written in upper case. A merge that would leave out values of a checked
+// table, or whose window is empty or holds no record, is refused. Nothing
+// here touches a file or a widget.
 #pragma once
 
 #include <cstdint>

@@ -26,28 +26,34 @@ bool read_table(bool used, const std::string& path, const char* channel, Lineari
 
 }  // namespace
 
-std::string merge_files(const MergeFiles& files)
+MergeResult merge_files(const MergeFiles& files)
 {
     MergeRequest request;
     request.start = files.start;
     request.end = files.end;
     std::string firmware;
     if (ReadWholeFile(files.firmware, &firmware) != FILE_OK)
-        return "Could not open the firmware file: " + files.firmware;
+        return {"Could not open the firmware file: " + files.firmware};
     request.firmware = split_lines(firmware);
     std::string error;
     if (!read_table(files.use_a, files.table_a, "channel A", &request.a, &error)
         || !read_table(files.use_b, files.table_b, "channel B", &request.b, &error))
-        return error;
+        return {error};
     const MergeOutcome outcome = merge_linearisation(request);
     if (!outcome.ok())
-        return outcome.error;
+        return {outcome.error};
     std::string image;
     for (const std::string& line : outcome.lines)
         image += line + "\r\n";
     if (SaveFileAtomically(files.merged, image) != FILE_OK)
-        return "Could not write the merged file: " + files.merged;
-    return {};
+        return {"Could not write the merged file: " + files.merged};
+    return {{}, outcome.values_a, outcome.values_b};
+}
+
+std::string merged_text(const MergeResult& result)
+{
+    return "Merged " + std::to_string(result.values_a) + " values of channel A and " + std::to_string(result.values_b)
+        + " values of channel B.";
 }
 
 }  // namespace telvar

@@ -19,7 +19,16 @@ struct MergeFiles {
     std::string merged;
 };
 
-// What stopped the merge, for the operator; empty when the image was written.
-std::string merge_files(const MergeFiles& files);
+struct MergeResult {
+    std::string error;  // what stopped the merge, for the operator; empty when the image was written
+    int values_a = 0;   // table values that went into the image
+    int values_b = 0;
+    bool ok() const { return error.empty(); }
+};
+
+MergeResult merge_files(const MergeFiles& files);
+
+// What went into a written image, as the operator is told after the merge.
+std::string merged_text(const MergeResult& result);
 
 }  // namespace telvar

@@ -113,6 +113,8 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
     SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_DIMMED, 1);
     SetCtrlAttribute(panelUPDATE, UPDATE_CMD_MERGE, ATTR_CMD_BUTTON_COLOR, MERGE_BUTTON_ACTIVE);
 
+    // A report of an earlier merge must not stand beside this one's red lamps.
+    ResetTextBox(panelUPDATE, UPDATE_LOG, "");
     const bool a_ready = file_selected(UPDATE_LED_LIN_A) || value(UPDATE_CHK_A) == 0;
     const bool b_ready = file_selected(UPDATE_LED_LIN_B) || value(UPDATE_CHK_B) == 0;
     bool merged = false;
@@ -125,10 +127,12 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
         SetCtrlVal(panelUPDATE, UPDATE_PATH_MERGED, mergedFilePath);
         const MergeFiles files{firmwarePath, value(UPDATE_CHK_A) != 0, lindataAPath, value(UPDATE_CHK_B) != 0,
                                lindataBPath, value(UPDATE_NUM_START), value(UPDATE_NUM_END), mergedFilePath};
-        const std::string error = merge_files(files);
-        if (!error.empty())
-            MessagePopup("ERROR", error.c_str());
-        merged = error.empty();
+        const MergeResult result = merge_files(files);
+        if (result.ok())
+            ResetTextBox(panelUPDATE, UPDATE_LOG, merged_text(result).c_str());
+        else
+            MessagePopup("ERROR", result.error.c_str());
+        merged = result.ok();
     }
     light(UPDATE_LED_MERGED, merged ? VAL_GREEN : VAL_RED);
     show_download_ready(merged);

@@ -2,8 +2,10 @@
 // input is the window ("START END"), the firmware text and the tables of
 // channel A and B, apart by "~"; a table left out or empty is an unchecked
 // channel.
-// A merge succeeds exactly when every record is sound and the tables hold
-// the values the window needs; then the records outside the window come out
+// A merge succeeds exactly when the window's start lies below its end, every
+// record is sound, the window holds a word, the tables hold the values the
+// window needs and the window takes every value of each checked table (at
+// most 1024); then the records outside the window come out
 // as they went in, those inside take the tables' values in order, low byte
 // first, and every record is sound.
 #include "firmware/merge.h"
@@ -53,6 +55,12 @@ LinearisationTable table_of(const std::vector<std::string_view>& parts, std::siz
     if (k >= parts.size() || parts[k].empty())
         return {false, name, {}};
     return {true, name, split_lines(parts[k])};
+}
+
+// The values a checked table gives when the window has room for them.
+int whole(const LinearisationTable& t)
+{
+    return t.used ? static_cast<int>(std::min<std::size_t>(t.lines.size(), TABLE_LINES) / 2) : 0;
 }
 
 int words_of(const std::string& line)
@@ -127,7 +135,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int wanted_b = request.b.used ? std::min(kTableValues, window_words - wanted_a) : 0;
     const std::vector<std::int16_t> a = values_of(request.a, wanted_a);
     const std::vector<std::int16_t> b = values_of(request.b, wanted_b);
-    const bool can_merge = sound && static_cast<int>(a.size()) == wanted_a && static_cast<int>(b.size()) == wanted_b;
+    const bool can_merge = request.start < request.end && sound && window_words > 0
+        && static_cast<int>(a.size()) == wanted_a && static_cast<int>(b.size()) == wanted_b
+        && whole(request.a) <= wanted_a && whole(request.b) <= wanted_b;
 
     const MergeOutcome out = merge_linearisation(request);
     require(out.ok() == can_merge, "a merge succeeds exactly when records and tables allow it");

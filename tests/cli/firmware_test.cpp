@@ -31,16 +31,17 @@ protected:
 
 TEST_F(CliFirmware, MergeWritesWhatTheUpdatePageMerges)
 {
-    write_file(path("fw.S"), firmware_image(160));  // 1280 words: channel A's 1024, then B's
+    write_file(path("fw.S"), firmware_image(160));  // 1280 words: channel A's 1024, then B's 256
     write_file(path("a.dat"), table(1024, 1000));
-    write_file(path("b.dat"), table(300, -50));
+    write_file(path("b.dat"), table(256, -50));
     const CliResult merged = run_cli({"merge", path("fw.S"), "--lin-a", path("a.dat"), "--lin-b", path("b.dat"),
                                       "--start", "0x0", "--end", "4096", "-o", path("merged.S")});
     EXPECT_EQ(merged.code, 0) << merged.err;
-    EXPECT_EQ(merged.out + merged.err, "");
+    EXPECT_EQ(merged.out, "Merged 1024 values of channel A and 256 values of channel B.\n");
+    EXPECT_EQ(merged.err, "");
 
     const MergeFiles page{local("fw.S"), true, local("a.dat"), true, local("b.dat"), 0, 4096, local("page.S")};
-    ASSERT_EQ(merge_files(page), "");
+    ASSERT_EQ(merge_files(page).error, "");
     const std::string image = read_file(path("merged.S"));
     EXPECT_EQ(image, read_file(path("page.S")));
     // The first data record starts with channel A's first value, low byte first.
@@ -69,6 +70,17 @@ TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
                                         "--end", "0x1000", "-o", path("merged.S")});
     EXPECT_EQ(no_table.code, 4);
     EXPECT_EQ(no_table.err, "Could not open the linearisation data of channel A: " + local("missing.dat") + "\n");
+    EXPECT_FALSE(QFile::exists(path("merged.S")));
+
+    // 1024 words hold channel A's table, none of B's.
+    write_file(path("fw.S"), firmware_image(128));
+    write_file(path("b.dat"), table(1024, 0));
+    const CliResult too_small = run_cli({"merge", path("fw.S"), "--lin-a", path("a.dat"), "--lin-b", path("b.dat"),
+                                         "--start", "0", "--end", "0x800", "-o", path("merged.S")});
+    EXPECT_EQ(too_small.code, 4);
+    EXPECT_EQ(too_small.out, "");
+    EXPECT_EQ(too_small.err, "The linearisation data of channel B do not fit into the window whole: the window holds "
+                             "1024 values, the checked tables have 2048.\n");
     EXPECT_FALSE(QFile::exists(path("merged.S")));
 }
 

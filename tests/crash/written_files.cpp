@@ -112,7 +112,7 @@ bool write_version(WrittenFile file, const std::string& path, const std::string&
     case WrittenFile::history:
         return write_ip_history(path, history_version(version));
     case WrittenFile::merged:
-        return merge_files(merge_version(inputs, version, path)).empty();
+        return merge_files(merge_version(inputs, version, path)).ok();
     }
     return false;
 }

@@ -81,7 +81,7 @@ TEST(Merge, TheWindowCountsWordsNotBytes)
     MergeRequest r;
     r.start = 0x100;
     r.end = 0x200;
-    r.a = table("channel A", counting(1, 16));
+    r.a = table("channel A", counting(1, 8));
     r.firmware = {s3(0x2000200 - 8, 8), s3(0x2000200 - 7, 8)};
     const MergeOutcome out = merge_linearisation(r);
     ASSERT_TRUE(out.ok());
@@ -100,6 +100,8 @@ TEST(Merge, WithOnlyChannelBItsValuesStartTheWindow)
     ASSERT_TRUE(out.ok());
     EXPECT_EQ(word_at(out.lines[0], 0), "FEFF") << "-2";
     EXPECT_EQ(word_at(out.lines[0], 1), "0700");
+    EXPECT_EQ(out.values_a, 0);
+    EXPECT_EQ(out.values_b, 2);
 }
 
 TEST(Merge, BeyondTheTablesTheFirmwareKeepsItsWords)
@@ -159,7 +161,7 @@ TEST(Merge, OtherRecordTypesAndEmptyLinesAreNotPatched)
     MergeRequest r;
     r.start = 0;
     r.end = 0x10000;
-    r.a = table("channel A", {1, 2, 3});
+    r.a = table("channel A", {1});
     // An S1 record whose bytes would read as an address inside the window.
     r.firmware = {"S1050200000AEE", "", s3(0x2000000, 1)};
     ASSERT_EQ(check_record(r.firmware[0]), RecordError::None);
@@ -193,6 +195,60 @@ TEST(Merge, BadInputStopsTheMergeWithAMessage)
     r.firmware = {s3(0x2000000, 1), damaged};
     out = merge_linearisation(r);
     EXPECT_NE(out.error.find("Line 2 of the firmware file has a wrong checksum"), std::string::npos) << out.error;
+}
+
+// An image that leaves out values of a checked table would look merged while
+// that channel measures unlinearised: such a merge is refused.
+TEST(Merge, AWindowThatCannotTakeTheCheckedTablesWholeIsRefused)
+{
+    struct Case {
+        const char* what;
+        std::int64_t start;
+        std::int64_t end;
+        int a_values;  // -1: the channel is unchecked
+        int b_values;
+        std::string error;  // empty: merged, with 1024 values of A
+    };
+    // 256 records of eight words every 16 bytes: a window of 2 KiB holds 1024 words.
+    std::vector<std::string> firmware;
+    for (std::uint32_t k = 0; k < 256; ++k)
+        firmware.push_back(s3(0x2000000 + 16 * k, 8));
+    const Case cases[] = {
+        {"2 KiB, both tables", 0, 0x800, 1024, 1024,
+         "The linearisation data of channel B do not fit into the window whole: the window holds 1024 values, the "
+         "checked tables have 2048."},
+        {"1 KiB, A too long and B left out", 0x0, 0x400, 1024, 10,
+         "The linearisation data of channel A and channel B do not fit into the window whole: the window holds 512 "
+         "values, the checked tables have 1034."},
+        {"1 KiB, only B checked", 0x0, 0x400, -1, 513,
+         "The linearisation data of channel B do not fit into the window whole: the window holds 512 values, the "
+         "checked tables have 513."},
+        {"values past 1024 are never used", 0, 0x800, 1100, -1, ""},
+        {"start equal to end", 0x800, 0x800, 8, -1,
+         "The window's start address 0x800 is not below its end address 0x800."},
+        {"start above end", 0x11000, 0x10000, 8, -1,
+         "The window's start address 0x11000 is not below its end address 0x10000."},
+        {"no record inside", 0x2000, 0x3000, 8, -1,
+         "The window from 0x2000 to 0x3000 holds no data of the firmware file."},
+    };
+    for (const Case& c : cases) {
+        MergeRequest r;
+        r.firmware = firmware;
+        r.start = c.start;
+        r.end = c.end;
+        if (c.a_values >= 0)
+            r.a = table("channel A", counting(0, c.a_values));
+        if (c.b_values >= 0)
+            r.b = table("channel B", counting(0, c.b_values));
+        const MergeOutcome out = merge_linearisation(r);
+        EXPECT_EQ(out.error, c.error) << c.what;
+        if (c.error.empty()) {
+            EXPECT_EQ(out.values_a, 1024) << c.what;
+            EXPECT_EQ(out.lines.size(), firmware.size()) << c.what;
+        } else {
+            EXPECT_TRUE(out.lines.empty()) << c.what;
+        }
+    }
 }
 
 TEST(TableValue, SignedSixteenBitsInTheFirst15Characters)

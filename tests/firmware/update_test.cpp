@@ -148,6 +148,7 @@ TEST_F(Update, MergingWritesAnImageThatSrecordAccepts)
     press(UPDATE_CMD_MERGE);
     EXPECT_EQ(colour(UPDATE_LED_MERGED), VAL_GREEN);
     EXPECT_EQ(colour(UPDATE_LED_READY), VAL_YELLOW);
+    EXPECT_EQ(log(), "Merged 1024 values of channel A and 1024 values of channel B.");
     const std::string merged = read(path("merged.S"));
     ASSERT_FALSE(merged.empty());
     EXPECT_NE(merged.find("S3150200000064006500"), std::string::npos) << "100 and 101 low byte first";
@@ -158,6 +159,7 @@ TEST_F(Update, AFailedMergeWritesNothingAndSaysWhy)
 {
     const std::string old_image = firmware_image(2);
     write("merged.S", old_image);
+    ResetTextBox(panelUPDATE, UPDATE_LOG, "Merged 1024 values of channel A and 1024 values of channel B.");
     // A table shorter than the window asks for.
     choose_files(write("fw.S", firmware_image(300)), write("a.dat", table(10, 1)), write("b.dat", table(1024, 1)));
     choose("Select destination for merged file", path("merged.S"));
@@ -166,6 +168,7 @@ TEST_F(Update, AFailedMergeWritesNothingAndSaysWhy)
     EXPECT_EQ(read(path("merged.S")), old_image) << "the old file stays whole";
     EXPECT_EQ(colour(UPDATE_LED_MERGED), VAL_RED);
     EXPECT_EQ(colour(UPDATE_LED_READY), VAL_RED);
+    EXPECT_EQ(log(), "") << "no earlier merge's report beside the red lamps";
 
     // A firmware file that has gone since it was chosen: no empty image.
     QFile::remove(QString::fromStdString(path("fw.S")));
