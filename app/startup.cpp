@@ -8,6 +8,7 @@
 #include "link/command.h"
 #include "link/connect_dialog.h"
 #include "link/ip_history.h"
+#include "link/line_table.h"
 #include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -19,6 +20,7 @@
 #include "storage/parameter_file.h"
 #include "storage/transfer.h"
 #include "testmode/test_mode.h"
+#include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 #include "ui/status.h"
@@ -27,11 +29,12 @@
 
 namespace telvar {
 
-char proj_dir[MAX_PATHNAME_LEN];
 char szSoftname[NAME_SIZE];
 char szSoftversion[NAME_SIZE];
 
 namespace {
+
+char proj_dir[MAX_PATHNAME_LEN];  // directory of the program file
 
 struct PanelLoad {
     int* handle;

@@ -7,7 +7,6 @@ namespace telvar {
 
 inline constexpr int NAME_SIZE = 72;
 
-extern char proj_dir[MAX_PATHNAME_LEN];  // directory of the program file
 extern char szSoftname[NAME_SIZE];
 extern char szSoftversion[NAME_SIZE];
 

@@ -9,6 +9,7 @@
 #include "bench/bench_peer.h"
 #include "bench/cpu_meter.h"
 #include "link/com232.h"
+#include "link/line_table.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"

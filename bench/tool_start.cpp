@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "link/com232.h"
+#include "link/line_table.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/modal.h"

@@ -3,6 +3,7 @@
 #include "cli/console.h"
 #include "link/com232.h"
 #include "link/command.h"
+#include "link/line_table.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/test_seams.h"

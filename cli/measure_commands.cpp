@@ -53,44 +53,25 @@ int take_live_samples(long count, CsvOutput& csv, const InterruptWatch& interrup
     return EXIT_DONE;
 }
 
-enum class Pass { Complete, NothingNew, Failed };
-
-// The eight blocks of the channel's memory, into yArrayA or yArrayB.
-Pass read_pass(int selector)
-{
-    for (int start = 0; start < MEMORY_SAMPLES; start += MAXBLOCK) {
-        switch (read_memory_block(selector, start)) {
-        case MemoryBlock::Stored:
-            break;
-        case MemoryBlock::NoNewData:
-            return Pass::NothingNew;
-        case MemoryBlock::Ignored:
-            // A block left out would leave old samples among the new ones.
-            set_status(ECHO_INCORRECT_TEXT);
-            return Pass::Failed;
-        case MemoryBlock::Failed:
-            return Pass::Failed;
-        }
-    }
-    return Pass::Complete;
-}
-
 // Passes until one brings a whole new recording, or Ctrl-C.
 int read_recording(int selector, std::string* csv, const InterruptWatch& interrupt)
 {
     if (!fetch_record(RAM))
         return fail_with_status();
     for (;;) {
-        const Pass pass = read_pass(selector);
-        if (pass == Pass::Complete)
-            break;
-        if (pass == Pass::Failed || interrupt.requested())
+        const MemoryReading reading = read_memory_pass(selector, {}, {});
+        if (reading.pass == MemoryPass::Complete) {
+            const bool a = selector == 1;
+            *csv = memory_csv(a ? 'A' : 'B', reading.memory, memory_curves(parameter, a ? BLOCK_A : BLOCK_B));
+            return EXIT_DONE;
+        }
+        // A block left out would leave old samples among the new ones.
+        if (reading.pass == MemoryPass::Partial)
+            set_status(ECHO_INCORRECT_TEXT);
+        if (reading.pass != MemoryPass::NothingNew || interrupt.requested())
             return fail_with_status();
         WaitEvents(RECORDING_POLL_MS);
     }
-    const bool a = selector == 1;
-    *csv = memory_csv(a ? 'A' : 'B', a ? yArrayA : yArrayB, memory_curves(parameter, a ? BLOCK_A : BLOCK_B));
-    return EXIT_DONE;
 }
 
 std::string folder_of(const std::string& path)

@@ -4,6 +4,7 @@
 #include "firmware/update_panel.h"
 #include "link/com232.h"
 #include "link/command.h"
+#include "link/line_table.h"
 #include "link/orders.h"
 #include "link/reconnect.h"
 #include "link/serial_line.h"

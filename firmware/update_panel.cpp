@@ -1,8 +1,9 @@
 #include "firmware/update_panel.h"
 
 #include "firmware/merge_files.h"
-#include "storage/parameter_file.h"
+#include "platform/userint.h"
 #include "ui/buttons.h"
+#include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
@@ -12,11 +13,12 @@
 namespace telvar {
 
 char firmwarePath[MAX_PATHNAME_LEN];
-char lindataAPath[MAX_PATHNAME_LEN];
-char lindataBPath[MAX_PATHNAME_LEN];
 char mergedFilePath[MAX_PATHNAME_LEN];
 
 namespace {
+
+char lindataAPath[MAX_PATHNAME_LEN];
+char lindataBPath[MAX_PATHNAME_LEN];
 
 inline constexpr int MERGE_BUTTON_ACTIVE = 0xFF0000;
 

@@ -9,8 +9,6 @@
 namespace telvar {
 
 extern char firmwarePath[MAX_PATHNAME_LEN];
-extern char lindataAPath[MAX_PATHNAME_LEN];
-extern char lindataBPath[MAX_PATHNAME_LEN];
 extern char mergedFilePath[MAX_PATHNAME_LEN];
 
 // At start no file is selected: every lamp red and lit as its box says.
@@ -20,10 +18,10 @@ bool file_selected(int lamp);
 // The download-ready lamp: yellow when an image is ready, red after a failure.
 void show_download_ready(bool ready);
 
-int CC_CMD_LOAD_FIRMWARE(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CMD_LOAD_LINDATA_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CMD_LOAD_LINDATA_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CHK_ENABLE(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CMD_MERGE_DATA(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_LOAD_FIRMWARE;
+CtrlCallback CC_CMD_LOAD_LINDATA_A;
+CtrlCallback CC_CMD_LOAD_LINDATA_B;
+CtrlCallback CC_CHK_ENABLE;
+CtrlCallback CC_CMD_MERGE_DATA;
 
 }  // namespace telvar

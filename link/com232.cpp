@@ -12,17 +12,16 @@ namespace telvar {
 int sync = 0x55;
 int order = 1;
 int rx_flag = 1;
-int comprotocol = 0;
 unsigned char szWriteBuf[BUFFER_BYTES];
 unsigned char szReadBuf[BUFFER_BYTES];
 unsigned short emptyframe[PNUM];
-int nBytesW = 0;
-int nBytesR = 0;
 double tstart = 0.0;
 double tdiff = 0.0;
 
 namespace {
 
+int nBytesW = 0;  // counts of the last write and the last read
+int nBytesR = 0;
 bool g_link_held = false;
 
 void report_failure(const char* head, int counter)

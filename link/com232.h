@@ -17,12 +17,9 @@ inline constexpr int POLL_MS = 20;
 extern int sync;           // sync value written into requests
 extern int order;          // order code of the frame being built or last answered
 extern int rx_flag;        // 1 once a complete answer is in
-extern int comprotocol;    // 0 = RS-232, anything else = TCP/IP
 extern unsigned char szWriteBuf[BUFFER_BYTES];
 extern unsigned char szReadBuf[BUFFER_BYTES];  // bytes past the answer stay zero
 extern unsigned short emptyframe[PNUM];        // answer of commands with few data words
-extern int nBytesW;
-extern int nBytesR;
 extern double tstart;
 extern double tdiff;
 

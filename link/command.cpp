@@ -28,12 +28,15 @@ void run_kept()
     }
 }
 
-CommandOutcome judge_answer(const Command& command)
+CommandOutcome judge_answer(const Command& command, int* answer_order)
 {
     if (!command.answer)
         return CommandOutcome::Answered;
-    if (GetRxBuf(command.answer) == -1)
+    const int code = GetRxBuf(command.answer);
+    if (code == -1)
         return CommandOutcome::EchoIncorrect;
+    if (answer_order)
+        *answer_order = code;
     if (command.expects_ack && command.answer[0] != ANSWER_ACK)
         return CommandOutcome::NotAcknowledged;
     return CommandOutcome::Answered;
@@ -90,7 +93,7 @@ void after_commands(std::function<void()> later)
     run_kept();
 }
 
-CommandOutcome exchange_command(const Command& command)
+CommandOutcome exchange_command(const Command& command, int* answer_order)
 {
     const LinkHold hold;
     if (!hold)
@@ -103,7 +106,7 @@ CommandOutcome exchange_command(const Command& command)
     }
     if (ExchangeFrame(hold) == 0)
         return CommandOutcome::ConnectionLost;
-    return judge_answer(command);
+    return judge_answer(command, answer_order);
 }
 
 void report_command_outcome(const Command& command, CommandOutcome outcome)

@@ -45,8 +45,9 @@ enum class CommandOutcome {
 // Frames the request, shows the announcement, exchanges the frame, decodes
 // and judges the answer, holding the link from the framing to the decoding.
 // Reports no outcome and touches neither stop_flag nor any button: the piece
-// for commands that react in their own way.
-CommandOutcome exchange_command(const Command& command);
+// for commands that react in their own way. `answer_order` receives the
+// order code of a decoded answer.
+CommandOutcome exchange_command(const Command& command, int* answer_order = nullptr);
 
 // The common reaction: a lost connection or a wrong sync word shows its text,
 // sets stop_flag and dims all three main button groups; a missing

@@ -2,6 +2,7 @@
 
 #include "link/com232.h"
 #include "link/ip_history.h"
+#include "link/line_table.h"
 #include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/wait_cursor.h"
@@ -25,13 +26,15 @@ namespace telvar {
 
 char ipComboBoxFileName[MAX_PATHNAME_LEN];
 char connectionSettingsFileName[MAX_PATHNAME_LEN];
+
+namespace {
+
+// The dialog's values when it was last opened.
 int comprotocolold = 0;
 int comportold = 0;
 char ipBufOld[IP_TEXT_SIZE];
 int portNumOld = 0;
 char portNumStrOld[PORT_TEXT_SIZE];
-
-namespace {
 
 // The ports in the selector that this user may not open.
 std::vector<int> g_forbidden_ports;

@@ -18,12 +18,6 @@ inline constexpr const char* RECONNECT_KEY = "reconnect";
 extern char ipComboBoxFileName[MAX_PATHNAME_LEN];  // the address history file
 extern char connectionSettingsFileName[MAX_PATHNAME_LEN];  // beside it, the dialog's other choices
 
-extern int comprotocolold;  // the dialog's values when it was last opened
-extern int comportold;
-extern char ipBufOld[IP_TEXT_SIZE];
-extern int portNumOld;
-extern char portNumStrOld[PORT_TEXT_SIZE];
-
 // Start-up: makes the address field a combo box, grey and hidden (the
 // default transport is RS-232), fills the COM port selector, and loads the
 // address history into the combo's list.
@@ -35,20 +29,15 @@ void load_connection_settings();
 // and what the system knows of it; a port this user may not open says so.
 void fill_com_port_selector();
 
-int CC_CMD_CONNECT(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_CONNECT;
 // Choosing a port this user may not open shows how to get the permission.
-int CBF_ChooseComPort(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CBF_EditCommunicationProtocol(int panel, int control, int event, void* callbackData,
-                                  int eventData1, int eventData2);
-int CBF_StringIpAdress(int panel, int control, int event, void* callbackData, int eventData1,
-                       int eventData2);
+CtrlCallback CBF_ChooseComPort;
+CtrlCallback CBF_EditCommunicationProtocol;
+CtrlCallback CBF_StringIpAdress;
 // The check box "Reconnect automatically": takes effect at once and is saved.
-int CBF_CheckReconnect(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CBF_ButtonTryToConnect(int panel, int control, int event, void* callbackData, int eventData1,
-                           int eventData2);
-int CBF_ButtonAccept(int panel, int control, int event, void* callbackData, int eventData1,
-                     int eventData2);
-int CBF_ButtonDiscard(int panel, int control, int event, void* callbackData, int eventData1,
-                      int eventData2);
+CtrlCallback CBF_CheckReconnect;
+CtrlCallback CBF_ButtonTryToConnect;
+CtrlCallback CBF_ButtonAccept;
+CtrlCallback CBF_ButtonDiscard;
 
 }  // namespace telvar

@@ -1,8 +1,8 @@
 #include "link/line_table.h"
 
-#include "link/com232.h"
-
 namespace telvar {
+
+int comprotocol = 0;
 
 namespace {
 

@@ -41,6 +41,9 @@ struct LineFunctions {
     std::string (*describe)();
 };
 
+// The transport the frame exchange uses: 0 = RS-232, anything else = TCP/IP.
+extern int comprotocol;
+
 extern const LineFunctions rs232_line_functions;
 extern const LineFunctions tcp_line_functions;
 

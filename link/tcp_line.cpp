@@ -20,9 +20,10 @@ char ipBuf[IP_TEXT_SIZE];
 int portNum = 0;
 char portNumStr[PORT_TEXT_SIZE];
 int bytesToRead = 0;
-int bytesRead = 0;
 
 namespace {
+
+int bytesRead = 0;  // byte count of the last read
 
 inline constexpr unsigned CONNECT_TIMEOUT_MS = 5000;
 inline constexpr unsigned WRITE_TIMEOUT_MS = 2000;

@@ -12,7 +12,6 @@ extern char ipBuf[IP_TEXT_SIZE];  // controller address as typed
 extern int portNum;               // controller port number
 extern char portNumStr[PORT_TEXT_SIZE];
 extern int bytesToRead;  // bytes of the expected answer still missing
-extern int bytesRead;    // byte count of the last read
 
 // Mode 0 disconnects: 0 when done, 1 when it failed. Mode 1 reconnects to
 // ipBuf:portNum and checks the line: 1 when connected and checked, else 0.

@@ -19,15 +19,18 @@ namespace telvar {
 
 unsigned short yArrayA[MEMORY_SAMPLES];
 unsigned short yArrayB[MEMORY_SAMPLES];
+int graph_handle[GRAPH_PLOTS];
+
+namespace {
+
+// The reference curves of the channel being drawn: trigger level, pretrigger
+// step, upper limit, reference, lower limit; and the x values of the samples.
 unsigned short yArrayC[MEMORY_SAMPLES];
 unsigned short yArrayD[MEMORY_SAMPLES];
 unsigned short yArrayE[MEMORY_SAMPLES];
 unsigned short yArrayF[MEMORY_SAMPLES];
 unsigned short yArrayG[MEMORY_SAMPLES];
 unsigned short xArray[MEMORY_SAMPLES];
-int graph_handle[GRAPH_PLOTS];
-
-namespace {
 
 // The switches a pass reads.
 struct Switches {
@@ -96,22 +99,6 @@ void prepare_axes()
     SetAxisScalingMode(panelMAIN, MAIN_GRAPH, VAL_XAXIS, VAL_MANUAL, 0, MEMORY_SAMPLES);
 }
 
-// One block of the memory during a pass; false when the block phase ends here.
-bool read_block(int selector, int start)
-{
-    show_progress(start * 100 / 144);
-    const MemoryBlock block = read_memory_block(selector, start);
-    if (block == MemoryBlock::Failed) {
-        stop_flag = 1;
-        return false;
-    }
-    if (block == MemoryBlock::NoNewData)
-        return false;
-    show_status();
-    ProcessSystemEvents();
-    return true;
-}
-
 void draw_channel(const ChannelDrawing& d, const Switches& s)
 {
     const MemoryCurves c = memory_curves(parameter, d.block);
@@ -134,27 +121,30 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
     }
 }
 
+enum class MemoryBlock { Stored, NoNewData, Ignored, Failed };
+
 // The answer's code names the block it carries. A late answer to an earlier
 // block names that block: asked again, the block gets its own answer rather
 // than the earlier block's samples.
-bool another_blocks_answer(int start)
+bool another_blocks_answer(int code, int start)
 {
-    const int named = order - DATA_BLOCK_FIRST;
-    return order >= DATA_BLOCK_FIRST && order <= DATA_BLOCK_LAST && named % MAXBLOCK == 0 && named != start;
+    const int named = code - DATA_BLOCK_FIRST;
+    return code >= DATA_BLOCK_FIRST && code <= DATA_BLOCK_LAST && named % MAXBLOCK == 0 && named != start;
 }
 
-CommandOutcome exchange_own_block(const Command& request, int start)
+CommandOutcome exchange_own_block(const Command& request, int start, int* code)
 {
-    CommandOutcome outcome = exchange_command(request);
+    CommandOutcome outcome = exchange_command(request, code);
     for (int repeat = 0; repeat < STALE_ANSWER_REPEATS && outcome == CommandOutcome::Answered
-                         && another_blocks_answer(start);
+                         && another_blocks_answer(*code, start);
          ++repeat)
-        outcome = exchange_command(request);
+        outcome = exchange_command(request, code);
     return outcome;
 }
 
-}  // namespace
-
+// One block request of a pass: the block of 16 samples of the selected
+// channel from `start` on. The status text is set as the pass shows it, but
+// not shown.
 MemoryBlock read_memory_block(int selector, int start)
 {
     rx_flag = 0;
@@ -163,17 +153,18 @@ MemoryBlock read_memory_block(int selector, int start)
     request.payload[0] = static_cast<std::uint16_t>(selector);
     request.payload[1] = static_cast<std::uint16_t>(start);
     request.answer = emptyframe;
-    const CommandOutcome outcome = exchange_own_block(request, start);
+    int code = 0;
+    const CommandOutcome outcome = exchange_own_block(request, start, &code);
     if (outcome != CommandOutcome::Answered) {
         report_command_outcome(request, outcome);
         return MemoryBlock::Failed;
     }
-    if (order == DATA_NO_TRIGGER) {
+    if (code == DATA_NO_TRIGGER) {
         put_status("No new trigger event. No data availible.");
         return MemoryBlock::NoNewData;
     }
     // Still another block's answer after the repeats: nothing stored.
-    if (order < DATA_BLOCK_FIRST || order > DATA_BLOCK_LAST || another_blocks_answer(start))
+    if (code < DATA_BLOCK_FIRST || code > DATA_BLOCK_LAST || another_blocks_answer(code, start))
         return MemoryBlock::Ignored;
     char text[STATUS_SIZE];
     std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);
@@ -181,6 +172,34 @@ MemoryBlock read_memory_block(int selector, int start)
     if (unsigned short* memory = memory_of(selector))
         std::copy_n(emptyframe, MAXBLOCK, memory + start);
     return MemoryBlock::Stored;
+}
+
+}  // namespace
+
+MemoryReading read_memory_pass(int selector, const std::function<void(int start)>& before_block,
+                               const std::function<void()>& after_block)
+{
+    MemoryReading reading{MemoryPass::Complete, memory_of(selector)};
+    for (int start = 0; start < MEMORY_SAMPLES; start += MAXBLOCK) {
+        if (before_block)
+            before_block(start);
+        switch (read_memory_block(selector, start)) {
+        case MemoryBlock::Failed:
+            reading.pass = MemoryPass::Failed;
+            return reading;
+        case MemoryBlock::NoNewData:
+            reading.pass = MemoryPass::NothingNew;
+            return reading;
+        case MemoryBlock::Ignored:
+            reading.pass = MemoryPass::Partial;
+            break;
+        case MemoryBlock::Stored:
+            break;
+        }
+        if (after_block)
+            after_block();
+    }
+    return reading;
 }
 
 int PreparePlotDATACurve(int* handles, int count)
@@ -212,9 +231,14 @@ int CC_CMD_DATA(int, int, int event, void*, int, int)
     while (stop_flag == 0) {
         const Switches switches = read_switches();
         selector = next_selector(switches, selector);
-        for (int start = 0; start < MEMORY_SAMPLES; start += MAXBLOCK)
-            if (!read_block(selector, start))
-                break;
+        const MemoryReading reading = read_memory_pass(
+            selector, [](int start) { show_progress(start * 100 / 144); },
+            [] {
+                show_status();
+                ProcessSystemEvents();
+            });
+        if (reading.pass == MemoryPass::Failed)
+            stop_flag = 1;
         show_status();
         ProcessSystemEvents();
         if (stop_flag == 0) {

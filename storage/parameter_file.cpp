@@ -5,13 +5,13 @@
 #include "platform/files.h"
 #include "storage/ini_reader.h"
 #include "storage/parameter_text.h"
+#include "ui/file_dialogs.h"
 
 #include <string>
 
 namespace telvar {
 
 char pathName[MAX_PATHNAME_LEN];
-char dirName[MAX_PATHNAME_LEN];
 
 namespace {
 

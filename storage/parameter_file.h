@@ -7,7 +7,6 @@
 namespace telvar {
 
 extern char pathName[MAX_PATHNAME_LEN];  // the parameter file chosen last
-extern char dirName[MAX_PATHNAME_LEN];   // where the file dialogs open
 
 // 1 when the file was written; 0 when the dialog was cancelled or the file
 // could not be written, which leaves any older file of that name whole.

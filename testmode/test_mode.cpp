@@ -13,9 +13,9 @@
 
 namespace telvar {
 
-unsigned short testdata[PNUM];
-
 namespace {
+
+unsigned short testdata[PNUM];  // the test data block, sent and answered
 
 int value(int control)
 {

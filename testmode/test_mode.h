@@ -4,10 +4,9 @@
 #pragma once
 
 #include "link/com232.h"
+#include "platform/userint.h"
 
 namespace telvar {
-
-extern unsigned short testdata[PNUM];  // the test data block, sent and answered
 
 // The two lamps' first colours: red for the first, yellow for the second.
 void setup_test_panel();
@@ -16,8 +15,8 @@ void get_test_data();
 void set_test_data();
 void exchange_test_data();
 
-int CC_CMD_ENTER_TEST(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_EXIT_TEST(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_TESTPANEL(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_ENTER_TEST;
+CtrlCallback CC_EXIT_TEST;
+CtrlCallback CC_TESTPANEL;
 
 }  // namespace telvar

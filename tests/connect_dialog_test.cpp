@@ -9,6 +9,7 @@
 #include "link/connect_dialog.h"
 #include "link/error_texts.h"
 #include "link/ip_history.h"
+#include "link/line_table.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/combobox.h"

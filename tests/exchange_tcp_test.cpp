@@ -3,6 +3,7 @@
 
 #include "link/com232.h"
 #include "link/line_check.h"
+#include "link/line_table.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"

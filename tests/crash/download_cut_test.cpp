@@ -11,6 +11,7 @@
 
 #include "firmware/download.h"
 #include "link/com232.h"
+#include "link/line_table.h"
 #include "link/line_watch.h"
 #include "link/reconnect.h"
 #include "link/serial_line.h"

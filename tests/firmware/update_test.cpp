@@ -10,6 +10,7 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/frame.h"
+#include "link/line_table.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"

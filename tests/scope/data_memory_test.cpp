@@ -10,6 +10,7 @@
 #include "link/tcp_line.h"
 #include "params/record.h"
 #include "platform/graph.h"
+#include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "scope/data_memory.h"
@@ -18,6 +19,7 @@
 #include "ui/roles.h"
 
 #include <QTimer>
+#include <qcustomplot.h>
 
 #include <algorithm>
 #include <optional>
@@ -35,6 +37,18 @@ int word_of(const QByteArray& request, int k)
 int order_of(const QByteArray& request)
 {
     return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+}
+
+// The values the data-memory graph draws for the curve of that name.
+std::vector<double> drawn(const QString& name)
+{
+    std::vector<double> values;
+    auto* plot = qobject_cast<QCustomPlot*>(ControlWidget(panelMAIN, MAIN_GRAPH));
+    for (int k = 0; k < plot->plottableCount(); ++k)
+        if (const auto* curve = qobject_cast<QCPCurve*>(plot->plottable(k)); curve && curve->name() == name)
+            for (const QCPCurveData& point : *curve->data())
+                values.push_back(point.value);
+    return values;
 }
 
 struct Request {
@@ -252,8 +266,9 @@ TEST_F(DataMemory, PretriggerStepFollowsTheRecordOfTheChannelDrawn)
         live = 0;
         start_peer(1);
         data();
-        const auto at = std::find(std::begin(yArrayD), std::end(yArrayD), 4095);
-        EXPECT_EQ(at == std::end(yArrayD) ? -1 : static_cast<int>(at - std::begin(yArrayD)), first) << pretrigger;
+        const std::vector<double> step = drawn("Channel B pretrigger");
+        const auto at = std::find(step.begin(), step.end(), 4095.0);
+        EXPECT_EQ(at == step.end() ? -1 : static_cast<int>(at - step.begin()), first) << pretrigger;
         tcpcon = InitTCP_IP(0);
     }
 }

@@ -1,5 +1,6 @@
 #include "support/simulator_line.h"
 
+#include "link/line_table.h"
 #include "link/serial_line.h"
 #include "link/com232.h"
 #include "link/tcp_line.h"

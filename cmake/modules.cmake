@@ -1,0 +1,29 @@
+# One library per folder. A folder's headers are reached as "folder/name.h"
+# through an include root that holds that folder alone, so a target sees
+# the headers of exactly the folders it links: an include against the
+# layers' order fails to build.
+set(TELVAR_INCLUDE_ROOTS ${CMAKE_BINARY_DIR}/include_roots)
+
+# An include root holding `folder` (or only the given headers of it).
+function(telvar_include_root root folder)
+  set(dir ${TELVAR_INCLUDE_ROOTS}/${root})
+  file(REMOVE_RECURSE ${dir})
+  file(MAKE_DIRECTORY ${dir})
+  if(ARGN)
+    file(MAKE_DIRECTORY ${dir}/${folder})
+    foreach(header ${ARGN})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder}/${header} ${dir}/${folder}/${header} SYMBOLIC)
+    endforeach()
+  else()
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${dir}/${folder} SYMBOLIC)
+  endif()
+endfunction()
+
+# telvar_module(<folder> SOURCES ... USES <targets it may use>)
+function(telvar_module folder)
+  cmake_parse_arguments(M "" "" "SOURCES;USES" ${ARGN})
+  telvar_include_root(${folder} ${folder})
+  add_library(telvar_${folder} STATIC ${M_SOURCES})
+  target_include_directories(telvar_${folder} PUBLIC ${TELVAR_INCLUDE_ROOTS}/${folder})
+  target_link_libraries(telvar_${folder} PUBLIC ${M_USES})
+endfunction()

@@ -1,0 +1,7 @@
+#include "ui/file_dialogs.h"
+
+namespace telvar {
+
+char dirName[MAX_PATHNAME_LEN];
+
+}  // namespace telvar
