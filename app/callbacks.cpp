@@ -33,89 +33,96 @@ int whole(int panel, int control, int event, void* callbackData, int eventData1,
     return result;
 }
 
-struct ControlCallback {
-    const char* name;
+struct NamedControlCallback {
+    const char* name;  // as the panel files name it
     CtrlCallbackPtr function;
 };
 
-struct PanelCallback {
+struct NamedPanelCallback {
     const char* name;
     PanelCallbackPtr function;
 };
 
-const ControlCallback kControlCallbacks[] = {
-    {"CC_CMD_CONNECT", CC_CMD_CONNECT},
-    {"CBF_ChooseComPort", CBF_ChooseComPort},
-    {"CBF_CheckReconnect", CBF_CheckReconnect},
-    {"CBF_EditCommunicationProtocol", CBF_EditCommunicationProtocol},
-    {"CBF_StringIpAdress", CBF_StringIpAdress},
-    {"CBF_ButtonTryToConnect", whole<CBF_ButtonTryToConnect>},
-    {"CBF_ButtonAccept", whole<CBF_ButtonAccept>},
-    {"CBF_ButtonDiscard", whole<CBF_ButtonDiscard>},
-    {"CC_TOGBT_PNL_SELECTOR", CC_TOGBT_PNL_SELECTOR},
-    {"CC_TOGBT_DATA_SELECTOR", CC_TOGBT_DATA_SELECTOR},
-    {"CC_CMD_PRINT", CC_CMD_PRINT},
-    {"CC_BTNSend", whole<CC_BTNSend>},
-    {"CC_CMD_RUN", whole<CC_CMD_RUN>},
-    {"CC_CMD_LOAD_FIRMWARE", CC_CMD_LOAD_FIRMWARE},
-    {"CC_CMD_LOAD_LINDATA_A", CC_CMD_LOAD_LINDATA_A},
-    {"CC_CMD_LOAD_LINDATA_B", CC_CMD_LOAD_LINDATA_B},
-    {"CC_CHK_ENABLE", CC_CHK_ENABLE},
-    {"CC_CMD_MERGE_DATA", CC_CMD_MERGE_DATA},
-    {"CC_CMD_PROGRAM", whole<CC_CMD_PROGRAM>},
-    {"CC_CMD_RESET", whole<CC_CMD_RESET>},
-    {"CC_CMD_TEACH", whole<CC_CMD_TEACH>},
-    {"CC_CMD_TRIGGER", whole<CC_CMD_TRIGGER>},
-    {"CC_CMD_ENTER_TEST", whole<CC_CMD_ENTER_TEST>},
-    {"CC_EXIT_TEST", whole<CC_EXIT_TEST>},
+// Each callback under its own name; a command runs whole.
+#define CALLBACK(function) {#function, function}
+#define COMMAND(function) {#function, whole<function>}
+
+const NamedControlCallback kControlCallbacks[] = {
+    CALLBACK(CC_CMD_CONNECT),
+    CALLBACK(CBF_ChooseComPort),
+    CALLBACK(CBF_CheckReconnect),
+    CALLBACK(CBF_EditCommunicationProtocol),
+    CALLBACK(CBF_StringIpAdress),
+    COMMAND(CBF_ButtonTryToConnect),
+    COMMAND(CBF_ButtonAccept),
+    COMMAND(CBF_ButtonDiscard),
+    CALLBACK(CC_TOGBT_PNL_SELECTOR),
+    CALLBACK(CC_TOGBT_DATA_SELECTOR),
+    CALLBACK(CC_CMD_PRINT),
+    COMMAND(CC_BTNSend),
+    COMMAND(CC_CMD_RUN),
+    CALLBACK(CC_CMD_LOAD_FIRMWARE),
+    CALLBACK(CC_CMD_LOAD_LINDATA_A),
+    CALLBACK(CC_CMD_LOAD_LINDATA_B),
+    CALLBACK(CC_CHK_ENABLE),
+    CALLBACK(CC_CMD_MERGE_DATA),
+    COMMAND(CC_CMD_PROGRAM),
+    COMMAND(CC_CMD_RESET),
+    COMMAND(CC_CMD_TEACH),
+    COMMAND(CC_CMD_TRIGGER),
+    COMMAND(CC_CMD_ENTER_TEST),
+    COMMAND(CC_EXIT_TEST),
     // A test control's change is kept and sent when a running command ends.
-    {"CC_TESTPANEL", CC_TESTPANEL},
-    {"CC_CMD_STOP", CC_CMD_STOP},
-    {"CC_CMD_DATA", whole<CC_CMD_DATA>},
-    {"CC_CMD_RECORDER", CC_CMD_RECORDER},
-    {"CC_RADIO_TRACES", CC_RADIO_TRACES},
-    {"CC_BTNGet", whole<CC_BTNGet>},
-    {"CC_RADIO_MEMORY", CC_RADIO_MEMORY},
-    {"CC_NUM_CHA", CC_NUM_CHA},
-    {"CC_NUM_CHB", CC_NUM_CHB},
-    {"CC_NUM_EVAL", CC_NUM_EVAL},
-    {"CC_PICBT_DATAMODE_A", CC_PICBT_DATAMODE_A},
-    {"CC_PICBT_DATAMODE_B", CC_PICBT_DATAMODE_B},
-    {"CC_PICBT_FILTERMODE_A", CC_PICBT_FILTERMODE_A},
-    {"CC_PICBT_FILTERMODE_B", CC_PICBT_FILTERMODE_B},
-    {"CC_PICBT_RESETMODE_A", CC_PICBT_RESETMODE_A},
-    {"CC_PICBT_RESETMODE_B", CC_PICBT_RESETMODE_B},
-    {"CC_PICBT_TRGMODE_A", CC_PICBT_TRGMODE_A},
-    {"CC_PICBT_TRGMODE_B", CC_PICBT_TRGMODE_B},
-    {"CC_PICBT_MAXMODE_A", CC_PICBT_MAXMODE_A},
-    {"CC_PICBT_MAXMODE_B", CC_PICBT_MAXMODE_B},
-    {"CC_PICBT_SNPMODE_A", CC_PICBT_SNPMODE_A},
-    {"CC_PICBT_SNPMODE_B", CC_PICBT_SNPMODE_B},
-    {"CC_RNG_OUTPUT_SETTING", CC_RNG_OUTPUT_SETTING},
-    {"CC_RNG_CONFIG", CC_RNG_CONFIG},
+    CALLBACK(CC_TESTPANEL),
+    CALLBACK(CC_CMD_STOP),
+    COMMAND(CC_CMD_DATA),
+    CALLBACK(CC_CMD_RECORDER),
+    CALLBACK(CC_RADIO_TRACES),
+    COMMAND(CC_BTNGet),
+    CALLBACK(CC_RADIO_MEMORY),
+    CALLBACK(CC_NUM_CHA),
+    CALLBACK(CC_NUM_CHB),
+    CALLBACK(CC_NUM_EVAL),
+    CALLBACK(CC_PICBT_DATAMODE_A),
+    CALLBACK(CC_PICBT_DATAMODE_B),
+    CALLBACK(CC_PICBT_FILTERMODE_A),
+    CALLBACK(CC_PICBT_FILTERMODE_B),
+    CALLBACK(CC_PICBT_RESETMODE_A),
+    CALLBACK(CC_PICBT_RESETMODE_B),
+    CALLBACK(CC_PICBT_TRGMODE_A),
+    CALLBACK(CC_PICBT_TRGMODE_B),
+    CALLBACK(CC_PICBT_MAXMODE_A),
+    CALLBACK(CC_PICBT_MAXMODE_B),
+    CALLBACK(CC_PICBT_SNPMODE_A),
+    CALLBACK(CC_PICBT_SNPMODE_B),
+    CALLBACK(CC_RNG_OUTPUT_SETTING),
+    CALLBACK(CC_RNG_CONFIG),
 };
 
-const PanelCallback kPanelCallbacks[] = {
-    {"CC_MAIN_PANEL", CC_MAIN_PANEL},
-    {"CC_INTERFACEP", CC_INTERFACEP},
-    {"CC_PANEL_CHA", CC_PANEL_CHA},
-    {"CC_PANEL_CHA2", CC_PANEL_CHA2},
-    {"CC_PANEL_CHB", CC_PANEL_CHB},
-    {"CC_PANEL_CHB2", CC_PANEL_CHB2},
-    {"CC_PANEL_EVAL", CC_PANEL_EVAL},
-    {"CC_PANEL_EVL2", CC_PANEL_EVL2},
-    {"CC_PANEL_OUT", CC_PANEL_OUT},
-    {"CC_PANEL_UPDT", CC_PANEL_UPDT},
-    {"CC_PANEL_TEST", CC_PANEL_TEST},
+const NamedPanelCallback kPanelCallbacks[] = {
+    CALLBACK(CC_MAIN_PANEL),
+    CALLBACK(CC_INTERFACEP),
+    CALLBACK(CC_PANEL_CHA),
+    CALLBACK(CC_PANEL_CHA2),
+    CALLBACK(CC_PANEL_CHB),
+    CALLBACK(CC_PANEL_CHB2),
+    CALLBACK(CC_PANEL_EVAL),
+    CALLBACK(CC_PANEL_EVL2),
+    CALLBACK(CC_PANEL_OUT),
+    CALLBACK(CC_PANEL_UPDT),
+    CALLBACK(CC_PANEL_TEST),
 };
+
+#undef CALLBACK
+#undef COMMAND
 
 }  // namespace
 
 void register_callbacks()
 {
-    for (const ControlCallback& c : kControlCallbacks)
+    for (const NamedControlCallback& c : kControlCallbacks)
         RegisterCallback(c.name, c.function);
-    for (const PanelCallback& c : kPanelCallbacks)
+    for (const NamedPanelCallback& c : kPanelCallbacks)
         RegisterPanelCallback(c.name, c.function);
 }
 

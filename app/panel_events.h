@@ -3,18 +3,20 @@
 // (navigation is by the view selectors only).
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
-int CC_MAIN_PANEL(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_INTERFACEP(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_CHA(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_CHA2(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_CHB(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_CHB2(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_EVAL(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_EVL2(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_OUT(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_UPDT(int panel, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PANEL_TEST(int panel, int event, void* callbackData, int eventData1, int eventData2);
+PanelCallback CC_MAIN_PANEL;
+PanelCallback CC_INTERFACEP;
+PanelCallback CC_PANEL_CHA;
+PanelCallback CC_PANEL_CHA2;
+PanelCallback CC_PANEL_CHB;
+PanelCallback CC_PANEL_CHB2;
+PanelCallback CC_PANEL_EVAL;
+PanelCallback CC_PANEL_EVL2;
+PanelCallback CC_PANEL_OUT;
+PanelCallback CC_PANEL_UPDT;
+PanelCallback CC_PANEL_TEST;
 
 }  // namespace telvar

@@ -5,6 +5,8 @@
 // update page's log and progress, or the command line's.
 #pragma once
 
+#include "platform/userint.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -46,6 +48,6 @@ bool read_image(const std::string& path, std::vector<std::string>* lines, std::s
 // boot loader never prompted.
 DownloadOutcome download_image(const std::vector<std::string>& lines, const DownloadView& view);
 
-int CC_CMD_PROGRAM(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_PROGRAM;
 
 }  // namespace telvar

@@ -3,6 +3,8 @@
 // once (the levels and limits that the live chart draws).
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
 // Shows the whole record on all parameter pages. The output preset and the
@@ -12,8 +14,8 @@ void SetPanelValues();
 // words and the controller's own word are never written.
 void GetPanelValues();
 
-int CC_NUM_CHA(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_NUM_CHB(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_NUM_EVAL(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_NUM_CHA;
+CtrlCallback CC_NUM_CHB;
+CtrlCallback CC_NUM_EVAL;
 
 }  // namespace telvar

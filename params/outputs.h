@@ -4,6 +4,8 @@
 // assignment and lock the page.
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
 // For each output 0, 1, 2 whose argument is 0 or more, sets all its mode
@@ -18,8 +20,7 @@ void enable_output_LED(int state);
 void show_output_modes();
 void read_output_modes();
 
-int CC_RNG_OUTPUT_SETTING(int panel, int control, int event, void* callbackData, int eventData1,
-                          int eventData2);
-int CC_RNG_CONFIG(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_RNG_OUTPUT_SETTING;
+CtrlCallback CC_RNG_CONFIG;
 
 }  // namespace telvar

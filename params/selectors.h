@@ -5,6 +5,7 @@
 #pragma once
 
 #include "params/events.h"
+#include "platform/userint.h"
 
 #include <cstdint>
 
@@ -38,17 +39,17 @@ void setLableTRIGGERMODE(int panel);
 void setLableMAXMODE(int panel);
 void setLableSNPMODE(int panel);
 
-int CC_PICBT_DATAMODE_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_DATAMODE_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_FILTERMODE_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_FILTERMODE_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_RESETMODE_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_RESETMODE_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_TRGMODE_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_TRGMODE_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_MAXMODE_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_MAXMODE_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_SNPMODE_A(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_PICBT_SNPMODE_B(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_PICBT_DATAMODE_A;
+CtrlCallback CC_PICBT_DATAMODE_B;
+CtrlCallback CC_PICBT_FILTERMODE_A;
+CtrlCallback CC_PICBT_FILTERMODE_B;
+CtrlCallback CC_PICBT_RESETMODE_A;
+CtrlCallback CC_PICBT_RESETMODE_B;
+CtrlCallback CC_PICBT_TRGMODE_A;
+CtrlCallback CC_PICBT_TRGMODE_B;
+CtrlCallback CC_PICBT_MAXMODE_A;
+CtrlCallback CC_PICBT_MAXMODE_B;
+CtrlCallback CC_PICBT_SNPMODE_A;
+CtrlCallback CC_PICBT_SNPMODE_B;
 
 }  // namespace telvar

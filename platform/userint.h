@@ -74,10 +74,12 @@ inline constexpr const char* VAL_APP_FONT = "NIApp";
 // Kinds of control that NewCtrl makes.
 inline constexpr int CTRL_TEXT_MSG = 1;
 
-using CtrlCallbackPtr = int (*)(int panel, int control, int event, void* callbackData,
-                                int eventData1, int eventData2);
-using PanelCallbackPtr = int (*)(int panel, int event, void* callbackData, int eventData1,
-                                 int eventData2);
+// The two kinds of callback. A module declares its callbacks by kind
+// (`CtrlCallback CC_CMD_RUN;`) and defines them with the full list.
+using CtrlCallback = int(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+using PanelCallback = int(int panel, int event, void* callbackData, int eventData1, int eventData2);
+using CtrlCallbackPtr = CtrlCallback*;
+using PanelCallbackPtr = PanelCallback*;
 
 struct ControlRole {
     int id;            // the control's number in code

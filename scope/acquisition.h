@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/com232.h"
+#include "platform/userint.h"
 #include "scope/traces.h"
 
 namespace telvar {
@@ -30,8 +31,8 @@ bool exchange_live_sample();
 // displays, chart, and the recorder's row.
 void show_live_sample();
 
-int CC_CMD_RUN(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CMD_STOP(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_RADIO_TRACES(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_RUN;
+CtrlCallback CC_CMD_STOP;
+CtrlCallback CC_RADIO_TRACES;
 
 }  // namespace telvar

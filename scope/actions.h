@@ -3,10 +3,12 @@
 // pages show what the controller changed). TRIGGER has no order.
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
-int CC_CMD_RESET(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CMD_TEACH(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_CMD_TRIGGER(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_RESET;
+CtrlCallback CC_CMD_TEACH;
+CtrlCallback CC_CMD_TRIGGER;
 
 }  // namespace telvar

@@ -5,6 +5,8 @@
 // pieces of whole rows that a killed tool leaves whole (see row_pieces.h).
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
 inline constexpr int RECORDING_BUTTON_COLOR = 0xFF8000;
@@ -16,6 +18,6 @@ void record_sample(const unsigned short* live, const double* traces);
 // keeps what the run said, unless the last write failed.
 void stop_recording();
 
-int CC_CMD_RECORDER(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_CMD_RECORDER;
 
 }  // namespace telvar

@@ -4,6 +4,8 @@
 // window.
 #pragma once
 
+#include "platform/userint.h"
+
 namespace telvar {
 
 inline constexpr int RAM = 1;
@@ -23,9 +25,9 @@ void GetParameter();
 bool send_record(int to);
 bool fetch_record(int from);
 
-int CC_BTNSend(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
-int CC_BTNGet(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_BTNSend;
+CtrlCallback CC_BTNGet;
 // The three target buttons, one radio group.
-int CC_RADIO_MEMORY(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+CtrlCallback CC_RADIO_MEMORY;
 
 }  // namespace telvar
