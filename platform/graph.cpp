@@ -3,6 +3,7 @@
 // apart from the widget, the graph keeps its plots by handle.
 #include "platform/graph.h"
 
+#include "platform/handle_table.h"
 #include "platform/panel_table.h"
 #include "platform/plot_control.h"
 #include "platform/plot_csv.h"
@@ -16,7 +17,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -410,8 +410,7 @@ public:
         curve->setData(QVector<double>(x.begin(), x.end()), QVector<double>(y.begin(), y.end()));
         curve->setPen(pen_of(look));
         curve->setVisible(drawn(look));
-        const int handle = next_handle_++;
-        plots_[handle] = {curve, look, style, {}};
+        const int handle = plots_.add({curve, look, style, {}});
         update_legend();
         redraw(false);
         return handle;
@@ -425,11 +424,11 @@ public:
                 plot()->removePlottable(p.curve);
             plots_.clear();
         } else {
-            auto it = plots_.find(handle);
-            if (it == plots_.end())
+            const Plot* p = plots_.find(handle);
+            if (!p)
                 return UIE_BAD_ATTRIBUTE;
-            plot()->removePlottable(it->second.curve);
-            plots_.erase(it);
+            plot()->removePlottable(p->curve);
+            plots_.remove(handle);
         }
         redraw(now);
         return 0;
@@ -437,11 +436,11 @@ public:
 
     int set_name(int handle, const char* name)
     {
-        auto it = plots_.find(handle);
-        if (it == plots_.end() || !name)
+        Plot* p = plots_.find(handle);
+        if (!p || !name)
             return UIE_BAD_ATTRIBUTE;
-        it->second.name = name;
-        it->second.curve->setName(text_of(name));
+        p->name = name;
+        p->curve->setName(text_of(name));
         update_legend();
         redraw(false);
         return 0;
@@ -449,15 +448,14 @@ public:
 
     int get(int handle, int attribute, int* value) const
     {
-        auto it = plots_.find(handle);
-        if (it == plots_.end() || !value)
+        const Plot* p = plots_.find(handle);
+        if (!p || !value)
             return UIE_BAD_ATTRIBUTE;
-        const Plot& p = it->second;
         switch (attribute) {
-        case ATTR_PLOT_COLOR: *value = p.look.colour; return 0;
-        case ATTR_PLOT_STYLE: *value = p.style; return 0;
-        case ATTR_PLOT_LINE_STYLE: *value = p.look.style; return 0;
-        case ATTR_PLOT_POINTS: *value = p.curve->dataCount(); return 0;
+        case ATTR_PLOT_COLOR: *value = p->look.colour; return 0;
+        case ATTR_PLOT_STYLE: *value = p->style; return 0;
+        case ATTR_PLOT_LINE_STYLE: *value = p->look.style; return 0;
+        case ATTR_PLOT_POINTS: *value = p->curve->dataCount(); return 0;
         default: return UIE_BAD_ATTRIBUTE;
         }
     }
@@ -504,8 +502,7 @@ private:
         list_in_legend(lines);
     }
 
-    std::map<int, Plot> plots_;
-    int next_handle_ = 1;
+    HandleTable<Plot> plots_;
 };
 
 template <typename T>
