@@ -5,19 +5,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QEvent>
-#include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QSpinBox>
-#include <QTextEdit>
-#include <QToolButton>
 
 #include <cmath>
 #include <iterator>
@@ -146,24 +140,6 @@ void commit_spin(QWidget* w, std::function<void()> commit)
     auto* spin = as<QSpinBox>(w);
     spin->setKeyboardTracking(false);
     QObject::connect(spin, &QSpinBox::valueChanged, std::move(commit));
-}
-
-double double_spin_number(const QWidget* w)
-{
-    return as<QDoubleSpinBox>(w)->value();
-}
-
-int set_double_spin_number(QWidget* w, double value)
-{
-    as<QDoubleSpinBox>(w)->setValue(value);
-    return 0;
-}
-
-void commit_double_spin(QWidget* w, std::function<void()> commit)
-{
-    auto* spin = as<QDoubleSpinBox>(w);
-    spin->setKeyboardTracking(false);
-    QObject::connect(spin, &QDoubleSpinBox::valueChanged, std::move(commit));
 }
 
 void lock_spin(QWidget* w, bool locked)
@@ -301,24 +277,6 @@ void lock_plain_box(QWidget* w, bool locked)
     as<QPlainTextEdit>(w)->setReadOnly(locked);
 }
 
-QString rich_box_text(const QWidget* w)
-{
-    return as<QTextEdit>(w)->toPlainText();
-}
-
-void append_rich_box(QWidget* w, const QString& text)
-{
-    auto* box = as<QTextEdit>(w);
-    box->moveCursor(QTextCursor::End);
-    box->insertPlainText(text);
-    box->setAccessibleName(box->toPlainText());
-}
-
-void lock_rich_box(QWidget* w, bool locked)
-{
-    as<QTextEdit>(w)->setReadOnly(locked);
-}
-
 double progress_number(const QWidget* w)
 {
     return as<QProgressBar>(w)->value();
@@ -333,35 +291,6 @@ int set_progress_number(QWidget* w, double value)
     bar->setValue(rounded(value));
     bar->setUpdatesEnabled(true);
     return 0;
-}
-
-double lcd_number(const QWidget* w)
-{
-    return as<QLCDNumber>(w)->value();
-}
-
-int set_lcd_number(QWidget* w, double value)
-{
-    auto* lcd = as<QLCDNumber>(w);
-    lcd->display(value);
-    lcd->setAccessibleName(QString::number(value));
-    return 0;
-}
-
-double slider_number(const QWidget* w)
-{
-    return as<QSlider>(w)->value();
-}
-
-int set_slider_number(QWidget* w, double value)
-{
-    as<QSlider>(w)->setValue(rounded(value));
-    return 0;
-}
-
-void commit_slider(QWidget* w, std::function<void()> commit)
-{
-    QObject::connect(as<QSlider>(w), &QSlider::valueChanged, std::move(commit));
 }
 
 // Checked buttons keep the look the panel gives them: a button colour is
@@ -380,20 +309,11 @@ constexpr ControlKind kKinds[] = {
     // push button
     {is<QPushButton>, button_number, set_button_number, nullptr, nullptr, commit_on_click, dim, lock_input,
      kButtonColours},
-    // tool button
-    {is<QToolButton>, button_number, set_button_number, nullptr, nullptr, commit_on_click, dim, lock_input,
-     kButtonColours},
     // check button
     {is<QCheckBox>, button_number, set_button_number, nullptr, nullptr, commit_on_click, dim, lock_input,
      kPlainColours},
-    // radio button
-    {is<QRadioButton>, button_number, set_button_number, nullptr, nullptr, commit_on_click, dim, lock_input,
-     kPlainColours},
     // spin box
     {is<QSpinBox>, spin_number, set_spin_number, nullptr, nullptr, commit_spin, dim, lock_spin, kPlainColours},
-    // double spin box
-    {is<QDoubleSpinBox>, double_spin_number, set_double_spin_number, nullptr, nullptr, commit_double_spin, dim,
-     lock_spin, kPlainColours},
     // editable combo box: a text field with a list
     {is_editable_combo, nullptr, nullptr, combo_text, set_combo_text, commit_typed_or_chosen, dim,
      lock_editable_combo, kComboColours},
@@ -408,17 +328,9 @@ constexpr ControlKind kKinds[] = {
     // plain text box
     {is<QPlainTextEdit>, nullptr, nullptr, plain_box_text, append_plain_box, nullptr, dim, lock_plain_box,
      kPlainColours},
-    // text box
-    {is<QTextEdit>, nullptr, nullptr, rich_box_text, append_rich_box, nullptr, dim, lock_rich_box,
-     kPlainColours},
     // progress bar
     {is<QProgressBar>, progress_number, set_progress_number, nullptr, nullptr, nullptr, dim, nullptr,
      kBarColours},
-    // LCD display
-    {is<QLCDNumber>, lcd_number, set_lcd_number, nullptr, nullptr, nullptr, dim, nullptr, kPlainColours},
-    // slider
-    {is<QSlider>, slider_number, set_slider_number, nullptr, nullptr, commit_slider, dim, lock_input,
-     kBackgroundOnly},
     // plot: drawn by the graph functions, no value
     {is_plot, nullptr, nullptr, nullptr, nullptr, nullptr, dim, nullptr, kNoColours},
     // decoration

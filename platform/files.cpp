@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/handle_table.h"
 #include "platform/panel_path.h"
 #include "platform/test_seams.h"
 
@@ -9,7 +10,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <map>
 #include <memory>
 
 namespace telvar {
@@ -39,8 +39,7 @@ int ReadWholeFile(const std::string& path, std::string* content)
 
 namespace {
 
-std::map<int, std::unique_ptr<QFile>> g_text_files;
-int g_next_text_file = 1;
+detail::HandleTable<std::unique_ptr<QFile>> g_text_files;
 
 }  // namespace
 
@@ -49,28 +48,26 @@ int OpenTextFile(const std::string& path)
     auto file = std::make_unique<QFile>(QString::fromLocal8Bit(path.c_str()));
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return FILE_CANNOT_OPEN;
-    const int handle = g_next_text_file++;
-    g_text_files[handle] = std::move(file);
-    return handle;
+    return g_text_files.add(std::move(file));
 }
 
 int WriteTextFile(int handle, const std::string& text)
 {
-    auto it = g_text_files.find(handle);
-    if (it == g_text_files.end() || g_fail_writes)
+    const auto* file = g_text_files.find(handle);
+    if (!file || g_fail_writes)
         return FILE_WRITE_FAILED;
     const auto size = static_cast<qint64>(text.size());
-    return it->second->write(text.data(), size) == size ? FILE_OK : FILE_WRITE_FAILED;
+    return (*file)->write(text.data(), size) == size ? FILE_OK : FILE_WRITE_FAILED;
 }
 
 int CloseTextFile(int handle)
 {
-    auto it = g_text_files.find(handle);
-    if (it == g_text_files.end())
+    const auto* file = g_text_files.find(handle);
+    if (!file)
         return FILE_CANNOT_OPEN;
-    it->second->close();
-    const bool failed = it->second->error() != QFileDevice::NoError;
-    g_text_files.erase(it);
+    (*file)->close();
+    const bool failed = (*file)->error() != QFileDevice::NoError;
+    g_text_files.remove(handle);
     return failed ? FILE_WRITE_FAILED : FILE_OK;
 }
 

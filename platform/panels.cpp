@@ -1,5 +1,6 @@
 // Loading, showing and discarding panels, and delivering their events.
 #include "platform/control_kinds.h"
+#include "platform/handle_table.h"
 #include "platform/panel_file.h"
 #include "platform/panel_path.h"
 #include "platform/panel_table.h"
@@ -23,8 +24,7 @@ namespace {
 std::map<std::pair<std::string, int>, std::vector<ControlRole>> g_roles;
 std::map<std::string, CtrlCallbackPtr> g_ctrl_callbacks;
 std::map<std::string, PanelCallbackPtr> g_panel_callbacks;
-std::map<int, Panel> g_panels;
-int g_next_handle = 1;
+HandleTable<Panel> g_panels;
 
 // Roles belong to a panel file by its name, wherever it is read from.
 std::pair<std::string, int> roles_key(const char* fileName, int resourceId)
@@ -170,15 +170,13 @@ void give_ring_values(QWidget* root)
 
 Panel* find_panel(int panel)
 {
-    auto it = g_panels.find(panel);
-    return it == g_panels.end() || !it->second.widget ? nullptr : &it->second;
+    Panel* p = g_panels.find(panel);
+    return p && p->widget ? p : nullptr;
 }
 
 int add_panel(Panel panel)
 {
-    const int handle = g_next_handle++;
-    g_panels[handle] = std::move(panel);
-    return handle;
+    return g_panels.add(std::move(panel));
 }
 
 int set_owner(int panel, int owner)
@@ -293,7 +291,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     else
         widget->setWindowFlags(Qt::Window);
     const int handle = add_panel(std::move(panel));
-    wire_commits(handle, g_panels.at(handle));
+    wire_commits(handle, *g_panels.find(handle));
     if (!parent)
         widget->installEventFilter(&panel_events());
     track_focus();
@@ -344,7 +342,7 @@ int DiscardPanel(int panel)
     // Forgotten before the widget goes, so that the focus moving away from a
     // dying panel reaches no callback.
     QWidget* widget = p->widget;
-    detail::g_panels.erase(panel);
+    detail::g_panels.remove(panel);
     widget->removeEventFilter(&detail::panel_events());
     delete widget;
     return 0;

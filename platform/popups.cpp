@@ -1,4 +1,5 @@
 // The message pop-up and the file dialog. Both ask through the one modal hook.
+#include "platform/handle_table.h"
 #include "platform/modal.h"
 #include "platform/userint.h"
 
@@ -9,7 +10,6 @@
 #include <QPointer>
 
 #include <cstring>
-#include <map>
 
 namespace telvar {
 
@@ -107,8 +107,7 @@ struct Notice {
     QPointer<QMessageBox> box;  // null once the operator closed the window
 };
 
-std::map<int, Notice> g_notices;
-int g_last_notice = 0;
+detail::HandleTable<Notice> g_notices;
 
 QMessageBox* show_notice(const char* title, const char* message)
 {
@@ -137,18 +136,17 @@ int NoticePopup(const char* title, const char* message)
         notice.box = show_notice(title, message);
         return ModalAnswer{};
     });
-    g_notices[++g_last_notice] = notice;
-    return g_last_notice;
+    return g_notices.add(notice);
 }
 
 void CloseNotice(int handle)
 {
-    const auto it = g_notices.find(handle);
-    if (it == g_notices.end())
+    const Notice* notice = g_notices.find(handle);
+    if (!notice)
         return;
-    if (it->second.box)
-        it->second.box->close();
-    g_notices.erase(it);
+    if (notice->box)
+        notice->box->close();
+    g_notices.remove(handle);
 }
 
 int NoticesShown()

@@ -1,6 +1,7 @@
 #include "platform/rs232.h"
 
 #include "platform/events.h"
+#include "platform/handle_table.h"
 #include "platform/serial_ports.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 
-#include <map>
 #include <memory>
 
 namespace telvar {
@@ -35,12 +35,12 @@ struct Port {
 
 unsigned g_openings = 0;
 
-std::map<int, Port> g_ports;
+// By the port number the caller opened it as.
+detail::HandleTable<Port> g_ports;
 
 Port* open_port(int port)
 {
-    auto it = g_ports.find(port);
-    return it == g_ports.end() ? nullptr : &it->second;
+    return g_ports.find(port);
 }
 
 int open_error_code(QSerialPort::SerialPortError error)
@@ -199,22 +199,24 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
         raw->clearError();
         raw->setReadBufferSize(raw->readBufferSize());  // turns reading back on
     });
-    g_ports[port].serial = std::move(serial);
-    g_ports[port].opening = opening;
+    Port opened;
+    opened.serial = std::move(serial);
+    opened.opening = opening;
+    g_ports.put(port, std::move(opened));
     return 0;
 }
 
 int CloseCom(int port)
 {
-    auto it = g_ports.find(port);
-    if (it == g_ports.end())
+    Port* p = open_port(port);
+    if (!p)
         return kRS_PortNotOpen;
     // deleteLater: this may run inside one of the port's own signals.
-    QSerialPort* serial = it->second.serial.release();
+    QSerialPort* serial = p->serial.release();
     serial->disconnect();
     serial->close();
     serial->deleteLater();
-    g_ports.erase(it);
+    g_ports.remove(port);
     return 0;
 }
 

@@ -1,13 +1,13 @@
 #include "platform/tcp.h"
 
 #include "platform/events.h"
+#include "platform/handle_table.h"
 
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <map>
 #include <memory>
 
 namespace telvar {
@@ -20,14 +20,7 @@ struct Conversation {
     void* callbackData = nullptr;
 };
 
-std::map<unsigned, Conversation> g_conversations;
-unsigned g_next_handle = 1;
-
-Conversation* find(unsigned handle)
-{
-    auto it = g_conversations.find(handle);
-    return it == g_conversations.end() ? nullptr : &it->second;
-}
+detail::HandleTable<Conversation, unsigned> g_conversations;
 
 int connect_error_code(QAbstractSocket::SocketError error)
 {
@@ -57,7 +50,7 @@ bool wait_connected(QTcpSocket& socket, unsigned timeoutMs)
 
 void deliver(unsigned handle, int event)
 {
-    Conversation* c = find(handle);
+    Conversation* c = g_conversations.find(handle);
     if (!c || !c->callback)
         return;
     c->callback(handle, event, 0, c->callbackData);
@@ -66,13 +59,13 @@ void deliver(unsigned handle, int event)
 
 void release(unsigned handle)
 {
-    auto it = g_conversations.find(handle);
-    if (it == g_conversations.end())
+    Conversation* c = g_conversations.find(handle);
+    if (!c)
         return;
-    it->second.socket->disconnect();
-    it->second.socket->abort();
-    it->second.socket.release()->deleteLater();
-    g_conversations.erase(it);
+    c->socket->disconnect();
+    c->socket->abort();
+    c->socket.release()->deleteLater();
+    g_conversations.remove(handle);
 }
 
 // Data-ready is raised again while bytes are left unread and the callback
@@ -80,12 +73,12 @@ void release(unsigned handle)
 void deliver_data(unsigned handle)
 {
     for (;;) {
-        Conversation* c = find(handle);
+        Conversation* c = g_conversations.find(handle);
         if (!c)
             return;
         const qint64 before = c->socket->bytesAvailable();
         deliver(handle, TCP_DATAREADY);
-        c = find(handle);
+        c = g_conversations.find(handle);
         if (!c)
             return;
         const qint64 after = c->socket->bytesAvailable();
@@ -112,8 +105,8 @@ int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const 
     }
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
-    const unsigned handle = g_next_handle++;
     QTcpSocket* raw = socket.get();
+    const unsigned handle = g_conversations.add(Conversation{std::move(socket), callback, callbackData});
     QObject::connect(raw, &QTcpSocket::readyRead, [handle] { deliver_data(handle); });
     // Queued, so that the announcement never runs inside one of our own
     // writes or reads of the socket that is going away.
@@ -121,7 +114,6 @@ int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const 
         deliver(handle, TCP_DISCONNECT);
         release(handle);  // the server ended it: the handle is dead now
     }, Qt::QueuedConnection);
-    g_conversations[handle] = Conversation{std::move(socket), callback, callbackData};
     *conversationHandle = handle;
     // Bytes that came while connecting raised no data-ready of their own.
     if (raw->bytesAvailable() > 0)
@@ -131,7 +123,7 @@ int ConnectToTCPServer(unsigned* conversationHandle, unsigned portNumber, const 
 
 int DisconnectFromTCPServer(unsigned conversationHandle)
 {
-    if (!find(conversationHandle))
+    if (!g_conversations.find(conversationHandle))
         return kTCP_NoConnectionEstablished;
     // Our own disconnect is no event for the callback.
     release(conversationHandle);
@@ -141,7 +133,7 @@ int DisconnectFromTCPServer(unsigned conversationHandle)
 int ClientTCPWrite(unsigned conversationHandle, const void* data, std::size_t dataSize,
                    unsigned timeoutMs)
 {
-    Conversation* c = find(conversationHandle);
+    Conversation* c = g_conversations.find(conversationHandle);
     if (!c || c->socket->state() != QAbstractSocket::ConnectedState)
         return kTCP_NoConnectionEstablished;
     QTcpSocket& socket = *c->socket;
@@ -156,7 +148,7 @@ int ClientTCPWrite(unsigned conversationHandle, const void* data, std::size_t da
 
 int ClientTCPRead(unsigned conversationHandle, void* buffer, std::size_t dataSize, unsigned timeoutMs)
 {
-    Conversation* c = find(conversationHandle);
+    Conversation* c = g_conversations.find(conversationHandle);
     if (!c)
         return kTCP_NoConnectionEstablished;
     QTcpSocket& socket = *c->socket;

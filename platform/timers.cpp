@@ -1,18 +1,17 @@
 #include "platform/timers.h"
 
 #include "platform/events.h"
+#include "platform/handle_table.h"
 
 #include <QTimer>
 
-#include <map>
 #include <memory>
 
 namespace telvar {
 
 namespace {
 
-std::map<int, std::unique_ptr<QTimer>> g_timers;
-int g_last_id = 0;
+detail::HandleTable<std::unique_ptr<QTimer>> g_timers;
 
 }  // namespace
 
@@ -22,20 +21,19 @@ int NewRepeatingTimer(double seconds, std::function<void()> tick)
     timer->setInterval(ScaledMilliseconds(seconds));
     QObject::connect(timer.get(), &QTimer::timeout, std::move(tick));
     timer->start();
-    g_timers[++g_last_id] = std::move(timer);
-    return g_last_id;
+    return g_timers.add(std::move(timer));
 }
 
 void DiscardTimer(int id)
 {
-    const auto it = g_timers.find(id);
-    if (it == g_timers.end())
+    auto* kept = g_timers.find(id);
+    if (!kept)
         return;
     // deleteLater: the timer may be discarded from inside its own tick.
-    QTimer* timer = it->second.release();
+    QTimer* timer = kept->release();
     timer->stop();
     timer->deleteLater();
-    g_timers.erase(it);
+    g_timers.remove(id);
 }
 
 }  // namespace telvar

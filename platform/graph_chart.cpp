@@ -1,0 +1,99 @@
+#include "platform/graph_chart.h"
+
+#include "platform/graph.h"
+#include "platform/plot_csv.h"
+#include "platform/userint.h"
+
+#include <qcustomplot.h>
+
+namespace telvar::detail {
+
+int GraphChart::add(const std::vector<double>& x, const std::vector<double>& y, int style, const LineLook& look)
+{
+    auto* curve = new QCPCurve(plot()->xAxis, plot()->yAxis);
+    curve->setData(QVector<double>(x.begin(), x.end()), QVector<double>(y.begin(), y.end()));
+    curve->setPen(pen_of(look));
+    curve->setVisible(drawn(look));
+    const int handle = plots_.add({curve, look, style, {}});
+    update_legend();
+    redraw(false);
+    return handle;
+}
+
+int GraphChart::remove(int handle, bool now)
+{
+    if (handle == -1) {
+        for (const auto& [each, p] : plots_)
+            plot()->removePlottable(p.curve);
+        plots_.clear();
+    } else {
+        const Plot* p = plots_.find(handle);
+        if (!p)
+            return UIE_BAD_ATTRIBUTE;
+        plot()->removePlottable(p->curve);
+        plots_.remove(handle);
+    }
+    redraw(now);
+    return 0;
+}
+
+int GraphChart::set_name(int handle, const char* name)
+{
+    Plot* p = plots_.find(handle);
+    if (!p || !name)
+        return UIE_BAD_ATTRIBUTE;
+    p->name = name;
+    p->curve->setName(text_of(name));
+    update_legend();
+    redraw(false);
+    return 0;
+}
+
+int GraphChart::get(int handle, int attribute, int* value) const
+{
+    const Plot* p = plots_.find(handle);
+    if (!p || !value)
+        return UIE_BAD_ATTRIBUTE;
+    switch (attribute) {
+    case ATTR_PLOT_COLOR: *value = p->look.colour; return 0;
+    case ATTR_PLOT_STYLE: *value = p->style; return 0;
+    case ATTR_PLOT_LINE_STYLE: *value = p->look.style; return 0;
+    case ATTR_PLOT_POINTS: *value = p->curve->dataCount(); return 0;
+    default: return UIE_BAD_ATTRIBUTE;
+    }
+}
+
+std::vector<int> GraphChart::handles() const
+{
+    std::vector<int> all;
+    for (const auto& [handle, p] : plots_)
+        all.push_back(handle);
+    return all;
+}
+
+std::string GraphChart::csv() const
+{
+    std::vector<CsvPlot> columns;
+    for (const auto& [handle, p] : plots_) {
+        if (!drawn(p.look))
+            continue;
+        CsvPlot column{p.name, {}, {}};
+        for (const QCPCurveData& point : *p.curve->data()) {
+            column.x.push_back(point.key);
+            column.y.push_back(point.value);
+        }
+        columns.push_back(std::move(column));
+    }
+    const QString x_label = plot()->xAxis->label();
+    return plots_csv(x_label.isEmpty() ? "x" : x_label.toLatin1().toStdString(), columns);
+}
+
+void GraphChart::update_legend()
+{
+    std::vector<std::pair<QCPAbstractPlottable*, bool>> lines;
+    for (const auto& [handle, p] : plots_)
+        lines.emplace_back(p.curve, drawn(p.look));
+    list_in_legend(lines);
+}
+
+}  // namespace telvar::detail
