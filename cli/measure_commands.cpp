@@ -2,7 +2,6 @@
 // the controller's own parameter set, which is fetched first.
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "cli/csv_output.h"
 #include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 #include "cli/line.h"
@@ -10,6 +9,7 @@
 #include "link/command.h"
 #include "params/record.h"
 #include "platform/events.h"
+#include "platform/csv_file.h"
 #include "platform/files.h"
 #include "scope/acquisition.h"
 #include "scope/data_memory.h"
@@ -35,7 +35,7 @@ std::string local_time()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
 }
 
-int take_live_samples(long count, CsvOutput& csv, const InterruptWatch& interrupt)
+int take_live_samples(long count, CsvFile& csv, const InterruptWatch& interrupt)
 {
     if (!fetch_record(RAM))
         return fail_with_status();
@@ -90,7 +90,7 @@ int file_failure(const std::string& path)
 // Ctrl-C ends the samples with the CSV whole and the line closed.
 int run_live(const Invocation& invocation)
 {
-    CsvOutput csv;
+    CsvFile csv;
     if (!csv.open(invocation.csv))
         return file_failure(invocation.csv);
     const InterruptWatch interrupt;
@@ -112,7 +112,7 @@ int run_datamem(const Invocation& invocation)
     const int code = with_line(invocation.line, [&] { return read_recording(invocation.channel, &csv, interrupt); });
     if (code != EXIT_DONE)
         return code;
-    return write_whole(invocation.csv, csv) ? EXIT_DONE : file_failure(invocation.csv);
+    return SaveCsv(invocation.csv, csv) ? EXIT_DONE : file_failure(invocation.csv);
 }
 
 }  // namespace telvar::cli

@@ -1,5 +1,6 @@
 #include "platform/plot_menu.h"
 
+#include "platform/csv_file.h"
 #include "platform/files.h"
 #include "platform/userint.h"
 
@@ -61,7 +62,7 @@ void save_picture(const ChartSaving& saving)
 void save_data(const ChartSaving& saving)
 {
     const std::string path = choose_file("Save Data", "*.csv", "*.csv");
-    if (!path.empty() && SaveFileAtomically(path, saving.csv()) != FILE_OK)
+    if (!path.empty() && !SaveCsv(path, saving.csv()))
         report_failure("data", path);
 }
 

@@ -2,7 +2,7 @@
 // sample the window displays becomes a row of it, until RECORDER is pressed
 // again or the run ends (STOP, a failure of the line, the window's close). It
 // sends nothing to the controller. Rows go out at least once a second, in
-// pieces of whole rows that a killed tool leaves whole (see row_pieces.h).
+// pieces of whole rows that a killed tool leaves whole (see platform/csv_file.h).
 #pragma once
 
 #include "platform/userint.h"

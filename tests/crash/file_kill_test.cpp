@@ -11,7 +11,7 @@
 
 #include "link/connect_dialog.h"
 #include "scope/recorder_csv.h"
-#include "scope/row_pieces.h"
+#include "platform/row_pieces.h"
 #include "scope/traces.h"
 
 #include <gtest/gtest.h>

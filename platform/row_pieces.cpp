@@ -1,4 +1,4 @@
-#include "scope/row_pieces.h"
+#include "platform/row_pieces.h"
 
 namespace telvar {
 

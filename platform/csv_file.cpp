@@ -1,0 +1,88 @@
+#include "platform/csv_file.h"
+
+#include "platform/files.h"
+#include "platform/row_pieces.h"
+
+#include <cstdio>
+
+namespace telvar {
+
+namespace {
+
+inline constexpr qint64 FLUSH_INTERVAL_MS = 1000;
+
+bool write_out(std::string_view text)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return std::fflush(stdout) == 0 && written;
+}
+
+}  // namespace
+
+CsvFile::~CsvFile()
+{
+    close();
+}
+
+bool CsvFile::open(const std::string& path)
+{
+    close();
+    failed_ = false;
+    written_ = 0;
+    since_flush_.start();
+    if (path.empty())
+        return true;
+    file_ = OpenTextFile(path);
+    if (file_ > 0)
+        return true;
+    file_ = 0;
+    failed_ = true;
+    return false;
+}
+
+bool CsvFile::write(std::string_view rows)
+{
+    if (failed_)
+        return false;
+    if (file_ == 0) {
+        failed_ = !write_out(rows);
+        return !failed_;
+    }
+    pending_ += rows;
+    return since_flush_.elapsed() < FLUSH_INTERVAL_MS || flush();
+}
+
+bool CsvFile::flush()
+{
+    since_flush_.restart();
+    if (file_ == 0 || failed_)
+        return !failed_;
+    for (std::string_view piece : row_pieces(pending_, written_)) {
+        if (WriteTextFile(file_, std::string(piece)) != FILE_OK) {
+            failed_ = true;
+            break;
+        }
+        written_ += piece.size();
+    }
+    pending_.clear();
+    return !failed_;
+}
+
+bool CsvFile::close()
+{
+    if (file_ == 0)
+        return !failed_;
+    if (!failed_)
+        flush();
+    CloseTextFile(file_);
+    file_ = 0;
+    pending_.clear();
+    return !failed_;
+}
+
+bool SaveCsv(const std::string& path, const std::string& text)
+{
+    return path.empty() ? write_out(text) : SaveFileAtomically(path, text) == FILE_OK;
+}
+
+}  // namespace telvar
