@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 
 namespace telvar::cli {
@@ -44,6 +45,20 @@ bool read_parameter_file(const std::string& path, IniText* ini, std::string* err
     return true;
 }
 
+// The file read, the line opened and the invocation's set fetched; then the
+// step, on the file and the fetched set in `parameter`.
+int with_file_and_set(const Invocation& invocation, const std::function<int(const IniText& ini)>& step)
+{
+    IniText ini;
+    if (std::string error; !read_parameter_file(invocation.file, &ini, &error))
+        return fail(EXIT_FILE, error);
+    return with_line(invocation.line, [&]() -> int {
+        if (!fetch_record(place_of(invocation)))
+            return fail_with_status();
+        return step(ini);
+    });
+}
+
 }  // namespace
 
 int run_get(const Invocation& invocation)
@@ -61,12 +76,7 @@ int run_get(const Invocation& invocation)
 // The words the file lacks keep the controller's, the controller's own word too.
 int run_send(const Invocation& invocation)
 {
-    IniText ini;
-    if (std::string error; !read_parameter_file(invocation.file, &ini, &error))
-        return fail(EXIT_FILE, error);
-    return with_line(invocation.line, [&]() -> int {
-        if (!fetch_record(place_of(invocation)))
-            return fail_with_status();
+    return with_file_and_set(invocation, [&](const IniText& ini) -> int {
         take_parameter_file(ini, parameter);
         if (!send_record(place_of(invocation)))
             return fail_with_status();
@@ -78,12 +88,7 @@ int run_send(const Invocation& invocation)
 // Words the file lacks are not compared, as send would not change them.
 int run_verify(const Invocation& invocation)
 {
-    IniText ini;
-    if (std::string error; !read_parameter_file(invocation.file, &ini, &error))
-        return fail(EXIT_FILE, error);
-    return with_line(invocation.line, [&]() -> int {
-        if (!fetch_record(place_of(invocation)))
-            return fail_with_status();
+    return with_file_and_set(invocation, [](const IniText& ini) -> int {
         std::array<std::uint16_t, PARAMETER_WORDS> expected;
         std::copy(std::begin(parameter), std::end(parameter), expected.begin());
         const int compared = take_parameter_file(ini, expected.data());
