@@ -1,7 +1,7 @@
 // The strip chart and the graph as the measurement display drives them: what
 // they keep and show, how they are set up from a panel file, and what the
 // operator saves from their menu.
-#include "panel_files.h"
+#include "support/panel_files.h"
 #include "support/dialogs.h"
 
 #include "platform/files.h"

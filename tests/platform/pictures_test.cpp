@@ -1,6 +1,6 @@
 // Built-in pictures drawn sharp: run with QT_SCALE_FACTOR=2, so that every
 // control has two pixels of the screen to each of its own.
-#include "panel_files.h"
+#include "support/panel_files.h"
 
 #include "platform/qt_access.h"
 #include "platform/userint.h"

@@ -1,6 +1,6 @@
 // A top-level panel that belongs to another: above it, over its middle,
 // closing through its own callback, gone with it.
-#include "panel_files.h"
+#include "support/panel_files.h"
 
 #include "platform/qt_access.h"
 #include "platform/userint.h"

@@ -1,4 +1,4 @@
-#include "mock_line.h"
+#include "support/mock_line.h"
 
 #include "link/com232.h"
 #include "link/error_texts.h"

@@ -1,6 +1,6 @@
 // Colours set by code, as the operator sees them: they leave the style of
 // the panel file and the panel's look of checked buttons in place.
-#include "panel_files.h"
+#include "support/panel_files.h"
 
 #include "app/startup.h"
 #include "platform/qt_access.h"

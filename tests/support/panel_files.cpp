@@ -1,4 +1,4 @@
-#include "panel_files.h"
+#include "support/panel_files.h"
 
 #include <QDir>
 #include <QFile>

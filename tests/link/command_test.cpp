@@ -2,7 +2,7 @@
 // and judged, and what each outcome shows and stops. Against a line with
 // scripted answers; the line check stands for the callers with texts of
 // their own.
-#include "mock_line.h"
+#include "support/mock_line.h"
 #include "support/link_fixture.h"
 
 #include "link/com232.h"

@@ -1,7 +1,7 @@
 // Every kind of control through the platform's calls: numbers and texts,
 // commits from the operator only, indicators that take no input, texts
 // shown as typed and told to screen readers.
-#include "panel_files.h"
+#include "support/panel_files.h"
 
 #include "platform/qt_access.h"
 #include "platform/userint.h"

@@ -1,6 +1,6 @@
 // Opening and closing a line, the steps every transport shares, against a
 // line whose open and close results the test chooses.
-#include "mock_line.h"
+#include "support/mock_line.h"
 #include "support/link_fixture.h"
 
 #include "link/com232.h"

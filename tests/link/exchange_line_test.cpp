@@ -1,6 +1,6 @@
 // The frame exchange over the line table, against a line with scripted
 // faults: every failure text with its digit, and the line chosen once.
-#include "mock_line.h"
+#include "support/mock_line.h"
 #include "support/link_fixture.h"
 
 #include "link/com232.h"
