@@ -144,10 +144,7 @@ void InitVars()
 
     if (GetProjectDir(proj_dir) != 0)
         std::snprintf(proj_dir, sizeof proj_dir, "%s", ".");  // a path too long: work from here
-    // An installed program's directory cannot be written: the dialogs then
-    // open in the operator's documents.
-    std::snprintf(dirName, sizeof dirName, "%s",
-                  ProgramDirectoryForFiles(proj_dir) ? proj_dir : DocumentsDir().c_str());
+    std::snprintf(dirName, sizeof dirName, "%s", FileDialogsDir(proj_dir).c_str());
     std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
                   ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
     std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s",

@@ -102,6 +102,11 @@ bool ProgramDirectoryForFiles(const std::string& program_dir)
     return DirectoryWritable(program_dir) && !detail::installed_program(QString::fromLocal8Bit(program_dir.c_str()));
 }
 
+std::string FileDialogsDir(const std::string& program_dir)
+{
+    return ProgramDirectoryForFiles(program_dir) ? program_dir : DocumentsDir();
+}
+
 std::string DocumentsDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toLocal8Bit().toStdString();

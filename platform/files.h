@@ -33,6 +33,9 @@ bool DirectoryWritable(const std::string& path);
 // the program is not an installed one, whose folder is the system's even
 // for root.
 bool ProgramDirectoryForFiles(const std::string& program_dir);
+// Where the file dialogs open at first: the program's directory, or the
+// operator's documents when the program's directory is not for files.
+std::string FileDialogsDir(const std::string& program_dir);
 // The operator's documents folder, and the program's folder in the
 // operator's data folder (made if missing).
 std::string DocumentsDir();

@@ -23,9 +23,7 @@ std::string dialog_directory()
     if (!g_last_directory.empty())
         return g_last_directory;
     char program[MAX_PATHNAME_LEN];
-    if (GetProjectDir(program) == 0 && ProgramDirectoryForFiles(program))
-        return program;
-    return DocumentsDir();
+    return GetProjectDir(program) == 0 ? FileDialogsDir(program) : DocumentsDir();
 }
 
 // The chosen file, empty when the operator cancelled.
