@@ -12,6 +12,7 @@
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "support/peers.h"
+#include "telvar_version.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -133,11 +134,12 @@ struct Ending {
     QProcess::ExitStatus status;
     int code;
     QByteArray error_output;
+    QByteArray output;
 };
 
 // The program started for the X11 window system with no display, or with
 // one that is named but cannot be reached.
-Ending run_without_display(const QString& display)
+Ending run_without_display(const QString& display, const QStringList& arguments = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
@@ -147,9 +149,9 @@ Ending run_without_display(const QString& display)
         env.insert("DISPLAY", display);
     QProcess run;
     run.setProcessEnvironment(env);
-    run.start(TELVAR_PROGRAM, {});
+    run.start(TELVAR_PROGRAM, arguments);
     EXPECT_TRUE(run.waitForFinished(10000));
-    return {run.exitStatus(), run.exitCode(), run.readAllStandardError()};
+    return {run.exitStatus(), run.exitCode(), run.readAllStandardError(), run.readAllStandardOutput()};
 }
 
 TEST(Startup, WithoutADisplayEndsWithMinusOneAndOneLine)
@@ -162,6 +164,19 @@ TEST(Startup, WithoutADisplayEndsWithMinusOneAndOneLine)
         EXPECT_EQ(end.error_output.count('\n'), 1) << end.error_output.toStdString();
         EXPECT_TRUE(end.error_output.endsWith('\n')) << end.error_output.toStdString();
     }
+}
+
+// A package's scripts and its man page ask the program, on a machine
+// without a display.
+TEST(Startup, VersionAndHelpAnswerWithoutADisplay)
+{
+    const Ending version = run_without_display(QString(), {"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.output, QByteArray("telvar-k20-dizer ") + TELVAR_VERSION + "\n");
+    EXPECT_TRUE(version.error_output.isEmpty()) << version.error_output.toStdString();
+    const Ending help = run_without_display(QString(), {"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.output.startsWith("Usage: telvar-k20-dizer")) << help.output.toStdString();
 }
 
 TEST(Startup, ClosingDuringAnExchangeClosesTheLineAndEnds)
