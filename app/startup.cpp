@@ -34,6 +34,8 @@ char szSoftversion[NAME_SIZE];
 
 namespace {
 
+inline constexpr const char* PROGRAM_ICON = ":/icon/telvar-k20-dizer.svg";
+
 char proj_dir[MAX_PATHNAME_LEN];  // directory of the program file
 
 struct PanelLoad {
@@ -101,6 +103,7 @@ int WinMain(int argc, char** argv)
 {
     if (!InitCVIRTE(argc, argv))
         return -1;
+    SetApplicationIcon(PROGRAM_ICON);
     if (!load_panels())
         return -1;
     InitVars();
@@ -147,8 +150,11 @@ void InitVars()
     std::snprintf(dirName, sizeof dirName, "%s", FileDialogsDir(proj_dir).c_str());
     std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
                   ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
-    std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s",
-                  ip_history_location(proj_dir, CONNECTION_SETTINGS_FILE).c_str());
+    // Settings go where Linux keeps them; earlier versions kept them beside
+    // the address history, whence they move once.
+    const std::string settings = UserConfigDir() + "/" + CONNECTION_SETTINGS_FILE;
+    MoveFileIfAbsent(ip_history_location(proj_dir, CONNECTION_SETTINGS_FILE), settings);
+    std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s", settings.c_str());
 
     setup_connection_dialog();
     load_ip_history();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -35,10 +36,21 @@ int InitCVIRTE(int argc, char** argv)
     s_argc = argc;  // QApplication keeps a reference to it
     detail::start_application(s_argc, argv);
     QApplication::setApplicationName(QStringLiteral("TELVAR-K20-Dizer"));
+    // The window system finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("telvar-k20-dizer"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     return 1;
+}
+
+int SetApplicationIcon(const char* fileName)
+{
+    const QIcon icon(QString::fromUtf8(fileName));
+    if (icon.isNull())
+        return UIE_FILE_NOT_READABLE;
+    QApplication::setWindowIcon(icon);
+    return 0;
 }
 
 int InitConsole(int argc, char** argv)

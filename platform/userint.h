@@ -89,6 +89,9 @@ struct ControlRole {
 // Starts the platform (the Qt application). 1 on success; 0, with one line on
 // standard error, when there is no display to show windows on.
 int InitCVIRTE(int argc, char** argv);
+// The icon of every window of the program, from a picture file (":/..." for
+// one built into the program). 0, or UIE_FILE_NOT_READABLE.
+int SetApplicationIcon(const char* fileName);
 // Starts the platform without windows, for programs that need no display:
 // links, files, clock and events work; panels fail, the wait cursor does
 // nothing and pop-ups go wherever the modal hook sends them. 1 on success.
