@@ -80,6 +80,38 @@ void read_dialog()
     portNum = port_number_of(portNumStr);
 }
 
+// The dialog opens on the line last accepted, so that an operator who always
+// uses the same line presses Try and Accept only. Nothing is opened here.
+void show_last_connection()
+{
+    const std::string protocol = ReadSettingText(connectionSettingsFileName, LAST_PROTOCOL_KEY, "");
+    if (protocol.empty())
+        return;
+    const int tcp = protocol == "tcp" ? 1 : 0;
+    SetCtrlVal(panelInterf, INTERF_PROTOCOL, tcp);
+    const int port = std::atoi(ReadSettingText(connectionSettingsFileName, LAST_COM_PORT_KEY, "0").c_str());
+    if (port > 0)
+        SetCtrlVal(panelInterf, INTERF_COMPORT, port);
+    const std::string address = ReadSettingText(connectionSettingsFileName, LAST_ADDRESS_KEY, "");
+    if (!address.empty())
+        SetCtrlVal(panelInterf, INTERF_IPADDRESS, address.c_str());
+    const std::string tcp_port = ReadSettingText(connectionSettingsFileName, LAST_TCP_PORT_KEY, "");
+    if (!tcp_port.empty())
+        SetCtrlVal(panelInterf, INTERF_PORTNUMBER, tcp_port.c_str());
+    show_transport_fields(tcp);
+}
+
+void save_last_connection()
+{
+    const bool saved = WriteSettingTexts(connectionSettingsFileName,
+                                         {{LAST_PROTOCOL_KEY, comprotocol ? "tcp" : "rs232"},
+                                          {LAST_COM_PORT_KEY, std::to_string(comport)},
+                                          {LAST_ADDRESS_KEY, ipBuf},
+                                          {LAST_TCP_PORT_KEY, portNumStr}});
+    if (!saved)
+        set_status("Error! Connection settings not saved.");
+}
+
 void show_outcome(int connected)
 {
     SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, connected ? 0 : 1);
@@ -230,6 +262,7 @@ void load_connection_settings()
 {
     reconnectAuto = ReadSettingFlag(connectionSettingsFileName, RECONNECT_KEY, true) ? 1 : 0;
     SetCtrlVal(panelInterf, INTERF_RECONNECT, reconnectAuto);
+    show_last_connection();
 }
 
 int CBF_CheckReconnect(int, int, int event, void*, int, int)
@@ -262,7 +295,10 @@ int CBF_ButtonAccept(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
         return 0;
-    set_buttons_for_line(rs232con != 0 || tcpcon != 0);
+    const bool connected = rs232con != 0 || tcpcon != 0;
+    set_buttons_for_line(connected);
+    if (connected)
+        save_last_connection();
     HidePanel(panelInterf);
     return 0;
 }

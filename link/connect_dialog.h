@@ -14,6 +14,11 @@ inline constexpr int HISTORY_TEXT_COLOR = 0xE0E0E0;
 inline constexpr const char* IP_HISTORY_FILE = "if_history.ipa";
 inline constexpr const char* CONNECTION_SETTINGS_FILE = "connection.ini";
 inline constexpr const char* RECONNECT_KEY = "reconnect";
+// The line last accepted.
+inline constexpr const char* LAST_PROTOCOL_KEY = "last/transport";  // "rs232" or "tcp"
+inline constexpr const char* LAST_COM_PORT_KEY = "last/com_port";
+inline constexpr const char* LAST_ADDRESS_KEY = "last/address";
+inline constexpr const char* LAST_TCP_PORT_KEY = "last/port";
 
 extern char ipComboBoxFileName[MAX_PATHNAME_LEN];  // the address history file
 extern char connectionSettingsFileName[MAX_PATHNAME_LEN];  // beside it, the dialog's other choices
@@ -23,7 +28,8 @@ extern char connectionSettingsFileName[MAX_PATHNAME_LEN];  // beside it, the dia
 // address history into the combo's list.
 void setup_connection_dialog();
 void load_ip_history();
-// The saved choice of reconnecting, into the check box and reconnectAuto.
+// The saved choice of reconnecting, into the check box and reconnectAuto,
+// and the line last accepted, into the dialog's fields.
 void load_connection_settings();
 // Offers every COM port the machine has, each with the device it stands for
 // and what the system knows of it; a port this user may not open says so.

@@ -119,4 +119,19 @@ std::string UserDataDir()
     return dir.toLocal8Bit().toStdString();
 }
 
+std::string UserConfigDir()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(dir);
+    return dir.toLocal8Bit().toStdString();
+}
+
+void MoveFileIfAbsent(const std::string& from, const std::string& to)
+{
+    const QString source = QString::fromLocal8Bit(from.c_str());
+    const QString target = QString::fromLocal8Bit(to.c_str());
+    if (source != target && QFile::exists(source) && !QFile::exists(target))
+        QFile::rename(source, target);
+}
+
 }  // namespace telvar

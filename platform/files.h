@@ -40,5 +40,10 @@ std::string FileDialogsDir(const std::string& program_dir);
 // operator's data folder (made if missing).
 std::string DocumentsDir();
 std::string UserDataDir();
+// The program's folder in the operator's configuration folder (made if missing).
+std::string UserConfigDir();
+// Moves the file to its new place unless a file is there already; nothing
+// when there is nothing to move.
+void MoveFileIfAbsent(const std::string& from, const std::string& to);
 
 }  // namespace telvar

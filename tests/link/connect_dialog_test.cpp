@@ -37,6 +37,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -497,6 +498,22 @@ TEST_F(ConnectDialog, TcpTryAndAcceptEnableTheCommands)
     open_dialog();
     EXPECT_EQ(state(), "CONNECTION ESTABLISHED");
     EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT));
+
+    // The next start opens the dialog on the line accepted last.
+    choose_transport(0);
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "");
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, "1");
+    load_connection_settings();
+    int transport = -1;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &transport);
+    EXPECT_EQ(transport, 1);
+    EXPECT_TRUE(shown(INTERF_IPADDRESS));
+    char address[IP_TEXT_SIZE] = {};
+    char port[PORT_TEXT_SIZE] = {};
+    GetCtrlVal(panelInterf, INTERF_IPADDRESS, address);
+    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, port);
+    EXPECT_STREQ(address, "127.0.0.1");
+    EXPECT_EQ(std::atoi(port), peer.port()) << port;
 }
 
 // The TCP connect has a wait cursor of its own, which must not end Try's.

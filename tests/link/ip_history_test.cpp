@@ -1,6 +1,7 @@
 // The address history file: its 21-byte records, reading back what was
 // written, and where the file lives.
 #include "link/ip_history.h"
+#include "platform/files.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -211,6 +212,25 @@ TEST_F(HistoryLocation, PerUserDataDirectoryWhenTheProgramDirectoryCannotBeWritt
     EXPECT_EQ(QFileInfo(found).fileName(), "if_history.ipa");
     EXPECT_TRUE(QFileInfo(found).dir().exists()) << "the folder is made, so the file can be written";
     EXPECT_TRUE(write_ip_history(found.toStdString(), {"10.0.0.1"}));
+}
+
+// Settings that earlier versions kept beside the history move once to the
+// operator's configuration folder; a newer file there is never replaced.
+TEST_F(HistoryLocation, OldSettingsMoveOnceAndNeverOverANewerFile)
+{
+    const std::string old_place = QDir(program.path()).filePath("connection.ini").toStdString();
+    const std::string new_place = QDir(user_data.path()).filePath("connection.ini").toStdString();
+    ASSERT_EQ(SaveFileAtomically(old_place, "reconnect=false\n"), FILE_OK);
+    MoveFileIfAbsent(old_place, new_place);
+    std::string moved;
+    EXPECT_EQ(ReadWholeFile(new_place, &moved), FILE_OK);
+    EXPECT_EQ(moved, "reconnect=false\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(old_place)));
+
+    ASSERT_EQ(SaveFileAtomically(old_place, "reconnect=true\n"), FILE_OK);
+    MoveFileIfAbsent(old_place, new_place);
+    EXPECT_EQ(ReadWholeFile(new_place, &moved), FILE_OK);
+    EXPECT_EQ(moved, "reconnect=false\n");
 }
 
 }  // namespace

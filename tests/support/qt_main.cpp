@@ -1,16 +1,25 @@
 // GoogleTest entry for tests that need Qt: the application is made after
 // InitGoogleTest, and not at all when the tests are only listed (test
-// discovery runs without the test environment and without a display).
+// discovery runs without the test environment and without a display). The
+// operator's folders (settings, data) are folders of the run's own, so that
+// a test never reads or changes the files of whoever runs it.
 #include "platform/events.h"
 #include "platform/userint.h"
 
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
+    const QTemporaryDir home;
+    setenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit().constData(), 1);
     telvar::InitCVIRTE(argc, argv);
     return RUN_ALL_TESTS();
 }
