@@ -4,18 +4,20 @@ namespace telvar::cli {
 
 namespace {
 
-volatile std::sig_atomic_t g_requested = 0;
+// The first signal's number; a second one changes nothing.
+volatile std::sig_atomic_t g_signal = 0;
 
-void request(int)
+void request(int signal)
 {
-    g_requested = 1;
+    if (g_signal == 0)
+        g_signal = signal;
 }
 
 }  // namespace
 
 InterruptWatch::InterruptWatch()
 {
-    g_requested = 0;
+    g_signal = 0;
     struct sigaction action = {};
     action.sa_handler = request;
     sigemptyset(&action.sa_mask);
@@ -29,9 +31,14 @@ InterruptWatch::~InterruptWatch()
     sigaction(SIGTERM, &previous_term_, nullptr);
 }
 
-bool InterruptWatch::requested() const
+bool interrupt_requested()
 {
-    return g_requested != 0;
+    return g_signal != 0;
+}
+
+int interrupt_exit_code()
+{
+    return g_signal == 0 ? 0 : 128 + g_signal;
 }
 
 }  // namespace telvar::cli
