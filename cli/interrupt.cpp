@@ -20,6 +20,9 @@ InterruptWatch::InterruptWatch()
     g_signal = 0;
     struct sigaction action = {};
     action.sa_handler = request;
+    // A write to a full pipe goes on after the signal instead of failing
+    // half done; the command sees the request at its next check.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previous_int_);
     sigaction(SIGTERM, &action, &previous_term_);
