@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/exit_codes.h"
+#include "cli/json_texts.h"
 #include "cli/line.h"
 #include "link/command.h"
 #include "link/line_check.h"
@@ -18,7 +19,7 @@ int acknowledged_order(const Invocation& invocation, int order, const char* anno
     return with_line(invocation.line, [&]() -> int {
         if (!send_acknowledged(order, announcement))
             return fail_with_status();
-        say(szStatus);
+        tell(szStatus);
         return EXIT_DONE;
     });
 }
@@ -28,8 +29,8 @@ int acknowledged_order(const Invocation& invocation, int order, const char* anno
 // Every opening of the line queries the version.
 int run_info(const Invocation& invocation)
 {
-    return with_line(invocation.line, []() -> int {
-        say(szVersion);
+    return with_line(invocation.line, [&]() -> int {
+        say(invocation.json ? info_json(line_name(invocation.line), szVersion) : szVersion);
         return EXIT_DONE;
     });
 }

@@ -1,5 +1,8 @@
 #include "cli/commands.h"
 
+#include "cli/console.h"
+#include "cli/interrupt.h"
+
 #include <string_view>
 
 namespace telvar::cli {
@@ -12,21 +15,33 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"help", run_help},       {"list-ports", run_list_ports}, {"info", run_info},
-    {"reset", run_reset},     {"teach", run_teach},           {"get", run_get},
-    {"send", run_send},       {"verify", run_verify},         {"live", run_live},
-    {"datamem", run_datamem}, {"merge", run_merge},           {"download", run_download},
+    {"help", run_help},       {"version", run_version}, {"list-ports", run_list_ports},
+    {"info", run_info},       {"reset", run_reset},     {"teach", run_teach},
+    {"get", run_get},         {"send", run_send},       {"verify", run_verify},
+    {"live", run_live},       {"datamem", run_datamem}, {"merge", run_merge},
+    {"download", run_download},
 };
 
-}  // namespace
-
-// The command line was checked against the same names.
-int run(const Invocation& invocation)
+int run_named(const Invocation& invocation)
 {
     for (const CommandEntry& command : kCommands)
         if (command.name == invocation.command)
             return command.run(invocation);
     return run_help(invocation);
+}
+
+}  // namespace
+
+// The command line was checked against the same names. A signal ends every
+// command with its status, whatever the command got done before it ended;
+// a command that says itself what the signal left ends with that status.
+int run(const Invocation& invocation)
+{
+    set_quiet(invocation.quiet);
+    const int code = run_named(invocation);
+    if (!interrupt_requested() || code == interrupt_exit_code())
+        return code;
+    return fail_interrupted();
 }
 
 }  // namespace telvar::cli

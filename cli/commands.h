@@ -6,10 +6,11 @@
 
 namespace telvar::cli {
 
-// The command the invocation names.
+// The command the invocation names, with its -q.
 int run(const Invocation& invocation);
 
 int run_help(const Invocation& invocation);
+int run_version(const Invocation& invocation);
 int run_list_ports(const Invocation& invocation);
 int run_info(const Invocation& invocation);
 int run_reset(const Invocation& invocation);

@@ -1,24 +1,45 @@
 // The terminal as the shared modules' status line and pop-ups: without
 // windows, a failure's status text and every pop-up become lines on
-// standard error, and a command's results lines on standard output.
+// standard error, each after the program's name; a command's results and
+// status lines go to standard output.
 #pragma once
 
 #include <string>
 
 namespace telvar::cli {
 
+// The program's name, in front of every line on standard error.
+inline constexpr const char* PROGRAM_PREFIX = "telvar-k20: ";
+
 // From now on every pop-up is written to standard error as "TITLE: text"
 // and every file dialog is cancelled.
 void route_to_console();
+// -q: from now on status lines are left out.
+void set_quiet(bool quiet);
 
-// A line on standard output, out at once.
+// A line of the command's result on standard output, out at once.
 void say(const std::string& text);
-// A line on standard error.
+// A line that reports a step done ("Reseting data ... Success!"), as say,
+// unless -q was given.
+void tell(const std::string& text);
+// The text on standard output as it is; false when it could not be written.
+bool put_out(const std::string& text);
+// A line on standard error, after the program's name.
 void note(const std::string& text);
-// A line on standard error; `code` back, to end the command with.
+// A line on standard error, after the program's name; `code` back, to end
+// the command with.
 int fail(int code, const std::string& text);
-// The status text of the failure that ended the command, on standard
-// error; EXIT_LINK back.
+
+// The end of a command that a signal stopped: "Interrupted." and what it
+// left, if anything, on standard error; the signal's exit code back.
+int fail_interrupted(const std::string& what_is_left = {});
+
+// The line the link's status texts are about from now on, as the operator
+// knows it ("COM65 /tmp/ttyTELVAR0"): every failure names it.
+void name_the_line(const std::string& line);
+const std::string& named_line();
+// The status text of the failure that ended the command, with the line and
+// what to do, on standard error; EXIT_LINK back.
 int fail_with_status();
 
 }  // namespace telvar::cli

@@ -15,7 +15,7 @@ inline constexpr int BAR_WIDTH = 40;
 
 }  // namespace
 
-DownloadConsole::DownloadConsole() : bar_(isatty(STDERR_FILENO) == 1) {}
+DownloadConsole::DownloadConsole(bool quiet) : quiet_(quiet), bar_(!quiet && isatty(STDERR_FILENO) == 1) {}
 
 DownloadView DownloadConsole::view()
 {
@@ -44,7 +44,7 @@ void DownloadConsole::append_log(const std::string& text)
 // On a terminal the text takes the bar's line; the next progress draws the bar below it.
 void DownloadConsole::print(std::string text)
 {
-    if (text.empty())
+    if (text.empty() || quiet_)
         return;
     if (bar_drawn_)
         std::fputs("\r\033[K", stderr);
@@ -60,6 +60,10 @@ void DownloadConsole::finish()
 {
     if (line_open_)
         print("\n");
+    // A download that stopped halfway leaves its bar standing.
+    if (bar_drawn_)
+        std::fputs("\n", stderr);
+    bar_drawn_ = false;
 }
 
 void DownloadConsole::progress(int percent)

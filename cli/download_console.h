@@ -1,6 +1,6 @@
 // The boot loader's dialogue on the terminal: what it sends goes to
 // standard output as it comes; the share of the image's lines sent is a bar
-// on standard error while that is a terminal.
+// on standard error while that is a terminal. Under -q neither is shown.
 #pragma once
 
 #include "firmware/download.h"
@@ -11,9 +11,10 @@ namespace telvar::cli {
 
 class DownloadConsole {
 public:
-    DownloadConsole();
+    explicit DownloadConsole(bool quiet);
     DownloadView view();
-    // Ends the log's last line, which the boot loader's texts leave open.
+    // Ends the log's last line, which the boot loader's texts leave open,
+    // and the bar's.
     void finish();
 
 private:
@@ -22,6 +23,7 @@ private:
     void progress(int percent);
     void print(std::string text);
 
+    bool quiet_;
     std::string shown_;       // the log as far as it is on standard output
     bool bar_ = false;        // standard error is a terminal
     bool bar_drawn_ = false;  // the bar stands on the terminal's last line

@@ -4,7 +4,9 @@
 #include "cli/console.h"
 #include "cli/download_console.h"
 #include "cli/exit_codes.h"
+#include "cli/interrupt.h"
 #include "cli/line.h"
+#include "cli/line_failure.h"
 #include "firmware/download.h"
 #include "firmware/merge_files.h"
 #include "link/serial_line.h"
@@ -19,6 +21,8 @@ namespace {
 inline constexpr const char* NO_PROMPT_TEXT = "No answer from controller!";
 inline constexpr const char* NO_START_TEXT =
     "Error! The image was sent, but the controller did not report the start of the application.";
+// Where the controller is left, and what finishes the download.
+inline constexpr const char* IN_BOOT_LOADER_TEXT = "waits in its boot loader: run telvar-k20 download again to finish";
 
 int judge_download(DownloadOutcome outcome)
 {
@@ -26,14 +30,23 @@ int judge_download(DownloadOutcome outcome)
     case DownloadOutcome::NotEntered:
         return fail_with_status();
     case DownloadOutcome::NoPrompt:
-        return fail(EXIT_LINK, NO_PROMPT_TEXT);
+        return fail(EXIT_BOOT_LOADER,
+                    line_failure_text(NO_PROMPT_TEXT, named_line()) + "; the controller " + IN_BOOT_LOADER_TEXT);
+    case DownloadOutcome::Stopped:
+        return fail_interrupted("the controller on " + named_line() + " " + IN_BOOT_LOADER_TEXT);
     case DownloadOutcome::Sent:
-        return fail(EXIT_LINK, NO_START_TEXT);
+        return fail(EXIT_LINK, line_failure_text(NO_START_TEXT, named_line()));
     case DownloadOutcome::Started:
         break;
     }
     // The new firmware runs; the protocol line must have come back with it.
     return rs232con == 1 ? EXIT_DONE : fail_with_status();
+}
+
+// The image's checks name the file; its opening does not.
+std::string names_file(const std::string& error, const std::string& path)
+{
+    return error.find(path) == std::string::npos ? error + " " + path : error;
 }
 
 }  // namespace
@@ -52,7 +65,7 @@ int run_merge(const Invocation& invocation)
     const MergeResult result = merge_files(files);
     if (!result.ok())
         return fail(EXIT_FILE, result.error);
-    say(merged_text(result));
+    tell(merged_text(result));
     return EXIT_DONE;
 }
 
@@ -61,10 +74,12 @@ int run_download(const Invocation& invocation)
 {
     std::vector<std::string> lines;
     if (std::string error; !read_image(invocation.file, &lines, &error))
-        return fail(EXIT_FILE, error);
+        return fail(EXIT_FILE, names_file(error, invocation.file));
     return with_line(invocation.line, [&] {
-        DownloadConsole console;
-        const DownloadOutcome outcome = download_image(lines, console.view());
+        DownloadConsole console(invocation.quiet);
+        DownloadView view = console.view();
+        view.stop_requested = interrupt_requested;
+        const DownloadOutcome outcome = download_image(lines, view);
         console.finish();
         return judge_download(outcome);
     });

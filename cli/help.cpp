@@ -1,6 +1,10 @@
-// --help: the commands, the line, the addresses and the exit codes.
+// --help: the commands, the line, the addresses and the exit codes;
+// --version: the program and its version.
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/exit_codes.h"
+
+#include "telvar_version.h"
 
 #include <cstdio>
 
@@ -8,11 +12,12 @@ namespace telvar::cli {
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: telvar-k20 (--tcp HOST:PORT | --com N) COMMAND [OPTIONS]
+constexpr const char* kHelp = R"(Usage: telvar-k20 (--tcp HOST:PORT | --com N | --device PATH) COMMAND [OPTIONS]
        telvar-k20 merge FIRMWARE.S [--lin-a A.dat] [--lin-b B.dat] --start ADDR --end ADDR -o MERGED.S
-       telvar-k20 download IMAGE.S --com N
-       telvar-k20 --list-ports
+       telvar-k20 download IMAGE.S (--com N | --device PATH)
+       telvar-k20 --list-ports [--json]
        telvar-k20 --help
+       telvar-k20 --version
 
 Configures and reads a TELVAR-K20 controller without windows, with the frames,
 files and checks of TELVAR-K20-Dizer. Every command that talks with the
@@ -23,46 +28,64 @@ The line:
   --com N                COM port N, numbered as in the connection dialog:
                          1-32 /dev/ttyS0-31, 33-48 /dev/ttyUSB0-15,
                          49-64 /dev/ttyACM0-15, 65-80 /tmp/ttyTELVAR0-15
+  --device PATH          the serial device at PATH, such as a link in
+                         /dev/serial/by-id/ or a pseudo-terminal; set up
+                         and checked as a COM port
+  Serial devices belong to the group dialout: sudo usermod -aG dialout $USER,
+  then log in again.
 
 Commands:
-  info                   print the controller's version text
+  info [--json]          print the controller's version text
   get [--eeprom] -o FILE.ini
                          save the parameter set of the controller's RAM (or
-                         EEPROM) as a parameter file, as Send to file saves it
+                         EEPROM) as a parameter file, as Send to file saves it;
+                         -o - writes it to standard output
   send FILE.ini [--eeprom]
                          fetch the set, put the file's values over it (words
                          the file lacks keep the controller's) and send it
-  verify FILE.ini [--eeprom]
+  verify FILE.ini [--eeprom] [--json]
                          fetch the set and compare the file's words with it;
                          print each difference as key, file value, controller
                          value
   live [--count N] [--csv FILE]
                          live samples as CSV with the recorder's columns, on
-                         standard output or into FILE, until N samples or
-                         Ctrl-C
-  datamem --channel A|B [--csv FILE]
+                         standard output (also with --csv -) or into FILE,
+                         until N samples, Ctrl-C or SIGTERM
+  datamem --channel A|B [--csv FILE] [--timeout SECONDS]
                          wait for a new data-memory recording of the channel
-                         and read it: 128 rows of CSV
+                         (at most SECONDS) and read it: 128 rows of CSV
   reset                  reset the controller's data
   teach                  teach the references
   merge FIRMWARE.S [--lin-a A.dat] [--lin-b B.dat] --start ADDR --end ADDR -o MERGED.S
                          merge the linearisation tables into the firmware image
                          inside the window from ADDR to ADDR (plus 0x2000000),
                          with the update page's checks
-  download IMAGE.S --com N
+  download IMAGE.S (--com N | --device PATH)
                          download the image to the controller's boot loader;
                          RS-232 only
-  --list-ports           list the COM ports present, with their USB
+  --list-ports [--json]  list the COM ports present, with their USB
                          description, manufacturer and serial number
+
+Options:
+  -q, --quiet            every command: no status lines, only errors and the
+                         result asked for (version text, differences, CSV,
+                         parameter file, ports)
+  --json                 info, verify and --list-ports answer with one JSON
+                         object; verify keeps its exit codes
 
 ADDR is decimal or 0x-hexadecimal, from 0 to 0x7DFFFFFF.
 
 Exit codes:
-  0  done
-  1  verify found differences
-  2  usage error, also download without --com or with --tcp
-  3  link failure: the status text of the failure on standard error
-  4  file error: a file cannot be read or written, or its content is refused
+  0    done
+  1    verify found differences
+  2    usage error, also download without --com or --device, or with --tcp
+  3    link failure: the status text of the failure on standard error
+  4    file error: a file cannot be read or written, or its content is refused
+  5    download: the controller is left waiting in its boot loader; run
+       download again to finish
+  6    datamem: no new recording within --timeout
+  130  ended by Ctrl-C (SIGINT), files whole and the line closed
+  143  ended by SIGTERM, likewise
 )";
 
 }  // namespace
@@ -70,6 +93,12 @@ Exit codes:
 int run_help(const Invocation&)
 {
     std::fputs(kHelp, stdout);
+    return EXIT_DONE;
+}
+
+int run_version(const Invocation&)
+{
+    say(std::string("telvar-k20 ") + TELVAR_VERSION);
     return EXIT_DONE;
 }
 

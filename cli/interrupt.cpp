@@ -4,20 +4,25 @@ namespace telvar::cli {
 
 namespace {
 
-volatile std::sig_atomic_t g_requested = 0;
+// The first signal's number; a second one changes nothing.
+volatile std::sig_atomic_t g_signal = 0;
 
-void request(int)
+void request(int signal)
 {
-    g_requested = 1;
+    if (g_signal == 0)
+        g_signal = signal;
 }
 
 }  // namespace
 
 InterruptWatch::InterruptWatch()
 {
-    g_requested = 0;
+    g_signal = 0;
     struct sigaction action = {};
     action.sa_handler = request;
+    // A write to a full pipe goes on after the signal instead of failing
+    // half done; the command sees the request at its next check.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previous_int_);
     sigaction(SIGTERM, &action, &previous_term_);
@@ -29,9 +34,14 @@ InterruptWatch::~InterruptWatch()
     sigaction(SIGTERM, &previous_term_, nullptr);
 }
 
-bool InterruptWatch::requested() const
+bool interrupt_requested()
 {
-    return g_requested != 0;
+    return g_signal != 0;
+}
+
+int interrupt_exit_code()
+{
+    return g_signal == 0 ? 0 : 128 + g_signal;
 }
 
 }  // namespace telvar::cli

@@ -1,5 +1,6 @@
-// Ctrl-C (SIGINT) and SIGTERM as a request to end a running command at its
-// next check, so that it can close its file and the line first.
+// Ctrl-C (SIGINT) and SIGTERM as a request to end the running command at
+// its next check, so that it leaves its files whole and closes the line
+// first, and ends with the status a shell expects of that signal.
 #pragma once
 
 #include <csignal>
@@ -13,11 +14,15 @@ public:
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;
 
-    bool requested() const;
-
 private:
     struct sigaction previous_int_;
     struct sigaction previous_term_;
 };
+
+// Whether one of the signals asked the command to end.
+bool interrupt_requested();
+// 128 plus the signal's number (130 for SIGINT, 143 for SIGTERM); 0 while
+// no signal came.
+int interrupt_exit_code();
 
 }  // namespace telvar::cli

@@ -29,19 +29,23 @@ struct CommandRule {
 };
 
 const CommandRule kRules[] = {
-    {"info", 0, LineUse::Needed, {}, {}},
+    {"info", 0, LineUse::Needed, {"json"}, {}},
     {"get", 0, LineUse::Needed, {"eeprom", "o"}, {"o"}},
     {"send", 1, LineUse::Needed, {"eeprom"}, {}},
-    {"verify", 1, LineUse::Needed, {"eeprom"}, {}},
+    {"verify", 1, LineUse::Needed, {"eeprom", "json"}, {}},
     {"live", 0, LineUse::Needed, {"count", "csv"}, {}},
-    {"datamem", 0, LineUse::Needed, {"channel", "csv"}, {"channel"}},
+    {"datamem", 0, LineUse::Needed, {"channel", "csv", "timeout"}, {"channel"}},
     {"reset", 0, LineUse::Needed, {}, {}},
     {"teach", 0, LineUse::Needed, {}, {}},
     {"merge", 1, LineUse::None, {"lin-a", "lin-b", "start", "end", "o"}, {"start", "end", "o"}},
     {"download", 1, LineUse::SerialOnly, {}, {}},
 };
 
-const char* const kLineOptions[] = {"tcp", "com"};
+const char* const kLineOptions[] = {"tcp", "com", "device"};
+// Taken by every command, under either of their names.
+const char* const kCommonOptions[] = {"q", "quiet"};
+// What stands for standard output in place of a file name.
+constexpr const char* STANDARD_OUTPUT = "-";
 
 QList<QCommandLineOption> known_options()
 {
@@ -50,14 +54,19 @@ QList<QCommandLineOption> known_options()
     };
     return {
         QCommandLineOption(QStringList{"h", "help"}),
+        QCommandLineOption("version"),
+        QCommandLineOption(QStringList{"q", "quiet"}),
+        QCommandLineOption("json"),
         QCommandLineOption("list-ports"),
         valued("tcp", "HOST:PORT"),
         valued("com", "N"),
+        valued("device", "PATH"),
         QCommandLineOption("eeprom"),
         valued("o", "FILE"),
         valued("count", "N"),
         valued("csv", "FILE"),
         valued("channel", "A|B"),
+        valued("timeout", "SECONDS"),
         valued("lin-a", "FILE"),
         valued("lin-b", "FILE"),
         valued("start", "ADDR"),
@@ -82,6 +91,19 @@ bool parse_decimal(std::string_view digits, long* value)
     return !digits.empty() && fault == std::errc() && stop == end;
 }
 
+// Seconds above 0 and below a day, fractions allowed ("0.5", "30").
+bool parse_seconds(std::string_view digits, double* seconds)
+{
+    constexpr double DAY = 86400;
+    const char* end = digits.data() + digits.size();
+    double value = 0;
+    const auto [stop, fault] = std::from_chars(digits.data(), end, value, std::chars_format::fixed);
+    if (digits.empty() || fault != std::errc() || stop != end || !(value > 0 && value < DAY))
+        return false;
+    *seconds = value;
+    return true;
+}
+
 const CommandRule* find_rule(const std::string& name)
 {
     const auto found = std::find_if(std::begin(kRules), std::end(kRules),
@@ -89,18 +111,20 @@ const CommandRule* find_rule(const std::string& name)
     return found == std::end(kRules) ? nullptr : found;
 }
 
-bool is_line_option(const QString& option)
+template <std::size_t N>
+bool is_one_of(const QString& option, const char* const (&names)[N])
 {
-    return std::any_of(std::begin(kLineOptions), std::end(kLineOptions),
-                       [&](const char* name) { return option == QLatin1String(name); });
+    return std::any_of(std::begin(names), std::end(names), [&](const char* name) { return option == QLatin1String(name); });
 }
 
-// Each option given must be the command's own or a line option it uses.
+// Each option given must be the command's own, a common one, or a line
+// option it uses.
 std::string check_options(const QCommandLineParser& parser, const CommandRule& rule)
 {
     for (const QString& option : parser.optionNames()) {
         const bool own = std::find(rule.options.begin(), rule.options.end(), option) != rule.options.end();
-        if (!own && !(is_line_option(option) && rule.line != LineUse::None))
+        const bool line = is_one_of(option, kLineOptions) && rule.line != LineUse::None;
+        if (!own && !line && !is_one_of(option, kCommonOptions))
             return std::string(rule.name) + " takes no " + dashed(option);
     }
     for (const QString& option : rule.required)
@@ -113,19 +137,25 @@ std::string take_line(const QCommandLineParser& parser, const CommandRule& rule,
 {
     const bool tcp = parser.isSet("tcp");
     const bool com = parser.isSet("com");
+    const bool device = parser.isSet("device");
     if (rule.line == LineUse::None)
         return {};
-    if (rule.line == LineUse::SerialOnly && !com)
+    if (rule.line == LineUse::SerialOnly && !com && !device)
         return SERIAL_ONLY_TEXT;
-    if (tcp && com)
-        return "give either --tcp or --com, not both";
-    if (!tcp && !com)
-        return std::string(rule.name) + " needs --tcp HOST:PORT or --com N";
+    if (int(tcp) + int(com) + int(device) > 1)
+        return "give only one of --tcp, --com and --device";
+    if (!tcp && !com && !device)
+        return std::string(rule.name) + " needs --tcp HOST:PORT, --com N or --device PATH";
     if (tcp) {
         line->kind = LineKind::Tcp;
         if (!parse_tcp_address(text(parser.value("tcp")), &line->host, &line->port))
             return "--tcp needs HOST:PORT with a port from 1 to 65535";
         return {};
+    }
+    if (device) {
+        line->kind = LineKind::Device;
+        line->device = text(parser.value("device"));
+        return line->device.empty() ? "--device needs the path of a serial device" : std::string();
     }
     long port = 0;
     line->kind = LineKind::Com;
@@ -135,11 +165,22 @@ std::string take_line(const QCommandLineParser& parser, const CommandRule& rule,
     return {};
 }
 
+// A file name, or empty for standard output.
+std::string file_or_standard_output(const QString& name)
+{
+    return name == QLatin1String(STANDARD_OUTPUT) ? std::string() : text(name);
+}
+
 std::string take_settings(const QCommandLineParser& parser, Invocation* invocation)
 {
-    invocation->output = text(parser.value("o"));
+    for (const QString& option : {QStringLiteral("o"), QStringLiteral("csv")})
+        if (parser.isSet(option) && parser.value(option).isEmpty())
+            return dashed(option) + " needs a file name, or - for standard output";
+    invocation->output = file_or_standard_output(parser.value("o"));
+    invocation->quiet = parser.isSet("quiet");
+    invocation->json = parser.isSet("json");
     invocation->eeprom = parser.isSet("eeprom");
-    invocation->csv = text(parser.value("csv"));
+    invocation->csv = file_or_standard_output(parser.value("csv"));
     invocation->table_a = text(parser.value("lin-a"));
     invocation->table_b = text(parser.value("lin-b"));
     if (parser.isSet("count") && (!parse_decimal(text(parser.value("count")), &invocation->count) || invocation->count < 1))
@@ -150,6 +191,8 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
         if (invocation->channel == 0)
             return "--channel needs A or B";
     }
+    if (parser.isSet("timeout") && !parse_seconds(text(parser.value("timeout")), &invocation->timeout))
+        return "--timeout needs a number of seconds above 0 and below 86400";
     const auto take_address = [&](const char* bound, std::int64_t* address) {
         return !parser.isSet(bound) || parse_address(text(parser.value(bound)), address);
     };
@@ -157,6 +200,8 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
         return "--start and --end need an address from 0 to 0x7DFFFFFF, decimal or 0x-hexadecimal";
     if (invocation->command == "merge" && invocation->table_a.empty() && invocation->table_b.empty())
         return "merge needs --lin-a, --lin-b or both";
+    if (invocation->command == "merge" && invocation->output.empty())
+        return "merge writes its image into a file: -o needs a file name";
     return {};
 }
 
@@ -184,10 +229,20 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
         invocation.command = "help";
         return parsed;
     }
+    if (parser.isSet("version")) {
+        invocation.command = "version";
+        return parsed;
+    }
     if (parser.isSet("list-ports")) {
-        if (parser.optionNames().size() > 1 || !positional.isEmpty())
-            return refused("--list-ports takes nothing else");
+        const QStringList given = parser.optionNames();
+        const bool alone = std::all_of(given.begin(), given.end(), [](const QString& option) {
+            return option == QLatin1String("list-ports") || option == QLatin1String("json") || is_one_of(option, kCommonOptions);
+        });
+        if (!alone || !positional.isEmpty())
+            return refused("--list-ports takes nothing but --json and -q");
         invocation.command = "list-ports";
+        invocation.json = parser.isSet("json");
+        invocation.quiet = parser.isSet("quiet");
         return parsed;
     }
     if (positional.isEmpty())

@@ -10,23 +10,27 @@
 
 namespace telvar::cli {
 
-enum class LineKind { None, Tcp, Com };
+enum class LineKind { None, Tcp, Com, Device };
 
 struct LineChoice {
     LineKind kind = LineKind::None;
-    std::string host;  // --tcp HOST
-    int port = 0;      // --tcp's port, or --com's port number
+    std::string host;    // --tcp HOST
+    int port = 0;        // --tcp's port, or --com's port number
+    std::string device;  // --device PATH
 };
 
 struct Invocation {
-    std::string command;  // "info", "get", ..., "download", "list-ports" or "help"
+    std::string command;  // "info", "get", ..., "download", "list-ports", "help" or "version"
     LineChoice line;
     std::string file;     // the file named after send, verify, merge and download
-    std::string output;   // -o
+    std::string output;   // -o; get: empty for standard output (-o -)
+    bool quiet = false;   // -q: no status lines
+    bool json = false;    // info, verify and --list-ports answer in JSON
     bool eeprom = false;
     long count = 0;       // live: samples to take; 0 takes them until Ctrl-C
-    std::string csv;      // live and datamem: empty for standard output
+    std::string csv;      // live and datamem: empty for standard output (no --csv, or --csv -)
     int channel = 0;      // datamem: 1 channel A, 2 channel B
+    double timeout = 0;   // datamem: seconds to wait for a new recording; 0 waits until Ctrl-C
     std::string table_a;  // merge: empty when the channel is left out
     std::string table_b;
     std::int64_t start = 0;  // merge window, before the firmware's offset

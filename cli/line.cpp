@@ -1,11 +1,16 @@
 #include "cli/line.h"
 
 #include "cli/console.h"
+#include "cli/exit_codes.h"
+#include "cli/interrupt.h"
+#include "cli/line_failure.h"
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/line_table.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "platform/events.h"
+#include "platform/serial_ports.h"
 #include "platform/test_seams.h"
 #include "ui/status.h"
 
@@ -26,10 +31,13 @@ bool open_tcp(const LineChoice& choice)
     return tcpcon == 1;
 }
 
+// A device named by its path goes by a number of its own; everything else
+// is as on a COM port.
 bool open_serial(const LineChoice& choice)
 {
     comprotocol = 0;
-    comport = choice.port;
+    comport = choice.kind == LineKind::Device ? DEVICE_PATH_PORT : choice.port;
+    comdevice = choice.kind == LineKind::Device ? choice.device : std::string();
     rs232con = InitRS232(1);
     return rs232con == 1;
 }
@@ -43,6 +51,22 @@ void close_line(const LineChoice& choice)
         rs232con = InitRS232(0);
 }
 
+std::string device_of(const LineChoice& choice)
+{
+    return choice.kind == LineKind::Device ? choice.device : ComDevice(choice.port);
+}
+
+// As fail_with_status, with the device a serial port opens.
+int fail_to_open(const LineChoice& choice)
+{
+    // A line check answered without the sync word leaves no text of its own.
+    const std::string status = szStatus[0] == '\0' ? ECHO_INCORRECT_TEXT : szStatus;
+    ProcessSystemEvents();
+    if (choice.kind == LineKind::Tcp)
+        return fail(EXIT_LINK, line_failure_text(status, line_name(choice)));
+    return fail(EXIT_LINK, port_failure_text(status, line_name(choice), device_of(choice)));
+}
+
 }  // namespace
 
 void find_pseudo_terminals_where_told()
@@ -51,14 +75,27 @@ void find_pseudo_terminals_where_told()
         SetPseudoTerminalDir(dir);
 }
 
+std::string line_name(const LineChoice& choice)
+{
+    switch (choice.kind) {
+    case LineKind::Tcp:
+        return "TCP " + choice.host + ":" + std::to_string(choice.port);
+    case LineKind::Com:
+        return "COM" + std::to_string(choice.port) + " " + ComDevice(choice.port);
+    case LineKind::Device:
+        return choice.device;
+    case LineKind::None:
+        break;
+    }
+    return {};
+}
+
 int with_line(const LineChoice& choice, const std::function<int()>& command)
 {
     put_status("");
+    name_the_line(line_name(choice));
     const bool open = choice.kind == LineKind::Tcp ? open_tcp(choice) : open_serial(choice);
-    // A line check answered without the sync word leaves no text of its own.
-    if (!open && szStatus[0] == '\0')
-        set_status(ECHO_INCORRECT_TEXT);
-    const int code = open ? command() : fail_with_status();
+    const int code = !open ? fail_to_open(choice) : interrupt_requested() ? fail_interrupted() : command();
     close_line(choice);
     return code;
 }

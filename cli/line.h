@@ -1,11 +1,13 @@
 // The line to the controller, opened as the connection dialog opens it:
 // the port or the connection first, then the line check and the version
-// query; closed again when the command is done, also after a failure.
+// query; closed again when the command is done, also after a failure or a
+// signal.
 #pragma once
 
 #include "cli/invocation.h"
 
 #include <functional>
+#include <string>
 
 namespace telvar::cli {
 
@@ -13,8 +15,13 @@ namespace telvar::cli {
 // that TELVAR_PTY_DIR names.
 void find_pseudo_terminals_where_told();
 
+// The line as the operator knows it: "TCP 10.0.0.5:10001",
+// "COM33 /dev/ttyUSB0", or a device's path.
+std::string line_name(const LineChoice& choice);
+
 // Opens the line, runs the command and closes the line: the command's exit
-// code, or EXIT_LINK with the status text when the line does not open.
+// code, EXIT_LINK with the status text when the line does not open, or the
+// signal's status when one came while it opened.
 int with_line(const LineChoice& choice, const std::function<int()>& command);
 
 }  // namespace telvar::cli

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/exit_codes.h"
+#include "cli/interrupt.h"
 #include "cli/invocation.h"
 #include "cli/line.h"
 #include "platform/userint.h"
@@ -14,10 +15,12 @@ int main(int argc, char** argv)
 {
     using namespace telvar::cli;
     telvar::InitConsole(argc, argv);
+    // From here on Ctrl-C and SIGTERM let the command end in order.
+    const InterruptWatch interrupt;
     route_to_console();
     find_pseudo_terminals_where_told();
     const ParsedCommandLine parsed = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty())
-        return fail(EXIT_USAGE, "telvar-k20: " + parsed.error + "\nTry 'telvar-k20 --help'.");
+        return fail(EXIT_USAGE, parsed.error + "\nTry 'telvar-k20 --help'.");
     return run(parsed.invocation);
 }

@@ -35,7 +35,7 @@ std::string local_time()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
 }
 
-int take_live_samples(long count, CsvFile& csv, const InterruptWatch& interrupt)
+int take_live_samples(long count, CsvFile& csv)
 {
     if (!fetch_record(RAM))
         return fail_with_status();
@@ -43,7 +43,7 @@ int take_live_samples(long count, CsvFile& csv, const InterruptWatch& interrupt)
         return EXIT_FILE;
     QElapsedTimer since_start;
     since_start.start();
-    for (long taken = 0; (count == 0 || taken < count) && !interrupt.requested(); ++taken) {
+    for (long taken = 0; (count == 0 || taken < count) && !interrupt_requested(); ++taken) {
         if (!exchange_live_sample())
             return fail_with_status();
         const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
@@ -53,23 +53,37 @@ int take_live_samples(long count, CsvFile& csv, const InterruptWatch& interrupt)
     return EXIT_DONE;
 }
 
-// Passes until one brings a whole new recording, or Ctrl-C.
-int read_recording(int selector, std::string* csv, const InterruptWatch& interrupt)
+std::string seconds_text(double seconds)
+{
+    return QString::number(seconds).toStdString() + (seconds == 1 ? " second" : " seconds");
+}
+
+// Passes until one brings a whole new recording, the time-out (0: none)
+// runs out, or a signal comes.
+int read_recording(int selector, double timeout, std::string* csv)
 {
     if (!fetch_record(RAM))
         return fail_with_status();
+    const char channel = selector == 1 ? 'A' : 'B';
+    QElapsedTimer waiting;
+    waiting.start();
     for (;;) {
         const MemoryReading reading = read_memory_pass(selector, {}, {});
         if (reading.pass == MemoryPass::Complete) {
-            const bool a = selector == 1;
-            *csv = memory_csv(a ? 'A' : 'B', reading.memory, memory_curves(parameter, a ? BLOCK_A : BLOCK_B));
+            *csv = memory_csv(channel, reading.memory, memory_curves(parameter, channel == 'A' ? BLOCK_A : BLOCK_B));
             return EXIT_DONE;
         }
         // A block left out would leave old samples among the new ones.
         if (reading.pass == MemoryPass::Partial)
             set_status(ECHO_INCORRECT_TEXT);
-        if (reading.pass != MemoryPass::NothingNew || interrupt.requested())
+        if (reading.pass != MemoryPass::NothingNew)
             return fail_with_status();
+        if (interrupt_requested())
+            return fail_interrupted("no recording was read");
+        if (timeout > 0 && waiting.elapsed() >= timeout * 1000)
+            return fail(EXIT_TIMEOUT, std::string("No new recording of channel ") + channel + " within "
+                                          + seconds_text(timeout) + " (" + named_line()
+                                          + "); let the controller record an event, or give a longer --timeout");
         WaitEvents(RECORDING_POLL_MS);
     }
 }
@@ -80,24 +94,30 @@ std::string folder_of(const std::string& path)
     return folder.empty() ? "." : folder.string();
 }
 
+std::string csv_name(const std::string& path)
+{
+    return path.empty() ? "standard output" : path;
+}
+
 int file_failure(const std::string& path)
 {
-    return fail(EXIT_FILE, "Could not write the CSV file: " + (path.empty() ? "standard output" : path));
+    return fail(EXIT_FILE, "Could not write the CSV file: " + csv_name(path));
 }
 
 }  // namespace
 
-// Ctrl-C ends the samples with the CSV whole and the line closed.
+// A signal ends the samples with the CSV whole and the line closed.
 int run_live(const Invocation& invocation)
 {
     CsvFile csv;
     if (!csv.open(invocation.csv))
         return file_failure(invocation.csv);
-    const InterruptWatch interrupt;
-    const int code = with_line(invocation.line, [&] { return take_live_samples(invocation.count, csv, interrupt); });
+    const int code = with_line(invocation.line, [&] { return take_live_samples(invocation.count, csv); });
     const bool written = csv.close();
     if (code == EXIT_FILE || (code == EXIT_DONE && !written))
         return file_failure(invocation.csv);
+    if (code == EXIT_DONE && interrupt_requested())
+        return fail_interrupted(csv_name(invocation.csv) + " ends after its last whole row");
     return code;
 }
 
@@ -107,9 +127,9 @@ int run_datamem(const Invocation& invocation)
 {
     if (!invocation.csv.empty() && !DirectoryWritable(folder_of(invocation.csv)))
         return file_failure(invocation.csv);
-    const InterruptWatch interrupt;
     std::string csv;
-    const int code = with_line(invocation.line, [&] { return read_recording(invocation.channel, &csv, interrupt); });
+    const int code =
+        with_line(invocation.line, [&] { return read_recording(invocation.channel, invocation.timeout, &csv); });
     if (code != EXIT_DONE)
         return code;
     return SaveCsv(invocation.csv, csv) ? EXIT_DONE : file_failure(invocation.csv);

@@ -4,6 +4,8 @@
 #include "cli/console.h"
 #include "cli/differences.h"
 #include "cli/exit_codes.h"
+#include "cli/interrupt.h"
+#include "cli/json_texts.h"
 #include "cli/line.h"
 #include "params/record.h"
 #include "platform/files.h"
@@ -61,26 +63,36 @@ int with_file_and_set(const Invocation& invocation, const std::function<int(cons
 
 }  // namespace
 
+// A signal during the fetch leaves the file as it was. On standard output
+// the file is all there is.
 int run_get(const Invocation& invocation)
 {
     return with_line(invocation.line, [&]() -> int {
         if (!fetch_record(place_of(invocation)))
             return fail_with_status();
-        if (SaveFileAtomically(invocation.output, parameter_file_text(parameter)) != FILE_OK)
+        if (interrupt_requested())
+            return fail_interrupted(invocation.output.empty() ? "" : invocation.output + " is left as it was");
+        const std::string text = parameter_file_text(parameter);
+        if (invocation.output.empty())
+            return put_out(text) ? EXIT_DONE : fail(EXIT_FILE, "Could not write the parameter file to standard output");
+        if (SaveFileAtomically(invocation.output, text) != FILE_OK)
             return fail(EXIT_FILE, "Could not write the parameter file: " + invocation.output);
-        say(szStatus);
+        tell(szStatus);
         return EXIT_DONE;
     });
 }
 
-// The words the file lacks keep the controller's, the controller's own word too.
+// The words the file lacks keep the controller's, the controller's own word
+// too. A signal during the fetch sends nothing.
 int run_send(const Invocation& invocation)
 {
     return with_file_and_set(invocation, [&](const IniText& ini) -> int {
+        if (interrupt_requested())
+            return fail_interrupted("nothing was sent");
         take_parameter_file(ini, parameter);
         if (!send_record(place_of(invocation)))
             return fail_with_status();
-        say(szStatus);
+        tell(szStatus);
         return EXIT_DONE;
     });
 }
@@ -88,17 +100,21 @@ int run_send(const Invocation& invocation)
 // Words the file lacks are not compared, as send would not change them.
 int run_verify(const Invocation& invocation)
 {
-    return with_file_and_set(invocation, [](const IniText& ini) -> int {
+    return with_file_and_set(invocation, [&](const IniText& ini) -> int {
         std::array<std::uint16_t, PARAMETER_WORDS> expected;
         std::copy(std::begin(parameter), std::end(parameter), expected.begin());
         const int compared = take_parameter_file(ini, expected.data());
         const std::vector<Difference> found = differences(expected.data(), parameter);
+        const int code = found.empty() ? EXIT_DONE : EXIT_DIFFERENCES;
+        if (invocation.json) {
+            say(verify_json(compared, found));
+            return code;
+        }
         for (const Difference& difference : found)
             say(difference_line(difference));
-        if (!found.empty())
-            return EXIT_DIFFERENCES;
-        say("No difference in " + std::to_string(compared) + (compared == 1 ? " word." : " words."));
-        return EXIT_DONE;
+        if (found.empty())
+            tell("No difference in " + std::to_string(compared) + (compared == 1 ? " word." : " words."));
+        return code;
     });
 }
 

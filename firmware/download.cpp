@@ -77,10 +77,15 @@ void let_events_run()
     Delay(POLL_PAUSE);
 }
 
+bool stop_requested(const DownloadView& view)
+{
+    return view.stop_requested && view.stop_requested();
+}
+
 bool await_prompt(const DownloadView& view)
 {
     std::string log;
-    while ((tdiff = Timer() - tstart) <= PROMPT_WAIT) {
+    while ((tdiff = Timer() - tstart) <= PROMPT_WAIT && !stop_requested(view)) {
         log += read_waiting();
         if (log.size() > LOG_BUFFER)
             log.erase(0, log.size() - LOG_BUFFER);
@@ -95,10 +100,12 @@ bool await_prompt(const DownloadView& view)
     return false;
 }
 
-void send_lines(const std::vector<std::string>& lines, const DownloadView& view)
+// The count of lines that went out.
+std::size_t send_lines(const std::vector<std::string>& lines, const DownloadView& view)
 {
     view.progress(0);
-    for (std::size_t k = 0; k < lines.size(); ++k) {
+    std::size_t k = 0;
+    for (; k < lines.size() && !stop_requested(view); ++k) {
         const std::string line = lines[k] + "\r\n";
         if (ComWrt(comport, line.data(), static_cast<int>(line.size())) < 0)
             break;
@@ -110,6 +117,7 @@ void send_lines(const std::vector<std::string>& lines, const DownloadView& view)
         view.progress(static_cast<int>((k + 1) * 100 / lines.size()));
         ProcessSystemEvents();
     }
+    return k;
 }
 
 // The full wait runs; only what came after the last line is searched.
@@ -152,8 +160,10 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
     rs232con = InitRS232(0);
     rs232con = InitRS232_PL(1);
     if (!await_prompt(view))
-        return DownloadOutcome::NoPrompt;
-    send_lines(lines, view);
+        return stop_requested(view) ? DownloadOutcome::Stopped : DownloadOutcome::NoPrompt;
+    // Once every line is out, the boot loader starts the image whatever comes.
+    if (send_lines(lines, view) < lines.size() && stop_requested(view))
+        return DownloadOutcome::Stopped;
     const bool started = await_start_message(view);
     if (started)
         view.append_log(DOWNLOAD_SUCCESS_TEXT);

@@ -30,11 +30,15 @@ struct DownloadView {
     std::function<void(const std::string& text)> replace_log;  // the whole log anew
     std::function<void(const std::string& text)> append_log;
     std::function<void(int percent)> progress;                  // of the lines sent
+    // Asked while the boot loader is waited for and between lines: true
+    // ends the download there. Without it the download runs to its end.
+    std::function<bool()> stop_requested = {};
 };
 
 enum class DownloadOutcome {
     NotEntered,  // the boot loader entry failed; reported as a failed command
     NoPrompt,    // the boot loader never prompted; the port stays in its settings
+    Stopped,     // stop_requested after the entry; the port stays in the boot loader's settings
     Sent,        // every line went out, but no start message came
     Started,     // the new application reported its start
 };

@@ -13,6 +13,7 @@
 namespace telvar {
 
 int comport = 0;
+std::string comdevice;
 int rs232con = 0;
 int eventMask = LWRS_RXFLAG | LWRS_TXEMPTY | LWRS_RECEIVE;
 
@@ -24,9 +25,13 @@ inline constexpr double LINE_TIMEOUT = 2.0;
 // The port the line has open, 0 for none. The row acts on this port, so that
 // closing also closes a port whose line check failed.
 int g_open_port = 0;
+std::string g_open_device;  // the path it was opened by, empty for a COM number's device
 
+// A device opened by its path is known by that path.
 std::string describe_port()
 {
+    if (!g_open_device.empty())
+        return g_open_device;
     return "COM" + std::to_string(g_open_port) + " " + ComDevice(g_open_port);
 }
 
@@ -34,6 +39,7 @@ int close_port()
 {
     const int code = CloseCom(g_open_port);
     g_open_port = 0;
+    g_open_device.clear();
     return code;
 }
 
@@ -50,10 +56,11 @@ void port_lost(int)
 
 int open_port(const LineSettings& settings)
 {
-    const int code = OpenComConfig(comport, "", settings.baud, 0, 8, 1, QUEUE_BYTES, QUEUE_BYTES);
+    const int code = OpenComConfig(comport, comdevice.c_str(), settings.baud, 0, 8, 1, QUEUE_BYTES, QUEUE_BYTES);
     if (code < 0)
         return code;
     g_open_port = comport;
+    g_open_device = comdevice;
     SetComTime(g_open_port, LINE_TIMEOUT);
     FlushInQ(g_open_port);
     FlushOutQ(g_open_port);

@@ -2,9 +2,19 @@
 // flow control) and the boot loader's (115200 8N1, XON/XOFF) on one port.
 #pragma once
 
+#include "platform/serial_ports.h"
+
+#include <string>
+
 namespace telvar {
 
 extern int comport;    // port number to open, 1 = COM1; 0 = none chosen
+// The device to open instead of comport's own, by its path (a link in
+// /dev/serial/by-id/, a pseudo-terminal); empty: the number's device.
+extern std::string comdevice;
+// The number a line opened by its device path goes by: past the COM ports,
+// so that it is never taken for one of them.
+inline constexpr int DEVICE_PATH_PORT = COM_LAST + 1;
 extern int rs232con;   // 1 while the line is open and passed its check
 extern int eventMask;  // serial events that raise the receive callback
 

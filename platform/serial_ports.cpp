@@ -57,6 +57,11 @@ std::string ComDevice(int port)
     return {};
 }
 
+bool SerialDeviceAccessible(const std::string& device)
+{
+    return may_open(device);
+}
+
 bool ComPortPresent(int port)
 {
     const std::string device = ComDevice(port);

@@ -24,6 +24,10 @@ bool ComPortPresent(int port);
 // The port numbers whose device exists now, in ascending order.
 std::vector<int> AvailableComPorts();
 
+// Whether this user may open the device for reading and writing; root
+// always may.
+bool SerialDeviceAccessible(const std::string& device);
+
 // What the system knows of a port, to tell one USB converter from another.
 struct ComPortInfo {
     int port = 0;

@@ -18,6 +18,10 @@ int main(int argc, char* argv[])
         std::printf("%s", qPrintable(parsed.text));
         return 0;
     }
+    if (parsed.outcome == ParsedOptions::Outcome::version) {
+        std::printf("%s\n", qPrintable(parsed.text));
+        return 0;
+    }
     if (parsed.outcome == ParsedOptions::Outcome::error) {
         std::fprintf(stderr, "telvar-k20-sim: %s\nTry --help.\n", qPrintable(parsed.text));
         return 2;

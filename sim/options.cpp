@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "link/orders.h"
+#include "telvar_version.h"
 
 namespace telvar::sim {
 
@@ -153,6 +154,7 @@ ParsedOptions parse_options(const QStringList& arguments)
     parser.setApplicationDescription(
         QStringLiteral("Behaves like a TELVAR-K20 controller on the other end of a TCP connection or serial line."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     add_options(parser);
 
     ParsedOptions parsed;
@@ -164,6 +166,11 @@ ParsedOptions parse_options(const QStringList& arguments)
     if (parser.isSet(help)) {
         parsed.outcome = ParsedOptions::Outcome::help;
         parsed.text = parser.helpText();
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        parsed.outcome = ParsedOptions::Outcome::version;
+        parsed.text = QStringLiteral("telvar-k20-sim %1").arg(QString::fromLatin1(TELVAR_VERSION));
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -23,10 +23,10 @@ struct SimOptions {
 };
 
 struct ParsedOptions {
-    enum class Outcome { run, help, error };
+    enum class Outcome { run, help, version, error };
     Outcome outcome = Outcome::run;
     SimOptions options;
-    QString text;  // the help text or the error
+    QString text;  // the help text, the version line or the error
 };
 
 // Arguments as main() gets them, program name first.

@@ -3,6 +3,7 @@
 #include "sim/core/parameters.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -83,6 +84,16 @@ QStringList tcp_line(const Simulator& sim)
 QStringList com_line(const Simulator& sim)
 {
     return {"--com", QString::number(sim.com_port())};
+}
+
+QStringList device_line(const Simulator& sim)
+{
+    return {"--device", device_path(sim)};
+}
+
+QString device_path(const Simulator& sim)
+{
+    return QDir(sim.directory()).filePath(QStringLiteral("ttyTELVAR0"));
 }
 
 Words factory_words()

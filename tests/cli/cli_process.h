@@ -39,9 +39,12 @@ private:
     std::string out_;
 };
 
-// "--tcp 127.0.0.1:PORT" and "--com 65" for a simulator.
+// "--tcp 127.0.0.1:PORT", "--com 65" and "--device PATH" for a simulator.
 QStringList tcp_line(const Simulator& sim);
 QStringList com_line(const Simulator& sim);
+QStringList device_line(const Simulator& sim);
+// The path of the simulator's pseudo-terminal link.
+QString device_path(const Simulator& sim);
 
 using Words = std::array<std::uint16_t, 48>;
 

@@ -1,11 +1,16 @@
-// telvar-k20's small commands and its ends: help and usage errors, the
-// version, reset and teach, the port list, and a line that fails as it
-// opens, a controller that never answers, one that refuses, one that hangs up.
+// telvar-k20's small commands and its ends: help, version and usage
+// errors, the controller's version over every line, reset and teach, the
+// port list, and a line that fails as it opens, a controller that never
+// answers, one that refuses, one that hangs up.
 #include "tests/cli/cli_process.h"
 
 #include "firmware/download.h"
 #include "platform/serial_ports.h"
+#include "telvar_version.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTcpServer>
 
 #include <gtest/gtest.h>
@@ -13,15 +18,32 @@
 namespace telvar::test {
 namespace {
 
+QJsonObject json_of(const std::string& out)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << out;
+    return document.object();
+}
+
 TEST(CliCommands, HelpListsTheCommandsAndExitCodesAndUsageErrorsEndWithTwo)
 {
     const CliResult help = run_cli({"--help"});
     EXPECT_EQ(help.code, 0);
     for (const char* part : {"info", "get [--eeprom] -o FILE.ini", "send FILE.ini", "verify FILE.ini", "live",
-                             "datamem --channel A|B", "reset", "teach", "merge FIRMWARE.S", "download IMAGE.S --com N",
-                             "--list-ports", "0  done", "1  verify found differences", "2  usage error",
-                             "3  link failure", "4  file error"})
+                             "datamem --channel A|B", "--timeout SECONDS", "reset", "teach", "merge FIRMWARE.S",
+                             "download IMAGE.S (--com N | --device PATH)", "--list-ports", "--device PATH",
+                             "-q, --quiet", "--json", "--version", "usermod -aG dialout", "0    done",
+                             "1    verify found differences", "2    usage error", "3    link failure",
+                             "4    file error", "5    download: the controller is left waiting in its boot loader",
+                             "6    datamem: no new recording within --timeout", "130  ended by Ctrl-C (SIGINT)",
+                             "143  ended by SIGTERM"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
+
+    const CliResult version = run_cli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, std::string("telvar-k20 ") + TELVAR_VERSION + "\n");
+    EXPECT_EQ(version.err, "");
 
     const CliResult unknown = run_cli({"--tcp", "127.0.0.1:1", "frobnicate"});
     EXPECT_EQ(unknown.code, 2);
@@ -36,41 +58,51 @@ TEST(CliCommands, HelpListsTheCommandsAndExitCodesAndUsageErrorsEndWithTwo)
                             "Try 'telvar-k20 --help'.\n");
 }
 
-TEST(CliCommands, InfoResetAndTeachOverEitherLine)
+TEST(CliCommands, InfoResetAndTeachOverEveryLine)
 {
     Simulator sim;
     ASSERT_TRUE(sim.ready());
-    for (const QStringList& line : {tcp_line(sim), com_line(sim)}) {
+    for (const QStringList& line : {tcp_line(sim), com_line(sim), device_line(sim)}) {
         const CliResult info = run_cli(line + QStringList{"info"}, &sim);
         EXPECT_EQ(info.code, 0) << info.err;
         EXPECT_EQ(info.out, "TELVAR-K20 SIM V1.00\n");
         EXPECT_EQ(info.err, "");
     }
+    const CliResult json = run_cli(device_line(sim) + QStringList{"info", "--json"}, &sim);
+    EXPECT_EQ(json.code, 0) << json.err;
+    const QJsonObject answer = json_of(json.out);
+    EXPECT_EQ(answer.value("line").toString(), device_path(sim));
+    EXPECT_EQ(answer.value("version").toString(), "TELVAR-K20 SIM V1.00");
+
     const CliResult reset = run_cli(com_line(sim) + QStringList{"reset"}, &sim);
     EXPECT_EQ(reset.code, 0) << reset.err;
     EXPECT_EQ(reset.out, "Reseting data ... Success!\n");
     const CliResult teach = run_cli(tcp_line(sim) + QStringList{"teach"}, &sim);
     EXPECT_EQ(teach.code, 0) << teach.err;
     EXPECT_EQ(teach.out, "Sending TEACH order ... Success!\n");
+    const CliResult quiet = run_cli(device_line(sim) + QStringList{"teach", "-q"}, &sim);
+    EXPECT_EQ(quiet.code, 0) << quiet.err;
+    EXPECT_EQ(quiet.out + quiet.err, "") << "no status line under -q";
 }
 
 TEST(CliCommands, ARefusedOrderOrAWrongEchoIsALinkFailure)
 {
     Simulator refusing({"--nak-codes", "13"});
     ASSERT_TRUE(refusing.ready());
-    const CliResult reset = run_cli(tcp_line(refusing) + QStringList{"reset"}, &refusing);
+    const CliResult reset = run_cli(com_line(refusing) + QStringList{"reset"}, &refusing);
     EXPECT_EQ(reset.code, 3);
-    EXPECT_EQ(reset.err, "Error! Sensor echo incorrect.\n");
+    EXPECT_EQ(reset.err, "telvar-k20: Error! Sensor echo incorrect. (COM65 " + device_path(refusing).toStdString() + ")\n");
     EXPECT_EQ(reset.out, "");
 
     Simulator swapped({"--wrong-sync"});
     ASSERT_TRUE(swapped.ready());
     const CliResult info = run_cli(tcp_line(swapped) + QStringList{"info"}, &swapped);
     EXPECT_EQ(info.code, 3);
-    EXPECT_EQ(info.err, "Error! Sensor echo incorrect.\n") << "the line check says nothing of its own then";
+    EXPECT_EQ(info.err, "telvar-k20: Error! Sensor echo incorrect. (TCP 127.0.0.1:" + std::to_string(swapped.tcp_port()) + ")\n")
+        << "the line check says nothing of its own then";
 }
 
-TEST(CliCommands, ALineThatDoesNotOpenEndsWithThreeAndItsText)
+TEST(CliCommands, ALineThatDoesNotOpenEndsWithThreeAndSaysWhereAndWhatToDo)
 {
     QTcpServer vanished;
     ASSERT_TRUE(vanished.listen(QHostAddress::LocalHost));
@@ -78,13 +110,24 @@ TEST(CliCommands, ALineThatDoesNotOpenEndsWithThreeAndItsText)
     vanished.close();
     const CliResult refused = run_cli({"--tcp", QStringLiteral("127.0.0.1:%1").arg(port), "info"});
     EXPECT_EQ(refused.code, 3);
-    EXPECT_EQ(refused.err, "Failed to connect\n");
+    EXPECT_EQ(refused.err, "telvar-k20: Failed to connect (TCP 127.0.0.1:" + std::to_string(port)
+                               + "); check the address and that the controller is switched on\n");
 
     Simulator sim;
     ASSERT_TRUE(sim.ready());
     const CliResult no_port = run_cli({"--com", "80", "info"}, &sim);
     EXPECT_EQ(no_port.code, 3);
-    EXPECT_EQ(no_port.err, "No serial port found\n") << "no link for COM 80 in the folder";
+    EXPECT_EQ(no_port.err, "telvar-k20: No serial port found (COM80 " + sim.directory().toStdString()
+                               + "/ttyTELVAR15); telvar-k20 --list-ports lists the ports present\n")
+        << "no link for COM 80 in the folder";
+
+    // A port one program holds is busy for the next, root or not.
+    CliProcess holder(com_line(sim) + QStringList{"live"}, &sim);
+    ASSERT_TRUE(holder.wait_output(1));
+    const CliResult busy = run_cli(device_line(sim) + QStringList{"info"}, &sim);
+    EXPECT_EQ(busy.code, 3);
+    EXPECT_EQ(busy.err, "telvar-k20: Cannot open port " + device_path(sim).toStdString()
+                            + ": it is busy; close the program that uses it and try again\n");
 }
 
 TEST(CliCommands, ASilentControllerFailsTheLineCheckAfterEveryAttempt)
@@ -93,7 +136,8 @@ TEST(CliCommands, ASilentControllerFailsTheLineCheckAfterEveryAttempt)
     ASSERT_TRUE(silent.ready());
     const CliResult info = run_cli(tcp_line(silent) + QStringList{"info"}, &silent);
     EXPECT_EQ(info.code, 3);
-    EXPECT_EQ(info.err, "Error! No connection found.\n");
+    EXPECT_EQ(info.err, "telvar-k20: Error! No connection found. (TCP 127.0.0.1:" + std::to_string(silent.tcp_port())
+                            + "); check the cable, the port and that the controller is switched on\n");
     EXPECT_EQ(info.out, "");
 }
 
@@ -103,7 +147,9 @@ TEST(CliCommands, AHangUpIsALineOnStandardErrorBeforeTheLostConnection)
     ASSERT_TRUE(sim.ready());
     const CliResult reset = run_cli(tcp_line(sim) + QStringList{"reset"}, &sim);
     EXPECT_EQ(reset.code, 3);
-    EXPECT_EQ(reset.err, "TCP Client: Server has closed connection!\nError! Connection lost.\n");
+    EXPECT_EQ(reset.err, "telvar-k20: TCP Client: Server has closed connection!\n"
+                         "telvar-k20: Error! Connection lost. (TCP 127.0.0.1:" + std::to_string(sim.tcp_port())
+                             + "); check the cable and that the controller is switched on, then run the command again\n");
 }
 
 TEST(CliCommands, ListPortsGivesEachPortWithWhatIsKnownOfIt)
@@ -117,6 +163,16 @@ TEST(CliCommands, ListPortsGivesEachPortWithWhatIsKnownOfIt)
     EXPECT_EQ(list.code, 0);
     EXPECT_EQ(list.out, expected);
     EXPECT_NE(list.out.find(ComDevice(65)), std::string::npos) << list.out;
+
+    const CliResult json = run_cli({"--list-ports", "--json"}, &sim);
+    EXPECT_EQ(json.code, 0);
+    const QJsonArray ports = json_of(json.out).value("ports").toArray();
+    ASSERT_EQ(ports.size(), qsizetype(DescribeComPorts().size()));
+    const auto pty = std::find_if(ports.begin(), ports.end(), [](const QJsonValue& port) { return port["port"] == 65; });
+    ASSERT_NE(pty, ports.end()) << json.out;
+    const QJsonObject found = pty->toObject();
+    EXPECT_EQ(found.value("device").toString().toStdString(), ComDevice(65));
+    EXPECT_TRUE(found.value("accessible").toBool());
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 // merge and download: the update page's merge and checks from the command
-// line, and an image downloaded to the simulator's boot loader.
+// line, and an image downloaded to the simulator's boot loader, or left
+// there halfway.
 #include "tests/cli/cli_process.h"
 #include "tests/sim/srecords.h"
 
 #include "firmware/merge_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -63,13 +67,13 @@ TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
     const CliResult damaged = run_cli({"merge", path("bad.S"), "--lin-a", path("a.dat"), "--start", "0",
                                        "--end", "0x1000", "-o", path("merged.S")});
     EXPECT_EQ(damaged.code, 4);
-    EXPECT_EQ(damaged.err, "Line 2 of the firmware file has a wrong checksum.\n");
+    EXPECT_EQ(damaged.err, "telvar-k20: Line 2 of the firmware file has a wrong checksum.\n");
     EXPECT_FALSE(QFile::exists(path("merged.S")));
 
     const CliResult no_table = run_cli({"merge", path("bad.S"), "--lin-a", path("missing.dat"), "--start", "0",
                                         "--end", "0x1000", "-o", path("merged.S")});
     EXPECT_EQ(no_table.code, 4);
-    EXPECT_EQ(no_table.err, "Could not open the linearisation data of channel A: " + local("missing.dat") + "\n");
+    EXPECT_EQ(no_table.err, "telvar-k20: Could not open the linearisation data of channel A: " + local("missing.dat") + "\n");
     EXPECT_FALSE(QFile::exists(path("merged.S")));
 
     // 1024 words hold channel A's table, none of B's.
@@ -79,7 +83,7 @@ TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
                                          "--start", "0", "--end", "0x800", "-o", path("merged.S")});
     EXPECT_EQ(too_small.code, 4);
     EXPECT_EQ(too_small.out, "");
-    EXPECT_EQ(too_small.err, "The linearisation data of channel B do not fit into the window whole: the window holds "
+    EXPECT_EQ(too_small.err, "telvar-k20: The linearisation data of channel B do not fit into the window whole: the window holds "
                              "1024 values, the checked tables have 2048.\n");
     EXPECT_FALSE(QFile::exists(path("merged.S")));
 }
@@ -106,15 +110,38 @@ TEST_F(CliFirmware, DownloadWithoutTheStartMessageIsNoSuccess)
     write_file(path("fw.S"), firmware_image(8));
     const CliResult download = run_cli({"download", path("fw.S"), "--com", "65"}, &sim);
     EXPECT_EQ(download.code, 3);
-    EXPECT_EQ(download.err,
-              "Error! The image was sent, but the controller did not report the start of the application.\n");
+    EXPECT_EQ(download.err, "telvar-k20: Error! The image was sent, but the controller did not report the start of the "
+                            "application. (COM65 " + sim.directory().toStdString() + "/ttyTELVAR0)\n");
 
     std::string damaged = firmware_image(8);
     damaged[damaged.find("S3") + 20] ^= 1;
     write_file(path("bad.S"), damaged);
     const CliResult refused = run_cli({"download", path("bad.S"), "--com", "65"}, &sim);
     EXPECT_EQ(refused.code, 4);
-    EXPECT_EQ(refused.err, "The image is not sent: line 2 of " + local("bad.S") + " has a wrong checksum.\n");
+    EXPECT_EQ(refused.err, "telvar-k20: The image is not sent: line 2 of " + local("bad.S") + " has a wrong checksum.\n");
+}
+
+TEST_F(CliFirmware, AControllerLeftInItsBootLoaderHasAnExitCodeOfItsOwn)
+{
+    const std::string then = "waits in its boot loader: run telvar-k20 download again to finish";
+    write_file(path("fw.S"), firmware_image(8));
+    Simulator silent({"--no-prompt"});
+    ASSERT_TRUE(silent.ready());
+    const CliResult unprompted = run_cli(device_line(silent) + QStringList{"download", path("fw.S")}, &silent);
+    EXPECT_EQ(unprompted.code, 5);
+    EXPECT_EQ(unprompted.err, "telvar-k20: No answer from controller! (" + device_path(silent).toStdString()
+                                  + "); the controller " + then + "\n");
+
+    // Long enough to be stopped while its lines go out.
+    write_file(path("long.S"), firmware_image(4000));
+    Simulator sim;
+    ASSERT_TRUE(sim.ready());
+    CliProcess download(com_line(sim) + QStringList{"download", path("long.S")}, &sim);
+    ASSERT_TRUE(download.wait_output(std::string("\nTELVAR-K20 Boot Loader V1.0\nWaiting for application S-Record.\n").size()));
+    const CliResult stopped = download.stop(SIGTERM);
+    EXPECT_EQ(stopped.code, 143);
+    EXPECT_EQ(stopped.err, "telvar-k20: Interrupted; the controller on COM65 " + device_path(sim).toStdString() + " " + then
+                               + ".\n");
 }
 
 }  // namespace

@@ -51,14 +51,31 @@ TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
     const ParsedCommandLine download = parse({"download", "image.S", "--com", "65"});
     ASSERT_EQ(download.error, "");
     EXPECT_EQ(download.invocation.line.port, 65);
+    const Invocation by_path = parse({"download", "image.S", "--device", "/dev/serial/by-id/usb-x", "-q"}).invocation;
+    EXPECT_EQ(by_path.line.kind, LineKind::Device);
+    EXPECT_EQ(by_path.line.device, "/dev/serial/by-id/usb-x");
+    EXPECT_TRUE(by_path.quiet);
+
+    // "-" is standard output, as an empty name is inside.
+    const Invocation piped = parse({"--com", "1", "get", "-o", "-"}).invocation;
+    EXPECT_EQ(piped.output, "");
+    EXPECT_FALSE(piped.quiet);
+    EXPECT_EQ(parse({"--com", "1", "live", "--csv", "-"}).invocation.csv, "");
+    const Invocation datamem = parse({"--com", "1", "datamem", "--channel", "A", "--timeout", "2.5", "--quiet"}).invocation;
+    EXPECT_EQ(datamem.timeout, 2.5);
+    EXPECT_TRUE(datamem.quiet);
+    EXPECT_TRUE(parse({"--com", "1", "verify", "s.ini", "--json"}).invocation.json);
+    EXPECT_TRUE(parse({"--list-ports", "--json", "-q"}).invocation.json);
 
     EXPECT_EQ(parse({"--list-ports"}).invocation.command, "list-ports");
     EXPECT_EQ(parse({"get", "--help"}).invocation.command, "help") << "help whatever else is given";
     EXPECT_EQ(parse({"-h"}).invocation.command, "help");
+    EXPECT_EQ(parse({"info", "--version"}).invocation.command, "version");
 }
 
 TEST(Invocation, RefusesWhatACommandCannotDo)
 {
+    const std::string timeout_refused = "--timeout needs a number of seconds above 0 and below 86400";
     const struct {
         std::vector<std::string> arguments;
         std::string error;
@@ -66,9 +83,14 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{}, "no command given"},
         {{"--tcp", "h:1", "frobnicate"}, "unknown command 'frobnicate'"},
         {{"--frobnicate"}, "Unknown option 'frobnicate'."},
-        {{"info"}, "info needs --tcp HOST:PORT or --com N"},
-        {{"--tcp", "h:1", "--com", "1", "info"}, "give either --tcp or --com, not both"},
+        {{"info"}, "info needs --tcp HOST:PORT, --com N or --device PATH"},
+        {{"--tcp", "h:1", "--com", "1", "info"}, "give only one of --tcp, --com and --device"},
+        {{"--device", "/dev/ttyUSB0", "--com", "1", "info"}, "give only one of --tcp, --com and --device"},
+        {{"--device", "", "info"}, "--device needs the path of a serial device"},
         {{"--tcp", "h:1", "info", "--eeprom"}, "info takes no --eeprom"},
+        {{"--tcp", "h:1", "get", "-o", "s.ini", "--json"}, "get takes no --json"},
+        {{"--tcp", "h:1", "get", "-o", ""}, "-o needs a file name, or - for standard output"},
+        {{"--tcp", "h:1", "live", "--timeout", "5"}, "live takes no --timeout"},
         {{"--tcp", "h:1", "info", "set.ini"}, "info takes no file name"},
         {{"--tcp", "h:1", "send"}, "send needs one file name"},
         {{"--tcp", "h:1", "verify", "a.ini", "b.ini"}, "verify needs one file name"},
@@ -78,13 +100,20 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{"--tcp", "h:1", "live", "--count", "5x"}, "--count needs a number of samples from 1 on"},
         {{"--tcp", "h:1", "datamem"}, "datamem needs --channel"},
         {{"--tcp", "h:1", "datamem", "--channel", "C"}, "--channel needs A or B"},
+        {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "0"}, timeout_refused},
+        {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "86400"}, timeout_refused},
+        {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "1e3"}, timeout_refused},
+        {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "nan"}, timeout_refused},
         {{"--tcp", "h:1", "merge", "fw.S", "--lin-a", "a", "--start", "0", "--end", "1", "-o", "m"}, "merge takes no --tcp"},
         {{"merge", "fw.S", "--start", "0", "--end", "1", "-o", "m"}, "merge needs --lin-a, --lin-b or both"},
         {{"merge", "fw.S", "--lin-a", "a", "--end", "1", "-o", "m"}, "merge needs --start"},
-        {{"--list-ports", "--com", "1"}, "--list-ports takes nothing else"},
-        {{"--list-ports", "info"}, "--list-ports takes nothing else"},
+        {{"merge", "fw.S", "--lin-a", "a", "--start", "0", "--end", "1", "-o", "-"},
+         "merge writes its image into a file: -o needs a file name"},
+        {{"--list-ports", "--com", "1"}, "--list-ports takes nothing but --json and -q"},
+        {{"--list-ports", "info"}, "--list-ports takes nothing but --json and -q"},
         {{"download", "image.S"}, SERIAL_ONLY_TEXT},
         {{"download", "image.S", "--tcp", "h:1"}, SERIAL_ONLY_TEXT},
+        {{"download", "image.S", "--tcp", "h:1", "--device", "/dev/ttyUSB0"}, "give only one of --tcp, --com and --device"},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse(c.arguments);

@@ -1,12 +1,14 @@
 // live and datamem against the simulator: the recorder's columns with the
-// controller's thresholds, Ctrl-C, a line that hangs up in the middle, and
-// a data-memory recording with its trigger where the pretrigger puts it.
+// controller's thresholds, Ctrl-C and SIGTERM, a line that hangs up in the
+// middle, a data-memory recording with its trigger where the pretrigger puts
+// it, and one that does not come in time.
 #include "tests/cli/cli_process.h"
 
 #include "scope/recorder_csv.h"
 #include "scope/traces.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
@@ -87,22 +89,23 @@ TEST_F(CliMeasure, LiveWritesTheRecordersColumnsUntilTheCount)
     expect_live_rows(rows.mid(1), words);
 }
 
-TEST_F(CliMeasure, CtrlCEndsLiveWithWholeRowsOnStandardOutputOrInTheFile)
+TEST_F(CliMeasure, ASignalEndsLiveWithWholeRowsOnStandardOutputOrInTheFile)
 {
     Simulator sim;
     ASSERT_TRUE(sim.ready());
     CliProcess piped(tcp_line(sim) + QStringList{"live"}, &sim);
     ASSERT_TRUE(piped.wait_output(recorder_header().size() + 2000));
     const CliResult ended = piped.stop(SIGINT);
-    EXPECT_EQ(ended.code, 0) << ended.err;
+    EXPECT_EQ(ended.code, 130) << ended.err;
     EXPECT_GT(rows_of(ended.out).size(), 10);
 
     CliProcess filed(com_line(sim) + QStringList{"live", "--csv", path("live.csv")}, &sim);
     // The file is written once a second.
     for (int k = 0; k < 50 && read_file(path("live.csv")).size() <= recorder_header().size(); ++k)
         QThread::msleep(100);
-    const CliResult stopped = filed.stop(SIGINT);
-    EXPECT_EQ(stopped.code, 0) << stopped.err;
+    const CliResult stopped = filed.stop(SIGTERM);
+    EXPECT_EQ(stopped.code, 143);
+    EXPECT_EQ(stopped.err, "telvar-k20: Interrupted; " + path("live.csv").toStdString() + " ends after its last whole row.\n");
     const QStringList rows = rows_of(read_file(path("live.csv")));
     ASSERT_GT(rows.size(), 1);
     for (const QString& row : rows.mid(1))
@@ -119,12 +122,14 @@ TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
     ASSERT_TRUE(sim.ready());
     const CliResult live = run_cli(tcp_line(sim) + QStringList{"live", "--count", "100"}, &sim);
     EXPECT_EQ(live.code, 3);
-    EXPECT_EQ(live.err, "TCP Client: Server has closed connection!\nError! Connection lost.\n");
+    EXPECT_EQ(live.err, "telvar-k20: TCP Client: Server has closed connection!\n"
+                        "telvar-k20: Error! Connection lost. (TCP 127.0.0.1:" + std::to_string(sim.tcp_port())
+                            + "); check the cable and that the controller is switched on, then run the command again\n");
     EXPECT_EQ(rows_of(live.out).size(), 1 + 5);
 
     const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"live", "--csv", path("none/live.csv")}, &sim);
     EXPECT_EQ(unwritable.code, 4);
-    EXPECT_EQ(unwritable.err, "Could not write the CSV file: " + path("none/live.csv").toStdString() + "\n");
+    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the CSV file: " + path("none/live.csv").toStdString() + "\n");
 }
 
 TEST_F(CliMeasure, DatamemReadsANewRecordingWithItsCurves)
@@ -164,7 +169,21 @@ TEST_F(CliMeasure, DatamemLooksAtItsFolderBeforeItTakesARecording)
     const QString csv = path("none/b.csv");
     const CliResult b = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "B", "--csv", csv}, &sim);
     EXPECT_EQ(b.code, 4);
-    EXPECT_EQ(b.err, "Could not write the CSV file: " + csv.toStdString() + "\n");
+    EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + "\n");
+}
+
+TEST_F(CliMeasure, DatamemGivesUpAfterItsTimeoutAndWritesNothing)
+{
+    Words words = factory_words();
+    words[11] = 65535;  // a trigger level channel A never reaches
+    Simulator sim(eeprom_options(path("c.eeprom"), words));
+    ASSERT_TRUE(sim.ready());
+    const QStringList arguments{"datamem", "--channel", "A", "--timeout", "0.5", "--csv", path("a.csv")};
+    const CliResult a = run_cli(com_line(sim) + arguments, &sim);
+    EXPECT_EQ(a.code, 6);
+    EXPECT_EQ(a.err, "telvar-k20: No new recording of channel A within 0.5 seconds (COM65 " + device_path(sim).toStdString()
+                         + "); let the controller record an event, or give a longer --timeout\n");
+    EXPECT_FALSE(QFile::exists(path("a.csv")));
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include "storage/parameter_text.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -42,6 +45,9 @@ TEST_F(CliParameters, GetWritesWhatSendToFileWritesFromRamOrEeprom)
     EXPECT_EQ(ram.out, "Parameter loaded from sensor.\n");
     EXPECT_EQ(ram.err, "");
     EXPECT_EQ(read_file(path("ram.ini")), parameter_file_text(stored.data()));
+    const CliResult piped = run_cli(com_line(sim) + QStringList{"get", "-o", "-"}, &sim);
+    EXPECT_EQ(piped.code, 0) << piped.err;
+    EXPECT_EQ(piped.out, parameter_file_text(stored.data())) << "the file alone, without a status line";
 
     // Another set in RAM alone: the EEPROM keeps the stored one.
     Words changed = stored;
@@ -86,6 +92,16 @@ TEST_F(CliParameters, SendThenVerifyCarriesASetToAnotherControllerAndFindsWhatDi
     EXPECT_EQ(differ.code, 1);
     EXPECT_EQ(differ.out, "[CHANNEL B] Reference Value: file 1234, controller " + std::to_string(stored[22]) + "\n"
                           "[COMMON SETTINGS] Low Tolerance: file 7, controller " + std::to_string(stored[45]) + "\n");
+
+    const CliResult json = run_cli(tcp_line(target) + QStringList{"verify", "--json", path("other.ini")}, &target);
+    EXPECT_EQ(json.code, 1) << "the exit code as without --json";
+    const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(answer.value("compared").toInt(), 44) << json.out;
+    const QJsonArray found = answer.value("differences").toArray();
+    ASSERT_EQ(found.size(), 2) << json.out;
+    EXPECT_EQ(found[0].toObject(), (QJsonObject{{"section", "CHANNEL B"}, {"key", "Reference Value"}, {"file", 1234},
+                                                {"controller", stored[22]}}));
+    EXPECT_EQ(found[1]["key"].toString(), "Low Tolerance");
 }
 
 TEST_F(CliParameters, WordsTheFileLacksKeepTheControllers)
@@ -112,18 +128,18 @@ TEST_F(CliParameters, FilesThatCannotBeReadOrWrittenEndWithFourAndTouchNoFile)
     const QString missing_folder = path("no such folder/set.ini");
     const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"get", "-o", missing_folder}, &sim);
     EXPECT_EQ(unwritable.code, 4);
-    EXPECT_EQ(unwritable.err, "Could not write the parameter file: " + missing_folder.toStdString() + "\n");
+    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the parameter file: " + missing_folder.toStdString() + "\n");
     EXPECT_EQ(unwritable.out, "");
 
     for (const char* command : {"send", "verify"}) {
         const CliResult unreadable = run_cli(tcp_line(sim) + QStringList{command, path("missing.ini")}, &sim);
         EXPECT_EQ(unreadable.code, 4) << command;
-        EXPECT_EQ(unreadable.err, "Could not read the parameter file: " + path("missing.ini").toStdString() + "\n");
+        EXPECT_EQ(unreadable.err, "telvar-k20: Could not read the parameter file: " + path("missing.ini").toStdString() + "\n");
     }
     write_file(path("notes.ini"), "[CHANNEL A]\r\nColour = blue\r\nTrigger Level = 12x\r\n");
     const CliResult no_words = run_cli(tcp_line(sim) + QStringList{"verify", path("notes.ini")}, &sim);
     EXPECT_EQ(no_words.code, 4) << "nothing to compare is no success";
-    EXPECT_EQ(no_words.err, "The file holds no word of the parameter set: " + path("notes.ini").toStdString() + "\n");
+    EXPECT_EQ(no_words.err, "telvar-k20: The file holds no word of the parameter set: " + path("notes.ini").toStdString() + "\n");
     EXPECT_EQ(no_words.out, "");
 }
 

@@ -55,6 +55,7 @@ const char* outcome_name(DownloadOutcome outcome)
     switch (outcome) {
     case DownloadOutcome::NotEntered: return "not entered";
     case DownloadOutcome::NoPrompt: return "no prompt";
+    case DownloadOutcome::Stopped: return "stopped";
     case DownloadOutcome::Sent: return "sent, no start";
     case DownloadOutcome::Started: return "started";
     }

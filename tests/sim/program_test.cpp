@@ -20,6 +20,7 @@
 #include "tests/sim/requests.h"
 #include "tests/sim/sim_process.h"
 #include "tests/sim/srecords.h"
+#include "telvar_version.h"
 
 namespace telvar::sim {
 namespace {
@@ -101,11 +102,14 @@ private:
     int fd_;
 };
 
-TEST(ProgramTest, HelpAndBadOptions)
+TEST(ProgramTest, HelpVersionAndBadOptions)
 {
     SimProcess help({"--help"});
     EXPECT_EQ(help.wait_finished(), 0);
     EXPECT_TRUE(help.output().contains(QStringLiteral("--no-start-message")));
+    SimProcess version({"--version"});
+    EXPECT_EQ(version.wait_finished(), 0);
+    EXPECT_EQ(version.output(), QStringLiteral("telvar-k20-sim %1\n").arg(QLatin1String(TELVAR_VERSION)));
     SimProcess bad({"--close-after", "none"});
     EXPECT_EQ(bad.wait_finished(), 2);
 }
