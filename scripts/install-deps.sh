@@ -10,7 +10,8 @@ packages=(
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth socat srecord
-  dpkg-dev librsvg2-bin desktop-file-utils appstream groff-base
+  dpkg-dev file librsvg2-bin desktop-file-utils appstream groff-base
+  lintian devscripts
   clang libclang-rt-14-dev
 )
 

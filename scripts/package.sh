@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary folder and starts
-# the unpacked programs from there, so that a broken install layout shows
-# before anyone installs the package.
+# Builds the Debian package, checks it with Debian's tools (lintian,
+# hardening-check, the AppStream validator), unpacks it into a temporary
+# folder and starts the unpacked programs from there, so that a broken
+# package or install layout shows before anyone installs it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -48,9 +49,13 @@ installed=(
   usr/share/applications/telvar-k20-dizer.desktop
   usr/share/metainfo/com.telvar.K20Dizer.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/telvar-k20-dizer.svg
+  usr/share/man/man1/telvar-k20-dizer.1.gz
   usr/share/man/man1/telvar-k20-sim.1.gz
   usr/share/man/man1/telvar-k20.1.gz
   usr/share/doc/telvar-k20-dizer/README.md
+  usr/share/doc/telvar-k20-dizer/copyright
+  usr/share/doc/telvar-k20-dizer/changelog.gz
+  usr/share/lintian/overrides/telvar-k20-dizer
 )
 for panel in ui/*.uir; do
   installed+=("usr/share/telvar-k20-dizer/$(basename "$panel")")
@@ -61,6 +66,24 @@ for file in "${installed[@]}"; do
 done
 check "every file in place (${#installed[@]})" test ${#missing[@]} -eq 0
 [ ${#missing[@]} -eq 0 ] || printf 'missing: %s\n' "${missing[@]}" >&2
+
+# Errors and warnings fail; so do the hardening tags, which lintian counts
+# as information only.
+lintian_clean() {
+  local report code=0
+  report=$(lintian --display-info --fail-on error,warning "$deb") || code=$?
+  [ -z "$report" ] || printf '%s\n' "$report"
+  [ "$code" -eq 0 ] && ! grep -q 'hardening-no-' <<<"$report"
+}
+check "lintian" lintian_clean
+
+# lintian does not look for the stack protector; hardening-check does.
+# Control-flow protection is not among Debian 12's hardening flags.
+check "hardening-check" hardening-check --quiet --nocfprotection \
+  "$root/usr/bin/telvar-k20-dizer" "$root/usr/bin/telvar-k20-sim" "$root/usr/bin/telvar-k20"
+
+# The AppStream file, the desktop entry and the icon as installed, together.
+check "appstreamcli validate-tree" appstreamcli validate-tree --no-net --strict "$root"
 
 # The tool ends at once when it misses a panel file: running after two
 # seconds, it found them all from where it was unpacked.
