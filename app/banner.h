@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The banner at the top of the main window: decoration colour, logo
 // pictures, supplier lines, program name and version, in one of eight
 // branding variants chosen at start-up.

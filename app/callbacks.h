@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binds the callback names that the panel files use to the functions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window's program answers from its command line alone: --version
 // and --help go to standard output without a display and without a window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lasting sign beside the status line of which line to the controller
 // is open: a lamp, the line and the controller's version. The status line
 // keeps the messages of each operation; this shows the state in between.

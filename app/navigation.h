@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switching between the working views of the main window, and printing it.
 #pragma once
 

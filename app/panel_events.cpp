@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/panel_events.h"
 
 #include "link/command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Events of the panels themselves: closing the main window ends the program,
 // closing the connection dialog hides it, the child pages ignore theirs
 // (navigation is by the view selectors only).

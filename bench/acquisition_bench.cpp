@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measurement display as an operator runs it, with the strip chart
 // shown (offscreen is fine): RUN against the simulator paced like a 19200
 // baud wire on its pseudo-terminal and over loopback TCP, and the time of one

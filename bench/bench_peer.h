@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in controller for the exchange benchmark, on loopback TCP or on a
 // pseudo-terminal it makes itself. It runs in a thread of its own, so that
 // the main thread's CPU time is the tool's alone.

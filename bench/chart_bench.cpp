@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the strip chart's redraw as the live display drives it: 18 traces,
 // 101 points per screen, the whole history of 1800 values plotted on every
 // sample, on a chart of 1280 x 1024 pixels. Each PlotStripChart call is timed

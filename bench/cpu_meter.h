@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wall time and CPU time over a stretch of the benchmark. The thread figure
 // is the calling thread's own, the process figure adds every other thread.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round trips per second and CPU use of the frame exchange against a peer on
 // loopback TCP, on a pseudo-terminal, on a pseudo-terminal paced like a
 // 19200 baud wire, and against a peer that never answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware update: the merge of both tables into a 4 MiB S-record image
 // against srecord's srec_cat copying the same file, and a 64 KiB download to
 // the simulator's boot loader paced at 115200 baud on its pseudo-terminal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wall time and peak memory of printing the main window to a PDF file, the
 // way PRINT does after the operator has chosen a file in the print dialog.
 //

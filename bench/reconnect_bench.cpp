@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monitoring station with nobody at the screen: RUN over loopback TCP, the
 // controller (the simulator) switched off, and on again on the same port
 // three seconds later. Measures how long after it is back the tool has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resident memory of this process as the kernel counts it (VmRSS).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller simulator for a benchmark: started as its own program with
 // a pseudo-terminal link that the tool sees as COM port 65 and a loopback TCP
 // port, awaited until it says ready, stopped when the benchmark ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long RUN as the operator starts it, the main window and its strip chart
 // shown (offscreen is fine), against the controller simulator over loopback
 // TCP, then STOP: the samples taken, the exchange failures, and the tool's

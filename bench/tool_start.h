@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool as the benchmarks start it: its panels loaded and its variables
 // set, with every pop-up printed to standard error instead of waiting for a
 // click that never comes.

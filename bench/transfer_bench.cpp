@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a parameter Get and Send with target EEPROM take against the
 // simulator paced like a 19200 baud wire on its pseudo-terminal. Three
 // frames of 36 bytes there and 36 back cross the wire in 3 x 37.5 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // info, reset and teach: the version text, and the orders the controller
 // acknowledges, with the texts of the main window's buttons.
 #include "cli/commands.h"

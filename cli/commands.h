@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of telvar-k20, one function each; every one returns the
 // program's exit code.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal as the shared modules' status line and pop-ups: without
 // windows, a failure's status text and every pop-up become lines on
 // standard error, each after the program's name; a command's results and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a parameter file and the controller's set differ, word by word over
 // the 44 words the file stores.
 #pragma once

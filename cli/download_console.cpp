@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/download_console.h"
 
 #include "cli/progress_bar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boot loader's dialogue on the terminal: what it sends goes to
 // standard output as it comes; the share of the image's lines sent is a bar
 // on standard error while that is a terminal. Under -q neither is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What telvar-k20 ends with, as --help and the man page list them.
 #pragma once
 

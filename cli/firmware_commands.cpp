@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // merge and download: the update page's merge with its checks, and its
 // boot-loader dialogue over RS-232.
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --help: the commands, the line, the addresses and the exit codes;
 // --version: the program and its version.
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl-C (SIGINT) and SIGTERM as a request to end the running command at
 // its next check, so that it leaves its files whole and closes the line
 // first, and ends with the status a shell expects of that signal.

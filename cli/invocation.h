@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line asks for: the command, the line to the controller
 // and the command's files and settings, all checked before anything is
 // opened, so that a mistyped command line touches neither files nor line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answers of info, verify and --list-ports under --json: one JSON
 // object on one line, for scripts to read.
 #pragma once

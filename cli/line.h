@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line to the controller, opened as the connection dialog opens it:
 // the port or the connection first, then the line check and the version
 // query; closed again when the command is done, also after a failure or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator reads when the line fails: the status text the tool's
 // status line shows, the line it is about, and what to do where something
 // can be done.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvar-k20: the controller from the command line, with the tool's own
 // modules and no display.
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // live and datamem: measurement values as CSV, against the thresholds of
 // the controller's own parameter set, which is fetched first.
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A channel's data-memory recording as CSV: a header row, then one row per
 // sample with its place, the sample and the curves the graph draws beside
 // it (trigger level, pretrigger step, upper limit, reference, lower limit).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // get, send and verify: the parameter set between the controller and a
 // parameter file, in the file format and over the transfer of the tool.
 #include "cli/commands.h"

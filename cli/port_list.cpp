@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --list-ports: the COM ports present, with what the system knows of each,
 // so that an operator with several USB converters finds the right one.
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A job's progress as one line of a terminal.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One library per folder. A folder's headers are reached as "folder/name.h"
 # through an include root that holds that folder alone, so a target sees
 # the headers of exactly the folders it links: an include against the

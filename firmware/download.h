@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware download: the running firmware is asked to start its boot
 // loader, the serial port is reopened in the boot loader's settings, the
 // image goes out line by line as text, and the port returns to the normal

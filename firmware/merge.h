@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merging the linearisation tables of channel A and B into a firmware image
 // in S-record format, inside an address window: the words of every S3 record
 // in the window take the tables' values in file order (channel A's first,

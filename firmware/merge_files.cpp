@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "firmware/merge_files.h"
 
 #include "firmware/merge.h"

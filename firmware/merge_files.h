@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The merge with its files: reading the firmware image and the tables of
 // the checked channels, merging, and writing the merged image crash-safe. A
 // merge that stops writes nothing.

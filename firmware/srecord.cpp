@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "firmware/srecord.h"
 
 #include "firmware/text_lines.h"

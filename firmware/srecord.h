@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motorola S-record lines: "S", a type digit, the byte count, the address,
 // the data and a checksum, all in hexadecimal digits. The byte count counts
 // address, data and checksum; the checksum is the one's complement of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text file's lines: ended by CR LF, LF or CR, the ends not kept.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "firmware/update_panel.h"
 
 #include "firmware/merge_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update page's file side: choosing the firmware image and the two
 // linearisation tables, the channels' check boxes, and merging the tables
 // into a new image. The selection state of each file is the colour of its

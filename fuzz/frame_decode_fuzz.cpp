@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answer decoding on any 36 bytes: a frame with the sync word decodes to
 // what encodes back to the same bytes, any other is refused; and what is
 // encoded decodes to itself.

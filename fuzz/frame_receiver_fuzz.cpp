@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's receiver cutting requests out of a byte stream that comes
 // in pieces with pauses: every request it yields lies in the stream in
 // order, and while no pause exceeds the frame gap the pieces make no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image check before a download, on any text: it takes exactly the
 // non-empty lines when all are sound records, or stops at the first that is
 // not; a record it accepts has a checksum that recomputes and is written

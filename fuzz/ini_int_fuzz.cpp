@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strict integer rule of the ini reader against a plain reference: white
 // space around, at most one sign, at least one digit, within 32 bits.
 #include "fuzz/property.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ini reader on any bytes, read as a parameter file: the words it takes
 // come back the same when the record is written and read again, and the
 // words it does not take keep their values.

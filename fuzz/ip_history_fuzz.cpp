@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The address-history loader on any bytes: no entry is empty or over 20
 // characters, and the writer's records load back to the same entries. The
 // writer, fed the input's lines, cuts each at 20 characters or a zero byte.

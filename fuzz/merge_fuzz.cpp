@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linearisation merge on any firmware and table files together. The
 // input is the window ("START END"), the firmware text and the tables of
 // channel A and B, apart by "~"; a table left out or empty is an unchecked

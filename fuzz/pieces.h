@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splits a fuzz input into a byte stream and the pieces it arrives in: the
 // first byte counts the piece bytes that follow, each of which describes one
 // piece (how it is used is the target's); the rest is the stream.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A broken property stops the run like a crash, so libFuzzer keeps the input.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linearisation value parser on any line, against a plain reference of
 // its rule (the first 15 characters: leading blanks, a sign, decimal digits
 // within 16 bits, trailing white space); a value it accepts prints back to

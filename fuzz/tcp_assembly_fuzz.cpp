@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TCP answer assembled in place across reads: whatever pieces the bytes
 // arrive in, with failed reads between them, the frame holds the first 36
 // bytes of the stream and no read is offered room outside the frame.

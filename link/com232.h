@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame exchange with the controller: one request, one answer, with
 // retries. Every command frames with FillTxBuf, exchanges with ExchangeFrame
 // and decodes with GetRxBuf; link/command.h puts the three together.

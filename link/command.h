@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command that talks to the controller shares: the request to
 // stop a running loop, which a failed command raises, and the one way a
 // command frames its request, exchanges it and judges the answer.

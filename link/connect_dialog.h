@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection dialog: the operator chooses RS-232 or TCP/IP with port,
 // address and port number, tries the connection, and accepts it or goes back
 // to the settings the dialog was opened with. The address field keeps the

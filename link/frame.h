@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 36-byte request/answer frame: sync word, order code, 16 payload words,
 // all big-endian, no checksum. The one place that knows the frame's shape;
 // the tool and the controller simulator both code frames through it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file of recent IP addresses, read and written whole.
 #pragma once
 

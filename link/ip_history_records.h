@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of the file of recent IP addresses: up to ten records of 21
 // bytes, newest first, no header: the address in 20 bytes filled up with
 // zero bytes (a longer one cut to 20, with no zero byte), then a line feed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line check and version query that follow every opening of a line.
 #pragma once
 

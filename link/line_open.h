@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing a line, the same steps on every transport.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One row of functions per transport: the frame exchange and the opening of
 // a line reach the line only through its row, so neither knows whether it
 // talks over RS-232 or TCP. What a transport lacks is a dummy in its row.

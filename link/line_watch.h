@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line to the controller as the operator should see it: which line is
 // open and has passed its check, and the controller's version text. The link
 // reports every change here; the main window's connection indicator and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Order codes of the controller protocol and the answer values that judge
 // them. Shared by the tool and the controller simulator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A lost line comes back by itself: when the open line goes away without the
 // operator closing it (the TCP server hangs up, the serial device is gone),
 // the tool watches for it to return - the device present again under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RS-232 line to the controller: the protocol settings (19200 8N1, no
 // flow control) and the boot loader's (115200 8N1, XON/XOFF) on one port.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TCP connection to the controller, with the PC as client.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns CHANGELOG.md into the package's Debian changelog and the <releases>
 # of the AppStream file, so that both tell the same versions:
 #   cmake -DCHANGELOG=CHANGELOG.md -DVERSION=3.0.0 -DPACKAGE=name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a page field shows its share of a record word, and what it gives back.
 // A word that several fields share (the teach bytes, an output's flag and
 // configuration value) is the OR of what each of them gives back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The condition words of a channel (max-value acquisition, data snapshot,
 // reset, result valid) share one bit assignment: each bit is one event of
 // one source. On a channel's first page these words are edited through

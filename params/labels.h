@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-line texts that state the choice of each selector group of a
 // channel's first page, built from the group's word.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record and the parameter pages: showing the whole record on the pages,
 // reading it back from them, and the fields whose edits reach the record at
 // once (the levels and limits that the live chart draws).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outputs page: which bits of an output's mode word have a selector, and
 // the presets that fill in a fixed assignment of the three switching outputs
 // and the analog output, locking the page, or clear and free it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/outputs.h"
 
 #include "params/output_presets.h"

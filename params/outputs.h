@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outputs page beyond its one-to-one fields: the thirteen mode selectors
 // of each switching output, the configuration flag that switches all of an
 // output's selectors at once, and the presets that fill in a fixed

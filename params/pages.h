@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the parameter pages, as tables: the roles each page file
 // must offer, and which record word each field shows. From these come the
 // role lists of the page files and the mapping between record and pages.

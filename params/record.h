@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter record: the PC's image of the controller's whole parameter
 // set, 48 unsigned 16-bit words in three blocks of 16 (channel A, channel B,
 // common settings), each block the payload of one frame. Word 0 of a block

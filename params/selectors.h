@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selector groups of a channel's first page: the click rules that keep
 // each group consistent, and the labels that state each group's choice.
 // They change only the page; the record takes the page's state at the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the strip chart and the graph share: the chart a plot widget carries
 // as a child object, its axis scaling, its redrawing and its legend.
 // Internal to the platform layer.

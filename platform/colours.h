@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours of controls. They are kept in the control's own style sheet after
 // the style its panel file gave it, each rule for the state it belongs to,
 // so that a colour set by code neither wipes the file's style nor hides the

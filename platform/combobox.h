@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The combo box of the toolbox: a text field with a list button and a
 // drop-down list of text entries (value and text equal). While the operator
 // types, the text is completed with the first entry in list order that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kinds of widget a panel control can be, one row each: how the kind
 // gets and sets its number and its text, reports the operator's commit, is
 // dimmed, is locked as an indicator, and takes its colours. Internal to the

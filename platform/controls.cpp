@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values and attributes of panels and controls.
 #include "platform/colours.h"
 #include "platform/control_kinds.h"

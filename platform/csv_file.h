@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every CSV the tool writes goes through here: the recorder's and
 // telvar-k20 live's, which grow row by row, and the whole ones of a chart's
 // data and telvar-k20 datamem.

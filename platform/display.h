@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the toolkit. Without a display the program must end with one
 // line on standard error, not with the toolkit's abort and its screenful of
 // messages. Internal to the platform layer.

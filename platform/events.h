@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event processing, waiting and the clock of the run-time platform.
 #pragma once
 

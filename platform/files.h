@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reading and crash-safe writing. A file is written to a new
 // file beside it, flushed and renamed over it only when every byte is out,
 // so that a failed or interrupted save leaves the old file whole.

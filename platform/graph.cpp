@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot functions: each finds the chart its control carries and hands
 // the call to it.
 #include "platform/graph.h"

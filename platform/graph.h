@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Graph controls of the run-time platform, on QCustomPlot: the strip chart
 // (traces that scroll, fed interleaved points) and the graph (plots of y
 // against x, each with a handle). The only part of the program that knows

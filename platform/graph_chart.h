@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph: plots of y against x, each kept by a handle of its own.
 // Internal to the platform layer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The objects the platform hands out by number: files, timers, panels,
 // connections, notices, plots. Internal to the platform layer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a trace of the strip chart or a plot of the graph is drawn. Internal to
 // the platform layer.
 #pragma once

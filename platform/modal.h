@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every modal question the platform puts to the operator (message pop-up,
 // file dialog, print dialog) goes through one place, so that tests can
 // answer them instead of a window that waits for a click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls made at run time, pictures shown in picture controls, and the
 // entries of list controls.
 #include "platform/panel_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a panel file into widgets. Only faults of the file itself refuse
 // it: a file that cannot be read, XML that is not well formed, a widget,
 // layout or action that cannot be made. Warnings the toolkit prints while

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a panel file named without a folder is read from. Internal to the
 // platform layer.
 #pragma once

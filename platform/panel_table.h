@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's table of loaded panels; internal to the platform layer.
 #pragma once
 

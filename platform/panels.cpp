@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, showing and discarding panels, and delivering their events.
 #include "platform/control_kinds.h"
 #include "platform/handle_table.h"

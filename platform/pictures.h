@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures in picture controls (labels). An SVG picture is drawn for the
 // control's size times the screen's pixel ratio, and drawn again whenever
 // either changes, so that it stays sharp at any scale; other images are

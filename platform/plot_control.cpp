@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plot widgets made ready as their panel loads, and the strip chart's
 // control attributes.
 #include "platform/plot_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the rest of the platform reaches the graph controls: setting up the
 // plot widgets of a panel file as it loads, and the strip chart's control
 // attributes. Internal to the platform layer.

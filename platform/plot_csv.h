@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data of a chart as the text of a CSV file: a header row naming the
 // columns, then one row per point. Fields are separated by commas and rows
 // end in CR LF; numbers are written in their shortest exact form, a value

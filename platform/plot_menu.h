@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The right-click menu of a chart: "Save picture..." (PNG or PDF) and "Save
 // data as CSV...". The operator chooses the file in the platform's file
 // dialog; what cannot be saved is said in an "ERROR" pop-up. Internal to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a panel file says about a plot widget, in the dynamic properties that
 // graph.h lists. Internal to the platform layer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of the arrays handed to the plot functions, whatever their data
 // type. Internal to the platform layer.
 #pragma once

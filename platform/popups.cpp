@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message pop-up and the file dialog. Both ask through the one modal hook.
 #include "platform/handle_table.h"
 #include "platform/modal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a panel, with its visible child panels, through Qt's print support.
 #pragma once
 

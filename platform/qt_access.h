@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt widgets behind panel and control handles: for the platform's own
 // parts (plots, print) and for tests that drive a panel like an operator.
 #pragma once

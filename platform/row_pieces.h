@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder's waiting rows, cut into the pieces it writes one by one. A
 // process killed during a write has the write cut short only where a page of
 // the file ends, never inside one: pieces of whole rows that stop before the

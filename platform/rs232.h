@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RS-232 library of the run-time platform, on QSerialPort. Ports are
 // addressed by number (see serial_ports.h); results are byte counts, 0 for
 // success, or one of the negative codes below.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which device each COM port number stands for. The numbering is fixed, so a
 // number means the same device from run to run whatever else is plugged in:
 //   1-32   /dev/ttyS0  .. /dev/ttyS31   (on-board ports, COM1 = ttyS0)

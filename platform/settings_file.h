@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small settings files of the operator's choices (key=value in an ini file),
 // each written whole or not at all.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip chart: traces that scroll, fed interleaved points. It draws a
 // history of points kept apart from the widget. Internal to the platform layer.
 #pragma once

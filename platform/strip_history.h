@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a strip chart shows: the last points of each of its traces, oldest
 // first. Kept apart from the widget, which only draws it. Internal to the
 // platform layer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCP client library of the run-time platform, on QTcpSocket. A conversation
 // is a handle; results are byte counts, 0 for success, or the negative codes
 // below. Data-ready and disconnect events reach the installed callback from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places where tests and benchmarks reach into the platform: answering
 // modal dialogs, a faster clock, where the pseudo-terminal links are and
 // who may open them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers of the run-time platform: a callback that runs from the event loop
 // at a fixed interval, between other events and inside any local wait that
 // processes events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application, its event loop and the wait cursor.
 #include "platform/userint.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // User-interface library of the run-time platform, on Qt Widgets.
 //
 // Panels are Qt Designer files loaded at run time. A file holds one panel, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live acquisition: RUN polls the controller for its measurement values as
 // fast as the line allows until STOP or a failure, and shows each sample as
 // five numbers and on the 18-trace strip chart drawn against the record's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data memory readout: DATA reads the controller's triggered data memory
 // of channel A, channel B or both in turn, 8 blocks of 16 samples a pass,
 // draws it with the channel's trigger level, pretrigger step, reference and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the live loop and the data-memory loop share: how a run starts (only
 // STOP stays usable, the running button red, its plot shown) and how it ends
 // (always, also after a failure: every group enabled again).

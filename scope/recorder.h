@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder: RECORDER asks for a CSV file, and from then on every live
 // sample the window displays becomes a row of it, until RECORDER is pressed
 // again or the run ends (STOP, a failure of the line, the window's close). It

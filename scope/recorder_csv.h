@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder's CSV: a header row, then one row per displayed live sample
 // with its local time, the seconds since the recording started, the live
 // words 1-7 and the threshold traces 4-14 as the chart drew them. Comma

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the strip chart draws each of its 18 traces, and which of the nine
 // trace switches shows it: each channel in one colour family, measured
 // values solid, thresholds dashed.

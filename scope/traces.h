@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the live chart and the data-memory graph draw, computed from a live
 // sample and the parameter record: the 18 traces of one sample, and the
 // reference curves of a channel's data memory. Limits never leave the 12-bit

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (the fuzz preset, clang) and runs each for
 # SECONDS on a copy of its starting corpus (so the committed corpus never grows),
 # with its dictionary fuzz/TARGET.dict and the libFuzzer flags on the line of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, checks it with Debian's tools (lintian,
 # hardening-check, the AppStream validator), unpacks it into a temporary
 # folder and starts the unpacked programs from there, so that a broken

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tool and the controller simulator, starts the simulator on
 # loopback TCP and on a pseudo-terminal, runs the tool, and stops the
 # simulator when the tool ends.

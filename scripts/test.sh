@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every check, headless: the tests, the package, the tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each
 # fuzz target on its corpus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a link's actions in order: pauses, sends, speed changes, hang-ups.
 // With pacing, bytes leave no faster than the line's baud rate at 10 bits a
 // byte, each once it would have been fully on the wire.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a LinkSession on a real line: feeds it what arrives, plays what it
 // answers, and wakes it when the boot loader has work due.
 #pragma once

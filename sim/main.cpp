@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvar-k20-sim: a stand-in for a TELVAR-K20 controller, for demos and
 // end-to-end tests of the tool without the hardware.
 #include <csignal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller's serial side on a pseudo-terminal, reachable through a
 // symbolic link at a chosen path (the tool opens the link as its port).
 //

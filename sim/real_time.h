@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's clock for the core: real time, steady.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller's serial side on a real serial device, for a test over a
 // null-modem cable. Speed changes wait until the bytes before them are on
 // the wire; a hang-up closes the device and opens it again.

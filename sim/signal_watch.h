@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns SIGINT and SIGTERM into a call on the event loop, where it is safe
 // to shut down in order.
 #pragma once

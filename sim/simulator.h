@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole simulated controller: one controller shared by every line the
 // options ask for, with its EEPROM file and the download image file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller's TCP side: listens on the loopback address only, one
 // session per connection.
 #pragma once

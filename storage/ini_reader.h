@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an ini document the way the parameter file is read: a leading UTF-8
 // byte-order mark skipped, lines ended by CR LF, LF or CR, of which only the
 // first 255 characters count; comments,

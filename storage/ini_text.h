@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An ini document as the parameter file keeps it: sections and items in the
 // order they were put, written as "[SECTION]" lines followed by "key = value"
 // lines and one empty line, every line ended by CR LF.

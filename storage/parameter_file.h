@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the parameter record to an ini parameter file and loading it back,
 // each time through a file dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter file's items: section, key and record index of each of the
 // 44 stored words, in the order the file holds them. Block numbers and the
 // controller's own word are not stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter file's content and the record: the text a record is saved
 // as, and what a read file gives the record.
 #pragma once

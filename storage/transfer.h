@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the parameter record between the pages and the controller's RAM,
 // its EEPROM or a parameter file. To and from the controller the record goes
 // as three frames, one per block, with progress and outcome on the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test data block: which word of the 16 each test control fills, and
 // the bits of word 2 that the switches and the two-colour lamps set.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test mode: ENTER and EXIT switch the controller into test mode and back;
 // in test mode every committed change of a test control sends the whole test
 // data block, and the answer the controller returns is shown on the page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enabling and dimming of the command-button groups. For each argument:
 // -1 leaves the group as it is, 0 dims every member, any other value
 // enables every member.

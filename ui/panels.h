@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handles of the eleven panels, as LoadPanel returned them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel files and the roles of their controls. One table per panel file
 // lists its roles: each becomes a number in code (prefix and name, as
 // MAIN_STATUS) and the object name in the panel file (the name alone, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line of the main window, through which every operation reports
 // its progress and outcome.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a link has to do on the line after the core has handled its input:
 // send bytes (after an optional pause), change the line speed, or hang up.
 // The transports play these in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boot loader's side of a firmware download: it prompts, takes S-record
 // lines (CR LF or LF ended), checks each record, and ends on the
 // termination record (S7, S8 or S9).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller itself: parameter RAM and EEPROM, the measurement, the two
 // data memories and test mode. One request in, the answer bytes out; the
 // links around it decide how those bytes travel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The triggered data memory of one channel. When the signal rises through
 // the trigger level, 128 samples are recorded: the pretrigger count before
 // the trigger, the rest from the trigger sample on. The trigger re-arms

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the EEPROM across runs: a text file of three lines, one parameter
 // block each, sixteen decimal words per line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Misbehaviour on request, for reliability tests of the tool and training.
 // Each link keeps its own counts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cuts request frames out of a byte stream that has no framing of its own.
 //
 // Resynchronisation: a frame starts at the sync word 00 55, and bytes before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One line to the controller: a TCP connection, the pseudo-terminal or a
 // serial device. It cuts requests from the incoming bytes, lets the shared
 // controller answer, bends the answers as the fault options say, and on a

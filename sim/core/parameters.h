@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller's parameter set: 48 words in three blocks of 16 (channel A,
 // channel B, common settings), word 0 of each block its block number.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A measurement that looks real: per channel a target moving to and fro
 // around the channel's reference, with noise and now and then a step, wide
 // enough to cross the trigger level and both tolerance limits of the

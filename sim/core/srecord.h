@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One line of a Motorola S-record file, as the boot loader checks it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simulated time. Every part of the core is handed "now" instead of reading
 // a clock, so tests step time by hand and the program feeds it real time.
 #pragma once

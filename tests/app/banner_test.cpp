@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The banner at the top of the main window in each branding variant, and
 // the variant that start-up draws.
 #include "support/link_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator and a screen reader see of the line: the connection
 // indicator beside the status line, and the texts that the status line and
 // the connection state expose to accessibility clients.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switching the working views of the main window with the view and data
 // selectors, clicked as the operator clicks them.
 #include "support/link_fixture.h"

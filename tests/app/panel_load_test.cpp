@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panel files: what loads, and that a faulty file never loads half-built.
 #include "app/startup.h"
 #include "platform/qt_access.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the end of the program, in process and as a real program.
 #include "app/startup.h"
 #include "link/com232.h"

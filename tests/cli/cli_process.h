@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvar-k20 run as the operator runs it: a program of its own, with its
 // standard output, standard error and exit code; and the files and
 // controllers the tests give it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvar-k20's small commands and its ends: help, version and usage
 // errors, the controller's version over every line, reset and teach, the
 // port list, and a line that fails as it opens, a controller that never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What verify prints: the stored words in which file and controller differ.
 #include "cli/differences.h"
 #include "params/record.h"

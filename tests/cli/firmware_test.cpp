@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // merge and download: the update page's merge and checks from the command
 // line, and an image downloaded to the simulator's boot loader, or left
 // there halfway.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what each command takes, and what is refused before
 // anything is opened.
 #include "cli/invocation.h"

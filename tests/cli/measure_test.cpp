@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // live and datamem against the simulator: the recorder's columns with the
 // controller's thresholds, Ctrl-C and SIGTERM, a line that hangs up in the
 // middle, a data-memory recording with its trigger where the pretrigger puts

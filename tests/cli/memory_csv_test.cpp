@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A data-memory recording as datamem writes it.
 #include "cli/memory_csv.h"
 #include "params/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // get, send and verify against the simulator: the parameter file byte for
 // byte, a set taken from one controller to another, and the words a file
 // lacks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download's progress bar on a terminal.
 #include "cli/progress_bar.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvar-crash-writer: writes one of the tool's files over and over with the
 // tool's own code until it is killed, so that the kill test finds the file
 // as a crash at any moment would leave it.

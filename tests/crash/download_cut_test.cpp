@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A firmware download whose line is cut at a random moment: the simulator
 // killed (SIGKILL) or switched off (SIGHUP) while the tool enters the boot
 // loader, waits for its prompt, sends the image or waits for the start. The

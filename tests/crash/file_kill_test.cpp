@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the tool writes, its writer killed (SIGKILL) at random moments
 // while it writes the file over and over: a saved file is afterwards the old
 // version whole or the new one whole, byte for byte as the tool writes them;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many rounds the crash tests run, and the random moments they pick.
 // CI runs a few; TELVAR_CRASH_ROUNDS=100 is the long mode (100 kills per
 // file, 20 cuts of a download). Every test prints its replay number: with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the tool writes, each in two versions that tell apart what a
 // writer killed halfway leaves behind: the old version whole, the new one
 // whole, or neither. The kill test and its writer program share them, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command that talks to the controller against each fault of the
 // simulator, over TCP and over its pseudo-terminal. Each cell checks the
 // status text, that no wait lasts longer than the retries allow, the button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merging linearisation tables into an S-record image inside a window.
 #include "firmware/merge.h"
 #include "firmware/srecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking S-record lines: what a good record is, and each way one is bad.
 #include "firmware/srecord.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update page as the operator uses it: choosing files, merging the
 // tables into an image (checked by srecord's own tools), and downloading it
 // to the simulator's boot loader over its pseudo-terminal.

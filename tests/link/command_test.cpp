@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common caller pattern: a command framed, announced, exchanged, decoded
 // and judged, and what each outcome shows and stops. Against a line with
 // scripted answers; the line check stands for the callers with texts of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection dialog as the operator uses it: the address history behind
 // the address field, the field's completion, and trying, accepting and
 // discarding connections to scripted controllers on loopback TCP and on a

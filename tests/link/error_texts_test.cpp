@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status-line texts for the negative results of the RS-232 and TCP
 // libraries, code by code, with their trailing blanks.
 #include "link/error_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame exchange over the line table, against a line with scripted
 // faults: every failure text with its digit, and the line chosen once.
 #include "support/mock_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame exchange over a pseudo-terminal, the way a COM port behaves.
 #include "support/link_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame exchange over loopback TCP against a scripted controller.
 #include "support/link_fixture.h"
 

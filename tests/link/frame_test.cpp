@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames byte for byte, as the controller expects them.
 #include "link/com232.h"
 #include "link/frame.h"

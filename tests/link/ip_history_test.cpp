@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The address history file: its 21-byte records, reading back what was
 // written, and where the file lives.
 #include "link/ip_history.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing a line, the steps every transport shares, against a
 // line whose open and close results the test chooses.
 #include "support/mock_line.h"

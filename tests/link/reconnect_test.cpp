@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A lost line comes back by itself: against the simulator hanging up over
 // TCP, closing its pseudo-terminal, and being stopped and started again.
 #include "support/link_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening lines: connect errors, line check and version query outcomes.
 #include "support/link_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field values of shared and negated words, and the output presets.
 #include "params/conversions.h"
 #include "params/output_presets.h"

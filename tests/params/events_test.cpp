@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selectors of the event groups: their bits on each channel's page, the
 // words they show, and which selectors a click clears.
 #include "params/events.h"

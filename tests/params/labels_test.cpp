@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The condition texts of the selector groups, byte for byte.
 #include "params/labels.h"
 

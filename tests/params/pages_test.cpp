@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter pages as the operator uses them: the record shown on the
 // pages and read back, the selector groups and their condition texts, the
 // fields whose edits reach the record at once, and the outputs page.

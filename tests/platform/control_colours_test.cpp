@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours set by code, as the operator sees them: they leave the style of
 // the panel file and the panel's look of checked buttons in place.
 #include "support/panel_files.h"

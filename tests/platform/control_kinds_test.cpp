@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of control through the platform's calls: numbers and texts,
 // commits from the operator only, indicators that take no input, texts
 // shown as typed and told to screen readers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip chart and the graph as the measurement display drives them: what
 // they keep and show, how they are set up from a panel file, and what the
 // operator saves from their menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbering of the platform's handles: a handle kept after its object
 // went must never reach another one.
 #include "platform/handle_table.h"

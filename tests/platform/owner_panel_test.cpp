@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A top-level panel that belongs to another: above it, over its middle,
 // closing through its own callback, gone with it.
 #include "support/panel_files.h"

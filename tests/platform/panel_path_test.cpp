@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a panel file is read from: beside the program, or from the data
 // folder of an installed program.
 #include "platform/panel_path.h"

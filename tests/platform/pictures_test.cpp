@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built-in pictures drawn sharp: run with QT_SCALE_FACTOR=2, so that every
 // control has two pixels of the screen to each of its own.
 #include "support/panel_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a chart's data as a CSV file.
 #include "platform/plot_csv.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message pop-ups and file dialogs: through the one modal hook as tests
 // answer them, and the real file dialog as the operator sees it.
 #include "support/dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The COM port list: what a person reads of each port, and which ports
 // this user may not open.
 #include "platform/serial_ports.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip chart's history and the arrays the plot functions read, without
 // a widget.
 #include "platform/graph.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live acquisition with RUN and STOP against scripted controllers and the
 // simulator: the samples on the chart and the displays, the trace switches,
 // and how a run ends.

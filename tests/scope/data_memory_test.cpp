@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-memory readout with DATA against scripted controllers and the
 // simulator: the block requests and their progress, the channel order, the
 // answers that store and those that do not, and the 12 plots of the graph.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder: its CSV rows, and a recording made during RUN that is
 // complete whether the run ends by STOP, by a hang-up or by the window's
 // close, and that stops with a message when the file cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values the live chart and the data-memory graph draw.
 #include "params/record.h"
 #include "scope/traces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fault options as a line meets them: through a session.
 #include "sim/core/faults.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program tests start processes and sockets, which want an application.
 #include <gtest/gtest.h>
 

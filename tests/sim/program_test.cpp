@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator program as the tool meets it: started, talked to with raw
 // frames over TCP and a pseudo-terminal, stopped with SIGTERM.
 #include <gtest/gtest.h>

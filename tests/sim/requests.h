@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Request frames and answer decoding for the simulator tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator program run by a test: started with arguments, awaited
 // until it reports ready, stopped with SIGTERM.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // S-record text for the boot-loader tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading rules of the ini reader, a group each.
 #include "storage/ini_reader.h"
 

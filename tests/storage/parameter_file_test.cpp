@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the record to a parameter file and loading it back through the file
 // dialog, the failures that must leave an older file whole, and the files
 // that must not be loaded.

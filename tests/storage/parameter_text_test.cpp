@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter file's bytes, written out here by hand, and what reading a
 // file gives the record.
 #include "params/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Send and Get between the pages and the controller's RAM or EEPROM, against
 // the simulator over TCP and over its pseudo-terminal, and against scripted
 // controllers for the frames and the failures.

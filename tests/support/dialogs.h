@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests answer modal dialogs from a queue of the dialogs they expect, in
 // order, each with its answer. A dialog nobody expected fails the test and
 // is answered as cancelled; so does one that differs from the next expected.

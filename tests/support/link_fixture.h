@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixture with the tool's panels loaded, the tool's clock at real speed,
 // every status text recorded, and the dialogs a test expects answered (any
 // other fails it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line in the line table's place whose faults the test scripts: a write
 // that fails, an answer that never comes, a read that comes up short. Cases
 // no real peer produces. Its answers are announced from the event loop, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panel files written on the fly for tests of the platform: one panel
 // (resource 1) of the given widgets, in a temporary directory, loaded with
 // a role for every control the test names.

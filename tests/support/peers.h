@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted counterparts of the tool on loopback TCP and on a pseudo-terminal.
 // They run in the test's thread and act while the tool processes events.
 #pragma once

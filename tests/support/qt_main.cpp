@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest entry for tests that need Qt: the application is made after
 // InitGoogleTest, and not at all when the tests are only listed (test
 // discovery runs without the test environment and without a display). The

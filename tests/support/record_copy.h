@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter record as a value, for tests that compare it before and after.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller simulator, run as its own program for the tool's tests: on
 // loopback TCP and on a pseudo-terminal that the tool sees as COM port 65.
 #pragma once

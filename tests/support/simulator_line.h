@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's line opened to the simulator, as the connection dialog opens it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word 2 of the test data from the switches and the two-colour lamps.
 #include "platform/userint.h"
 #include "testmode/test_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reset, teach and TRIGGER, and test mode, against scripted controllers and
 // the simulator.
 #include "support/link_fixture.h"

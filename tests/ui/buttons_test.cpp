@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button groups, member by member: each group switches exactly its own
 // controls and no other control of its panel.
 #include "support/link_fixture.h"
