@@ -55,10 +55,12 @@ TEST(Startup, ShowsTheProgramNameAndEndsWithZeroWhenTheWindowCloses)
         EXPECT_EQ(PanelWidget(panelPARAA2)->y(), 165);
         EXPECT_EQ(PanelWidget(panelOUTPUTS)->x(), 110);
         // The data filter starts direct: the reset selectors are of no use yet.
-        for (const Selector& s : EVENT_SELECTORS)
-            if (s.group == Group::Reset)
-                for (int page : {panelPARAA, panelPARAB})
-                    EXPECT_EQ(attribute(page, selector_control(s), ATTR_DIMMED), 1) << s.role;
+        for (const Selector& s : EVENT_SELECTORS) {
+            if (s.group != Group::Reset)
+                continue;
+            for (int page : {panelPARAA, panelPARAB})
+                EXPECT_EQ(attribute(page, selector_control(s), ATTR_DIMMED), 1) << s.role;
+        }
         stop_flag = 0;
         PanelWidget(panelMAIN)->close();
     });

@@ -26,8 +26,9 @@ void expect_pieces(const std::string& rows, std::size_t offset)
         ASSERT_FALSE(piece.empty());
         EXPECT_EQ(piece.back(), '\n') << "piece at " << at;
         const bool crosses = at / FILE_PAGE_SIZE != (at + piece.size() - 1) / FILE_PAGE_SIZE;
-        if (crosses)
+        if (crosses) {
             EXPECT_EQ(piece.find('\n'), piece.size() - 1) << "piece at " << at << " crosses a page end with more rows";
+        }
         joined += piece;
         at += piece.size();
     }
