@@ -14,7 +14,7 @@ SimulatorProcess::SimulatorProcess(const QStringList& options, quint16 tcp_port)
 {
     const QString link = dir_.filePath(QStringLiteral("ttyTELVAR0"));
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(TELVAR_SIM_PROGRAM), QStringList{"--tcp", QString::number(tcp_port), "--pty", link} + options);
+    process_.start(QStringLiteral(TELVAR_SIM_PROGRAM), QStringList{"--tcp", QString::number(tcp_port), "--pty", link, "--fast"} + options);
     QString output;
     const QDeadlineTimer deadline(5000);
     while (!output.contains(QStringLiteral("\nready"))) {

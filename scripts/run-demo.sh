@@ -13,7 +13,8 @@ bin=build/release/bin
 pty_link=/tmp/ttyTELVAR0   # COM port 65 in the tool's connection dialog
 tcp_port=10001             # the connection dialog's default port
 
-coproc SIM { exec "$bin/telvar-k20-sim" --tcp "$tcp_port" --pty "$pty_link"; }
+# The simulator answers at the pace of the controller's 19200-baud line on both.
+coproc SIM { exec "$bin/telvar-k20-sim" --tcp "$tcp_port" --pty "$pty_link" --baud-pacing; }
 sim_pid=$SIM_PID
 trap 'kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null || true' EXIT
 

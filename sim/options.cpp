@@ -21,6 +21,7 @@ constexpr OptionText kOptions[] = {
     {"pty", "path", "Create a pseudo-terminal and keep a link to it at <path>; removed on exit."},
     {"device", "path", "Use the serial device <path>, e.g. for a null-modem cable test."},
     {"baud-pacing", nullptr, "Send and receive on the pseudo-terminal no faster than the line's baud rate, 10 bits per byte."},
+    {"fast", nullptr, "Answer over TCP at once, instead of after the time request and answer take on the controller's 19200-baud line (for tests and benchmarks)."},
     {"eeprom", "file", "Keep the EEPROM in <file> across runs."},
     {"image-out", "file", "Write each downloaded S-record image to <file>."},
     {"noise", "number", "Starting point of the simulated noise (default 1)."},
@@ -128,6 +129,7 @@ void read_lines(const QCommandLineParser& parser, Reader& reader, SimOptions& op
     if (!options.tcp_port && options.pty_path.isEmpty() && options.device_path.isEmpty())
         options.tcp_port = DEFAULT_TCP_PORT;
     options.baud_pacing = parser.isSet(QStringLiteral("baud-pacing"));
+    options.fast = parser.isSet(QStringLiteral("fast"));
     options.eeprom_path = parser.value(QStringLiteral("eeprom"));
     options.image_out = parser.value(QStringLiteral("image-out"));
     if (parser.isSet(QStringLiteral("noise")))

@@ -17,6 +17,7 @@ struct SimOptions {
     QString pty_path;
     QString device_path;
     bool baud_pacing = false;
+    bool fast = false;  // TCP answers at once instead of at the serial line's pace
     QString eeprom_path;
     QString image_out;
     std::uint32_t noise_start = 1;

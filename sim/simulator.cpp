@@ -26,7 +26,7 @@ bool Simulator::start(QString& error)
         controller_->on_eeprom_written([this](const ParameterSet& set) { save_eeprom(set); });
 
     if (options_.tcp_port) {
-        tcp_ = std::make_unique<TcpServer>(*controller_, options_.faults);
+        tcp_ = std::make_unique<TcpServer>(*controller_, options_.faults, !options_.fast);
         if (!tcp_->listen(*options_.tcp_port, error))
             return false;
         std::printf("tcp 127.0.0.1:%u\n", unsigned(tcp_->port()));

@@ -14,7 +14,9 @@ namespace telvar::sim {
 
 class TcpServer : public QObject {
 public:
-    TcpServer(Controller& controller, const FaultOptions& faults, QObject* parent = nullptr);
+    // `paced`: requests reach the controller, and answers leave it, no faster
+    // than its 19200-baud serial line would carry them.
+    TcpServer(Controller& controller, const FaultOptions& faults, bool paced, QObject* parent = nullptr);
 
     bool listen(quint16 port, QString& error);
     quint16 port() const { return server_.serverPort(); }
@@ -24,6 +26,7 @@ private:
 
     Controller& controller_;
     FaultOptions faults_;
+    bool paced_;
     QTcpServer server_;
 };
 

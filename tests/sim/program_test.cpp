@@ -241,20 +241,27 @@ TEST(ProgramTest, EveryEndingSignalEndsCleanlyAndRemovesTheLink)
 }
 
 // The request crosses the wire before the controller can answer it, and the
-// answer crosses it again: two line times of 36 bytes.
+// answer crosses it again: two line times of 36 bytes. Over TCP too, unless
+// the simulator is told to be fast.
 TEST(ProgramTest, BaudPacingSpreadsRequestAndAnswerOverTheirLineTimes)
 {
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("ttyTELVAR1"));
-    SimProcess sim({"--pty", link, "--baud-pacing"});
+    SimProcess sim({"--pty", link, "--baud-pacing", "--tcp", "0"});
     ASSERT_TRUE(sim.wait_ready());
+    const double line_time_ms = 1000.0 * frame::kBytes * 10 / PROTOCOL_BAUD;
     PtyLine line(link, false);
     QElapsedTimer clock;
     clock.start();
     line.write(request_bytes(ORDER_LINE_CHECK));
     EXPECT_TRUE(acknowledges(line.answer(), ORDER_LINE_CHECK));
-    const double line_time_ms = 1000.0 * frame::kBytes * 10 / PROTOCOL_BAUD;
     EXPECT_GE(clock.elapsed(), qint64(2 * line_time_ms * 0.95));
+
+    QTcpSocket socket;
+    connect(socket, sim);
+    clock.restart();
+    EXPECT_TRUE(acknowledges(ask(socket, request_bytes(ORDER_LINE_CHECK)), ORDER_LINE_CHECK));
+    EXPECT_GE(clock.elapsed(), qint64(2 * line_time_ms * 0.95)) << "over TCP";
     EXPECT_EQ(sim.stop(), 0);
 }
 
