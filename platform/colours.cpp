@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <cmath>
+
 namespace telvar::detail {
 
 namespace {
@@ -21,6 +23,8 @@ constexpr Slot kBackground = {"telvarBg", "background-color", &ColourSelectors::
 constexpr Slot kText = {"telvarFg", "color", &ColourSelectors::text};
 constexpr Slot kOn = {"telvarOn", "background-color", &ColourSelectors::on};
 constexpr const Slot* kSlots[] = {&kBackground, &kText, &kOn};
+// Above this, a colour is a colour and not a shade of grey (0-255).
+constexpr int kChromaticSaturation = 64;
 
 const Slot* slot_of(int attribute)
 {
@@ -47,6 +51,35 @@ QString file_sheet(QWidget* w)
     return QStringLiteral("* { %1 }").arg(sheet);
 }
 
+// The relative luminance of a colour on the screen, 0 (black) to 1 (white).
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// Black or white, whichever stands out more against the background.
+QColor readable_on(const QColor& background)
+{
+    const double l = luminance(background);
+    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+// A grey background is the idle look, whose dimmed text shows the button is
+// dimmed; a colour of its own says a command runs, and its text must stay
+// readable although the button is dimmed.
+QString dimmed_text_rule(const QWidget* w, const ControlKind& kind, const QString& self)
+{
+    const QVariant rgb = w->property(kBackground.property);
+    if (!kind.colours.dimmed_text || !rgb.isValid())
+        return {};
+    const QColor background = QColor::fromRgb(static_cast<QRgb>(rgb.toInt()));
+    if (background.hsvSaturation() < kChromaticSaturation)
+        return {};
+    return QStringLiteral("\n%1 { color: %2; }")
+        .arg(QString::fromLatin1(kind.colours.dimmed_text).arg(self), readable_on(background).name());
+}
+
 QString colour_rules(const QWidget* w, const ControlKind& kind)
 {
     // The exact class, so that no part of the control that is a widget of
@@ -61,7 +94,7 @@ QString colour_rules(const QWidget* w, const ControlKind& kind)
         const QString colour = QColor::fromRgb(static_cast<QRgb>(rgb.toInt())).name();
         rules += QStringLiteral("\n%1 { %2: %3; }").arg(selector, QString::fromLatin1(slot->declaration), colour);
     }
-    return rules;
+    return rules + dimmed_text_rule(w, kind, self);
 }
 
 }  // namespace

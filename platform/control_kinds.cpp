@@ -296,7 +296,7 @@ int set_progress_number(QWidget* w, double value)
 
 // Checked buttons keep the look the panel gives them: a button colour is
 // for the button while off, the on colour while on.
-constexpr ColourSelectors kButtonColours = {"%1:!checked", "%1", "%1:checked"};
+constexpr ColourSelectors kButtonColours = {"%1:!checked", "%1", "%1:checked", "%1:disabled:!checked"};
 constexpr ColourSelectors kPlainColours = {"%1", "%1", nullptr};
 // The text field and the drop-down list of a combo box share its colours.
 constexpr ColourSelectors kComboColours = {"%1, %1 QLineEdit, %1 QAbstractItemView",

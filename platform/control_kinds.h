@@ -19,6 +19,9 @@ struct ColourSelectors {
     const char* background;
     const char* text;
     const char* on;
+    // Where a dimmed control that shows a colour of its own (a running
+    // command's red button) keeps its text readable.
+    const char* dimmed_text = nullptr;
 };
 
 struct ControlKind {

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace telvar::test {
 namespace {
 
@@ -118,6 +121,46 @@ TEST(MainWindowColours, RamSelectorWithAButtonColourStillShowsBlueWhenOn)
     EXPECT_EQ(off.green(), off.blue());
     SetCtrlVal(main_panel, MAIN_RADIO_RAM, 1);
     EXPECT_EQ(fill(ram), BLUE_CHECKED);
+    DiscardPanel(main_panel);
+}
+
+double luminance(QRgb rgb)
+{
+    const auto linear = [](int v) {
+        const double c = v / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+// The contrast of the button's text against its fill, as the text's most
+// distinct pixel gives it: 1 (none) to 21 (black on white).
+double text_contrast(QWidget* button)
+{
+    const QImage image = button->grab().toImage();
+    const double fill_lum = luminance(image.pixel(image.width() / 2, 4));
+    double best = 1.0;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
+            const double l = luminance(image.pixel(x, y));
+            best = std::max(best, (std::max(l, fill_lum) + 0.05) / (std::min(l, fill_lum) + 0.05));
+        }
+    return best;
+}
+
+// RUN is red and dimmed while it runs: its text stays readable, while an
+// idle dimmed button still looks dimmed.
+TEST(MainWindowColours, ARunningButtonStaysReadableWhileDimmed)
+{
+    describe_panel_files();
+    const int main_panel = LoadPanel(0, MAIN_UIR, MAIN);
+    ASSERT_GT(main_panel, 0);
+    for (int control : {MAIN_CMD_RUN, MAIN_CMD_STOP})
+        SetCtrlAttribute(main_panel, control, ATTR_DIMMED, 1);
+    SetCtrlAttribute(main_panel, MAIN_CMD_RUN, ATTR_CMD_BUTTON_COLOR, RED);
+    SetCtrlAttribute(main_panel, MAIN_CMD_STOP, ATTR_CMD_BUTTON_COLOR, GREY);
+    EXPECT_GE(text_contrast(ControlWidget(main_panel, MAIN_CMD_RUN)), 4.5);
+    EXPECT_LT(text_contrast(ControlWidget(main_panel, MAIN_CMD_STOP)), 3.0) << "dimmed, and looks it";
     DiscardPanel(main_panel);
 }
 
