@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navigation.h"
 
+#include "app/window_layout.h"
+
 #include "params/pages.h"
 
 #include "platform/print.h"
@@ -75,11 +77,6 @@ void show_page(int selector)
         SetActiveCtrl(*view->page, view->focus);
 }
 
-void set_scope_width(int width)
-{
-    SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_WIDTH, width);
-    SetCtrlAttribute(panelMAIN, MAIN_GRAPH, ATTR_WIDTH, width);
-}
 
 void show_scope_side(bool narrowed)
 {
@@ -96,20 +93,22 @@ int CC_TOGBT_PNL_SELECTOR(int, int control, int event, void*, int, int)
     if (event != EVENT_COMMIT)
         return 0;
     switch_one_on(kViewSelectors, control);
+    const bool scope_view = control == MAIN_VIEW_SCOPE_SET || control == MAIN_VIEW_SCOPE;
+    show_page_backdrop(!scope_view);
     if (control == MAIN_VIEW_SCOPE_SET) {
         hide_pages_but(0);
-        set_scope_width(SCOPE_NARROW_WIDTH);
+        set_scope_base_width(SCOPE_NARROW_WIDTH);
         switch_one_on(kDataSelectors, MAIN_DATA_CHA);
         show_scope_side(true);
         show_page(MAIN_DATA_CHA);
     } else if (control == MAIN_VIEW_SCOPE) {
         hide_pages_but(0);
-        set_scope_width(SCOPE_FULL_WIDTH);
+        set_scope_base_width(SCOPE_FULL_WIDTH);
         show_scope_side(false);
         SetActivePanel(panelMAIN);
         SetActiveCtrl(panelMAIN, MAIN_TRACE_CHA);
     } else {
-        // The page covers the scope, which keeps its width underneath.
+        // The page, over its backdrop, covers the scope, which keeps its width underneath.
         show_page(control);
     }
     return 0;
@@ -120,7 +119,7 @@ int CC_TOGBT_DATA_SELECTOR(int, int control, int event, void*, int, int)
     if (event != EVENT_COMMIT)
         return 0;
     switch_one_on(kDataSelectors, control);
-    set_scope_width(SCOPE_NARROW_WIDTH);
+    set_scope_base_width(SCOPE_NARROW_WIDTH);
     show_page(control);
     return 0;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/panel_events.h"
 
+#include "app/window_layout.h"
+
 #include "link/command.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -11,8 +13,11 @@ namespace telvar {
 
 int CC_MAIN_PANEL(int, int event, void*, int, int)
 {
+    if (event == EVENT_PANEL_SIZE)
+        apply_window_layout();
     if (event != EVENT_CLOSE)
         return 0;
+    save_window_placement();
     stop_flag = 1;
     stop_recording();
     // Closed whatever the flags say: a line still in its check has its flag

@@ -4,6 +4,7 @@
 #include "app/banner.h"
 #include "app/callbacks.h"
 #include "app/connection_indicator.h"
+#include "app/window_layout.h"
 #include "firmware/update_panel.h"
 #include "link/com232.h"
 #include "link/command.h"
@@ -79,18 +80,6 @@ bool load_panels()
 
 namespace {
 
-void place_child_panels()
-{
-    for (int panel : {panelPARAA, panelPARAB, panelEVAL, panelOUTPUTS, panelUPDATE, panelTEST}) {
-        SetPanelAttribute(panel, ATTR_LEFT, 110);
-        SetPanelAttribute(panel, ATTR_TOP, 105);
-    }
-    for (int panel : {panelPARAA2, panelPARAB2, panelEVAL2}) {
-        SetPanelAttribute(panel, ATTR_LEFT, 520);
-        SetPanelAttribute(panel, ATTR_TOP, 165);
-    }
-}
-
 void discard_panels()
 {
     for (int panel : {panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
@@ -119,7 +108,6 @@ void show_main_window()
     for (int toggle : {MAIN_VIEW_CHA, MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS,
                        MAIN_VIEW_UPDATE, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
         SetCtrlVal(panelMAIN, toggle, 0);
-    place_child_panels();
     // The connection dialog belongs to the main window and stays above it.
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
 
@@ -128,6 +116,7 @@ void show_main_window()
     setup_strip_chart();
     setup_test_panel();
     setup_update_panel();
+    setup_window_layout();
 
     DisplayPanel(panelMAIN);
     SetActivePanel(panelMAIN);

@@ -9,13 +9,21 @@
 #include "platform/modal.h"
 #include "platform/userint.h"
 
+#include <QTemporaryDir>
+
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace telvar::bench {
 
 bool start_tool(int argc, char** argv)
 {
+    // The operator's own settings (the window's size, the last line) would
+    // change what a benchmark measures: it runs on folders of its own.
+    static const QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", (settings.path() + "/config").toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", (settings.path() + "/data").toLocal8Bit().constData(), 1);
     if (!InitCVIRTE(argc, argv) || !load_panels()) {
         std::fprintf(stderr, "cannot start the tool: are the panel files beside the program?\n");
         return false;

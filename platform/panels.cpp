@@ -51,10 +51,15 @@ class PanelEvents : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        const int panel = PanelHandle(static_cast<QWidget*>(watched));
+        if (event->type() == QEvent::Resize) {
+            deliver_panel_event(panel, EVENT_PANEL_SIZE);
+            return false;
+        }
         if (event->type() != QEvent::Close)
             return false;
         event->ignore();
-        deliver_panel_event(PanelHandle(static_cast<QWidget*>(watched)), EVENT_CLOSE);
+        deliver_panel_event(panel, EVENT_CLOSE);
         return true;
     }
 };
@@ -359,6 +364,21 @@ int SetActivePanel(int panel)
     if (p->parent != 0 && !p->widget->isAncestorOf(QApplication::focusWidget()))
         p->widget->setFocus();
     return 0;
+}
+
+std::string GetPanelPlacement(int panel)
+{
+    const Panel* p = find_panel(panel);
+    return p ? p->widget->saveGeometry().toBase64().toStdString() : std::string();
+}
+
+int SetPanelPlacement(int panel, const std::string& placement)
+{
+    Panel* p = find_panel(panel);
+    if (!p)
+        return UIE_BAD_PANEL;
+    const QByteArray kept = QByteArray::fromBase64(QByteArray::fromStdString(placement));
+    return p->widget->restoreGeometry(kept) ? 0 : UIE_BAD_ATTRIBUTE;
 }
 
 int GetActivePanel()

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace telvar {
@@ -29,6 +30,7 @@ inline constexpr int EVENT_COMMIT = 1;
 inline constexpr int EVENT_GOT_FOCUS = 2;
 inline constexpr int EVENT_LOST_FOCUS = 3;
 inline constexpr int EVENT_CLOSE = 4;
+inline constexpr int EVENT_PANEL_SIZE = 5;  // a window's size changed
 
 // Results of LoadPanel and the other calls when they fail.
 inline constexpr int UIE_NOT_INITIALISED = -1;
@@ -116,6 +118,11 @@ int HidePanel(int panel);
 int DiscardPanel(int panel);
 int SetActivePanel(int panel);
 int GetActivePanel();
+// A window's place, size and state (maximised or not) as text, to keep
+// between runs; SetPanelPlacement puts a kept one back (UIE_BAD_ATTRIBUTE
+// for text that is not one).
+std::string GetPanelPlacement(int panel);
+int SetPanelPlacement(int panel, const std::string& placement);
 int SetActiveCtrl(int panel, int control);
 int SetPanelAttribute(int panel, int attribute, int value);
 int SetPanelAttribute(int panel, int attribute, const char* value);

@@ -20,10 +20,16 @@ namespace telvar {
 
 namespace {
 
+inline constexpr int RECORDING_LAMP_COLOR = 0xFF0000;
+// The indicator's time and count change 26 times a second; a few looks a
+// second are enough for the eye.
+inline constexpr qint64 INDICATOR_INTERVAL_MS = 250;
+
 struct Recording {
     std::unique_ptr<CsvFile> file;  // null: not recording
     std::string path;
     QElapsedTimer since_start;
+    QElapsedTimer since_shown;
     long rows = 0;
 };
 
@@ -34,11 +40,41 @@ void show_button(bool on)
     SetCtrlAttribute(panelMAIN, MAIN_CMD_RECORDER, ATTR_CMD_BUTTON_COLOR, on ? RECORDING_BUTTON_COLOR : IDLE_BUTTON_COLOR);
 }
 
+std::string file_name(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The lasting sign beside the connection indicator: the file, how long and
+// how many rows, while it records; a write error stays there too.
+void show_indicator(const std::string& text)
+{
+    SetCtrlAttribute(panelMAIN, MAIN_REC_LAMP, ATTR_TEXT_BGCOLOR, RECORDING_LAMP_COLOR);
+    SetCtrlVal(panelMAIN, MAIN_REC_TEXT, text.c_str());
+    for (int control : {MAIN_REC_LAMP, MAIN_REC_TEXT})
+        SetCtrlAttribute(panelMAIN, control, ATTR_VISIBLE, text.empty() ? 0 : 1);
+}
+
+void show_progress_of_recording()
+{
+    g_recording.since_shown.restart();
+    const qint64 seconds = g_recording.since_start.elapsed() / 1000;
+    const QString text = QStringLiteral("REC %1 · %2:%3:%4 · %5 rows")
+                             .arg(QString::fromStdString(file_name(g_recording.path)))
+                             .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                             .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+                             .arg(g_recording.rows);
+    show_indicator(text.toStdString());
+}
+
 // During RUN the next pass overwrites the status line at once: a write error
 // also stays in a message until the operator closes it.
 void report_write_error(const char* text, const std::string& path)
 {
     set_status(text);
+    show_indicator("Not recording: " + file_name(path) + " could not be written");
     NoticePopup("ERROR", (std::string(text) + "\n" + path).c_str());
 }
 
@@ -49,6 +85,7 @@ void finish()
     const std::string path = g_recording.path;
     g_recording = Recording{};
     show_button(false);
+    show_indicator("");
     if (!written)
         report_write_error("Error! Recording stopped: the file could not be written.", path);
 }
@@ -70,6 +107,7 @@ void start_recording()
     g_recording.since_start.start();
     g_recording.rows = 0;
     show_button(true);
+    show_progress_of_recording();
     set_status(("Recording live samples to " + g_recording.path).c_str());
 }
 
@@ -87,8 +125,12 @@ void record_sample(const unsigned short* live, const double* traces)
     const std::string now =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
     ++g_recording.rows;
-    if (!g_recording.file->write(recorder_row(now, g_recording.since_start.nsecsElapsed() / 1e9, live, traces)))
+    if (!g_recording.file->write(recorder_row(now, g_recording.since_start.nsecsElapsed() / 1e9, live, traces))) {
         finish();
+        return;
+    }
+    if (g_recording.since_shown.elapsed() >= INDICATOR_INTERVAL_MS)
+        show_progress_of_recording();
 }
 
 void stop_recording()

@@ -4,6 +4,7 @@
 #include "support/link_fixture.h"
 
 #include "app/navigation.h"
+#include "app/window_layout.h"
 #include "params/pages.h"
 #include "platform/print.h"
 #include "platform/qt_access.h"
@@ -216,6 +217,45 @@ TEST_F(Navigation, FirstRowPageCoversTheNarrowedScopeWhichStaysNarrow)
     click(MAIN_VIEW_SCOPE);
     click(MAIN_VIEW_UPDATE);
     expect_scope_width(SCOPE_FULL_WIDTH);
+}
+
+// A larger window gives the scope the added room; the controls under and
+// beside it follow; a page keeps its size over a backdrop; back at the
+// smallest size everything stands where the panel file puts it.
+TEST_F(Navigation, AGrowingWindowGivesTheScopeTheRoomAndLeavesThePagesAsTheyAre)
+{
+    setup_window_layout();
+    click(MAIN_VIEW_SCOPE);
+    const int run_left = attribute(MAIN_CMD_RUN, ATTR_LEFT);
+    const int run_top = attribute(MAIN_CMD_RUN, ATTR_TOP);
+    const int trace_top = attribute(MAIN_TRACE_CHA, ATTR_TOP);
+    const int scope_height = attribute(MAIN_STRIPCHART, ATTR_HEIGHT);
+    const auto resize = [](int wider, int higher) {
+        QWidget* window = PanelWidget(panelMAIN);
+        window->resize(window->minimumWidth() + wider, window->minimumHeight() + higher);
+        QTest::qWait(50);
+    };
+    resize(400, 300);
+    expect_scope_width(SCOPE_FULL_WIDTH + 400);
+    EXPECT_EQ(attribute(MAIN_GRAPH, ATTR_HEIGHT), scope_height + 300);
+    EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_LEFT), run_left + 400);
+    EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_TOP), run_top + 300);
+    EXPECT_EQ(attribute(MAIN_TRACE_CHA, ATTR_TOP), trace_top + 300);
+
+    click(MAIN_VIEW_SCOPE_SET);
+    expect_scope_width(SCOPE_NARROW_WIDTH + 400);
+    EXPECT_EQ(PanelWidget(panelPARAA2)->x(), 520 + 400) << "the second page stays beside the scope";
+
+    click(MAIN_VIEW_CHA);
+    EXPECT_EQ(PanelWidget(panelPARAA)->geometry(), QRect(110, 105, 890, 475)) << "never stretched";
+    EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_VISIBLE), 1);
+    EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_WIDTH), 890 + 400);
+
+    resize(0, 0);
+    expect_scope_width(SCOPE_NARROW_WIDTH);
+    EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_LEFT), run_left);
+    click(MAIN_VIEW_SCOPE);
+    EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_VISIBLE), 0);
 }
 
 TEST_F(Navigation, PrintSaysWhereThePageWent)

@@ -204,6 +204,9 @@ TEST(Startup, ClosingDuringAnExchangeClosesTheLineAndEnds)
     char* argv[] = {name, nullptr};
     EXPECT_EQ(WinMain(1, argv), 0);
     SetTimeScale(1);
+    // The peer hears of the hang-up once its own events run.
+    for (int k = 0; k < 100 && peer.disconnects == 0; ++k)
+        WaitEvents(10);
     EXPECT_EQ(peer.disconnects, 1);
     EXPECT_GE(closed_after, 0);
     EXPECT_LT(closed_after, 4.0) << "the attempts after the close fail at once instead of waiting";

@@ -86,6 +86,18 @@ protected:
         CallCtrlCallback(panelMAIN, MAIN_CMD_RECORDER, EVENT_COMMIT, 0, 0);
     }
     static void run() { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); }
+    static std::string indicator()
+    {
+        char text[256] = {};
+        GetCtrlVal(panelMAIN, MAIN_REC_TEXT, text);
+        return text;
+    }
+    static bool indicator_shown()
+    {
+        int visible = 0;
+        GetCtrlAttribute(panelMAIN, MAIN_REC_TEXT, ATTR_VISIBLE, &visible);
+        return visible != 0;
+    }
     QStringList rows() const
     {
         QFile f(QString::fromStdString(file));
@@ -121,8 +133,10 @@ TEST_F(Recorder, RowsAreTheDisplayedSamplesAndStopClosesTheFile)
     int colour = -1;
     GetCtrlAttribute(panelMAIN, MAIN_CMD_RECORDER, ATTR_CMD_BUTTON_COLOR, &colour);
     EXPECT_EQ(colour, RECORDING_BUTTON_COLOR);
+    EXPECT_TRUE(indicator().starts_with("REC live.csv · 00:00:0")) << indicator();
     run();
     EXPECT_FALSE(recording());
+    EXPECT_FALSE(indicator_shown()) << "gone when the recording ends";
     EXPECT_EQ(rows().front() + "\r\n", QString::fromLatin1(kHeader));
     EXPECT_EQ(channel_a(), (std::vector<int>{1001, 1002, 1003})) << "the fourth was not displayed";
     GetCtrlAttribute(panelMAIN, MAIN_CMD_RECORDER, ATTR_CMD_BUTTON_COLOR, &colour);
@@ -175,6 +189,8 @@ TEST_F(Recorder, ASecondPressStopsAndAFailedWriteSaysSo)
     EXPECT_FALSE(recording());
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Error! Recording stopped: the file could not be written."),
               statuses.end());
+    EXPECT_TRUE(indicator_shown()) << "the write error stays beside the connection indicator";
+    EXPECT_EQ(indicator(), "Not recording: live.csv could not be written");
 }
 
 // The operator clicks RECORDER while a request waits for its answer and keeps
