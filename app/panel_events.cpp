@@ -6,16 +6,33 @@
 #include "link/command.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "params/change_marks.h"
 #include "platform/userint.h"
 #include "scope/recorder.h"
+#include "storage/transfer.h"
 
 namespace telvar {
+
+namespace {
+
+// Changes not sent are not lost unasked. While another command runs, they
+// cannot be sent now: the close is refused as that command would be.
+bool may_close()
+{
+    if (!pages_hold_changes())
+        return true;
+    bool go_on = false;
+    run_whole([&go_on] { go_on = settle_unsent_changes(CLOSE_OVER_CHANGES_TEXT); });
+    return go_on;
+}
+
+}  // namespace
 
 int CC_MAIN_PANEL(int, int event, void*, int, int)
 {
     if (event == EVENT_PANEL_SIZE)
         apply_window_layout();
-    if (event != EVENT_CLOSE)
+    if (event != EVENT_CLOSE || !may_close())
         return 0;
     save_window_placement();
     stop_flag = 1;

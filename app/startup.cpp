@@ -14,8 +14,10 @@
 #include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "params/change_marks.h"
 #include "params/mapping.h"
 #include "params/pages.h"
+#include "params/reference.h"
 #include "platform/files.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
@@ -117,6 +119,8 @@ void show_main_window()
     setup_test_panel();
     setup_update_panel();
     setup_window_layout();
+    // Every change of a page's value, by the operator or by the program, shows against the reference.
+    SetValueChangeHook(refresh_change_marks);
 
     DisplayPanel(panelMAIN);
     SetActivePanel(panelMAIN);
@@ -160,6 +164,8 @@ void InitVars()
     // data filter is direct).
     GetPanelValues();
     SetPanelValues();
+    // No set is known yet: nothing counts as changed until a Get, a Send or a file.
+    forget_reference();
 }
 
 }  // namespace telvar

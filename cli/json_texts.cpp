@@ -35,8 +35,8 @@ std::string verify_json(int compared, const std::vector<Difference>& differences
         found.append(QJsonObject{
             {"section", QString::fromLatin1(difference.key->section)},
             {"key", QString::fromLatin1(difference.key->key)},
-            {"file", difference.file},
-            {"controller", difference.controller},
+            {"file", difference.ours},
+            {"controller", difference.theirs},
         });
     return compact({{"compared", compared}, {"differences", found}});
 }

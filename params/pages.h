@@ -31,7 +31,9 @@ namespace telvar {
     ROLE(CHP, LBL_SNAP)                 \
     ROLE(CHP, NUM_DECAY)                \
     ROLE(CHP, NUM_PRETRIGGER)           \
-    ROLE(CHP, NUM_AVERAGING)
+    ROLE(CHP, NUM_AVERAGING)            \
+    ROLE(CHP, MAX_GROUP)                \
+    ROLE(CHP, RESET_GROUP)
 
 // Channel page 2.
 #define TELVAR_CHANNEL_PAGE2_ROLES(ROLE) \

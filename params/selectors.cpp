@@ -22,6 +22,38 @@ void for_each_selector(Group group, Visit visit)
             visit(s);
 }
 
+inline constexpr const char* NORMALISED_ONLY_TEXT = "used only with the data format Normalised";
+
+// A grid dimmed as a whole, its captions with it, says why it is dimmed.
+struct DimmedGrid {
+    Group group;
+    int frame;
+    const char* reason;
+};
+
+constexpr DimmedGrid kDimmedGrids[] = {
+    {Group::MaxValue, CHP_MAX_GROUP, NORMALISED_ONLY_TEXT},
+    {Group::Reset, CHP_RESET_GROUP, "used only with the data filter Minimum or Maximum"},
+};
+
+// "" while the control is in use.
+void tell_why(int panel, int control, const char* reason)
+{
+    SetCtrlAttribute(panel, control, ATTR_DIMMED_REASON, reason);
+}
+
+void explain_dimming(int panel, Group group, int dimmed)
+{
+    for (const DimmedGrid& grid : kDimmedGrids) {
+        if (grid.group != group)
+            continue;
+        const char* reason = dimmed ? grid.reason : "";
+        SetCtrlAttribute(panel, grid.frame, ATTR_DIMMED, dimmed);
+        tell_why(panel, grid.frame, reason);
+        for_each_selector(group, [&](const Selector& s) { tell_why(panel, selector_control(s), reason); });
+    }
+}
+
 void set_label(int panel, int label, const std::string& text)
 {
     SetCtrlVal(panel, label, text.c_str());
@@ -138,15 +170,14 @@ void show_group_word(int panel, Group group, std::uint16_t word)
 
 void set_group(int panel, Group group, int value, int dimmed)
 {
-    for_each_selector(group, [&](const Selector& s) {
-        SetCtrlVal(panel, selector_control(s), value);
-        SetCtrlAttribute(panel, selector_control(s), ATTR_DIMMED, dimmed);
-    });
+    for_each_selector(group, [&](const Selector& s) { SetCtrlVal(panel, selector_control(s), value); });
+    dim_group(panel, group, dimmed);
 }
 
 void dim_group(int panel, Group group, int dimmed)
 {
     for_each_selector(group, [&](const Selector& s) { SetCtrlAttribute(panel, selector_control(s), ATTR_DIMMED, dimmed); });
+    explain_dimming(panel, group, dimmed);
 }
 
 void show_raw_format(int panel)
@@ -155,6 +186,7 @@ void show_raw_format(int panel)
     set_group(panel, Group::MaxValue, 0, 1);
     SetCtrlVal(panel, CHP_NUM_DECAY, 0);
     SetCtrlAttribute(panel, CHP_NUM_DECAY, ATTR_DIMMED, 1);
+    tell_why(panel, CHP_NUM_DECAY, NORMALISED_ONLY_TEXT);
     setLableMAXMODE(panel);
 }
 
@@ -166,6 +198,7 @@ void show_normalised_format(int panel, std::uint16_t decay, std::uint16_t max_wo
     setLableMAXMODE(panel);
     dim_group(panel, Group::MaxValue, 0);
     SetCtrlAttribute(panel, CHP_NUM_DECAY, ATTR_DIMMED, 0);
+    tell_why(panel, CHP_NUM_DECAY, "");
 }
 
 void setLableFILTERMODE(int panel)

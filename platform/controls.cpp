@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Values and attributes of panels and controls.
+#include "platform/control_notes.h"
 #include "platform/colours.h"
 #include "platform/control_kinds.h"
 #include "platform/panel_table.h"
@@ -34,6 +35,16 @@ void show_captions(QWidget* w, bool visible)
     for (QLabel* label : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (label->buddy() == w)
             label->setVisible(visible);
+}
+
+// A dimmed control's caption looks dimmed with it.
+void dim_captions(QWidget* w, bool dimmed)
+{
+    if (!w->parentWidget())
+        return;
+    for (QLabel* label : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->buddy() == w)
+            label->setEnabled(!dimmed);
 }
 
 // Controls made at run time take the size their text needs.
@@ -247,7 +258,10 @@ int SetCtrlAttribute(int panel, int control, int attribute, int value)
     if (detail::is_chart_attribute(attribute))
         return detail::set_chart_attribute(w, attribute, value);
     switch (attribute) {
-    case ATTR_DIMMED: kind_of(w).set_dimmed(w, value != 0); return 0;
+    case ATTR_DIMMED:
+        kind_of(w).set_dimmed(w, value != 0);
+        dim_captions(w, value != 0);
+        return 0;
     case ATTR_CTRL_MODE: return set_mode(w, value);
     default: return set_geometry(w, attribute, value);
     }
@@ -271,7 +285,15 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char* value)
         return 0;
     }
     if (attribute == ATTR_DESCRIPTION) {
-        w->setAccessibleDescription(QString::fromLatin1(value));
+        detail::set_plain_description(w, QString::fromLatin1(value));
+        return 0;
+    }
+    if (attribute == ATTR_DIMMED_REASON) {
+        detail::set_dimmed_reason(w, QString::fromLatin1(value));
+        return 0;
+    }
+    if (attribute == ATTR_CHANGE_MARK) {
+        detail::set_change_mark(w, QString::fromLatin1(value));
         return 0;
     }
     if (attribute != ATTR_LABEL_TEXT)

@@ -6,16 +6,18 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace telvar {
 
 // A notice is no modal question: the hook is told of it, and it never waits.
-enum class ModalKind { Message, FileSelect, Print, Notice };
+enum class ModalKind { Message, FileSelect, Print, Notice, Question };
 
 struct ModalRequest {
     ModalKind kind = ModalKind::Message;
     std::string title;
-    std::string text;  // the message of a pop-up or notice
+    std::string text;  // the message of a pop-up, notice or question
+    std::vector<std::string> buttons;  // a question's answers, the last one cancels
     // File dialogs:
     std::string directory;
     std::string file_spec;
@@ -30,7 +32,8 @@ struct ModalRequest {
 
 struct ModalAnswer {
     // File dialogs: a VAL_..._SELECTED code or a negative error; the print
-    // dialog: 1 to print, 0 when cancelled; pop-ups: ignored.
+    // dialog: 1 to print, 0 when cancelled; a question: the number of the
+    // button chosen, from 1; pop-ups: ignored.
     int result = 0;
     // File dialogs: the chosen file; the print dialog: the PDF file to print
     // to, empty for the printer.

@@ -5,6 +5,7 @@
 #include "platform/panel_file.h"
 #include "platform/panel_path.h"
 #include "platform/panel_table.h"
+#include "platform/value_watch.h"
 #include "platform/pictures.h"
 #include "platform/plot_control.h"
 #include "platform/qt_access.h"
@@ -147,6 +148,8 @@ int find_bindings(Panel& panel, const std::vector<ControlRole>& roles)
 
 void wire_commits(int handle, const Panel& panel)
 {
+    for (const auto& [control, widget] : panel.controls)
+        detail::watch_value(widget);
     for (const auto& [control, callback] : panel.callbacks) {
         QWidget* widget = panel.controls.at(control);
         if (auto wire = kind_of(widget).wire_commit)

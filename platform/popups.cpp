@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 #include <cstring>
 
@@ -174,6 +175,36 @@ int MessagePopup(const char* title, const char* message)
         return ModalAnswer{};
     });
     return 0;
+}
+
+int GenericMessagePopup(const char* title, const char* message, const char* button1, const char* button2,
+                        const char* button3)
+{
+    ModalRequest request;
+    request.kind = ModalKind::Question;
+    request.title = title;
+    request.text = message;
+    request.buttons = {button1, button2, button3};
+    const ModalAnswer answer = detail::ask_operator(request, [&] {
+        QMessageBox box(QMessageBox::Question, QString::fromLatin1(title), QString::fromLatin1(message),
+                        QMessageBox::NoButton, QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.setAccessibleName(QString::fromLatin1(title));
+        box.setAccessibleDescription(QString::fromLatin1(message));
+        const QMessageBox::ButtonRole roles[] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
+                                                 QMessageBox::RejectRole};
+        QAbstractButton* buttons[3] = {};
+        for (int k = 0; k < 3; ++k)
+            buttons[k] = box.addButton(QString::fromLatin1(request.buttons[k].c_str()), roles[k]);
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons[0]));
+        box.setEscapeButton(buttons[2]);
+        box.exec();
+        for (int k = 0; k < 3; ++k)
+            if (box.clickedButton() == buttons[k])
+                return ModalAnswer{k + 1, {}};
+        return ModalAnswer{3, {}};
+    });
+    return answer.result >= 1 && answer.result <= 3 ? answer.result : 3;
 }
 
 int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,

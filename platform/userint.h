@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ enum Attribute : int {
     ATTR_TEXT_POINT_SIZE,    // int, the text's height in pixels
     ATTR_CTRL_MODE,          // int, VAL_HOT or VAL_INDICATOR
     ATTR_OWNER_PANEL,        // int, panels: the top-level panel this one stays above, 0 for none
+    ATTR_DIMMED_REASON,      // string: why the control is dimmed, as tooltip and in its description
+    ATTR_CHANGE_MARK,        // string: the control differs from the set last in step; "" for no mark.
+                             // A dot beside its caption, the text in its accessible description.
 };
 
 // Control modes. An indicator shows its value and looks read-only; it takes
@@ -158,11 +162,19 @@ int GetNumListItems(int panel, int control, int* count);
 // Runs the control's callback as if the operator had caused `event`.
 int CallCtrlCallback(int panel, int control, int event, int eventData1, int eventData2);
 
+// Called when the values of panel controls changed, by the operator or by
+// the program, once the events of that moment are done; empty for none.
+void SetValueChangeHook(std::function<void()> hook);
+
 // Runs the event loop until QuitUserInterface; returns its code.
 int RunUserInterface();
 int QuitUserInterface(int returnCode);
 
 int MessagePopup(const char* title, const char* message);
+// A question with three answers; the number of the one chosen, 1 to 3.
+// Closing the window or Escape chooses the third, which must cancel.
+int GenericMessagePopup(const char* title, const char* message, const char* button1, const char* button2,
+                        const char* button3);
 // A message that holds nothing up: the program goes on while it is shown,
 // until the operator closes it or CloseNotice takes it away. Its handle (> 0).
 int NoticePopup(const char* title, const char* message);

@@ -4,8 +4,10 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/orders.h"
+#include "params/change_marks.h"
 #include "params/mapping.h"
 #include "params/record.h"
+#include "params/reference.h"
 #include "platform/userint.h"
 #include "storage/parameter_file.h"
 #include "ui/panels.h"
@@ -121,15 +123,26 @@ bool fetch_record(int from)
     return true;
 }
 
-void SendParameter()
+bool send_pages()
 {
     sync = 0x55;
     GetPanelValues();
     if (target == DATFILE) {
-        set_status(SendParaToFile() ? "Parameter saved to file." : "Parameter saving to file failed.");
-        return;
+        const bool saved = SendParaToFile() != 0;
+        set_status(saved ? "Parameter saved to file." : "Parameter saving to file failed.");
+        if (saved)
+            take_reference(ReferenceKind::File);
+        return saved;
     }
-    send_record(target);
+    if (!send_record(target))
+        return false;
+    take_reference(ReferenceKind::Controller);
+    return true;
+}
+
+void SendParameter()
+{
+    send_pages();
 }
 
 void GetParameter()
@@ -138,13 +151,28 @@ void GetParameter()
     order = target == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM;
     GetPanelValues();
     if (target == DATFILE) {
-        set_status(ReadParaFromFile() ? "Parameter loaded from file." : "Parameter load from file failed.");
+        const bool loaded = ReadParaFromFile() != 0;
+        set_status(loaded ? "Parameter loaded from file." : "Parameter load from file failed.");
+        if (loaded)
+            take_reference(ReferenceKind::File);
         return;
     }
     if (!fetch_record(target))
         return;
     SetPanelValues();
     progress_visible(0);
+    take_reference(ReferenceKind::Controller);
+}
+
+bool settle_unsent_changes(const char* question)
+{
+    if (!pages_hold_changes())
+        return true;
+    switch (GenericMessagePopup(UNSENT_CHANGES_TITLE, question, "Send", "Discard", "Cancel")) {
+    case 1: return send_pages();
+    case 2: return true;
+    default: return false;
+    }
 }
 
 int CC_BTNSend(int, int, int event, void*, int, int)
@@ -156,7 +184,7 @@ int CC_BTNSend(int, int, int event, void*, int, int)
 
 int CC_BTNGet(int, int, int event, void*, int, int)
 {
-    if (event == EVENT_COMMIT)
+    if (event == EVENT_COMMIT && settle_unsent_changes(GET_OVER_CHANGES_TEXT))
         GetParameter();
     return 0;
 }

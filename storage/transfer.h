@@ -15,9 +15,25 @@ inline constexpr int DATFILE = 3;
 
 extern int target;  // the selected parameter target: RAM, EEPROM or DATFILE
 
-// Send: the pages' values to the target. Get: the target's set onto the pages.
+// Send: the pages' values to the target. Get: the target's set onto the
+// pages. Either, when it succeeds, makes the set the pages' reference.
 void SendParameter();
 void GetParameter();
+// Send, and whether the set reached the target.
+bool send_pages();
+
+inline constexpr const char* UNSENT_CHANGES_TITLE = "Changes not sent";
+inline constexpr const char* GET_OVER_CHANGES_TEXT =
+    "The pages hold changes that were not sent. Get would overwrite them.\n\n"
+    "Send them first, discard them, or cancel the Get?";
+inline constexpr const char* CLOSE_OVER_CHANGES_TEXT =
+    "The pages hold changes that were not sent. Closing would lose them.\n\n"
+    "Send them first, discard them, or cancel closing?";
+// Before something that would lose the pages' changes not sent: asks
+// whether to Send them, Discard them or Cancel. Whether to go on: after a
+// Send that reached the target or a Discard; not after a failed Send or a
+// Cancel. Without changes, it asks nothing and goes on.
+bool settle_unsent_changes(const char* question);
 
 // The record itself to or from the controller's RAM or EEPROM, three frames,
 // without the pages: what Send and Get do after and before them. False when

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What verify prints: the stored words in which file and controller differ.
+// The stored words in which two sets differ, as verify prints them.
 #include "cli/differences.h"
 #include "params/record.h"
 

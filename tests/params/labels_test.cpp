@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The condition texts of the selector groups, byte for byte.
 #include "params/labels.h"
+#include "params/parameter_names.h"
+#include "params/record.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +62,45 @@ TEST(FilterLabel, MinimumWinsOverMaximum)
     EXPECT_EQ(filter_label(1), "DATA FILTER: MAX");
     EXPECT_EQ(filter_label(2), "DATA FILTER: MIN");
     EXPECT_EQ(filter_label(3), "DATA FILTER: MIN");
+}
+
+}  // namespace
+}  // namespace telvar
+
+namespace telvar {
+namespace {
+
+// The words as the comparison table and the report name and show them.
+TEST(ParameterNames, NameEachWordByItsPageAndShowItAsThePageDoes)
+{
+    struct NameCase {
+        int index;
+        std::uint16_t word;
+        const char* page;
+        const char* caption;
+        const char* shown;
+    };
+    const NameCase cases[] = {
+        {CH_LASER_POWER, 57, "Channel A: limits", "Laser power", "57"},
+        {BLOCK_B + CH_LOW_TOLERANCE, 100, "Channel B: limits", "Low tolerance", "-100"},
+        {BLOCK_B + CH_MAX_MODE, 0x0010, "Channel B: data and conditions", "Acquire max value",
+         "AQUIRE MAX VALUE ON: CHANNEL A POS. EDGE"},
+        {BLOCK_B + CH_DATA_MODE, 2, "Channel B: data and conditions", "Data format", "2"},
+        {CH_FILTER, 0, "Channel A: data and conditions", "Data filter", "DATA FILTER: DIRECT"},
+        {BLOCK_B + CH_HYSTERESIS, 12, "", "Trigger hysteresis", "12"},
+        {EVAL_LOW_TOLERANCE, 250, "Evaluation: limits", "Low tolerance", "-250"},
+        {TEACH_MODE, 0x1234, "Evaluation and scanning", "Teach settings 1 and 2", "52 / 18"},
+        {output_config_word(1), 0x0007, "Switching outputs and analog output", "Output 1 configuration",
+         "flag 1, value 6"},
+        {output_mode_word(2), 0x4009, "Switching outputs and analog output", "Output 2 mode bits", "bits 0, 3, 14"},
+        {output_mode_word(0), 0, "Switching outputs and analog output", "Output 0 mode bits", "no bit"},
+    };
+    for (const NameCase& c : cases) {
+        const ParameterName name = parameter_name(c.index);
+        EXPECT_STREQ(name.page, c.page) << c.index;
+        EXPECT_STREQ(name.caption, c.caption) << c.index;
+        EXPECT_EQ(shown_text(c.index, c.word), c.shown) << c.index;
+    }
 }
 
 }  // namespace

@@ -12,15 +12,20 @@
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "app/panel_events.h"
+#include "params/change_marks.h"
 #include "params/mapping.h"
 #include "params/pages.h"
 #include "params/record.h"
+#include "params/reference.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -29,6 +34,16 @@
 
 namespace telvar::test {
 namespace {
+
+bool starts_with(const std::string& text, const std::string& start)
+{
+    return text.rfind(start, 0) == 0;
+}
+
+bool holds(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 int order_of(const QByteArray& request)
 {
@@ -62,6 +77,16 @@ protected:
     static void set_page_value(int panel, int control, int value)
     {
         qobject_cast<QSpinBox*>(ControlWidget(panel, control))->setValue(value);
+    }
+    static std::string description(int panel, int control)
+    {
+        return ControlWidget(panel, control)->accessibleDescription().toStdString();
+    }
+    static bool mark_shown(int panel, int control)
+    {
+        const QWidget* w = ControlWidget(panel, control);
+        const auto* mark = w->parentWidget()->findChild<QWidget*>(w->objectName() + "_CHANGE_MARK");
+        return mark && !mark->isHidden();
     }
     static int page_value(int panel, int control)
     {
@@ -240,12 +265,94 @@ TEST_P(TransferWithSimulator, ASecondGetDuringTheFirstIsRefusedAndTheFirstShowsT
     SendParameter();
     set_page_value(panelPARAA2, CH2_NUM_LASER, 50);
     statuses.clear();
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 2);
     QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); });
     CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), 57);
     EXPECT_EQ(parameter[BLOCK_A + CH_LASER_POWER], 57);
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), BUSY_TEXT), statuses.end()) << "the second click";
+}
+
+// Against the set last fetched or sent, each control that differs carries a
+// mark and tells what the controller holds, as its page shows it; the view
+// selector of its page says so too. The value put back, the mark goes.
+TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
+{
+    SetValueChangeHook(refresh_change_marks);
+    parameter[BLOCK_A + CH_LASER_POWER] = 57;
+    parameter[BLOCK_B + CH_LOW_TOLERANCE] = 100;
+    parameter[BLOCK_A + CH_VALID_MODE] = 0;
+    SetPanelValues();
+    take_reference(ReferenceKind::Controller);
+    EXPECT_FALSE(pages_hold_changes());
+
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 60);
+    set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -120);
+    qobject_cast<QAbstractButton*>(ControlWidget(panelPARAA, selector_control(EVENT_SELECTORS[3])))->setChecked(true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(pages_hold_changes());
+    EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; controller: 57");
+    EXPECT_PRED2(starts_with, description(panelPARAB2, CH2_NUM_LOW_TOL), "changed, not sent; controller: -100");
+    EXPECT_PRED2(starts_with, description(panelPARAA, selector_control(EVENT_SELECTORS[3])),
+                 "changed, not sent; controller: off");
+    EXPECT_FALSE(holds(description(panelPARAA2, CH2_NUM_REFERENCE), "changed"));
+    EXPECT_TRUE(mark_shown(panelPARAA2, CH2_NUM_LASER));
+    EXPECT_FALSE(mark_shown(panelPARAA2, CH2_NUM_REFERENCE));
+    for (int view : {MAIN_VIEW_CHA, MAIN_VIEW_CHB})
+        EXPECT_PRED2(holds, description(panelMAIN, view), "holds changes not sent");
+    for (int view : {MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS})
+        EXPECT_FALSE(holds(description(panelMAIN, view), "changes"));
+
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 57);
+    set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -100);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(mark_shown(panelPARAA2, CH2_NUM_LASER));
+    EXPECT_FALSE(holds(description(panelMAIN, MAIN_VIEW_CHB), "changes"));
+    EXPECT_PRED2(holds, description(panelMAIN, MAIN_VIEW_CHA), "holds changes not sent") << "the selector";
+
+    take_reference(ReferenceKind::File);
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 58);
+    QCoreApplication::processEvents();
+    EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; file: 57");
+    SetValueChangeHook(nullptr);
+}
+
+// Nothing changed on the pages is lost unasked: a Get and the window's close
+// ask first; Cancel keeps the pages (and the window), Discard gets, Send
+// sends before it gets. A Get that TEACH makes on purpose asks nothing.
+TEST_P(TransferWithSimulator, GetAndCloseAskBeforeChangesNotSentAreLost)
+{
+    Simulator sim;
+    connect(sim);
+    CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
+    const int held = page_value(panelPARAA2, CH2_NUM_LASER);
+    const auto get = [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); };
+
+    set_page_value(panelPARAA2, CH2_NUM_LASER, held + 3);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 3);
+    get();
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "Cancel";
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 2);
+    get();
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held) << "Discard";
+    EXPECT_FALSE(pages_hold_changes());
+
+    set_page_value(panelPARAA2, CH2_NUM_LASER, held + 3);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 1);
+    get();
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "sent, then fetched back";
+    EXPECT_FALSE(pages_hold_changes());
+
+    set_page_value(panelPARAA2, CH2_NUM_LASER, held + 5);
+    CallCtrlCallback(panelMAIN, MAIN_CMD_TEACH, EVENT_COMMIT, 0, 0);
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "TEACH fetched without asking";
+
+    set_page_value(panelPARAA2, CH2_NUM_LASER, held + 7);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, CLOSE_OVER_CHANGES_TEXT, 3);
+    CC_MAIN_PANEL(panelMAIN, EVENT_CLOSE, nullptr, 0, 0);
+    EXPECT_EQ(tcpcon + rs232con, 1) << "Cancel: the window stays, its line open";
+    dialogs.check_all_shown();
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, TransferWithSimulator, ::testing::Values(0, 1),

@@ -21,6 +21,7 @@ const char* kind_name(ModalKind kind)
     case ModalKind::FileSelect: return "file dialog";
     case ModalKind::Print: return "print dialog";
     case ModalKind::Notice: return "notice";
+    case ModalKind::Question: return "question";
     }
     return "dialog";
 }
@@ -57,6 +58,11 @@ void ExpectedDialogs::expect_print_dialog(ModalAnswer answer)
     queue_.push_back({ModalKind::Print, "Print", {}, std::move(answer)});
 }
 
+void ExpectedDialogs::expect_question(const std::string& title, const std::string& text, int button)
+{
+    queue_.push_back({ModalKind::Question, title, text, {button, {}}});
+}
+
 void ExpectedDialogs::check_all_shown()
 {
     for (const Expected& e : queue_)
@@ -74,7 +80,7 @@ ModalAnswer ExpectedDialogs::answer(const ModalRequest& request)
     const Expected next = queue_.front();
     queue_.pop_front();
     const bool same = next.kind == request.kind && next.title == request.title
-        && ((next.kind != ModalKind::Message && next.kind != ModalKind::Notice) || next.text == request.text);
+        && (next.kind == ModalKind::FileSelect || next.kind == ModalKind::Print || next.text == request.text);
     if (!same) {
         ADD_FAILURE() << "expected " << kind_name(next.kind) << " \"" << next.title << "\" " << next.text
                       << ", got " << kind_name(request.kind) << " \"" << request.title << "\" " << request.text;

@@ -28,6 +28,8 @@ public:
     void expect_file_dialog(const std::string& title, ModalAnswer answer, int hold_ms = 0);
     // The answer's path is the PDF file to print to, empty for the printer.
     void expect_print_dialog(ModalAnswer answer);
+    // A question answered with the number of its button, from 1.
+    void expect_question(const std::string& title, const std::string& text, int button);
     // Fails the test for every expected dialog that has not been shown.
     void check_all_shown();
 

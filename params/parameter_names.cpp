@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "params/parameter_names.h"
+
+#include "params/conversions.h"
+#include "params/events.h"
+#include "params/labels.h"
+#include "params/record.h"
+
+namespace telvar {
+
+namespace {
+
+enum class Sheet { None, First, Second };
+
+struct ChannelWordName {
+    Sheet sheet;
+    const char* caption;
+};
+
+// By offset in a channel block.
+constexpr ChannelWordName kChannelWords[BLOCK_WORDS] = {
+    {Sheet::None, "Block number"},
+    {Sheet::First, "Decay time constant"},
+    {Sheet::First, "Acquire max value"},
+    {Sheet::First, "Store data snapshot"},
+    {Sheet::First, "Pretrigger value"},
+    {Sheet::Second, "Laser power"},
+    {Sheet::Second, "Reference value"},
+    {Sheet::Second, "Low tolerance"},
+    {Sheet::Second, "High tolerance"},
+    {Sheet::First, "Data averaging"},
+    {Sheet::None, "Trigger hysteresis"},
+    {Sheet::Second, "Trigger level"},
+    {Sheet::First, "Data filter"},
+    {Sheet::First, "Reset value"},
+    {Sheet::First, "Data format"},
+    {Sheet::First, "Result valid"},
+};
+
+constexpr const char* kChannelPages[2][2] = {
+    {"Channel A: data and conditions", "Channel A: limits"},
+    {"Channel B: data and conditions", "Channel B: limits"},
+};
+
+inline constexpr const char* EVALUATION_PAGE = "Evaluation and scanning";
+inline constexpr const char* EVALUATION_LIMITS_PAGE = "Evaluation: limits";
+inline constexpr const char* OUTPUTS_PAGE = "Switching outputs and analog output";
+
+// By offset in the common block.
+constexpr ParameterName kCommonWords[BLOCK_WORDS] = {
+    {"", "Block number"},
+    {EVALUATION_PAGE, "Evaluation mode"},
+    {"", "Controller's own word"},
+    {EVALUATION_PAGE, "Scan frequency"},
+    {OUTPUTS_PAGE, "Analog output mode"},
+    {EVALUATION_PAGE, "Evaluation averaging"},
+    {OUTPUTS_PAGE, "Output 0 mode bits"},
+    {OUTPUTS_PAGE, "Output 0 configuration"},
+    {OUTPUTS_PAGE, "Output 1 mode bits"},
+    {OUTPUTS_PAGE, "Output 1 configuration"},
+    {OUTPUTS_PAGE, "Output 2 mode bits"},
+    {OUTPUTS_PAGE, "Output 2 configuration"},
+    {EVALUATION_LIMITS_PAGE, "Reference value"},
+    {EVALUATION_LIMITS_PAGE, "Low tolerance"},
+    {EVALUATION_LIMITS_PAGE, "High tolerance"},
+    {EVALUATION_PAGE, "Teach settings 1 and 2"},
+};
+
+bool is_output_mode(int index)
+{
+    for (int output = 0; output < OUTPUTS; ++output)
+        if (index == output_mode_word(output))
+            return true;
+    return false;
+}
+
+bool is_output_config(int index)
+{
+    for (int output = 0; output < OUTPUTS; ++output)
+        if (index == output_config_word(output))
+            return true;
+    return false;
+}
+
+std::string bits_on(std::uint16_t word)
+{
+    std::string text;
+    for (int bit = 0; bit < 16; ++bit)
+        if ((word >> bit) & 1u)
+            text += (text.empty() ? "bits " : ", ") + std::to_string(bit);
+    return text.empty() ? "no bit" : text;
+}
+
+std::string channel_word_text(int offset, std::uint16_t word)
+{
+    switch (offset) {
+    case CH_MAX_MODE: return condition_label(Group::MaxValue, word);
+    case CH_SNAPSHOT_MODE: return condition_label(Group::Snapshot, word);
+    case CH_RESET_MODE: return condition_label(Group::Reset, word);
+    case CH_VALID_MODE: return condition_label(Group::ResultValid, word);
+    case CH_FILTER: return filter_label(word);
+    case CH_LOW_TOLERANCE: return std::to_string(field_value(Conversion::Negated, word));
+    case CH_DATA_MODE:
+        if (word == DATA_RAW)
+            return DATA_FORMAT_RAW_TEXT;
+        if (word == DATA_NORMALISED)
+            return DATA_FORMAT_NORM_TEXT;
+        return std::to_string(word);
+    default: return std::to_string(word);
+    }
+}
+
+}  // namespace
+
+ParameterName parameter_name(int index)
+{
+    if (index < 0 || index >= PARAMETER_WORDS)
+        return {"", ""};
+    if (index >= BLOCK_COMMON)
+        return kCommonWords[index - BLOCK_COMMON];
+    const int channel = index / BLOCK_WORDS;
+    const ChannelWordName& name = kChannelWords[index % BLOCK_WORDS];
+    if (name.sheet == Sheet::None)
+        return {"", name.caption};
+    return {kChannelPages[channel][name.sheet == Sheet::First ? 0 : 1], name.caption};
+}
+
+std::string shown_text(int index, std::uint16_t word)
+{
+    if (index < BLOCK_COMMON)
+        return channel_word_text(index % BLOCK_WORDS, word);
+    if (index == EVAL_LOW_TOLERANCE)
+        return std::to_string(field_value(Conversion::Negated, word));
+    if (index == TEACH_MODE)
+        return std::to_string(field_value(Conversion::LowByte, word)) + " / "
+            + std::to_string(field_value(Conversion::HighByte, word));
+    if (is_output_config(index))
+        return "flag " + std::to_string(field_value(Conversion::ConfigFlag, word)) + ", value "
+            + std::to_string(field_value(Conversion::ConfigValue, word));
+    if (is_output_mode(index))
+        return bits_on(word);
+    return std::to_string(word);
+}
+
+}  // namespace telvar

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a person calls each word of the record and how the pages show it:
+// the page it stands on, its caption there, and its value as text. The
+// comparison table, the parameter report and the change marks speak of the
+// record in these words.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace telvar {
+
+struct ParameterName {
+    const char* page;     // the title of the page it stands on; "" for a word on no page
+    const char* caption;  // what the page calls it
+};
+
+// The name of a record index, 0 to PARAMETER_WORDS - 1.
+ParameterName parameter_name(int index);
+
+// A word as its page shows it: a tolerance below the reference negated, the
+// teach settings as "52 / 18", an output's configuration as flag and
+// value, its mode word as the bits that are on, a selector group's word as
+// its condition text ("RESULT VALID ON: CHANNEL A HIGH STATE, ...").
+std::string shown_text(int index, std::uint16_t word);
+
+}  // namespace telvar

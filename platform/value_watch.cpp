@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/value_watch.h"
+
+#include "platform/userint.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace telvar {
+
+namespace {
+
+std::function<void()> g_hook;
+bool g_pending = false;
+
+void value_changed()
+{
+    if (!g_hook || g_pending)
+        return;
+    g_pending = true;
+    QTimer::singleShot(0, [] {
+        g_pending = false;
+        if (g_hook)
+            g_hook();
+    });
+}
+
+}  // namespace
+
+void SetValueChangeHook(std::function<void()> hook)
+{
+    g_hook = std::move(hook);
+}
+
+namespace detail {
+
+void watch_value(QWidget* w)
+{
+    if (auto* spin = qobject_cast<QSpinBox*>(w))
+        QObject::connect(spin, &QSpinBox::valueChanged, spin, [] { value_changed(); });
+    else if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+        QObject::connect(button, &QAbstractButton::toggled, button, [] { value_changed(); });
+    else if (auto* ring = qobject_cast<QComboBox*>(w))
+        QObject::connect(ring, &QComboBox::currentIndexChanged, ring, [] { value_changed(); });
+}
+
+}  // namespace detail
+
+}  // namespace telvar
