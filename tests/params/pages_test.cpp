@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 
@@ -169,6 +170,9 @@ TEST_F(Pages, DataFormatRawClearsAndDimsTheMaxValueGroupAndDecay)
     EXPECT_EQ(text(panelPARAA, CHP_LBL_FORMAT), "DATA FORMAT: RAW");
     EXPECT_TRUE(dimmed(panelPARAA, CHP_NUM_DECAY));
     EXPECT_TRUE(dimmed(panelPARAA, selector_control(selector("MAX_EVERY"))));
+    const QWidget* decay = ControlWidget(panelPARAA, CHP_NUM_DECAY);
+    EXPECT_EQ(decay->toolTip().toStdString(), "used only with the data format Normalised");
+    EXPECT_FALSE(decay->parentWidget()->findChild<QLabel*>("NUM_DECAY_CAPTION")->isEnabled()) << "its caption too";
     EXPECT_EQ(text(panelPARAA, CHP_LBL_MAX), "AQUIRE MAX VALUE: NEVER");
     GetPanelValues();
     EXPECT_EQ(parameter[BLOCK_A + CH_DECAY], 0);
@@ -243,6 +247,14 @@ TEST_F(Pages, DirectFilterClearsAndDimsTheResetSelectors)
     click(panelPARAA, CHP_FILTER_DIRECT);
     EXPECT_FALSE(on(Channel::A, "RESET_IN1_NEG"));
     EXPECT_TRUE(dimmed(panelPARAA, selector_control(selector("RESET_A_POS"))));
+    // The grid as a whole, captions with it, looks dimmed and says why.
+    const QWidget* grid = ControlWidget(panelPARAA, CHP_RESET_GROUP);
+    EXPECT_FALSE(grid->isEnabled());
+    const QWidget* reset_a_pos = ControlWidget(panelPARAA, selector_control(selector("RESET_A_POS")));
+    for (const QWidget* w : {grid, reset_a_pos}) {
+        EXPECT_EQ(w->toolTip().toStdString(), "used only with the data filter Minimum or Maximum");
+        EXPECT_EQ(w->accessibleDescription().toStdString(), "used only with the data filter Minimum or Maximum");
+    }
     EXPECT_EQ(text(panelPARAA, CHP_LBL_FILTER), "DATA FILTER: DIRECT");
     EXPECT_EQ(text(panelPARAA, CHP_LBL_RESET), "RESET VALUE: NEVER");
     GetPanelValues();
@@ -251,6 +263,8 @@ TEST_F(Pages, DirectFilterClearsAndDimsTheResetSelectors)
 
     click(panelPARAA, CHP_FILTER_MIN);
     EXPECT_FALSE(dimmed(panelPARAA, selector_control(selector("RESET_A_POS"))));
+    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_TRUE(grid->toolTip().isEmpty());
     click(Channel::A, "RESET_IN1_NEG");
     EXPECT_EQ(text(panelPARAA, CHP_LBL_RESET), "RESET VALUE ON: CHANNEL IN1 NEG. EDGE");
     EXPECT_EQ(text(panelPARAA, CHP_LBL_FILTER), "DATA FILTER: MIN");
