@@ -37,14 +37,18 @@ constexpr ChannelWordName kChannelWords[BLOCK_WORDS] = {
     {Sheet::First, "Result valid"},
 };
 
-constexpr const char* kChannelPages[2][2] = {
-    {"Channel A: data and conditions", "Channel A: limits"},
-    {"Channel B: data and conditions", "Channel B: limits"},
-};
-
+inline constexpr const char* CHANNEL_A_PAGE = "Channel A: data and conditions";
+inline constexpr const char* CHANNEL_A_LIMITS_PAGE = "Channel A: limits";
+inline constexpr const char* CHANNEL_B_PAGE = "Channel B: data and conditions";
+inline constexpr const char* CHANNEL_B_LIMITS_PAGE = "Channel B: limits";
 inline constexpr const char* EVALUATION_PAGE = "Evaluation and scanning";
 inline constexpr const char* EVALUATION_LIMITS_PAGE = "Evaluation: limits";
 inline constexpr const char* OUTPUTS_PAGE = "Switching outputs and analog output";
+
+constexpr const char* kChannelPages[2][2] = {
+    {CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE},
+    {CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE},
+};
 
 // By offset in the common block.
 constexpr ParameterName kCommonWords[BLOCK_WORDS] = {
@@ -65,6 +69,18 @@ constexpr ParameterName kCommonWords[BLOCK_WORDS] = {
     {EVALUATION_LIMITS_PAGE, "High tolerance"},
     {EVALUATION_PAGE, "Teach settings 1 and 2"},
 };
+
+// The entries of the evaluation page's choices, by value; a value beyond
+// them the page shows as its number.
+constexpr const char* kEvaluationModes[] = {"Channel A", "Mean of A and B", "Sum A + B", "Difference A - B",
+                                            "Difference B - A"};
+constexpr const char* kScanFrequencies[] = {"10 kHz", "5 kHz", "2.5 kHz", "1 kHz", "500 Hz"};
+
+template <std::size_t N>
+std::string choice_text(const char* const (&entries)[N], std::uint16_t word)
+{
+    return word < N ? entries[word] : std::to_string(word);
+}
 
 bool is_output_mode(int index)
 {
@@ -112,6 +128,11 @@ std::string channel_word_text(int offset, std::uint16_t word)
 
 }  // namespace
 
+const std::array<const char*, 7> PARAMETER_PAGES = {
+    CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE, CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE,
+    EVALUATION_PAGE, EVALUATION_LIMITS_PAGE, OUTPUTS_PAGE,
+};
+
 ParameterName parameter_name(int index)
 {
     if (index < 0 || index >= PARAMETER_WORDS)
@@ -129,6 +150,10 @@ std::string shown_text(int index, std::uint16_t word)
 {
     if (index < BLOCK_COMMON)
         return channel_word_text(index % BLOCK_WORDS, word);
+    if (index == EVAL_MODE)
+        return choice_text(kEvaluationModes, word);
+    if (index == SCAN_FREQUENCY)
+        return choice_text(kScanFrequencies, word);
     if (index == EVAL_LOW_TOLERANCE)
         return std::to_string(field_value(Conversion::Negated, word));
     if (index == TEACH_MODE)

@@ -5,6 +5,7 @@
 // record in these words.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,10 +16,15 @@ struct ParameterName {
     const char* caption;  // what the page calls it
 };
 
+// The titles of the parameter pages in reading order: each channel's two
+// pages, the evaluation's two, the outputs' page.
+extern const std::array<const char*, 7> PARAMETER_PAGES;
+
 // The name of a record index, 0 to PARAMETER_WORDS - 1.
 ParameterName parameter_name(int index);
 
-// A word as its page shows it: a tolerance below the reference negated, the
+// A word as its page shows it: a tolerance below the reference negated, a
+// choice of the evaluation page by its text ("Mean of A and B", "5 kHz"), the
 // teach settings as "52 / 18", an output's configuration as flag and
 // value, its mode word as the bits that are on, a selector group's word as
 // its condition text ("RESULT VALID ON: CHANNEL A HIGH STATE, ...").
