@@ -10,9 +10,11 @@ namespace telvar {
 namespace {
 
 std::vector<std::pair<std::string, LineObserver>> g_observers;
+LineState g_state;
 
 void report(const LineState& state)
 {
+    g_state = state;
     // A copy: an observer may set another while it is told.
     const auto observers = g_observers;
     for (const auto& named : observers)
@@ -33,6 +35,11 @@ void set_line_observer(const std::string& name, LineObserver observer)
     } else {
         g_observers.emplace_back(name, std::move(observer));
     }
+}
+
+const LineState& line_state()
+{
+    return g_state;
 }
 
 void report_line_open(const std::string& line, const std::string& version)

@@ -29,6 +29,9 @@ using LineObserver = std::function<void(const LineState& state)>;
 // empty observer removes it. They are told in the order they were first set.
 void set_line_observer(const std::string& name, LineObserver observer);
 
+// The state the link reported last.
+const LineState& line_state();
+
 // The link's reports: a line opened and checked, closed, or gone by itself.
 void report_line_open(const std::string& line, const std::string& version);
 void report_line_closed();
