@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/parameter_report.h"
+
+#include "params/conversions.h"
+#include "params/events.h"
+#include "params/labels.h"
+#include "params/output_presets.h"
+#include "params/parameter_names.h"
+#include "params/record.h"
+#include "storage/parameter_keys.h"
+
+#include "telvar_version.h"
+
+#include <string_view>
+
+namespace telvar {
+
+namespace {
+
+// Laid out by a rich-text engine that knows a little CSS: font sizes in
+// points, spaces in pixels (it takes no points there), a border for each cell.
+constexpr const char* kStyle =
+    "body { font-size: 9pt; }"
+    "h1 { font-size: 15pt; margin-bottom: 6px; }"
+    "th.title { font-size: 11pt; font-weight: bold; background-color: white; border-style: none;"
+    " padding: 10px 0px 3px 0px; }"
+    "table { border-collapse: collapse; }"
+    "td, th { border: 1px solid #a0a0a0; padding: 2px 5px; }"
+    "th { background-color: #e8e8e8; font-weight: normal; }"
+    ".events { color: #404040; font-size: 8pt; }"
+    ".off { color: #a0a0a0; }";
+
+// The selector groups of a channel's first page: the word's offset, the
+// group and the bits its selectors stand for.
+struct GroupWord {
+    int offset;
+    Group group;
+    std::uint16_t bits;
+};
+
+constexpr GroupWord kGroupWords[] = {
+    {CH_MAX_MODE, Group::MaxValue, 0xFFFF},
+    {CH_SNAPSHOT_MODE, Group::Snapshot, 0x00FF},
+    {CH_RESET_MODE, Group::Reset, 0x00FF},
+    {CH_VALID_MODE, Group::ResultValid, 0xFFFF},
+};
+
+// Markup characters as references, control characters as blanks; UTF-8 as it is.
+std::string escaped(std::string_view text)
+{
+    std::string html;
+    for (const char c : text) {
+        switch (c) {
+        case '&': html += "&amp;"; break;
+        case '<': html += "&lt;"; break;
+        case '>': html += "&gt;"; break;
+        case '"': html += "&quot;"; break;
+        case '\'': html += "&#39;"; break;
+        default: html += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
+        }
+    }
+    return html;
+}
+
+// The controller's 8-bit text is Latin-1: its upper half becomes two bytes of UTF-8.
+std::string utf8_of_latin1(std::string_view text)
+{
+    std::string utf8;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string row(std::string_view caption, const std::string& value_html)
+{
+    return "<tr><td width=\"40%\">" + escaped(caption) + "</td><td>" + value_html + "</td></tr>\n";
+}
+
+std::string table(const std::string& rows)
+{
+    return "<table width=\"100%\" cellspacing=\"0\">\n" + rows + "</table>\n";
+}
+
+// A table under its title, which heads it again on the next page should
+// the table go on there.
+std::string titled_table(std::string_view title, const std::string& rows)
+{
+    return "<table width=\"100%\" cellspacing=\"0\">\n<thead><tr><th colspan=\"2\" align=\"left\" class=\"title\">"
+        + escaped(title) + "</th></tr></thead>\n" + rows + "</table>\n";
+}
+
+const GroupWord* group_word(int index)
+{
+    if (index >= BLOCK_COMMON)
+        return nullptr;
+    for (const GroupWord& g : kGroupWords)
+        if (g.offset == index % BLOCK_WORDS)
+            return &g;
+    return nullptr;
+}
+
+// The page shows the highest event of a group and ", ..." for more; the
+// report names every one of them below.
+std::string conditions_html(const GroupWord& g, std::uint16_t word)
+{
+    std::string html = escaped(condition_label(g.group, word));
+    const std::uint16_t events = word & g.bits;
+    const bool every_sample = has_every_sample(g.group) && word == EVERY_SAMPLE;
+    if (every_sample || (events & (events - 1)) == 0)
+        return html;
+    std::string names;
+    for (int bit = 15; bit >= 0; --bit) {
+        if (!((events >> bit) & 1u))
+            continue;
+        const std::string label = condition_label(g.group, static_cast<std::uint16_t>(1u << bit));
+        constexpr std::string_view ON = " ON: ";
+        names += (names.empty() ? "" : ", ") + label.substr(label.find(ON) + ON.size());
+    }
+    return html + "<br><span class=\"events\">Selected: " + escaped(names) + "</span>";
+}
+
+std::string value_html(int index, std::uint16_t word)
+{
+    if (const GroupWord* g = group_word(index))
+        return conditions_html(*g, word);
+    return escaped(shown_text(index, word));
+}
+
+bool in_mode_table(int index)
+{
+    return index >= output_mode_word(0) && index <= output_config_word(OUTPUTS - 1);
+}
+
+std::uint16_t selector_bits()
+{
+    std::uint16_t bits = 0;
+    for (const int bit : OUTPUT_MODE_BITS)
+        bits |= static_cast<std::uint16_t>(1u << bit);
+    return bits;
+}
+
+// Rows: outputs 0-2; columns: the mode bits that have a selector, the
+// configuration flag and value, as the outputs page draws them.
+std::string mode_table(const std::uint16_t* record)
+{
+    // Its heads head it again on the next page, should it go on there.
+    std::string html = "<table cellspacing=\"0\">\n<thead><tr><th></th><th colspan=\""
+        + std::to_string(OUTPUT_MODE_BITS.size())
+        + "\">Mode bit</th><th>Configuration</th><th>Value</th></tr>\n<tr><th></th>";
+    for (const int bit : OUTPUT_MODE_BITS)
+        html += "<th>" + std::to_string(bit) + "</th>";
+    html += "<th></th><th></th></tr></thead>\n";
+    for (int output = 0; output < OUTPUTS; ++output) {
+        const std::uint16_t mode = record[output_mode_word(output)];
+        const std::uint16_t config = record[output_config_word(output)];
+        html += "<tr><th>Output " + std::to_string(output) + "</th>";
+        for (const int bit : OUTPUT_MODE_BITS)
+            html += ((mode >> bit) & 1u) != 0 ? "<td align=\"center\"><b>on</b></td>"
+                                              : "<td align=\"center\" class=\"off\">off</td>";
+        html += std::string("<td align=\"center\">") + (field_value(Conversion::ConfigFlag, config) ? "On" : "Off")
+            + "</td><td align=\"right\">" + std::to_string(field_value(Conversion::ConfigValue, config))
+            + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+// Bits without a selector come only from a controller or a file; the page
+// would drop them.
+std::string unselectable_bits(const std::uint16_t* record)
+{
+    std::string rows;
+    for (int output = 0; output < OUTPUTS; ++output) {
+        const int index = output_mode_word(output);
+        if (const std::uint16_t unshown = record[index] & ~selector_bits())
+            rows += row("Output " + std::to_string(output) + " mode bits without a selector",
+                        escaped(shown_text(index, unshown)));
+    }
+    return rows;
+}
+
+std::string page_section(const std::uint16_t* record, std::string_view page)
+{
+    std::string rows;
+    bool holds_outputs = false;
+    for (int index = 0; index < PARAMETER_WORDS; ++index) {
+        if (parameter_name(index).page != page)
+            continue;
+        if (in_mode_table(index))
+            holds_outputs = true;
+        else
+            rows += row(parameter_name(index).caption, value_html(index, record[index]));
+    }
+    if (!holds_outputs)
+        return titled_table(page, rows);
+    const std::string unselectable = unselectable_bits(record);
+    return titled_table(page, rows) + mode_table(record) + (unselectable.empty() ? "" : table(unselectable));
+}
+
+std::string block_name(int index)
+{
+    return index < BLOCK_B ? "channel A" : index < BLOCK_COMMON ? "channel B" : "common settings";
+}
+
+// Stored words that no page shows, such as the trigger hysteresis.
+std::string unshown_section(const std::uint16_t* record)
+{
+    std::string rows;
+    for (const ParameterKey& key : PARAMETER_KEYS)
+        if (std::string_view(parameter_name(key.index).page).empty())
+            rows += row(std::string(parameter_name(key.index).caption) + ", " + block_name(key.index),
+                        escaped(shown_text(key.index, record[key.index])));
+    return rows.empty() ? std::string() : titled_table("On no page", rows);
+}
+
+std::string date_time(std::time_t made)
+{
+    std::tm local{};
+    char text[32] = "";
+    if (localtime_r(&made, &local))
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+std::string footer(const ReportFacts& facts)
+{
+    const std::string version = utf8_of_latin1(facts.controller_version);
+    return titled_table("About this report",
+                        row("Connection", escaped(facts.connection))
+                + row("Controller version", version.empty() ? "not known" : escaped(version))
+                + row("Date and time", escaped(date_time(facts.made)))
+                + row("Tool version", escaped(std::string("TELVAR-K20-Dizer ") + TELVAR_VERSION)));
+}
+
+}  // namespace
+
+std::string parameter_report_html(const std::uint16_t* record, const ReportFacts& facts)
+{
+    std::string html = std::string("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>") + REPORT_TITLE
+        + "</title><style>" + kStyle + "</style></head><body>\n<h1>Parameter report</h1>\n"
+        + table(row("Set from", escaped(facts.source)));
+    for (const char* page : PARAMETER_PAGES)
+        html += page_section(record, page);
+    return html + unshown_section(record) + footer(facts) + "</body></html>\n";
+}
+
+}  // namespace telvar

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parameter report: the whole set as a person reads it, page by page
+// with the pages' captions and texts, the outputs' mode table and the words
+// on no page, then where the set came from, the line, the controller's
+// version, the date and time and the tool's version. It is HTML text, laid
+// out on A4 pages by whoever prints it.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace telvar {
+
+inline constexpr const char* REPORT_TITLE = "TELVAR-K20-Dizer parameter report";
+
+// Where a set came from, other than a file.
+inline constexpr const char* REPORT_FROM_PAGES = "pages";
+inline constexpr const char* REPORT_FROM_RAM = "controller RAM";
+inline constexpr const char* REPORT_FROM_EEPROM = "controller EEPROM";
+
+// The line as the report names it when none is open.
+inline constexpr const char* REPORT_NO_LINE = "Not connected";
+
+struct ReportFacts {
+    std::string source;              // a REPORT_FROM_ text, or the file's name (UTF-8)
+    std::string connection;          // the line, "TCP 127.0.0.1:10001", or REPORT_NO_LINE (UTF-8)
+    std::string controller_version;  // the controller's 8-bit version text as it came; empty when unknown
+    std::time_t made = 0;            // when the report was made
+};
+
+// The report of a record of PARAMETER_WORDS words as an HTML document in
+// UTF-8; every text from outside is escaped.
+std::string parameter_report_html(const std::uint16_t* record, const ReportFacts& facts);
+
+}  // namespace telvar
