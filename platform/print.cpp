@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/print.h"
 
+#include "platform/files.h"
 #include "platform/modal.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextDocument>
 #include <QWidget>
+
+#include <memory>
 
 #include <algorithm>
 
@@ -45,14 +52,14 @@ void render(QWidget* widget, QPrinter& printer, QPainter& painter)
     painter.drawPicture(0, 0, drawing);
 }
 
-// The operator's choice of printer or PDF file; the answer's path is the
-// PDF file, empty for a printer.
-ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget)
+// The operator's choice of printer or PDF file for what `text` names; the
+// answer's path is the PDF file, empty for a printer.
+ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget, const QString& text)
 {
     ModalRequest request;
     request.kind = ModalKind::Print;
     request.title = "Print";
-    request.text = widget->windowTitle().toStdString();
+    request.text = text.toStdString();
     return detail::ask_operator(request, [&] {
         QPrintDialog dialog(&printer, widget);
         dialog.setAccessibleName(QStringLiteral("Print"));
@@ -60,6 +67,13 @@ ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget)
             return ModalAnswer{0, {}};
         return ModalAnswer{1, QFile::encodeName(printer.outputFileName()).toStdString()};
     });
+}
+
+std::unique_ptr<QTextDocument> document_of(const std::string& html)
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
+    return document;
 }
 
 }  // namespace
@@ -88,7 +102,7 @@ int PrintPanel(int panel, const char* fileName, int area)
         printer.setOutputFormat(QPrinter::PdfFormat);
     QString file = QString::fromLocal8Bit(fileName);
     if (file.isEmpty() && g_show_dialog) {
-        const ModalAnswer answer = ask_for_printer(printer, widget);
+        const ModalAnswer answer = ask_for_printer(printer, widget, widget->windowTitle());
         if (answer.result <= 0)
             return 1;
         file = QString::fromLocal8Bit(answer.path.c_str());
@@ -105,6 +119,54 @@ int PrintPanel(int panel, const char* fileName, int area)
         return UIE_FILE_NOT_READABLE;
     g_last = file.isEmpty() ? PrintDestination{false, printer.printerName().toStdString()}
                             : PrintDestination{true, QFile::encodeName(file).toStdString()};
+    return 0;
+}
+
+std::string DocumentPdf(const std::string& html)
+{
+    const std::unique_ptr<QTextDocument> document = document_of(html);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The PDF is complete once its writer is gone.
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(document->metaInformation(QTextDocument::DocumentTitle));
+        document->print(&writer);
+    }
+    return bytes.toStdString();
+}
+
+int PrintDocument(int panel, const std::string& html)
+{
+    QWidget* widget = PanelWidget(panel);
+    if (!widget)
+        return UIE_BAD_PANEL;
+    const std::unique_ptr<QTextDocument> document = document_of(html);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(document->metaInformation(QTextDocument::DocumentTitle));
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    const ModalAnswer answer = ask_for_printer(printer, widget, printer.docName());
+    if (answer.result <= 0)
+        return 1;
+    if (!answer.path.empty()) {
+        const std::string pdf = DocumentPdf(html);
+        if (pdf.empty() || SaveFileAtomically(answer.path, pdf) != FILE_OK)
+            return UIE_FILE_NOT_READABLE;
+        g_last = PrintDestination{true, answer.path};
+        return 0;
+    }
+    // Without a printer, a document that is to go to none has nowhere to go.
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return UIE_FILE_NOT_READABLE;
+    document->print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        return UIE_FILE_NOT_READABLE;
+    g_last = PrintDestination{false, printer.printerName().toStdString()};
     return 0;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing a panel, with its visible child panels, through Qt's print support.
+// Printing a panel, with its visible child panels, and documents of rich
+// text, through Qt's print support.
 #pragma once
 
 #include <string>
@@ -18,6 +19,15 @@ int SetPrintAttribute(int attribute, int value);
 // An empty file name prints to a printer; any other writes a PDF file.
 // 0 when printed, 1 when the operator cancelled, negative on failure.
 int PrintPanel(int panel, const char* fileName, int area);
+
+// A document in HTML text laid out on A4 pages, its text searchable and
+// copyable, as the bytes of a PDF file; empty when it cannot be made.
+std::string DocumentPdf(const std::string& html);
+// Prints the document after the operator has chosen printer or PDF file in
+// the print dialog over the panel, as PrintPanel does; a PDF file is written
+// whole or not at all. 0 when printed, 1 when the operator cancelled,
+// negative on failure.
+int PrintDocument(int panel, const std::string& html);
 
 // Where the last printed page went: a PDF file (its path) or a printer (its name).
 struct PrintDestination {
