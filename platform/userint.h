@@ -103,6 +103,9 @@ int SetApplicationIcon(const char* fileName);
 // links, files, clock and events work; panels fail, the wait cursor does
 // nothing and pop-ups go wherever the modal hook sends them. 1 on success.
 int InitConsole(int argc, char** argv);
+// As InitConsole, with fonts and pages to lay documents out on: without a
+// display, on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+int InitDocumentConsole(int argc, char** argv);
 
 // The roles a panel resource must offer; LoadPanel fails without any of them.
 void DefinePanelRoles(const char* fileName, int resourceId, std::vector<ControlRole> roles);
