@@ -3,6 +3,7 @@
 
 #include "app/navigation.h"
 #include "app/panel_events.h"
+#include "app/report_command.h"
 #include "firmware/download.h"
 #include "firmware/update_panel.h"
 #include "link/command.h"
@@ -60,6 +61,7 @@ const NamedControlCallback kControlCallbacks[] = {
     CALLBACK(CC_TOGBT_PNL_SELECTOR),
     CALLBACK(CC_TOGBT_DATA_SELECTOR),
     CALLBACK(CC_CMD_PRINT),
+    CALLBACK(CC_CMD_REPORT),
     COMMAND(CC_BTNSend),
     COMMAND(CC_CMD_RUN),
     CALLBACK(CC_CMD_LOAD_FIRMWARE),

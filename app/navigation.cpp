@@ -131,17 +131,21 @@ int CC_CMD_PRINT(int, int, int event, void*, int, int)
     SetPrintAttribute(ATTR_PRINT_SCALE_TO_PAGE, 1);
     SetPrintAttribute(ATTR_PRINT_SHOW_DIALOG, 1);
     SetPrintAttribute(ATTR_PRINT_GRAYSCALE, 0);
-    const int printed = PrintPanel(panelMAIN, "", VAL_FULL_PANEL);
+    tell_where_printed(PrintPanel(panelMAIN, "", VAL_FULL_PANEL), "Main window");
+    return 0;
+}
+
+void tell_where_printed(int printed, const char* what)
+{
     if (printed < 0) {
         set_status("Error! Printing failed.");
     } else if (printed == 0) {
         const PrintDestination where = LastPrintDestination();
         char text[STATUS_SIZE];
-        std::snprintf(text, sizeof text, where.file ? "Main window printed to file %s." : "Main window printed to %s.",
+        std::snprintf(text, sizeof text, where.file ? "%s printed to file %s." : "%s printed to %s.", what,
                       where.name.c_str());
         set_status(text);
     }
-    return 0;
 }
 
 }  // namespace telvar

@@ -14,4 +14,8 @@ CtrlCallback CC_TOGBT_PNL_SELECTOR;
 CtrlCallback CC_TOGBT_DATA_SELECTOR;
 CtrlCallback CC_CMD_PRINT;
 
+// The status line after printing `what` ("Main window"): where it went,
+// that it failed, or nothing when the operator cancelled.
+void tell_where_printed(int printed, const char* what);
+
 }  // namespace telvar

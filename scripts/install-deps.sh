@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-svg-dev libqt6svg6
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth socat srecord
+  xvfb xauth socat srecord poppler-utils
   dpkg-dev file librsvg2-bin desktop-file-utils appstream groff-base
   lintian devscripts
   clang libclang-rt-14-dev

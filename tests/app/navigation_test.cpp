@@ -5,12 +5,16 @@
 
 #include "app/navigation.h"
 #include "app/window_layout.h"
+#include "params/mapping.h"
 #include "params/pages.h"
+#include "params/record.h"
 #include "platform/print.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
+#include "support/pdf_reading.h"
+#include "support/record_copy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -278,6 +282,32 @@ TEST_F(Navigation, PrintSaysWhereThePageWent)
     click(MAIN_CMD_PRINT);
     dialogs.check_all_shown();
     EXPECT_EQ(statuses.back(), "Error! Printing failed.");
+}
+
+TEST_F(Navigation, ReportPrintsTheSetThePagesShowAndLeavesTheRecordAsItIs)
+{
+    Record shown{};
+    shown[BLOCK_A + CH_LASER_POWER] = 40;
+    shown[BLOCK_B + CH_LASER_POWER] = 41;
+    shown[BLOCK_B + CH_HYSTERESIS] = 23;
+    set_record(shown);
+    SetPanelValues();
+    // Typed into the page, not yet taken into the record.
+    SetCtrlVal(panelPARAA2, CH2_NUM_LASER, 77);
+    const Record before = record();
+
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("report <1>.pdf");
+    dialogs.expect_print_dialog({1, pdf.toStdString()});
+    click(MAIN_CMD_REPORT);
+    dialogs.check_all_shown();
+    EXPECT_EQ(statuses.back(), "Parameter report printed to file " + pdf.toStdString() + ".");
+    EXPECT_EQ(record(), before) << "the live chart draws from the record";
+    const PdfReading report = read_pdf(pdf);
+    ASSERT_TRUE(report.read);
+    for (const char* part : {"Set from pages", "Laser power 77", "Trigger hysteresis, channel B 23",
+                             "Connection Not connected", "Controller version not known"})
+        EXPECT_NE(report.text.find(part), std::string::npos) << part << "\n" << report.text;
 }
 
 TEST_F(Navigation, MainWindowPrintsWithItsVisiblePageToAPdfFile)

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/report_command.h"
+
+#include "app/navigation.h"
+#include "link/line_watch.h"
+#include "params/mapping.h"
+#include "platform/print.h"
+#include "storage/parameter_report.h"
+#include "ui/panels.h"
+
+#include <ctime>
+#include <string>
+
+namespace telvar {
+
+namespace {
+
+std::string connection_text(const LineState& state)
+{
+    switch (state.condition) {
+    case LineCondition::Open: return state.line;
+    case LineCondition::Lost: return "Lost: " + state.line;
+    case LineCondition::Waiting: return "Lost, waiting for " + state.line;
+    case LineCondition::Closed: break;
+    }
+    return REPORT_NO_LINE;
+}
+
+}  // namespace
+
+int CC_CMD_REPORT(int, int, int event, void*, int, int)
+{
+    if (event != EVENT_COMMIT)
+        return 0;
+    const LineState& line = line_state();
+    const ReportFacts facts{.source = REPORT_FROM_PAGES,
+                            .connection = connection_text(line),
+                            .controller_version = line.open() ? line.version : std::string(),
+                            .made = std::time(nullptr)};
+    const auto record = pages_record();
+    tell_where_printed(PrintDocument(panelMAIN, parameter_report_html(record.data(), facts)), "Parameter report");
+    return 0;
+}
+
+}  // namespace telvar
