@@ -20,7 +20,7 @@ constexpr CommandEntry kCommands[] = {
     {"info", run_info},       {"reset", run_reset},     {"teach", run_teach},
     {"get", run_get},         {"send", run_send},       {"verify", run_verify},
     {"live", run_live},       {"datamem", run_datamem}, {"merge", run_merge},
-    {"download", run_download},
+    {"download", run_download}, {"report", run_report},
 };
 
 int run_named(const Invocation& invocation)

@@ -19,6 +19,7 @@ int run_teach(const Invocation& invocation);
 int run_get(const Invocation& invocation);
 int run_send(const Invocation& invocation);
 int run_verify(const Invocation& invocation);
+int run_report(const Invocation& invocation);
 int run_live(const Invocation& invocation);
 int run_datamem(const Invocation& invocation);
 int run_merge(const Invocation& invocation);

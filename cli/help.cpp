@@ -16,6 +16,7 @@ namespace {
 constexpr const char* kHelp = R"(Usage: telvar-k20 (--tcp HOST:PORT | --com N | --device PATH) COMMAND [OPTIONS]
        telvar-k20 merge FIRMWARE.S [--lin-a A.dat] [--lin-b B.dat] --start ADDR --end ADDR -o MERGED.S
        telvar-k20 download IMAGE.S (--com N | --device PATH)
+       telvar-k20 report FILE.ini -o REPORT.pdf
        telvar-k20 --list-ports [--json]
        telvar-k20 --help
        telvar-k20 --version
@@ -64,6 +65,11 @@ Commands:
   download IMAGE.S (--com N | --device PATH)
                          download the image to the controller's boot loader;
                          RS-232 only
+  report [--eeprom | FILE.ini] -o REPORT.pdf
+                         the parameter set of the controller's RAM (or
+                         EEPROM), or of a parameter file without a line, as
+                         a PDF report of A4 pages with searchable text; no
+                         display needed
   --list-ports [--json]  list the COM ports present, with their USB
                          description, manufacturer and serial number
 

@@ -21,6 +21,7 @@ enum class LineUse {
     None,
 };
 
+// A command may have a rule for each number of file names it takes.
 struct CommandRule {
     const char* name;
     int files;  // file names that follow the command
@@ -40,6 +41,8 @@ const CommandRule kRules[] = {
     {"teach", 0, LineUse::Needed, {}, {}},
     {"merge", 1, LineUse::None, {"lin-a", "lin-b", "start", "end", "o"}, {"start", "end", "o"}},
     {"download", 1, LineUse::SerialOnly, {}, {}},
+    {"report", 0, LineUse::Needed, {"eeprom", "o"}, {"o"}},
+    {"report", 1, LineUse::None, {"o"}, {"o"}},  // the file's set instead of the controller's
 };
 
 const char* const kLineOptions[] = {"tcp", "com", "device"};
@@ -105,11 +108,29 @@ bool parse_seconds(std::string_view digits, double* seconds)
     return true;
 }
 
-const CommandRule* find_rule(const std::string& name)
+bool known_command(const std::string& name)
+{
+    return std::any_of(std::begin(kRules), std::end(kRules),
+                       [&](const CommandRule& rule) { return name == rule.name; });
+}
+
+const CommandRule* find_rule(const std::string& name, qsizetype files)
 {
     const auto found = std::find_if(std::begin(kRules), std::end(kRules),
-                                    [&](const CommandRule& rule) { return name == rule.name; });
+                                    [&](const CommandRule& rule) { return name == rule.name && files == rule.files; });
     return found == std::end(kRules) ? nullptr : found;
+}
+
+std::string file_count_error(const std::string& name)
+{
+    bool none = false;
+    bool one = false;
+    for (const CommandRule& rule : kRules)
+        if (name == rule.name)
+            (rule.files == 0 ? none : one) = true;
+    return name + (none && one ? " takes one file name or none"
+                   : none      ? " takes no file name"
+                               : " needs one file name");
 }
 
 template <std::size_t N>
@@ -203,6 +224,8 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
         return "merge needs --lin-a, --lin-b or both";
     if (invocation->command == "merge" && invocation->output.empty())
         return "merge writes its image into a file: -o needs a file name";
+    if (invocation->command == "report" && invocation->output.empty())
+        return "report writes a PDF file: -o needs a file name";
     return {};
 }
 
@@ -249,11 +272,11 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
     if (positional.isEmpty())
         return refused("no command given");
     invocation.command = text(positional.front());
-    const CommandRule* rule = find_rule(invocation.command);
-    if (!rule)
+    if (!known_command(invocation.command))
         return refused("unknown command '" + invocation.command + "'");
-    if (positional.size() - 1 != rule->files)
-        return refused(invocation.command + (rule->files == 0 ? " takes no file name" : " needs one file name"));
+    const CommandRule* rule = find_rule(invocation.command, positional.size() - 1);
+    if (!rule)
+        return refused(file_count_error(invocation.command));
     if (rule->files == 1)
         invocation.file = text(positional[1]);
     std::string error = check_options(parser, *rule);

@@ -21,9 +21,9 @@ struct LineChoice {
 };
 
 struct Invocation {
-    std::string command;  // "info", "get", ..., "download", "list-ports", "help" or "version"
+    std::string command;  // "info", "get", ..., "download", "report", "list-ports", "help" or "version"
     LineChoice line;
-    std::string file;     // the file named after send, verify, merge and download
+    std::string file;     // the file named after send, verify, merge, download and report
     std::string output;   // -o; get: empty for standard output (-o -)
     bool quiet = false;   // -q: no status lines
     bool json = false;    // info, verify and --list-ports answer in JSON

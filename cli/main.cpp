@@ -15,12 +15,16 @@
 int main(int argc, char** argv)
 {
     using namespace telvar::cli;
-    telvar::InitConsole(argc, argv);
+    const ParsedCommandLine parsed = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+    // A report is laid out on pages, which takes fonts, though no display.
+    if (parsed.invocation.command == "report")
+        telvar::InitDocumentConsole(argc, argv);
+    else
+        telvar::InitConsole(argc, argv);
     // From here on Ctrl-C and SIGTERM let the command end in order.
     const InterruptWatch interrupt;
     route_to_console();
     find_pseudo_terminals_where_told();
-    const ParsedCommandLine parsed = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty())
         return fail(EXIT_USAGE, parsed.error + "\nTry 'telvar-k20 --help'.");
     return run(parsed.invocation);

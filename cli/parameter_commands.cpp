@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // get, send and verify: the parameter set between the controller and a
-// parameter file, in the file format and over the transfer of the tool.
+// parameter file, in the file format and over the transfer of the tool;
+// report: the set of the controller or of a file as a PDF document.
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/differences.h"
@@ -8,15 +9,19 @@
 #include "cli/interrupt.h"
 #include "cli/json_texts.h"
 #include "cli/line.h"
+#include "link/line_check.h"
 #include "params/record.h"
 #include "platform/files.h"
+#include "platform/print.h"
 #include "storage/ini_reader.h"
+#include "storage/parameter_report.h"
 #include "storage/parameter_text.h"
 #include "storage/transfer.h"
 #include "ui/status.h"
 
 #include <algorithm>
 #include <array>
+#include <ctime>
 #include <functional>
 #include <iterator>
 
@@ -60,6 +65,19 @@ int with_file_and_set(const Invocation& invocation, const std::function<int(cons
             return fail_with_status();
         return step(ini);
     });
+}
+
+// The report of the record as a PDF file, written whole or not at all.
+int write_report(const Invocation& invocation, const std::uint16_t* record, ReportFacts facts)
+{
+    facts.made = std::time(nullptr);
+    const std::string pdf = DocumentPdf(parameter_report_html(record, facts));
+    if (pdf.empty())
+        return fail(EXIT_FILE, "Could not lay out the parameter report");
+    if (SaveFileAtomically(invocation.output, pdf) != FILE_OK)
+        return fail(EXIT_FILE, "Could not write the parameter report: " + invocation.output);
+    tell("Parameter report printed to file " + invocation.output + ".");
+    return EXIT_DONE;
 }
 
 }  // namespace
@@ -116,6 +134,31 @@ int run_verify(const Invocation& invocation)
         if (found.empty())
             tell("No difference in " + std::to_string(compared) + (compared == 1 ? " word." : " words."));
         return code;
+    });
+}
+
+// With a file no line is opened; a file without a word of the set is
+// refused, as send and verify refuse it. A signal during the fetch leaves
+// the report as it was.
+int run_report(const Invocation& invocation)
+{
+    if (!invocation.file.empty()) {
+        IniText ini;
+        if (std::string error; !read_parameter_file(invocation.file, &ini, &error))
+            return fail(EXIT_FILE, error);
+        std::array<std::uint16_t, PARAMETER_WORDS> record{};
+        take_parameter_file(ini, record.data());
+        return write_report(invocation, record.data(),
+                            {.source = invocation.file, .connection = REPORT_NO_LINE, .controller_version = {}});
+    }
+    return with_line(invocation.line, [&]() -> int {
+        if (!fetch_record(place_of(invocation)))
+            return fail_with_status();
+        if (interrupt_requested())
+            return fail_interrupted(invocation.output + " is left as it was");
+        const char* source = invocation.eeprom ? REPORT_FROM_EEPROM : REPORT_FROM_RAM;
+        return write_report(invocation, parameter,
+                            {.source = source, .connection = named_line(), .controller_version = szVersion});
     });
 }
 

@@ -33,7 +33,8 @@ TEST(CliCommands, HelpListsTheCommandsAndExitCodesAndUsageErrorsEndWithTwo)
     EXPECT_EQ(help.code, 0);
     for (const char* part : {"info", "get [--eeprom] -o FILE.ini", "send FILE.ini", "verify FILE.ini", "live",
                              "datamem --channel A|B", "--timeout SECONDS", "reset", "teach", "merge FIRMWARE.S",
-                             "download IMAGE.S (--com N | --device PATH)", "--list-ports", "--device PATH",
+                             "download IMAGE.S (--com N | --device PATH)", "report [--eeprom | FILE.ini] -o REPORT.pdf",
+                             "--list-ports", "--device PATH",
                              "-q, --quiet", "--json", "--version", "usermod -aG dialout", "0    done",
                              "1    verify found differences", "2    usage error", "3    link failure",
                              "4    file error", "5    download: the controller is left waiting in its boot loader",

@@ -49,6 +49,16 @@ TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
     EXPECT_EQ(merge.invocation.end, 0x11000);
     EXPECT_EQ(merge.invocation.line.kind, LineKind::None);
 
+    const ParsedCommandLine report = parse({"report", "set.ini", "-o", "set.pdf"});
+    ASSERT_EQ(report.error, "");
+    EXPECT_EQ(report.invocation.file, "set.ini");
+    EXPECT_EQ(report.invocation.output, "set.pdf");
+    EXPECT_EQ(report.invocation.line.kind, LineKind::None) << "a file's set needs no line";
+    const Invocation fetched = parse({"--com", "65", "report", "--eeprom", "-o", "set.pdf"}).invocation;
+    EXPECT_EQ(fetched.file, "");
+    EXPECT_EQ(fetched.line.kind, LineKind::Com);
+    EXPECT_TRUE(fetched.eeprom);
+
     const ParsedCommandLine download = parse({"download", "image.S", "--com", "65"});
     ASSERT_EQ(download.error, "");
     EXPECT_EQ(download.invocation.line.port, 65);
@@ -112,6 +122,12 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
          "merge writes its image into a file: -o needs a file name"},
         {{"--list-ports", "--com", "1"}, "--list-ports takes nothing but --json and -q"},
         {{"--list-ports", "info"}, "--list-ports takes nothing but --json and -q"},
+        {{"report", "-o", "r.pdf"}, "report needs --tcp HOST:PORT, --com N or --device PATH"},
+        {{"report", "a.ini", "b.ini", "-o", "r.pdf"}, "report takes one file name or none"},
+        {{"--tcp", "h:1", "report", "s.ini", "-o", "r.pdf"}, "report takes no --tcp"},
+        {{"report", "s.ini", "--eeprom", "-o", "r.pdf"}, "report takes no --eeprom"},
+        {{"report", "s.ini"}, "report needs -o"},
+        {{"report", "s.ini", "-o", "-"}, "report writes a PDF file: -o needs a file name"},
         {{"download", "image.S"}, SERIAL_ONLY_TEXT},
         {{"download", "image.S", "--tcp", "h:1"}, SERIAL_ONLY_TEXT},
         {{"download", "image.S", "--tcp", "h:1", "--device", "/dev/ttyUSB0"}, "give only one of --tcp, --com and --device"},

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // get, send and verify against the simulator: the parameter file byte for
 // byte, a set taken from one controller to another, and the words a file
-// lacks.
+// lacks; report's PDF of a file's or a controller's set.
 #include "tests/cli/cli_process.h"
 
+#include "params/parameter_names.h"
+#include "params/record.h"
+#include "sim/core/controller.h"
 #include "storage/parameter_keys.h"
 #include "storage/parameter_text.h"
+#include "support/pdf_reading.h"
+#include "telvar_version.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -15,8 +20,34 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 namespace telvar::test {
 namespace {
+
+// The tests' own environment, which run_cli hands on, without some names
+// while this lives.
+class EnvironmentWithout {
+public:
+    explicit EnvironmentWithout(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names) {
+            if (qEnvironmentVariableIsSet(name))
+                kept_.emplace_back(name, qgetenv(name));
+            qunsetenv(name);
+        }
+    }
+    ~EnvironmentWithout()
+    {
+        for (const auto& [name, value] : kept_)
+            qputenv(name, value);
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> kept_;
+};
 
 class CliParameters : public testing::Test {
 protected:
@@ -105,6 +136,44 @@ TEST_F(CliParameters, SendThenVerifyCarriesASetToAnotherControllerAndFindsWhatDi
     EXPECT_EQ(found[1]["key"].toString(), "Low Tolerance");
 }
 
+TEST_F(CliParameters, ReportOfAFileOrOfTheControllerIsAPdfWhoseTextCanBeSearched)
+{
+    const Words stored = distinctive_words();
+    const QString file = path("line 3 <A&B>.ini");
+    write_file(file, parameter_file_text(stored.data()));
+    const std::string tool = std::string("Tool version TELVAR-K20-Dizer ") + TELVAR_VERSION;
+    {
+        const EnvironmentWithout no_display({"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"});
+        const CliResult from_file = run_cli({"report", file, "-o", path("file.pdf")});
+        EXPECT_EQ(from_file.code, 0) << from_file.err;
+        EXPECT_EQ(from_file.out, "Parameter report printed to file " + path("file.pdf").toStdString() + ".\n");
+        EXPECT_EQ(from_file.err, "");
+    }
+    const PdfReading report = read_pdf(path("file.pdf"));
+    ASSERT_TRUE(report.read);
+    EXPECT_GE(report.pages, 1);
+    EXPECT_LE(report.pages, 3);
+    for (const std::string& part :
+         {std::string("Channel A: data and conditions"), std::string("Switching outputs and analog output"),
+          "Laser power " + shown_text(BLOCK_B + CH_LASER_POWER, stored[BLOCK_B + CH_LASER_POWER]),
+          "Result valid " + shown_text(BLOCK_A + CH_VALID_MODE, stored[BLOCK_A + CH_VALID_MODE]),
+          std::string("Output 2"), "Set from " + file.toStdString(), std::string("Connection Not connected"), tool})
+        EXPECT_NE(report.text.find(part), std::string::npos) << part << "\n" << report.text;
+
+    Simulator sim(eeprom_options(path("controller.eeprom"), stored));
+    ASSERT_TRUE(sim.ready());
+    const CliResult from_eeprom =
+        run_cli(tcp_line(sim) + QStringList{"report", "--eeprom", "-o", path("eeprom.pdf")}, &sim);
+    EXPECT_EQ(from_eeprom.code, 0) << from_eeprom.err;
+    const PdfReading fetched = read_pdf(path("eeprom.pdf"));
+    for (const std::string& part :
+         {"Teach settings 1 and 2 " + shown_text(TEACH_MODE, stored[TEACH_MODE]),
+          std::string("Set from controller EEPROM"),
+          "Connection TCP " + tcp_line(sim).last().toStdString(),
+          "Controller version " + std::string(sim::kVersionText), tool})
+        EXPECT_NE(fetched.text.find(part), std::string::npos) << part << "\n" << fetched.text;
+}
+
 TEST_F(CliParameters, WordsTheFileLacksKeepTheControllers)
 {
     const Words stored = distinctive_words();
@@ -142,6 +211,18 @@ TEST_F(CliParameters, FilesThatCannotBeReadOrWrittenEndWithFourAndTouchNoFile)
     EXPECT_EQ(no_words.code, 4) << "nothing to compare is no success";
     EXPECT_EQ(no_words.err, "telvar-k20: The file holds no word of the parameter set: " + path("notes.ini").toStdString() + "\n");
     EXPECT_EQ(no_words.out, "");
+
+    // A report that cannot be written leaves nothing, not even a part of it;
+    // a folder and a path under a plain file are refused to root too.
+    write_file(path("set.ini"), parameter_file_text(factory_words().data()));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& output : {dir.path(), path("notes.ini") + "/report.pdf"}) {
+        const CliResult refused = run_cli({"report", path("set.ini"), "-o", output});
+        EXPECT_EQ(refused.code, 4) << output.toStdString();
+        EXPECT_EQ(refused.err, "telvar-k20: Could not write the parameter report: " + output.toStdString() + "\n");
+        EXPECT_EQ(refused.out, "");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
 }
 
 }  // namespace
