@@ -9,11 +9,13 @@
 #include "platform/plot_control.h"
 #include "platform/qt_access.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
+#include <QTableView>
 
 #include <algorithm>
 #include <memory>
@@ -174,6 +176,14 @@ void give_ring_values(QWidget* root)
     }
 }
 
+// A table's corner button selects every row: screen readers name it so.
+void name_table_corners(QWidget* root)
+{
+    for (QTableView* table : root->findChildren<QTableView*>())
+        for (QAbstractButton* corner : table->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+            corner->setAccessibleName(QStringLiteral("Select all rows"));
+}
+
 }  // namespace
 
 Panel* find_panel(int panel)
@@ -293,6 +303,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
         return plots;
     show_svg_pictures(widget.get(), file.svg_pictures);
     give_ring_values(widget.get());
+    name_table_corners(widget.get());
     widget->hide();
     if (parent)
         widget->setParent(parent);
