@@ -8,7 +8,9 @@
 #include "platform/userint.h"
 #include "ui/panels.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace telvar {
 
@@ -164,6 +166,17 @@ void GetPanelValues()
     for (Page page : {Page::Evaluation, Page::EvaluationSecond, Page::Outputs})
         read_fields(page, common_panel(page), 0);
     read_output_modes();
+}
+
+std::array<std::uint16_t, PARAMETER_WORDS> pages_record()
+{
+    std::array<std::uint16_t, PARAMETER_WORDS> kept;
+    std::copy(std::begin(parameter), std::end(parameter), kept.begin());
+    GetPanelValues();
+    std::array<std::uint16_t, PARAMETER_WORDS> shown;
+    std::copy(std::begin(parameter), std::end(parameter), shown.begin());
+    std::copy(kept.begin(), kept.end(), std::begin(parameter));
+    return shown;
 }
 
 int CC_NUM_CHA(int, int control, int event, void*, int, int)

@@ -4,7 +4,11 @@
 // once (the levels and limits that the live chart draws).
 #pragma once
 
+#include "params/record.h"
 #include "platform/userint.h"
+
+#include <array>
+#include <cstdint>
 
 namespace telvar {
 
@@ -14,6 +18,9 @@ void SetPanelValues();
 // Rebuilds the record from all pages. Block numbers, the trigger hysteresis
 // words and the controller's own word are never written.
 void GetPanelValues();
+// The set the pages show, read into a copy. The record stays as it is: it
+// holds words the pages lack, and the live chart draws from it.
+std::array<std::uint16_t, PARAMETER_WORDS> pages_record();
 
 CtrlCallback CC_NUM_CHA;
 CtrlCallback CC_NUM_CHB;
