@@ -325,11 +325,16 @@ namespace {
 
 // Over the middle of `over`, but whole on its screen where it fits, and with
 // its top left corner on it where it does not: a window wider than its owner
-// by the owner's edge of the screen must not open partly out of sight.
+// by the owner's edge of the screen must not open partly out of sight. A
+// window that lays itself out opens no larger than the screen: its tables
+// take the room there is.
 QRect opening_place(const QWidget* window, const QWidget* over)
 {
-    QRect place(over->geometry().center() - window->rect().center(), window->size());
     const QRect screen = over->screen()->availableGeometry();
+    QSize size = window->size();
+    if (window->layout())
+        size = size.boundedTo(screen.size()).expandedTo(window->minimumSizeHint());
+    QRect place(over->geometry().center() - QRect(QPoint(), size).center(), size);
     place.moveLeft(std::max(screen.left(), std::min(place.left(), screen.right() + 1 - place.width())));
     place.moveTop(std::max(screen.top(), std::min(place.top(), screen.bottom() + 1 - place.height())));
     return place;

@@ -95,6 +95,24 @@ TEST_F(OwnerPanel, AnOwnedPanelWiderThanItsOwnerOpensWholeOnTheScreen)
     EXPECT_EQ(opened.center().y(), PanelWidget(owner)->geometry().center().y()) << "still over its owner";
 }
 
+TEST_F(OwnerPanel, AnOwnedPanelThatLaysItselfOutOpensNoLargerThanTheScreen)
+{
+    const int laid_out = files.load("laid_out.uir",
+                                    "<layout class=\"QVBoxLayout\" name=\"ROWS\"><item>"
+                                        + ui_widget("QTableView", "TABLE") + "</item></layout>",
+                                    {});
+    ASSERT_GT(laid_out, 0);
+    const QRect screen = PanelWidget(owner)->screen()->availableGeometry();
+    PanelWidget(laid_out)->resize(screen.width() + 400, screen.height() + 300);
+    SetPanelAttribute(laid_out, ATTR_OWNER_PANEL, owner);
+    DisplayPanel(owner);
+    DisplayPanel(laid_out);
+    const QRect opened = PanelWidget(laid_out)->geometry();
+    EXPECT_LE(opened.width(), screen.width());
+    EXPECT_LE(opened.height(), screen.height());
+    DiscardPanel(laid_out);
+}
+
 TEST_F(OwnerPanel, NoOwnerMakesItAWindowOfItsOwnAgain)
 {
     SetPanelAttribute(dialog, ATTR_OWNER_PANEL, owner);
