@@ -16,6 +16,7 @@
 #include "scope/actions.h"
 #include "scope/data_memory.h"
 #include "scope/recorder.h"
+#include "storage/compare_window.h"
 #include "storage/transfer.h"
 #include "testmode/test_mode.h"
 
@@ -82,6 +83,13 @@ const NamedControlCallback kControlCallbacks[] = {
     CALLBACK(CC_CMD_RECORDER),
     CALLBACK(CC_RADIO_TRACES),
     COMMAND(CC_BTNGet),
+    COMMAND(CC_BTNCompare),
+    // Taking a value changes the record, which a running command may be
+    // sending or filling: it waits its turn as a command does.
+    COMMAND(CC_COMPARE_TAKE),
+    COMMAND(CC_COMPARE_TAKE_ALL),
+    CALLBACK(CC_COMPARE_EXPORT),
+    CALLBACK(CC_COMPARE_CLOSE),
     CALLBACK(CC_RADIO_MEMORY),
     CALLBACK(CC_NUM_CHA),
     CALLBACK(CC_NUM_CHB),
@@ -114,6 +122,7 @@ const NamedPanelCallback kPanelCallbacks[] = {
     CALLBACK(CC_PANEL_OUT),
     CALLBACK(CC_PANEL_UPDT),
     CALLBACK(CC_PANEL_TEST),
+    CALLBACK(CC_PANEL_COMPARE),
 };
 
 #undef CALLBACK

@@ -77,14 +77,15 @@ bool load_panels()
             return false;
     }
     panelInterf = LoadPanel(0, MAIN_UIR, INTERF);
-    return panelInterf >= 0;
+    panelCOMPARE = LoadPanel(0, COMPARE_UIR, PANEL);
+    return panelInterf >= 0 && panelCOMPARE >= 0;
 }
 
 namespace {
 
 void discard_panels()
 {
-    for (int panel : {panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
+    for (int panel : {panelCOMPARE, panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
                       panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
         DiscardPanel(panel);
 }
@@ -110,8 +111,9 @@ void show_main_window()
     for (int toggle : {MAIN_VIEW_CHA, MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS,
                        MAIN_VIEW_UPDATE, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
         SetCtrlVal(panelMAIN, toggle, 0);
-    // The connection dialog belongs to the main window and stays above it.
+    // The connection dialog and the compare window belong to the main window and stay above it.
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
+    SetPanelAttribute(panelCOMPARE, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
     setup_reconnect();

@@ -35,20 +35,31 @@ int SendParaToFile()
 
 int ReadParaFromFile()
 {
-    if (!choose_file(VAL_LOAD_BUTTON))
+    const std::optional<IniText> ini = read_chosen_parameter_file();
+    if (!ini)
         return 0;
-    std::string content;
-    if (ReadWholeFile(pathName, &content) != FILE_OK)
-        return 0;
-    // Not one key: not a parameter file at all (another text file chosen by
-    // mistake), which must not be reported as loaded.
-    if (take_parameter_file(read_ini(content), parameter) == 0) {
-        const std::string text = std::string("No TELVAR-K20 parameter found in ") + pathName + ".";
-        MessagePopup("ERROR", text.c_str());
-        return 0;
-    }
+    take_parameter_file(*ini, parameter);
     SetPanelValues();
     return 1;
+}
+
+std::optional<IniText> read_chosen_parameter_file()
+{
+    if (!choose_file(VAL_LOAD_BUTTON))
+        return std::nullopt;
+    std::string content;
+    if (ReadWholeFile(pathName, &content) != FILE_OK)
+        return std::nullopt;
+    IniText ini = read_ini(content);
+    // Not one key: not a parameter file at all (another text file chosen by
+    // mistake), which must not be taken as a parameter set.
+    std::uint16_t probe[PARAMETER_WORDS] = {};
+    if (take_parameter_file(ini, probe) == 0) {
+        const std::string text = std::string("No TELVAR-K20 parameter found in ") + pathName + ".";
+        MessagePopup("ERROR", text.c_str());
+        return std::nullopt;
+    }
+    return ini;
 }
 
 }  // namespace telvar

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "platform/userint.h"
+#include "storage/ini_text.h"
+
+#include <optional>
 
 namespace telvar {
 
@@ -16,5 +19,9 @@ int SendParaToFile();
 // cancelled, the file could not be read or holds no parameter (said in a
 // message), which changes nothing.
 int ReadParaFromFile();
+// Asks for a parameter file, as ReadParaFromFile does, and reads it: its
+// items, or nothing when the dialog was cancelled, the file could not be
+// read or holds no parameter (said in a message). The path is in pathName.
+std::optional<IniText> read_chosen_parameter_file();
 
 }  // namespace telvar

@@ -30,7 +30,7 @@ void set_main_buttons(int acquisition, int sensor_actions, int transfer)
     // TRIGGER and RECORDER send nothing; RESET, TEACH and TRIGGER form the group.
     switch_group(panelMAIN, sensor_actions, {MAIN_CMD_RESET, MAIN_CMD_TEACH, MAIN_CMD_TRIGGER});
     switch_group(panelMAIN, transfer,
-                 {MAIN_BTN_SEND, MAIN_BTN_GET, MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE});
+                 {MAIN_BTN_SEND, MAIN_BTN_GET, MAIN_BTN_COMPARE, MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE});
 }
 
 void set_test_panel_controls(int test_mode, int test_data)

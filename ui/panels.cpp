@@ -13,6 +13,7 @@ int panelEVAL2 = 0;
 int panelOUTPUTS = 0;
 int panelUPDATE = 0;
 int panelTEST = 0;
+int panelCOMPARE = 0;
 int panelInterf = 0;
 
 }  // namespace telvar

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Handles of the eleven panels, as LoadPanel returned them.
+// Handles of the panels, as LoadPanel returned them.
 #pragma once
 
 namespace telvar {
@@ -14,6 +14,7 @@ extern int panelEVAL2;
 extern int panelOUTPUTS;
 extern int panelUPDATE;
 extern int panelTEST;
+extern int panelCOMPARE;
 extern int panelInterf;
 
 }  // namespace telvar

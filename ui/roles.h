@@ -9,6 +9,7 @@
 namespace telvar {
 
 inline constexpr const char* MAIN_UIR = "TELVAR-K20-Dizer-D30e.uir";
+inline constexpr const char* COMPARE_UIR = "Compare.uir";
 inline constexpr const char* CHANNEL_A_UIR = "ChannelA.uir";
 inline constexpr const char* CHANNEL_A2_UIR = "ChannelA2.uir";
 inline constexpr const char* CHANNEL_B_UIR = "ChannelB.uir";
@@ -33,6 +34,7 @@ inline constexpr int PANEL = 1;
     ROLE(MAIN, CMD_CONNECT) \
     ROLE(MAIN, BTN_SEND) \
     ROLE(MAIN, BTN_GET) \
+    ROLE(MAIN, BTN_COMPARE) \
     ROLE(MAIN, RADIO_RAM) \
     ROLE(MAIN, RADIO_EEPROM) \
     ROLE(MAIN, RADIO_FILE) \
@@ -127,6 +129,14 @@ inline constexpr int PANEL = 1;
     ROLE(TEST, ANSWER_14) \
     ROLE(TEST, ANSWER_15)
 
+#define TELVAR_COMPARE_ROLES(ROLE) \
+    ROLE(COMPARE, SUMMARY) \
+    ROLE(COMPARE, TABLE) \
+    ROLE(COMPARE, TAKE) \
+    ROLE(COMPARE, TAKE_ALL) \
+    ROLE(COMPARE, EXPORT) \
+    ROLE(COMPARE, CLOSE)
+
 #define TELVAR_UPDATE_ROLES(ROLE) \
     ROLE(UPDATE, CMD_LOAD_FIRMWARE) \
     ROLE(UPDATE, CMD_LOAD_LIN_A) \
@@ -155,6 +165,7 @@ inline constexpr int PANEL = 1;
 enum MainControl : int { MAIN_NO_CONTROL, TELVAR_MAIN_ROLES(TELVAR_ROLE_NUMBER) };
 enum InterfControl : int { INTERF_NO_CONTROL, TELVAR_INTERF_ROLES(TELVAR_ROLE_NUMBER) };
 enum TestControl : int { TEST_NO_CONTROL, TELVAR_TEST_ROLES(TELVAR_ROLE_NUMBER) };
+enum CompareControl : int { COMPARE_NO_CONTROL, TELVAR_COMPARE_ROLES(TELVAR_ROLE_NUMBER) };
 enum UpdateControl : int { UPDATE_NO_CONTROL, TELVAR_UPDATE_ROLES(TELVAR_ROLE_NUMBER) };
 
 // Tells the platform which roles each panel file must offer.

@@ -157,9 +157,11 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
     }
     const int dialog = LoadPanel(0, MAIN_UIR, INTERF);
     EXPECT_GT(dialog, 0);
+    const int compare = LoadPanel(0, COMPARE_UIR, PANEL);
+    ASSERT_GT(compare, 0);
 
     // Screen readers and UI automation find every control an operator uses.
-    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog)}) {
+    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog), PanelWidget(compare)}) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             const bool operated = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
                 || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w);
@@ -171,6 +173,7 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
         }
     }
     EXPECT_NE(PanelWidget(dialog), PanelWidget(main_panel));
+    DiscardPanel(compare);
     DiscardPanel(dialog);
     DiscardPanel(main_panel);
 }

@@ -224,7 +224,7 @@ TEST_F(ButtonGroups, DimAndEnableEveryMember)
 {
     set_main_buttons(0, 0, 0);
     for (int c : {MAIN_CMD_RUN, MAIN_CMD_STOP, MAIN_CMD_DATA, MAIN_CMD_RESET, MAIN_CMD_TEACH, MAIN_CMD_TRIGGER,
-                  MAIN_BTN_SEND, MAIN_BTN_GET, MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE})
+                  MAIN_BTN_SEND, MAIN_BTN_GET, MAIN_BTN_COMPARE, MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE})
         EXPECT_EQ(attribute(panelMAIN, c, ATTR_DIMMED), 1) << c;
     EXPECT_EQ(attribute(panelMAIN, MAIN_VIEW_CHA, ATTR_DIMMED), 0) << "view selectors always work";
     set_main_buttons(1, -1, 7);

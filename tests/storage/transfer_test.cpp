@@ -20,17 +20,23 @@
 #include "params/reference.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "storage/compare_window.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
 #include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace telvar::test {
 namespace {
@@ -357,6 +363,192 @@ TEST_P(TransferWithSimulator, GetAndCloseAskBeforeChangesNotSentAreLost)
 
 INSTANTIATE_TEST_SUITE_P(Lines, TransferWithSimulator, ::testing::Values(0, 1),
                          [](const auto& info) { return info.param == 0 ? "Serial" : "Tcp"; });
+
+// Compare: the pages against the controller's set or a file, the differences
+// listed in their window, taken from there onto the pages.
+class Compare : public Transfer {
+protected:
+    void TearDown() override
+    {
+        press(COMPARE_CLOSE);
+        Transfer::TearDown();
+    }
+    static void press(int control) { CallCtrlCallback(panelCOMPARE, control, EVENT_COMMIT, 0, 0); }
+    static void compare() { CallCtrlCallback(panelMAIN, MAIN_BTN_COMPARE, EVENT_COMMIT, 0, 0); }
+    static QTableView* table() { return qobject_cast<QTableView*>(ControlWidget(panelCOMPARE, COMPARE_TABLE)); }
+    static bool window_shown() { return PanelWidget(panelCOMPARE)->isVisible(); }
+    static std::string summary()
+    {
+        return qobject_cast<QLabel*>(ControlWidget(panelCOMPARE, COMPARE_SUMMARY))->text().toStdString();
+    }
+    static std::string cell(int row, int column)
+    {
+        const QAbstractItemModel* model = table()->model();
+        return model->data(model->index(row, column)).toString().toStdString();
+    }
+    static int rows() { return table()->model() ? table()->model()->rowCount() : 0; }
+    // The row of a key, -1 when it is not listed.
+    static int row_of(const std::string& key)
+    {
+        for (int row = 0; row < rows(); ++row)
+            if (cell(row, 2) == key)
+                return row;
+        return -1;
+    }
+    static void select_row(const std::string& key)
+    {
+        table()->clearSelection();
+        table()->selectRow(row_of(key));
+    }
+    // Clicked as the operator clicks it, its group's rules applied.
+    static void click_selector(int index)
+    {
+        qobject_cast<QAbstractButton*>(ControlWidget(panelPARAA, selector_control(EVENT_SELECTORS[index])))->click();
+    }
+};
+
+// The three frames of a Get fill the record; Compare puts it back, and reads
+// the pages without writing a word onto them.
+TEST_F(Compare, ListsTheWordsChangedOnThePagesAndChangesNeitherRecordNorPages)
+{
+    Simulator sim;
+    open_line(sim, Line::Tcp);
+    GetParameter();
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 60);
+    set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -120);
+    click_selector(3);
+    parameter[BLOCK_A + CH_HYSTERESIS] += 5;  // on no page: as a file loaded earlier leaves it
+    const Record before = record();
+    const auto pages = pages_record();
+    choose_target(MAIN_RADIO_EEPROM);
+
+    compare();
+    EXPECT_EQ(record(), before);
+    EXPECT_EQ(pages_record(), pages);
+    ASSERT_TRUE(window_shown());
+    EXPECT_EQ(summary(), "Pages compared with Controller EEPROM: 4 differences in 44 words");
+    EXPECT_EQ(statuses.back(), summary());
+    EXPECT_EQ(table()->model()->headerData(4, Qt::Horizontal).toString(), "Controller EEPROM");
+    ASSERT_EQ(rows(), 4);
+    const int laser = row_of("[CHANNEL A] Laser Power Setting");
+    ASSERT_GE(laser, 0);
+    EXPECT_EQ(cell(laser, 0), "Channel A: limits");
+    EXPECT_EQ(cell(laser, 1), "Laser power");
+    EXPECT_EQ(cell(laser, 3), "60");
+    EXPECT_EQ(cell(laser, 4), "50");
+    const int low = row_of("[CHANNEL B] Low Tolerance");
+    ASSERT_GE(low, 0);
+    EXPECT_EQ(cell(low, 3), "-120");
+    EXPECT_EQ(cell(low, 4), "-250");
+    const int valid = row_of("[CHANNEL A] Result Valid Mode");
+    ASSERT_GE(valid, 0);
+    EXPECT_EQ(cell(valid, 3), "RESULT VALID ON: CHANNEL A HIGH STATE");
+    EXPECT_EQ(cell(valid, 4), "RESULT VALID ON: EVERY SAMPLE");
+    const int hysteresis = row_of("[CHANNEL A] Trigger Hysteresis");
+    ASSERT_GE(hysteresis, 0);
+    EXPECT_EQ(cell(hysteresis, 0), "(no page)");
+}
+
+// A value taken comes onto its page as the page shows it, and leaves the
+// list; Take all leaves nothing listed and the pages as the controller holds
+// them, a word on no page in the record.
+TEST_F(Compare, TakingValuesPutsTheControllersOnThePages)
+{
+    Simulator sim;
+    open_line(sim, Line::Tcp);
+    GetParameter();
+    const Record controller = record();
+    set_page_value(panelPARAA2, CH2_NUM_LASER, 60);
+    set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -120);
+    set_page_value(panelEVAL2, EV2_NUM_LOW_TOL, -7);
+    click_selector(3);
+    parameter[BLOCK_B + CH_HYSTERESIS] += 5;
+    compare();
+    ASSERT_EQ(rows(), 5);
+
+    select_row("[CHANNEL B] Low Tolerance");
+    press(COMPARE_TAKE);
+    EXPECT_EQ(page_value(panelPARAB2, CH2_NUM_LOW_TOL), -static_cast<int>(controller[BLOCK_B + CH_LOW_TOLERANCE]));
+    EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), 60) << "a row not selected";
+    EXPECT_EQ(rows(), 4);
+    EXPECT_EQ(row_of("[CHANNEL B] Low Tolerance"), -1);
+    EXPECT_EQ(summary(), "Pages compared with Controller RAM: 4 differences in 44 words");
+
+    press(COMPARE_TAKE_ALL);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(summary(), "Pages compared with Controller RAM: No difference in 44 words.");
+    EXPECT_EQ(pages_record(), controller);
+    EXPECT_EQ(parameter[BLOCK_B + CH_HYSTERESIS], controller[BLOCK_B + CH_HYSTERESIS]);
+    int dimmed = 0;
+    GetCtrlAttribute(panelCOMPARE, COMPARE_TAKE_ALL, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 1);
+}
+
+// Get keeps the blocks that came before a line died; Compare keeps none of
+// them, and reports the failure as Get does.
+TEST_F(Compare, AFetchThatFailsShowsNoTableAndLeavesTheRecord)
+{
+    Simulator sim({"--close-after", "3"});
+    open_line(sim, Line::Tcp);
+    dialogs.expect_notice("TCP Client", "Server has closed connection!");
+    const Record before = record();
+    compare();
+    EXPECT_EQ(statuses.back(), "Error! Connection lost.");
+    EXPECT_EQ(record(), before);
+    EXPECT_FALSE(window_shown());
+    EXPECT_EQ(stop_flag, 1);
+    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
+}
+
+// A file speaks for the words it holds; one without a parameter is refused.
+// The list goes out as CSV, a field with commas quoted; a file that cannot
+// be written is said so.
+TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
+{
+    parameter[BLOCK_A + CH_LASER_POWER] = 50;
+    parameter[BLOCK_A + CH_VALID_MODE] = 24;
+    parameter[BLOCK_A + CH_REFERENCE] = 2048;
+    SetPanelValues();
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const char* text) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return dir.filePath(name).toStdString();
+    };
+    const std::string set = write("set.ini", "[CHANNEL A]\nLaser Power Setting = 57\nResult Valid Mode = 28\n"
+                                             "Reference Value = 2048\n");
+    const std::string other = write("notes.ini", "[NOTES]\nnothing = 1\n");
+    choose_target(MAIN_RADIO_FILE);
+
+    dialogs.expect_file_dialog("TELVAR-K20 Parameter File", ModalAnswer{VAL_EXISTING_FILE_SELECTED, other});
+    dialogs.expect_message("ERROR", "No TELVAR-K20 parameter found in " + other + ".");
+    compare();
+    EXPECT_FALSE(window_shown());
+    EXPECT_EQ(statuses.back(), COMPARE_FILE_FAILED_TEXT);
+
+    dialogs.expect_file_dialog("TELVAR-K20 Parameter File", ModalAnswer{VAL_EXISTING_FILE_SELECTED, set});
+    compare();
+    ASSERT_TRUE(window_shown());
+    EXPECT_EQ(summary(), "Pages compared with File set.ini: 2 differences in 3 words");
+
+    const std::string csv = dir.filePath("differences.csv").toStdString();
+    dialogs.expect_file_dialog("Export Comparison", ModalAnswer{VAL_NEW_FILE_SELECTED, csv});
+    press(COMPARE_EXPORT);
+    QFile written(QString::fromStdString(csv));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(),
+              "Page,Parameter,Key,Pages,File set.ini\r\n"
+              "Channel A: limits,Laser power,[CHANNEL A] Laser Power Setting,50,57\r\n"
+              "Channel A: data and conditions,Result valid,[CHANNEL A] Result Valid Mode,"
+              "\"RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 24)\","
+              "\"RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 28)\"\r\n");
+
+    const std::string nowhere = dir.filePath("gone/differences.csv").toStdString();
+    dialogs.expect_file_dialog("Export Comparison", ModalAnswer{VAL_NEW_FILE_SELECTED, nowhere});
+    dialogs.expect_message("ERROR", "The comparison could not be saved to " + nowhere + ".");
+    press(COMPARE_EXPORT);
+}
 
 }  // namespace
 }  // namespace telvar::test

@@ -22,7 +22,8 @@ const std::vector<int> kTestRoles = {TELVAR_TEST_ROLES(TELVAR_ROLE_NUMBER)};
 
 const Members kAcquisition = {MAIN_CMD_RUN, MAIN_CMD_STOP, MAIN_CMD_DATA};
 const Members kSensorActions = {MAIN_CMD_RESET, MAIN_CMD_TEACH, MAIN_CMD_TRIGGER};
-const Members kTransfer = {MAIN_BTN_SEND, MAIN_BTN_GET, MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE};
+const Members kTransfer = {MAIN_BTN_SEND,  MAIN_BTN_GET,      MAIN_BTN_COMPARE,
+                           MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE};
 const Members kTestMode = {TEST_CMD_ENTER, TEST_CMD_EXIT};
 const Members kTestData = {TEST_NUM_WORD0,  TEST_NUM_WORD1,  TEST_NUM_WORD3,       TEST_NUM_WORD4,
                            TEST_NUM_WORD5,  TEST_NUM_WORD7,  TEST_NUM_WORD10,      TEST_SWITCH_1,

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/comparison_table.h"
+
+#include "params/parameter_names.h"
+#include "platform/csv_file.h"
+
+#include <algorithm>
+
+namespace telvar {
+
+namespace {
+
+// Widths in characters. An empty list still shows columns of a likely
+// width; a cell longer than the widest is cut short on screen.
+struct ColumnLook {
+    const char* title;  // nullptr: titled after the other set
+    int narrowest;
+    int widest;
+    bool right_aligned;
+};
+
+constexpr ColumnLook kColumns[] = {
+    {"Page", 30, 36, false},
+    {"Parameter", 18, 24, false},
+    {"Key", 30, 40, false},
+    {"Pages", 16, 40, false},
+    {nullptr, 16, 40, false},
+};
+
+std::string title_of(const ColumnLook& look, const std::string& other)
+{
+    return look.title ? look.title : other;
+}
+
+// A condition text names the highest event of its word only, so two words
+// may read alike: then the words themselves tell the difference.
+std::string value_text(const Difference& difference, std::uint16_t word)
+{
+    const int index = difference.key->index;
+    const std::string text = shown_text(index, word);
+    if (shown_text(index, difference.ours) != shown_text(index, difference.theirs))
+        return text;
+    return text + " (word " + std::to_string(word) + ")";
+}
+
+}  // namespace
+
+std::vector<TableColumn> comparison_columns(const std::string& other, const std::vector<Difference>& found)
+{
+    std::vector<TableColumn> columns;
+    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
+        const ColumnLook& look = kColumns[column];
+        int characters = look.narrowest;
+        for (const Difference& difference : found)
+            characters = std::max(characters, static_cast<int>(comparison_cell(difference, column).size()));
+        columns.push_back({title_of(look, other), std::min(characters, look.widest), look.right_aligned});
+    }
+    return columns;
+}
+
+std::string comparison_cell(const Difference& difference, int column)
+{
+    const int index = difference.key->index;
+    switch (column) {
+    case COLUMN_PAGE: {
+        const ParameterName name = parameter_name(index);
+        return *name.page ? name.page : "(no page)";
+    }
+    case COLUMN_PARAMETER: return parameter_name(index).caption;
+    case COLUMN_KEY: return "[" + std::string(difference.key->section) + "] " + difference.key->key;
+    case COLUMN_PAGES: return value_text(difference, difference.ours);
+    case COLUMN_OTHER: return value_text(difference, difference.theirs);
+    default: return "";
+    }
+}
+
+std::string comparison_summary(const std::string& other, const Comparison& comparison)
+{
+    const std::size_t count = comparison.found.size();
+    const std::string words = std::to_string(comparison.compared) + (comparison.compared == 1 ? " word" : " words");
+    const std::string head = "Pages compared with " + other + ": ";
+    if (count == 0)
+        return head + "No difference in " + words + ".";
+    return head + std::to_string(count) + (count == 1 ? " difference in " : " differences in ") + words;
+}
+
+std::string comparison_csv(const std::string& other, const std::vector<Difference>& found)
+{
+    std::vector<std::string> fields;
+    for (const ColumnLook& look : kColumns)
+        fields.push_back(title_of(look, other));
+    std::string text = CsvRow(fields);
+    for (const Difference& difference : found) {
+        fields.clear();
+        for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
+            fields.push_back(comparison_cell(difference, column));
+        text += CsvRow(fields);
+    }
+    return text;
+}
+
+}  // namespace telvar
