@@ -52,7 +52,7 @@ struct Monitor {
     Rows rows{view};
     double opened_at = 0;
     int timer = 0;       // 0 while nothing is logged
-    std::string saved;  // where the list was last saved, shown beside the counts
+    std::string saved;  // where the list was last saved, shown after the counts
 };
 
 std::unique_ptr<Monitor> g_monitor;
@@ -159,7 +159,8 @@ void save(const std::string& path)
     const FrameRows rows = listed();
     const bool saved = csv_file(path) ? SaveCsv(path, frames_csv(rows))
                                       : SaveFileAtomically(path, frames_text(rows)) == FILE_OK;
-    g_monitor->saved = saved ? "saved " + std::to_string(rows.size()) + " to " + std::filesystem::path(path).filename().string() : "";
+    const std::string name = std::filesystem::path(path).filename().string();
+    g_monitor->saved = saved ? "saved " + std::to_string(rows.size()) + " to " + name : "";
     show_count();
     if (!saved)
         MessagePopup("ERROR", ("The frames could not be saved to " + path + ".").c_str());
