@@ -10,6 +10,7 @@
 #include "bench/tool_start.h"
 #include "link/tcp_line.h"
 #include "monitor/frame_monitor.h"
+#include "platform/events.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -62,6 +63,8 @@ Turn run_turn(int seconds)
 Turn monitored_turn(int seconds)
 {
     CallCtrlCallback(panelMAIN, MAIN_CMD_MONITOR, EVENT_COMMIT, 0, 0);
+    // Drawn once before RUN: the turn measures an open monitor, not its opening.
+    ProcessSystemEvents();
     Turn turn = run_turn(seconds);
     char state[128] = {};
     GetCtrlVal(panelMONITOR, MONITOR_STATE, state);

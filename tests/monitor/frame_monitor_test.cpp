@@ -115,7 +115,7 @@ TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
     EXPECT_EQ(cells(1)[3], QStringLiteral("RESET ACK"));
 
     char state[256] = {};
-    pump(400);  // the list's refreshes keep the save in sight
+    pump(600);  // a refresh of the list keeps the save in sight
     GetCtrlVal(panelMONITOR, MONITOR_STATE, state);
     EXPECT_EQ(std::string(state), "4 of 6 frames; saved 4 to frames.csv");
 
