@@ -14,6 +14,7 @@
 #include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "monitor/frame_monitor.h"
 #include "params/mapping.h"
 #include "params/pages.h"
 #include "platform/files.h"
@@ -75,14 +76,15 @@ bool load_panels()
             return false;
     }
     panelInterf = LoadPanel(0, MAIN_UIR, INTERF);
-    return panelInterf >= 0;
+    panelMONITOR = LoadPanel(0, MONITOR_UIR, PANEL);
+    return panelInterf >= 0 && panelMONITOR >= 0;
 }
 
 namespace {
 
 void discard_panels()
 {
-    for (int panel : {panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
+    for (int panel : {panelMONITOR, panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
                       panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
         DiscardPanel(panel);
 }
@@ -110,12 +112,14 @@ void show_main_window()
         SetCtrlVal(panelMAIN, toggle, 0);
     // The connection dialog belongs to the main window and stays above it.
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
+    SetPanelAttribute(panelMONITOR, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
     setup_reconnect();
     setup_strip_chart();
     setup_test_panel();
     setup_update_panel();
+    setup_frame_monitor();
     setup_window_layout();
 
     DisplayPanel(panelMAIN);

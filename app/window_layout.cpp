@@ -33,6 +33,7 @@ struct Anchor {
 
 constexpr Anchor kAnchors[] = {
     {MAIN_BANNER, Follow::Stretch, Follow::Stay},
+    {MAIN_CMD_MONITOR, Follow::Move, Follow::Stay},
     {MAIN_CMD_PRINT, Follow::Move, Follow::Stay},
     {MAIN_DATA_CHA, Follow::Move, Follow::Stay},
     {MAIN_DATA_CHB, Follow::Move, Follow::Stay},

@@ -12,6 +12,19 @@ namespace {
 
 inline constexpr qint64 FLUSH_INTERVAL_MS = 1000;
 
+std::string field(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
 bool write_out(std::string_view text)
 {
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
@@ -79,6 +92,14 @@ bool CsvFile::close()
     file_ = 0;
     pending_.clear();
     return !failed_;
+}
+
+std::string CsvRow(const std::vector<std::string>& fields)
+{
+    std::string row;
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        row += (k ? "," : "") + field(fields[k]);
+    return row + "\r\n";
 }
 
 bool SaveCsv(const std::string& path, const std::string& text)

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace telvar {
 
@@ -39,6 +40,10 @@ private:
     QElapsedTimer since_flush_;
     bool failed_ = false;
 };
+
+// One row: the fields separated by commas and ended by CR LF; a field that
+// holds a comma, a quote or a line break is quoted, its quotes doubled.
+std::string CsvRow(const std::vector<std::string>& fields);
 
 // The whole CSV into the file, crash-safe; onto standard output when the
 // path is empty.

@@ -9,11 +9,15 @@
 #include "platform/plot_control.h"
 #include "platform/qt_access.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScreen>
+#include <QTableView>
 
+#include <algorithm>
 #include <memory>
 
 namespace telvar {
@@ -172,6 +176,14 @@ void give_ring_values(QWidget* root)
     }
 }
 
+// A table's corner button selects every row: screen readers name it so.
+void name_table_corners(QWidget* root)
+{
+    for (QTableView* table : root->findChildren<QTableView*>())
+        for (QAbstractButton* corner : table->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+            corner->setAccessibleName(QStringLiteral("Select all rows"));
+}
+
 }  // namespace
 
 Panel* find_panel(int panel)
@@ -291,6 +303,7 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
         return plots;
     show_svg_pictures(widget.get(), file.svg_pictures);
     give_ring_values(widget.get());
+    name_table_corners(widget.get());
     widget->hide();
     if (parent)
         widget->setParent(parent);
@@ -305,6 +318,22 @@ int LoadPanel(int parentPanel, const char* fileName, int resourceId)
     return handle;
 }
 
+namespace {
+
+// Over the middle of `over`, but whole on its screen where it fits, and with
+// its top left corner on it where it does not: a window wider than its owner
+// by the owner's edge of the screen must not open partly out of sight.
+QRect opening_place(const QWidget* window, const QWidget* over)
+{
+    QRect place(over->geometry().center() - window->rect().center(), window->size());
+    const QRect screen = over->screen()->availableGeometry();
+    place.moveLeft(std::max(screen.left(), std::min(place.left(), screen.right() + 1 - place.width())));
+    place.moveTop(std::max(screen.top(), std::min(place.top(), screen.bottom() + 1 - place.height())));
+    return place;
+}
+
+}  // namespace
+
 int DisplayPanel(int panel)
 {
     Panel* p = find_panel(panel);
@@ -315,7 +344,7 @@ int DisplayPanel(int panel)
     QWidget* over = p->owner ? find_panel(p->owner)->widget.data() : QApplication::activeWindow();
     if (p->parent == 0 && !p->widget->property("telvarPlaced").toBool() && over && over != p->widget) {
         // The geometry without the window frame, as the owner's.
-        p->widget->setGeometry(QRect(over->geometry().center() - p->widget->rect().center(), p->widget->size()));
+        p->widget->setGeometry(opening_place(p->widget.data(), over));
         p->widget->setProperty("telvarPlaced", true);
     }
     p->widget->show();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/plot_csv.h"
 
+#include "platform/csv_file.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -12,19 +14,6 @@ namespace telvar::detail {
 namespace {
 
 constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
-
-std::string quoted(const std::string& name)
-{
-    if (name.find_first_of(",\"\r\n") == std::string::npos)
-        return name;
-    std::string field = "\"";
-    for (char c : name) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    return field + '"';
-}
 
 void append_number(std::string& line, double value)
 {
@@ -50,13 +39,13 @@ std::map<double, std::vector<double>> by_x(const CsvPlot& plot)
 
 std::string columns_csv(const std::vector<CsvColumn>& columns)
 {
-    std::string text;
+    std::vector<std::string> names;
     std::size_t rows = 0;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        text += (c ? "," : "") + quoted(columns[c].name);
-        rows = std::max(rows, columns[c].values.size());
+    for (const CsvColumn& column : columns) {
+        names.push_back(column.name);
+        rows = std::max(rows, column.values.size());
     }
-    text += "\r\n";
+    std::string text = CsvRow(names);
     for (std::size_t r = 0; r < rows; ++r) {
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c)

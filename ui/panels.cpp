@@ -14,5 +14,6 @@ int panelOUTPUTS = 0;
 int panelUPDATE = 0;
 int panelTEST = 0;
 int panelInterf = 0;
+int panelMONITOR = 0;
 
 }  // namespace telvar

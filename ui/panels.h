@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Handles of the eleven panels, as LoadPanel returned them.
+// Handles of the twelve panels, as LoadPanel returned them.
 #pragma once
 
 namespace telvar {
@@ -15,5 +15,6 @@ extern int panelOUTPUTS;
 extern int panelUPDATE;
 extern int panelTEST;
 extern int panelInterf;
+extern int panelMONITOR;
 
 }  // namespace telvar

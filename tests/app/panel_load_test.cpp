@@ -157,9 +157,11 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
     }
     const int dialog = LoadPanel(0, MAIN_UIR, INTERF);
     EXPECT_GT(dialog, 0);
+    const int monitor = LoadPanel(0, MONITOR_UIR, PANEL);
+    ASSERT_GT(monitor, 0);
 
     // Screen readers and UI automation find every control an operator uses.
-    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog)}) {
+    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog), PanelWidget(monitor)}) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             const bool operated = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
                 || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w);
@@ -171,6 +173,7 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
         }
     }
     EXPECT_NE(PanelWidget(dialog), PanelWidget(main_panel));
+    DiscardPanel(monitor);
     DiscardPanel(dialog);
     DiscardPanel(main_panel);
 }

@@ -6,6 +6,7 @@
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -79,6 +80,19 @@ TEST_F(OwnerPanel, OwnedPanelStaysAboveItsOwnerAndOpensOverItsMiddle)
     window->close();
     EXPECT_EQ(g_closed, std::vector<int>{dialog}) << "closing goes to the panel's callback";
     EXPECT_TRUE(window->isVisible()) << "which decides what closing does";
+}
+
+TEST_F(OwnerPanel, AnOwnedPanelWiderThanItsOwnerOpensWholeOnTheScreen)
+{
+    const QRect screen = PanelWidget(owner)->screen()->availableGeometry();
+    PanelWidget(owner)->setGeometry(screen.left(), screen.top(), 300, 200);
+    PanelWidget(dialog)->resize(500, 100);
+    SetPanelAttribute(dialog, ATTR_OWNER_PANEL, owner);
+    DisplayPanel(owner);
+    DisplayPanel(dialog);
+    const QRect opened = PanelWidget(dialog)->geometry();
+    EXPECT_TRUE(screen.contains(opened)) << opened.x() << "," << opened.y();
+    EXPECT_EQ(opened.center().y(), PanelWidget(owner)->geometry().center().y()) << "still over its owner";
 }
 
 TEST_F(OwnerPanel, NoOwnerMakesItAWindowOfItsOwnAgain)
