@@ -8,6 +8,7 @@
 #include "firmware/update_panel.h"
 #include "link/command.h"
 #include "link/connect_dialog.h"
+#include "monitor/frame_monitor.h"
 #include "params/mapping.h"
 #include "params/outputs.h"
 #include "params/selectors.h"
@@ -108,6 +109,13 @@ const NamedControlCallback kControlCallbacks[] = {
     CALLBACK(CC_PICBT_SNPMODE_B),
     CALLBACK(CC_RNG_OUTPUT_SETTING),
     CALLBACK(CC_RNG_CONFIG),
+    // The monitor talks with nobody: it opens and works during RUN.
+    CALLBACK(CC_CMD_MONITOR),
+    CALLBACK(CC_MONITOR_FILTER),
+    CALLBACK(CC_MONITOR_PAUSE),
+    CALLBACK(CC_MONITOR_COPY),
+    CALLBACK(CC_MONITOR_SAVE),
+    CALLBACK(CC_MONITOR_CLEAR),
 };
 
 const NamedPanelCallback kPanelCallbacks[] = {
@@ -123,6 +131,7 @@ const NamedPanelCallback kPanelCallbacks[] = {
     CALLBACK(CC_PANEL_UPDT),
     CALLBACK(CC_PANEL_TEST),
     CALLBACK(CC_PANEL_COMPARE),
+    CALLBACK(CC_PANEL_MONITOR),
 };
 
 #undef CALLBACK

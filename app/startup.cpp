@@ -14,6 +14,7 @@
 #include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
+#include "monitor/frame_monitor.h"
 #include "params/change_marks.h"
 #include "params/mapping.h"
 #include "params/pages.h"
@@ -78,14 +79,15 @@ bool load_panels()
     }
     panelInterf = LoadPanel(0, MAIN_UIR, INTERF);
     panelCOMPARE = LoadPanel(0, COMPARE_UIR, PANEL);
-    return panelInterf >= 0 && panelCOMPARE >= 0;
+    panelMONITOR = LoadPanel(0, MONITOR_UIR, PANEL);
+    return panelInterf >= 0 && panelCOMPARE >= 0 && panelMONITOR >= 0;
 }
 
 namespace {
 
 void discard_panels()
 {
-    for (int panel : {panelCOMPARE, panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
+    for (int panel : {panelCOMPARE, panelMONITOR, panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
                       panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
         DiscardPanel(panel);
 }
@@ -114,12 +116,14 @@ void show_main_window()
     // The connection dialog and the compare window belong to the main window and stay above it.
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
     SetPanelAttribute(panelCOMPARE, ATTR_OWNER_PANEL, panelMAIN);
+    SetPanelAttribute(panelMONITOR, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
     setup_reconnect();
     setup_strip_chart();
     setup_test_panel();
     setup_update_panel();
+    setup_frame_monitor();
     setup_window_layout();
     // Every change of a page's value, by the operator or by the program, shows against the reference.
     SetValueChangeHook(refresh_change_marks);

@@ -49,6 +49,7 @@ constexpr Anchor kAnchors[] = {
     {MAIN_NUM_CHA_2ND, Follow::Stay, Follow::Move},
     {MAIN_NUM_CHB_2ND_CAPTION, Follow::Stay, Follow::Move},
     {MAIN_NUM_CHB_2ND, Follow::Stay, Follow::Move},
+    {MAIN_CMD_MONITOR, Follow::Stay, Follow::Move},
     {MAIN_CMD_RUN, Follow::Move, Follow::Move},
     {MAIN_CMD_STOP, Follow::Move, Follow::Move},
     {MAIN_CMD_DATA, Follow::Move, Follow::Move},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/com232.h"
 
+#include "link/frame_observer.h"
 #include "link/line_table.h"
 #include "platform/events.h"
 #include "platform/rs232.h"
@@ -18,6 +19,7 @@ unsigned char szReadBuf[BUFFER_BYTES];
 unsigned short emptyframe[PNUM];
 double tstart = 0.0;
 double tdiff = 0.0;
+FrameObserver frame_observer = nullptr;
 
 namespace {
 
@@ -29,6 +31,12 @@ void report_failure(const char* head, int counter)
 {
     std::snprintf(szStatus, sizeof szStatus, "%s%c times.", head, '0' + counter);
     show_status();
+}
+
+void report_frame(FrameEvent event, int attempt, const unsigned char* answer = nullptr)
+{
+    if (frame_observer)
+        frame_observer({event, attempt, szWriteBuf, answer});
 }
 
 // Polls in 20 ms steps until the answer is flagged or 0.5 s have passed. An
@@ -54,22 +62,28 @@ bool wait_for_answer()
 // The counter when the answer came, else 0 with the failure reported.
 int attempt(const LineFunctions& line, int counter)
 {
+    const int number = EXCHANGE_ATTEMPTS + 1 - counter;
     line.flush();
     rx_flag = 0;
     nBytesW = line.write(szWriteBuf, frame::kBytes);
     if (nBytesW != frame::kBytes) {
+        report_frame(FrameEvent::WriteFailed, number);
         report_failure("Write failure! Retrying for ", counter);
         return 0;
     }
+    report_frame(FrameEvent::Request, number);
     if (!wait_for_answer()) {
+        report_frame(FrameEvent::TimedOut, number);
         report_failure("Read failure! Retrying for ", counter);
         return 0;
     }
     nBytesR = line.read(szReadBuf, frame::kBytes);
     if (nBytesR != frame::kBytes) {
+        report_frame(FrameEvent::DataFailed, number);
         report_failure("Data failure! Retrying for ", counter);
         return 0;
     }
+    report_frame(FrameEvent::Answer, number, szReadBuf);
     return counter;
 }
 

@@ -20,6 +20,31 @@ inline constexpr int ORDER_TEST_DATA = 12;
 inline constexpr int ORDER_RESET = 13;
 inline constexpr int ORDER_START_DOWNLOAD = 187;
 
+// Each order code under its name, and whether the controller acknowledges
+// it with ANSWER_ACK in answer word 0.
+struct OrderName {
+    int code;
+    const char* name;
+    bool acknowledged;
+};
+
+inline constexpr OrderName ORDER_NAMES[] = {
+    {ORDER_WRITE_RAM, "WRITE_RAM", false},
+    {ORDER_READ_RAM, "READ_RAM", false},
+    {ORDER_WRITE_EEPROM, "WRITE_EEPROM", false},
+    {ORDER_READ_EEPROM, "READ_EEPROM", false},
+    {ORDER_LINE_CHECK, "LINE_CHECK", true},
+    {ORDER_TEACH, "TEACH", true},
+    {ORDER_VERSION, "VERSION", false},
+    {ORDER_RAWDATA, "RAWDATA", false},
+    {ORDER_DATA_MEMORY, "DATA_MEMORY", false},
+    {ORDER_ENTER_TEST, "ENTER_TEST", true},
+    {ORDER_EXIT_TEST, "EXIT_TEST", true},
+    {ORDER_TEST_DATA, "TEST_DATA", false},
+    {ORDER_RESET, "RESET", true},
+    {ORDER_START_DOWNLOAD, "START_DOWNLOAD", true},
+};
+
 // Payload word 0 of an accepted command.
 inline constexpr int ANSWER_ACK = 0x00AA;
 // Answer order code of a data-memory request when nothing new was triggered.

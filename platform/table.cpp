@@ -69,7 +69,7 @@ public:
         if (role == Qt::DisplayRole)
             return QString::fromStdString(rows_->cell(static_cast<std::size_t>(index.row()), index.column()));
         if (role == Qt::FontRole)
-            return fixed_font();
+            return font_;
         if (role == Qt::TextAlignmentRole) {
             const bool right = columns_[static_cast<std::size_t>(index.column())].right_aligned;
             return static_cast<int>(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
@@ -84,12 +84,14 @@ public:
         return QString::fromStdString(columns_[static_cast<std::size_t>(section)].title);
     }
 
-    static QFont fixed_font() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+    const QFont& font() const { return font_; }
 
 private:
     std::vector<TableColumn> columns_;
     const TableRows* rows_ = nullptr;
     std::size_t shown_ = 0;
+    // Looked up once: the table asks for every cell's font each time it paints.
+    QFont font_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 };
 
 QTableView* find_table(int panel, int control)
@@ -106,19 +108,20 @@ RowsModel* model_of(QTableView* table)
 // row's content to lay itself out, and a scroll position counts rows.
 void set_up(QTableView* table)
 {
-    table->setModel(new RowsModel(table));
+    auto* model = new RowsModel(table);
+    table->setModel(model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     table->setWordWrap(false);
     QHeaderView* rows = table->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(QFontMetrics(RowsModel::fixed_font()).height() + 4);
+    rows->setDefaultSectionSize(QFontMetrics(model->font()).height() + 4);
 }
 
 void set_widths(QTableView* table, const std::vector<TableColumn>& columns)
 {
     const QFontMetrics titles = table->horizontalHeader()->fontMetrics();
-    const QFontMetrics cells(RowsModel::fixed_font());
+    const QFontMetrics cells(model_of(table)->font());
     const int margin = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 8;
     for (std::size_t k = 0; k < columns.size(); ++k) {
         const int text = cells.horizontalAdvance(QString(columns[k].characters, QLatin1Char('0')));

@@ -15,5 +15,6 @@ int panelUPDATE = 0;
 int panelTEST = 0;
 int panelCOMPARE = 0;
 int panelInterf = 0;
+int panelMONITOR = 0;
 
 }  // namespace telvar

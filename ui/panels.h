@@ -16,5 +16,6 @@ extern int panelUPDATE;
 extern int panelTEST;
 extern int panelCOMPARE;
 extern int panelInterf;
+extern int panelMONITOR;
 
 }  // namespace telvar

@@ -19,6 +19,7 @@ inline constexpr const char* EVALUATION2_UIR = "Evaluation2.uir";
 inline constexpr const char* OUTPUTS_UIR = "Outputs.uir";
 inline constexpr const char* UPDATE_UIR = "Update.uir";
 inline constexpr const char* TEST_UIR = "Test.uir";
+inline constexpr const char* MONITOR_UIR = "FrameMonitor.uir";
 
 // Resource numbers: the main file holds two panels, every other file one.
 inline constexpr int INTERF = 1;
@@ -48,6 +49,7 @@ inline constexpr int PANEL = 1;
     ROLE(MAIN, CMD_RECORDER) \
     ROLE(MAIN, CMD_PRINT) \
     ROLE(MAIN, CMD_REPORT) \
+    ROLE(MAIN, CMD_MONITOR) \
     ROLE(MAIN, STRIPCHART) \
     ROLE(MAIN, GRAPH) \
     ROLE(MAIN, PAGE_BACKDROP) \
@@ -158,6 +160,15 @@ inline constexpr int PANEL = 1;
     ROLE(UPDATE, CMD_PROGRAM) \
     ROLE(UPDATE, LOG)
 
+#define TELVAR_MONITOR_ROLES(ROLE) \
+    ROLE(MONITOR, FILTER) \
+    ROLE(MONITOR, PAUSE) \
+    ROLE(MONITOR, COPY) \
+    ROLE(MONITOR, SAVE) \
+    ROLE(MONITOR, CLEAR) \
+    ROLE(MONITOR, STATE) \
+    ROLE(MONITOR, TABLE)
+
 #define TELVAR_ROLE_NUMBER(prefix, name) prefix##_##name,
 #define TELVAR_ROLE_ENTRY(prefix, name) {prefix##_##name, #name},
 
@@ -167,6 +178,7 @@ enum InterfControl : int { INTERF_NO_CONTROL, TELVAR_INTERF_ROLES(TELVAR_ROLE_NU
 enum TestControl : int { TEST_NO_CONTROL, TELVAR_TEST_ROLES(TELVAR_ROLE_NUMBER) };
 enum CompareControl : int { COMPARE_NO_CONTROL, TELVAR_COMPARE_ROLES(TELVAR_ROLE_NUMBER) };
 enum UpdateControl : int { UPDATE_NO_CONTROL, TELVAR_UPDATE_ROLES(TELVAR_ROLE_NUMBER) };
+enum MonitorControl : int { MONITOR_NO_CONTROL, TELVAR_MONITOR_ROLES(TELVAR_ROLE_NUMBER) };
 
 // Tells the platform which roles each panel file must offer.
 void define_panel_roles();

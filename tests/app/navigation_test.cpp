@@ -16,6 +16,7 @@
 #include "support/pdf_reading.h"
 #include "support/record_copy.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -79,6 +80,17 @@ protected:
             if (PanelWidget(panel)->isVisible())
                 found.push_back(panel);
         return found;
+    }
+    // No button of the main window covers another: a button added to a row
+    // must find its room, and one that follows the right edge must not run
+    // into one that stays.
+    static void expect_buttons_apart()
+    {
+        const auto buttons = PanelWidget(panelMAIN)->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype a = 0; a < buttons.size(); ++a)
+            for (qsizetype b = a + 1; b < buttons.size(); ++b)
+                EXPECT_FALSE(buttons[a]->geometry().intersects(buttons[b]->geometry()))
+                    << buttons[a]->objectName().toStdString() << " and " << buttons[b]->objectName().toStdString();
     }
     static void expect_scope_width(int width)
     {
@@ -239,7 +251,9 @@ TEST_F(Navigation, AGrowingWindowGivesTheScopeTheRoomAndLeavesThePagesAsTheyAre)
         window->resize(window->minimumWidth() + wider, window->minimumHeight() + higher);
         QTest::qWait(50);
     };
+    expect_buttons_apart();
     resize(400, 300);
+    expect_buttons_apart();
     expect_scope_width(SCOPE_FULL_WIDTH + 400);
     EXPECT_EQ(attribute(MAIN_GRAPH, ATTR_HEIGHT), scope_height + 300);
     EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_LEFT), run_left + 400);

@@ -160,8 +160,11 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
     const int compare = LoadPanel(0, COMPARE_UIR, PANEL);
     ASSERT_GT(compare, 0);
 
+    const int monitor = LoadPanel(0, MONITOR_UIR, PANEL);
+    ASSERT_GT(monitor, 0);
+
     // Screen readers and UI automation find every control an operator uses.
-    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog), PanelWidget(compare)}) {
+    for (QWidget* root : {PanelWidget(main_panel), PanelWidget(dialog), PanelWidget(compare), PanelWidget(monitor)}) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             const bool operated = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
                 || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w);
@@ -174,6 +177,7 @@ TEST_F(PanelLoad, TheProgramsPanelFilesAllLoad)
     }
     EXPECT_NE(PanelWidget(dialog), PanelWidget(main_panel));
     DiscardPanel(compare);
+    DiscardPanel(monitor);
     DiscardPanel(dialog);
     DiscardPanel(main_panel);
 }

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Who watches the frames of the exchange go by: the frame monitor, while it
+// is open. With nobody watching, a frame costs the exchange one pointer
+// check: nothing is copied, formatted or allocated for it.
+#pragma once
+
+namespace telvar {
+
+enum class FrameEvent {
+    Request,      // a request written whole
+    Answer,       // 36 bytes taken as the answer, whatever their sync word
+    TimedOut,     // no whole answer within the attempt's wait
+    WriteFailed,  // the request could not be written whole
+    DataFailed,   // the answer could not be read whole
+};
+
+struct FrameSeen {
+    FrameEvent event;
+    int attempt;                   // 1, then 2 and up for the retries of the same request
+    const unsigned char* request;  // the request's 36 bytes, whatever the event
+    const unsigned char* answer;   // the answer's 36 bytes; nullptr unless the event is Answer
+};
+
+using FrameObserver = void (*)(const FrameSeen& seen);
+
+// Called for every event of every attempt; nullptr while nobody watches.
+extern FrameObserver frame_observer;
+
+}  // namespace telvar

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The frame monitor's window as a service engineer uses it: opened from the
+// main window, it lists the exchange's frames while it is open and not
+// paused; Save writes what it lists, Copy and Ctrl+C what is selected.
+#include "support/link_fixture.h"
+
+#include "link/frame_observer.h"
+#include "link/orders.h"
+#include "link/tcp_line.h"
+#include "monitor/frame_monitor.h"
+#include "monitor/frame_text.h"
+#include "platform/files.h"
+#include "platform/qt_access.h"
+#include "platform/userint.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
+
+#include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QStringList>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace telvar::test {
+namespace {
+
+class FrameMonitorWindow : public LinkTest {
+protected:
+    void SetUp() override
+    {
+        LinkTest::SetUp();
+        setup_frame_monitor();
+        peer = std::make_unique<TcpPeer>(good_controller);
+        connect_tcp(*peer);
+        ASSERT_EQ(tcpcon, 1);
+    }
+    void TearDown() override
+    {
+        close();
+        LinkTest::TearDown();
+    }
+    static void open() { CallCtrlCallback(panelMAIN, MAIN_CMD_MONITOR, EVENT_COMMIT, 0, 0); }
+    static void close() { PanelWidget(panelMONITOR)->close(); }
+    static void press(int control, int value = 0)
+    {
+        SetCtrlVal(panelMONITOR, control, value);
+        CallCtrlCallback(panelMONITOR, control, EVENT_COMMIT, 0, 0);
+    }
+    static QTableView* table() { return qobject_cast<QTableView*>(ControlWidget(panelMONITOR, MONITOR_TABLE)); }
+    // The cells of a listed row as the table shows them, the words one by one.
+    static QStringList cells(int row)
+    {
+        QStringList all;
+        const QAbstractItemModel* model = table()->model();
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QString text = model->index(row, column).data().toString();
+            all += column == COLUMN_WORDS ? text.split(QLatin1Char(' ')) : QStringList{text};
+        }
+        return all;
+    }
+    // Whether the list shows that many rows once it has taken in what was logged.
+    static bool listed_rows(int count)
+    {
+        return QTest::qWaitFor([count] { return table()->model()->rowCount() == count; }, 2000);
+    }
+    std::unique_ptr<TcpPeer> peer;
+};
+
+TEST_F(FrameMonitorWindow, ListsTheExchangeOnlyWhileOpenAndNotPaused)
+{
+    EXPECT_EQ(frame_observer, nullptr) << "a closed monitor costs the exchange nothing";
+    open();
+    exchange(ORDER_RESET);
+    EXPECT_TRUE(listed_rows(2));
+
+    press(MONITOR_PAUSE, 1);
+    EXPECT_EQ(frame_observer, nullptr);
+    exchange(ORDER_RESET);
+
+    // The list goes from the two frames before the pause to four, never six.
+    press(MONITOR_PAUSE, 0);
+    exchange(ORDER_RESET);
+    EXPECT_TRUE(listed_rows(4));
+
+    close();
+    EXPECT_FALSE(PanelWidget(panelMONITOR)->isVisible());
+    EXPECT_EQ(frame_observer, nullptr);
+}
+
+TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
+{
+    open();
+    exchange(ORDER_RESET);
+    exchange(ORDER_RAWDATA, {1});
+    exchange(ORDER_RESET);
+    press(MONITOR_FILTER, ORDER_RESET);
+    ASSERT_EQ(table()->model()->rowCount(), 4);
+
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("frames.csv")).toStdString();
+    dialogs.expect_file_dialog("Save Frames", {VAL_NEW_FILE_SELECTED, path});
+    press(MONITOR_SAVE);
+    std::string csv;
+    ASSERT_EQ(ReadWholeFile(path, &csv), FILE_OK);
+    const QStringList lines = QString::fromStdString(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << csv;
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("seconds,direction,code,name,marks,word 0,"))) << csv;
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(lines[row + 1].split(QLatin1Char(',')), cells(row)) << row;
+    }
+    EXPECT_EQ(cells(1)[3], QStringLiteral("RESET ACK"));
+
+    char state[256] = {};
+    pump(600);  // a refresh of the list keeps the save in sight
+    GetCtrlVal(panelMONITOR, MONITOR_STATE, state);
+    EXPECT_EQ(std::string(state), "4 of 6 frames; saved 4 to frames.csv");
+
+    // A file that cannot be written is told, not shown as saved.
+    const std::string lost = dir.filePath(QStringLiteral("gone/frames.txt")).toStdString();
+    dialogs.expect_file_dialog("Save Frames", {VAL_NEW_FILE_SELECTED, lost});
+    dialogs.expect_message("ERROR", "The frames could not be saved to " + lost + ".");
+    press(MONITOR_SAVE);
+    dialogs.check_all_shown();
+    GetCtrlVal(panelMONITOR, MONITOR_STATE, state);
+    EXPECT_EQ(std::string(state), "4 of 6 frames");
+
+    // The second and third rows, copied with the keys as well as the button.
+    DisplayPanel(panelMONITOR);
+    PanelWidget(panelMONITOR)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(PanelWidget(panelMONITOR)));
+    table()->setFocus();
+    const QAbstractItemModel* model = table()->model();
+    table()->selectionModel()->select(QItemSelection(model->index(1, 0), model->index(2, model->columnCount() - 1)),
+                                      QItemSelectionModel::ClearAndSelect);
+    for (bool keys : {true, false}) {
+        QGuiApplication::clipboard()->clear();
+        if (keys) {
+            QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+            pump(250);  // a shortcut clicks its button as the mouse would, press and release
+        } else {
+            press(MONITOR_COPY);
+        }
+        const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(copied.size(), 2) << keys;
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(copied[k].simplified(), cells(k + 1).join(QLatin1Char(' ')).simplified()) << keys;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace telvar::test
