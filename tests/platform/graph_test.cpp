@@ -717,13 +717,42 @@ TEST_F(Graphs, ResetViewReturnsToTheDefaultRangesWhichTheProgramKeepsSetting)
     zoom_then([this] { choose(GRAPH, kResetView); });
     zoom_then([this] { QTest::mouseDClick(plot(GRAPH), Qt::LeftButton, {}, plot(GRAPH)->axisRect()->rect().center()); });
 
-    // The strip chart's y axis moves without leaving the newest samples.
+    // The strip chart's y axis moves without leaving the newest samples;
+    // a reset also ends looking back, on the live display's 101 points.
     show_only(CHART);
+    feed_live_samples(150);
     press(CHART, Qt::Key_Up);
     EXPECT_FALSE(looking_back());
     EXPECT_NE(plot(CHART)->yAxis->range(), QCPRange(0, 4095));
+    press(CHART, Qt::Key_Minus);
+    EXPECT_TRUE(looking_back());
     press(CHART, Qt::Key_Home);
+    EXPECT_FALSE(looking_back());
+    EXPECT_EQ(x_range(CHART), QCPRange(0, 100));
     EXPECT_EQ(plot(CHART)->yAxis->range(), QCPRange(0, 4095));
+}
+
+TEST_F(Graphs, StripChartLooksBackOverAnHourAtTheControllersRateAndNoFurther)
+{
+    // 26.7 samples a second for an hour, and more: the oldest are dropped.
+    constexpr int kHour = 96000;
+    constexpr int kFed = kHour + 5000;
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_REFRESH_GRAPH, 0), 0);
+    show_only(CHART);
+    for (int n = 0; n < kFed; ++n) {
+        const double sample = n;
+        ASSERT_EQ(PlotStripChart(panel, CHART, &sample, 1, 0, 0, VAL_DOUBLE), 0);
+    }
+    QApplication::processEvents();
+    for (int k = 0; k < 40; ++k)
+        press(CHART, Qt::Key_Minus);
+    const QSharedPointer<QCPGraphDataContainer> drawn = plot(CHART)->graph(0)->data();
+    ASSERT_FALSE(drawn->isEmpty());
+    const double oldest = drawn->begin()->value;
+    EXPECT_EQ((drawn->end() - 1)->value, kFed - 1) << "the newest at the right";
+    EXPECT_GE(kFed - oldest, kHour) << "an hour kept";
+    EXPECT_GT(oldest, 0) << "bounded: the oldest dropped";
+    EXPECT_NEAR(x_range(CHART).size(), kFed - 1 - oldest, 1) << "zoomed out over the samples kept";
 }
 
 TEST_F(Graphs, AMarkerDrawsItsStepsEdgeLabelledAndNothingOnTheAxes)
