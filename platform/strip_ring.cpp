@@ -6,6 +6,33 @@
 
 namespace telvar::detail {
 
+namespace {
+
+// The smallest and the largest of samples taken in order, and where each
+// first came.
+struct Extremes {
+    float low;
+    float high = low;
+    std::ptrdiff_t low_at = 0;
+    std::ptrdiff_t high_at = 0;
+
+    // Samples that came `offset` samples after the first.
+    void take(const float* begin, const float* end, std::ptrdiff_t offset)
+    {
+        for (const float* value = begin; value != end; ++value) {
+            if (*value < low) {
+                low = *value;
+                low_at = offset + (value - begin);
+            } else if (*value > high) {
+                high = *value;
+                high_at = offset + (value - begin);
+            }
+        }
+    }
+};
+
+}  // namespace
+
 StripRing::StripRing(int traces, std::size_t capacity)
     : traces_(traces), capacity_(capacity),
       // Left unwritten, so that the pages become resident only as samples come.
@@ -77,26 +104,19 @@ void StripRing::draw_points(int trace, long long from, long long to, double per_
             break;
         if (begin >= stop)
             continue;
-        long long low = begin;
-        long long high = begin;
-        float low_value = values[at];
-        float high_value = low_value;
-        next();
-        for (long long n = begin + 1; n < stop; ++n, next()) {
-            const float value = values[at];
-            if (value < low_value) {
-                low_value = value;
-                low = n;
-            } else if (value > high_value) {
-                high_value = value;
-                high = n;
-            }
-        }
+        // The column's samples lie in one run of the ring or, where it wraps, two.
+        const std::size_t start = slot(begin);
+        const auto count = static_cast<std::size_t>(stop - begin);
+        const std::size_t first_run = std::min(count, capacity_ - start);
+        Extremes column_extremes{values[start]};
+        column_extremes.take(values + start, values + start + first_run, 0);
+        column_extremes.take(values, values + (count - first_run), static_cast<std::ptrdiff_t>(first_run));
         // Both at the column's start, so that each column's points fall on one pixel column.
         const double x = static_cast<double>(column) * per_column;
-        add({x, low <= high ? low_value : high_value});
-        if (low != high)
-            add({x, low <= high ? high_value : low_value});
+        const auto& [low, high, low_at, high_at] = column_extremes;
+        add({x, low_at <= high_at ? low : high});
+        if (low_at != high_at)
+            add({x, low_at <= high_at ? high : low});
     }
 }
 
