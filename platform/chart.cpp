@@ -4,33 +4,47 @@
 #include "platform/graph.h"
 #include "platform/userint.h"
 
-#include <qcustomplot.h>
-
 #include <algorithm>
 
 namespace telvar::detail {
 
-Chart::Chart(QCustomPlot* plot) : QObject(plot), plot_(plot)
+namespace {
+
+// Room above and below the lines fitted, as a share of their span, and at
+// least half a unit, so that a flat line is not drawn on the border.
+constexpr double kFitMargin = 0.05;
+constexpr double kFitMinimumMargin = 0.5;
+
+}  // namespace
+
+Chart::Chart(QCustomPlot* plot)
+    : QObject(plot), plot_(plot), x_{plot->xAxis, plot->xAxis->range()}, y_{plot->yAxis, plot->yAxis->range()}
 {
     plot->installEventFilter(this);
     connect(plot, &QCustomPlot::afterReplot, this, [this] { whole_due_ = false; });
+    watch_operator(x_);
+    watch_operator(y_);
 }
 
 int Chart::set_scaling(int axis, int mode, double min, double max)
 {
-    QCPAxis* scaled = axis == VAL_XAXIS ? plot_->xAxis : axis == VAL_LEFT_YAXIS ? plot_->yAxis : nullptr;
-    if (!scaled || (mode == VAL_MANUAL && !(min < max)) || (mode != VAL_MANUAL && mode != VAL_AUTOSCALE))
+    AxisView* view = axis == VAL_XAXIS ? &x_ : axis == VAL_LEFT_YAXIS ? &y_ : nullptr;
+    if (!view || (mode == VAL_MANUAL && !(min < max)) || (mode != VAL_MANUAL && mode != VAL_AUTOSCALE))
         return UIE_BAD_ATTRIBUTE;
-    (axis == VAL_XAXIS ? x_auto_ : y_auto_) = mode == VAL_AUTOSCALE;
+    view->autoscale = mode == VAL_AUTOSCALE;
     if (mode == VAL_MANUAL)
-        scaled->setRange(min, max);
+        view->home = QCPRange(min, max);
+    if (!view->moved)
+        show_home(*view);
     redraw(false);
     return 0;
 }
 
 void Chart::redraw(bool now)
 {
-    rescale();
+    for (AxisView* view : {&x_, &y_})
+        if (view->autoscale && !view->moved)
+            show_home(*view);
     whole_due_ = true;
     if (plot_->isVisible())
         plot_->replot(now ? QCustomPlot::rpImmediateRefresh : QCustomPlot::rpQueuedReplot);
@@ -38,7 +52,8 @@ void Chart::redraw(bool now)
 
 void Chart::redraw_lines(QCPLayer* lines)
 {
-    if (whole_due_ || x_auto_ || y_auto_ || !plot_->isVisible()) {
+    const bool rescaled = (x_.autoscale && !x_.moved) || (y_.autoscale && !y_.moved);
+    if (whole_due_ || rescaled || !plot_->isVisible()) {
         redraw(true);
         return;
     }
@@ -46,24 +61,59 @@ void Chart::redraw_lines(QCPLayer* lines)
     plot_->repaint();
 }
 
+void Chart::reset_view()
+{
+    y_.moved = false;
+    show_home(y_);
+    return_x();
+}
+
+void Chart::fit_y()
+{
+    bool found = false;
+    QCPRange span;
+    for (int k = 0; k < plot_->plottableCount(); ++k) {
+        const QCPAbstractPlottable* line = plot_->plottable(k);
+        bool has = false;
+        const QCPRange range =
+            line->visible() ? line->getValueRange(has, QCP::sdBoth, plot_->xAxis->range()) : QCPRange();
+        if (!has)
+            continue;
+        if (found)
+            span.expand(range);
+        else
+            span = range;
+        found = true;
+    }
+    if (!found)
+        return;
+    const double margin = std::max(span.size() * kFitMargin, kFitMinimumMargin);
+    plot_->yAxis->setRange(span.lower - margin, span.upper + margin);
+    redraw(true);
+}
+
 bool Chart::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() == QEvent::Resize) {
-        fit_legend();
+    if (event->type() == QEvent::Resize)
         whole_due_ = true;  // the plot lays itself out again at its next replot
-    }
     if (event->type() == QEvent::Show && whole_due_)
         plot_->replot(QCustomPlot::rpRefreshHint);
     return false;
 }
 
-void Chart::list_in_legend(const std::vector<std::pair<QCPAbstractPlottable*, bool>>& lines)
+void Chart::set_x_home(const QCPRange& range)
 {
-    plot_->legend->clearItems();
-    for (const auto& [line, listed] : lines)
-        if (listed && !line->name().isEmpty())
-            line->addToLegend();
-    fit_legend();
+    x_.home = range;
+    if (!x_.moved)
+        show_home(x_);
+}
+
+void Chart::return_x()
+{
+    x_.moved = false;
+    show_home(x_);
+    x_returned();
+    redraw(true);
 }
 
 QString Chart::text_of(const std::string& bytes)
@@ -71,25 +121,36 @@ QString Chart::text_of(const std::string& bytes)
     return QString::fromLatin1(bytes.c_str());
 }
 
-// As many columns as the widest entry leaves room for.
-void Chart::fit_legend()
+// A range the chart did not set itself was set by the operator.
+void Chart::watch_operator(AxisView& view)
 {
-    QCPLegend* legend = plot_->legend;
-    int widest = 1;
-    for (int k = 0; k < legend->itemCount(); ++k)
-        if (QCPAbstractLegendItem* item = legend->item(k))
-            widest = std::max(widest, item->minimumOuterSizeHint().width());
-    const int room = plot_->width() - 2 * kLegendMargin;
-    legend->setWrap(std::max(1, room / (widest + legend->columnSpacing())));
-    legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    connect(view.axis, qOverload<const QCPRange&, const QCPRange&>(&QCPAxis::rangeChanged), this,
+            [this, &view](const QCPRange& now, const QCPRange& before) {
+                if (setting_range_)
+                    return;
+                const bool first = !view.moved;
+                view.moved = true;
+                if (&view == &x_)
+                    x_moved_by_operator(now, before, first);
+            });
 }
 
-void Chart::rescale()
+void Chart::show_home(AxisView& view)
 {
-    if (x_auto_)
-        plot_->xAxis->rescale(true);
-    if (y_auto_)
-        plot_->yAxis->rescale(true);
+    if (view.autoscale) {
+        setting_range_ = true;
+        view.axis->rescale(true);
+        setting_range_ = false;
+        return;
+    }
+    set_range(view.axis, view.home);
+}
+
+void Chart::set_range(QCPAxis* axis, const QCPRange& range)
+{
+    setting_range_ = true;
+    axis->setRange(range);
+    setting_range_ = false;
 }
 
 }  // namespace telvar::detail

@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the strip chart and the graph share: the chart a plot widget carries
-// as a child object, its axis scaling, its redrawing and its legend.
-// Internal to the platform layer.
+// as a child object, its axis scaling, its redrawing, and the view the
+// operator moves with the mouse and the keys. Each axis has a default range,
+// the program's; once the operator moves an axis it stays where the operator
+// put it until the view is reset. Internal to the platform layer.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <qcustomplot.h>
 
 #include <string>
-#include <utility>
-#include <vector>
-
-class QCPAbstractPlottable;
-class QCPLayer;
-class QCustomPlot;
 
 namespace telvar::detail {
-
-// The room around the legend, in pixels.
-inline constexpr int kLegendMargin = 5;
 
 class Chart : public QObject {
     Q_OBJECT
@@ -29,6 +23,8 @@ public:
     QCustomPlot* plot() const { return plot_; }
     virtual std::string csv() const = 0;
 
+    // VAL_MANUAL makes min-max the axis' default range; VAL_AUTOSCALE makes
+    // the lines drawn its default.
     virtual int set_scaling(int axis, int mode, double min, double max);
 
     // Draws the whole chart again, now or at the next pass of the event
@@ -39,22 +35,47 @@ public:
     // unless the rest of the chart is due as well.
     void redraw_lines(QCPLayer* lines);
 
+    // Both axes back to their defaults.
+    void reset_view();
+    // The y axis over the lines drawn in the x range shown.
+    void fit_y();
+
 protected:
     bool eventFilter(QObject*, QEvent* event) override;
 
-    // The legend lists the lines drawn that have a name, in their order.
-    void list_in_legend(const std::vector<std::pair<QCPAbstractPlottable*, bool>>& lines);
+    bool x_moved() const { return x_.moved; }
+    // The x axis' default range, shown unless the operator moved the axis.
+    void set_x_home(const QCPRange& range);
+    // The x axis back to its default.
+    void return_x();
+    // Shows that x range, as the operator's.
+    void show_x(const QCPRange& range) { set_range(plot_->xAxis, range); }
+
+    // The operator moved the x axis; `first` when it left its default. The
+    // ranges are copies: the axis may be set again meanwhile.
+    virtual void x_moved_by_operator(QCPRange /*now*/, QCPRange /*before*/, bool /*first*/) {}
+    // The x axis is at its default again.
+    virtual void x_returned() {}
 
     static QString text_of(const std::string& bytes);
 
 private:
-    void fit_legend();
-    void rescale();
+    struct AxisView {
+        QCPAxis* axis;
+        QCPRange home;
+        bool autoscale = false;
+        bool moved = false;  // by the operator
+    };
+
+    void watch_operator(AxisView& view);
+    void show_home(AxisView& view);
+    void set_range(QCPAxis* axis, const QCPRange& range);
 
     QCustomPlot* plot_;
-    bool x_auto_ = false;
-    bool y_auto_ = false;
-    bool whole_due_ = true;  // queued, or skipped while hidden
+    AxisView x_;
+    AxisView y_;
+    bool setting_range_ = false;  // the chart, not the operator, moves an axis
+    bool whole_due_ = true;       // queued, or skipped while hidden
 };
 
 // The chart of that kind a plot widget carries; nullptr for none.

@@ -98,15 +98,19 @@ int SetAxisScalingMode(int panel, int control, int axis, int mode, double min, d
 int SetPlotAttribute(int panel, int control, int plotHandle, int attribute, const char* value)
 {
     auto* graph = chart_at<GraphChart>(panel, control);
-    if (!graph)
-        return UIE_BAD_CONTROL;
-    return attribute == ATTR_PLOT_LG_TEXT ? graph->set_name(plotHandle, value) : UIE_BAD_ATTRIBUTE;
+    return graph ? graph->set_text(plotHandle, attribute, value) : UIE_BAD_CONTROL;
 }
 
 int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, int* value)
 {
     auto* graph = chart_at<GraphChart>(panel, control);
     return graph ? graph->get(plotHandle, attribute, value) : UIE_BAD_CONTROL;
+}
+
+int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, std::string* value)
+{
+    auto* graph = chart_at<GraphChart>(panel, control);
+    return graph ? graph->get_text(plotHandle, attribute, value) : UIE_BAD_CONTROL;
 }
 
 int GetGraphPlots(int panel, int control, std::vector<int>* handles)

@@ -16,17 +16,31 @@
 //                                 0-4095 on a strip chart (12-bit values), and
 //                                 scaled to the plots on a graph
 //   plotXLabel, plotYLabel string the axis labels
-//   plotLegend            bool    a legend under the axes that names every
-//                                 line drawn (hidden traces and transparent
-//                                 plots are left out)
-// Both kinds offer "Save picture..." (PNG or PDF) and "Save data as CSV..."
-// on a right click.
+// Lines are named only in saved data: the program shows what each line is
+// beside the plot (see line_samples.h).
+//
+// The operator moves the view: the wheel zooms along x (with Ctrl along y), a
+// drag pans, Ctrl and a drag zoom to the rectangle drawn, a double click
+// resets; with the plot focused the arrow keys pan, + and - zoom along x
+// (with Ctrl along y), Home or 0 resets. The right-click menu offers "Save
+// picture..." (PNG or PDF), "Save data as CSV...", "Reset view" and "Auto y
+// range" (y over the lines in the x range shown). An axis the operator moved
+// keeps its range until the view is reset, whatever the program sets
+// meanwhile.
+//
+// The strip chart follows its newest points. Moving its x axis (back, or
+// zooming out) looks back over the last hour of samples, numbered on the x
+// axis, and no further than the samples kept; the chart then stays put while
+// new points come. Its "Follow" button (shown while it looks back), End, the
+// menu's "Follow the newest samples", or panning back up to the newest sample
+// follow again.
 //
 // The functions return 0 (PlotXY a handle), UIE_BAD_CONTROL for a control
 // that is not a plot of the kind the function draws on, or UIE_BAD_ATTRIBUTE
 // for an unknown attribute, trace or plot handle, or a value out of range.
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace telvar {
@@ -70,16 +84,22 @@ enum TraceAttribute : int {
     ATTR_TRACE_COLOR,           // int, 0xRRGGBB
     ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT
     ATTR_TRACE_THICKNESS,       // int, pixels
-    ATTR_TRACE_LG_TEXT,         // string: the trace's name in the legend and in saved data
+    ATTR_TRACE_LG_TEXT,         // string: the trace's name in saved data
 };
 
 // Plot attributes of a graph's plot.
 enum PlotAttribute : int {
-    ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in the legend and in saved data
+    ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in saved data
     ATTR_PLOT_COLOR,         // int, 0xRRGGBB or VAL_TRANSPARENT
     ATTR_PLOT_STYLE,         // int: VAL_THIN_LINE, VAL_FAT_LINE
     ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT
     ATTR_PLOT_POINTS,        // int, read only: how many points the plot has
+    // string: when not empty, the plot marks moments. Its points are taken
+    // as steps from 0, each value holding until the next point, and only the
+    // steps' edges are drawn, each a vertical line labelled with this text at its
+    // top end, so that flat parts on the axes do not read as the border. The
+    // marks play no part in scaling the axes.
+    ATTR_PLOT_EDGE_TEXT,
 };
 
 // Appends `numberOfPoints` values to the strip chart, interleaved trace by
@@ -87,7 +107,9 @@ enum PlotAttribute : int {
 // `startingIndex` and skipping `skipCount` values after each one taken;
 // `numberOfPoints` is a multiple of the number of traces. The chart keeps
 // the last points-per-screen points of each trace and redraws before it
-// returns (a hidden chart when it is shown).
+// returns (a hidden chart when it is shown). The last sample of each call
+// goes into the chart's hour of history: a caller that hands its whole
+// screen on every call, as the live display does, puts each sample there once.
 int PlotStripChart(int panel, int control, const void* yArray, int numberOfPoints, int startingIndex,
                    int skipCount, int yDataType);
 int ClearStripChart(int panel, int control);
@@ -109,6 +131,8 @@ int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh);
 int SetAxisScalingMode(int panel, int control, int axis, int mode, double min, double max);
 int SetPlotAttribute(int panel, int control, int plotHandle, int attribute, const char* value);
 int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, int* value);
+// ATTR_PLOT_LG_TEXT or ATTR_PLOT_EDGE_TEXT.
+int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, std::string* value);
 // The handles of the graph's plots, oldest first.
 int GetGraphPlots(int panel, int control, std::vector<int>* handles);
 

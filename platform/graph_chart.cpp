@@ -3,6 +3,7 @@
 
 #include "platform/graph.h"
 #include "platform/plot_csv.h"
+#include "platform/edge_curve.h"
 #include "platform/userint.h"
 
 #include <qcustomplot.h>
@@ -11,12 +12,11 @@ namespace telvar::detail {
 
 int GraphChart::add(const std::vector<double>& x, const std::vector<double>& y, int style, const LineLook& look)
 {
-    auto* curve = new QCPCurve(plot()->xAxis, plot()->yAxis);
+    auto* curve = new EdgeCurve(plot()->xAxis, plot()->yAxis);
     curve->setData(QVector<double>(x.begin(), x.end()), QVector<double>(y.begin(), y.end()));
     curve->setPen(pen_of(look));
     curve->setVisible(drawn(look));
     const int handle = plots_.add({curve, look, style, {}});
-    update_legend();
     redraw(false);
     return handle;
 }
@@ -38,16 +38,34 @@ int GraphChart::remove(int handle, bool now)
     return 0;
 }
 
-int GraphChart::set_name(int handle, const char* name)
+int GraphChart::set_text(int handle, int attribute, const char* text)
 {
     Plot* p = plots_.find(handle);
-    if (!p || !name)
+    if (!p || !text)
         return UIE_BAD_ATTRIBUTE;
-    p->name = name;
-    p->curve->setName(text_of(name));
-    update_legend();
-    redraw(false);
-    return 0;
+    switch (attribute) {
+    case ATTR_PLOT_LG_TEXT:
+        p->name = text;
+        p->curve->setName(text_of(text));
+        return 0;
+    case ATTR_PLOT_EDGE_TEXT:
+        p->curve->set_edge_text(text_of(text));
+        redraw(false);
+        return 0;
+    default: return UIE_BAD_ATTRIBUTE;
+    }
+}
+
+int GraphChart::get_text(int handle, int attribute, std::string* text) const
+{
+    const Plot* p = plots_.find(handle);
+    if (!p || !text)
+        return UIE_BAD_ATTRIBUTE;
+    switch (attribute) {
+    case ATTR_PLOT_LG_TEXT: *text = p->name; return 0;
+    case ATTR_PLOT_EDGE_TEXT: *text = p->curve->edge_text().toLatin1().toStdString(); return 0;
+    default: return UIE_BAD_ATTRIBUTE;
+    }
 }
 
 int GraphChart::get(int handle, int attribute, int* value) const
@@ -87,14 +105,6 @@ std::string GraphChart::csv() const
     }
     const QString x_label = plot()->xAxis->label();
     return plots_csv(x_label.isEmpty() ? "x" : x_label.toLatin1().toStdString(), columns);
-}
-
-void GraphChart::update_legend()
-{
-    std::vector<std::pair<QCPAbstractPlottable*, bool>> lines;
-    for (const auto& [handle, p] : plots_)
-        lines.emplace_back(p.curve, drawn(p.look));
-    list_in_legend(lines);
 }
 
 }  // namespace telvar::detail

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-class QCPCurve;
-
 namespace telvar::detail {
+
+class EdgeCurve;
 
 class GraphChart : public Chart {
     Q_OBJECT
@@ -21,9 +21,11 @@ public:
 
     // The new plot's handle.
     int add(const std::vector<double>& x, const std::vector<double>& y, int style, const LineLook& look);
-    // Every plot with handle -1. A plot leaves the legend with its curve.
+    // Every plot with handle -1.
     int remove(int handle, bool now);
-    int set_name(int handle, const char* name);
+    // ATTR_PLOT_LG_TEXT or ATTR_PLOT_EDGE_TEXT.
+    int set_text(int handle, int attribute, const char* text);
+    int get_text(int handle, int attribute, std::string* text) const;
     int get(int handle, int attribute, int* value) const;
     // Oldest first.
     std::vector<int> handles() const;
@@ -33,13 +35,11 @@ public:
 
 private:
     struct Plot {
-        QCPCurve* curve;
+        EdgeCurve* curve;
         LineLook look;
         int style;
         std::string name;
     };
-
-    void update_legend();
 
     HandleTable<Plot> plots_;
 };

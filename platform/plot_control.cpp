@@ -3,6 +3,7 @@
 // control attributes.
 #include "platform/plot_control.h"
 
+#include "platform/chart_gestures.h"
 #include "platform/graph.h"
 #include "platform/graph_chart.h"
 #include "platform/plot_menu.h"
@@ -21,7 +22,8 @@ namespace {
 // Room at the top and right of the axes for the tick labels at their ends.
 constexpr QMargins kTickLabelRoom(0, 8, 16, 0);
 
-// Lines without antialiasing, drawn the fast way; tick labels cached. The
+// Lines without antialiasing, drawn the fast way; tick labels cached; no
+// legend, which the program keeps beside the plot. The
 // plot paints every pixel of itself, so nothing beneath it is painted; its
 // empty overlay layer shares a paint buffer rather than adding one to every
 // paint. The grid is solid and light, apart from dashed and dotted lines.
@@ -36,19 +38,6 @@ void draw_for_speed(QCustomPlot* plot)
         axis->grid()->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), 0, Qt::SolidLine));
 }
 
-// The legend goes under the axes, filled column by column.
-void place_legend(QCustomPlot* plot)
-{
-    auto* below = new QCPLayoutGrid;
-    plot->plotLayout()->addElement(1, 0, below);
-    plot->plotLayout()->setRowStretchFactor(1, 0.001);
-    below->setMargins(QMargins(kLegendMargin, 0, kLegendMargin, kLegendMargin));
-    below->addElement(0, 0, plot->legend);
-    plot->legend->setIconSize(20, 10);
-    plot->legend->setBorderPen(Qt::NoPen);
-    plot->legend->setVisible(true);
-}
-
 Chart* make_chart(QCustomPlot* plot, const PlotSettings& settings)
 {
     if (settings.strip_chart)
@@ -61,6 +50,18 @@ Chart* make_chart(QCustomPlot* plot, const PlotSettings& settings)
     return graph;
 }
 
+std::vector<ViewAction> view_actions(Chart* chart)
+{
+    std::vector<ViewAction> actions;
+    if (auto* strip = qobject_cast<StripChart*>(chart))
+        actions.push_back({QStringLiteral("Follow the newest samples"), {QKeySequence(Qt::Key_End)},
+                           [strip] { strip->follow(); }});
+    actions.push_back({QStringLiteral("Reset view"), {QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_0)},
+                       [chart] { chart->reset_view(); }});
+    actions.push_back({QStringLiteral("Auto y range"), {}, [chart] { chart->fit_y(); }});
+    return actions;
+}
+
 void set_up(QCustomPlot* plot, const PlotSettings& settings)
 {
     draw_for_speed(plot);
@@ -71,8 +72,6 @@ void set_up(QCustomPlot* plot, const PlotSettings& settings)
         plot->yAxis->setRange(*settings.y_range);
     plot->xAxis->setLabel(settings.x_label);
     plot->yAxis->setLabel(settings.y_label);
-    if (settings.legend)
-        place_legend(plot);
     Chart* chart = make_chart(plot, settings);
     // An export lays the plot out for its own painter: the screen is laid out again after it.
     const auto save_picture = [plot, chart](const QString& path, bool pdf) {
@@ -80,7 +79,9 @@ void set_up(QCustomPlot* plot, const PlotSettings& settings)
         chart->redraw(false);
         return saved;
     };
-    add_save_menu(plot, {save_picture, [chart] { return chart->csv(); }});
+    const std::vector<ViewAction> view = view_actions(chart);
+    add_view_gestures(plot, view, [chart] { chart->reset_view(); });
+    add_chart_menu(plot, {save_picture, [chart] { return chart->csv(); }}, view);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ void save_data(const ChartSaving& saving)
 
 }  // namespace
 
-void add_save_menu(QWidget* chart, ChartSaving saving)
+void add_chart_menu(QWidget* chart, ChartSaving saving, const std::vector<ViewAction>& view)
 {
     auto* menu = new QMenu(chart);
     menu->setAccessibleName(chart->accessibleName());
@@ -76,6 +76,14 @@ void add_save_menu(QWidget* chart, ChartSaving saving)
     QAction* data = menu->addAction(QStringLiteral("Save data as CSV..."));
     QObject::connect(picture, &QAction::triggered, menu, [saving] { save_picture(saving); });
     QObject::connect(data, &QAction::triggered, menu, [saving] { save_data(saving); });
+    menu->addSeparator();
+    for (const ViewAction& action : view) {
+        QAction* entry = menu->addAction(action.text);
+        // The key is shown; the chart itself takes it while focused.
+        entry->setShortcuts(action.keys);
+        entry->setShortcutContext(Qt::WidgetShortcut);
+        QObject::connect(entry, &QAction::triggered, menu, action.run);
+    }
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(chart, &QWidget::customContextMenuRequested, menu,
                      [chart, menu](const QPoint& at) { menu->popup(chart->mapToGlobal(at)); });

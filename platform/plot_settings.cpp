@@ -45,7 +45,6 @@ bool read_plot_settings(const QWidget* plot, PlotSettings* settings)
         settings->y_range = QCPRange(0, kTwelveBitMax);
     settings->x_label = plot->property("plotXLabel").toString();
     settings->y_label = plot->property("plotYLabel").toString();
-    settings->legend = plot->property("plotLegend").toBool();
     return true;
 }
 

@@ -18,7 +18,6 @@ struct PlotSettings {
     std::optional<QCPRange> y_range;
     QString x_label;
     QString y_label;
-    bool legend = false;
 };
 
 // False for a property the file gets wrong.

@@ -4,11 +4,16 @@
 #include "platform/graph.h"
 #include "platform/plot_csv.h"
 #include "platform/plot_values.h"
+#include "platform/trace_graph.h"
 #include "platform/userint.h"
 
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <qcustomplot.h>
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace telvar::detail {
@@ -22,6 +27,14 @@ constexpr int kMaxTraces = 64;
 // plot call leaves it to the wait that follows.
 constexpr int kDeferredRedrawMs = 2;
 constexpr int kMaxThickness = 16;
+// Looking back reaches an hour at 27 samples a second, a little more than a
+// serial line at 19200 baud brings.
+constexpr std::size_t kRingSamples = 3600 * 27;
+const QString kLookingBack = QStringLiteral("Sample number (looking back)");
+const QString kFollow = QStringLiteral("Follow");
+const QString kFollowName = QStringLiteral("Follow the newest samples");
+// The Follow button's distance from the corner of the axes, in pixels.
+constexpr int kButtonMargin = 6;
 
 // Distinct colours for traces the program has not coloured.
 constexpr int kTraceColours[] = {
@@ -32,10 +45,22 @@ constexpr int kTraceColours[] = {
 }  // namespace
 
 StripChart::StripChart(QCustomPlot* plot)
-    : Chart(plot), lines_(lines_layer(plot)), history_(1, kDefaultPointsPerScreen)
+    : Chart(plot), lines_(lines_layer(plot)), history_(1, kDefaultPointsPerScreen), ring_(1, kRingSamples),
+      ticker_(new SampleTicker), follow_button_(new QPushButton(kFollow, plot)), file_x_label_(plot->xAxis->label())
 {
+    plot->xAxis->setTicker(ticker_);
+    follow_button_->setAccessibleName(kFollowName);
+    follow_button_->setToolTip(kFollowName + QStringLiteral(" (End)"));
+    follow_button_->hide();
+    connect(follow_button_, &QPushButton::clicked, this, &StripChart::follow);
+    connect(plot, &QCustomPlot::afterReplot, this, &StripChart::place_follow_button);
     add_traces(1);
     show_screen_width();
+    // Looking back, the lines are taken from the ring for the range about to be drawn.
+    connect(plot, &QCustomPlot::beforeReplot, this, [this] {
+        if (!following())
+            show_ring();
+    });
 }
 
 int StripChart::set_traces(int count)
@@ -46,8 +71,8 @@ int StripChart::set_traces(int count)
         plot()->removeGraph(traces_.back().graph);
     add_traces(count);
     history_.set_traces(count);
+    ring_.set_traces(count);
     show_points();
-    update_legend();
     redraw(false);
     return 0;
 }
@@ -59,8 +84,9 @@ int StripChart::set_points_per_screen(int points)
     if (points == points_per_screen())
         return 0;
     history_.set_points_per_screen(points);
-    show_points();
     show_screen_width();
+    if (following())
+        show_points();
     redraw(false);
     return 0;
 }
@@ -73,6 +99,11 @@ int StripChart::append(const void* array, int type, int start, int count, int sk
     values_.clear();
     read_values(array, type, start, count, skip, &values_);
     history_.append(values_);
+    if (count > 0)
+        ring_.push(std::span<const double>(values_).last(static_cast<std::size_t>(traces())));
+    // Looking back, the view stays where the operator put it.
+    if (!following())
+        return 0;
     show_points();
     if (refresh_now_) {
         redraw_lines(lines_);
@@ -90,8 +121,13 @@ int StripChart::append(const void* array, int type, int start, int count, int sk
 void StripChart::clear()
 {
     history_.clear();
-    show_points();
-    redraw_lines(lines_);
+    ring_.clear();
+    if (following()) {
+        show_points();
+        redraw_lines(lines_);
+    } else {
+        follow();
+    }
 }
 
 int StripChart::set_scaling(int axis, int mode, double min, double max)
@@ -125,7 +161,6 @@ int StripChart::set_trace(int trace, int attribute, int value)
     default: return UIE_BAD_ATTRIBUTE;
     }
     restyle(traces_[trace - 1]);
-    update_legend();
     redraw(false);
     return 0;
 }
@@ -136,8 +171,6 @@ int StripChart::set_trace_name(int trace, const char* name)
         return UIE_BAD_ATTRIBUTE;
     traces_[trace - 1].name = name;
     traces_[trace - 1].graph->setName(text_of(name));
-    update_legend();
-    redraw(false);
     return 0;
 }
 
@@ -153,6 +186,11 @@ int StripChart::get_trace(int trace, int attribute, int* value) const
     case ATTR_TRACE_THICKNESS: *value = look.width; return 0;
     default: return UIE_BAD_ATTRIBUTE;
     }
+}
+
+void StripChart::follow()
+{
+    return_x();
 }
 
 std::string StripChart::csv() const
@@ -177,7 +215,7 @@ void StripChart::add_traces(int count)
 {
     while (static_cast<int>(traces_.size()) < count) {
         const int number = static_cast<int>(traces_.size()) + 1;
-        Trace trace{plot()->addGraph(), {}, "Trace " + std::to_string(number)};
+        Trace trace{new TraceGraph(plot()->xAxis, plot()->yAxis), {}, "Trace " + std::to_string(number)};
         trace.graph->setLayer(lines_);
         trace.look.colour = kTraceColours[(number - 1) % std::size(kTraceColours)];
         trace.graph->setName(text_of(trace.name));
@@ -190,14 +228,6 @@ void StripChart::restyle(Trace& trace)
 {
     trace.graph->setPen(pen_of(trace.look));
     trace.graph->setVisible(drawn(trace.look));
-}
-
-void StripChart::update_legend()
-{
-    std::vector<std::pair<QCPAbstractPlottable*, bool>> lines;
-    for (const Trace& trace : traces_)
-        lines.emplace_back(trace.graph, drawn(trace.look));
-    list_in_legend(lines);
 }
 
 // The history into the graphs, x counting the points on the screen. Once
@@ -221,9 +251,112 @@ void StripChart::show_points()
     }
 }
 
+// The samples in and around the x range shown, at most two a pixel column.
+void StripChart::show_ring()
+{
+    const QCPRange shown = plot()->xAxis->range();
+    const auto offset = static_cast<double>(offset_);
+    const auto from = static_cast<long long>(std::floor(shown.lower + offset)) - 1;
+    const auto to = static_cast<long long>(std::ceil(shown.upper + offset)) + 2;
+    const int width = plot()->axisRect()->width() > 0 ? plot()->axisRect()->width() : plot()->width();
+    const double per_column = shown.size() / (width * plot()->devicePixelRatioF());
+    QVector<QCPGraphData> points;
+    for (int t = 0; t < traces(); ++t) {
+        ring_points_.clear();
+        ring_.draw_points(t, from, to, per_column, &ring_points_);
+        points.resize(static_cast<qsizetype>(ring_points_.size()));
+        for (std::size_t k = 0; k < ring_points_.size(); ++k)
+            points[static_cast<qsizetype>(k)] = QCPGraphData(ring_points_[k].number - offset, ring_points_[k].value);
+        traces_[t].graph->data()->set(points, true);
+    }
+}
+
 void StripChart::show_screen_width()
 {
-    plot()->xAxis->setRange(0, points_per_screen() - 1);
+    set_x_home(QCPRange(0, points_per_screen() - 1));
+}
+
+double StripChart::newest_x() const
+{
+    return static_cast<double>(ring_.end() - 1 - offset_);
+}
+
+bool StripChart::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* mouse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
+                            ? static_cast<QMouseEvent*>(event)
+                            : nullptr;
+    if (mouse && mouse->button() == Qt::LeftButton) {
+        dragging_ = event->type() == QEvent::MouseButtonPress;
+        if (!dragging_ && follow_on_release_ && !following() && plot()->xAxis->range().upper >= newest_x())
+            follow();
+        follow_on_release_ = false;
+    }
+    return Chart::eventFilter(watched, event);
+}
+
+QCPRange StripChart::kept_x() const
+{
+    const double newest = newest_x();
+    const auto first = static_cast<double>(ring_.first() - offset_);
+    return {std::min(first, newest - (points_per_screen() - 1)), newest};
+}
+
+void StripChart::place_follow_button()
+{
+    if (follow_button_->isHidden())
+        return;
+    const QRect axes = plot()->axisRect()->rect();
+    follow_button_->adjustSize();
+    follow_button_->move(axes.right() - follow_button_->width() - kButtonMargin, axes.top() + kButtonMargin);
+}
+
+// Moving off the screen keeps the x range: the screen's points are the
+// newest samples, numbered on from the ring's. The view stays over the
+// samples kept. Panning back to the newest sample follows again, a drag once
+// it lets go.
+void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
+{
+    if (first) {
+        offset_ = ring_.end() - static_cast<long long>(history_.points(0).size());
+        ticker_->set_offset(offset_);
+        plot()->xAxis->setLabel(kLookingBack);
+        following_description_ = plot()->accessibleDescription();
+        plot()->setAccessibleDescription(following_description_ + QLatin1Char(' ') + kLookingBack);
+        follow_button_->show();
+        place_follow_button();
+    }
+    QCPRange shown = now;
+    if (ring_.size() > 0) {
+        const QCPRange kept = kept_x();
+        if (shown.size() >= kept.size())
+            shown = kept;
+        else if (shown.lower < kept.lower)
+            shown = QCPRange(kept.lower, kept.lower + now.size());
+        else if (shown.upper > kept.upper)
+            shown = QCPRange(kept.upper - now.size(), kept.upper);
+        if (shown != now)
+            show_x(shown);
+    }
+    const bool panned = std::abs(now.size() - before.size()) <= 1e-9 * before.size();
+    if (!panned || shown.upper < newest_x())
+        return;
+    if (dragging_)
+        follow_on_release_ = true;
+    else
+        follow();
+}
+
+void StripChart::x_returned()
+{
+    if (plot()->xAxis->label() == kLookingBack) {
+        ticker_->set_offset(0);
+        plot()->xAxis->setLabel(file_x_label_);
+        plot()->setAccessibleDescription(following_description_);
+    }
+    follow_button_->hide();
+    follow_on_release_ = false;
+    show_points();
 }
 
 }  // namespace telvar::detail

@@ -9,6 +9,7 @@
 #include "platform/userint.h"
 #include "scope/loop.h"
 #include "scope/recorder.h"
+#include "scope/trace_switches.h"
 #include "scope/trace_table.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -21,22 +22,6 @@ namespace telvar {
 unsigned short rawdata[PNUM];
 double yArray[STRIP_SAMPLES * TRACES];
 
-namespace {
-
-bool switch_on(TraceSwitch s)
-{
-    static const int kControls[] = {MAIN_TRACE_CHA,       MAIN_TRACE_CHB,   MAIN_TRACE_EVAL,
-                                    MAIN_TRACE_TRIGGER,   MAIN_TRACE_UPPER, MAIN_TRACE_REFERENCE,
-                                    MAIN_TRACE_LOWER,     MAIN_TRACE_2ND,   MAIN_TRACE_3RD};
-    if (s == TraceSwitch::None)
-        return true;
-    int on = 0;
-    GetCtrlVal(panelMAIN, kControls[static_cast<int>(s)], &on);
-    return on != 0;
-}
-
-}  // namespace
-
 void setup_strip_chart()
 {
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_NUM_TRACES, TRACES);
@@ -47,8 +32,9 @@ void setup_strip_chart()
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.dashed ? VAL_DASH : VAL_SOLID);
-        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, look.dashed ? 1 : 2);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, trace_thickness(look));
     }
+    show_strip_looks();
     CC_RADIO_TRACES(panelMAIN, MAIN_TRACE_CHA, EVENT_COMMIT, nullptr, 0, 0);
 }
 
@@ -98,6 +84,7 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT || !begin_loop(MAIN_CMD_RUN, MAIN_STRIPCHART, MAIN_GRAPH))
         return 0;
+    show_strip_looks();
     while (stop_flag == 0) {
         show_progress(0);
         if (!exchange_live_sample())

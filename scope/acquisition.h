@@ -17,7 +17,8 @@ inline constexpr int STRIP_POINTS_PER_SCREEN = 101;
 extern unsigned short rawdata[PNUM];                 // the last live sample
 extern double yArray[STRIP_SAMPLES * TRACES];        // the chart's history, oldest sample first, 18 values a sample
 
-// The strip chart's trace names, colours and styles.
+// The strip chart's trace names, colours and styles, and the trace
+// switches showing them.
 void setup_strip_chart();
 
 // The five numeric displays from live words 1 to 5.

@@ -9,11 +9,14 @@
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "scope/loop.h"
+#include "scope/trace_switches.h"
+#include "scope/trace_table.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 #include "ui/status.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace telvar {
@@ -33,51 +36,46 @@ unsigned short yArrayF[MEMORY_SAMPLES];
 unsigned short yArrayG[MEMORY_SAMPLES];
 unsigned short xArray[MEMORY_SAMPLES];
 
-// The switches a pass reads.
-struct Switches {
-    bool a, b, trigger, upper, reference, lower;
-};
+// The switches a pass reads, by TraceSwitch; the others play no part and stay off.
+using Switches = std::array<bool, TRACE_SWITCHES>;
 
-// How one channel is drawn: its memory, its plots, its data colour.
+bool on(const Switches& s, TraceSwitch which)
+{
+    return s[static_cast<std::size_t>(which)];
+}
+
+// How one channel is drawn: its memory, its plots.
 struct ChannelDrawing {
     int selector;
     const unsigned short* memory;
     int block;
     int first_plot;
-    int colour;
-    const char* names[6];
 };
 
 const ChannelDrawing kDrawings[] = {
-    {1, yArrayA, BLOCK_A, 0, VAL_BLUE,
-     {"Channel A data", "Channel A trigger level", "Channel A pretrigger", "Channel A upper limit",
-      "Channel A reference", "Channel A lower limit"}},
-    {2, yArrayB, BLOCK_B, 6, VAL_GREEN,
-     {"Channel B data", "Channel B trigger level", "Channel B pretrigger", "Channel B upper limit",
-      "Channel B reference", "Channel B lower limit"}},
+    {1, yArrayA, BLOCK_A, 0},
+    {2, yArrayB, BLOCK_B, 6},
 };
-
-bool switch_on(int control)
-{
-    int on = 0;
-    GetCtrlVal(panelMAIN, control, &on);
-    return on != 0;
-}
 
 Switches read_switches()
 {
-    return {switch_on(MAIN_TRACE_CHA),   switch_on(MAIN_TRACE_CHB),       switch_on(MAIN_TRACE_TRIGGER),
-            switch_on(MAIN_TRACE_UPPER), switch_on(MAIN_TRACE_REFERENCE), switch_on(MAIN_TRACE_LOWER)};
+    using enum TraceSwitch;
+    Switches s{};
+    for (const TraceSwitch which : {ChannelA, ChannelB, Trigger, Upper, Reference, Lower})
+        s[static_cast<std::size_t>(which)] = switch_on(which);
+    return s;
 }
 
 // Both channels on: B, A, B, ... starting with B.
 int next_selector(const Switches& s, int selector)
 {
-    if (s.a && s.b)
+    const bool a = on(s, TraceSwitch::ChannelA);
+    const bool b = on(s, TraceSwitch::ChannelB);
+    if (a && b)
         return selector == 2 ? 1 : 2;
-    if (s.b)
+    if (b)
         return 2;
-    return s.a ? 1 : 0;
+    return a ? 1 : 0;
 }
 
 unsigned short* memory_of(int selector)
@@ -108,17 +106,15 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
     std::copy(c.upper.begin(), c.upper.end(), yArrayE);
     std::copy(c.reference.begin(), c.reference.end(), yArrayF);
     std::copy(c.lower.begin(), c.lower.end(), yArrayG);
-    const auto colour = [](bool on, int colour) { return on ? colour : VAL_TRANSPARENT; };
     const unsigned short* curves[6] = {d.memory, yArrayC, yArrayD, yArrayE, yArrayF, yArrayG};
-    const int colours[6] = {d.colour,
-                            colour(s.trigger, VAL_BLUE),  colour(s.trigger, VAL_BLUE),
-                            colour(s.upper, VAL_GREEN),   colour(s.reference, VAL_BLACK),
-                            colour(s.lower, VAL_GREEN)};
     for (int k = 0; k < 6; ++k) {
+        const CurveLook& look = MEMORY_LOOKS[static_cast<std::size_t>(d.first_plot + k)];
         int& handle = graph_handle[d.first_plot + k];
-        handle = PlotDATACurve(curves[k], handle, colours[k], k == 0 ? VAL_FAT_LINE : VAL_THIN_LINE,
-                               k == 0 ? VAL_SOLID : VAL_DASH);
-        SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_LG_TEXT, d.names[k]);
+        handle = PlotDATACurve(curves[k], handle, on(s, look.shown_by) ? look.colour : VAL_TRANSPARENT,
+                               look.dashed ? VAL_THIN_LINE : VAL_FAT_LINE, look.dashed ? VAL_DASH : VAL_SOLID);
+        SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_LG_TEXT, look.name);
+        if (look.mark)
+            SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_EDGE_TEXT, look.mark);
     }
 }
 
@@ -227,6 +223,7 @@ int CC_CMD_DATA(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT || !begin_loop(MAIN_CMD_DATA, MAIN_GRAPH, MAIN_STRIPCHART))
         return 0;
+    show_memory_looks();
     bool prepared = false;
     int selector = 0;
     while (stop_flag == 0) {

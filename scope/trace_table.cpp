@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/trace_table.h"
 
+#include "platform/userint.h"
+
 namespace telvar {
 
 namespace {
@@ -32,8 +34,24 @@ constexpr TraceLook kLooks[] = {
     {TRACE_B_THIRD, "B third value", B_DARK, false, ChannelB, Third},
 };
 
+constexpr CurveLook kCurves[] = {
+    {"Channel A data", VAL_BLUE, false, nullptr, ChannelA, ChannelA},
+    {"Channel A trigger level", VAL_BLUE, true, nullptr, ChannelA, Trigger},
+    {"Channel A pretrigger", VAL_BLUE, true, "trigger", ChannelA, Trigger},
+    {"Channel A upper limit", VAL_GREEN, true, nullptr, ChannelA, Upper},
+    {"Channel A reference", VAL_BLACK, true, nullptr, ChannelA, Reference},
+    {"Channel A lower limit", VAL_GREEN, true, nullptr, ChannelA, Lower},
+    {"Channel B data", VAL_GREEN, false, nullptr, ChannelB, ChannelB},
+    {"Channel B trigger level", VAL_BLUE, true, nullptr, ChannelB, Trigger},
+    {"Channel B pretrigger", VAL_BLUE, true, "trigger", ChannelB, Trigger},
+    {"Channel B upper limit", VAL_GREEN, true, nullptr, ChannelB, Upper},
+    {"Channel B reference", VAL_BLACK, true, nullptr, ChannelB, Reference},
+    {"Channel B lower limit", VAL_GREEN, true, nullptr, ChannelB, Lower},
+};
+
 }  // namespace
 
 const std::span<const TraceLook> TRACE_LOOKS{kLooks};
+const std::span<const CurveLook> MEMORY_LOOKS{kCurves};
 
 }  // namespace telvar

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the strip chart draws each of its 18 traces, and which of the nine
-// trace switches shows it: each channel in one colour family, measured
-// values solid, thresholds dashed.
+// How the strip chart draws each of its 18 traces and the data-memory graph
+// each of its 12 plots, and which of the nine trace switches shows each.
+// Strip chart: each channel in one colour family, measured values solid,
+// thresholds dashed. Data-memory graph: a channel's data fat and solid, its
+// levels thin and dashed.
 #pragma once
 
 #include "scope/traces.h"
@@ -13,10 +15,11 @@ namespace telvar {
 // The trace switches of the main window; a trace is visible when its
 // group's switch is on and, for a detail trace, its detail switch too.
 enum class TraceSwitch { ChannelA, ChannelB, Evaluation, Trigger, Upper, Reference, Lower, Second, Third, None };
+inline constexpr int TRACE_SWITCHES = 9;
 
 struct TraceLook {
     int trace;            // 1 to 18
-    const char* name;     // in the legend and in saved data
+    const char* name;     // in saved data
     int colour;
     bool dashed;
     TraceSwitch group;
@@ -24,5 +27,24 @@ struct TraceLook {
 };
 
 extern const std::span<const TraceLook> TRACE_LOOKS;
+
+// Measured values are drawn thicker than the thresholds.
+inline int trace_thickness(const TraceLook& look)
+{
+    return look.dashed ? 1 : 2;
+}
+
+struct CurveLook {
+    const char* name;     // in saved data
+    int colour;
+    bool dashed;          // and thin; solid curves are fat
+    const char* mark;     // nullptr, or the label of its steps' edges, drawn instead of a line
+    TraceSwitch channel;  // ChannelA or ChannelB
+    TraceSwitch shown_by; // drawn transparent while that switch is off
+};
+
+// In the order of graph_handle: channel A's data, trigger level, pretrigger
+// step, upper limit, reference and lower limit, then channel B's.
+extern const std::span<const CurveLook> MEMORY_LOOKS;
 
 }  // namespace telvar

@@ -17,7 +17,9 @@
 #include <QDir>
 #include <QImage>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <qcustomplot.h>
 
 #include <gtest/gtest.h>
@@ -34,6 +36,9 @@ enum Control : int { CHART = 1, GRAPH };
 
 constexpr const char* kSavePicture = "Save picture...";
 constexpr const char* kSaveData = "Save data as CSV...";
+constexpr const char* kFollow = "Follow the newest samples";
+constexpr const char* kResetView = "Reset view";
+constexpr const char* kAutoY = "Auto y range";
 
 QByteArray dynamic(const char* name, const QByteArray& value)
 {
@@ -193,9 +198,47 @@ protected:
         return names;
     }
 
+    // Feeds the chart as the live display does: the whole window of the last
+    // 100 samples on every call, sample n being n on trace 1 and -n on trace 2.
+    void feed_live_samples(int count)
+    {
+        for (int k = 0; k < count; ++k, ++fed) {
+            window.erase(window.begin(), window.begin() + 2);
+            window.insert(window.end(), {double(fed), -double(fed)});
+            ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 101), 0);
+            ASSERT_EQ(PlotStripChart(panel, CHART, window.data(), 200, 0, 0, VAL_DOUBLE), 0);
+        }
+        QApplication::processEvents();
+    }
+    void press(int control, Qt::Key key)
+    {
+        QTest::keyClick(plot(control), key);
+        QApplication::processEvents();
+    }
+    // The left button on the strip chart.
+    void mouse(QEvent::Type type, const QPoint& at)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, plot(CHART)->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(plot(CHART), &event);
+        QApplication::processEvents();
+    }
+    QCPRange x_range(int control) const { return plot(control)->xAxis->range(); }
+    bool looking_back() const { return plot(CHART)->xAxis->label().startsWith(QLatin1String("Sample number")); }
+    // Each point drawn of trace 1 is the sample its x names, numbered from `first_x`.
+    void expect_drawn_samples_from(double first_x) const
+    {
+        const QSharedPointer<QCPGraphDataContainer> drawn = plot(CHART)->graph(0)->data();
+        ASSERT_FALSE(drawn->isEmpty());
+        for (const QCPGraphData& point : *drawn)
+            ASSERT_EQ(point.value, point.key - first_x) << point.key;
+    }
+
     PanelFiles files;
     QTemporaryDir temp;
     int panel = 0;
+    std::vector<double> window = std::vector<double>(200, 0.0);
+    int fed = 0;
 };
 
 TEST_F(Graphs, StripChartTakesInterleavedValuesWithSkipsAndKeepsTheLastScreen)
@@ -246,6 +289,13 @@ TEST_F(Graphs, LiveDisplayFeedsTheWholeHistoryEveryTime)
     EXPECT_TRUE(rows[1].startsWith(QLatin1String("1000,1001,")))
         << "101 points per screen and 100 per call: the previous call's newest point stays on the left";
     EXPECT_TRUE(rows[2].startsWith(QLatin1String("0,0,"))) << "zeros before the new samples";
+
+    const QSharedPointer<QCPGraphDataContainer> drawn = plot(CHART)->graph(0)->data();
+    ASSERT_EQ(drawn->size(), 101) << "following, the chart draws these 101 points and nothing of its hour";
+    for (int k = 0; k < 101; ++k) {
+        EXPECT_EQ(drawn->at(k)->key, k);
+        EXPECT_EQ(drawn->at(k)->value, rows[k + 1].section(QLatin1Char(','), 0, 0).toDouble()) << k;
+    }
 }
 
 TEST_F(Graphs, StripChartRefusesWhatWouldMisalignItsTraces)
@@ -267,7 +317,7 @@ TEST_F(Graphs, StripChartRefusesWhatWouldMisalignItsTraces)
     EXPECT_EQ(ClearStripChart(panel, GRAPH), UIE_BAD_CONTROL);
 }
 
-TEST_F(Graphs, TraceAttributesReadBackAndTheLegendNamesTheTracesDrawn)
+TEST_F(Graphs, TraceAttributesReadBackAndNoLegendIsDrawnInThePlot)
 {
     ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 3), 0);
     name_traces({"Channel A", "Channel B", "Evaluation"});
@@ -286,10 +336,9 @@ TEST_F(Graphs, TraceAttributesReadBackAndTheLegendNamesTheTracesDrawn)
     int visible = -1;
     EXPECT_EQ(GetTraceAttribute(panel, CHART, 1, ATTR_TRACE_VISIBLE, &visible), 0);
     EXPECT_EQ(visible, 0);
-    EXPECT_EQ(legend(CHART), (std::vector<std::string>{"Channel B", "Evaluation"})) << "hidden traces leave the legend";
-    SetTraceAttribute(panel, CHART, 1, ATTR_TRACE_VISIBLE, 1);
-    SetTraceAttribute(panel, CHART, 3, ATTR_TRACE_COLOR, VAL_TRANSPARENT);
-    EXPECT_EQ(legend(CHART), (std::vector<std::string>{"Channel A", "Channel B"})) << "in trace order";
+    EXPECT_FALSE(plot(CHART)->legend->visible())
+        << "no legend inside the plot, though the panel file asks for one: the program shows the lines beside it";
+    EXPECT_TRUE(legend(CHART).empty());
 
     EXPECT_EQ(SetTraceAttribute(panel, CHART, 4, ATTR_TRACE_VISIBLE, 1), UIE_BAD_ATTRIBUTE) << "no trace 4";
     EXPECT_EQ(SetTraceAttribute(panel, CHART, 0, ATTR_TRACE_VISIBLE, 1), UIE_BAD_ATTRIBUTE) << "traces count from 1";
@@ -376,7 +425,7 @@ TEST_F(Graphs, PlotsKeepHandlesAttributesAndTheirPlaceUntilDeleted)
 
     EXPECT_EQ(SetPlotAttribute(panel, GRAPH, first, ATTR_PLOT_LG_TEXT, "Channel A"), 0);
     EXPECT_EQ(SetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_LG_TEXT, "Reference"), 0);
-    EXPECT_EQ(legend(GRAPH), (std::vector<std::string>{"Channel A"})) << "unnamed and transparent plots are not listed";
+    EXPECT_TRUE(legend(GRAPH).empty()) << "names go to saved data only";
 
     EXPECT_EQ(DeleteGraphPlot(panel, GRAPH, second, VAL_IMMEDIATE_DRAW), 0);
     EXPECT_EQ(plots(), (std::vector<int>{first, third}));
@@ -384,7 +433,6 @@ TEST_F(Graphs, PlotsKeepHandlesAttributesAndTheirPlaceUntilDeleted)
     EXPECT_EQ(GetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_COLOR, &value), UIE_BAD_ATTRIBUTE);
     EXPECT_EQ(DeleteGraphPlot(panel, GRAPH, -1, VAL_DELAYED_DRAW), 0);
     EXPECT_TRUE(plots().empty());
-    EXPECT_TRUE(legend(GRAPH).empty());
     EXPECT_GT(plot_horizontal(500, 0), third) << "handles are never given twice";
 }
 
@@ -476,7 +524,7 @@ TEST_F(Graphs, PanelFileMustGiveSensiblePlotProperties)
     PlotXY(plain, 1, xs, ys, 2, VAL_DOUBLE, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 1, 0);
     EXPECT_EQ(plain_plot->xAxis->range(), QCPRange(3, 4)) << "without ranges, a graph follows its plots";
     EXPECT_EQ(plain_plot->yAxis->range(), QCPRange(-5, 50));
-    EXPECT_FALSE(plain_plot->legend->visible()) << "no legend unless the file asks for one";
+    EXPECT_FALSE(plain_plot->legend->visible());
     DiscardPanel(plain);
 }
 
@@ -502,17 +550,24 @@ TEST_F(Graphs, GraphDataNamesEachPlotDrawnAgainstTheXAxis)
         << "transparent plots hold places or curves switched off, and are not saved";
 }
 
-TEST_F(Graphs, MenuOffersBothSavesToScreenReaders)
+TEST_F(Graphs, MenuAndKeysAreOfferedToScreenReaders)
 {
-    for (int control : {CHART, GRAPH}) {
+    const std::vector<std::pair<int, QStringList>> menus = {
+        {CHART, {kSavePicture, kSaveData, "", kFollow, kResetView, kAutoY}},
+        {GRAPH, {kSavePicture, kSaveData, "", kResetView, kAutoY}},
+    };
+    for (const auto& [control, entries] : menus) {
         QMenu* menu = open_menu(control);
         ASSERT_TRUE(menu) << control;
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(menu);
-        ASSERT_EQ(access->childCount(), 2);
-        EXPECT_EQ(access->child(0)->text(QAccessible::Name), kSavePicture);
-        EXPECT_EQ(access->child(1)->text(QAccessible::Name), kSaveData);
+        ASSERT_EQ(access->childCount(), entries.size()) << control;
+        for (int k = 0; k < access->childCount(); ++k)
+            EXPECT_EQ(access->child(k)->text(QAccessible::Name), entries[k]) << control;
         menu->hide();
+        EXPECT_EQ(plot(control)->focusPolicy(), Qt::StrongFocus) << "the keys need the focus";
+        EXPECT_TRUE(plot(control)->accessibleDescription().contains(QLatin1String("arrow keys pan")));
     }
+    EXPECT_TRUE(plot(CHART)->accessibleDescription().contains(QLatin1String("End: Follow the newest samples")));
 }
 
 TEST_F(Graphs, PicturesAreSavedAsPngOfTheWidgetsSizeOrAsPdf)
@@ -569,6 +624,179 @@ TEST_F(Graphs, CancelledDialogWritesNothingAndFailuresAreSaid)
     std::string content;
     ASSERT_EQ(ReadWholeFile(csv, &content), FILE_OK);
     EXPECT_EQ(content, "old data\r\n") << "a failed save leaves the old file whole";
+}
+
+TEST_F(Graphs, MovingTheStripChartBackLooksOverItsHourAndEndFollowsAgain)
+{
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
+    show_only(CHART);
+    feed_live_samples(300);
+    EXPECT_FALSE(looking_back());
+    press(CHART, Qt::Key_Left);
+    EXPECT_EQ(x_range(CHART), QCPRange(-10, 90));
+    EXPECT_TRUE(looking_back()) << "the x axis says what it shows";
+    // The screen's point k was sample 199 + k: the ring's samples line up with it.
+    expect_drawn_samples_from(-199);
+    EXPECT_LT(plot(CHART)->graph(0)->data()->begin()->key, -10) << "drawn up to the left edge";
+
+    feed_live_samples(5);
+    EXPECT_EQ(x_range(CHART), QCPRange(-10, 90)) << "looking back, new samples leave the view where it is";
+    expect_drawn_samples_from(-199);
+    for (int k = 0; k < 12; ++k)
+        press(CHART, Qt::Key_Minus);
+    EXPECT_EQ(x_range(CHART), QCPRange(-199, 105)) << "zoomed out over every sample kept, and no further";
+    expect_drawn_samples_from(-199);
+    EXPECT_EQ(plot(CHART)->graph(0)->data()->begin()->key, -199) << "the first sample kept";
+    EXPECT_EQ(plot(CHART)->graph(1)->data()->size(), 305) << "the other traces too";
+
+    auto* follow = plot(CHART)->findChild<QPushButton*>();
+    ASSERT_TRUE(follow);
+    EXPECT_TRUE(follow->isVisible()) << "looking back, the chart offers to follow";
+    EXPECT_EQ(follow->accessibleName(), kFollow);
+    QTest::mouseClick(follow, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(looking_back());
+    EXPECT_FALSE(follow->isVisible());
+    EXPECT_EQ(x_range(CHART), QCPRange(0, 100));
+    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 304) << "the newest sample at the right";
+    const QString saved_description = plot(CHART)->accessibleDescription();
+
+    // Panning back up to the newest sample follows as End does; a drag once it lets go.
+    press(CHART, Qt::Key_Left);
+    EXPECT_TRUE(plot(CHART)->accessibleDescription().contains(QLatin1String("looking back")));
+    press(CHART, Qt::Key_Right);
+    EXPECT_FALSE(looking_back());
+    EXPECT_EQ(plot(CHART)->accessibleDescription(), saved_description);
+    press(CHART, Qt::Key_Left);
+    press(CHART, Qt::Key_End);
+    EXPECT_FALSE(looking_back());
+    const QPoint middle = plot(CHART)->axisRect()->rect().center();
+    mouse(QEvent::MouseButtonPress, middle);
+    mouse(QEvent::MouseMove, middle + QPoint(60, 0));
+    EXPECT_TRUE(looking_back()) << "a drag pans back";
+    mouse(QEvent::MouseMove, middle);
+    EXPECT_TRUE(looking_back()) << "still held";
+    mouse(QEvent::MouseButtonRelease, middle);
+    EXPECT_FALSE(looking_back());
+    feed_live_samples(1);
+    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 305);
+}
+
+TEST_F(Graphs, ResetViewReturnsToTheDefaultRangesWhichTheProgramKeepsSetting)
+{
+    show_only(GRAPH);
+    plot_horizontal(1000, 0x0000FF);
+    plot_horizontal(3000, 0x00C000);
+    choose(GRAPH, kAutoY);
+    const QCPRange fitted = plot(GRAPH)->yAxis->range();
+    EXPECT_LT(fitted.lower, 1000);
+    EXPECT_GT(fitted.lower, 800);
+    EXPECT_GT(fitted.upper, 3000);
+    EXPECT_LT(fitted.upper, 3200);
+
+    press(GRAPH, Qt::Key_Plus);
+    press(GRAPH, Qt::Key_Left);
+    const QCPRange zoomed = x_range(GRAPH);
+    EXPECT_LT(zoomed.size(), 128);
+    // Every pass of DATA sets the axes again: the operator's view stays.
+    EXPECT_EQ(SetAxisScalingMode(panel, GRAPH, VAL_XAXIS, VAL_MANUAL, 0, 128), 0);
+    EXPECT_EQ(SetAxisScalingMode(panel, GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 0, 4096), 0);
+    EXPECT_EQ(x_range(GRAPH), zoomed);
+    EXPECT_NE(plot(GRAPH)->yAxis->range(), QCPRange(0, 4096));
+
+    const auto zoom_then = [this](const std::function<void()>& reset) {
+        press(GRAPH, Qt::Key_Minus);
+        press(GRAPH, Qt::Key_Up);
+        reset();
+        QApplication::processEvents();
+        EXPECT_EQ(x_range(GRAPH), QCPRange(0, 128));
+        EXPECT_EQ(plot(GRAPH)->yAxis->range(), QCPRange(0, 4096));
+    };
+    zoom_then([this] { press(GRAPH, Qt::Key_Home); });
+    zoom_then([this] { press(GRAPH, Qt::Key_0); });
+    zoom_then([this] { choose(GRAPH, kResetView); });
+    zoom_then([this] { QTest::mouseDClick(plot(GRAPH), Qt::LeftButton, {}, plot(GRAPH)->axisRect()->rect().center()); });
+
+    // The strip chart's y axis moves without leaving the newest samples;
+    // a reset also ends looking back, on the live display's 101 points.
+    show_only(CHART);
+    feed_live_samples(150);
+    press(CHART, Qt::Key_Up);
+    EXPECT_FALSE(looking_back());
+    EXPECT_NE(plot(CHART)->yAxis->range(), QCPRange(0, 4095));
+    press(CHART, Qt::Key_Minus);
+    EXPECT_TRUE(looking_back());
+    press(CHART, Qt::Key_Home);
+    EXPECT_FALSE(looking_back());
+    EXPECT_EQ(x_range(CHART), QCPRange(0, 100));
+    EXPECT_EQ(plot(CHART)->yAxis->range(), QCPRange(0, 4095));
+}
+
+TEST_F(Graphs, StripChartLooksBackOverAnHourAtTheControllersRateAndNoFurther)
+{
+    // 26.7 samples a second for an hour, and more: the oldest are dropped.
+    constexpr int kHour = 96000;
+    constexpr int kFed = kHour + 5000;
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_REFRESH_GRAPH, 0), 0);
+    show_only(CHART);
+    for (int n = 0; n < kFed; ++n) {
+        const double sample = n;
+        ASSERT_EQ(PlotStripChart(panel, CHART, &sample, 1, 0, 0, VAL_DOUBLE), 0);
+    }
+    QApplication::processEvents();
+    for (int k = 0; k < 40; ++k)
+        press(CHART, Qt::Key_Minus);
+    const QSharedPointer<QCPGraphDataContainer> drawn = plot(CHART)->graph(0)->data();
+    ASSERT_FALSE(drawn->isEmpty());
+    const double oldest = drawn->begin()->value;
+    EXPECT_EQ((drawn->end() - 1)->value, kFed - 1) << "the newest at the right";
+    EXPECT_GE(kFed - oldest, kHour) << "an hour kept";
+    EXPECT_GT(oldest, 0) << "bounded: the oldest dropped";
+    EXPECT_NEAR(x_range(CHART).size(), kFed - 1 - oldest, 1) << "zoomed out over the samples kept";
+}
+
+TEST_F(Graphs, AMarkerDrawsItsStepsEdgeLabelledAndNothingOnTheAxes)
+{
+    show_only(GRAPH);
+    std::vector<double> xs(128);
+    std::vector<double> ys(128);
+    for (int k = 0; k < 128; ++k) {
+        xs[k] = k;
+        ys[k] = k < 40 ? 0 : 4095;
+    }
+    const int step = PlotXY(panel, GRAPH, xs.data(), ys.data(), 128, VAL_DOUBLE, VAL_DOUBLE, VAL_THIN_LINE, VAL_NO_POINT,
+                            VAL_SOLID, 1, 0x0000FF);
+    ASSERT_EQ(SetPlotAttribute(panel, GRAPH, step, ATTR_PLOT_EDGE_TEXT, "trigger"), 0);
+    std::string text;
+    EXPECT_EQ(GetPlotAttribute(panel, GRAPH, step, ATTR_PLOT_EDGE_TEXT, &text), 0);
+    EXPECT_EQ(text, "trigger");
+    EXPECT_EQ(SetPlotAttribute(panel, GRAPH, step + 1, ATTR_PLOT_EDGE_TEXT, "trigger"), UIE_BAD_ATTRIBUTE);
+
+    QApplication::processEvents();
+    const QImage image = plot(GRAPH)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QCPAxis* x = plot(GRAPH)->xAxis;
+    const QRect axes = plot(GRAPH)->axisRect()->rect();
+    // The plot's colour, also as the text's smoothed edges blend it.
+    const auto blue_in = [&image](const QRect& area) {
+        int count = 0;
+        for (int py = area.top(); py <= area.bottom(); ++py)
+            for (int px = area.left(); px <= area.right(); ++px) {
+                const QColor c(image.pixel(px, py));
+                count += c.blue() > 2 * std::max(c.red(), c.green()) + 40;
+            }
+        return count;
+    };
+    const int edge = qRound(x->coordToPixel(40));
+    EXPECT_GT(blue_in(QRect(edge - 1, axes.center().y() - 20, 3, 40)), 20) << "the edge at the step";
+    EXPECT_GT(blue_in(QRect(edge + 2, axes.top(), 60, 30)), 20) << "its label beside its top end";
+    EXPECT_EQ(blue_in(QRect(axes.left(), axes.top(), edge - 2 - axes.left(), axes.height())), 0)
+        << "nothing along the bottom axis before the step";
+    EXPECT_EQ(blue_in(QRect(edge + 70, axes.top(), axes.right() - edge - 70, axes.height())), 0)
+        << "nothing along the top border after it";
+
+    plot_horizontal(2000, 0x00C000);
+    choose(GRAPH, kAutoY);
+    EXPECT_GT(plot(GRAPH)->yAxis->range().lower, 1500) << "a marker plays no part in the y range fitted";
 }
 
 }  // namespace

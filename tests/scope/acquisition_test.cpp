@@ -2,6 +2,7 @@
 // Live acquisition with RUN and STOP against scripted controllers and the
 // simulator: the samples on the chart and the displays, the trace switches,
 // and how a run ends.
+#include "support/icon_colours.h"
 #include "support/link_fixture.h"
 #include "support/simulator_line.h"
 
@@ -24,6 +25,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <set>
+#include <vector>
 
 namespace telvar::test {
 namespace {
@@ -216,6 +219,20 @@ TEST_F(Acquisition, TraceSwitchesShowAGroupsTracesOnlyWithItsSwitch)
                   MAIN_TRACE_2ND, MAIN_TRACE_3RD});
     for (const TraceLook& look : TRACE_LOOKS)
         EXPECT_EQ(visible(look.trace), look.group == TraceSwitch::ChannelB) << look.name;
+}
+
+TEST_F(Acquisition, EachTraceSwitchShowsHowItsTracesAreDrawn)
+{
+    // In the order of TraceSwitch.
+    const int switches[] = {MAIN_TRACE_CHA,     MAIN_TRACE_CHB,   MAIN_TRACE_EVAL,
+                            MAIN_TRACE_TRIGGER, MAIN_TRACE_UPPER, MAIN_TRACE_REFERENCE,
+                            MAIN_TRACE_LOWER,   MAIN_TRACE_2ND,   MAIN_TRACE_3RD};
+    std::vector<std::set<int>> colours(std::size(switches));
+    for (const TraceLook& look : TRACE_LOOKS)
+        colours[static_cast<std::size_t>(look.detail == TraceSwitch::None ? look.group : look.detail)].insert(look.colour);
+    for (std::size_t s = 0; s < std::size(switches); ++s)
+        EXPECT_EQ(icon_colours(panelMAIN, switches[s]), colours[s]) << s;
+    EXPECT_EQ(colours[static_cast<int>(TraceSwitch::Upper)].size(), 3u) << "one line for each group it applies to";
 }
 
 TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)

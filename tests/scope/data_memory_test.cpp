@@ -2,6 +2,7 @@
 // The data-memory readout with DATA against scripted controllers and the
 // simulator: the block requests and their progress, the channel order, the
 // answers that store and those that do not, and the 12 plots of the graph.
+#include "support/icon_colours.h"
 #include "support/link_fixture.h"
 #include "support/simulator_line.h"
 
@@ -24,6 +25,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -251,7 +254,15 @@ TEST_F(DataMemory, CurvesOfSwitchesThatAreOffAreTransparent)
     for (int k = 1; k <= 5; ++k) {
         EXPECT_EQ(plot(k, ATTR_PLOT_STYLE), VAL_THIN_LINE);
         EXPECT_EQ(plot(k, ATTR_PLOT_LINE_STYLE), VAL_DASH);
+        std::string mark;
+        GetPlotAttribute(panelMAIN, MAIN_GRAPH, graph_handle[k], ATTR_PLOT_EDGE_TEXT, &mark);
+        EXPECT_EQ(mark, k == 2 ? "trigger" : "") << "the pretrigger step is drawn as its labelled edge";
     }
+    // While the graph is shown, the switches show its looks rather than the strip chart's.
+    EXPECT_EQ(icon_colours(panelMAIN, MAIN_TRACE_CHA), std::set<int>{VAL_BLUE});
+    EXPECT_EQ(icon_colours(panelMAIN, MAIN_TRACE_CHB), std::set<int>{VAL_GREEN});
+    EXPECT_EQ(icon_colours(panelMAIN, MAIN_TRACE_REFERENCE), std::set<int>{VAL_BLACK});
+    EXPECT_TRUE(icon_colours(panelMAIN, MAIN_TRACE_2ND).empty()) << "plays no part here";
 
     set_switches({MAIN_TRACE_CHA, MAIN_TRACE_REFERENCE});
     live = 0;

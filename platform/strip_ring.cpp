@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/strip_ring.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace telvar::detail {
+
+namespace {
+
+// The smallest and the largest of samples taken in order, and where each
+// first came.
+struct Extremes {
+    float low;
+    float high = low;
+    std::ptrdiff_t low_at = 0;
+    std::ptrdiff_t high_at = 0;
+
+    // Samples that came `offset` samples after the first.
+    void take(const float* begin, const float* end, std::ptrdiff_t offset)
+    {
+        for (const float* value = begin; value != end; ++value) {
+            if (*value < low) {
+                low = *value;
+                low_at = offset + (value - begin);
+            } else if (*value > high) {
+                high = *value;
+                high_at = offset + (value - begin);
+            }
+        }
+    }
+};
+
+}  // namespace
+
+StripRing::StripRing(int traces, std::size_t capacity)
+    : traces_(traces), capacity_(capacity),
+      // Left unwritten, so that the pages become resident only as samples come.
+      values_(std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(traces) * capacity))
+{
+}
+
+void StripRing::set_traces(int traces)
+{
+    if (traces != traces_)
+        *this = StripRing(traces, capacity_);
+}
+
+void StripRing::push(std::span<const double> sample)
+{
+    const std::size_t at = slot(end_);
+    for (int t = 0; t < traces_; ++t)
+        values_[static_cast<std::size_t>(t) * capacity_ + at] = static_cast<float>(sample[static_cast<std::size_t>(t)]);
+    ++end_;
+    size_ = std::min(size_ + 1, capacity_);
+}
+
+void StripRing::clear()
+{
+    size_ = 0;
+}
+
+float StripRing::at(int trace, long long number) const
+{
+    return row(trace)[slot(number)];
+}
+
+void StripRing::draw_points(int trace, long long from, long long to, double per_column, std::vector<Point>* out) const
+{
+    from = std::max(from, first());
+    to = std::min(to, end_);
+    if (from >= to)
+        return;
+    const float* values = row(trace);
+    std::size_t at = slot(from);
+    const auto next = [this, &at] {
+        if (++at == capacity_)
+            at = 0;
+    };
+    // A run of one value needs its ends only: a level that holds for an
+    // hour is one line, not one a column, which a dashed pen draws slowly.
+    const std::size_t mine = out->size();
+    const auto add = [out, mine](Point point) {
+        const std::size_t size = out->size();
+        if (size >= mine + 2 && (*out)[size - 1].value == point.value && (*out)[size - 2].value == point.value)
+            out->back() = point;
+        else
+            out->push_back(point);
+    };
+    if (per_column <= 2) {
+        for (long long n = from; n < to; ++n, next())
+            add({static_cast<double>(n), values[at]});
+        return;
+    }
+    // Columns start at fixed sample numbers, so that panning moves them
+    // whole rather than sharing the samples out anew.
+    const auto start_of = [per_column](long long column) {
+        return static_cast<long long>(std::floor(static_cast<double>(column) * per_column));
+    };
+    for (auto column = static_cast<long long>(std::floor(static_cast<double>(from) / per_column));; ++column) {
+        const long long begin = std::max(from, start_of(column));
+        const long long stop = std::min(to, start_of(column + 1));
+        if (begin >= to)
+            break;
+        if (begin >= stop)
+            continue;
+        // The column's samples lie in one run of the ring or, where it wraps, two.
+        const std::size_t start = slot(begin);
+        const auto count = static_cast<std::size_t>(stop - begin);
+        const std::size_t first_run = std::min(count, capacity_ - start);
+        Extremes column_extremes{values[start]};
+        column_extremes.take(values + start, values + start + first_run, 0);
+        column_extremes.take(values, values + (count - first_run), static_cast<std::ptrdiff_t>(first_run));
+        // Both at the column's start, so that each column's points fall on one pixel column.
+        const double x = static_cast<double>(column) * per_column;
+        const auto& [low, high, low_at, high_at] = column_extremes;
+        add({x, low_at <= high_at ? low : high});
+        if (low_at != high_at)
+            add({x, low_at <= high_at ? high : low});
+    }
+}
+
+}  // namespace telvar::detail
