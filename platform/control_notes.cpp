@@ -18,7 +18,7 @@ constexpr const char* kMarkText = "telvarChangeMark";
 constexpr const char* kDimmedReason = "telvarDimmedReason";
 constexpr const char* kMarkSuffix = "_CHANGE_MARK";
 // Dark orange: a dot that reads against the pages' grey, beside a text that says it too.
-constexpr const char* kMarkStyle = "color: #B34700; font-weight: bold;";
+constexpr const char* kMarkStyle = "color: #B34700; font-size: 8px;";
 constexpr int kGap = 3;
 
 QLabel* caption_of(QWidget* w)
@@ -46,17 +46,13 @@ QLabel* make_mark(QWidget* w)
     return mark;
 }
 
-// Beside the caption's text; a check box without text: beside its box;
-// any other control: in its top right corner.
+// Just before its caption; a check box without text: beside its box; any
+// other control: in its top right corner.
 QPoint mark_place(QWidget* w, const QLabel* mark)
 {
-    if (const QLabel* caption = caption_of(w)) {
-        QString text = caption->text();
-        text.remove(QLatin1Char('&'));
-        const int end = caption->fontMetrics().horizontalAdvance(text);
-        return {caption->x() + std::min(end + kGap, caption->width() - mark->width()),
+    if (const QLabel* caption = caption_of(w))
+        return {std::max(0, caption->x() - mark->width() - 1),
                 caption->y() + (caption->height() - mark->height()) / 2};
-    }
     if (auto* box = qobject_cast<QCheckBox*>(w); box && box->text().isEmpty()) {
         QStyleOptionButton option;
         option.initFrom(box);
