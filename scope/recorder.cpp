@@ -66,7 +66,8 @@ void show_progress_of_recording()
                              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                              .arg(seconds % 60, 2, 10, QLatin1Char('0'))
                              .arg(g_recording.rows);
-    show_indicator(text.toStdString());
+    // The platform's texts are Latin-1, where the middle dot has a byte of its own.
+    show_indicator(text.toLatin1().toStdString());
 }
 
 // During RUN the next pass overwrites the status line at once: a write error
