@@ -92,16 +92,18 @@ while(NOT text STREQUAL "")
 
   if(line MATCHES "^## ")
     close_entry()
-    if(NOT line MATCHES "^## ([0-9]+\\.[0-9]+\\.[0-9]+) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])\\)$")
-      fail("a version heading is \"## VERSION (YYYY-MM-DD)\"")
+    if(NOT line MATCHES "^## ([0-9]+\\.[0-9]+\\.[0-9]+) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])( [0-2][0-9]:[0-5][0-9])?\\)$")
+      fail("a version heading is \"## VERSION (YYYY-MM-DD)\" or \"## VERSION (YYYY-MM-DD HH:MM)\"")
     endif()
     set(entry_version ${CMAKE_MATCH_1})
     set(entry_day ${CMAKE_MATCH_2})
+    # Two versions of one day tell their order by the time of day (UTC).
+    set(entry_time "${CMAKE_MATCH_3}")
     if(entry_version IN_LIST versions)
       fail("version ${entry_version} comes twice")
     endif()
     list(APPEND versions ${entry_version})
-    execute_process(COMMAND date -u -R -d ${entry_day}
+    execute_process(COMMAND date -u -R -d "${entry_day}${entry_time} UTC"
       OUTPUT_VARIABLE entry_date OUTPUT_STRIP_TRAILING_WHITESPACE
       RESULT_VARIABLE date_result)
     if(NOT date_result EQUAL 0)
