@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 
 #include "cli/console.h"
+#include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 
 #include <string_view>
@@ -33,13 +34,17 @@ int run_named(const Invocation& invocation)
 
 }  // namespace
 
-// The command line was checked against the same names. A signal ends every
+// The command line was checked against the same names. A command whose
+// result could not be written ends with that failure. A signal ends every
 // command with its status, whatever the command got done before it ended;
 // a command that says itself what the signal left ends with that status.
 int run(const Invocation& invocation)
 {
     set_quiet(invocation.quiet);
     const int code = run_named(invocation);
+    const bool done = code == EXIT_DONE || code == EXIT_DIFFERENCES;
+    if (done && output_failed())
+        return fail(EXIT_FILE, "Could not write to standard output");
     if (!interrupt_requested() || code == interrupt_exit_code())
         return code;
     return fail_interrupted();
