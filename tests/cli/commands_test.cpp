@@ -130,6 +130,23 @@ TEST(CliCommands, ALineThatDoesNotOpenEndsWithThreeAndSaysWhereAndWhatToDo)
                                + "/ttyTELVAR15); telvar-k20 --list-ports lists the ports present\n")
         << "no link for COM 80 in the folder";
 
+    const CliResult folder = run_cli({"--device", sim.directory(), "info"}, &sim);
+    EXPECT_EQ(folder.code, 3);
+    EXPECT_EQ(folder.err, "telvar-k20: Unknown system error (" + sim.directory().toStdString() + "); "
+                              + sim.directory().toStdString() + " is a folder: give the path of a serial device\n");
+
+    // A listener whose queue is full lets a connection wait until it times out.
+    QTcpServer full;
+    full.setListenBacklogSize(0);
+    ASSERT_TRUE(full.listen(QHostAddress::LocalHost));
+    QTcpSocket queued;
+    queued.connectToHost(QHostAddress::LocalHost, full.serverPort());
+    ASSERT_TRUE(queued.waitForConnected(5000));
+    const CliResult timed_out = run_cli({"--tcp", QStringLiteral("127.0.0.1:%1").arg(full.serverPort()), "info"});
+    EXPECT_EQ(timed_out.code, 3);
+    EXPECT_EQ(timed_out.err, "telvar-k20: Time out error  (TCP 127.0.0.1:" + std::to_string(full.serverPort())
+                                 + "); check the address and that the controller is switched on\n");
+
     // A port one program holds is busy for the next, root or not.
     CliProcess holder(com_line(sim) + QStringList{"live"}, &sim);
     ASSERT_TRUE(holder.wait_output(1));
