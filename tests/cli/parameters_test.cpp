@@ -17,9 +17,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -172,6 +174,26 @@ TEST_F(CliParameters, ReportOfAFileOrOfTheControllerIsAPdfWhoseTextCanBeSearched
           "Connection TCP " + tcp_line(sim).last().toStdString(),
           "Controller version " + std::string(sim::kVersionText), tool})
         EXPECT_NE(fetched.text.find(part), std::string::npos) << part << "\n" << fetched.text;
+}
+
+// The simulator stores the set as the last block comes and answers it 300 ms
+// later: a signal then meets a send that will be done.
+TEST_F(CliParameters, ASignalAfterTheSetWentOutLeavesTheSendDone)
+{
+    const QString eeprom = path("controller.eeprom");
+    const QStringList options = eeprom_options(eeprom, factory_words()) + QStringList{"--delay", "300"};
+    Simulator sim(options);
+    ASSERT_TRUE(sim.ready());
+    const std::string before = read_file(eeprom);
+    write_file(path("set.ini"), parameter_file_text(distinctive_words().data()));
+    CliProcess send(tcp_line(sim) + QStringList{"send", "--eeprom", path("set.ini")}, &sim);
+    for (int k = 0; k < 1000 && read_file(eeprom) == before; ++k)
+        QThread::msleep(5);
+    ASSERT_NE(read_file(eeprom), before) << "the set was not stored";
+    const CliResult sent = send.stop(SIGINT);
+    EXPECT_EQ(sent.code, 0) << sent.err;
+    EXPECT_EQ(sent.out, "Parameter saved to sensor.\n");
+    EXPECT_EQ(sent.err, "");
 }
 
 TEST_F(CliParameters, WordsTheFileLacksKeepTheControllers)
