@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // get, send and verify against the simulator: the parameter file byte for
 // byte, a set taken from one controller to another, and the words a file
-// lacks; report's PDF of a file's or a controller's set.
+// lacks, a signal that comes once the set went out; report's PDF of a
+// file's or a controller's set, also where a display is named that cannot
+// be reached.
 #include "tests/cli/cli_process.h"
 
 #include "params/parameter_names.h"
@@ -151,6 +153,10 @@ TEST_F(CliParameters, ReportOfAFileOrOfTheControllerIsAPdfWhoseTextCanBeSearched
         EXPECT_EQ(from_file.out, "Parameter report printed to file " + path("file.pdf").toStdString() + ".\n");
         EXPECT_EQ(from_file.err, "");
     }
+    const CliResult unreachable_display = run_cli({"report", file, "-o", path("display.pdf")}, nullptr,
+                                                  {.environment = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:99"}});
+    EXPECT_EQ(unreachable_display.code, 0) << "the report needs no display and tries none: " << unreachable_display.err;
+    EXPECT_TRUE(read_pdf(path("display.pdf")).read);
     const PdfReading report = read_pdf(path("file.pdf"));
     ASSERT_TRUE(report.read);
     EXPECT_GE(report.pages, 1);
