@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 
 #include "cli/console.h"
+#include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 
 #include <string_view>
@@ -33,14 +34,19 @@ int run_named(const Invocation& invocation)
 
 }  // namespace
 
-// The command line was checked against the same names. A signal ends every
-// command with its status, whatever the command got done before it ended;
-// a command that says itself what the signal left ends with that status.
+// The command line was checked against the same names. A command that got
+// its work done keeps its result, though a signal came after the work, but
+// not when what it had to say could not be written. A command that failed
+// while a signal came ends with the signal's status; one that says itself
+// what the signal left ends with that status.
 int run(const Invocation& invocation)
 {
     set_quiet(invocation.quiet);
     const int code = run_named(invocation);
-    if (!interrupt_requested() || code == interrupt_exit_code())
+    const bool done = code == EXIT_DONE || code == EXIT_DIFFERENCES;
+    if (done && output_failed())
+        return fail(EXIT_FILE, "Could not write to standard output");
+    if (done || !interrupt_requested() || code == interrupt_exit_code())
         return code;
     return fail_interrupted();
 }

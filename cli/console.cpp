@@ -16,6 +16,7 @@ namespace telvar::cli {
 namespace {
 
 bool g_quiet = false;
+bool g_output_failed = false;
 std::string g_line;
 
 // Pop-up texts break their lines with CR LF; a terminal needs LF alone.
@@ -25,10 +26,24 @@ std::string without_returns(std::string text)
     return text;
 }
 
-void write_line(std::FILE* stream, const std::string& text)
+bool write_out(std::FILE* stream, const std::string& text)
 {
-    std::fputs((without_returns(text) + "\n").c_str(), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    return std::fflush(stream) == 0 && written;
+}
+
+// Each line after the program's name, so that every line of a message
+// tells whose it is.
+std::string with_prefix(const std::string& text)
+{
+    const std::string lines = without_returns(text);
+    std::string prefixed = PROGRAM_PREFIX;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        prefixed += lines[k];
+        if (lines[k] == '\n' && k + 1 < lines.size())
+            prefixed += PROGRAM_PREFIX;
+    }
+    return prefixed;
 }
 
 }  // namespace
@@ -49,7 +64,7 @@ void set_quiet(bool quiet)
 
 void say(const std::string& text)
 {
-    write_line(stdout, text);
+    put_out(without_returns(text) + "\n");
 }
 
 void tell(const std::string& text)
@@ -60,19 +75,33 @@ void tell(const std::string& text)
 
 bool put_out(const std::string& text)
 {
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return std::fflush(stdout) == 0 && written;
+    if (write_out(stdout, text))
+        return true;
+    g_output_failed = true;
+    return false;
+}
+
+bool output_failed()
+{
+    return g_output_failed;
 }
 
 void note(const std::string& text)
 {
-    write_line(stderr, PROGRAM_PREFIX + text);
+    write_out(stderr, with_prefix(text) + "\n");
 }
 
 int fail(int code, const std::string& text)
 {
     note(text);
     return code;
+}
+
+int fail_usage(const std::string& error)
+{
+    note(error);
+    write_out(stderr, "Try 'telvar-k20 --help'.\n");
+    return EXIT_USAGE;
 }
 
 int fail_interrupted(const std::string& what_is_left)

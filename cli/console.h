@@ -25,11 +25,18 @@ void say(const std::string& text);
 void tell(const std::string& text);
 // The text on standard output as it is; false when it could not be written.
 bool put_out(const std::string& text);
-// A line on standard error, after the program's name.
+// Whether any of the above could not be written: a closed pipe or a full
+// disk took what the command had to say.
+bool output_failed();
+// A message on standard error, each of its lines after the program's name.
 void note(const std::string& text);
 // A line on standard error, after the program's name; `code` back, to end
 // the command with.
 int fail(int code, const std::string& text);
+
+// A command line that was refused: the error, and where help is;
+// EXIT_USAGE back.
+int fail_usage(const std::string& error);
 
 // The end of a command that a signal stopped: "Interrupted." and what it
 // left, if anything, on standard error; the signal's exit code back.

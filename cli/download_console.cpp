@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/download_console.h"
 
+#include "cli/console.h"
 #include "cli/progress_bar.h"
 
 #include <unistd.h>
@@ -53,8 +54,9 @@ void DownloadConsole::print(std::string text)
     // The boot loader ends its lines with CR LF; the terminal takes LF alone.
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     line_open_ = !text.empty() && text.back() != '\n';
-    std::fputs(text.c_str(), stdout);
-    std::fflush(stdout);
+    // A log that cannot be shown does not stop the download; the command
+    // ends with the failed write once the download is over.
+    put_out(text);
 }
 
 void DownloadConsole::finish()

@@ -7,8 +7,6 @@
 
 #include "telvar_version.h"
 
-#include <cstdio>
-
 namespace telvar::cli {
 
 namespace {
@@ -87,7 +85,8 @@ Exit codes:
   1    verify found differences
   2    usage error, also download without --com or --device, or with --tcp
   3    link failure: the status text of the failure on standard error
-  4    file error: a file cannot be read or written, or its content is refused
+  4    file error: a file cannot be read or written, or its content is refused;
+       also standard output that cannot be written (a closed pipe)
   5    download: the controller is left waiting in its boot loader; run
        download again to finish
   6    datamem: no new recording within --timeout
@@ -99,7 +98,7 @@ Exit codes:
 
 int run_help(const Invocation&)
 {
-    std::fputs(kHelp, stdout);
+    put_out(kHelp);
     return EXIT_DONE;
 }
 

@@ -8,7 +8,9 @@
 #include "platform/tcp.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
+#include <system_error>
 
 namespace telvar::cli {
 
@@ -25,6 +27,7 @@ const Advice kAdvice[] = {
     {CONNECTION_LOST_TEXT, "check the cable and that the controller is switched on, then run the command again"},
     {tcp_error_text(kTCP_UnableToEstablishConnection), "check the address and that the controller is switched on"},
     {tcp_error_text(kTCP_FailedToConnect), "check the address and that the controller is switched on"},
+    {tcp_error_text(kTCP_TimeOutErr), "check the address and that the controller is switched on"},
 };
 
 }  // namespace
@@ -45,8 +48,12 @@ std::string port_failure_text(const std::string& status, const std::string& line
         return status + " " + device + ": it is busy; close the program that uses it and try again";
     }
     // What a device that is no terminal, or no device at all, opens with.
-    if (status == rs232_error_text(kRS_UnknownSysError) || status == rs232_error_text(kRS_InvalidParameter))
+    if (status == rs232_error_text(kRS_UnknownSysError) || status == rs232_error_text(kRS_InvalidParameter)) {
+        std::error_code unknown;
+        if (std::filesystem::is_directory(device, unknown))
+            return status + " (" + line + "); " + device + " is a folder: give the path of a serial device";
         return status + " (" + line + "); check that " + device + " is a serial device";
+    }
     return line_failure_text(status, line);
 }
 

@@ -3,18 +3,23 @@
 // modules and no display.
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 #include "cli/invocation.h"
 #include "cli/line.h"
 #include "platform/userint.h"
 
+#include <csignal>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv)
 {
     using namespace telvar::cli;
+    // A closed pipe or a file size limit fails the write, which the command
+    // reports, instead of ending the program wherever it stands, a download
+    // with the controller in its boot loader.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     const ParsedCommandLine parsed = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     // A report is laid out on pages, which takes fonts, though no display.
     if (parsed.invocation.command == "report")
@@ -26,6 +31,6 @@ int main(int argc, char** argv)
     route_to_console();
     find_pseudo_terminals_where_told();
     if (!parsed.error.empty())
-        return fail(EXIT_USAGE, parsed.error + "\nTry 'telvar-k20 --help'.");
+        return fail_usage(parsed.error);
     return run(parsed.invocation);
 }

@@ -3,6 +3,7 @@
 // the controller's own parameter set, which is fetched first.
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/csv_target.h"
 #include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 #include "cli/line.h"
@@ -11,7 +12,6 @@
 #include "params/record.h"
 #include "platform/events.h"
 #include "platform/csv_file.h"
-#include "platform/files.h"
 #include "scope/acquisition.h"
 #include "scope/data_memory.h"
 #include "scope/recorder_csv.h"
@@ -20,8 +20,6 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
-
-#include <filesystem>
 
 namespace telvar::cli {
 
@@ -36,19 +34,23 @@ std::string local_time()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
 }
 
-int take_live_samples(long count, CsvFile& csv)
+// The file is made, or emptied, only once the first row is ready, so that
+// a line that fails leaves it as it was. *taken counts the rows written.
+int take_live_samples(const Invocation& invocation, CsvFile& csv, long* taken)
 {
     if (!fetch_record(RAM))
         return fail_with_status();
-    if (!csv.write(recorder_header()))
-        return EXIT_FILE;
     QElapsedTimer since_start;
     since_start.start();
-    for (long taken = 0; (count == 0 || taken < count) && !interrupt_requested(); ++taken) {
+    const long count = invocation.count;
+    for (*taken = 0; (count == 0 || *taken < count) && !interrupt_requested(); ++*taken) {
         if (!exchange_live_sample())
             return fail_with_status();
         const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
-        if (!csv.write(recorder_row(local_time(), since_start.nsecsElapsed() / 1e9, rawdata, traces.data())))
+        const std::string row = recorder_row(local_time(), since_start.nsecsElapsed() / 1e9, rawdata, traces.data());
+        if (*taken == 0 && !(csv.open(invocation.csv) && csv.write(recorder_header())))
+            return EXIT_FILE;
+        if (!csv.write(row))
             return EXIT_FILE;
     }
     return EXIT_DONE;
@@ -89,20 +91,11 @@ int read_recording(int selector, double timeout, std::string* csv)
     }
 }
 
-std::string folder_of(const std::string& path)
+// A recording that finds no place to go is kept here, in the temporary folder.
+std::string rescue_name(int selector)
 {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? "." : folder.string();
-}
-
-std::string csv_name(const std::string& path)
-{
-    return path.empty() ? "standard output" : path;
-}
-
-int file_failure(const std::string& path)
-{
-    return fail(EXIT_FILE, "Could not write the CSV file: " + csv_name(path));
+    const QString made = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    return std::string("telvar-k20-datamem-") + (selector == 1 ? 'A' : 'B') + "-" + made.toStdString() + ".csv";
 }
 
 }  // namespace
@@ -110,30 +103,34 @@ int file_failure(const std::string& path)
 // A signal ends the samples with the CSV whole and the line closed.
 int run_live(const Invocation& invocation)
 {
+    if (!csv_target_takes_rows(invocation.csv))
+        return csv_failure(invocation.csv);
     CsvFile csv;
-    if (!csv.open(invocation.csv))
-        return file_failure(invocation.csv);
-    const int code = with_line(invocation.line, [&] { return take_live_samples(invocation.count, csv); });
+    long taken = 0;
+    const int code = with_line(invocation.line, [&] { return take_live_samples(invocation, csv, &taken); });
     const bool written = csv.close();
     if (code == EXIT_FILE || (code == EXIT_DONE && !written))
-        return file_failure(invocation.csv);
-    if (code == EXIT_DONE && interrupt_requested())
+        return csv_failure(invocation.csv);
+    const bool cut = invocation.count == 0 || taken < invocation.count;
+    if (code != EXIT_DONE || !cut || !interrupt_requested())
+        return code;
+    if (taken > 0)
         return fail_interrupted(csv_name(invocation.csv) + " ends after its last whole row");
-    return code;
+    return fail_interrupted(invocation.csv.empty() ? "no sample was taken" : invocation.csv + " is left as it was");
 }
 
-// A recording is new only until it has been read, so the folder is looked
-// at before one is taken.
+// A recording is new only until it has been read, so the target is looked
+// at before one is taken, and one read goes somewhere.
 int run_datamem(const Invocation& invocation)
 {
-    if (!invocation.csv.empty() && !DirectoryWritable(folder_of(invocation.csv)))
-        return file_failure(invocation.csv);
+    if (!csv_target_takes_file(invocation.csv))
+        return csv_failure(invocation.csv);
     std::string csv;
     const int code =
         with_line(invocation.line, [&] { return read_recording(invocation.channel, invocation.timeout, &csv); });
     if (code != EXIT_DONE)
         return code;
-    return SaveCsv(invocation.csv, csv) ? EXIT_DONE : file_failure(invocation.csv);
+    return deliver_csv(invocation.csv, csv, rescue_name(invocation.channel));
 }
 
 }  // namespace telvar::cli

@@ -73,12 +73,13 @@ int InitConsole(int argc, char** argv)
     return 1;
 }
 
+// Whatever platform the environment names: a display that cannot be
+// reached would abort a program that needs none.
 int InitDocumentConsole(int argc, char** argv)
 {
     if (QCoreApplication::instance())
         return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     static int s_argc;
     s_argc = argc;  // QGuiApplication keeps a reference to it
     const QtMessageHandler previous = qInstallMessageHandler(failures_only);

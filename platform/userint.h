@@ -104,7 +104,7 @@ int SetApplicationIcon(const char* fileName);
 // nothing and pop-ups go wherever the modal hook sends them. 1 on success.
 int InitConsole(int argc, char** argv);
 // As InitConsole, with fonts and pages to lay documents out on: without a
-// display, on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+// display, on Qt's offscreen platform whatever QT_QPA_PLATFORM names.
 int InitDocumentConsole(int argc, char** argv);
 
 // The roles a panel resource must offer; LoadPanel fails without any of them.

@@ -9,6 +9,9 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <csignal>
 
 #include <gtest/gtest.h>
@@ -17,12 +20,29 @@ namespace telvar::test {
 
 namespace {
 
-void start(QProcess& process, const QStringList& arguments, const Simulator* sim)
+void start(QProcess& process, const QStringList& arguments, const Simulator* sim, const CliSurroundings& surroundings = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (sim)
         environment.insert(QStringLiteral("TELVAR_PTY_DIR"), sim->directory());
+    for (const QString& setting : surroundings.environment)
+        environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
+    // In the child, between fork and exec: calls that are safe there only.
+    process.setChildProcessModifier([closed = surroundings.output_closed, limit = surroundings.file_size_limit] {
+        if (closed) {
+            int ends[2];
+            if (::pipe(ends) == 0) {
+                ::close(ends[0]);
+                ::dup2(ends[1], STDOUT_FILENO);
+                ::close(ends[1]);
+            }
+        }
+        if (limit > 0) {
+            const rlimit size{rlim_t(limit), rlim_t(limit)};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+        }
+    });
     process.start(QStringLiteral(TELVAR_CLI_PROGRAM), arguments);
     process.waitForStarted();
 }
@@ -48,6 +68,13 @@ CliResult run_cli(const QStringList& arguments, const Simulator* sim, int limit_
     QProcess process;
     start(process, arguments, sim);
     return finished(process, {}, limit_ms);
+}
+
+CliResult run_cli(const QStringList& arguments, const Simulator* sim, const CliSurroundings& surroundings)
+{
+    QProcess process;
+    start(process, arguments, sim, surroundings);
+    return finished(process, {}, 30000);
 }
 
 CliProcess::CliProcess(const QStringList& arguments, const Simulator* sim)

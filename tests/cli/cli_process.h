@@ -22,8 +22,16 @@ struct CliResult {
     std::string err;
 };
 
+// What a test changes around telvar-k20 beyond its arguments.
+struct CliSurroundings {
+    QStringList environment = {};  // NAME=VALUE over the tests' own
+    bool output_closed = false;    // standard output a pipe whose reader has gone
+    long file_size_limit = 0;      // bytes a file may grow to, as on a full disk; 0: no limit
+};
+
 // Runs telvar-k20 to its end. COM ports 65-80 are the simulator's folder's.
 CliResult run_cli(const QStringList& arguments, const Simulator* sim = nullptr, int limit_ms = 30000);
+CliResult run_cli(const QStringList& arguments, const Simulator* sim, const CliSurroundings& surroundings);
 
 // telvar-k20 started and left running, for the tests that end it themselves.
 class CliProcess {

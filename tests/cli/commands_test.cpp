@@ -2,17 +2,23 @@
 // telvar-k20's small commands and its ends: help, version and usage
 // errors, the controller's version over every line, reset and teach, the
 // port list, and a line that fails as it opens, a controller that never
-// answers, one that refuses, one that hangs up.
+// answers, one that refuses, one that hangs up; output no one takes.
 #include "tests/cli/cli_process.h"
+
+#include "tests/sim/srecords.h"
 
 #include "firmware/download.h"
 #include "platform/serial_ports.h"
+#include "storage/parameter_text.h"
 #include "telvar_version.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -55,9 +61,10 @@ TEST(CliCommands, HelpListsTheCommandsAndExitCodesAndUsageErrorsEndWithTwo)
     const CliResult over_tcp = run_cli({"--tcp", "127.0.0.1:1", "download", "image.S"});
     EXPECT_EQ(over_tcp.code, 2) << "the image goes to the boot loader over RS-232 alone";
     EXPECT_EQ(over_tcp.err, "telvar-k20: To upgrade the controller you need to establish a connection\n"
-                            "using a RS232 COM port or an RS232-to-USB converter emulating\n"
-                            "an virtual COM port. Upgrade is not supported using TCP/IP.\n"
-                            "Try 'telvar-k20 --help'.\n");
+                            "telvar-k20: using a RS232 COM port or an RS232-to-USB converter emulating\n"
+                            "telvar-k20: an virtual COM port. Upgrade is not supported using TCP/IP.\n"
+                            "Try 'telvar-k20 --help'.\n")
+        << "every line of the message says whose it is";
 }
 
 TEST(CliCommands, InfoResetAndTeachOverEveryLine)
@@ -123,6 +130,23 @@ TEST(CliCommands, ALineThatDoesNotOpenEndsWithThreeAndSaysWhereAndWhatToDo)
                                + "/ttyTELVAR15); telvar-k20 --list-ports lists the ports present\n")
         << "no link for COM 80 in the folder";
 
+    const CliResult folder = run_cli({"--device", sim.directory(), "info"}, &sim);
+    EXPECT_EQ(folder.code, 3);
+    EXPECT_EQ(folder.err, "telvar-k20: Unknown system error (" + sim.directory().toStdString() + "); "
+                              + sim.directory().toStdString() + " is a folder: give the path of a serial device\n");
+
+    // A listener whose queue is full lets a connection wait until it times out.
+    QTcpServer full;
+    full.setListenBacklogSize(0);
+    ASSERT_TRUE(full.listen(QHostAddress::LocalHost));
+    QTcpSocket queued;
+    queued.connectToHost(QHostAddress::LocalHost, full.serverPort());
+    ASSERT_TRUE(queued.waitForConnected(5000));
+    const CliResult timed_out = run_cli({"--tcp", QStringLiteral("127.0.0.1:%1").arg(full.serverPort()), "info"});
+    EXPECT_EQ(timed_out.code, 3);
+    EXPECT_EQ(timed_out.err, "telvar-k20: Time out error  (TCP 127.0.0.1:" + std::to_string(full.serverPort())
+                                 + "); check the address and that the controller is switched on\n");
+
     // A port one program holds is busy for the next, root or not.
     CliProcess holder(com_line(sim) + QStringList{"live"}, &sim);
     ASSERT_TRUE(holder.wait_output(1));
@@ -152,6 +176,40 @@ TEST(CliCommands, AHangUpIsALineOnStandardErrorBeforeTheLostConnection)
     EXPECT_EQ(reset.err, "telvar-k20: TCP Client: Server has closed connection!\n"
                          "telvar-k20: Error! Connection lost. (TCP 127.0.0.1:" + std::to_string(sim.tcp_port())
                              + "); check the cable and that the controller is switched on, then run the command again\n");
+}
+
+// Output that no one takes, as in "telvar-k20 info | true", fails the
+// command; a download goes on to its end all the same.
+TEST(CliCommands, OutputIntoAClosedPipeEndsWithFourOnceTheWorkIsDone)
+{
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return QDir(dir.path()).filePath(QString::fromLatin1(name)); };
+    write_file(path("set.ini"), parameter_file_text(factory_words().data()));
+    write_file(path("fw.S"), sim::test::firmware_image(160));
+    std::string table;
+    for (int k = 0; k < 1024; ++k)
+        table += "value\r\n" + std::to_string(k) + "\r\n";
+    write_file(path("a.dat"), table);
+    Simulator sim({"--image-out", path("received.S")});
+    ASSERT_TRUE(sim.ready());
+
+    const QStringList commands[] = {
+        {"--help"},
+        {"--version"},
+        {"--list-ports"},
+        tcp_line(sim) + QStringList{"info"},
+        tcp_line(sim) + QStringList{"verify", path("set.ini")},
+        tcp_line(sim) + QStringList{"reset"},
+        {"merge", path("fw.S"), "--lin-a", path("a.dat"), "--start", "0", "--end", "4096", "-o", path("merged.S")},
+        {"report", path("set.ini"), "-o", path("set.pdf")},
+        com_line(sim) + QStringList{"download", path("fw.S")},
+    };
+    for (const QStringList& command : commands) {
+        const CliResult closed = run_cli(command, &sim, {.output_closed = true});
+        EXPECT_EQ(closed.code, 4) << command.join(' ').toStdString();
+        EXPECT_EQ(closed.err, "telvar-k20: Could not write to standard output\n") << command.join(' ').toStdString();
+    }
+    EXPECT_EQ(read_file(path("received.S")), read_file(path("fw.S"))) << "the whole image, the controller out of its boot loader";
 }
 
 TEST(CliCommands, ListPortsGivesEachPortWithWhatIsKnownOfIt)

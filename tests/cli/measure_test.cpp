@@ -2,7 +2,7 @@
 // live and datamem against the simulator: the recorder's columns with the
 // controller's thresholds, Ctrl-C and SIGTERM, a line that hangs up in the
 // middle, a data-memory recording with its trigger where the pretrigger puts
-// it, and one that does not come in time.
+// it, one that does not come in time, and one its target refuses.
 #include "tests/cli/cli_process.h"
 
 #include "scope/recorder_csv.h"
@@ -133,6 +133,20 @@ TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
     EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the CSV file: " + path("none/live.csv").toStdString() + "\n");
 }
 
+TEST_F(CliMeasure, ALiveThatTakesNoRowLeavesAnExistingFileAsItWas)
+{
+    const std::string old_rows = "rows of an earlier run\r\n";
+    write_file(path("live.csv"), old_rows);
+    Simulator sim({"--close-after", "5"});  // line check, version and the three parameter blocks
+    ASSERT_TRUE(sim.ready());
+    const QStringList lines[] = {{"--com", "80"}, tcp_line(sim)};
+    for (const QStringList& line : lines) {
+        const CliResult live = run_cli(line + QStringList{"live", "--csv", path("live.csv")}, &sim);
+        EXPECT_EQ(live.code, 3) << live.err;
+        EXPECT_EQ(read_file(path("live.csv")), old_rows) << line.join(' ').toStdString();
+    }
+}
+
 TEST_F(CliMeasure, DatamemReadsANewRecordingWithItsCurves)
 {
     const Words words = controller_words();
@@ -163,14 +177,46 @@ TEST_F(CliMeasure, DatamemReadsANewRecordingWithItsCurves)
     EXPECT_EQ(rows[1].split(QLatin1Char(','))[2].toInt(), words[27]);
 }
 
-TEST_F(CliMeasure, DatamemLooksAtItsFolderBeforeItTakesARecording)
+// A controller that never records: a target looked at only after the wait
+// would end it with 6.
+TEST_F(CliMeasure, DatamemLooksAtItsTargetBeforeItTakesARecording)
+{
+    Words words = factory_words();
+    words[27] = 65535;  // a trigger level channel B never reaches
+    Simulator sim(eeprom_options(path("c.eeprom"), words));
+    ASSERT_TRUE(sim.ready());
+    for (const QString& csv : {path("none/b.csv"), dir.path(), QStringLiteral("/dev/null")}) {
+        const QStringList arguments{"datamem", "--channel", "B", "--timeout", "0.5", "--csv", csv};
+        const CliResult b = run_cli(tcp_line(sim) + arguments, &sim);
+        EXPECT_EQ(b.code, 4) << csv.toStdString();
+        EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + "\n");
+    }
+}
+
+// A recording read cannot be read again: one its target refuses goes to
+// standard output, one standard output refuses to a file of its own.
+TEST_F(CliMeasure, DatamemKeepsTheRecordingItCouldNotWrite)
 {
     Simulator sim;
     ASSERT_TRUE(sim.ready());
-    const QString csv = path("none/b.csv");
-    const CliResult b = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "B", "--csv", csv}, &sim);
-    EXPECT_EQ(b.code, 4);
-    EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + "\n");
+    const QString csv = path("a.csv");
+    const QStringList arguments{"datamem", "--channel", "A", "--csv", csv};
+    const CliResult limited = run_cli(tcp_line(sim) + arguments, &sim, {.file_size_limit = 1000});
+    EXPECT_EQ(limited.code, 4);
+    EXPECT_EQ(limited.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString()
+                               + "; its rows go to standard output instead\n");
+    EXPECT_EQ(rows_of(limited.out).size(), 129);
+    EXPECT_FALSE(QFile::exists(csv));
+
+    const CliResult closed = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "A"}, &sim,
+                                     {.environment = {"TMPDIR=" + dir.path()}, .output_closed = true});
+    EXPECT_EQ(closed.code, 4);
+    const QStringList kept = QDir(dir.path()).entryList({"telvar-k20-datamem-A-*.csv"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1) << closed.err;
+    const QString rescue = QDir(dir.path()).filePath(kept.front());
+    EXPECT_EQ(closed.err, "telvar-k20: Could not write the CSV file: standard output; its rows go to "
+                              + rescue.toStdString() + " instead\n");
+    EXPECT_EQ(rows_of(read_file(rescue)).size(), 129);
 }
 
 TEST_F(CliMeasure, DatamemGivesUpAfterItsTimeoutAndWritesNothing)

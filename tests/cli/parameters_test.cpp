@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // get, send and verify against the simulator: the parameter file byte for
 // byte, a set taken from one controller to another, and the words a file
-// lacks; report's PDF of a file's or a controller's set.
+// lacks, a signal that comes once the set went out; report's PDF of a
+// file's or a controller's set, also where a display is named that cannot
+// be reached.
 #include "tests/cli/cli_process.h"
 
 #include "params/parameter_names.h"
@@ -17,9 +19,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -149,6 +153,10 @@ TEST_F(CliParameters, ReportOfAFileOrOfTheControllerIsAPdfWhoseTextCanBeSearched
         EXPECT_EQ(from_file.out, "Parameter report printed to file " + path("file.pdf").toStdString() + ".\n");
         EXPECT_EQ(from_file.err, "");
     }
+    const CliResult unreachable_display = run_cli({"report", file, "-o", path("display.pdf")}, nullptr,
+                                                  {.environment = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:99"}});
+    EXPECT_EQ(unreachable_display.code, 0) << "the report needs no display and tries none: " << unreachable_display.err;
+    EXPECT_TRUE(read_pdf(path("display.pdf")).read);
     const PdfReading report = read_pdf(path("file.pdf"));
     ASSERT_TRUE(report.read);
     EXPECT_GE(report.pages, 1);
@@ -172,6 +180,26 @@ TEST_F(CliParameters, ReportOfAFileOrOfTheControllerIsAPdfWhoseTextCanBeSearched
           "Connection TCP " + tcp_line(sim).last().toStdString(),
           "Controller version " + std::string(sim::kVersionText), tool})
         EXPECT_NE(fetched.text.find(part), std::string::npos) << part << "\n" << fetched.text;
+}
+
+// The simulator stores the set as the last block comes and answers it 300 ms
+// later: a signal then meets a send that will be done.
+TEST_F(CliParameters, ASignalAfterTheSetWentOutLeavesTheSendDone)
+{
+    const QString eeprom = path("controller.eeprom");
+    const QStringList options = eeprom_options(eeprom, factory_words()) + QStringList{"--delay", "300"};
+    Simulator sim(options);
+    ASSERT_TRUE(sim.ready());
+    const std::string before = read_file(eeprom);
+    write_file(path("set.ini"), parameter_file_text(distinctive_words().data()));
+    CliProcess send(tcp_line(sim) + QStringList{"send", "--eeprom", path("set.ini")}, &sim);
+    for (int k = 0; k < 1000 && read_file(eeprom) == before; ++k)
+        QThread::msleep(5);
+    ASSERT_NE(read_file(eeprom), before) << "the set was not stored";
+    const CliResult sent = send.stop(SIGINT);
+    EXPECT_EQ(sent.code, 0) << sent.err;
+    EXPECT_EQ(sent.out, "Parameter saved to sensor.\n");
+    EXPECT_EQ(sent.err, "");
 }
 
 TEST_F(CliParameters, WordsTheFileLacksKeepTheControllers)
