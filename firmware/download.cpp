@@ -55,6 +55,11 @@ bool read_image(const std::string& path, std::vector<std::string>* lines, std::s
         *error = "The image is not sent: " + path + " holds no records.";
         return false;
     }
+    // Without it the boot loader would wait for the rest of the image.
+    if (!ends_image(check.lines.back()[1] - '0')) {
+        *error = "The image is not sent: " + path + " does not end with an end record (S7, S8 or S9).";
+        return false;
+    }
     *lines = std::move(check.lines);
     return true;
 }

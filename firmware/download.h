@@ -44,8 +44,9 @@ enum class DownloadOutcome {
     Started,     // the new application reported its start
 };
 
-// Reads the image and checks every record; the lines to send (empty lines
-// dropped), or the operator's message of why it is not sent.
+// Reads the image and checks every record, the last an end record; the lines
+// to send (empty lines dropped), or the operator's message of why it is not
+// sent.
 bool read_image(const std::string& path, std::vector<std::string>* lines, std::string* error);
 
 // The boot-loader dialogue with the image's lines on the serial line open as
