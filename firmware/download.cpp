@@ -168,14 +168,17 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
     if (!await_prompt(view))
         return stop_requested(view) ? DownloadOutcome::Stopped : DownloadOutcome::NoPrompt;
     // Once every line is out, the boot loader starts the image whatever comes.
-    if (send_lines(lines, view) < lines.size() && stop_requested(view))
+    const bool whole = send_lines(lines, view) == lines.size();
+    if (!whole && stop_requested(view))
         return DownloadOutcome::Stopped;
     const bool started = await_start_message(view);
     if (started)
         view.append_log(DOWNLOAD_SUCCESS_TEXT);
     rs232con = InitRS232_PL(0);
     rs232con = InitRS232(1);
-    return started ? DownloadOutcome::Started : DownloadOutcome::Sent;
+    if (started)
+        return DownloadOutcome::Started;
+    return whole ? DownloadOutcome::Sent : DownloadOutcome::Cut;
 }
 
 int CC_CMD_PROGRAM(int, int, int event, void*, int, int)

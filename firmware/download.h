@@ -40,6 +40,7 @@ enum class DownloadOutcome {
     NotEntered,  // the boot loader entry failed; reported as a failed command
     NoPrompt,    // the boot loader never prompted; the port stays in its settings
     Stopped,     // stop_requested after the entry; the port stays in the boot loader's settings
+    Cut,         // the line failed before every line went out: the boot loader waits for the rest
     Sent,        // every line went out, but no start message came
     Started,     // the new application reported its start
 };

@@ -163,6 +163,17 @@ TEST_F(CliFirmware, AControllerLeftInItsBootLoaderHasAnExitCodeOfItsOwn)
     EXPECT_EQ(stopped.code, 143);
     EXPECT_EQ(stopped.err, "telvar-k20: Interrupted; the controller on COM65 " + device_path(sim).toStdString() + " " + then
                                + ".\n");
+
+    // The line lost while the lines go out: the boot loader waits for the rest.
+    Simulator cut;
+    ASSERT_TRUE(cut.ready());
+    CliProcess cut_download(com_line(cut) + QStringList{"download", path("long.S")}, &cut);
+    ASSERT_TRUE(cut_download.wait_output(std::string("\nTELVAR-K20 Boot Loader V1.0\nWaiting for application S-Record.\n").size()));
+    cut.stop(SIGKILL);
+    const CliResult lost = cut_download.stop(0);  // no signal: it ends by itself
+    EXPECT_EQ(lost.code, 5);
+    EXPECT_EQ(lost.err, "telvar-k20: Error! The line failed before the whole image was sent. (COM65 "
+                            + device_path(cut).toStdString() + "); the controller " + then + "\n");
 }
 
 }  // namespace
