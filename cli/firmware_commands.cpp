@@ -22,6 +22,7 @@ namespace {
 inline constexpr const char* NO_PROMPT_TEXT = "No answer from controller!";
 inline constexpr const char* NO_START_TEXT =
     "Error! The image was sent, but the controller did not report the start of the application.";
+inline constexpr const char* CUT_TEXT = "Error! The line failed before the whole image was sent.";
 // Where the controller is left, and what finishes the download.
 inline constexpr const char* IN_BOOT_LOADER_TEXT = "waits in its boot loader: run telvar-k20 download again to finish";
 
@@ -35,6 +36,9 @@ int judge_download(DownloadOutcome outcome)
                     line_failure_text(NO_PROMPT_TEXT, named_line()) + "; the controller " + IN_BOOT_LOADER_TEXT);
     case DownloadOutcome::Stopped:
         return fail_interrupted("the controller on " + named_line() + " " + IN_BOOT_LOADER_TEXT);
+    case DownloadOutcome::Cut:
+        return fail(EXIT_BOOT_LOADER,
+                    line_failure_text(CUT_TEXT, named_line()) + "; the controller " + IN_BOOT_LOADER_TEXT);
     case DownloadOutcome::Sent:
         return fail(EXIT_LINK, line_failure_text(NO_START_TEXT, named_line()));
     case DownloadOutcome::Started:

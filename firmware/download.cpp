@@ -55,6 +55,11 @@ bool read_image(const std::string& path, std::vector<std::string>* lines, std::s
         *error = "The image is not sent: " + path + " holds no records.";
         return false;
     }
+    // Without it the boot loader would wait for the rest of the image.
+    if (!ends_image(check.lines.back()[1] - '0')) {
+        *error = "The image is not sent: " + path + " does not end with an end record (S7, S8 or S9).";
+        return false;
+    }
     *lines = std::move(check.lines);
     return true;
 }
@@ -163,14 +168,17 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
     if (!await_prompt(view))
         return stop_requested(view) ? DownloadOutcome::Stopped : DownloadOutcome::NoPrompt;
     // Once every line is out, the boot loader starts the image whatever comes.
-    if (send_lines(lines, view) < lines.size() && stop_requested(view))
+    const bool whole = send_lines(lines, view) == lines.size();
+    if (!whole && stop_requested(view))
         return DownloadOutcome::Stopped;
     const bool started = await_start_message(view);
     if (started)
         view.append_log(DOWNLOAD_SUCCESS_TEXT);
     rs232con = InitRS232_PL(0);
     rs232con = InitRS232(1);
-    return started ? DownloadOutcome::Started : DownloadOutcome::Sent;
+    if (started)
+        return DownloadOutcome::Started;
+    return whole ? DownloadOutcome::Sent : DownloadOutcome::Cut;
 }
 
 int CC_CMD_PROGRAM(int, int, int event, void*, int, int)

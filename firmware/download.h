@@ -40,12 +40,14 @@ enum class DownloadOutcome {
     NotEntered,  // the boot loader entry failed; reported as a failed command
     NoPrompt,    // the boot loader never prompted; the port stays in its settings
     Stopped,     // stop_requested after the entry; the port stays in the boot loader's settings
+    Cut,         // the line failed before every line went out: the boot loader waits for the rest
     Sent,        // every line went out, but no start message came
     Started,     // the new application reported its start
 };
 
-// Reads the image and checks every record; the lines to send (empty lines
-// dropped), or the operator's message of why it is not sent.
+// Reads the image and checks every record, the last an end record; the lines
+// to send (empty lines dropped), or the operator's message of why it is not
+// sent.
 bool read_image(const std::string& path, std::vector<std::string>* lines, std::string* error);
 
 // The boot-loader dialogue with the image's lines on the serial line open as

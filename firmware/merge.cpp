@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <map>
 
 namespace telvar {
 
@@ -98,6 +99,34 @@ std::string refusal(std::int64_t window_words, const TableReader& a, const Table
         + ".";
 }
 
+// The bytes the tables' values went to, as ranges [first, end) by their
+// first byte. They never overlap: a record over them is refused.
+class TableBytes {
+public:
+    void add(std::int64_t first, std::int64_t end)
+    {
+        if (first < end)
+            ranges_[first] = end;
+    }
+    bool overlap(std::int64_t first, std::int64_t end) const
+    {
+        auto before = ranges_.lower_bound(end);
+        if (before == ranges_.begin())
+            return false;
+        --before;  // the last range to start before `end`, the one that ends last
+        return before->second > first;
+    }
+
+private:
+    std::map<std::int64_t, std::int64_t> ranges_;
+};
+
+// A record's address as the window compares it: signed 32 bits.
+std::int64_t signed_address(const Record& record)
+{
+    return static_cast<std::int32_t>(record.address);
+}
+
 // The record with its words replaced by table values while the tables last.
 bool patch(std::string& line, TableReader& a, TableReader& b, std::string* error)
 {
@@ -181,28 +210,45 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
     }
     TableReader a(request.a);
     TableReader b(request.b);
+    TableBytes table_bytes;
     std::int64_t window_words = 0;
+    int last_type = -1;
     for (std::size_t k = 0; k < request.firmware.size(); ++k) {
         std::string line = request.firmware[k];
         if (line.empty())
             continue;  // S-record files carry none; the reading goes on
         // A record the merge would patch with a fresh checksum must be sound
         // before: a damaged image is refused, not repaired.
-        if (const RecordError e = check_record(line); e != RecordError::None) {
+        Record record;
+        if (const RecordError e = check_record(line, &record); e != RecordError::None) {
             outcome.error = "Line " + std::to_string(k + 1) + " of the firmware file has " + record_error_text(e) + ".";
+            outcome.lines.clear();
+            return outcome;
+        }
+        last_type = record.type;
+        // Programmed in file order, a later record's bytes replace the tables'.
+        const std::int64_t first = signed_address(record);
+        const bool data = record.type >= 1 && record.type <= 3;
+        if (data && table_bytes.overlap(first, first + static_cast<std::int64_t>(record.data.size()))) {
+            outcome.error = "Line " + std::to_string(k + 1) + " of the firmware file writes at "
+                + address_text(record.address) + " over the linearisation data.";
             outcome.lines.clear();
             return outcome;
         }
         if (in_window(line, start, end)) {
             window_words += words_of(line);
+            const int values_before = a.values() + b.values();
             if (!patch(line, a, b, &outcome.error)) {
                 outcome.lines.clear();
                 return outcome;
             }
+            table_bytes.add(first, first + 2 * (a.values() + b.values() - values_before));
         }
         outcome.lines.push_back(line);
     }
-    if (window_words == 0)
+    if (!ends_image(last_type))
+        outcome.error = "The firmware file does not end with an end record (S7, S8 or S9).";
+    else if (window_words == 0)
         outcome.error = "The window from " + address_text(request.start) + " to " + address_text(request.end)
             + " holds no data of the firmware file.";
     else if (!a.taken_whole() || !b.taken_whole())

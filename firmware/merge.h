@@ -5,8 +5,10 @@
 // then channel B's, at most 1024 each, written low byte first), the rest keep
 // the firmware's own, and each patched record gets its checksum anew and is
 // written in upper case. A merge that would leave out values of a checked
-// table, or whose window is empty or holds no record, is refused. Nothing
-// here touches a file or a widget.
+// table, or whose window is empty or holds no record, is refused; so is an
+// image without an end record last, or with a data record after the tables
+// that would overwrite them when programmed. Nothing here touches a file or
+// a widget.
 #pragma once
 
 #include <cstdint>

@@ -39,6 +39,11 @@ int address_bytes(int type)
     }
 }
 
+bool ends_image(int type)
+{
+    return type >= 7 && type <= 9;
+}
+
 std::uint8_t record_checksum(const std::vector<std::uint8_t>& bytes)
 {
     unsigned sum = 0;

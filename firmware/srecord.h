@@ -30,6 +30,10 @@ struct Record {
 // The number of address bytes a record type carries (S0, S1, S5, S9: 2; S2, S6, S8: 3; S3, S7: 4).
 int address_bytes(int type);
 
+// Whether a record of this type ends an image (S7, S8, S9): the boot loader
+// starts the application on it, and an image without it was cut short.
+bool ends_image(int type);
+
 // Checks a line as one record; None when it is a well-formed record.
 RecordError check_record(std::string_view line, Record* record = nullptr);
 

@@ -4,9 +4,10 @@
 // channel A and B, apart by "~"; a table left out or empty is an unchecked
 // channel.
 // A merge succeeds exactly when the window's start lies below its end, every
-// record is sound, the window holds a word, the tables hold the values the
-// window needs and the window takes every value of each checked table (at
-// most 1024); then the records outside the window come out
+// record is sound, the last is an end record, the window holds a word, the
+// tables hold the values the window needs, the window takes every value of
+// each checked table (at most 1024) and no data record after the tables lies
+// over their bytes; then the records outside the window come out
 // as they went in, those inside take the tables' values in order, low byte
 // first, and every record is sound.
 #include "firmware/merge.h"
@@ -21,6 +22,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -94,6 +96,35 @@ std::vector<std::int16_t> values_of(const LinearisationTable& t, int count)
     return values;
 }
 
+bool ends(const std::vector<std::string>& records)
+{
+    return !records.empty() && ends_image(records.back()[1] - '0');
+}
+
+// Whether a data record lies over bytes the tables' values went to before it:
+// each record inside the window takes values from its first word on.
+bool overwrites_tables(const std::vector<std::string>& records, const MergeRequest& r, int values)
+{
+    std::vector<std::pair<std::int64_t, std::int64_t>> taken;
+    for (const std::string& line : records) {
+        Record record;
+        check_record(line, &record);
+        const std::int64_t at = static_cast<std::int32_t>(record.address);
+        const auto end = at + static_cast<std::int64_t>(record.data.size());
+        if (record.type >= 1 && record.type <= 3)
+            for (const auto& [first, last] : taken)
+                if (at < last && first < end)
+                    return true;
+        if (inside(line, r)) {
+            const int words = std::min(words_of(line), values);
+            values -= words;
+            if (words > 0)
+                taken.emplace_back(at, at + 2 * words);
+        }
+    }
+    return false;
+}
+
 std::string upper(std::string s)
 {
     for (char& c : s)
@@ -136,7 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int wanted_b = request.b.used ? std::min(kTableValues, window_words - wanted_a) : 0;
     const std::vector<std::int16_t> a = values_of(request.a, wanted_a);
     const std::vector<std::int16_t> b = values_of(request.b, wanted_b);
-    const bool can_merge = request.start < request.end && sound && window_words > 0
+    const bool can_merge = request.start < request.end && sound && ends(records) && window_words > 0
+        && !overwrites_tables(records, request, wanted_a + wanted_b)
         && static_cast<int>(a.size()) == wanted_a && static_cast<int>(b.size()) == wanted_b
         && whole(request.a) <= wanted_a && whole(request.b) <= wanted_b;
 

@@ -87,6 +87,17 @@ TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
     EXPECT_EQ(too_small.err, "telvar-k20: The linearisation data of channel B do not fit into the window whole: the window holds "
                              "1024 values, the checked tables have 2048.\n");
     EXPECT_FALSE(QFile::exists(path("merged.S")));
+
+    // A record after the tables, programmed later, would overwrite channel A's third and fourth values.
+    std::string late = firmware_image(160);
+    late.insert(late.rfind("S7"), sim::test::srecord(3, 0x02000004, {0xAB, 0xCD, 0xEF, 0x01}) + "\r\n");
+    write_file(path("late.S"), late);
+    const CliResult overwritten = run_cli({"merge", path("late.S"), "--lin-a", path("a.dat"), "--start", "0",
+                                           "--end", "0x1000", "-o", path("merged.S")});
+    EXPECT_EQ(overwritten.code, 4);
+    EXPECT_EQ(overwritten.out, "");
+    EXPECT_EQ(overwritten.err, "telvar-k20: Line 162 of the firmware file writes at 0x2000004 over the linearisation data.\n");
+    EXPECT_FALSE(QFile::exists(path("merged.S")));
 }
 
 TEST_F(CliFirmware, DownloadSendsTheImageToTheBootLoaderAndTheLineComesBack)
@@ -120,6 +131,15 @@ TEST_F(CliFirmware, DownloadWithoutTheStartMessageIsNoSuccess)
     const CliResult refused = run_cli({"download", path("bad.S"), "--com", "65"}, &sim);
     EXPECT_EQ(refused.code, 4);
     EXPECT_EQ(refused.err, "telvar-k20: The image is not sent: line 2 of " + local("bad.S") + " has a wrong checksum.\n");
+
+    // Cut short at a line's end: every record sound, the end record lost.
+    const std::string whole = firmware_image(8);
+    write_file(path("short.S"), whole.substr(0, whole.rfind("S7")));
+    const CliResult unended = run_cli({"download", path("short.S"), "--com", "65"}, &sim);
+    EXPECT_EQ(unended.code, 4);
+    EXPECT_EQ(unended.out, "") << "the boot loader is not entered";
+    EXPECT_EQ(unended.err, "telvar-k20: The image is not sent: " + local("short.S")
+                               + " does not end with an end record (S7, S8 or S9).\n");
 }
 
 TEST_F(CliFirmware, AControllerLeftInItsBootLoaderHasAnExitCodeOfItsOwn)
@@ -143,6 +163,17 @@ TEST_F(CliFirmware, AControllerLeftInItsBootLoaderHasAnExitCodeOfItsOwn)
     EXPECT_EQ(stopped.code, 143);
     EXPECT_EQ(stopped.err, "telvar-k20: Interrupted; the controller on COM65 " + device_path(sim).toStdString() + " " + then
                                + ".\n");
+
+    // The line lost while the lines go out: the boot loader waits for the rest.
+    Simulator cut;
+    ASSERT_TRUE(cut.ready());
+    CliProcess cut_download(com_line(cut) + QStringList{"download", path("long.S")}, &cut);
+    ASSERT_TRUE(cut_download.wait_output(std::string("\nTELVAR-K20 Boot Loader V1.0\nWaiting for application S-Record.\n").size()));
+    cut.stop(SIGKILL);
+    const CliResult lost = cut_download.stop(0);  // no signal: it ends by itself
+    EXPECT_EQ(lost.code, 5);
+    EXPECT_EQ(lost.err, "telvar-k20: Error! The line failed before the whole image was sent. (COM65 "
+                            + device_path(cut).toStdString() + "); the controller " + then + "\n");
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ const char* outcome_name(DownloadOutcome outcome)
     case DownloadOutcome::NotEntered: return "not entered";
     case DownloadOutcome::NoPrompt: return "no prompt";
     case DownloadOutcome::Stopped: return "stopped";
+    case DownloadOutcome::Cut: return "cut";
     case DownloadOutcome::Sent: return "sent, no start";
     case DownloadOutcome::Started: return "started";
     }

@@ -36,6 +36,9 @@ std::string s3(std::uint32_t address, int words, int odd_byte = -1)
     return line + hex;
 }
 
+// The end record an image closes with.
+const std::string kEnd = "S70500000000FA";
+
 // A table file of the values: a comment line and a value line each.
 LinearisationTable table(const std::string& name, std::vector<int> values)
 {
@@ -63,7 +66,7 @@ std::string word_at(const std::string& line, int word)
 TEST(Merge, ARecordInTheWindowTakesTheNextValuesLowByteFirst)
 {
     MergeRequest r;
-    r.firmware = {"S00F000068656C6C6F202020202000003C", s3(0x2000100, 8), "S70500000000FA"};
+    r.firmware = {"S00F000068656C6C6F202020202000003C", s3(0x2000100, 8), kEnd};
     r.a = table("channel A", counting(1000, 8));
     r.start = 0x100;
     r.end = 0x200;
@@ -83,11 +86,11 @@ TEST(Merge, TheWindowCountsWordsNotBytes)
     r.start = 0x100;
     r.end = 0x200;
     r.a = table("channel A", counting(1, 8));
-    r.firmware = {s3(0x2000200 - 8, 8), s3(0x2000200 - 7, 8)};
+    r.firmware = {s3(0x2000200 - 7, 8), s3(0x2000200 - 8, 8), kEnd};
     const MergeOutcome out = merge_linearisation(r);
-    ASSERT_TRUE(out.ok());
-    EXPECT_EQ(word_at(out.lines[0], 0), "0100") << "end - 8 lies inside";
-    EXPECT_EQ(out.lines[1], r.firmware[1]) << "end - 7 lies outside";
+    ASSERT_TRUE(out.ok()) << out.error;
+    EXPECT_EQ(out.lines[0], r.firmware[0]) << "end - 7 lies outside";
+    EXPECT_EQ(word_at(out.lines[1], 0), "0100") << "end - 8 lies inside";
 }
 
 TEST(Merge, WithOnlyChannelBItsValuesStartTheWindow)
@@ -96,7 +99,7 @@ TEST(Merge, WithOnlyChannelBItsValuesStartTheWindow)
     r.start = 0x100;
     r.end = 0x200;
     r.b = table("channel B", {-2, 7});
-    r.firmware = {s3(0x2000100, 2)};
+    r.firmware = {s3(0x2000100, 2), kEnd};
     const MergeOutcome out = merge_linearisation(r);
     ASSERT_TRUE(out.ok());
     EXPECT_EQ(word_at(out.lines[0], 0), "FEFF") << "-2";
@@ -113,7 +116,8 @@ TEST(Merge, BeyondTheTablesTheFirmwareKeepsItsWords)
     r.a = table("channel A", counting(0, 1024));
     r.b = table("channel B", counting(2000, 1024));
     for (std::uint32_t k = 0; k < 129; ++k)
-        r.firmware.push_back(s3(0x2000000 + 16 * k, 16));
+        r.firmware.push_back(s3(0x2000000 + 32 * k, 16));
+    r.firmware.push_back(kEnd);
     const MergeOutcome out = merge_linearisation(r);
     ASSERT_TRUE(out.ok()) << out.error;
     EXPECT_EQ(out.values_a, 1024);
@@ -136,7 +140,7 @@ TEST(Merge, CaseChangesInsideTheWindowOnlyAndKeptWordsKeepTheirChecksum)
     for (char& c : outside)
         c = static_cast<char>(std::tolower(c));
     outside[0] = 'S';
-    r.firmware = {inside, outside};
+    r.firmware = {inside, outside, kEnd};
     const MergeOutcome out = merge_linearisation(r);
     ASSERT_TRUE(out.ok()) << out.error;
     EXPECT_EQ(out.lines[0], s3(0x2000100, 4)) << "upper case, same words, same checksum";
@@ -149,7 +153,7 @@ TEST(Merge, AnOddRecordKeepsItsLastByteAndAGoodChecksum)
     r.start = 0x100;
     r.end = 0x200;
     r.a = table("channel A", {5, 6});
-    r.firmware = {s3(0x2000100, 2, 0xAB)};
+    r.firmware = {s3(0x2000100, 2, 0xAB), kEnd};
     const MergeOutcome out = merge_linearisation(r);
     ASSERT_TRUE(out.ok());
     EXPECT_EQ(word_at(out.lines[0], 0), "0500");
@@ -164,11 +168,11 @@ TEST(Merge, OtherRecordTypesAndEmptyLinesAreNotPatched)
     r.end = 0x10000;
     r.a = table("channel A", {1});
     // An S1 record whose bytes would read as an address inside the window.
-    r.firmware = {"S1050200000AEE", "", s3(0x2000000, 1)};
+    r.firmware = {"S1050200000AEE", "", s3(0x2000000, 1), "S9030000FC"};
     ASSERT_EQ(check_record(r.firmware[0]), RecordError::None);
     const MergeOutcome out = merge_linearisation(r);
     ASSERT_TRUE(out.ok()) << out.error;
-    ASSERT_EQ(out.lines.size(), 2u);
+    ASSERT_EQ(out.lines.size(), 3u);
     EXPECT_EQ(out.lines[0], r.firmware[0]);
     EXPECT_EQ(word_at(out.lines[1], 0), "0100");
 }
@@ -196,6 +200,48 @@ TEST(Merge, BadInputStopsTheMergeWithAMessage)
     r.firmware = {s3(0x2000000, 1), damaged};
     out = merge_linearisation(r);
     EXPECT_NE(out.error.find("Line 2 of the firmware file has a wrong checksum"), std::string::npos) << out.error;
+
+    // An image cut short loses its end record, or ends with data after it.
+    const std::string no_end = "The firmware file does not end with an end record (S7, S8 or S9).";
+    for (const std::vector<std::string>& firmware : {std::vector<std::string>{s3(0x2000100, 4)},
+                                                     std::vector<std::string>{s3(0x2000100, 4), kEnd, s3(0x2000300, 4)}}) {
+        r.firmware = firmware;
+        out = merge_linearisation(r);
+        EXPECT_EQ(out.error, no_end);
+        EXPECT_TRUE(out.lines.empty());
+    }
+}
+
+// The controller programs the records in file order: a data record after
+// the tables over any of their bytes would replace them.
+TEST(Merge, ARecordThatWouldOverwriteTheTablesIsRefused)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> firmware;  // the end record follows
+        std::string error;
+    };
+    // The window holds one record of eight words at 0x2000100: the tables
+    // take its bytes 0x100-0x10F, as addresses count bytes.
+    const Case cases[] = {
+        {"the same record again", {s3(0x2000100, 8), s3(0x2000100, 8)},
+         "Line 2 of the firmware file writes at 0x2000100 over the linearisation data."},
+        {"just past the tables, then from their last byte on", {s3(0x2000100, 8), s3(0x2000110, 4), s3(0x200010F, 1)},
+         "Line 3 of the firmware file writes at 0x200010F over the linearisation data."},
+        {"over the tables' bytes before them, then after them", {s3(0x20000F8, 8), s3(0x2000100, 8), s3(0x20000F8, 8)},
+         "Line 3 of the firmware file writes at 0x20000F8 over the linearisation data."},
+    };
+    for (const Case& c : cases) {
+        MergeRequest r;
+        r.start = 0x100;
+        r.end = 0x108;
+        r.a = table("channel A", counting(1, 8));
+        r.firmware = c.firmware;
+        r.firmware.push_back(kEnd);
+        const MergeOutcome out = merge_linearisation(r);
+        EXPECT_EQ(out.error, c.error) << c.what;
+        EXPECT_TRUE(out.lines.empty()) << c.what;
+    }
 }
 
 // An image that leaves out values of a checked table would look merged while
@@ -214,6 +260,7 @@ TEST(Merge, AWindowThatCannotTakeTheCheckedTablesWholeIsRefused)
     std::vector<std::string> firmware;
     for (std::uint32_t k = 0; k < 256; ++k)
         firmware.push_back(s3(0x2000000 + 16 * k, 8));
+    firmware.push_back(kEnd);
     const Case cases[] = {
         {"2 KiB, both tables", 0, 0x800, 1024, 1024,
          "The linearisation data of channel B do not fit into the window whole: the window holds 1024 values, the "

@@ -172,6 +172,17 @@ TEST_F(Update, AFailedMergeWritesNothingAndSaysWhy)
     EXPECT_EQ(colour(UPDATE_LED_READY), VAL_RED);
     EXPECT_EQ(log(), "") << "no earlier merge's report beside the red lamps";
 
+    // A record after the tables over their bytes would overwrite them once programmed.
+    std::string late = firmware_image(300);
+    late.insert(late.rfind("S7"), sim::test::srecord(3, 0x02000800, {0x12, 0x34}) + "\r\n");
+    write("fw.S", late);
+    write("a.dat", table(1024, 1));
+    choose("Select destination for merged file", path("merged.S"));
+    dialogs.expect_message("ERROR", "Line 302 of the firmware file writes at 0x2000800 over the linearisation data.");
+    press(UPDATE_CMD_MERGE);
+    EXPECT_EQ(read(path("merged.S")), old_image);
+    EXPECT_EQ(colour(UPDATE_LED_MERGED), VAL_RED);
+
     // A firmware file that has gone since it was chosen: no empty image.
     QFile::remove(QString::fromStdString(path("fw.S")));
     choose("Select destination for merged file", path("other.S"));
@@ -212,6 +223,16 @@ TEST_F(Update, DownloadIsRefusedOverTcpWithoutFilesAndForADamagedImage)
     dialogs.expect_message("ERROR", "The image is not sent: line 2 of " + path("bad.S") + " has a wrong checksum.");
     press(UPDATE_CMD_PROGRAM);
     EXPECT_TRUE(line.requests.empty()) << "nothing was sent";
+    EXPECT_EQ(colour(UPDATE_LED_READY), VAL_RED);
+
+    // Every record sound, but the end record lost: the boot loader would wait for the rest.
+    const std::string whole = firmware_image(5);
+    choose("Load Firmware File", write("short.S", whole.substr(0, whole.rfind("S7"))));
+    press(UPDATE_CMD_LOAD_FIRMWARE);
+    dialogs.expect_message("ERROR", "The image is not sent: " + path("short.S")
+                                        + " does not end with an end record (S7, S8 or S9).");
+    press(UPDATE_CMD_PROGRAM);
+    EXPECT_TRUE(line.requests.empty()) << "the boot loader is not entered";
     EXPECT_EQ(colour(UPDATE_LED_READY), VAL_RED);
 }
 
