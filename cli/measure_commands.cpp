@@ -100,9 +100,9 @@ std::string csv_name(const std::string& path)
     return path.empty() ? "standard output" : path;
 }
 
-int file_failure(const std::string& path)
+int file_failure(const std::string& path, const std::string& why)
 {
-    return fail(EXIT_FILE, "Could not write the CSV file: " + csv_name(path));
+    return fail(EXIT_FILE, WithReason("Could not write the CSV file: " + csv_name(path), why));
 }
 
 }  // namespace
@@ -112,11 +112,11 @@ int run_live(const Invocation& invocation)
 {
     CsvFile csv;
     if (!csv.open(invocation.csv))
-        return file_failure(invocation.csv);
+        return file_failure(invocation.csv, csv.failure());
     const int code = with_line(invocation.line, [&] { return take_live_samples(invocation.count, csv); });
     const bool written = csv.close();
     if (code == EXIT_FILE || (code == EXIT_DONE && !written))
-        return file_failure(invocation.csv);
+        return file_failure(invocation.csv, csv.failure());
     if (code == EXIT_DONE && interrupt_requested())
         return fail_interrupted(csv_name(invocation.csv) + " ends after its last whole row");
     return code;
@@ -126,14 +126,15 @@ int run_live(const Invocation& invocation)
 // at before one is taken.
 int run_datamem(const Invocation& invocation)
 {
-    if (!invocation.csv.empty() && !DirectoryWritable(folder_of(invocation.csv)))
-        return file_failure(invocation.csv);
+    std::string why;
+    if (!invocation.csv.empty() && !DirectoryWritable(folder_of(invocation.csv), &why))
+        return file_failure(invocation.csv, why);
     std::string csv;
     const int code =
         with_line(invocation.line, [&] { return read_recording(invocation.channel, invocation.timeout, &csv); });
     if (code != EXIT_DONE)
         return code;
-    return SaveCsv(invocation.csv, csv) ? EXIT_DONE : file_failure(invocation.csv);
+    return SaveCsv(invocation.csv, csv, &why) ? EXIT_DONE : file_failure(invocation.csv, why);
 }
 
 }  // namespace telvar::cli

@@ -130,7 +130,17 @@ TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
 
     const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"live", "--csv", path("none/live.csv")}, &sim);
     EXPECT_EQ(unwritable.code, 4);
-    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the CSV file: " + path("none/live.csv").toStdString() + "\n");
+    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the CSV file: " + path("none/live.csv").toStdString()
+                                  + " (no such file or directory)\n");
+
+    // Two samples, fewer answers than the hang-up comes after: the rows wait
+    // for their second and go out at the end, onto a full disk.
+    const QString full = full_device(dir.path());
+    ASSERT_FALSE(full.isEmpty()) << "no /dev/full, and no right to make one";
+    const CliResult no_room = run_cli(tcp_line(sim) + QStringList{"live", "--count", "2", "--csv", full}, &sim);
+    EXPECT_EQ(no_room.code, 4);
+    EXPECT_EQ(no_room.err,
+              "telvar-k20: Could not write the CSV file: " + full.toStdString() + " (no space left on device)\n");
 }
 
 TEST_F(CliMeasure, DatamemReadsANewRecordingWithItsCurves)
@@ -167,10 +177,13 @@ TEST_F(CliMeasure, DatamemLooksAtItsFolderBeforeItTakesARecording)
 {
     Simulator sim;
     ASSERT_TRUE(sim.ready());
-    const QString csv = path("none/b.csv");
-    const CliResult b = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "B", "--csv", csv}, &sim);
-    EXPECT_EQ(b.code, 4);
-    EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + "\n");
+    write_file(path("plain"), "");
+    for (const auto& [csv, why] : {std::pair{path("none/b.csv"), "no such file or directory"},
+                                   std::pair{path("plain/b.csv"), "not a directory"}}) {
+        const CliResult b = run_cli(tcp_line(sim) + QStringList{"datamem", "--channel", "B", "--csv", csv}, &sim);
+        EXPECT_EQ(b.code, 4);
+        EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + " (" + why + ")\n");
+    }
 }
 
 TEST_F(CliMeasure, DatamemGivesUpAfterItsTimeoutAndWritesNothing)
