@@ -95,7 +95,7 @@ bool merge_case(const QTemporaryDir& dir)
     if (!result.ok())
         throw std::runtime_error("the merge failed: " + result.error);
     std::string merged;
-    ReadWholeFile(path("merged.S"), &merged);
+    ReadWholeFile(path("merged.S"), FileKind::firmware_image, &merged);
     if (merged.find("S3250201000064006500") == std::string::npos)
         throw std::runtime_error("the merge did not place channel A's table");
 

@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <spawn.h>
@@ -142,11 +143,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the report failed: telvar-k20 beside this program?\n");
         return 1;
     }
-    std::string bytes;
-    ReadWholeFile(pdf, &bytes);
+    QFile written(QString::fromStdString(pdf));
+    const qint64 bytes = written.size();
     const Spread here = spread(in_process);
     const Spread there = spread(child_seconds);
-    std::printf("parameter report PDF, %zu bytes\n", bytes.size());
+    std::printf("parameter report PDF, %lld bytes\n", static_cast<long long>(bytes));
     std::printf("in process (text, layout, file): median %.1f ms, worst %.1f ms of %d runs (goal < %.1f s)\n",
                 here.median * 1e3, here.worst * 1e3, run_count, kTimeGoalSeconds);
     std::printf("telvar-k20 report FILE -o REPORT.pdf: median %.1f ms, worst %.1f ms of %d runs, "

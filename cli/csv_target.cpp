@@ -7,6 +7,7 @@
 #include "platform/files.h"
 
 #include <QDir>
+#include <cerrno>
 #include <QFileInfo>
 
 #include <filesystem>
@@ -22,9 +23,15 @@ std::string folder_of(const std::string& path)
     return folder.empty() ? "." : folder.string();
 }
 
-std::string failure_text(const std::string& path)
+std::string failure_text(const std::string& path, const std::string& why)
 {
-    return "Could not write the CSV file: " + csv_name(path);
+    return WithReason("Could not write the CSV file: " + csv_name(path), why);
+}
+
+bool refused(std::string* why, const std::string& reason)
+{
+    *why = reason;
+    return false;
 }
 
 }  // namespace
@@ -34,24 +41,30 @@ std::string csv_name(const std::string& path)
     return path.empty() ? "standard output" : path;
 }
 
-int csv_failure(const std::string& path)
+int csv_failure(const std::string& path, const std::string& why)
 {
-    return fail(EXIT_FILE, failure_text(path));
+    return fail(EXIT_FILE, failure_text(path, why));
 }
 
-bool csv_target_takes_rows(const std::string& path)
+bool csv_target_takes_rows(const std::string& path, std::string* why)
 {
     if (path.empty())
         return true;
     const QFileInfo target(QString::fromLocal8Bit(path.c_str()));
-    return !target.isDir() && (!target.exists() || target.isWritable()) && DirectoryWritable(folder_of(path));
+    if (target.isDir())
+        return refused(why, ErrorReason(EISDIR));
+    if (target.exists() && !target.isWritable())
+        return refused(why, ErrorReason(EACCES));
+    return DirectoryWritable(folder_of(path), why);
 }
 
 // A save replaces only a plain file: a device such as /dev/full is refused.
-bool csv_target_takes_file(const std::string& path)
+bool csv_target_takes_file(const std::string& path, std::string* why)
 {
+    if (!csv_target_takes_rows(path, why))
+        return false;
     const QFileInfo target(QString::fromLocal8Bit(path.c_str()));
-    return csv_target_takes_rows(path) && (path.empty() || !target.exists() || target.isFile());
+    return path.empty() || !target.exists() || target.isFile() || refused(why, "not a plain file");
 }
 
 int deliver_csv(const std::string& path, const std::string& csv, const std::string& rescue_name)
@@ -61,10 +74,11 @@ int deliver_csv(const std::string& path, const std::string& csv, const std::stri
         places.emplace_back();
     places.push_back(QDir::temp().filePath(QString::fromLocal8Bit(rescue_name.c_str())).toLocal8Bit().toStdString());
     for (std::size_t k = 0; k < places.size(); ++k) {
-        if (SaveCsv(places[k], csv))
+        std::string why;
+        if (SaveCsv(places[k], csv, &why))
             return k == 0 ? EXIT_DONE : EXIT_FILE;
         const bool last = k + 1 == places.size();
-        note(failure_text(places[k]) + (last ? "; its rows are lost" : "; its rows go to " + csv_name(places[k + 1]) + " instead"));
+        note(failure_text(places[k], why) + (last ? "; its rows are lost" : "; its rows go to " + csv_name(places[k + 1]) + " instead"));
     }
     return EXIT_FILE;
 }

@@ -13,6 +13,7 @@
 #include "link/serial_line.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace telvar::cli {
@@ -48,10 +49,13 @@ int judge_download(DownloadOutcome outcome)
     return rs232con == 1 ? EXIT_DONE : fail_with_status();
 }
 
-// The image's checks name the file; its opening does not.
-std::string names_file(const std::string& error, const std::string& path)
+// The image's checks name the file; its opening does not: the file goes
+// right after the opening's text, before its reason.
+std::string names_file(std::string error, const std::string& path)
 {
-    return error.find(path) == std::string::npos ? error + " " + path : error;
+    if (error.starts_with(IMAGE_OPEN_FAILED_TEXT))
+        error.insert(std::string_view(IMAGE_OPEN_FAILED_TEXT).size(), " " + path);
+    return error;
 }
 
 }  // namespace

@@ -103,14 +103,15 @@ std::string rescue_name(int selector)
 // A signal ends the samples with the CSV whole and the line closed.
 int run_live(const Invocation& invocation)
 {
-    if (!csv_target_takes_rows(invocation.csv))
-        return csv_failure(invocation.csv);
+    std::string why;
+    if (!csv_target_takes_rows(invocation.csv, &why))
+        return csv_failure(invocation.csv, why);
     CsvFile csv;
     long taken = 0;
     const int code = with_line(invocation.line, [&] { return take_live_samples(invocation, csv, &taken); });
     const bool written = csv.close();
     if (code == EXIT_FILE || (code == EXIT_DONE && !written))
-        return csv_failure(invocation.csv);
+        return csv_failure(invocation.csv, csv.failure());
     const bool cut = invocation.count == 0 || taken < invocation.count;
     if (code != EXIT_DONE || !cut || !interrupt_requested())
         return code;
@@ -123,8 +124,9 @@ int run_live(const Invocation& invocation)
 // at before one is taken, and one read goes somewhere.
 int run_datamem(const Invocation& invocation)
 {
-    if (!csv_target_takes_file(invocation.csv))
-        return csv_failure(invocation.csv);
+    std::string why;
+    if (!csv_target_takes_file(invocation.csv, &why))
+        return csv_failure(invocation.csv, why);
     std::string csv;
     const int code =
         with_line(invocation.line, [&] { return read_recording(invocation.channel, invocation.timeout, &csv); });

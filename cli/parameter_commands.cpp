@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <ctime>
 #include <functional>
 #include <iterator>
@@ -40,8 +41,8 @@ int place_of(const Invocation& invocation)
 bool read_parameter_file(const std::string& path, IniText* ini, std::string* error)
 {
     std::string content;
-    if (ReadWholeFile(path, &content) != FILE_OK) {
-        *error = "Could not read the parameter file: " + path;
+    if (std::string why; ReadWholeFile(path, FileKind::parameters, &content, &why) != FILE_OK) {
+        *error = WithReason("Could not read the parameter file: " + path, why);
         return false;
     }
     *ini = read_ini(content);
@@ -74,8 +75,8 @@ int write_report(const Invocation& invocation, const std::uint16_t* record, Repo
     const std::string pdf = DocumentPdf(parameter_report_html(record, facts));
     if (pdf.empty())
         return fail(EXIT_FILE, "Could not lay out the parameter report");
-    if (SaveFileAtomically(invocation.output, pdf) != FILE_OK)
-        return fail(EXIT_FILE, "Could not write the parameter report: " + invocation.output);
+    if (std::string why; SaveFileAtomically(invocation.output, pdf, &why) != FILE_OK)
+        return fail(EXIT_FILE, WithReason("Could not write the parameter report: " + invocation.output, why));
     tell("Parameter report printed to file " + invocation.output + ".");
     return EXIT_DONE;
 }
@@ -92,10 +93,15 @@ int run_get(const Invocation& invocation)
         if (interrupt_requested())
             return fail_interrupted(invocation.output.empty() ? "" : invocation.output + " is left as it was");
         const std::string text = parameter_file_text(parameter);
-        if (invocation.output.empty())
-            return put_out(text) ? EXIT_DONE : fail(EXIT_FILE, "Could not write the parameter file to standard output");
-        if (SaveFileAtomically(invocation.output, text) != FILE_OK)
-            return fail(EXIT_FILE, "Could not write the parameter file: " + invocation.output);
+        if (invocation.output.empty()) {
+            if (put_out(text))
+                return EXIT_DONE;
+            const int error = errno;  // the failed write's
+            return fail(EXIT_FILE,
+                        WithReason("Could not write the parameter file to standard output", ErrorReason(error)));
+        }
+        if (std::string why; SaveFileAtomically(invocation.output, text, &why) != FILE_OK)
+            return fail(EXIT_FILE, WithReason("Could not write the parameter file: " + invocation.output, why));
         tell(szStatus);
         return EXIT_DONE;
     });

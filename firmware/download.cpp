@@ -40,8 +40,8 @@ void failed(const std::string& text)
 bool read_image(const std::string& path, std::vector<std::string>* lines, std::string* error)
 {
     std::string text;
-    if (ReadWholeFile(path, &text) != FILE_OK) {
-        *error = "Could not open file!";
+    if (std::string why; ReadWholeFile(path, FileKind::firmware_image, &text, &why) != FILE_OK) {
+        *error = WithReason(IMAGE_OPEN_FAILED_TEXT, why);
         return false;
     }
     ImageCheck check = check_image(text);

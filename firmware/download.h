@@ -45,6 +45,10 @@ enum class DownloadOutcome {
     Started,     // the new application reported its start
 };
 
+// The message of an image that cannot be read, its reason after it; it names
+// no file.
+inline constexpr const char* IMAGE_OPEN_FAILED_TEXT = "Could not open file!";
+
 // Reads the image and checks every record, the last an end record; the lines
 // to send (empty lines dropped), or the operator's message of why it is not
 // sent.

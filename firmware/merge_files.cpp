@@ -17,8 +17,8 @@ bool read_table(bool used, const std::string& path, const char* channel, Lineari
     if (!used)
         return true;
     std::string text;
-    if (ReadWholeFile(path, &text) != FILE_OK) {
-        *error = "Could not open the linearisation data of " + std::string(channel) + ": " + path;
+    if (std::string why; ReadWholeFile(path, FileKind::table, &text, &why) != FILE_OK) {
+        *error = WithReason("Could not open the linearisation data of " + std::string(channel) + ": " + path, why);
         return false;
     }
     table->lines = split_lines(text);
@@ -33,8 +33,9 @@ MergeResult merge_files(const MergeFiles& files)
     request.start = files.start;
     request.end = files.end;
     std::string firmware;
-    if (ReadWholeFile(files.firmware, &firmware) != FILE_OK)
-        return {"Could not open the firmware file: " + files.firmware};
+    std::string why;
+    if (ReadWholeFile(files.firmware, FileKind::firmware_image, &firmware, &why) != FILE_OK)
+        return {WithReason("Could not open the firmware file: " + files.firmware, why)};
     request.firmware = split_lines(firmware);
     std::string error;
     if (!read_table(files.use_a, files.table_a, "channel A", &request.a, &error)
@@ -46,8 +47,8 @@ MergeResult merge_files(const MergeFiles& files)
     std::string image;
     for (const std::string& line : outcome.lines)
         image += line + "\r\n";
-    if (SaveFileAtomically(files.merged, image) != FILE_OK)
-        return {"Could not write the merged file: " + files.merged};
+    if (SaveFileAtomically(files.merged, image, &why) != FILE_OK)
+        return {WithReason("Could not write the merged file: " + files.merged, why)};
     return {{}, outcome.values_a, outcome.values_b};
 }
 

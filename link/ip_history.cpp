@@ -8,7 +8,7 @@ namespace telvar {
 std::vector<std::string> read_ip_history(const std::string& path)
 {
     std::string data;
-    if (ReadWholeFile(path, &data) != FILE_OK)
+    if (ReadWholeFile(path, FileKind::history, &data) != FILE_OK)
         return {};
     return ip_history_entries(data);
 }

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/row_pieces.h"
 
+#include <cerrno>
 #include <cstdio>
 
 namespace telvar {
@@ -25,10 +26,13 @@ std::string field(const std::string& text)
     return quoted + '"';
 }
 
-bool write_out(std::string_view text)
+bool write_out(std::string_view text, std::string* why)
 {
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return std::fflush(stdout) == 0 && written;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (!(written && flushed) && why)
+        *why = ErrorReason(errno);
+    return written && flushed;
 }
 
 }  // namespace
@@ -42,11 +46,12 @@ bool CsvFile::open(const std::string& path)
 {
     close();
     failed_ = false;
+    failure_.clear();
     written_ = 0;
     since_flush_.start();
     if (path.empty())
         return true;
-    file_ = OpenTextFile(path);
+    file_ = OpenTextFile(path, &failure_);
     if (file_ > 0)
         return true;
     file_ = 0;
@@ -59,7 +64,7 @@ bool CsvFile::write(std::string_view rows)
     if (failed_)
         return false;
     if (file_ == 0) {
-        failed_ = !write_out(rows);
+        failed_ = !write_out(rows, &failure_);
         return !failed_;
     }
     pending_ += rows;
@@ -72,7 +77,7 @@ bool CsvFile::flush()
     if (file_ == 0 || failed_)
         return !failed_;
     for (std::string_view piece : row_pieces(pending_, written_)) {
-        if (WriteTextFile(file_, std::string(piece)) != FILE_OK) {
+        if (WriteTextFile(file_, std::string(piece), &failure_) != FILE_OK) {
             failed_ = true;
             break;
         }
@@ -88,7 +93,9 @@ bool CsvFile::close()
         return !failed_;
     if (!failed_)
         flush();
-    CloseTextFile(file_);
+    // The first failure is the one to tell.
+    if (CloseTextFile(file_, failed_ ? nullptr : &failure_) != FILE_OK)
+        failed_ = true;
     file_ = 0;
     pending_.clear();
     return !failed_;
@@ -102,9 +109,9 @@ std::string CsvRow(const std::vector<std::string>& fields)
     return row + "\r\n";
 }
 
-bool SaveCsv(const std::string& path, const std::string& text)
+bool SaveCsv(const std::string& path, const std::string& text, std::string* why)
 {
-    return path.empty() ? write_out(text) : SaveFileAtomically(path, text) == FILE_OK;
+    return path.empty() ? write_out(text, why) : SaveFileAtomically(path, text, why) == FILE_OK;
 }
 
 }  // namespace telvar

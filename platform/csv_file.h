@@ -32,6 +32,8 @@ public:
     bool flush();
     // Writes what waits and closes the file; false when a write failed.
     bool close();
+    // Why the file could not be opened or written, for the operator.
+    const std::string& failure() const { return failure_; }
 
 private:
     int file_ = 0;  // 0: standard output
@@ -39,6 +41,7 @@ private:
     std::size_t written_ = 0;  // bytes in the file
     QElapsedTimer since_flush_;
     bool failed_ = false;
+    std::string failure_;
 };
 
 // One row: the fields separated by commas and ended by CR LF; a field that
@@ -46,7 +49,7 @@ private:
 std::string CsvRow(const std::vector<std::string>& fields);
 
 // The whole CSV into the file, crash-safe; onto standard output when the
-// path is empty.
-bool SaveCsv(const std::string& path, const std::string& text);
+// path is empty. `why` as SaveFileAtomically's.
+bool SaveCsv(const std::string& path, const std::string& text, std::string* why = nullptr);
 
 }  // namespace telvar

@@ -4,6 +4,7 @@
 #include "params/mapping.h"
 #include "params/record.h"
 #include "platform/csv_file.h"
+#include "platform/files.h"
 #include "platform/table.h"
 #include "storage/comparison_table.h"
 #include "storage/parameter_file.h"
@@ -71,7 +72,7 @@ std::optional<ComparedSet> read_file_set()
 {
     std::optional<IniText> ini = read_chosen_parameter_file();
     if (!ini) {
-        set_status(COMPARE_FILE_FAILED_TEXT);
+        set_status(WithReason(COMPARE_FILE_FAILED_TEXT, parameter_file_failure()).c_str());
         return std::nullopt;
     }
     return ComparedSet::file(std::filesystem::path(pathName).filename().string(), std::move(*ini));

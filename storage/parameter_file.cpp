@@ -16,8 +16,11 @@ char pathName[MAX_PATHNAME_LEN];
 
 namespace {
 
+std::string g_failure;
+
 bool choose_file(int button)
 {
+    g_failure.clear();
     const int chosen = FileSelectPopup(dirName, "*.ini", "*.ini", "TELVAR-K20 Parameter File", button, 0, 1, 1, 1,
                                        pathName);
     return chosen > 0;
@@ -30,7 +33,7 @@ int SendParaToFile()
     GetPanelValues();
     if (!choose_file(VAL_SAVE_BUTTON))
         return 0;
-    return SaveFileAtomically(pathName, parameter_file_text(parameter)) == FILE_OK ? 1 : 0;
+    return SaveFileAtomically(pathName, parameter_file_text(parameter), &g_failure) == FILE_OK ? 1 : 0;
 }
 
 int ReadParaFromFile()
@@ -48,7 +51,7 @@ std::optional<IniText> read_chosen_parameter_file()
     if (!choose_file(VAL_LOAD_BUTTON))
         return std::nullopt;
     std::string content;
-    if (ReadWholeFile(pathName, &content) != FILE_OK)
+    if (ReadWholeFile(pathName, FileKind::parameters, &content, &g_failure) != FILE_OK)
         return std::nullopt;
     IniText ini = read_ini(content);
     // Not one key: not a parameter file at all (another text file chosen by
@@ -60,6 +63,11 @@ std::optional<IniText> read_chosen_parameter_file()
         return std::nullopt;
     }
     return ini;
+}
+
+const std::string& parameter_file_failure()
+{
+    return g_failure;
 }
 
 }  // namespace telvar

@@ -7,6 +7,7 @@
 #include "storage/ini_text.h"
 
 #include <optional>
+#include <string>
 
 namespace telvar {
 
@@ -23,5 +24,8 @@ int ReadParaFromFile();
 // items, or nothing when the dialog was cancelled, the file could not be
 // read or holds no parameter (said in a message). The path is in pathName.
 std::optional<IniText> read_chosen_parameter_file();
+// Why the last of these could not write or read the file, for the status
+// line; empty when the dialog was cancelled or the file held no parameter.
+const std::string& parameter_file_failure();
 
 }  // namespace telvar

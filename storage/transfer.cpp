@@ -8,6 +8,7 @@
 #include "params/mapping.h"
 #include "params/record.h"
 #include "params/reference.h"
+#include "platform/files.h"
 #include "platform/userint.h"
 #include "storage/parameter_file.h"
 #include "ui/panels.h"
@@ -129,7 +130,8 @@ bool send_pages()
     GetPanelValues();
     if (target == DATFILE) {
         const bool saved = SendParaToFile() != 0;
-        set_status(saved ? "Parameter saved to file." : "Parameter saving to file failed.");
+        set_status(saved ? "Parameter saved to file."
+                         : WithReason("Parameter saving to file failed.", parameter_file_failure()).c_str());
         if (saved)
             take_reference(ReferenceKind::File);
         return saved;
@@ -152,7 +154,8 @@ void GetParameter()
     GetPanelValues();
     if (target == DATFILE) {
         const bool loaded = ReadParaFromFile() != 0;
-        set_status(loaded ? "Parameter loaded from file." : "Parameter load from file failed.");
+        set_status(loaded ? "Parameter loaded from file."
+                          : WithReason("Parameter load from file failed.", parameter_file_failure()).c_str());
         if (loaded)
             take_reference(ReferenceKind::File);
         return;

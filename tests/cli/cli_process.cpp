@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -160,6 +162,29 @@ void write_file(const QString& path, const std::string& content)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(content.data(), qint64(content.size()));
+}
+
+void make_fifo(const QString& path)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
+}
+
+void make_sparse_file(const QString& path, qint64 bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(bytes)) << path.toStdString();
+}
+
+QString full_device(const QString& dir)
+{
+    constexpr unsigned kFullMajor = 1;
+    constexpr unsigned kFullMinor = 7;
+    struct stat status {};
+    if (::stat("/dev/full", &status) == 0 && S_ISCHR(status.st_mode))
+        return QStringLiteral("/dev/full");
+    const QString made = QDir(dir).filePath(QStringLiteral("full"));
+    const bool ok = ::mknod(QFile::encodeName(made).constData(), S_IFCHR | 0666, makedev(kFullMajor, kFullMinor)) == 0;
+    return ok ? made : QString();
 }
 
 }  // namespace telvar::test

@@ -66,5 +66,12 @@ Words read_eeprom(const QString& eeprom);
 
 std::string read_file(const QString& path);
 void write_file(const QString& path, const std::string& content);
+// Files that are no files to read: a FIFO nobody writes to, and a file of
+// `bytes` that holds no data (sparse), to be refused by its size alone.
+void make_fifo(const QString& path);
+void make_sparse_file(const QString& path, qint64 bytes);
+// A device every write fails on as on a full disk: /dev/full, or one made in
+// `dir` where the system lacks it; empty when neither is there.
+QString full_device(const QString& dir);
 
 }  // namespace telvar::test

@@ -74,7 +74,8 @@ TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
     const CliResult no_table = run_cli({"merge", path("bad.S"), "--lin-a", path("missing.dat"), "--start", "0",
                                         "--end", "0x1000", "-o", path("merged.S")});
     EXPECT_EQ(no_table.code, 4);
-    EXPECT_EQ(no_table.err, "telvar-k20: Could not open the linearisation data of channel A: " + local("missing.dat") + "\n");
+    EXPECT_EQ(no_table.err, "telvar-k20: Could not open the linearisation data of channel A: " + local("missing.dat")
+                                + " (no such file or directory)\n");
     EXPECT_FALSE(QFile::exists(path("merged.S")));
 
     // 1024 words hold channel A's table, none of B's.
@@ -97,6 +98,23 @@ TEST_F(CliFirmware, AMergeThatStopsWritesNothingAndEndsWithFour)
     EXPECT_EQ(overwritten.code, 4);
     EXPECT_EQ(overwritten.out, "");
     EXPECT_EQ(overwritten.err, "telvar-k20: Line 162 of the firmware file writes at 0x2000004 over the linearisation data.\n");
+    // Inputs that are no files to read are refused at once; an output that
+    // cannot be written says why.
+    make_fifo(path("fifo.S"));
+    make_sparse_file(path("huge.dat"), (4 << 20) + 1);
+    const QStringList window{"--start", "0", "--end", "0x800"};
+    for (const auto& [arguments, error] :
+         {std::pair{QStringList{"merge", path("fifo.S"), "--lin-a", path("a.dat"), "-o", path("merged.S")},
+                    "Could not open the firmware file: " + local("fifo.S") + " (not a regular file)"},
+          std::pair{QStringList{"merge", path("fw.S"), "--lin-a", path("huge.dat"), "-o", path("merged.S")},
+                    "Could not open the linearisation data of channel A: " + local("huge.dat")
+                        + " (larger than 4 MB, not a linearisation table)"},
+          std::pair{QStringList{"merge", path("fw.S"), "--lin-a", path("a.dat"), "-o", dir.path()},
+                    "Could not write the merged file: " + dir.path().toStdString() + " (is a directory)"}}) {
+        const CliResult refused = run_cli(arguments + window, nullptr, 5000);
+        EXPECT_EQ(refused.code, 4) << error;
+        EXPECT_EQ(refused.err, "telvar-k20: " + error + "\n");
+    }
     EXPECT_FALSE(QFile::exists(path("merged.S")));
 }
 
@@ -140,6 +158,10 @@ TEST_F(CliFirmware, DownloadWithoutTheStartMessageIsNoSuccess)
     EXPECT_EQ(unended.out, "") << "the boot loader is not entered";
     EXPECT_EQ(unended.err, "telvar-k20: The image is not sent: " + local("short.S")
                                + " does not end with an end record (S7, S8 or S9).\n");
+    make_fifo(path("fifo.S"));
+    const CliResult unread = run_cli({"download", path("fifo.S"), "--com", "65"}, &sim, 5000);
+    EXPECT_EQ(unread.code, 4);
+    EXPECT_EQ(unread.err, "telvar-k20: Could not open file! " + local("fifo.S") + " (not a regular file)\n");
 }
 
 TEST_F(CliFirmware, AControllerLeftInItsBootLoaderHasAnExitCodeOfItsOwn)

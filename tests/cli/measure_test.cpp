@@ -130,7 +130,17 @@ TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
 
     const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"live", "--csv", path("none/live.csv")}, &sim);
     EXPECT_EQ(unwritable.code, 4);
-    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the CSV file: " + path("none/live.csv").toStdString() + "\n");
+    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the CSV file: " + path("none/live.csv").toStdString()
+                                  + " (no such file or directory)\n");
+
+    // Two samples, fewer answers than the hang-up comes after: the rows wait
+    // for their second and go out at the end, onto a full disk.
+    const QString full = full_device(dir.path());
+    ASSERT_FALSE(full.isEmpty()) << "no /dev/full, and no right to make one";
+    const CliResult no_room = run_cli(tcp_line(sim) + QStringList{"live", "--count", "2", "--csv", full}, &sim);
+    EXPECT_EQ(no_room.code, 4);
+    EXPECT_EQ(no_room.err,
+              "telvar-k20: Could not write the CSV file: " + full.toStdString() + " (no space left on device)\n");
 }
 
 TEST_F(CliMeasure, ALiveThatTakesNoRowLeavesAnExistingFileAsItWas)
@@ -185,11 +195,15 @@ TEST_F(CliMeasure, DatamemLooksAtItsTargetBeforeItTakesARecording)
     words[27] = 65535;  // a trigger level channel B never reaches
     Simulator sim(eeprom_options(path("c.eeprom"), words));
     ASSERT_TRUE(sim.ready());
-    for (const QString& csv : {path("none/b.csv"), dir.path(), QStringLiteral("/dev/null")}) {
+    write_file(path("plain"), "");
+    for (const auto& [csv, why] : {std::pair{path("none/b.csv"), "no such file or directory"},
+                                   std::pair{path("plain/b.csv"), "not a directory"},
+                                   std::pair{dir.path(), "is a directory"},
+                                   std::pair{QStringLiteral("/dev/null"), "not a plain file"}}) {
         const QStringList arguments{"datamem", "--channel", "B", "--timeout", "0.5", "--csv", csv};
         const CliResult b = run_cli(tcp_line(sim) + arguments, &sim);
         EXPECT_EQ(b.code, 4) << csv.toStdString();
-        EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + "\n");
+        EXPECT_EQ(b.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString() + " (" + why + ")\n");
     }
 }
 
@@ -204,7 +218,7 @@ TEST_F(CliMeasure, DatamemKeepsTheRecordingItCouldNotWrite)
     const CliResult limited = run_cli(tcp_line(sim) + arguments, &sim, {.file_size_limit = 1000});
     EXPECT_EQ(limited.code, 4);
     EXPECT_EQ(limited.err, "telvar-k20: Could not write the CSV file: " + csv.toStdString()
-                               + "; its rows go to standard output instead\n");
+                               + " (file too large); its rows go to standard output instead\n");
     EXPECT_EQ(rows_of(limited.out).size(), 129);
     EXPECT_FALSE(QFile::exists(csv));
 
@@ -214,7 +228,7 @@ TEST_F(CliMeasure, DatamemKeepsTheRecordingItCouldNotWrite)
     const QStringList kept = QDir(dir.path()).entryList({"telvar-k20-datamem-A-*.csv"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1) << closed.err;
     const QString rescue = QDir(dir.path()).filePath(kept.front());
-    EXPECT_EQ(closed.err, "telvar-k20: Could not write the CSV file: standard output; its rows go to "
+    EXPECT_EQ(closed.err, "telvar-k20: Could not write the CSV file: standard output (broken pipe); its rows go to "
                               + rescue.toStdString() + " instead\n");
     EXPECT_EQ(rows_of(read_file(rescue)).size(), 129);
 }

@@ -226,13 +226,24 @@ TEST_F(CliParameters, FilesThatCannotBeReadOrWrittenEndWithFourAndTouchNoFile)
     const QString missing_folder = path("no such folder/set.ini");
     const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"get", "-o", missing_folder}, &sim);
     EXPECT_EQ(unwritable.code, 4);
-    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the parameter file: " + missing_folder.toStdString() + "\n");
+    EXPECT_EQ(unwritable.err, "telvar-k20: Could not write the parameter file: " + missing_folder.toStdString()
+                                  + " (no such file or directory)\n");
     EXPECT_EQ(unwritable.out, "");
 
-    for (const char* command : {"send", "verify"}) {
-        const CliResult unreadable = run_cli(tcp_line(sim) + QStringList{command, path("missing.ini")}, &sim);
-        EXPECT_EQ(unreadable.code, 4) << command;
-        EXPECT_EQ(unreadable.err, "telvar-k20: Could not read the parameter file: " + path("missing.ini").toStdString() + "\n");
+    // A FIFO would hold the read until someone writes to it, and a file far
+    // larger than any parameter file would take its size in memory: both are
+    // refused at once, without opening the line.
+    make_fifo(path("fifo.ini"));
+    make_sparse_file(path("huge.ini"), (1 << 20) + 1);
+    for (const auto& [file, why] : {std::pair{path("missing.ini"), "no such file or directory"},
+                                    std::pair{path("fifo.ini"), "not a regular file"},
+                                    std::pair{path("huge.ini"), "larger than 1 MB, not a parameter file"}}) {
+        for (const char* command : {"send", "verify"}) {
+            const CliResult unreadable = run_cli(tcp_line(sim) + QStringList{command, file}, &sim, 5000);
+            EXPECT_EQ(unreadable.code, 4) << command;
+            EXPECT_EQ(unreadable.err, "telvar-k20: Could not read the parameter file: " + file.toStdString() + " ("
+                                          + why + ")\n");
+        }
     }
     write_file(path("notes.ini"), "[CHANNEL A]\r\nColour = blue\r\nTrigger Level = 12x\r\n");
     const CliResult no_words = run_cli(tcp_line(sim) + QStringList{"verify", path("notes.ini")}, &sim);
@@ -244,10 +255,12 @@ TEST_F(CliParameters, FilesThatCannotBeReadOrWrittenEndWithFourAndTouchNoFile)
     // a folder and a path under a plain file are refused to root too.
     write_file(path("set.ini"), parameter_file_text(factory_words().data()));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString& output : {dir.path(), path("notes.ini") + "/report.pdf"}) {
+    for (const auto& [output, why] : {std::pair{dir.path(), "is a directory"},
+                                      std::pair{path("notes.ini") + "/report.pdf", "not a directory"}}) {
         const CliResult refused = run_cli({"report", path("set.ini"), "-o", output});
         EXPECT_EQ(refused.code, 4) << output.toStdString();
-        EXPECT_EQ(refused.err, "telvar-k20: Could not write the parameter report: " + output.toStdString() + "\n");
+        EXPECT_EQ(refused.err, "telvar-k20: Could not write the parameter report: " + output.toStdString() + " ("
+                                   + why + ")\n");
         EXPECT_EQ(refused.out, "");
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);

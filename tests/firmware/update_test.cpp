@@ -186,7 +186,8 @@ TEST_F(Update, AFailedMergeWritesNothingAndSaysWhy)
     // A firmware file that has gone since it was chosen: no empty image.
     QFile::remove(QString::fromStdString(path("fw.S")));
     choose("Select destination for merged file", path("other.S"));
-    dialogs.expect_message("ERROR", "Could not open the firmware file: " + path("fw.S"));
+    dialogs.expect_message("ERROR",
+                           "Could not open the firmware file: " + path("fw.S") + " (no such file or directory)");
     press(UPDATE_CMD_MERGE);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path("other.S"))));
     EXPECT_EQ(colour(UPDATE_LED_MERGED), VAL_RED);

@@ -224,13 +224,13 @@ TEST_F(HistoryLocation, OldSettingsMoveOnceAndNeverOverANewerFile)
     ASSERT_EQ(SaveFileAtomically(old_place, "reconnect=false\n"), FILE_OK);
     MoveFileIfAbsent(old_place, new_place);
     std::string moved;
-    EXPECT_EQ(ReadWholeFile(new_place, &moved), FILE_OK);
+    EXPECT_EQ(ReadWholeFile(new_place, FileKind::settings, &moved), FILE_OK);
     EXPECT_EQ(moved, "reconnect=false\n");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(old_place)));
 
     ASSERT_EQ(SaveFileAtomically(old_place, "reconnect=true\n"), FILE_OK);
     MoveFileIfAbsent(old_place, new_place);
-    EXPECT_EQ(ReadWholeFile(new_place, &moved), FILE_OK);
+    EXPECT_EQ(ReadWholeFile(new_place, FileKind::settings, &moved), FILE_OK);
     EXPECT_EQ(moved, "reconnect=false\n");
 }
 

@@ -9,7 +9,6 @@
 #include "link/tcp_line.h"
 #include "monitor/frame_monitor.h"
 #include "monitor/frame_text.h"
-#include "platform/files.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
@@ -17,6 +16,7 @@
 
 #include <QAbstractItemModel>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QStringList>
@@ -104,8 +104,9 @@ TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
     const std::string path = dir.filePath(QStringLiteral("frames.csv")).toStdString();
     dialogs.expect_file_dialog("Save Frames", {VAL_NEW_FILE_SELECTED, path});
     press(MONITOR_SAVE);
-    std::string csv;
-    ASSERT_EQ(ReadWholeFile(path, &csv), FILE_OK);
+    QFile saved(QString::fromStdString(path));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const std::string csv = saved.readAll().toStdString();
     const QStringList lines = QString::fromStdString(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5) << csv;
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("seconds,direction,code,name,marks,word 0,"))) << csv;

@@ -127,7 +127,7 @@ TEST_F(ParameterFile, FailedSavesLeaveTheOldFileWholeAndNoTemporaryFile)
     FailFileWrites(true);  // as a full device would
     choose(path("old.ini"), VAL_EXISTING_FILE_SELECTED);
     SendParameter();
-    EXPECT_EQ(statuses.back(), "Parameter saving to file failed.");
+    EXPECT_EQ(statuses.back(), "Parameter saving to file failed. (no space left on device)");
     EXPECT_EQ(bytes(path("old.ini")), old);
     EXPECT_EQ(leftovers({"old.ini"}), std::vector<std::string>{});
     FailFileWrites(false);
@@ -136,12 +136,12 @@ TEST_F(ParameterFile, FailedSavesLeaveTheOldFileWholeAndNoTemporaryFile)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.ini")));
     choose(path("taken.ini"), VAL_EXISTING_FILE_SELECTED);
     SendParameter();
-    EXPECT_EQ(statuses.back(), "Parameter saving to file failed.");
+    EXPECT_EQ(statuses.back(), "Parameter saving to file failed. (is a directory)");
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path("taken.ini"))).isDir());
 
     choose(path("no such folder/new.ini"));
     SendParameter();
-    EXPECT_EQ(statuses.back(), "Parameter saving to file failed.");
+    EXPECT_EQ(statuses.back(), "Parameter saving to file failed. (no such file or directory)");
     EXPECT_EQ(leftovers({"old.ini", "taken.ini"}), std::vector<std::string>{});
 }
 
@@ -150,14 +150,21 @@ TEST_F(ParameterFile, FilesThatCannotBeReadChangeNothing)
     set_field(panelPARAA2, CH2_NUM_LASER, 44);  // an edit the record does not have yet
     choose(path("missing.ini"), VAL_EXISTING_FILE_SELECTED);
     GetParameter();
-    EXPECT_EQ(statuses.back(), "Parameter load from file failed.");
+    EXPECT_EQ(statuses.back(), "Parameter load from file failed. (no such file or directory)");
     EXPECT_EQ(field(panelPARAA2, CH2_NUM_LASER), 44) << "the pages are not refreshed";
     EXPECT_EQ(parameter[BLOCK_A + CH_LASER_POWER], 44) << "the record holds the pages' values";
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
     choose(path("folder.ini"), VAL_EXISTING_FILE_SELECTED);
     GetParameter();
-    EXPECT_EQ(statuses.back(), "Parameter load from file failed.");
+    EXPECT_EQ(statuses.back(), "Parameter load from file failed. (is a directory)");
+
+    // Far larger than a parameter file: refused before it is read.
+    QFile huge(QString::fromStdString(path("huge.ini")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize((1 << 20) + 1));
+    choose(path("huge.ini"), VAL_EXISTING_FILE_SELECTED);
+    GetParameter();
+    EXPECT_EQ(statuses.back(), "Parameter load from file failed. (larger than 1 MB, not a parameter file)");
 
     // Readable, but not one parameter in it: refused with a message.
     write(path("desktop.ini"), "[.ShellClassInfo]\r\nIconResource = 12\r\n");
