@@ -7,6 +7,7 @@
 #include "platform/rs232.h"
 #include "ui/status.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace telvar {
@@ -44,17 +45,27 @@ void report_frame(FrameEvent event, int attempt, const unsigned char* answer = n
 // answer that is in counts even when the wait ran long: a modal dialog opened
 // from a click inside the wait (a file or save dialog during RUN) holds the
 // wait for as long as it is open, while the answer arrives in its time.
-bool wait_for_answer()
+// The time-out counts to the answer's first byte, whether the line delivers
+// a frame at once or at the controller's 19200 baud: an answer begun in time
+// is waited for to its end, as the next attempt's flush would drop its head
+// and leave its tail to be read as the start of the next answer.
+bool wait_for_answer(const LineFunctions& line)
 {
     ProcessSystemEvents();
     tstart = Timer();
+    double limit = ANSWER_TIMEOUT;
+    bool begun = false;
     for (;;) {
         if (!rx_flag)
             WaitEvents(POLL_MS);
         tdiff = Timer() - tstart;
         if (rx_flag)
             return true;
-        if (tdiff > ANSWER_TIMEOUT)
+        if (!begun && line.bytes_waiting() > 0) {
+            begun = true;
+            limit = std::max(limit, tdiff) + ANSWER_REST_WAIT;
+        }
+        if (tdiff > limit)
             return false;
     }
 }
@@ -72,7 +83,7 @@ int attempt(const LineFunctions& line, int counter)
         return 0;
     }
     report_frame(FrameEvent::Request, number);
-    if (!wait_for_answer()) {
+    if (!wait_for_answer(line)) {
         report_frame(FrameEvent::TimedOut, number);
         report_failure("Read failure! Retrying for ", counter);
         return 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/frame.h"
+#include "link/orders.h"
 
 namespace telvar {
 
@@ -14,6 +15,10 @@ inline constexpr int BUFFER_BYTES = 1024;
 inline constexpr double ANSWER_TIMEOUT = 0.5;
 inline constexpr int EXCHANGE_ATTEMPTS = 9;
 inline constexpr int POLL_MS = 20;
+// An answer that has begun within the wait may take this long more to come
+// whole: a frame's time on the controller's line at 10 bits a byte, and a
+// poll step.
+inline constexpr double ANSWER_REST_WAIT = frame::kBytes * 10.0 / PROTOCOL_BAUD + POLL_MS / 1000.0;
 
 extern int sync;           // sync value written into requests
 extern int order;          // order code of the frame being built or last answered

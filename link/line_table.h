@@ -32,7 +32,8 @@ struct LineFunctions {
     void (*flush)();
     // The count written, or a negative code.
     int (*write)(const unsigned char* bytes, int count);
-    // Bytes received and not yet taken.
+    // Bytes received and not yet taken; on TCP, where they are put in place
+    // as they come, the answer's bytes in place since the flush.
     int (*bytes_waiting)();
     // Takes `count` bytes of the answer into `into`; the count taken.
     int (*read)(unsigned char* into, int count);

@@ -83,10 +83,11 @@ int write_conversation(const unsigned char* bytes, int count)
     return ClientTCPWrite(conversation(), bytes, static_cast<std::size_t>(count), WRITE_TIMEOUT_MS);
 }
 
-// The data-ready handler takes every byte as it comes.
-int nothing_waiting()
+// The data-ready handler takes every byte as it comes: these are the bytes
+// of the answer it has put in place since the flush before the request.
+int answer_bytes_in()
 {
-    return 0;
+    return frame::kBytes - bytesToRead;
 }
 
 // The data-ready handler has assembled the answer in szReadBuf already.
@@ -153,7 +154,7 @@ const LineFunctions tcp_line_functions{
     .is_open = conversation_is_open,
     .flush = reset_receive_state,
     .write = write_conversation,
-    .bytes_waiting = nothing_waiting,
+    .bytes_waiting = answer_bytes_in,
     .read = answer_in_place,
     .error_text = tcp_error_text,
     .describe = describe_conversation,

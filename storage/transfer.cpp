@@ -46,19 +46,17 @@ void progress_visible(int visible)
     SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, visible);
 }
 
-// A late answer may belong to the block before: its block number tells, and
-// the block is asked for again rather than overwritten with another block's
-// words.
-bool another_blocks_answer(int number)
-{
-    return emptyframe[0] != number && emptyframe[0] >= 1 && emptyframe[0] <= BLOCK_COUNT;
-}
-
+// A block's answer begins with its block number. Another block's number is
+// a late answer to the block before: the block is asked for again rather
+// than overwritten with another block's words. Any other first word is a
+// refusal, which read or stored nothing: the exchange failed, and the block
+// keeps its words.
 CommandOutcome exchange_own_answer(const Command& command, int number)
 {
     CommandOutcome outcome = exchange_command(command);
-    for (int repeat = 0; outcome == CommandOutcome::Answered && another_blocks_answer(number); ++repeat) {
-        if (repeat == STALE_ANSWER_REPEATS)
+    for (int repeat = 0; outcome == CommandOutcome::Answered && emptyframe[0] != number; ++repeat) {
+        const bool late = emptyframe[0] >= 1 && emptyframe[0] <= BLOCK_COUNT;
+        if (!late || repeat == STALE_ANSWER_REPEATS)
             return CommandOutcome::EchoIncorrect;
         outcome = exchange_command(command);
     }

@@ -15,6 +15,7 @@
 #include "telvar_version.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -217,6 +218,41 @@ TEST_F(CliParameters, WordsTheFileLacksKeepTheControllers)
     const CliResult verified = run_cli(tcp_line(sim) + QStringList{"verify", path("part.ini")}, &sim);
     EXPECT_EQ(verified.code, 0);
     EXPECT_EQ(verified.out, "No difference in 1 word.\n");
+}
+
+// A refused block carries no block number: no set was read or stored, and
+// nothing is written, reported or compared as if it had been.
+TEST_F(CliParameters, ARefusedReadOrStoreIsALinkFailureAndWritesNothing)
+{
+    const Words stored = distinctive_words();
+    write_file(path("set.ini"), parameter_file_text(stored.data()));
+    write_file(path("kept.ini"), "kept");
+    Simulator refusing(eeprom_options(path("refusing.eeprom"), stored) + QStringList{"--nak-codes", "1,2,3,4"});
+    ASSERT_TRUE(refusing.ready());
+    const std::string failure = "telvar-k20: Error! Sensor echo incorrect. (TCP 127.0.0.1:"
+        + std::to_string(refusing.tcp_port()) + ")\n";
+    for (const QStringList& command : {QStringList{"get", "-o", path("kept.ini")},
+                                       QStringList{"get", "--eeprom", "-o", "-"},
+                                       QStringList{"report", "-o", path("report.pdf")},
+                                       QStringList{"verify", path("set.ini")}}) {
+        const CliResult refused = run_cli(tcp_line(refusing) + command, &refusing);
+        EXPECT_EQ(refused.code, 3) << command.join(' ').toStdString();
+        EXPECT_EQ(refused.err, failure);
+        EXPECT_EQ(refused.out, "");
+    }
+    EXPECT_EQ(read_file(path("kept.ini")), "kept");
+    EXPECT_FALSE(QFile::exists(path("report.pdf")));
+
+    // The blocks go to RAM; only the store command is refused.
+    Simulator store_refused(eeprom_options(path("target.eeprom"), factory_words()) + QStringList{"--nak-codes", "3"});
+    ASSERT_TRUE(store_refused.ready());
+    const CliResult sent =
+        run_cli(com_line(store_refused) + QStringList{"send", path("set.ini"), "--eeprom"}, &store_refused);
+    EXPECT_EQ(sent.code, 3);
+    EXPECT_EQ(sent.err,
+              "telvar-k20: Error! Sensor echo incorrect. (COM65 " + device_path(store_refused).toStdString() + ")\n");
+    EXPECT_EQ(sent.out, "");
+    EXPECT_EQ(read_eeprom(path("target.eeprom")), factory_words());
 }
 
 TEST_F(CliParameters, FilesThatCannotBeReadOrWrittenEndWithFourAndTouchNoFile)

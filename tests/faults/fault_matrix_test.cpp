@@ -93,8 +93,8 @@ int order_of(Cmd c)
     case Cmd::LineCheck: return ORDER_LINE_CHECK;
     case Cmd::Version: return ORDER_VERSION;
     case Cmd::Get: return ORDER_READ_RAM;
-    case Cmd::SendRam:
-    case Cmd::SendEeprom: return ORDER_WRITE_RAM;
+    case Cmd::SendRam: return ORDER_WRITE_RAM;
+    case Cmd::SendEeprom: return ORDER_WRITE_EEPROM;  // the common block's, which stores the set
     case Cmd::Run: return ORDER_RAWDATA;
     case Cmd::Data: return ORDER_DATA_MEMORY;
     case Cmd::Reset: return ORDER_RESET;
@@ -177,7 +177,11 @@ Expect expected(const Cell& cell)
     case Fault::WrongSync:
     case Fault::Garbage: return failed_as(cell.cmd, Expect::Echo);
     case Fault::Delay600:
-        // An answer later than its wait is taken by the next attempt.
+        // An answer later than its wait is taken by the next attempt. The
+        // teach's repeated request is answered in the fetch that follows,
+        // where an acknowledgement is no block's answer.
+        if (cell.cmd == Cmd::Teach)
+            return Expect::Echo;
         return cell.cmd == Cmd::Version ? Expect::VersionText : Expect::Ok;
     case Fault::CloseAfter:
         // The line check and version query, then one answer before the line
@@ -191,6 +195,9 @@ Expect expected(const Cell& cell)
             return Expect::Incorrect;
         if (cell.cmd == Cmd::Version)
             return Expect::VersionText;
+        // A refused block lacks its block number: no set was read or stored.
+        if (frames(cell.cmd) == 3)
+            return Expect::Echo;
         return acknowledged(cell.cmd) ? Expect::Nak : Expect::Ok;
     }
     return Expect::Ok;
@@ -386,18 +393,14 @@ TEST_P(FaultMatrix, CommandMeetsFault)
 
     // The record: a Get that failed keeps the pages as they were; one that
     // worked shows the controller's set; a Send never changes the pages.
-    // A refusal's words are zero, and a Get takes them as the set.
-    if (cell.cmd == Cmd::Get && cell.fault == Fault::Nak) {
-        EXPECT_EQ(parameter[BLOCK_A + CH_REFERENCE], 0);
-        EXPECT_EQ(parameter[EVAL_REFERENCE], 0);
-    } else if (cell.cmd == Cmd::Get && expect == Expect::Ok) {
+    if (cell.cmd == Cmd::Get && expect == Expect::Ok) {
         EXPECT_EQ(parameter[BLOCK_A + CH_REFERENCE], 2048);
         EXPECT_EQ(parameter[BLOCK_B + CH_TRIGGER_LEVEL], 1900) << "each block lands in its own place";
         EXPECT_EQ(parameter[EVAL_REFERENCE], 2048);
     }
-    if ((cell.cmd == Cmd::Get || cell.cmd == Cmd::SendRam) && expect != Expect::Ok) {
+    if (frames(cell.cmd) == 3 && expect != Expect::Ok) {
         for (int k : {int{EVAL_MODE}, int{EVAL_LOW_TOLERANCE}})
-            EXPECT_EQ(parameter[k], before[k]) << "the common block was not reached";
+            EXPECT_EQ(parameter[k], before[k]) << "the common block was not reached, or its answer not taken";
     }
 }
 

@@ -69,12 +69,29 @@ TEST_F(SerialExchange, AnswerInPiecesCompletes)
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 9);
 }
 
-// 750 ms: 250 ms after the first answer wait ends, 250 ms before the second does.
-TEST_F(SerialExchange, LateAnswerIsCountedAsOneFailedAttempt)
+// An answer that begins inside the wait and ends after it, as on a line
+// paced at the controller's speed, is taken whole, not cut in two for the
+// next attempt to read its tail as an answer: here its first byte 480 ms
+// late, the rest 35 ms later. One that begins 750 ms late, 250 ms after the
+// first wait ends and 250 ms before the second does, costs an attempt.
+TEST_F(SerialExchange, LateAnswerIsTakenWholeInTheAttemptItBeganIn)
 {
-    start([](const QByteArray& r) { return Reply{answer_frame(r[3], {ANSWER_ACK}), 750}; });
-    EXPECT_EQ(exchange(ORDER_LINE_CHECK), 8);
-    EXPECT_EQ(statuses, std::vector<std::string>{"Read failure! Retrying for 9 times."});
+    struct Late {
+        int first_byte_ms;
+        int rest_ms;  // after the first byte
+        int attempts_left;
+        std::vector<std::string> statuses;
+    };
+    for (const Late& late : {Late{480, 35, 9, {}}, Late{750, 1, 8, {"Read failure! Retrying for 9 times."}}}) {
+        start([late](const QByteArray& r) {
+            return Reply{answer_frame(r[3], {ANSWER_ACK}), late.first_byte_ms, 1, late.rest_ms};
+        });
+        EXPECT_EQ(exchange(ORDER_LINE_CHECK), late.attempts_left) << late.first_byte_ms;
+        unsigned short words[PNUM];
+        EXPECT_EQ(GetRxBuf(words), ORDER_LINE_CHECK) << late.first_byte_ms;
+        EXPECT_EQ(words[0], ANSWER_ACK);
+        EXPECT_EQ(statuses, late.statuses);
+    }
 }
 
 TEST_F(SerialExchange, GarbageBeforeTheAnswerMakesItUnreadable)
