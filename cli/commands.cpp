@@ -4,6 +4,7 @@
 #include "cli/console.h"
 #include "cli/exit_codes.h"
 #include "cli/interrupt.h"
+#include "platform/files.h"
 
 #include <string_view>
 
@@ -44,8 +45,8 @@ int run(const Invocation& invocation)
     set_quiet(invocation.quiet);
     const int code = run_named(invocation);
     const bool done = code == EXIT_DONE || code == EXIT_DIFFERENCES;
-    if (done && output_failed())
-        return fail(EXIT_FILE, "Could not write to standard output");
+    if (done && !output_failure().empty())
+        return fail(EXIT_FILE, WithReason("Could not write to standard output", output_failure()));
     if (done || !interrupt_requested() || code == interrupt_exit_code())
         return code;
     return fail_interrupted();

@@ -5,10 +5,12 @@
 #include "cli/interrupt.h"
 #include "cli/line_failure.h"
 #include "platform/events.h"
+#include "platform/files.h"
 #include "platform/modal.h"
 #include "ui/status.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace telvar::cli {
@@ -16,7 +18,8 @@ namespace telvar::cli {
 namespace {
 
 bool g_quiet = false;
-bool g_output_failed = false;
+// Why standard output refused a write; empty while it took every one.
+std::string g_output_failure;
 std::string g_line;
 
 // Pop-up texts break their lines with CR LF; a terminal needs LF alone.
@@ -77,13 +80,14 @@ bool put_out(const std::string& text)
 {
     if (write_out(stdout, text))
         return true;
-    g_output_failed = true;
+    if (g_output_failure.empty())
+        g_output_failure = ErrorReason(errno);
     return false;
 }
 
-bool output_failed()
+const std::string& output_failure()
 {
-    return g_output_failed;
+    return g_output_failure;
 }
 
 void note(const std::string& text)

@@ -25,9 +25,9 @@ void say(const std::string& text);
 void tell(const std::string& text);
 // The text on standard output as it is; false when it could not be written.
 bool put_out(const std::string& text);
-// Whether any of the above could not be written: a closed pipe or a full
-// disk took what the command had to say.
-bool output_failed();
+// Why any of the above could not be written, as a closed pipe or a full
+// disk took what the command had to say; empty while all was written.
+const std::string& output_failure();
 // A message on standard error, each of its lines after the program's name.
 void note(const std::string& text);
 // A line on standard error, after the program's name; `code` back, to end

@@ -207,7 +207,8 @@ TEST(CliCommands, OutputIntoAClosedPipeEndsWithFourOnceTheWorkIsDone)
     for (const QStringList& command : commands) {
         const CliResult closed = run_cli(command, &sim, {.output_closed = true});
         EXPECT_EQ(closed.code, 4) << command.join(' ').toStdString();
-        EXPECT_EQ(closed.err, "telvar-k20: Could not write to standard output\n") << command.join(' ').toStdString();
+        EXPECT_EQ(closed.err, "telvar-k20: Could not write to standard output (broken pipe)\n")
+            << command.join(' ').toStdString();
     }
     EXPECT_EQ(read_file(path("received.S")), read_file(path("fw.S"))) << "the whole image, the controller out of its boot loader";
 }
