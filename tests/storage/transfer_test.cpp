@@ -26,16 +26,23 @@
 #include "ui/roles.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QColor>
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace telvar::test {
@@ -88,11 +95,31 @@ protected:
     {
         return ControlWidget(panel, control)->accessibleDescription().toStdString();
     }
+    // Whether the mark's dot is painted: before the control's caption, or on
+    // the control where it has none.
     static bool mark_shown(int panel, int control)
     {
-        const QWidget* w = ControlWidget(panel, control);
-        const auto* mark = w->parentWidget()->findChild<QWidget*>(w->objectName() + "_CHANGE_MARK");
-        return mark && !mark->isHidden();
+        QWidget* w = ControlWidget(panel, control);
+        QImage image = w->grab().toImage();
+        for (const QLabel* label : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->buddy() == w)
+                image = w->parentWidget()->grab(QRect(0, label->y(), label->x(), label->height())).toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == QColor(0xB3, 0x47, 0x00))
+                    return true;
+        return false;
+    }
+    // How many objects a screen reader meets beside the control that tell of a change.
+    static int told_changed(int panel, int control)
+    {
+        QAccessibleInterface* around =
+            QAccessible::queryAccessibleInterface(ControlWidget(panel, control)->parentWidget());
+        int told = 0;
+        for (int k = 0; k < around->childCount(); ++k)
+            for (QAccessible::Text text : {QAccessible::Name, QAccessible::Description})
+                told += around->child(k)->text(text).contains("changed") ? 1 : 0;
+        return told;
     }
     static int page_value(int panel, int control)
     {
@@ -285,6 +312,9 @@ TEST_P(TransferWithSimulator, ASecondGetDuringTheFirstIsRefusedAndTheFirstShowsT
 // selector of its page says so too. The value put back, the mark goes.
 TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
 {
+    // Laid out as the operator sees them, so that the dots can be looked at.
+    DisplayPanel(panelMAIN);
+    DisplayPanel(panelPARAA2);
     SetValueChangeHook(refresh_change_marks);
     parameter[BLOCK_A + CH_LASER_POWER] = 57;
     parameter[BLOCK_B + CH_LOW_TOLERANCE] = 100;
@@ -299,22 +329,28 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     QCoreApplication::processEvents();
     EXPECT_TRUE(pages_hold_changes());
     EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; controller: 57");
+    EXPECT_EQ(ControlWidget(panelPARAA2, CH2_NUM_LASER)->toolTip().toStdString(), "changed, not sent; controller: 57");
+    EXPECT_EQ(told_changed(panelPARAA2, CH2_NUM_LASER), 1) << "the field alone, no extra label";
     EXPECT_PRED2(starts_with, description(panelPARAB2, CH2_NUM_LOW_TOL), "changed, not sent; controller: -100");
     EXPECT_PRED2(starts_with, description(panelPARAA, selector_control(EVENT_SELECTORS[3])),
                  "changed, not sent; controller: off");
     EXPECT_FALSE(holds(description(panelPARAA2, CH2_NUM_REFERENCE), "changed"));
     EXPECT_TRUE(mark_shown(panelPARAA2, CH2_NUM_LASER));
     EXPECT_FALSE(mark_shown(panelPARAA2, CH2_NUM_REFERENCE));
-    for (int view : {MAIN_VIEW_CHA, MAIN_VIEW_CHB})
+    // The view that shows the field: "Scope + Set" and its page selectors for the second pages.
+    for (int view : {MAIN_VIEW_CHA, MAIN_VIEW_SCOPE_SET, MAIN_DATA_CHA, MAIN_DATA_CHB})
         EXPECT_PRED2(holds, description(panelMAIN, view), "holds changes not sent");
-    for (int view : {MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS})
+    for (int view : {MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS, MAIN_DATA_EVAL})
         EXPECT_FALSE(holds(description(panelMAIN, view), "changes"));
+    EXPECT_TRUE(mark_shown(panelMAIN, MAIN_VIEW_SCOPE_SET));
+    EXPECT_FALSE(mark_shown(panelMAIN, MAIN_VIEW_CHB));
 
     set_page_value(panelPARAA2, CH2_NUM_LASER, 57);
     set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -100);
     QCoreApplication::processEvents();
     EXPECT_FALSE(mark_shown(panelPARAA2, CH2_NUM_LASER));
-    EXPECT_FALSE(holds(description(panelMAIN, MAIN_VIEW_CHB), "changes"));
+    EXPECT_TRUE(ControlWidget(panelPARAA2, CH2_NUM_LASER)->toolTip().isEmpty());
+    EXPECT_FALSE(holds(description(panelMAIN, MAIN_VIEW_SCOPE_SET), "changes"));
     EXPECT_PRED2(holds, description(panelMAIN, MAIN_VIEW_CHA), "holds changes not sent") << "the selector";
 
     take_reference(ReferenceKind::File);
@@ -322,6 +358,7 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     QCoreApplication::processEvents();
     EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; file: 57");
     SetValueChangeHook(nullptr);
+    HidePanel(panelMAIN);
 }
 
 // Nothing changed on the pages is lost unasked: a Get and the window's close
@@ -368,9 +405,15 @@ INSTANTIATE_TEST_SUITE_P(Lines, TransferWithSimulator, ::testing::Values(0, 1),
 // listed in their window, taken from there onto the pages.
 class Compare : public Transfer {
 protected:
+    void SetUp() override
+    {
+        Transfer::SetUp();
+        SetValueChangeHook(refresh_change_marks);
+    }
     void TearDown() override
     {
         press(COMPARE_CLOSE);
+        SetValueChangeHook(nullptr);
         Transfer::TearDown();
     }
     static void press(int control) { CallCtrlCallback(panelCOMPARE, control, EVENT_COMMIT, 0, 0); }
@@ -466,6 +509,9 @@ TEST_F(Compare, TakingValuesPutsTheControllersOnThePages)
     compare();
     ASSERT_EQ(rows(), 5);
 
+    QCoreApplication::processEvents();
+    EXPECT_PRED2(holds, description(panelPARAB2, CH2_NUM_LOW_TOL), "changed, not sent");
+
     select_row("[CHANNEL B] Low Tolerance");
     press(COMPARE_TAKE);
     EXPECT_EQ(page_value(panelPARAB2, CH2_NUM_LOW_TOL), -static_cast<int>(controller[BLOCK_B + CH_LOW_TOLERANCE]));
@@ -473,6 +519,11 @@ TEST_F(Compare, TakingValuesPutsTheControllersOnThePages)
     EXPECT_EQ(rows(), 4);
     EXPECT_EQ(row_of("[CHANNEL B] Low Tolerance"), -1);
     EXPECT_EQ(summary(), "Pages compared with Controller RAM: 4 differences in 44 words");
+    EXPECT_EQ(statuses.back(), summary());
+    // Taken back to the controller's value, the field is no longer marked.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(holds(description(panelPARAB2, CH2_NUM_LOW_TOL), "changed"));
+    EXPECT_PRED2(holds, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent");
 
     press(COMPARE_TAKE_ALL);
     EXPECT_EQ(rows(), 0);
@@ -509,6 +560,7 @@ TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
     parameter[BLOCK_A + CH_VALID_MODE] = 24;
     parameter[BLOCK_A + CH_REFERENCE] = 2048;
     SetPanelValues();
+    take_reference(ReferenceKind::Controller);
     QTemporaryDir dir;
     const auto write = [&](const char* name, const char* text) {
         QFile file(dir.filePath(name));
@@ -548,6 +600,14 @@ TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
     dialogs.expect_file_dialog("Export Comparison", ModalAnswer{VAL_NEW_FILE_SELECTED, nowhere});
     dialogs.expect_message("ERROR", "The comparison could not be saved to " + nowhere + ".");
     press(COMPARE_EXPORT);
+
+    // Taken from the file, the laser power differs from the controller's at once.
+    select_row("[CHANNEL A] Laser Power Setting");
+    press(COMPARE_TAKE);
+    QCoreApplication::processEvents();
+    EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; controller: 50");
+    EXPECT_PRED2(holds, description(panelMAIN, MAIN_VIEW_SCOPE_SET), "holds changes not sent");
+    EXPECT_EQ(statuses.back(), "Pages compared with File set.ini: 1 difference in 3 words");
 }
 
 }  // namespace
