@@ -490,6 +490,18 @@ TEST_F(Compare, ListsTheWordsChangedOnThePagesAndChangesNeitherRecordNorPages)
     const int hysteresis = row_of("[CHANNEL A] Trigger Hysteresis");
     ASSERT_GE(hysteresis, 0);
     EXPECT_EQ(cell(hysteresis, 0), "(no page)");
+
+    // A window to a screen reader, which Esc and Ctrl+W close as its close box does.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(PanelWidget(panelCOMPARE))->role(), QAccessible::Dialog);
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_W), QKeyCombination(Qt::Key_Escape)}) {
+        if (!window_shown())
+            compare();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(PanelWidget(panelCOMPARE)));
+        QTest::keyClick(table(), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(window_shown()) << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(rows(), 0) << "the comparison is let go";
+    }
 }
 
 // A value taken comes onto its page as the page shows it, and leaves the
