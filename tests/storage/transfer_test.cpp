@@ -58,6 +58,14 @@ bool holds(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+// The question with the changes it lists between what would happen and what it asks.
+std::string asked(const char* question, const std::string& listing)
+{
+    const std::string text = question;
+    const std::size_t ask = text.rfind("\n\n");
+    return text.substr(0, ask) + "\n\n" + listing + text.substr(ask);
+}
+
 int order_of(const QByteArray& request)
 {
     return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
@@ -298,7 +306,8 @@ TEST_P(TransferWithSimulator, ASecondGetDuringTheFirstIsRefusedAndTheFirstShowsT
     SendParameter();
     set_page_value(panelPARAA2, CH2_NUM_LASER, 50);
     statuses.clear();
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 2);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE,
+                            asked(GET_OVER_CHANGES_TEXT, "Channel A: limits\n    Laser power: 50, controller: 57"), 2);
     QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); });
     CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
@@ -372,27 +381,53 @@ TEST_P(TransferWithSimulator, GetAndCloseAskBeforeChangesNotSentAreLost)
     const int held = page_value(panelPARAA2, CH2_NUM_LASER);
     const auto get = [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); };
 
+    // The question lists the changes with what the controller holds, and its
+    // Send names the target.
+    const std::string over_held =
+        asked(GET_OVER_CHANGES_TEXT, "Channel A: limits\n    Laser power: " + std::to_string(held + 3)
+                                         + ", controller: " + std::to_string(held));
     set_page_value(panelPARAA2, CH2_NUM_LASER, held + 3);
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 3);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, over_held, 3);
     get();
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "Cancel";
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 2);
+    EXPECT_EQ(dialogs.shown.back().buttons, (std::vector<std::string>{"Send to RAM", "Discard", "Cancel"}));
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, over_held, 2);
     get();
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held) << "Discard";
     EXPECT_FALSE(pages_hold_changes());
 
     set_page_value(panelPARAA2, CH2_NUM_LASER, held + 3);
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 1);
+    choose_target(MAIN_RADIO_EEPROM);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, over_held, 1);
     get();
+    EXPECT_EQ(dialogs.shown.back().buttons.front(), "Send to EEPROM");
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "sent, then fetched back";
     EXPECT_FALSE(pages_hold_changes());
+    choose_target(MAIN_RADIO_RAM);
 
     set_page_value(panelPARAA2, CH2_NUM_LASER, held + 5);
     CallCtrlCallback(panelMAIN, MAIN_CMD_TEACH, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "TEACH fetched without asking";
 
-    set_page_value(panelPARAA2, CH2_NUM_LASER, held + 7);
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, CLOSE_OVER_CHANGES_TEXT, 3);
+    // Twelve changes: the first ten in the pages' order under their pages' names.
+    std::string listing;
+    for (const auto& [page, name] : {std::pair{panelPARAA2, "Channel A: limits"}, {panelPARAB2, "Channel B: limits"}}) {
+        listing += std::string(listing.empty() ? "" : "\n") + name;
+        for (const auto& [control, caption] : {std::pair{CH2_NUM_LASER, "Laser power"},
+                                               {CH2_NUM_TRIGGER, "Trigger level"},
+                                               {CH2_NUM_REFERENCE, "Reference value"},
+                                               {CH2_NUM_HIGH_TOL, "High tolerance"},
+                                               {CH2_NUM_LOW_TOL, "Low tolerance"}}) {
+            const int was = page_value(page, control);
+            set_page_value(page, control, was + 1);
+            listing += std::string("\n    ") + caption + ": " + std::to_string(was + 1) + ", controller: "
+                + std::to_string(was);
+        }
+    }
+    for (int control : {EV2_NUM_REFERENCE, EV2_NUM_LOW_TOL})
+        set_page_value(panelEVAL2, control, page_value(panelEVAL2, control) + 1);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE,
+                            asked(CLOSE_OVER_CHANGES_TEXT, listing + "\n... and 2 more changes."), 3);
     CC_MAIN_PANEL(panelMAIN, EVENT_CLOSE, nullptr, 0, 0);
     EXPECT_EQ(tcpcon + rs232con, 1) << "Cancel: the window stays, its line open";
     dialogs.check_all_shown();
