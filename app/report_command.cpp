@@ -3,6 +3,7 @@
 
 #include "app/navigation.h"
 #include "link/line_watch.h"
+#include "params/change_marks.h"
 #include "params/mapping.h"
 #include "platform/print.h"
 #include "storage/parameter_report.h"
@@ -36,7 +37,9 @@ int CC_CMD_REPORT(int, int, int event, void*, int, int)
     const ReportFacts facts{.source = REPORT_FROM_PAGES,
                             .connection = connection_text(line),
                             .controller_version = line.open() ? line.version : std::string(),
-                            .made = std::time(nullptr)};
+                            .made = std::time(nullptr),
+                            .unsent = unsent_changes(),
+                            .unsent_against = reference_name()};
     const auto record = pages_record();
     tell_where_printed(PrintDocument(panelMAIN, parameter_report_html(record.data(), facts)), "Parameter report");
     return 0;

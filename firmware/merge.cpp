@@ -34,8 +34,9 @@ public:
         const std::size_t line = static_cast<std::size_t>(used_lines_) + 1;
         used_lines_ += 2;
         if (line >= table_.lines.size()) {
-            *error = "The linearisation data of " + table_.name + " hold " + std::to_string(table_.lines.size() / 2)
-                + " values, fewer than the window needs.";
+            const std::size_t held = table_.lines.size() / 2;
+            *error = "The linearisation data of " + table_.name + " hold " + std::to_string(held)
+                + (held == 1 ? " value" : " values") + ", fewer than the window needs.";
             return false;
         }
         if (!parse_table_value(table_.lines[line], value)) {
@@ -95,8 +96,8 @@ std::string refusal(std::int64_t window_words, const TableReader& a, const Table
         names += (names.empty() ? "" : " and ") + table->name();
     }
     return "The linearisation data of " + names + " do not fit into the window whole: the window holds "
-        + std::to_string(window_words) + " values, the checked tables have " + std::to_string(a.whole() + b.whole())
-        + ".";
+        + std::to_string(window_words) + (window_words == 1 ? " value" : " values") + ", the checked tables have "
+        + std::to_string(a.whole() + b.whole()) + ".";
 }
 
 // The bytes the tables' values went to, as ranges [first, end) by their

@@ -54,8 +54,8 @@ MergeResult merge_files(const MergeFiles& files)
 
 std::string merged_text(const MergeResult& result)
 {
-    return "Merged " + std::to_string(result.values_a) + " values of channel A and " + std::to_string(result.values_b)
-        + " values of channel B.";
+    const auto values = [](int count) { return std::to_string(count) + (count == 1 ? " value" : " values"); };
+    return "Merged " + values(result.values_a) + " of channel A and " + values(result.values_b) + " of channel B.";
 }
 
 }  // namespace telvar

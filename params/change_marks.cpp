@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/change_marks.h"
 
+#include "params/mapping.h"
 #include "params/outputs.h"
 #include "params/pages.h"
 #include "params/record.h"
@@ -9,8 +10,8 @@
 #include "ui/panels.h"
 #include "ui/roles.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace telvar {
 
@@ -18,24 +19,31 @@ namespace {
 
 inline constexpr const char* VIEW_CHANGED_TEXT = "holds changes not sent";
 
-// What one control shows for a set.
+// What one control shows for a set, and the record word it shows.
 struct Shown {
     int panel;
     int control;
     int value;
     bool selector;  // on or off, rather than a number
+    int word;
 };
 
+// A view selector and the pages it brings up: "Scope + Set" shows the
+// second pages, its three page selectors one each.
 struct View {
     int selector;
-    int* pages[2];
+    std::vector<int*> pages;
 };
 
 const View kViews[] = {
-    {MAIN_VIEW_CHA, {&panelPARAA, &panelPARAA2}},
-    {MAIN_VIEW_CHB, {&panelPARAB, &panelPARAB2}},
-    {MAIN_VIEW_EVAL, {&panelEVAL, &panelEVAL2}},
-    {MAIN_VIEW_OUTPUTS, {&panelOUTPUTS, &panelOUTPUTS}},
+    {MAIN_VIEW_CHA, {&panelPARAA}},
+    {MAIN_VIEW_CHB, {&panelPARAB}},
+    {MAIN_VIEW_EVAL, {&panelEVAL}},
+    {MAIN_VIEW_OUTPUTS, {&panelOUTPUTS}},
+    {MAIN_VIEW_SCOPE_SET, {&panelPARAA2, &panelPARAB2, &panelEVAL2}},
+    {MAIN_DATA_CHA, {&panelPARAA2}},
+    {MAIN_DATA_CHB, {&panelPARAB2}},
+    {MAIN_DATA_EVAL, {&panelEVAL2}},
 };
 
 int page_panel(Page page, Channel channel)
@@ -55,22 +63,35 @@ bool on_channel_page(Page page)
     return page == Page::ChannelFirst || page == Page::ChannelSecond;
 }
 
+int group_word(Group group)
+{
+    switch (group) {
+    case Group::ResultValid: return CH_VALID_MODE;
+    case Group::MaxValue: return CH_MAX_MODE;
+    case Group::Reset: return CH_RESET_MODE;
+    case Group::Snapshot: return CH_SNAPSHOT_MODE;
+    }
+    return CH_VALID_MODE;
+}
+
 // The selectors of a channel's first page as SetPanelValues shows the set:
 // the max-value group off in the raw format, the reset group off with the
 // direct filter.
 void add_channel_selectors(std::vector<Shown>& shown, const std::uint16_t* set, Channel channel)
 {
     const int panel = page_panel(Page::ChannelFirst, channel);
-    const std::uint16_t* block = set + (channel == Channel::A ? BLOCK_A : BLOCK_B);
+    const int first = channel == Channel::A ? BLOCK_A : BLOCK_B;
+    const std::uint16_t* block = set + first;
     const std::uint16_t mode = block[CH_DATA_MODE];
     const std::uint16_t filter = block[CH_FILTER];
-    shown.push_back({panel, CHP_FORMAT_NORM, mode & 1, true});
-    shown.push_back({panel, CHP_FORMAT_RAW, (mode & 1) ? 0 : 1, true});
-    shown.push_back({panel, CHP_FILTER_DIRECT, filter == 0 ? 1 : 0, true});
-    shown.push_back({panel, CHP_FILTER_MAX, filter & 1, true});
-    shown.push_back({panel, CHP_FILTER_MIN, (filter >> 1) & 1, true});
+    shown.push_back({panel, CHP_FORMAT_NORM, mode & 1, true, first + CH_DATA_MODE});
+    shown.push_back({panel, CHP_FORMAT_RAW, (mode & 1) ? 0 : 1, true, first + CH_DATA_MODE});
+    shown.push_back({panel, CHP_FILTER_DIRECT, filter == 0 ? 1 : 0, true, first + CH_FILTER});
+    shown.push_back({panel, CHP_FILTER_MAX, filter & 1, true, first + CH_FILTER});
+    shown.push_back({panel, CHP_FILTER_MIN, (filter >> 1) & 1, true, first + CH_FILTER});
     if (mode == DATA_NORMALISED || mode == DATA_RAW)
-        shown.push_back({panel, CHP_NUM_DECAY, mode == DATA_NORMALISED ? block[CH_DECAY] : 0, false});
+        shown.push_back({panel, CHP_NUM_DECAY, mode == DATA_NORMALISED ? block[CH_DECAY] : 0, false,
+                         first + CH_DECAY});
     for (const Selector& s : EVENT_SELECTORS) {
         bool on = false;
         switch (s.group) {
@@ -79,7 +100,7 @@ void add_channel_selectors(std::vector<Shown>& shown, const std::uint16_t* set, 
         case Group::Reset: on = filter != 0 && shows(s, channel, block[CH_RESET_MODE] & 0xFF); break;
         case Group::Snapshot: on = shows(s, channel, block[CH_SNAPSHOT_MODE] & 0xFF); break;
         }
-        shown.push_back({panel, selector_control(s), on ? 1 : 0, true});
+        shown.push_back({panel, selector_control(s), on ? 1 : 0, true, first + group_word(s.group)});
     }
 }
 
@@ -94,15 +115,17 @@ std::vector<Shown> shown_on_pages(const std::uint16_t* set)
             for (Channel channel : {Channel::A, Channel::B}) {
                 const int block = channel == Channel::A ? BLOCK_A : BLOCK_B;
                 shown.push_back({page_panel(f.page, channel), f.control, field_value(f.conversion, set[block + f.word]),
-                                 false});
+                                 false, block + f.word});
             }
         } else {
-            shown.push_back({page_panel(f.page, Channel::A), f.control, field_value(f.conversion, set[f.word]), false});
+            shown.push_back({page_panel(f.page, Channel::A), f.control, field_value(f.conversion, set[f.word]), false,
+                             f.word});
         }
     }
     for (int output = 0; output < OUTPUTS; ++output)
         for (int bit : OUTPUT_MODE_BITS)
-            shown.push_back({panelOUTPUTS, output_led(output, bit), (set[output_mode_word(output)] >> bit) & 1, true});
+            shown.push_back({panelOUTPUTS, output_led(output, bit), (set[output_mode_word(output)] >> bit) & 1, true,
+                             output_mode_word(output)});
     return shown;
 }
 
@@ -115,9 +138,8 @@ int value_on_page(const Shown& s)
 
 std::string mark_text(const Shown& s)
 {
-    const char* where = reference_kind() == ReferenceKind::File ? "file" : "controller";
     const std::string value = s.selector ? (s.value ? "on" : "off") : std::to_string(s.value);
-    return std::string("changed, not sent; ") + where + ": " + value;
+    return std::string("changed, not sent; ") + reference_name() + ": " + value;
 }
 
 // The controls that differ from the reference, with the reference's value.
@@ -132,6 +154,13 @@ std::vector<Shown> changed_controls()
     return changed;
 }
 
+bool shows_a_change(const View& view, const std::vector<Shown>& changed)
+{
+    return std::any_of(changed.begin(), changed.end(), [&view](const Shown& c) {
+        return std::any_of(view.pages.begin(), view.pages.end(), [&c](const int* page) { return c.panel == *page; });
+    });
+}
+
 }  // namespace
 
 void refresh_change_marks()
@@ -144,17 +173,33 @@ void refresh_change_marks()
             changed.push_back(s);
         SetCtrlAttribute(s.panel, s.control, ATTR_CHANGE_MARK, differs ? mark_text(s).c_str() : "");
     }
-    for (const View& view : kViews) {
-        bool holds = false;
-        for (const Shown& c : changed)
-            holds = holds || c.panel == *view.pages[0] || c.panel == *view.pages[1];
-        SetCtrlAttribute(panelMAIN, view.selector, ATTR_CHANGE_MARK, holds ? VIEW_CHANGED_TEXT : "");
-    }
+    for (const View& view : kViews)
+        SetCtrlAttribute(panelMAIN, view.selector, ATTR_CHANGE_MARK,
+                         shows_a_change(view, changed) ? VIEW_CHANGED_TEXT : "");
 }
 
 bool pages_hold_changes()
 {
     return !changed_controls().empty();
+}
+
+std::vector<UnsentChange> unsent_changes()
+{
+    std::vector<bool> marked(PARAMETER_WORDS, false);
+    for (const Shown& c : changed_controls())
+        marked[c.word] = true;
+    const auto pages = pages_record();
+    const std::uint16_t* reference = reference_words();
+    std::vector<UnsentChange> changes;
+    for (int index = 0; index < PARAMETER_WORDS; ++index)
+        if (marked[index] && pages[index] != reference[index])
+            changes.push_back({index, pages[index], reference[index]});
+    return changes;
+}
+
+const char* reference_name()
+{
+    return reference_kind() == ReferenceKind::File ? "file" : "controller";
 }
 
 }  // namespace telvar

@@ -2,8 +2,11 @@
 // The marks of changes not yet sent: every field and selector of the pages
 // whose value differs from what the reference shows there carries a mark
 // and says "changed, not sent; controller: 57" (or "file: 57") to a screen
-// reader; the view selector of a page with a change carries one too.
+// reader; the view selector that shows its page carries one too.
 #pragma once
+
+#include <cstdint>
+#include <vector>
 
 namespace telvar {
 
@@ -11,5 +14,17 @@ namespace telvar {
 void refresh_change_marks();
 // Whether any control of the pages differs from the reference.
 bool pages_hold_changes();
+
+// A word of the record whose controls carry a mark: what the pages make of
+// it and what the reference holds.
+struct UnsentChange {
+    int index;
+    std::uint16_t pages;
+    std::uint16_t reference;
+};
+// The marked words, in the record's order.
+std::vector<UnsentChange> unsent_changes();
+// What the reference is, as the marks name it: "controller" or "file".
+const char* reference_name();
 
 }  // namespace telvar

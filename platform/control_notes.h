@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Notes on a control beyond what it is: the mark of a value that differs
-// from the set the pages were last in step with (a dot beside its caption,
-// or on the control when it has none), and why it is dimmed. Both are told
-// in its accessible description, before what the control is.
+// from the set the pages were last in step with (a dot painted beside its
+// caption, or on the control when it has none), and why it is dimmed. Both
+// are told in its accessible description, before what the control is, and
+// in its tooltip.
 #pragma once
 
 #include <QString>

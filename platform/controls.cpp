@@ -5,6 +5,7 @@
 #include "platform/control_kinds.h"
 #include "platform/panel_table.h"
 #include "platform/plot_control.h"
+#include "platform/value_watch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -123,8 +124,13 @@ int set_number(QWidget* w, double value)
 {
     const ControlKind& kind = kind_of(w);
     const QSignalBlocker quiet(w);  // only the operator's changes are commits
-    if (kind.set_number)
-        return kind.set_number(w, value);
+    if (kind.set_number) {
+        const double before = kind.get_number(w);
+        const int result = kind.set_number(w, value);
+        if (kind.get_number(w) != before)
+            detail::value_set(w);
+        return result;
+    }
     if (!kind.set_text)
         return UIE_BAD_CONTROL;
     kind.set_text(w, QString::number(value));

@@ -27,6 +27,15 @@ void value_changed()
     });
 }
 
+// The kinds watch_value connects to.
+bool watched(QWidget* w)
+{
+    if (qobject_cast<QSpinBox*>(w) || qobject_cast<QComboBox*>(w))
+        return true;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    return button && button->isCheckable();
+}
+
 }  // namespace
 
 void SetValueChangeHook(std::function<void()> hook)
@@ -44,6 +53,12 @@ void watch_value(QWidget* w)
         QObject::connect(button, &QAbstractButton::toggled, button, [] { value_changed(); });
     else if (auto* ring = qobject_cast<QComboBox*>(w))
         QObject::connect(ring, &QComboBox::currentIndexChanged, ring, [] { value_changed(); });
+}
+
+void value_set(QWidget* w)
+{
+    if (watched(w))
+        value_changed();
 }
 
 }  // namespace detail

@@ -84,7 +84,8 @@ std::string summary()
     return g_shown.exported.empty() ? text : text + "; exported to " + g_shown.exported;
 }
 
-// Compares the pages as they stand now with the other set, and lists the differences.
+// Compares the pages as they stand now with the other set, and lists the
+// differences; the status line says what the window says.
 void show_comparison()
 {
     g_shown.comparison = compare_sets(pages_record(), *g_shown.other);
@@ -92,6 +93,7 @@ void show_comparison()
         g_shown.columns = comparison_columns(g_shown.other->title(), g_shown.comparison.found);
     SetTableRows(panelCOMPARE, COMPARE_TABLE, g_shown.columns, &g_shown);
     SetCtrlVal(panelCOMPARE, COMPARE_SUMMARY, summary().c_str());
+    set_status(summary().c_str());
     const int nothing_to_take = g_shown.comparison.found.empty() ? 1 : 0;
     SetCtrlAttribute(panelCOMPARE, COMPARE_TAKE, ATTR_DIMMED, nothing_to_take);
     SetCtrlAttribute(panelCOMPARE, COMPARE_TAKE_ALL, ATTR_DIMMED, nothing_to_take);
@@ -143,7 +145,6 @@ int CC_BTNCompare(int, int, int event, void*, int, int)
     g_shown = Shown();
     g_shown.other = std::move(other);
     show_comparison();
-    set_status(comparison_summary(g_shown.other->title(), g_shown.comparison).c_str());
     DisplayPanel(panelCOMPARE);
     SetActivePanel(panelCOMPARE);
     return 0;

@@ -32,17 +32,6 @@ std::string title_of(const ColumnLook& look, const std::string& other)
     return look.title ? look.title : other;
 }
 
-// A condition text names the highest event of its word only, so two words
-// may read alike: then the words themselves tell the difference.
-std::string value_text(const Difference& difference, std::uint16_t word)
-{
-    const int index = difference.key->index;
-    const std::string text = shown_text(index, word);
-    if (shown_text(index, difference.ours) != shown_text(index, difference.theirs))
-        return text;
-    return text + " (word " + std::to_string(word) + ")";
-}
-
 }  // namespace
 
 std::vector<TableColumn> comparison_columns(const std::string& other, const std::vector<Difference>& found)
@@ -58,6 +47,16 @@ std::vector<TableColumn> comparison_columns(const std::string& other, const std:
     return columns;
 }
 
+// A condition text names the highest event of its word only, so two words
+// may read alike: then the words themselves tell the difference.
+std::string compared_text(int index, std::uint16_t word, std::uint16_t other)
+{
+    const std::string text = shown_text(index, word);
+    if (text != shown_text(index, other))
+        return text;
+    return text + " (word " + std::to_string(word) + ")";
+}
+
 std::string comparison_cell(const Difference& difference, int column)
 {
     const int index = difference.key->index;
@@ -68,8 +67,8 @@ std::string comparison_cell(const Difference& difference, int column)
     }
     case COLUMN_PARAMETER: return parameter_name(index).caption;
     case COLUMN_KEY: return "[" + std::string(difference.key->section) + "] " + difference.key->key;
-    case COLUMN_PAGES: return value_text(difference, difference.ours);
-    case COLUMN_OTHER: return value_text(difference, difference.theirs);
+    case COLUMN_PAGES: return compared_text(index, difference.ours, difference.theirs);
+    case COLUMN_OTHER: return compared_text(index, difference.theirs, difference.ours);
     default: return "";
     }
 }

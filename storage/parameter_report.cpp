@@ -8,6 +8,8 @@
 #include "params/parameter_names.h"
 #include "params/record.h"
 #include "storage/parameter_keys.h"
+#include "storage/reading_order.h"
+#include "storage/unsent_texts.h"
 
 #include "telvar_version.h"
 
@@ -28,7 +30,8 @@ constexpr const char* kStyle =
     "td, th { border: 1px solid #a0a0a0; padding: 2px 5px; }"
     "th { background-color: #e8e8e8; font-weight: normal; }"
     ".events { color: #404040; font-size: 8pt; }"
-    ".off { color: #a0a0a0; }";
+    ".off { color: #a0a0a0; }"
+    ".unsent { color: #b34700; font-weight: bold; }";
 
 // The selector groups of a channel's first page: the word's offset, the
 // group and the bits its selectors stand for.
@@ -108,9 +111,9 @@ const GroupWord* group_word(int index)
 
 // The page shows the highest event of a group and ", ..." for more; the
 // report names every one of them below.
-std::string conditions_html(const GroupWord& g, std::uint16_t word)
+std::string conditions_html(const GroupWord& g, std::uint16_t word, const std::string& shown_html)
 {
-    std::string html = escaped(condition_label(g.group, word));
+    std::string html = shown_html;
     const std::uint16_t events = word & g.bits;
     const bool every_sample = has_every_sample(g.group) && word == EVERY_SAMPLE;
     if (every_sample || (events & (events - 1)) == 0)
@@ -126,11 +129,24 @@ std::string conditions_html(const GroupWord& g, std::uint16_t word)
     return html + "<br><span class=\"events\">Selected: " + escaped(names) + "</span>";
 }
 
-std::string value_html(int index, std::uint16_t word)
+const UnsentChange* unsent_of(const ReportFacts& facts, int index)
 {
+    for (const UnsentChange& change : facts.unsent)
+        if (change.index == index)
+            return &change;
+    return nullptr;
+}
+
+// A value not sent is followed by what the reference holds.
+std::string value_html(int index, std::uint16_t word, const ReportFacts& facts)
+{
+    const UnsentChange* change = unsent_of(facts, index);
+    const std::string shown =
+        change ? "<span class=\"unsent\">" + escaped(unsent_value_text(*change, facts.unsent_against)) + "</span>"
+               : escaped(shown_text(index, word));
     if (const GroupWord* g = group_word(index))
-        return conditions_html(*g, word);
-    return escaped(shown_text(index, word));
+        return conditions_html(*g, word, shown);
+    return shown;
 }
 
 bool in_mode_table(int index)
@@ -185,22 +201,37 @@ std::string unselectable_bits(const std::uint16_t* record)
     return rows;
 }
 
-std::string page_section(const std::uint16_t* record, std::string_view page)
+std::string page_section(const std::uint16_t* record, std::string_view page, const ReportFacts& facts)
 {
     std::string rows;
     bool holds_outputs = false;
-    for (int index = 0; index < PARAMETER_WORDS; ++index) {
+    for (const int index : words_in_reading_order()) {
         if (parameter_name(index).page != page)
             continue;
         if (in_mode_table(index))
             holds_outputs = true;
         else
-            rows += row(parameter_name(index).caption, value_html(index, record[index]));
+            rows += row(parameter_name(index).caption, value_html(index, record[index], facts));
     }
     if (!holds_outputs)
         return titled_table(page, rows);
     const std::string unselectable = unselectable_bits(record);
     return titled_table(page, rows) + mode_table(record) + (unselectable.empty() ? "" : table(unselectable));
+}
+
+// The values not sent under their pages' names, before the pages themselves.
+std::string unsent_section(const ReportFacts& facts)
+{
+    std::string rows;
+    std::string_view page;
+    for (const UnsentChange& change : in_reading_order(facts.unsent)) {
+        const ParameterName name = parameter_name(change.index);
+        if (page != name.page)
+            rows += "<tr><th colspan=\"2\" align=\"left\">" + escaped(name.page) + "</th></tr>\n";
+        page = name.page;
+        rows += row(name.caption, escaped(unsent_value_text(change, facts.unsent_against)));
+    }
+    return rows.empty() ? std::string() : titled_table("Changes not sent", rows);
 }
 
 std::string block_name(int index)
@@ -244,9 +275,9 @@ std::string parameter_report_html(const std::uint16_t* record, const ReportFacts
 {
     std::string html = std::string("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>") + REPORT_TITLE
         + "</title><style>" + kStyle + "</style></head><body>\n<h1>Parameter report</h1>\n"
-        + table(row("Set from", escaped(facts.source)));
+        + table(row("Set from", escaped(facts.source))) + unsent_section(facts);
     for (const char* page : PARAMETER_PAGES)
-        html += page_section(record, page);
+        html += page_section(record, page, facts);
     return html + unshown_section(record) + footer(facts) + "</body></html>\n";
 }
 

@@ -2,13 +2,19 @@
 // The parameter report: the whole set as a person reads it, page by page
 // with the pages' captions and texts, the outputs' mode table and the words
 // on no page, then where the set came from, the line, the controller's
-// version, the date and time and the tool's version. It is HTML text, laid
-// out on A4 pages by whoever prints it.
+// version, the date and time and the tool's version. Values the pages show
+// but have not sent say what the controller holds ("57, controller: 50"),
+// and are listed first, page by page. Each page's values stand in the order
+// the page shows them. It is HTML text, laid out on A4 pages by whoever
+// prints it.
 #pragma once
+
+#include "params/change_marks.h"
 
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <vector>
 
 namespace telvar {
 
@@ -27,6 +33,10 @@ struct ReportFacts {
     std::string connection;          // the line, "TCP 127.0.0.1:10001", or REPORT_NO_LINE (UTF-8)
     std::string controller_version;  // the controller's 8-bit version text as it came; empty when unknown
     std::time_t made = 0;            // when the report was made
+    // The record's words the pages show but have not sent, and what the
+    // marks call the set they differ from ("controller", "file").
+    std::vector<UnsentChange> unsent{};
+    std::string unsent_against{};
 };
 
 // The report of a record of PARAMETER_WORDS words as an HTML document in

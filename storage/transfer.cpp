@@ -11,11 +11,13 @@
 #include "platform/files.h"
 #include "platform/userint.h"
 #include "storage/parameter_file.h"
+#include "storage/unsent_texts.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 #include "ui/status.h"
 
 #include <algorithm>
+#include <string>
 
 namespace telvar {
 
@@ -169,7 +171,9 @@ bool settle_unsent_changes(const char* question)
 {
     if (!pages_hold_changes())
         return true;
-    switch (GenericMessagePopup(UNSENT_CHANGES_TITLE, question, "Send", "Discard", "Cancel")) {
+    const std::string asked = unsent_changes_question(question, unsent_changes(), reference_name());
+    switch (GenericMessagePopup(UNSENT_CHANGES_TITLE, asked.c_str(), send_button_text(target).c_str(), "Discard",
+                                "Cancel")) {
     case 1: return send_pages();
     case 2: return true;
     default: return false;

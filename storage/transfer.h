@@ -29,8 +29,8 @@ inline constexpr const char* GET_OVER_CHANGES_TEXT =
 inline constexpr const char* CLOSE_OVER_CHANGES_TEXT =
     "The pages hold changes that were not sent. Closing would lose them.\n\n"
     "Send them first, discard them, or cancel closing?";
-// Before something that would lose the pages' changes not sent: asks
-// whether to Send them, Discard them or Cancel. Whether to go on: after a
+// Before something that would lose the pages' changes not sent: lists them
+// and asks whether to Send them (to the chosen target), Discard them or Cancel. Whether to go on: after a
 // Send that reached the target or a Discard; not after a failed Send or a
 // Cancel. Without changes, it asks nothing and goes on.
 bool settle_unsent_changes(const char* question);

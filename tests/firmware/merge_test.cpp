@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Merging linearisation tables into an S-record image inside a window.
 #include "firmware/merge.h"
+#include "firmware/merge_files.h"
 #include "firmware/srecord.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,8 @@ TEST(Merge, WithOnlyChannelBItsValuesStartTheWindow)
     EXPECT_EQ(word_at(out.lines[0], 1), "0700");
     EXPECT_EQ(out.values_a, 0);
     EXPECT_EQ(out.values_b, 2);
+    EXPECT_EQ(merged_text({.error = "", .values_a = 1, .values_b = out.values_b}),
+              "Merged 1 value of channel A and 2 values of channel B.");
 }
 
 TEST(Merge, BeyondTheTablesTheFirmwareKeepsItsWords)
@@ -188,6 +191,16 @@ TEST(Merge, BadInputStopsTheMergeWithAMessage)
     EXPECT_FALSE(out.ok());
     EXPECT_TRUE(out.lines.empty());
     EXPECT_EQ(out.error, "The linearisation data of channel A hold 2 values, fewer than the window needs.");
+    r.a = table("channel A", {1});
+    EXPECT_EQ(merge_linearisation(r).error,
+              "The linearisation data of channel A hold 1 value, fewer than the window needs.");
+    MergeRequest one_word = r;
+    one_word.end = 0x102;
+    one_word.a = table("channel A", {1, 2});
+    one_word.firmware = {s3(0x2000100, 1)};
+    EXPECT_EQ(merge_linearisation(one_word).error,
+              "The linearisation data of channel A do not fit into the window whole: the window holds 1 value, the "
+              "checked tables have 2.");
 
     r.a = table("channel A", {1, 2, 3, 4});
     r.a.lines[3] = "12x";

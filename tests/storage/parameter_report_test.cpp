@@ -110,7 +110,7 @@ TEST(ParameterReport, ShowsEachPageInOrderWithItsCaptionsConditionsAndTheModeTab
     for (const char* part : {
              "Result valid RESULT VALID ON: CHANNEL A HIGH STATE, ... "
              "Selected: CHANNEL A HIGH STATE, CHANNEL B HIGH STATE, CHANNEL A POS. EDGE ",
-             "Acquire max value AQUIRE MAX VALUE ON: EVERY SAMPLE Store",
+             "Acquire max value AQUIRE MAX VALUE ON: EVERY SAMPLE Reset value",
              "Low tolerance -100 ",
              "Laser power 57 ",
              "Evaluation mode Mean of A and B ",
@@ -128,6 +128,44 @@ TEST(ParameterReport, ShowsEachPageInOrderWithItsCaptionsConditionsAndTheModeTab
         EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_EQ(text.find("Output 0 mode bits without"), std::string::npos);
     EXPECT_NE(text.find(std::string("Tool version TELVAR-K20-Dizer ") + TELVAR_VERSION), std::string::npos);
+}
+
+// A value shown but not sent says what the controller holds, where it
+// stands and first of all, under its page's name in the pages' order; the
+// values of a page stand as the page shows them.
+TEST(ParameterReport, ValuesNotSentSayWhatTheControllerHoldsAndComeFirstUnderTheirPages)
+{
+    Record r{};
+    r[BLOCK_A + CH_PRETRIGGER] = 40;
+    r[BLOCK_A + CH_VALID_MODE] = 24;
+    r[BLOCK_B + CH_LASER_POWER] = 57;
+    r[BLOCK_B + CH_TRIGGER_LEVEL] = 2400;
+    r[output_mode_word(1)] = (1u << 0) | (1u << 4);
+    const ReportFacts facts{.source = REPORT_FROM_PAGES,
+                            .connection = REPORT_NO_LINE,
+                            .controller_version = "",
+                            .unsent = {{output_mode_word(1), r[output_mode_word(1)], 1},
+                                       {BLOCK_A + CH_VALID_MODE, 24, 28},
+                                       {BLOCK_B + CH_TRIGGER_LEVEL, 2400, 2300},
+                                       {BLOCK_A + CH_PRETRIGGER, 40, 32},
+                                       {BLOCK_B + CH_LASER_POWER, 57, 50}},
+                            .unsent_against = "controller"};
+    const std::string text = text_of(parameter_report_html(r.data(), facts));
+    const std::size_t listed = text.find(
+        "Changes not sent Channel A: data and conditions Pretrigger value 40, controller: 32 "
+        "Result valid RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 24), "
+        "controller: RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 28) "
+        "Channel B: limits Laser power 57, controller: 50 Trigger level 2400, controller: 2300 "
+        "Switching outputs and analog output Output 1 mode bits bits 0, 4, controller: bits 0 ");
+    ASSERT_NE(listed, std::string::npos);
+    EXPECT_LT(listed, text.find("Channel A: data and conditions Decay")) << "before the pages";
+    for (const char* in_place : {
+             "Pretrigger value 40, controller: 32 Data averaging",
+             "Laser power 57, controller: 50 Trigger level 2400, controller: 2300 Reference value",
+             "(word 24), controller: RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 28) Selected: ",
+         })
+        EXPECT_NE(text.find(in_place, listed + 1), std::string::npos) << in_place;
+    EXPECT_EQ(text.find("Laser power 0,"), std::string::npos) << "channel A's laser power was sent";
 }
 
 TEST(ParameterReport, NamesFromOutsideAreTextNeverMarkup)

@@ -26,16 +26,23 @@
 #include "ui/roles.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QColor>
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace telvar::test {
@@ -49,6 +56,14 @@ bool starts_with(const std::string& text, const std::string& start)
 bool holds(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// The question with the changes it lists between what would happen and what it asks.
+std::string asked(const char* question, const std::string& listing)
+{
+    const std::string text = question;
+    const std::size_t ask = text.rfind("\n\n");
+    return text.substr(0, ask) + "\n\n" + listing + text.substr(ask);
 }
 
 int order_of(const QByteArray& request)
@@ -97,11 +112,31 @@ protected:
     {
         return ControlWidget(panel, control)->accessibleDescription().toStdString();
     }
+    // Whether the mark's dot is painted: before the control's caption, or on
+    // the control where it has none.
     static bool mark_shown(int panel, int control)
     {
-        const QWidget* w = ControlWidget(panel, control);
-        const auto* mark = w->parentWidget()->findChild<QWidget*>(w->objectName() + "_CHANGE_MARK");
-        return mark && !mark->isHidden();
+        QWidget* w = ControlWidget(panel, control);
+        QImage image = w->grab().toImage();
+        for (const QLabel* label : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->buddy() == w)
+                image = w->parentWidget()->grab(QRect(0, label->y(), label->x(), label->height())).toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == QColor(0xB3, 0x47, 0x00))
+                    return true;
+        return false;
+    }
+    // How many objects a screen reader meets beside the control that tell of a change.
+    static int told_changed(int panel, int control)
+    {
+        QAccessibleInterface* around =
+            QAccessible::queryAccessibleInterface(ControlWidget(panel, control)->parentWidget());
+        int told = 0;
+        for (int k = 0; k < around->childCount(); ++k)
+            for (QAccessible::Text text : {QAccessible::Name, QAccessible::Description})
+                told += around->child(k)->text(text).contains("changed") ? 1 : 0;
+        return told;
     }
     static int page_value(int panel, int control)
     {
@@ -280,7 +315,8 @@ TEST_P(TransferWithSimulator, ASecondGetDuringTheFirstIsRefusedAndTheFirstShowsT
     SendParameter();
     set_page_value(panelPARAA2, CH2_NUM_LASER, 50);
     statuses.clear();
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 2);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE,
+                            asked(GET_OVER_CHANGES_TEXT, "Channel A: limits\n    Laser power: 50, controller: 57"), 2);
     QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); });
     CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
@@ -294,6 +330,9 @@ TEST_P(TransferWithSimulator, ASecondGetDuringTheFirstIsRefusedAndTheFirstShowsT
 // selector of its page says so too. The value put back, the mark goes.
 TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
 {
+    // Laid out as the operator sees them, so that the dots can be looked at.
+    DisplayPanel(panelMAIN);
+    DisplayPanel(panelPARAA2);
     SetValueChangeHook(refresh_change_marks);
     parameter[BLOCK_A + CH_LASER_POWER] = 57;
     parameter[BLOCK_B + CH_LOW_TOLERANCE] = 100;
@@ -308,22 +347,28 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     QCoreApplication::processEvents();
     EXPECT_TRUE(pages_hold_changes());
     EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; controller: 57");
+    EXPECT_EQ(ControlWidget(panelPARAA2, CH2_NUM_LASER)->toolTip().toStdString(), "changed, not sent; controller: 57");
+    EXPECT_EQ(told_changed(panelPARAA2, CH2_NUM_LASER), 1) << "the field alone, no extra label";
     EXPECT_PRED2(starts_with, description(panelPARAB2, CH2_NUM_LOW_TOL), "changed, not sent; controller: -100");
     EXPECT_PRED2(starts_with, description(panelPARAA, selector_control(EVENT_SELECTORS[3])),
                  "changed, not sent; controller: off");
     EXPECT_FALSE(holds(description(panelPARAA2, CH2_NUM_REFERENCE), "changed"));
     EXPECT_TRUE(mark_shown(panelPARAA2, CH2_NUM_LASER));
     EXPECT_FALSE(mark_shown(panelPARAA2, CH2_NUM_REFERENCE));
-    for (int view : {MAIN_VIEW_CHA, MAIN_VIEW_CHB})
+    // The view that shows the field: "Scope + Set" and its page selectors for the second pages.
+    for (int view : {MAIN_VIEW_CHA, MAIN_VIEW_SCOPE_SET, MAIN_DATA_CHA, MAIN_DATA_CHB})
         EXPECT_PRED2(holds, description(panelMAIN, view), "holds changes not sent");
-    for (int view : {MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS})
+    for (int view : {MAIN_VIEW_CHB, MAIN_VIEW_EVAL, MAIN_VIEW_OUTPUTS, MAIN_DATA_EVAL})
         EXPECT_FALSE(holds(description(panelMAIN, view), "changes"));
+    EXPECT_TRUE(mark_shown(panelMAIN, MAIN_VIEW_SCOPE_SET));
+    EXPECT_FALSE(mark_shown(panelMAIN, MAIN_VIEW_CHB));
 
     set_page_value(panelPARAA2, CH2_NUM_LASER, 57);
     set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -100);
     QCoreApplication::processEvents();
     EXPECT_FALSE(mark_shown(panelPARAA2, CH2_NUM_LASER));
-    EXPECT_FALSE(holds(description(panelMAIN, MAIN_VIEW_CHB), "changes"));
+    EXPECT_TRUE(ControlWidget(panelPARAA2, CH2_NUM_LASER)->toolTip().isEmpty());
+    EXPECT_FALSE(holds(description(panelMAIN, MAIN_VIEW_SCOPE_SET), "changes"));
     EXPECT_PRED2(holds, description(panelMAIN, MAIN_VIEW_CHA), "holds changes not sent") << "the selector";
 
     take_reference(ReferenceKind::File);
@@ -331,6 +376,7 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     QCoreApplication::processEvents();
     EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; file: 57");
     SetValueChangeHook(nullptr);
+    HidePanel(panelMAIN);
 }
 
 // Nothing changed on the pages is lost unasked: a Get and the window's close
@@ -344,27 +390,53 @@ TEST_P(TransferWithSimulator, GetAndCloseAskBeforeChangesNotSentAreLost)
     const int held = page_value(panelPARAA2, CH2_NUM_LASER);
     const auto get = [] { CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0); };
 
+    // The question lists the changes with what the controller holds, and its
+    // Send names the target.
+    const std::string over_held =
+        asked(GET_OVER_CHANGES_TEXT, "Channel A: limits\n    Laser power: " + std::to_string(held + 3)
+                                         + ", controller: " + std::to_string(held));
     set_page_value(panelPARAA2, CH2_NUM_LASER, held + 3);
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 3);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, over_held, 3);
     get();
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "Cancel";
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 2);
+    EXPECT_EQ(dialogs.shown.back().buttons, (std::vector<std::string>{"Send to RAM", "Discard", "Cancel"}));
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, over_held, 2);
     get();
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held) << "Discard";
     EXPECT_FALSE(pages_hold_changes());
 
     set_page_value(panelPARAA2, CH2_NUM_LASER, held + 3);
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, GET_OVER_CHANGES_TEXT, 1);
+    choose_target(MAIN_RADIO_EEPROM);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE, over_held, 1);
     get();
+    EXPECT_EQ(dialogs.shown.back().buttons.front(), "Send to EEPROM");
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "sent, then fetched back";
     EXPECT_FALSE(pages_hold_changes());
+    choose_target(MAIN_RADIO_RAM);
 
     set_page_value(panelPARAA2, CH2_NUM_LASER, held + 5);
     CallCtrlCallback(panelMAIN, MAIN_CMD_TEACH, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(page_value(panelPARAA2, CH2_NUM_LASER), held + 3) << "TEACH fetched without asking";
 
-    set_page_value(panelPARAA2, CH2_NUM_LASER, held + 7);
-    dialogs.expect_question(UNSENT_CHANGES_TITLE, CLOSE_OVER_CHANGES_TEXT, 3);
+    // Twelve changes: the first ten in the pages' order under their pages' names.
+    std::string listing;
+    for (const auto& [page, name] : {std::pair{panelPARAA2, "Channel A: limits"}, {panelPARAB2, "Channel B: limits"}}) {
+        listing += std::string(listing.empty() ? "" : "\n") + name;
+        for (const auto& [control, caption] : {std::pair{CH2_NUM_LASER, "Laser power"},
+                                               {CH2_NUM_TRIGGER, "Trigger level"},
+                                               {CH2_NUM_REFERENCE, "Reference value"},
+                                               {CH2_NUM_HIGH_TOL, "High tolerance"},
+                                               {CH2_NUM_LOW_TOL, "Low tolerance"}}) {
+            const int was = page_value(page, control);
+            set_page_value(page, control, was + 1);
+            listing += std::string("\n    ") + caption + ": " + std::to_string(was + 1) + ", controller: "
+                + std::to_string(was);
+        }
+    }
+    for (int control : {EV2_NUM_REFERENCE, EV2_NUM_LOW_TOL})
+        set_page_value(panelEVAL2, control, page_value(panelEVAL2, control) + 1);
+    dialogs.expect_question(UNSENT_CHANGES_TITLE,
+                            asked(CLOSE_OVER_CHANGES_TEXT, listing + "\n... and 2 more changes."), 3);
     CC_MAIN_PANEL(panelMAIN, EVENT_CLOSE, nullptr, 0, 0);
     EXPECT_EQ(tcpcon + rs232con, 1) << "Cancel: the window stays, its line open";
     dialogs.check_all_shown();
@@ -377,9 +449,15 @@ INSTANTIATE_TEST_SUITE_P(Lines, TransferWithSimulator, ::testing::Values(0, 1),
 // listed in their window, taken from there onto the pages.
 class Compare : public Transfer {
 protected:
+    void SetUp() override
+    {
+        Transfer::SetUp();
+        SetValueChangeHook(refresh_change_marks);
+    }
     void TearDown() override
     {
         press(COMPARE_CLOSE);
+        SetValueChangeHook(nullptr);
         Transfer::TearDown();
     }
     static void press(int control) { CallCtrlCallback(panelCOMPARE, control, EVENT_COMMIT, 0, 0); }
@@ -456,6 +534,18 @@ TEST_F(Compare, ListsTheWordsChangedOnThePagesAndChangesNeitherRecordNorPages)
     const int hysteresis = row_of("[CHANNEL A] Trigger Hysteresis");
     ASSERT_GE(hysteresis, 0);
     EXPECT_EQ(cell(hysteresis, 0), "(no page)");
+
+    // A window to a screen reader, which Esc and Ctrl+W close as its close box does.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(PanelWidget(panelCOMPARE))->role(), QAccessible::Dialog);
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_W), QKeyCombination(Qt::Key_Escape)}) {
+        if (!window_shown())
+            compare();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(PanelWidget(panelCOMPARE)));
+        QTest::keyClick(table(), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(window_shown()) << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(rows(), 0) << "the comparison is let go";
+    }
 }
 
 // A value taken comes onto its page as the page shows it, and leaves the
@@ -475,6 +565,9 @@ TEST_F(Compare, TakingValuesPutsTheControllersOnThePages)
     compare();
     ASSERT_EQ(rows(), 5);
 
+    QCoreApplication::processEvents();
+    EXPECT_PRED2(holds, description(panelPARAB2, CH2_NUM_LOW_TOL), "changed, not sent");
+
     select_row("[CHANNEL B] Low Tolerance");
     press(COMPARE_TAKE);
     EXPECT_EQ(page_value(panelPARAB2, CH2_NUM_LOW_TOL), -static_cast<int>(controller[BLOCK_B + CH_LOW_TOLERANCE]));
@@ -482,6 +575,11 @@ TEST_F(Compare, TakingValuesPutsTheControllersOnThePages)
     EXPECT_EQ(rows(), 4);
     EXPECT_EQ(row_of("[CHANNEL B] Low Tolerance"), -1);
     EXPECT_EQ(summary(), "Pages compared with Controller RAM: 4 differences in 44 words");
+    EXPECT_EQ(statuses.back(), summary());
+    // Taken back to the controller's value, the field is no longer marked.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(holds(description(panelPARAB2, CH2_NUM_LOW_TOL), "changed"));
+    EXPECT_PRED2(holds, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent");
 
     press(COMPARE_TAKE_ALL);
     EXPECT_EQ(rows(), 0);
@@ -518,6 +616,7 @@ TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
     parameter[BLOCK_A + CH_VALID_MODE] = 24;
     parameter[BLOCK_A + CH_REFERENCE] = 2048;
     SetPanelValues();
+    take_reference(ReferenceKind::Controller);
     QTemporaryDir dir;
     const auto write = [&](const char* name, const char* text) {
         QFile file(dir.filePath(name));
@@ -557,6 +656,14 @@ TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
     dialogs.expect_file_dialog("Export Comparison", ModalAnswer{VAL_NEW_FILE_SELECTED, nowhere});
     dialogs.expect_message("ERROR", "The comparison could not be saved to " + nowhere + ".");
     press(COMPARE_EXPORT);
+
+    // Taken from the file, the laser power differs from the controller's at once.
+    select_row("[CHANNEL A] Laser Power Setting");
+    press(COMPARE_TAKE);
+    QCoreApplication::processEvents();
+    EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; controller: 50");
+    EXPECT_PRED2(holds, description(panelMAIN, MAIN_VIEW_SCOPE_SET), "holds changes not sent");
+    EXPECT_EQ(statuses.back(), "Pages compared with File set.ini: 1 difference in 3 words");
 }
 
 }  // namespace
