@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release
+# Only what the demo runs: the tool with its panel files, and the simulator.
+cmake --build --preset release --target telvar-k20-dizer telvar-k20-sim
 
 bin=build/release/bin
 pty_link=/tmp/ttyTELVAR0   # COM port 65 in the tool's connection dialog
