@@ -265,13 +265,15 @@ TEST_F(Navigation, AGrowingWindowGivesTheScopeTheRoomAndLeavesThePagesAsTheyAre)
     EXPECT_EQ(PanelWidget(panelPARAA2)->x(), 520 + 400) << "the second page stays beside the scope";
 
     click(MAIN_VIEW_CHA);
-    EXPECT_EQ(PanelWidget(panelPARAA)->geometry(), QRect(110, 105, 890, 475)) << "never stretched";
+    EXPECT_EQ(PanelWidget(panelPARAA)->geometry(), QRect(110 + 200, 105 + 150, 890, 475))
+        << "never stretched, centred in the backdrop's room";
     EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_VISIBLE), 1);
     EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_WIDTH), 890 + 400);
 
     resize(0, 0);
     expect_scope_width(SCOPE_NARROW_WIDTH);
     EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_LEFT), run_left);
+    EXPECT_EQ(PanelWidget(panelTEST)->pos(), QPoint(110, 105));
     click(MAIN_VIEW_SCOPE);
     EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_VISIBLE), 0);
 }
