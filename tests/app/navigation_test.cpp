@@ -286,26 +286,48 @@ TEST_F(Navigation, AGrowingWindowGivesTheScopeTheRoomAndLeavesThePagesAsTheyAre)
 }
 
 // Tab walks the window as it reads: the command row, the view column with
-// MONITOR at its foot, the chart, the acquisition buttons, the trace switches.
+// MONITOR at its foot, what the view shows beside it (a page where it
+// stands, not the chart it covers), the acquisition buttons, the trace
+// switches. A page's controls count as one stop here.
 TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
 {
+    const std::vector<std::string> head = {
+        "CMD_CONNECT", "BTN_SEND",  "BTN_GET",   "BTN_COMPARE",  "RADIO_RAM",    "RADIO_EEPROM",
+        "RADIO_FILE",  "CMD_RESET", "CMD_TEACH", "CMD_TRIGGER",  "CMD_RECORDER", "CMD_REPORT",
+        "CMD_PRINT",   "VIEW_CHA",  "VIEW_CHB",  "VIEW_EVAL",    "VIEW_OUTPUTS", "VIEW_UPDATE",
+        "VIEW_TEST",   "VIEW_SCOPE_SET", "VIEW_SCOPE", "CMD_MONITOR"};
+    const std::vector<std::string> tail = {"CMD_RUN",       "CMD_STOP",        "CMD_DATA",    "TRACE_CHA",
+                                           "TRACE_CHB",     "TRACE_EVAL",      "TRACE_TRIGGER", "TRACE_UPPER",
+                                           "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD"};
+    const std::map<int, std::vector<std::string>> beside = {
+        {MAIN_VIEW_SCOPE, {"STRIPCHART"}},
+        {MAIN_VIEW_SCOPE_SET, {"STRIPCHART", "DATA_CHA", "DATA_CHB", "DATA_EVAL", "page"}},
+        {MAIN_VIEW_CHA, {"page"}},
+        {MAIN_VIEW_EVAL, {"page"}},
+        {MAIN_VIEW_OUTPUTS, {"page"}},
+    };
+    place_pages_in_tab_order();
     set_main_buttons(1, 1, 1);
-    click(MAIN_VIEW_SCOPE);
-    const std::vector<std::string> expected = {
-        "CMD_CONNECT",   "BTN_SEND",    "BTN_GET",        "BTN_COMPARE",  "RADIO_RAM",     "RADIO_EEPROM",
-        "RADIO_FILE",    "CMD_RESET",   "CMD_TEACH",      "CMD_TRIGGER",  "CMD_RECORDER",  "CMD_REPORT",
-        "CMD_PRINT",     "VIEW_CHA",    "VIEW_CHB",       "VIEW_EVAL",    "VIEW_OUTPUTS",  "VIEW_UPDATE",
-        "VIEW_TEST",     "VIEW_SCOPE_SET", "VIEW_SCOPE",  "CMD_MONITOR",  "STRIPCHART",    "CMD_RUN",
-        "CMD_STOP",      "CMD_DATA",    "TRACE_CHA",      "TRACE_CHB",    "TRACE_EVAL",    "TRACE_TRIGGER",
-        "TRACE_UPPER",   "TRACE_REFERENCE", "TRACE_LOWER", "TRACE_2ND",   "TRACE_3RD"};
-    SetActiveCtrl(panelMAIN, MAIN_CMD_CONNECT);
-    std::vector<std::string> visited;
-    do {
-        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    } while (QApplication::focusWidget() != ControlWidget(panelMAIN, MAIN_CMD_CONNECT)
-             && visited.size() <= expected.size());
-    EXPECT_EQ(visited, expected);
+    for (const auto& [view, middle] : beside) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, view)->objectName().toStdString());
+        click(view);
+        std::vector<std::string> expected = head;
+        expected.insert(expected.end(), middle.begin(), middle.end());
+        expected.insert(expected.end(), tail.begin(), tail.end());
+        SetActivePanel(panelMAIN);
+        SetActiveCtrl(panelMAIN, MAIN_CMD_CONNECT);
+        std::vector<std::string> visited;
+        int stops = 0;
+        do {
+            QWidget* focus = QApplication::focusWidget();
+            const bool on_page = focus->window() == PanelWidget(panelMAIN) && focus->parentWidget() != PanelWidget(panelMAIN);
+            const std::string place = on_page ? "page" : focus->objectName().toStdString();
+            if (visited.empty() || visited.back() != place || place != "page")
+                visited.push_back(place);
+            QTest::keyClick(focus, Qt::Key_Tab);
+        } while (QApplication::focusWidget() != ControlWidget(panelMAIN, MAIN_CMD_CONNECT) && ++stops < 200);
+        EXPECT_EQ(visited, expected);
+    }
 }
 
 // Each command key presses its button from wherever the keyboard is, a
