@@ -78,6 +78,13 @@ void show_page(int selector)
 }
 
 
+// A first-row page covers the scope: its charts leave the Tab order meanwhile.
+void cover_scope(bool covered)
+{
+    for (int chart : {MAIN_STRIPCHART, MAIN_GRAPH})
+        SetCtrlAttribute(panelMAIN, chart, ATTR_DIMMED, covered ? 1 : 0);
+}
+
 void show_scope_side(bool narrowed)
 {
     for (int toggle : kDataSelectors)
@@ -88,6 +95,14 @@ void show_scope_side(bool narrowed)
 
 }  // namespace
 
+void place_pages_in_tab_order()
+{
+    for (int page : {panelPARAA, panelPARAB, panelEVAL, panelOUTPUTS, panelUPDATE, panelTEST})
+        SetPanelTabPosition(page, panelMAIN, MAIN_CMD_MONITOR);
+    for (int page : {panelPARAA2, panelPARAB2, panelEVAL2})
+        SetPanelTabPosition(page, panelMAIN, MAIN_DATA_EVAL);
+}
+
 int CC_TOGBT_PNL_SELECTOR(int, int control, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
@@ -95,6 +110,7 @@ int CC_TOGBT_PNL_SELECTOR(int, int control, int event, void*, int, int)
     switch_one_on(kViewSelectors, control);
     const bool scope_view = control == MAIN_VIEW_SCOPE_SET || control == MAIN_VIEW_SCOPE;
     show_page_backdrop(!scope_view);
+    cover_scope(!scope_view);
     if (control == MAIN_VIEW_SCOPE_SET) {
         hide_pages_but(0);
         set_scope_base_width(SCOPE_NARROW_WIDTH);

@@ -10,6 +10,10 @@ namespace telvar {
 inline constexpr int SCOPE_FULL_WIDTH = 560;
 inline constexpr int SCOPE_NARROW_WIDTH = 385;
 
+// Start-up: Tab reaches a page where it stands, a first-row page after the
+// view column, a second page after its selectors.
+void place_pages_in_tab_order();
+
 CtrlCallback CC_TOGBT_PNL_SELECTOR;
 CtrlCallback CC_TOGBT_DATA_SELECTOR;
 CtrlCallback CC_CMD_PRINT;

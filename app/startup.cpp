@@ -4,6 +4,7 @@
 #include "app/banner.h"
 #include "app/callbacks.h"
 #include "app/connection_indicator.h"
+#include "app/navigation.h"
 #include "app/window_layout.h"
 #include "firmware/update_panel.h"
 #include "link/com232.h"
@@ -125,6 +126,7 @@ void show_main_window()
     setup_update_panel();
     setup_frame_monitor();
     setup_window_layout();
+    place_pages_in_tab_order();
     // Every change of a page's value, by the operator or by the program, shows against the reference.
     SetValueChangeHook(refresh_change_marks);
 

@@ -8,6 +8,7 @@
 #include "ui/roles.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -71,11 +72,17 @@ constexpr Anchor kAnchors[] = {
 };
 
 // Where the pages stand in the smallest window: the first row over the
-// scope, the second pages beside the narrowed scope.
+// scope, the second pages beside the narrowed scope, under their selectors.
+// A larger window centres the first row in the room its backdrop covers.
 constexpr int kFirstPageLeft = 110;
 constexpr int kFirstPageTop = 105;
 constexpr int kSecondPageLeft = 520;
 constexpr int kSecondPageTop = 165;
+
+std::array<int, 6> first_row_pages()
+{
+    return {panelPARAA, panelPARAB, panelEVAL, panelOUTPUTS, panelUPDATE, panelTEST};
+}
 
 // The scope: as wide as its base width and what was added, as high as the window allows.
 constexpr int kScope[] = {MAIN_STRIPCHART, MAIN_GRAPH};
@@ -150,7 +157,7 @@ void setup_window_layout()
         g_layout.anchored.push_back(box_of(panelMAIN, a.control));
     g_layout.scope = box_of(panelMAIN, MAIN_STRIPCHART);
     g_layout.scope_width = g_layout.scope.width;
-    for (int page : {panelPARAA, panelPARAB, panelEVAL, panelOUTPUTS, panelUPDATE, panelTEST}) {
+    for (int page : first_row_pages()) {
         SetPanelAttribute(page, ATTR_LEFT, kFirstPageLeft);
         SetPanelAttribute(page, ATTR_TOP, kFirstPageTop);
     }
@@ -182,6 +189,10 @@ void apply_window_layout()
     scope.height += higher;
     for (int control : kScope)
         place(control, scope);
+    for (int page : first_row_pages()) {
+        SetPanelAttribute(page, ATTR_LEFT, kFirstPageLeft + wider / 2);
+        SetPanelAttribute(page, ATTR_TOP, kFirstPageTop + higher / 2);
+    }
     for (int page : {panelPARAA2, panelPARAB2, panelEVAL2})
         SetPanelAttribute(page, ATTR_LEFT, kSecondPageLeft + wider);
 }

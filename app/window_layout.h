@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window grows: the scope (strip chart and data-memory graph) takes
 // the room a larger window adds, the controls under it move down, those at
-// its right move right. The pages keep their size where they stand, over a
-// plain backdrop that covers the rest of the scope's room; the window's
-// size and place are kept from one run to the next.
+// its right move right. The pages keep their size, over a plain backdrop
+// that covers the scope's room: the first row centred in that room, the
+// second pages beside the scope. The window's size and place are kept from
+// one run to the next.
 #pragma once
 
 namespace telvar {

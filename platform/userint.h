@@ -131,6 +131,9 @@ int GetActivePanel();
 std::string GetPanelPlacement(int panel);
 int SetPanelPlacement(int panel, const std::string& placement);
 int SetActiveCtrl(int panel, int control);
+// Tab reaches a child panel's controls, in their own order, right after
+// `control` of the panel it sits on, instead of after all of that panel's.
+int SetPanelTabPosition(int childPanel, int panel, int control);
 int SetPanelAttribute(int panel, int attribute, int value);
 int SetPanelAttribute(int panel, int attribute, const char* value);
 int GetPanelAttribute(int panel, int attribute, int* value);

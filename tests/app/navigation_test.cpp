@@ -5,26 +5,33 @@
 
 #include "app/navigation.h"
 #include "app/window_layout.h"
+#include "link/com232.h"
+#include "link/command.h"
 #include "params/mapping.h"
 #include "params/pages.h"
 #include "params/record.h"
 #include "platform/print.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 #include "support/pdf_reading.h"
 #include "support/record_copy.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <map>
+#include <string>
 #include <vector>
 
 namespace telvar::test {
@@ -265,15 +272,117 @@ TEST_F(Navigation, AGrowingWindowGivesTheScopeTheRoomAndLeavesThePagesAsTheyAre)
     EXPECT_EQ(PanelWidget(panelPARAA2)->x(), 520 + 400) << "the second page stays beside the scope";
 
     click(MAIN_VIEW_CHA);
-    EXPECT_EQ(PanelWidget(panelPARAA)->geometry(), QRect(110, 105, 890, 475)) << "never stretched";
+    EXPECT_EQ(PanelWidget(panelPARAA)->geometry(), QRect(110 + 200, 105 + 150, 890, 475))
+        << "never stretched, centred in the backdrop's room";
     EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_VISIBLE), 1);
     EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_WIDTH), 890 + 400);
 
     resize(0, 0);
     expect_scope_width(SCOPE_NARROW_WIDTH);
     EXPECT_EQ(attribute(MAIN_CMD_RUN, ATTR_LEFT), run_left);
+    EXPECT_EQ(PanelWidget(panelTEST)->pos(), QPoint(110, 105));
     click(MAIN_VIEW_SCOPE);
     EXPECT_EQ(attribute(MAIN_PAGE_BACKDROP, ATTR_VISIBLE), 0);
+}
+
+// Tab walks the window as it reads: the command row, the view column with
+// MONITOR at its foot, what the view shows beside it (a page where it
+// stands, not the chart it covers), the acquisition buttons, the trace
+// switches. A page's controls count as one stop here.
+TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
+{
+    const std::vector<std::string> head = {
+        "CMD_CONNECT", "BTN_SEND",  "BTN_GET",   "BTN_COMPARE",  "RADIO_RAM",    "RADIO_EEPROM",
+        "RADIO_FILE",  "CMD_RESET", "CMD_TEACH", "CMD_TRIGGER",  "CMD_RECORDER", "CMD_REPORT",
+        "CMD_PRINT",   "VIEW_CHA",  "VIEW_CHB",  "VIEW_EVAL",    "VIEW_OUTPUTS", "VIEW_UPDATE",
+        "VIEW_TEST",   "VIEW_SCOPE_SET", "VIEW_SCOPE", "CMD_MONITOR"};
+    const std::vector<std::string> tail = {"CMD_RUN",       "CMD_STOP",        "CMD_DATA",    "TRACE_CHA",
+                                           "TRACE_CHB",     "TRACE_EVAL",      "TRACE_TRIGGER", "TRACE_UPPER",
+                                           "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD"};
+    const std::map<int, std::vector<std::string>> beside = {
+        {MAIN_VIEW_SCOPE, {"STRIPCHART"}},
+        {MAIN_VIEW_SCOPE_SET, {"STRIPCHART", "DATA_CHA", "DATA_CHB", "DATA_EVAL", "page"}},
+        {MAIN_VIEW_CHA, {"page"}},
+        {MAIN_VIEW_EVAL, {"page"}},
+        {MAIN_VIEW_OUTPUTS, {"page"}},
+    };
+    place_pages_in_tab_order();
+    set_main_buttons(1, 1, 1);
+    for (const auto& [view, middle] : beside) {
+        SCOPED_TRACE(ControlWidget(panelMAIN, view)->objectName().toStdString());
+        click(view);
+        std::vector<std::string> expected = head;
+        expected.insert(expected.end(), middle.begin(), middle.end());
+        expected.insert(expected.end(), tail.begin(), tail.end());
+        SetActivePanel(panelMAIN);
+        SetActiveCtrl(panelMAIN, MAIN_CMD_CONNECT);
+        std::vector<std::string> visited;
+        int stops = 0;
+        do {
+            QWidget* focus = QApplication::focusWidget();
+            const bool on_page = focus->window() == PanelWidget(panelMAIN) && focus->parentWidget() != PanelWidget(panelMAIN);
+            const std::string place = on_page ? "page" : focus->objectName().toStdString();
+            if (visited.empty() || visited.back() != place || place != "page")
+                visited.push_back(place);
+            QTest::keyClick(focus, Qt::Key_Tab);
+        } while (QApplication::focusWidget() != ControlWidget(panelMAIN, MAIN_CMD_CONNECT) && ++stops < 200);
+        EXPECT_EQ(visited, expected);
+    }
+}
+
+// Each command key presses its button from wherever the keyboard is, a
+// page's field too; the click then takes the click's way, so a command
+// waits its turn. A dimmed button ignores its key. Tooltip and screen
+// reader both tell the key.
+TEST_F(Navigation, CommandKeysPressTheirButtonsAsAClickDoesUnlessDimmed)
+{
+    struct Key {
+        int control;
+        QKeyCombination key;
+        bool command;  // talks with the controller: refused while another runs
+    };
+    const Key keys[] = {
+        {MAIN_CMD_CONNECT, Qt::Key_F2, false},  {MAIN_BTN_SEND, Qt::Key_F3, true},
+        {MAIN_BTN_GET, Qt::Key_F4, true},       {MAIN_BTN_COMPARE, Qt::Key_F6, true},
+        {MAIN_CMD_RUN, Qt::Key_F5, true},       {MAIN_CMD_STOP, Qt::SHIFT | Qt::Key_F5, false},
+        {MAIN_CMD_RECORDER, Qt::Key_F7, false}, {MAIN_CMD_REPORT, Qt::Key_F8, false},
+        {MAIN_CMD_MONITOR, Qt::Key_F9, false},
+    };
+    set_main_buttons(1, 1, 1);
+    dialogs.expect_file_dialog("Record live samples to", {VAL_NO_FILE_SELECTED, {}});
+    dialogs.expect_print_dialog({0, {}});
+    const CommandGate running;
+    ASSERT_TRUE(running);
+    stop_flag = 0;
+    for (const Key& k : keys) {
+        auto* button = qobject_cast<QAbstractButton*>(ControlWidget(panelMAIN, k.control));
+        const QString key = QKeySequence(k.key).toString(QKeySequence::NativeText);
+        SCOPED_TRACE(button->objectName().toStdString() + " " + key.toStdString());
+        EXPECT_TRUE(button->toolTip().endsWith(" (" + key + ")")) << button->toolTip().toStdString();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+        EXPECT_TRUE(face->text(QAccessible::Description).contains(key));
+        EXPECT_EQ(face->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+                  QStringList{QKeySequence(k.key).toString()});
+
+        SetActivePanel(panelMAIN);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == PanelWidget(panelMAIN); }, 1000));
+        click(MAIN_VIEW_CHA);
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        SetCtrlAttribute(panelMAIN, k.control, ATTR_DIMMED, 1);
+        QTest::keyClick(QApplication::focusWidget(), k.key.key(), k.key.keyboardModifiers());
+        EXPECT_FALSE(button->isDown()) << "a dimmed button is not pressed";
+        SetCtrlAttribute(panelMAIN, k.control, ATTR_DIMMED, 0);
+        statuses.clear();
+        QTest::keyClick(QApplication::focusWidget(), k.key.key(), k.key.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pressed.count() == 1; }, 1000));
+        if (k.command) {
+            EXPECT_EQ(statuses, std::vector<std::string>{BUSY_TEXT});
+        }
+        HidePanel(panelInterf);
+        HidePanel(panelMONITOR);
+    }
+    EXPECT_EQ(stop_flag, 1) << "STOP was pressed";
+    dialogs.check_all_shown();
 }
 
 TEST_F(Navigation, PrintSaysWhereThePageWent)

@@ -86,6 +86,8 @@ protected:
         }
         return true;
     }
+    // Long enough for the watch to make one connect attempt, if it would.
+    static void sit_out_one_attempt() { pump(static_cast<int>(TCP_RECONNECT_INTERVAL * 1000) + 500); }
     static bool line_open() { return rs232con != 0 || tcpcon != 0; }
     static std::string line_text()
     {
@@ -206,7 +208,8 @@ TEST_F(Reconnect, UncheckedBoxLeavesTheLineLostAndIsSaved)
     open_tcp(sim);
     dialogs.expect_message("TCP Client", "Server has closed connection!");
     press_get();
-    pump(4500);
+    ASSERT_TRUE(wait_for([] { return line_text().rfind("Lost", 0) == 0; }, 3000)) << line_text();
+    sit_out_one_attempt();
     EXPECT_FALSE(line_open());
     EXPECT_FALSE(reconnect_waiting());
     EXPECT_EQ(line_text().rfind("Lost", 0), 0u) << line_text();
@@ -220,12 +223,13 @@ TEST_F(Reconnect, NothingIsTriedWhileTheDialogIsOpenOrADownloadHoldsThePort)
     {
         const ReconnectPause download;
         press_get();
-        pump(4500);
+        ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
+        sit_out_one_attempt();
         EXPECT_FALSE(line_open()) << "reconnected while the download held the port";
         EXPECT_TRUE(reconnect_waiting());
     }
     CallCtrlCallback(panelMAIN, MAIN_CMD_CONNECT, EVENT_COMMIT, 0, 0);
-    pump(4500);
+    sit_out_one_attempt();
     EXPECT_FALSE(line_open()) << "reconnected while the dialog was open";
     HidePanel(panelInterf);
     expect_back_and_working();
