@@ -42,6 +42,10 @@ private:
 // Ends with its socket: the socket is its child and its disconnect deletes both.
 void serve(QTcpSocket* socket, Controller& controller, const FaultOptions& faults, bool paced)
 {
+    // A paced answer leaves a byte or two at a time. Held back for the
+    // acknowledgement of the bytes before them (Nagle), they would wait for
+    // the tool's delayed acknowledgement, up to 40 ms an answer.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     ActionPlayer::Port port{
         [socket](const QByteArray& bytes) { socket->write(bytes); },
         [](int) {},
