@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "telvar_version.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -107,10 +109,20 @@ TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
     std::string csv;
     ASSERT_EQ(ReadWholeFile(path, &csv), FILE_OK);
     const QStringList lines = QString::fromStdString(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 5) << csv;
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("seconds,direction,code,name,marks,word 0,"))) << csv;
+    ASSERT_EQ(lines.size(), 9) << csv;
+    // Where the frames came from, before them.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Saved,\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$")).match(lines[0]).hasMatch())
+        << csv;
+    EXPECT_EQ(lines[1], QStringLiteral("Line,TCP 127.0.0.1:%1").arg(peer->port()));
+    EXPECT_EQ(lines[2], QStringLiteral("Controller,TELVAR-K20 test peer 1.0"));
+    EXPECT_EQ(lines[3], QStringLiteral("Tool,TELVAR-K20-Dizer ") + QLatin1String(TELVAR_VERSION));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("seconds,direction,code,name,marks,word 0,"))) << csv;
+    // The words as 0x06E4, which no spreadsheet takes for a number such as 6E4.
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(lines[row + 1].split(QLatin1Char(',')), cells(row)) << row;
+        QStringList shown = cells(row);
+        for (int k = COLUMN_WORDS; k < shown.size(); ++k)
+            shown[k] = QStringLiteral("0x") + shown[k];
+        EXPECT_EQ(lines[row + 5].split(QLatin1Char(',')), shown) << row;
     }
     EXPECT_EQ(cells(1)[3], QStringLiteral("RESET ACK"));
 
