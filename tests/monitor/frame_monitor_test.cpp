@@ -17,6 +17,7 @@
 #include "ui/roles.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -91,6 +92,24 @@ TEST_F(FrameMonitorWindow, ListsTheExchangeOnlyWhileOpenAndNotPaused)
     close();
     EXPECT_FALSE(PanelWidget(panelMONITOR)->isVisible());
     EXPECT_EQ(frame_observer, nullptr);
+}
+
+// A screen reader meets the monitor as a window of its own, and Esc and
+// Ctrl+W close it as the window's close does: nothing is logged after.
+TEST_F(FrameMonitorWindow, IsAWindowThatEscAndCtrlWClose)
+{
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ControlModifier | Qt::Key_W)}) {
+        open();
+        QWidget* window = PanelWidget(panelMONITOR);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name), QStringLiteral("Frame monitor"));
+        table()->setFocus();
+        QTest::keySequence(window, keys);
+        // A button's shortcut clicks it as the mouse would, press and release.
+        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }, 1000)) << keys.toString().toStdString();
+        EXPECT_EQ(frame_observer, nullptr) << keys.toString().toStdString();
+    }
 }
 
 TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
