@@ -2,6 +2,7 @@
 // The lasting sign beside the status line of which line to the controller
 // is open: a lamp, the line and the controller's version. The status line
 // keeps the messages of each operation; this shows the state in between.
+// While the line is lost, the number displays are dimmed and say so.
 #pragma once
 
 #include "link/line_watch.h"
@@ -12,6 +13,10 @@ inline constexpr int LINE_OPEN_COLOR = 0x00FF00;
 inline constexpr int LINE_CLOSED_COLOR = 0xA0A0A0;
 inline constexpr int LINE_LOST_COLOR = 0xFF0000;
 inline constexpr int LINE_WAITING_COLOR = 0xFFB000;
+
+// Why the number displays are dimmed.
+inline constexpr const char* WAITING_FOR_LINE_TEXT = "waiting for line";
+inline constexpr const char* LINE_LOST_TEXT = "line lost";
 
 // Shows no line open, and follows every change the link reports from now on.
 void setup_connection_indicator();

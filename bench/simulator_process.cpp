@@ -10,11 +10,14 @@
 
 namespace telvar::bench {
 
-SimulatorProcess::SimulatorProcess(const QStringList& options, quint16 tcp_port)
+SimulatorProcess::SimulatorProcess(const QStringList& options, quint16 tcp_port, Tcp tcp)
 {
     const QString link = dir_.filePath(QStringLiteral("ttyTELVAR0"));
+    QStringList arguments{"--tcp", QString::number(tcp_port), "--pty", link};
+    if (tcp == Tcp::Fast)
+        arguments << QStringLiteral("--fast");
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(TELVAR_SIM_PROGRAM), QStringList{"--tcp", QString::number(tcp_port), "--pty", link, "--fast"} + options);
+    process_.start(QStringLiteral(TELVAR_SIM_PROGRAM), arguments + options);
     QString output;
     const QDeadlineTimer deadline(5000);
     while (!output.contains(QStringLiteral("\nready"))) {

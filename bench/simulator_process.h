@@ -14,9 +14,12 @@ class SimulatorProcess {
 public:
     static constexpr int kComPort = 65;
 
+    // How it answers over TCP: at once, or at the pace of the controller's line.
+    enum class Tcp { Fast, Paced };
+
     // Extra options, such as --baud-pacing; a TCP port of 0 picks a free one.
     // Throws when it does not start.
-    explicit SimulatorProcess(const QStringList& options = {}, quint16 tcp_port = 0);
+    explicit SimulatorProcess(const QStringList& options = {}, quint16 tcp_port = 0, Tcp tcp = Tcp::Fast);
     ~SimulatorProcess();
 
     quint16 tcp_port() const { return tcp_port_; }

@@ -2,6 +2,7 @@
 #include "link/connect_dialog.h"
 
 #include "link/com232.h"
+#include "link/error_texts.h"
 #include "link/ip_history.h"
 #include "link/line_table.h"
 #include "link/reconnect.h"
@@ -18,9 +19,11 @@
 #include "ui/status.h"
 
 #include <algorithm>
-#include <climits>
+#include <charconv>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace telvar {
@@ -57,6 +60,8 @@ void show_transport_fields(int protocol)
     show_permission_fix(protocol == 0);
     Combo_SetComboAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, protocol != 0);
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_VISIBLE, protocol != 0);
+    if (protocol == 0)
+        SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER_FIX, ATTR_VISIBLE, 0);
 }
 
 void show_state(const char* text)
@@ -64,12 +69,53 @@ void show_state(const char* text)
     SetCtrlVal(panelInterf, INTERF_STATE, text);
 }
 
-// The text as a decimal number: leading blanks and a sign allowed, it stops
-// at the first other character, 0 without digits.
-int port_number_of(const char* text)
+// The port number typed: a whole number from 1 to 65535, blanks around it
+// allowed. Anything else is no port: "10077y" is not 10077.
+std::optional<int> port_number_of(const char* text)
 {
-    const long value = std::strtol(text, nullptr, 10);
-    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+    const std::string_view typed(text);
+    const std::size_t first = typed.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view digits = typed.substr(first, typed.find_last_not_of(' ') + 1 - first);
+    int number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() || number < 1 || number > 65535)
+        return std::nullopt;
+    return number;
+}
+
+// The message beside the port number field; "" takes it away.
+void show_port_fix(const char* text)
+{
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER_FIX, text);
+    SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER_FIX, ATTR_VISIBLE, *text != '\0');
+}
+
+// Why the last try failed, under the state; "" takes it away.
+void show_reason(const std::string& text)
+{
+    SetCtrlVal(panelInterf, INTERF_REASON, text.c_str());
+    SetCtrlAttribute(panelInterf, INTERF_REASON, ATTR_VISIBLE, !text.empty());
+}
+
+// A TCP try goes only to a port that is one: anything else is refused
+// beside the field, before the line open now is touched.
+bool port_accepted()
+{
+    int protocol = 0;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &protocol);
+    char typed[PORT_TEXT_SIZE] = {};
+    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, typed);
+    if (protocol == 0 || port_number_of(typed)) {
+        show_port_fix("");
+        return true;
+    }
+    show_port_fix(PORT_NUMBER_FIX_TEXT);
+    show_reason("");
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    SetActiveCtrl(panelInterf, INTERF_PORTNUMBER);
+    return false;
 }
 
 void read_dialog()
@@ -78,7 +124,7 @@ void read_dialog()
     GetCtrlVal(panelInterf, INTERF_COMPORT, &comport);
     GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBuf);
     GetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStr);
-    portNum = port_number_of(portNumStr);
+    portNum = port_number_of(portNumStr).value_or(0);
 }
 
 // The dialog opens on the line last accepted, so that an operator who always
@@ -113,10 +159,13 @@ void save_last_connection()
         set_status("Error! Connection settings not saved.");
 }
 
+// A TCP connect that failed says why under the state (refused, timed out,
+// unknown host, no permission); the status line keeps the library's text.
 void show_outcome(int connected)
 {
     SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, connected ? 0 : 1);
     show_state(connected ? "CONNECTING SUCCEEDED" : "CONNECTING FAILED");
+    show_reason(!connected && comprotocol != 0 ? tcp_connect_reason(last_connect_result(), ipBuf, portNum) : "");
 }
 
 // Opens the transport in comprotocol, closing the other one first when asked;
@@ -222,8 +271,10 @@ int CC_CMD_CONNECT(int, int, int event, void*, int, int)
     GetCtrlVal(panelInterf, INTERF_COMPORT, &comportold);
     GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBufOld);
     GetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStrOld);
-    portNumOld = port_number_of(portNumStrOld);
+    portNumOld = port_number_of(portNumStrOld).value_or(0);
     SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    show_port_fix("");
+    show_reason("");
     DisplayPanel(panelInterf);
     return 0;
 }
@@ -279,6 +330,8 @@ int CBF_CheckReconnect(int, int, int event, void*, int, int)
 int CBF_ButtonTryToConnect(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
+        return 0;
+    if (!port_accepted())
         return 0;
     // Opening, line check and version query take a while: Try looks busy.
     const WaitCursor busy;

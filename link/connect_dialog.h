@@ -12,6 +12,9 @@ namespace telvar {
 
 inline constexpr int HISTORY_TEXT_COLOR = 0xE0E0E0;
 
+// Beside the port number field when what it holds is no port.
+inline constexpr const char* PORT_NUMBER_FIX_TEXT = "The port number is a whole number from 1 to 65535.";
+
 inline constexpr const char* IP_HISTORY_FILE = "if_history.ipa";
 inline constexpr const char* CONNECTION_SETTINGS_FILE = "connection.ini";
 inline constexpr const char* RECONNECT_KEY = "reconnect";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/error_texts.h"
 
+#include "platform/tcp.h"
+
 namespace telvar {
 
 const char* rs232_error_text(int code)
@@ -45,6 +47,19 @@ const char* tcp_error_text(int code)
     if (code <= -1 && code >= -20)
         return texts[-code - 1];
     return "Connection to server failed";
+}
+
+std::string tcp_connect_reason(int code, const std::string& host, int port)
+{
+    const std::string on_port = " on port " + std::to_string(port);
+    switch (code) {
+    case kTCP_FailedToConnect: return "Refused: nothing at " + host + " accepts connections" + on_port + ".";
+    case kTCP_TimeOutErr: return "Timed out: no answer from " + host + on_port + ".";
+    case kTCP_UnableToEstablishConnection: return "Unknown host: no address is known for " + host + ".";
+    case kTCP_NoPermission:
+        return "No permission: the system does not let this program connect to " + host + on_port + ".";
+    default: return {};
+    }
 }
 
 }  // namespace telvar

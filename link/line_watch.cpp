@@ -42,6 +42,17 @@ const LineState& line_state()
     return g_state;
 }
 
+std::string line_description(const LineState& state)
+{
+    switch (state.condition) {
+    case LineCondition::Open: return state.line;
+    case LineCondition::Lost: return "Lost: " + state.line;
+    case LineCondition::Waiting: return "Lost, waiting for " + state.line;
+    case LineCondition::Closed: break;
+    }
+    return "Not connected";
+}
+
 void report_line_open(const std::string& line, const std::string& version)
 {
     report(LineState{LineCondition::Open, line, version});

@@ -31,6 +31,9 @@ void set_line_observer(const std::string& name, LineObserver observer);
 
 // The state the link reported last.
 const LineState& line_state();
+// The line as a saved file names it: "TCP 127.0.0.1:10001", "Lost: ...",
+// "Lost, waiting for ..." or "Not connected".
+std::string line_description(const LineState& state);
 
 // The link's reports: a line opened and checked, closed, or gone by itself.
 void report_line_open(const std::string& line, const std::string& version);

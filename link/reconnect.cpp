@@ -17,6 +17,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace telvar {
 
@@ -41,6 +42,7 @@ struct LostLine {
 };
 
 LostLine g_lost;
+std::function<void()> g_resume;  // what goes on when the line is back
 int g_timer = 0;          // 0 while no lost line is waited for
 int g_pauses = 0;
 bool g_reopening = false;
@@ -55,6 +57,13 @@ void stop_waiting()
 {
     DiscardTimer(g_timer);
     g_timer = 0;
+}
+
+// The operator took the line over: nothing goes on by itself.
+void give_up()
+{
+    stop_waiting();
+    g_resume = nullptr;
 }
 
 bool dialog_open()
@@ -73,13 +82,16 @@ int open_chosen(int mode)
 
 // As Try and Accept: the opening with its line check and version query, then
 // the groups of both panels enabled. A line that opens but fails its check is
-// closed again, so that nothing is left talking to a silent controller.
+// closed again, so that nothing is left talking to a silent controller. A
+// failed attempt leaves the status line alone: the lamp says the line is
+// waited for, and the next attempt would only say the same again.
 void reopen()
 {
     // A reconnect talks with the controller like any command: whole, or not now.
     const CommandGate gate;
     if (!gate)
         return;
+    StatusHold quiet;
     g_reopening = true;
     g_last_attempt = Timer();
     const int opened = open_chosen(1);
@@ -91,8 +103,12 @@ void reopen()
             report_line_waiting(g_lost.text);
         return;
     }
+    quiet.show_held();
     set_buttons_for_line(true);
     set_status((RECONNECTED_TEXT + selected_line().describe()).c_str());
+    // Out of the timer's tick it runs in, and after any command then running.
+    if (g_resume)
+        PostDeferredCall([resume = std::exchange(g_resume, nullptr)] { after_commands(resume); });
 }
 
 void look_for_line()
@@ -100,13 +116,13 @@ void look_for_line()
     if (!g_timer || g_reopening || g_pauses > 0 || dialog_open() || command_running())
         return;
     if (!reconnectAuto) {
-        stop_waiting();
+        give_up();
         report_line_lost(g_lost.text);
         return;
     }
     if (!g_lost.still_chosen()) {
         // The operator chose another line in the dialog since.
-        stop_waiting();
+        give_up();
         report_line_closed();
         return;
     }
@@ -131,12 +147,15 @@ void follow_line(const LineState& state)
 {
     switch (state.condition) {
     case LineCondition::Open:
-        stop_waiting();
+        if (g_reopening)
+            stop_waiting();
+        else
+            give_up();
         break;
     case LineCondition::Closed:
         // Closings of its own or of the download are not the operator's.
         if (!g_reopening && g_pauses == 0)
-            stop_waiting();
+            give_up();
         break;
     case LineCondition::Lost:
         if (reconnectAuto && !g_timer)
@@ -157,6 +176,12 @@ void setup_reconnect()
 bool reconnect_waiting()
 {
     return g_timer != 0;
+}
+
+void resume_when_back(std::function<void()> resume)
+{
+    if (reconnect_waiting())
+        g_resume = std::move(resume);
 }
 
 ReconnectPause::ReconnectPause()

@@ -7,6 +7,7 @@
 // answering on a line that stays open is not a lost line.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace telvar {
@@ -24,6 +25,11 @@ extern int reconnectAuto;
 void setup_reconnect();
 // Whether a lost line is being waited for.
 bool reconnect_waiting();
+// What ran when the line was lost goes on when the line is back by itself:
+// `resume` runs once the reopening has ended. Kept only while the lost line
+// is waited for; forgotten when the operator closes the line, opens one in
+// the dialog or chooses another.
+void resume_when_back(std::function<void()> resume);
 
 // Held by whatever takes the port over for a while (the firmware download
 // closes and reopens it itself): the line is not looked for meanwhile, and

@@ -25,6 +25,7 @@ int bytesToRead = 0;
 namespace {
 
 int bytesRead = 0;  // byte count of the last read
+int g_connect_result = 0;
 
 inline constexpr unsigned CONNECT_TIMEOUT_MS = 5000;
 inline constexpr unsigned WRITE_TIMEOUT_MS = 2000;
@@ -51,6 +52,7 @@ int connect_conversation(const LineSettings&)
 {
     unsigned handle = 0;
     const int code = connect_to_server(handle);
+    g_connect_result = code;
     if (code < 0)
         return code;
     g_hconversation = static_cast<int>(handle);
@@ -163,6 +165,11 @@ const LineFunctions tcp_line_functions{
 int InitTCP_IP(int mode)
 {
     return init_line(tcp_line_functions, PROTOCOL_LINE, mode);
+}
+
+int last_connect_result()
+{
+    return g_connect_result;
 }
 
 int ClientTCPCB(unsigned handle, int xType, int, void*)

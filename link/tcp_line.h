@@ -17,6 +17,9 @@ extern int bytesToRead;  // bytes of the expected answer still missing
 // Mode 0 disconnects: 0 when done, 1 when it failed. Mode 1 reconnects to
 // ipBuf:portNum and checks the line: 1 when connected and checked, else 0.
 int InitTCP_IP(int mode);
+// The library's code of the last connect, 0 when it succeeded: what the
+// connection dialog explains.
+int last_connect_result();
 int ClientTCPCB(unsigned handle, int xType, int errCode, void* callbackData);
 
 }  // namespace telvar

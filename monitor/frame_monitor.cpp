@@ -2,6 +2,8 @@
 #include "monitor/frame_monitor.h"
 
 #include "link/frame_observer.h"
+#include "link/line_check.h"
+#include "link/line_watch.h"
 #include "link/orders.h"
 #include "monitor/frame_log.h"
 #include "monitor/frame_text.h"
@@ -17,6 +19,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -154,12 +157,25 @@ bool csv_file(const std::string& path)
     return end == extension;
 }
 
+// The version stays known while a lost line is waited for: the frames came from that controller.
+SavedFacts facts_now()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char saved[32] = "";
+    if (localtime_r(&now, &local))
+        std::strftime(saved, sizeof saved, "%Y-%m-%d %H:%M:%S", &local);
+    const LineState& line = line_state();
+    return {saved, line_description(line), line.condition == LineCondition::Closed ? "" : szVersion};
+}
+
 void save(const std::string& path)
 {
     refresh();
     const FrameRows rows = listed();
-    const bool saved = csv_file(path) ? SaveCsv(path, frames_csv(rows))
-                                      : SaveFileAtomically(path, frames_text(rows)) == FILE_OK;
+    const SavedFacts facts = facts_now();
+    const bool saved = csv_file(path) ? SaveCsv(path, frames_csv(rows, facts))
+                                      : SaveFileAtomically(path, frames_text(rows, facts)) == FILE_OK;
     const std::string name = std::filesystem::path(path).filename().string();
     g_monitor->saved = saved ? "saved " + std::to_string(rows.size()) + " to " + name : "";
     show_count();

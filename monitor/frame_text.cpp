@@ -3,8 +3,10 @@
 
 #include "link/orders.h"
 #include "platform/csv_file.h"
+#include "telvar_version.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace telvar {
 
@@ -13,7 +15,7 @@ const FrameColumnLook FRAME_COLUMN_LOOKS[FRAME_COLUMNS] = {
     {"Dir", 3, false},
     {"Code", 6, false},
     {"Name", 22, false},
-    {"Marks", 13, false},
+    {"Marks", 22, false},
     {"Words (hex)", 79, false},
 };
 
@@ -100,7 +102,8 @@ std::string marks_text(const FrameRecord& record)
     case FrameEvent::TimedOut:
         return "time-out";
     case FrameEvent::WriteFailed:
-        return "write failure";
+        // No request row stands for an attempt whose write failed: the failure says which it was.
+        return record.attempt > 1 ? "write failure, retry " + std::to_string(record.attempt) : "write failure";
     case FrameEvent::DataFailed:
         return "data failure";
     }
@@ -129,6 +132,16 @@ std::string line(const std::vector<std::string>& cells)
         text += padded(cells[column], FRAME_COLUMN_LOOKS[column].characters, FRAME_COLUMN_LOOKS[column].right_aligned);
     }
     return text.erase(text.find_last_not_of(' ') + 1) + "\n";
+}
+
+std::vector<std::pair<std::string, std::string>> fact_rows(const SavedFacts& facts)
+{
+    return {
+        {"Saved", facts.saved},
+        {"Line", facts.line},
+        {"Controller", facts.controller.empty() ? "not known" : facts.controller},
+        {"Tool", std::string("TELVAR-K20-Dizer ") + TELVAR_VERSION},
+    };
 }
 
 std::vector<std::string> cells(const FrameRecord& record)
@@ -162,26 +175,32 @@ std::string frame_lines(const FrameRows& rows)
     return text;
 }
 
-std::string frames_text(const FrameRows& rows)
+std::string frames_text(const FrameRows& rows, const SavedFacts& facts)
 {
+    std::string text;
+    for (const auto& [name, value] : fact_rows(facts))
+        text += padded(name + ":", 12, false) + value + "\n";
     std::vector<std::string> titles;
     for (const FrameColumnLook& look : FRAME_COLUMN_LOOKS)
         titles.push_back(look.title);
-    return line(titles) + frame_lines(rows);
+    return text + "\n" + line(titles) + frame_lines(rows);
 }
 
-std::string frames_csv(const FrameRows& rows)
+std::string frames_csv(const FrameRows& rows, const SavedFacts& facts)
 {
+    std::string text;
+    for (const auto& [name, value] : fact_rows(facts))
+        text += CsvRow({name, value});
     std::vector<std::string> header{"seconds", "direction", "code", "name", "marks"};
     for (int k = 0; k < frame::kWords; ++k)
         header.push_back("word " + std::to_string(k));
-    std::string text = CsvRow(header);
+    text += CsvRow(header);
     for (const FrameRecord* record : rows) {
         std::vector<std::string> fields;
         for (int column = 0; column < COLUMN_WORDS; ++column)
             fields.push_back(frame_cell(*record, column));
         for (std::uint16_t word : record->words)
-            fields.push_back(whole_frame(*record) ? word_text(word) : std::string());
+            fields.push_back(whole_frame(*record) ? hex(word) : std::string());
         text += CsvRow(fields);
     }
     return text;

@@ -33,11 +33,21 @@ std::string frame_cell(const FrameRecord& record, int column);
 
 using FrameRows = std::vector<const FrameRecord*>;
 
+// What a saved list begins with, so that a file read later, or sent to
+// someone else, says where its frames came from. Texts as the tool shows them.
+struct SavedFacts {
+    std::string saved;       // date and time of the save
+    std::string line;        // "TCP 127.0.0.1:10001", or how the line stood
+    std::string controller;  // the controller's version text; empty when not known
+};
+
 // One line per frame, its cells in aligned columns.
 std::string frame_lines(const FrameRows& rows);
-// A header line naming the columns, then the lines.
-std::string frames_text(const FrameRows& rows);
-// A header row, then one row per frame with each payload word in a column of its own.
-std::string frames_csv(const FrameRows& rows);
+// The facts, a header line naming the columns, then the lines.
+std::string frames_text(const FrameRows& rows, const SavedFacts& facts);
+// The facts as rows of two fields, a header row, then one row per frame with
+// each payload word in a column of its own, written 0x06E4: a spreadsheet
+// would read 06E4 as the number 6E4 (60,000).
+std::string frames_csv(const FrameRows& rows, const SavedFacts& facts);
 
 }  // namespace telvar

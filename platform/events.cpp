@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMetaObject>
 #include <QTimer>
 
 #include <algorithm>
@@ -61,6 +62,11 @@ void WakeWaiters()
 {
     for (QEventLoop* loop : g_waiting)
         loop->quit();
+}
+
+void PostDeferredCall(std::function<void()> call)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(call), Qt::QueuedConnection);
 }
 
 void Delay(double seconds)

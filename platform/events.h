@@ -2,6 +2,8 @@
 // Event processing, waiting and the clock of the run-time platform.
 #pragma once
 
+#include <functional>
+
 namespace telvar {
 
 // Runs every pending user-interface and link event once, then returns.
@@ -14,6 +16,10 @@ void WaitEvents(int milliseconds);
 // Called by the link layers after they delivered a callback, so that a
 // running WaitEvents returns and its caller can look at the new state.
 void WakeWaiters();
+// Runs `call` from the event loop once the present event is handled. What
+// processes events for long (a measuring loop) must not start inside a
+// timer's tick: timers do not fire in event loops nested in a tick.
+void PostDeferredCall(std::function<void()> call);
 
 // Seconds since the program started.
 double Timer();

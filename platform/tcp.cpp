@@ -31,6 +31,7 @@ int connect_error_code(QAbstractSocket::SocketError error)
     case QAbstractSocket::SocketTimeoutError: return kTCP_TimeOutErr;
     case QAbstractSocket::NetworkError: return kTCP_NetworkSubsystemNotReady;
     case QAbstractSocket::RemoteHostClosedError: return kTCP_ConnectionClosed;
+    case QAbstractSocket::SocketAccessError: return kTCP_NoPermission;
     default: return kTCP_GeneralIOErr;
     }
 }

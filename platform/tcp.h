@@ -19,6 +19,9 @@ inline constexpr int kTCP_NoConnectionEstablished = -12;
 inline constexpr int kTCP_GeneralIOErr = -13;
 inline constexpr int kTCP_ConnectionClosed = -14;
 inline constexpr int kTCP_NetworkSubsystemNotReady = -17;
+// The system does not let the program connect there (a firewall rule, a
+// broadcast address); not among the library's codes.
+inline constexpr int kTCP_NoPermission = -21;
 
 inline constexpr int TCP_DISCONNECT = 1;
 inline constexpr int TCP_DATAREADY = 3;

@@ -155,6 +155,9 @@ int ResetTextBox(int panel, int control, const char* text);
 int SetCtrlAttribute(int panel, int control, int attribute, int value);
 int SetCtrlAttribute(int panel, int control, int attribute, const char* value);
 int GetCtrlAttribute(int panel, int control, int attribute, int* value);
+// 1 when the text, shown in the control, fits its width; 0 when it would be
+// cut; a negative code for no such control.
+int CtrlTextFits(int panel, int control, const char* text);
 // Makes a control on the panel at (top, left); its number, or a negative code.
 int NewCtrl(int panel, int style, const char* label, int top, int left);
 // Shows an image file in a picture control. A name starting with ":/" is a

@@ -3,6 +3,9 @@
 
 #include "link/com232.h"
 #include "link/command.h"
+#include "link/line_watch.h"
+#include "link/reconnect.h"
+#include "platform/events.h"
 #include "platform/userint.h"
 #include "scope/recorder.h"
 #include "ui/buttons.h"
@@ -10,6 +13,19 @@
 #include "ui/roles.h"
 
 namespace telvar {
+
+namespace {
+
+// A watching station left alone: RUN ended by a lost line goes on when the
+// line is back by itself, as if pressed again.
+void resume_run_if_line_lost()
+{
+    const LineCondition condition = line_state().condition;
+    if (condition == LineCondition::Lost || condition == LineCondition::Waiting)
+        resume_when_back([] { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); });
+}
+
+}  // namespace
 
 void show_progress(int value)
 {
@@ -42,6 +58,10 @@ void end_loop(int button)
     set_main_buttons(1, 1, 1);
     rx_flag = 0;
     stop_recording();
+    // The line may be told lost only after the exchange failed on it: the
+    // news is already on its way, and is looked at once it has come.
+    if (button == MAIN_CMD_RUN)
+        PostDeferredCall(resume_run_if_line_lost);
 }
 
 }  // namespace telvar

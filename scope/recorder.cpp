@@ -20,7 +20,6 @@ namespace telvar {
 
 namespace {
 
-inline constexpr int RECORDING_LAMP_COLOR = 0xFF0000;
 // The indicator's time and count change 26 times a second; a few looks a
 // second are enough for the eye.
 inline constexpr qint64 INDICATOR_INTERVAL_MS = 250;
@@ -40,17 +39,43 @@ void show_button(bool on)
     SetCtrlAttribute(panelMAIN, MAIN_CMD_RECORDER, ATTR_CMD_BUTTON_COLOR, on ? RECORDING_BUTTON_COLOR : IDLE_BUTTON_COLOR);
 }
 
-std::string file_name(const std::string& path)
+QString file_name(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+// The platform's texts are Latin-1, where the middle dot has a byte of its own.
+std::string latin1(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+// The text with the file's name in it, the name shortened in its middle as
+// far as the indicator needs: what follows the name (the time and the row
+// count, or what went wrong) always shows whole.
+std::string fitted(const QString& before, const QString& name, const QString& after)
+{
+    const auto with = [&](qsizetype kept) {
+        const QString shown = kept >= name.size()
+            ? name
+            : name.left((kept + 1) / 2) + QStringLiteral("...") + name.right(kept / 2);
+        return latin1(before + shown + after);
+    };
+    if (CtrlTextFits(panelMAIN, MAIN_REC_TEXT, with(name.size()).c_str()) == 1)
+        return with(name.size());
+    qsizetype fits = 0;  // the most characters of the name kept that fit
+    for (qsizetype step = name.size() / 2 + 1; step > 0; step /= 2)
+        while (fits + step < name.size() && CtrlTextFits(panelMAIN, MAIN_REC_TEXT, with(fits + step).c_str()) == 1)
+            fits += step;
+    return with(fits);
 }
 
 // The lasting sign beside the connection indicator: the file, how long and
 // how many rows, while it records; a write error stays there too.
-void show_indicator(const std::string& text)
+void show_indicator(const std::string& text, int lamp_colour)
 {
-    SetCtrlAttribute(panelMAIN, MAIN_REC_LAMP, ATTR_TEXT_BGCOLOR, RECORDING_LAMP_COLOR);
+    SetCtrlAttribute(panelMAIN, MAIN_REC_LAMP, ATTR_TEXT_BGCOLOR, lamp_colour);
     SetCtrlVal(panelMAIN, MAIN_REC_TEXT, text.c_str());
     for (int control : {MAIN_REC_LAMP, MAIN_REC_TEXT})
         SetCtrlAttribute(panelMAIN, control, ATTR_VISIBLE, text.empty() ? 0 : 1);
@@ -60,14 +85,12 @@ void show_progress_of_recording()
 {
     g_recording.since_shown.restart();
     const qint64 seconds = g_recording.since_start.elapsed() / 1000;
-    const QString text = QStringLiteral("REC %1 · %2:%3:%4 · %5 rows")
-                             .arg(QString::fromStdString(file_name(g_recording.path)))
-                             .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-                             .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-                             .arg(seconds % 60, 2, 10, QLatin1Char('0'))
-                             .arg(g_recording.rows);
-    // The platform's texts are Latin-1, where the middle dot has a byte of its own.
-    show_indicator(text.toLatin1().toStdString());
+    const QString progress = QStringLiteral(" · %1:%2:%3 · %4 rows")
+                                 .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                                 .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                                 .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+                                 .arg(g_recording.rows);
+    show_indicator(fitted(QStringLiteral("REC "), file_name(g_recording.path), progress), RECORDING_LAMP_COLOR);
 }
 
 // During RUN the next pass overwrites the status line at once: a write error
@@ -75,7 +98,8 @@ void show_progress_of_recording()
 void report_write_error(const char* text, const std::string& path)
 {
     set_status(text);
-    show_indicator("Not recording: " + file_name(path) + " could not be written");
+    show_indicator(fitted(QStringLiteral("Not recording: "), file_name(path), QStringLiteral(" could not be written")),
+                   RECORDING_FAILED_LAMP_COLOR);
     NoticePopup("ERROR", (std::string(text) + "\n" + path).c_str());
 }
 
@@ -86,7 +110,7 @@ void finish()
     const std::string path = g_recording.path;
     g_recording = Recording{};
     show_button(false);
-    show_indicator("");
+    show_indicator("", RECORDING_LAMP_COLOR);
     if (!written)
         report_write_error("Error! Recording stopped: the file could not be written.", path);
 }

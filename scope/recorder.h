@@ -11,6 +11,10 @@
 namespace telvar {
 
 inline constexpr int RECORDING_BUTTON_COLOR = 0xFF8000;
+// The lamp beside the recorder's text: red while it records, amber while a
+// write error that ended it stays shown (red would say it still records).
+inline constexpr int RECORDING_LAMP_COLOR = 0xFF0000;
+inline constexpr int RECORDING_FAILED_LAMP_COLOR = 0xFFB000;
 
 bool recording();
 // `live`: the 16 words of the sample; `traces`: its 18 values as plotted.

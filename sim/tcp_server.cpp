@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/tcp_server.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 #include <QElapsedTimer>
@@ -19,29 +17,57 @@ namespace {
 inline constexpr int kBitsPerByte = 10;  // 8N1: start bit, 8 data bits, stop bit
 
 // Over TCP a request arrives all at once; over the controller's serial line
-// it takes its bytes' time. Each piece is handed on once it would have
-// crossed the line, after whatever came before it.
+// it takes its bytes' time. As on the pseudo-terminal, a burst of bytes is
+// handed on piece by piece, each once it would have crossed the line counted
+// from the burst's start, checked on every pass of the event loop: timers of
+// whole milliseconds would add up to a millisecond an exchange.
 class LinePacedIntake : public QObject {
 public:
-    LinePacedIntake(LinkRunner* runner, QObject* parent) : QObject(parent), runner_(runner) { clock_.start(); }
+    LinePacedIntake(LinkRunner* runner, QObject* parent) : QObject(parent), runner_(runner)
+    {
+        timer_.setInterval(0);
+        timer_.setTimerType(Qt::PreciseTimer);
+        connect(&timer_, &QTimer::timeout, this, [this] { hand_on(); });
+    }
 
     void take(const QByteArray& bytes)
     {
-        const qint64 now = clock_.nsecsElapsed();
-        line_free_ = std::max(line_free_, now) + bytes.size() * kBitsPerByte * 1000000000LL / runner_->baud();
-        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(std::chrono::nanoseconds(line_free_ - now));
-        QTimer::singleShot(wait, runner_, [runner = runner_, bytes] { runner->receive(bytes); });
+        if (waiting_.isEmpty()) {
+            clock_.start();
+            handed_ = 0;
+            timer_.start();
+        }
+        waiting_ += bytes;
     }
 
 private:
+    void hand_on()
+    {
+        const qint64 due = clock_.nsecsElapsed() * runner_->baud() / kBitsPerByte / 1000000000 - handed_;
+        if (due <= 0)
+            return;
+        const QByteArray piece = waiting_.left(due);
+        waiting_.remove(0, piece.size());
+        handed_ += piece.size();
+        if (waiting_.isEmpty())
+            timer_.stop();
+        runner_->receive(piece);
+    }
+
     LinkRunner* runner_;
-    QElapsedTimer clock_;
-    qint64 line_free_ = 0;  // when the line has carried everything taken so far
+    QByteArray waiting_;  // arrived, not yet across the line
+    QElapsedTimer clock_;  // since the burst began
+    qint64 handed_ = 0;    // bytes of the burst handed on
+    QTimer timer_;
 };
 
 // Ends with its socket: the socket is its child and its disconnect deletes both.
 void serve(QTcpSocket* socket, Controller& controller, const FaultOptions& faults, bool paced)
 {
+    // A paced answer leaves a byte or two at a time. Held back for the
+    // acknowledgement of the bytes before them (Nagle), they would wait for
+    // the tool's delayed acknowledgement, up to 40 ms an answer.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     ActionPlayer::Port port{
         [socket](const QByteArray& bytes) { socket->write(bytes); },
         [](int) {},

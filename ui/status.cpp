@@ -7,6 +7,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace telvar {
 
@@ -15,6 +18,8 @@ char szStatus[STATUS_SIZE];
 namespace {
 
 StatusObserver g_observer;
+// The texts shown while a StatusHold lives; none while nothing holds the line.
+std::optional<std::vector<std::string>> g_held;
 
 }  // namespace
 
@@ -25,6 +30,10 @@ void set_status_observer(StatusObserver observer)
 
 void show_status()
 {
+    if (g_held) {
+        g_held->emplace_back(szStatus);
+        return;
+    }
     SetCtrlVal(panelMAIN, MAIN_STATUS, szStatus);
     if (g_observer)
         g_observer(szStatus);
@@ -46,6 +55,28 @@ void append_status(const char* text)
     const std::size_t used = std::strlen(szStatus);
     std::snprintf(szStatus + used, sizeof szStatus - used, "%s", text);
     show_status();
+}
+
+StatusHold::StatusHold() : before_(szStatus)
+{
+    g_held.emplace();
+}
+
+StatusHold::~StatusHold()
+{
+    if (!holding_)
+        return;
+    g_held.reset();
+    put_status(before_.c_str());
+}
+
+void StatusHold::show_held()
+{
+    holding_ = false;
+    const std::vector<std::string> texts = std::move(*g_held);
+    g_held.reset();
+    for (const std::string& text : texts)
+        set_status(text.c_str());
 }
 
 }  // namespace telvar

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace telvar {
 
@@ -22,5 +23,23 @@ using StatusObserver = std::function<void(const char* text)>;
 void set_status_observer(StatusObserver observer);
 // Appends the text to szStatus (cut to fit) and shows it.
 void append_status(const char* text);
+
+// While it lives, the status line stays as it is: what is shown meanwhile is
+// held back, to be shown in its order by show_held(), or dropped when the
+// hold ends without it. For what may fail again and again with nobody at
+// the screen, such as the attempts to reopen a lost line.
+class StatusHold {
+public:
+    StatusHold();
+    ~StatusHold();
+    StatusHold(const StatusHold&) = delete;
+    StatusHold& operator=(const StatusHold&) = delete;
+    // Ends the hold and shows what it held.
+    void show_held();
+
+private:
+    std::string before_;
+    bool holding_ = true;
+};
 
 }  // namespace telvar

@@ -75,6 +75,15 @@ TEST_F(Indicator, ShowsTheTcpLineWithTheVersionUntilTheServerHangsUp)
     EXPECT_EQ(tcpcon, 0);
     EXPECT_EQ(line_text(), "Lost  \xB7  TCP 127.0.0.1:" + std::to_string(peer.port()));
     EXPECT_EQ(lamp(), LINE_LOST_COLOR);
+    // The last values stay, dimmed, and say why: nobody takes them for live ones.
+    int dimmed = 0;
+    GetCtrlAttribute(panelMAIN, MAIN_NUM_CHA, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 1);
+    EXPECT_EQ(ControlWidget(panelMAIN, MAIN_NUM_CHA)->accessibleDescription().toStdString().rfind(LINE_LOST_TEXT, 0), 0u);
+
+    connect_tcp(peer);
+    GetCtrlAttribute(panelMAIN, MAIN_NUM_CHA, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 0) << "live again with the line";
 }
 
 TEST_F(Indicator, ShowsTheSerialLineAndClearsWhenItIsClosed)

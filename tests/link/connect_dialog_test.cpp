@@ -174,6 +174,12 @@ protected:
         return v == 1;
     }
     static bool dialog_shown() { return PanelWidget(panelInterf)->isVisible(); }
+    static std::string reason()
+    {
+        char text[256] = {};
+        GetCtrlVal(panelInterf, INTERF_REASON, text);
+        return text;
+    }
     static bool main_buttons_enabled()
     {
         return !dimmed(panelMAIN, MAIN_CMD_RUN) && !dimmed(panelMAIN, MAIN_CMD_RESET) &&
@@ -472,8 +478,8 @@ TEST_F(ConnectDialog, TcpTryAndAcceptEnableTheCommands)
     EXPECT_TRUE(shown(INTERF_IPADDRESS));
     EXPECT_TRUE(shown(INTERF_PORTNUMBER));
     EXPECT_FALSE(shown(INTERF_COMPORT));
-    // Leading blanks and a sign are allowed; the number ends at the first other character.
-    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, ("  +" + std::to_string(peer.port()) + " x").c_str());
+    // Blanks around the number are allowed.
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, ("  " + std::to_string(peer.port()) + " ").c_str());
     click(panelInterf, INTERF_TRY);
     EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
     EXPECT_EQ(tcpcon, 1);
@@ -561,6 +567,8 @@ TEST_F(ConnectDialog, FailedTryCannotBeAcceptedAndDiscardReopensTheSerialLine)
     EXPECT_EQ(tcpcon, 0);
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), tcp_error_text(kTCP_FailedToConnect)), statuses.end())
         << "the failure is also on the status line";
+    EXPECT_TRUE(shown(INTERF_REASON));
+    EXPECT_EQ(reason(), tcp_connect_reason(kTCP_FailedToConnect, "127.0.0.1", portNum)) << "the dialog says why";
 
     TcpPeer wrong_sync([](const QByteArray& r) { return Reply{answer_frame_with_sync(0x00AA, r[3])}; });
     SetCtrlVal(panelInterf, INTERF_PORTNUMBER, std::to_string(wrong_sync.port()).c_str());
@@ -568,6 +576,14 @@ TEST_F(ConnectDialog, FailedTryCannotBeAcceptedAndDiscardReopensTheSerialLine)
     EXPECT_FALSE(wrong_sync.requests.isEmpty()) << "the line check was asked";
     EXPECT_EQ(state(), "CONNECTING FAILED");
     EXPECT_EQ(tcpcon, 0);
+    EXPECT_FALSE(shown(INTERF_REASON)) << "connected: the refusal is no reason any more";
+
+    // A name that cannot be one is known to no resolver: nothing is asked beyond this machine.
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "no such host");
+    click(panelInterf, INTERF_TRY);
+    EXPECT_EQ(state(), "CONNECTING FAILED");
+    EXPECT_EQ(reason(), tcp_connect_reason(kTCP_UnableToEstablishConnection, "no such host", portNum));
+    SetCtrlVal(panelInterf, INTERF_IPADDRESS, "127.0.0.1");
 
     set_main_buttons(0, 0, 0);
     click(panelInterf, INTERF_ACCEPT);
@@ -586,6 +602,35 @@ TEST_F(ConnectDialog, FailedTryCannotBeAcceptedAndDiscardReopensTheSerialLine)
     EXPECT_TRUE(shown(INTERF_COMPORT) && !shown(INTERF_IPADDRESS) && !shown(INTERF_PORTNUMBER));
     EXPECT_FALSE(dialog_shown());
     EXPECT_TRUE(main_buttons_enabled());
+}
+
+// What is no port number is refused beside the field before anything is
+// opened or closed: the line open now stays as it is.
+TEST_F(ConnectDialog, PortThatIsNoWholeNumberFrom1To65535IsRefusedBesideTheField)
+{
+    TcpPeer peer(good_controller);
+    try_tcp_from_a_serial_dialog(peer);
+    click(panelInterf, INTERF_ACCEPT);
+    ASSERT_EQ(tcpcon, 1);
+    open_dialog();
+    for (const char* typed : {"abc", "70000", "10077y", "0", "-1", "+10001", "", "99999999999999999999"}) {
+        SetCtrlVal(panelInterf, INTERF_PORTNUMBER, typed);
+        statuses.clear();
+        click(panelInterf, INTERF_TRY);
+        EXPECT_TRUE(shown(INTERF_PORTNUMBER_FIX)) << typed;
+        char fix[128] = {};
+        GetCtrlVal(panelInterf, INTERF_PORTNUMBER_FIX, fix);
+        EXPECT_STREQ(fix, PORT_NUMBER_FIX_TEXT) << typed;
+        EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << typed;
+        EXPECT_EQ(tcpcon, 1) << typed;
+        EXPECT_EQ(portNum, peer.port()) << typed;
+        EXPECT_EQ(peer.connections, 1) << typed;
+        EXPECT_TRUE(statuses.empty()) << typed << ": " << statuses.front();
+    }
+    SetCtrlVal(panelInterf, INTERF_PORTNUMBER, std::to_string(peer.port()).c_str());
+    click(panelInterf, INTERF_TRY);
+    EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
+    EXPECT_FALSE(shown(INTERF_PORTNUMBER_FIX));
 }
 
 TEST_F(ConnectDialog, SerialTryAfterATcpTryLeavesTheTcpConversationOpen)

@@ -63,6 +63,17 @@ const Row kTcp[] = {
     {INT_MIN, "Connection to server failed"},
 };
 
+// Why a connect failed, where the code tells it; nothing where it does not.
+const Row kConnectReasons[] = {
+    {-4, "Refused: nothing at 10.0.0.5 accepts connections on port 10001."},
+    {-11, "Timed out: no answer from 10.0.0.5 on port 10001."},
+    {-2, "Unknown host: no address is known for 10.0.0.5."},
+    {-21, "No permission: the system does not let this program connect to 10.0.0.5 on port 10001."},
+    {-13, ""},
+    {-9, ""},
+    {0, ""},
+};
+
 TEST(ErrorTexts, EverySerialCodeHasItsText)
 {
     for (const Row& row : kRs232)
@@ -73,6 +84,12 @@ TEST(ErrorTexts, EveryTcpCodeHasItsText)
 {
     for (const Row& row : kTcp)
         EXPECT_EQ(std::string(tcp_error_text(row.code)), row.text) << "code " << row.code;
+}
+
+TEST(ErrorTexts, ConnectFailuresSayWhy)
+{
+    for (const Row& row : kConnectReasons)
+        EXPECT_EQ(tcp_connect_reason(row.code, "10.0.0.5", 10001), row.text) << "code " << row.code;
 }
 
 }  // namespace

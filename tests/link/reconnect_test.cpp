@@ -14,6 +14,7 @@
 #include "link/tcp_line.h"
 #include "params/record.h"
 #include "platform/events.h"
+#include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
@@ -23,9 +24,11 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -95,6 +98,12 @@ protected:
         GetCtrlVal(panelMAIN, MAIN_LINE_TEXT, text);
         return text;
     }
+    static int dimmed(int control)
+    {
+        int dimmed = -1;
+        GetCtrlAttribute(panelMAIN, control, ATTR_DIMMED, &dimmed);
+        return dimmed;
+    }
     static bool all_groups_enabled()
     {
         for (int control : {MAIN_CMD_RUN, MAIN_CMD_RESET, MAIN_BTN_GET}) {
@@ -153,7 +162,9 @@ TEST_F(Reconnect, PseudoTerminalThatClosesIsOpenedAgainUnderItsLink)
 }
 
 // Switched off during RUN, with nobody at the screen: the hang-up's message
-// holds nothing up and goes by itself once the line is back.
+// holds nothing up and goes by itself once the line is back. Meanwhile the
+// number displays say that they wait for the line, the failed attempts leave
+// the status line alone, and RUN goes on when the line is back.
 TEST_F(Reconnect, ControllerSwitchedOffAndOnAgainComesBackAndCostsNoCpuMeanwhile)
 {
     Simulator sim;
@@ -165,18 +176,43 @@ TEST_F(Reconnect, ControllerSwitchedOffAndOnAgainComesBackAndCostsNoCpuMeanwhile
     ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
     EXPECT_NE(line_text().find("waiting for TCP 127.0.0.1:"), std::string::npos) << line_text();
     EXPECT_EQ(NoticesShown(), notices + 1);
+    for (int display : {MAIN_NUM_EVAL, MAIN_NUM_CHA, MAIN_NUM_CHB_2ND}) {
+        EXPECT_EQ(dimmed(display), 1) << display;
+        EXPECT_EQ(ControlWidget(panelMAIN, display)->accessibleDescription().toStdString().rfind("waiting for line", 0),
+                  0u) << display;
+    }
 
     // Two connect attempts in five seconds, refused at once: the tool idles.
+    statuses.clear();
     const double cpu_before = cpu_seconds();
     pump(5000);
     EXPECT_LT(cpu_seconds() - cpu_before, 0.25);
     EXPECT_FALSE(line_open());
     EXPECT_TRUE(reconnect_waiting());
+    EXPECT_TRUE(statuses.empty()) << "each attempt said: " << statuses.front();
 
+    // Back, RUN goes on by itself; STOP once it has shown samples again.
     ASSERT_TRUE(sim.start_again());
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [this] {
+        if (statuses_starting("Rawdata recieved.").size() >= 5)
+            CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0);
+    });
+    stopper.start(50);
     statuses.clear();
-    expect_back_and_working();
+    ASSERT_TRUE(wait_for([this] { return !statuses_starting("Rawdata recieved.").empty() && !command_running(); }, 10000))
+        << "RUN did not go on";
+    stopper.stop();
+    const auto back = std::find_if(statuses.begin(), statuses.end(),
+                                   [](const std::string& text) { return text.rfind(RECONNECTED_TEXT, 0) == 0; });
+    EXPECT_LT(back, std::find(statuses.begin(), statuses.end(), "Rawdata recieved.")) << "RUN went on after the reconnect";
+    EXPECT_FALSE(statuses_starting("Connection found. Line OK.").empty()) << "the line check's texts are shown once it passed";
+    EXPECT_EQ(dimmed(MAIN_NUM_CHA), 0);
     EXPECT_EQ(NoticesShown(), notices);
+
+    statuses.clear();
+    press_get();
+    EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
 }
 
 TEST_F(Reconnect, SerialDeviceGoneWatchesThePortListOnly)

@@ -11,14 +11,17 @@
 #include "monitor/frame_text.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "telvar_version.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -91,6 +94,24 @@ TEST_F(FrameMonitorWindow, ListsTheExchangeOnlyWhileOpenAndNotPaused)
     EXPECT_EQ(frame_observer, nullptr);
 }
 
+// A screen reader meets the monitor as a window of its own, and Esc and
+// Ctrl+W close it as the window's close does: nothing is logged after.
+TEST_F(FrameMonitorWindow, IsAWindowThatEscAndCtrlWClose)
+{
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ControlModifier | Qt::Key_W)}) {
+        open();
+        QWidget* window = PanelWidget(panelMONITOR);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name), QStringLiteral("Frame monitor"));
+        table()->setFocus();
+        QTest::keySequence(window, keys);
+        // A button's shortcut clicks it as the mouse would, press and release.
+        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }, 1000)) << keys.toString().toStdString();
+        EXPECT_EQ(frame_observer, nullptr) << keys.toString().toStdString();
+    }
+}
+
 TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
 {
     open();
@@ -108,10 +129,20 @@ TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const std::string csv = saved.readAll().toStdString();
     const QStringList lines = QString::fromStdString(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 5) << csv;
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("seconds,direction,code,name,marks,word 0,"))) << csv;
+    ASSERT_EQ(lines.size(), 9) << csv;
+    // Where the frames came from, before them.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Saved,\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$")).match(lines[0]).hasMatch())
+        << csv;
+    EXPECT_EQ(lines[1], QStringLiteral("Line,TCP 127.0.0.1:%1").arg(peer->port()));
+    EXPECT_EQ(lines[2], QStringLiteral("Controller,TELVAR-K20 test peer 1.0"));
+    EXPECT_EQ(lines[3], QStringLiteral("Tool,TELVAR-K20-Dizer ") + QLatin1String(TELVAR_VERSION));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("seconds,direction,code,name,marks,word 0,"))) << csv;
+    // The words as 0x06E4, which no spreadsheet takes for a number such as 6E4.
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(lines[row + 1].split(QLatin1Char(',')), cells(row)) << row;
+        QStringList shown = cells(row);
+        for (int k = COLUMN_WORDS; k < shown.size(); ++k)
+            shown[k] = QStringLiteral("0x") + shown[k];
+        EXPECT_EQ(lines[row + 5].split(QLatin1Char(',')), shown) << row;
     }
     EXPECT_EQ(cells(1)[3], QStringLiteral("RESET ACK"));
 

@@ -9,6 +9,7 @@
 #include "link/frame.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
+#include "platform/qt_access.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
@@ -20,6 +21,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -91,6 +93,12 @@ protected:
         char text[256] = {};
         GetCtrlVal(panelMAIN, MAIN_REC_TEXT, text);
         return text;
+    }
+    static int lamp()
+    {
+        int colour = -1;
+        GetCtrlAttribute(panelMAIN, MAIN_REC_LAMP, ATTR_TEXT_BGCOLOR, &colour);
+        return colour;
     }
     static bool indicator_shown()
     {
@@ -192,6 +200,39 @@ TEST_F(Recorder, ASecondPressStopsAndAFailedWriteSaysSo)
               statuses.end());
     EXPECT_TRUE(indicator_shown()) << "the write error stays beside the connection indicator";
     EXPECT_EQ(indicator(), "Not recording: live.csv could not be written");
+    EXPECT_EQ(lamp(), RECORDING_FAILED_LAMP_COLOR) << "not the red of a recording";
+}
+
+// A name too long for the indicator is shortened in its middle: its start
+// and end, the time and the row count, or what went wrong, stay in sight.
+TEST_F(Recorder, ALongFileNameIsShortenedInItsMiddle)
+{
+    const std::string name = "line-3-station-" + std::string(150, 'w') + "-end.csv";
+    file = QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
+    press_recorder(true);
+    ASSERT_TRUE(recording());
+    EXPECT_EQ(lamp(), RECORDING_LAMP_COLOR);
+    const QLabel* label = qobject_cast<QLabel*>(ControlWidget(panelMAIN, MAIN_REC_TEXT));
+    const auto fits = [label](const std::string& text) {
+        return label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) < label->contentsRect().width();
+    };
+    EXPECT_TRUE(indicator().starts_with("REC line-3-")) << indicator();
+    EXPECT_NE(indicator().find("..."), std::string::npos) << indicator();
+    EXPECT_TRUE(indicator().ends_with("w-end.csv \xB7 00:00:00 \xB7 0 rows")) << indicator();
+    EXPECT_TRUE(fits(indicator())) << indicator();
+
+    // A file that can no longer be written, for root too: a folder in its place.
+    stop_recording();
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(file)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(file)));
+    dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NEW_FILE_SELECTED, file});
+    dialogs.expect_notice("ERROR", "Error! The recording file could not be written.\n" + file);
+    press_recorder(false);
+    EXPECT_FALSE(recording());
+    EXPECT_TRUE(indicator().starts_with("Not recording: line-3-")) << indicator();
+    EXPECT_TRUE(indicator().ends_with("end.csv could not be written")) << indicator();
+    EXPECT_TRUE(fits(indicator())) << indicator();
+    EXPECT_EQ(lamp(), RECORDING_FAILED_LAMP_COLOR);
 }
 
 // The operator clicks RECORDER while a request waits for its answer and keeps
