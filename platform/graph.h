@@ -61,6 +61,8 @@ inline constexpr int VAL_FAT_LINE = 1;
 inline constexpr int VAL_SOLID = 0;
 inline constexpr int VAL_DASH = 1;
 inline constexpr int VAL_DOT = 2;
+inline constexpr int VAL_DASH_DOT = 3;
+inline constexpr int VAL_DASH_DOT_DOT = 4;
 inline constexpr int VAL_NO_POINT = 0;
 inline constexpr int VAL_TRANSPARENT = 0x1000000;  // a colour that draws nothing
 
@@ -82,7 +84,7 @@ inline constexpr int ATTR_REFRESH_GRAPH = 1002;
 enum TraceAttribute : int {
     ATTR_TRACE_VISIBLE = 1,     // int
     ATTR_TRACE_COLOR,           // int, 0xRRGGBB
-    ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT
+    ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT, VAL_DASH_DOT, VAL_DASH_DOT_DOT
     ATTR_TRACE_THICKNESS,       // int, pixels
     ATTR_TRACE_LG_TEXT,         // string: the trace's name in saved data
 };
@@ -92,7 +94,7 @@ enum PlotAttribute : int {
     ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in saved data
     ATTR_PLOT_COLOR,         // int, 0xRRGGBB or VAL_TRANSPARENT
     ATTR_PLOT_STYLE,         // int: VAL_THIN_LINE, VAL_FAT_LINE
-    ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT
+    ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT, VAL_DASH_DOT, VAL_DASH_DOT_DOT
     ATTR_PLOT_POINTS,        // int, read only: how many points the plot has
     // string: when not empty, the plot marks moments. Its points are taken
     // as steps from 0, each value holding until the next point, and only the

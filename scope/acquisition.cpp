@@ -31,7 +31,7 @@ void setup_strip_chart()
     for (const TraceLook& look : TRACE_LOOKS) {
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);
-        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.dashed ? VAL_DASH : VAL_SOLID);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.style);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, trace_thickness(look));
     }
     show_strip_looks();

@@ -233,6 +233,24 @@ TEST_F(Acquisition, EachTraceSwitchShowsHowItsTracesAreDrawn)
     for (std::size_t s = 0; s < std::size(switches); ++s)
         EXPECT_EQ(icon_colours(panelMAIN, switches[s]), colours[s]) << s;
     EXPECT_EQ(colours[static_cast<int>(TraceSwitch::Upper)].size(), 3u) << "one line for each group it applies to";
+
+    // Of one channel, its three measured values and its four thresholds are
+    // each drawn in a style of their own, not told apart by shade alone.
+    for (const TraceSwitch group : {TraceSwitch::ChannelA, TraceSwitch::ChannelB, TraceSwitch::Evaluation}) {
+        std::set<int> measured;
+        std::set<int> thresholds;
+        for (const TraceLook& look : TRACE_LOOKS) {
+            if (look.group != group)
+                continue;
+            int style = -1;
+            int thickness = -1;
+            GetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, &style);
+            GetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, &thickness);
+            const bool value = thickness > 1;
+            EXPECT_TRUE((value ? measured : thresholds).insert(style).second) << look.name;
+        }
+        EXPECT_EQ(measured.size() + thresholds.size(), group == TraceSwitch::Evaluation ? 4u : 7u);
+    }
 }
 
 TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)
