@@ -23,8 +23,10 @@
 
 #include <QAbstractButton>
 #include <QTimer>
+#include <qcustomplot.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -126,6 +128,19 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
         EXPECT_EQ(s[TRACE_A_UPPER - 1], 4095);
         EXPECT_EQ(s[TRACE_B_LOWER - 1], 0);
     }
+    // Every point drawn is the sample in its place: none is a copy of
+    // another at the left edge; the run's start breaks the line.
+    const auto* chart = qobject_cast<QCustomPlot*>(ControlWidget(panelMAIN, MAIN_STRIPCHART));
+    int drawn = 0;
+    for (const QCPGraphData& point : *chart->graph(TRACE_B_THIRD - 1)->data()) {
+        if (std::isnan(point.value)) {
+            EXPECT_EQ(point.key, STRIP_SAMPLES - 3.5) << "before the run's first sample";
+            continue;
+        }
+        ++drawn;
+        ASSERT_EQ(point.value, yArray[static_cast<int>(point.key) * TRACES + TRACE_B_THIRD - 1]) << point.key;
+    }
+    EXPECT_EQ(drawn, STRIP_SAMPLES);
     int shown = -1;
     GetCtrlVal(panelMAIN, MAIN_NUM_CHB_2ND, &shown);
     EXPECT_EQ(shown, 35) << "the last sample: word 5";
