@@ -15,6 +15,7 @@ namespace telvar {
 int sync = 0x55;
 int order = 1;
 int rx_flag = 1;
+std::chrono::steady_clock::time_point rx_time;
 unsigned char szWriteBuf[BUFFER_BYTES];
 unsigned char szReadBuf[BUFFER_BYTES];
 unsigned short emptyframe[PNUM];
@@ -153,7 +154,13 @@ int ExchangeFrame(const LinkHold&)
 void RX_Receive_Function(int, int eventMask, void*)
 {
     if (eventMask & LWRS_RECEIVE)
-        rx_flag = 1;
+        answer_came();
+}
+
+void answer_came()
+{
+    rx_flag = 1;
+    rx_time = std::chrono::steady_clock::now();
 }
 
 bool link_held()

@@ -7,6 +7,8 @@
 #include "link/frame.h"
 #include "link/orders.h"
 
+#include <chrono>
+
 namespace telvar {
 
 inline constexpr int PNUM = frame::kWords;
@@ -23,6 +25,10 @@ inline constexpr double ANSWER_REST_WAIT = frame::kBytes * 10.0 / PROTOCOL_BAUD 
 extern int sync;           // sync value written into requests
 extern int order;          // order code of the frame being built or last answered
 extern int rx_flag;        // 1 once a complete answer is in
+// When the last complete answer came in: a dialog opened from a click inside
+// the wait holds the exchange up for as long as it is open, while the answer
+// comes in its time.
+extern std::chrono::steady_clock::time_point rx_time;
 extern unsigned char szWriteBuf[BUFFER_BYTES];
 extern unsigned char szReadBuf[BUFFER_BYTES];  // bytes past the answer stay zero
 extern unsigned short emptyframe[PNUM];        // answer of commands with few data words
@@ -54,6 +60,8 @@ int GetRxBuf(unsigned short* words);
 int ExchangeFrame();
 int ExchangeFrame(const LinkHold& hold);
 void RX_Receive_Function(int portNumber, int eventMask, void* callbackData);
+// A complete answer is in: raises rx_flag and stamps rx_time.
+void answer_came();
 
 inline constexpr const char* BUSY_TEXT = "Busy! Command refused, another one is running.";
 // 1, with BUSY_TEXT on the status line, while a command holds the link:

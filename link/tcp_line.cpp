@@ -114,7 +114,7 @@ void take_answer_bytes(unsigned handle)
         return bytesRead;
     });
     if (bytesToRead == 0)
-        rx_flag = 1;
+        answer_came();
 }
 
 void discard_unexpected(unsigned handle)

@@ -22,6 +22,13 @@ public:
 
     QCustomPlot* plot() const { return plot_; }
     virtual std::string csv() const = 0;
+    // The times the samples shown were taken, as a saved picture tells them;
+    // empty when the chart has no times.
+    virtual QString shown_times() const { return {}; }
+
+    // A line under a saved picture's title, e.g. where the data came from.
+    const QString& picture_note() const { return picture_note_; }
+    void set_picture_note(const QString& note) { picture_note_ = note; }
 
     // VAL_MANUAL makes min-max the axis' default range; VAL_AUTOSCALE makes
     // the lines drawn its default.
@@ -72,6 +79,7 @@ private:
     void set_range(QCPAxis* axis, const QCPRange& range);
 
     QCustomPlot* plot_;
+    QString picture_note_;
     AxisView x_;
     AxisView y_;
     bool setting_range_ = false;  // the chart, not the operator, moves an axis

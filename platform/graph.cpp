@@ -43,6 +43,24 @@ int ClearStripChart(int panel, int control)
     return 0;
 }
 
+int SetStripChartSampleTime(int panel, int control, double secondsSinceEpoch)
+{
+    auto* chart = chart_at<StripChart>(panel, control);
+    if (!chart)
+        return UIE_BAD_CONTROL;
+    chart->set_sample_time(secondsSinceEpoch);
+    return 0;
+}
+
+int MarkStripChartGap(int panel, int control)
+{
+    auto* chart = chart_at<StripChart>(panel, control);
+    if (!chart)
+        return UIE_BAD_CONTROL;
+    chart->mark_gap();
+    return 0;
+}
+
 int SetTraceAttribute(int panel, int control, int trace, int attribute, int value)
 {
     auto* chart = chart_at<StripChart>(panel, control);
@@ -121,6 +139,17 @@ int GetGraphPlots(int panel, int control, std::vector<int>* handles)
     if (!handles)
         return UIE_BAD_ATTRIBUTE;
     *handles = graph->handles();
+    return 0;
+}
+
+int SetChartPictureNote(int panel, int control, const char* note)
+{
+    auto* chart = chart_at<detail::Chart>(panel, control);
+    if (!chart)
+        return UIE_BAD_CONTROL;
+    if (!note)
+        return UIE_BAD_ATTRIBUTE;
+    chart->set_picture_note(QString::fromLatin1(note));
     return 0;
 }
 

@@ -28,12 +28,17 @@
 // keeps its range until the view is reset, whatever the program sets
 // meanwhile.
 //
-// The strip chart follows its newest points. Moving its x axis (back, or
-// zooming out) looks back over the last hour of samples, numbered on the x
-// axis, and no further than the samples kept; the chart then stays put while
-// new points come. Its "Follow" button (shown while it looks back), End, the
-// menu's "Follow the newest samples", or panning back up to the newest sample
-// follow again.
+// The strip chart follows its newest points. Moving its x axis looks over
+// the last hour of samples, no further than the samples kept, the x axis
+// showing their times of day. A view whose right edge is on the newest
+// sample (a zoom with the pointer there, or one that reaches it) keeps
+// following at its width; any other stays put while new points come. Its
+// "Follow" button (shown while it looks back), End, or the menu's "Follow
+// the newest samples" follow again at the width shown; panning back up to the
+// newest sample at the screen's own width shows the screen again.
+// "Save picture..." draws a picture that stands alone: the chart's name, the
+// times its samples span, the program's note, titled axes and a legend of
+// the lines shown.
 //
 // The functions return 0 (PlotXY a handle), UIE_BAD_CONTROL for a control
 // that is not a plot of the kind the function draws on, or UIE_BAD_ATTRIBUTE
@@ -61,6 +66,8 @@ inline constexpr int VAL_FAT_LINE = 1;
 inline constexpr int VAL_SOLID = 0;
 inline constexpr int VAL_DASH = 1;
 inline constexpr int VAL_DOT = 2;
+inline constexpr int VAL_DASH_DOT = 3;
+inline constexpr int VAL_DASH_DOT_DOT = 4;
 inline constexpr int VAL_NO_POINT = 0;
 inline constexpr int VAL_TRANSPARENT = 0x1000000;  // a colour that draws nothing
 
@@ -82,7 +89,7 @@ inline constexpr int ATTR_REFRESH_GRAPH = 1002;
 enum TraceAttribute : int {
     ATTR_TRACE_VISIBLE = 1,     // int
     ATTR_TRACE_COLOR,           // int, 0xRRGGBB
-    ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT
+    ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT, VAL_DASH_DOT, VAL_DASH_DOT_DOT
     ATTR_TRACE_THICKNESS,       // int, pixels
     ATTR_TRACE_LG_TEXT,         // string: the trace's name in saved data
 };
@@ -92,7 +99,7 @@ enum PlotAttribute : int {
     ATTR_PLOT_LG_TEXT = 1,   // string: the plot's name in saved data
     ATTR_PLOT_COLOR,         // int, 0xRRGGBB or VAL_TRANSPARENT
     ATTR_PLOT_STYLE,         // int: VAL_THIN_LINE, VAL_FAT_LINE
-    ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT
+    ATTR_PLOT_LINE_STYLE,    // int: VAL_SOLID, VAL_DASH, VAL_DOT, VAL_DASH_DOT, VAL_DASH_DOT_DOT
     ATTR_PLOT_POINTS,        // int, read only: how many points the plot has
     // string: when not empty, the plot marks moments. Its points are taken
     // as steps from 0, each value holding until the next point, and only the
@@ -113,6 +120,14 @@ enum PlotAttribute : int {
 int PlotStripChart(int panel, int control, const void* yArray, int numberOfPoints, int startingIndex,
                    int skipCount, int yDataType);
 int ClearStripChart(int panel, int control);
+// When the newest sample of the next PlotStripChart call was taken, in
+// seconds since the epoch (UTC); without it, when the call is made. Looking
+// back, the x axis shows the samples' times of day.
+int SetStripChartSampleTime(int panel, int control, double secondsSinceEpoch);
+// The record breaks after the newest sample (a stop, a lost line, an answer
+// held up): the next sample is not joined to it, and a mark labelled "gap"
+// stands between them.
+int MarkStripChartGap(int panel, int control);
 int SetTraceAttribute(int panel, int control, int trace, int attribute, int value);
 int SetTraceAttribute(int panel, int control, int trace, int attribute, const char* value);
 int GetTraceAttribute(int panel, int control, int trace, int attribute, int* value);
@@ -135,5 +150,9 @@ int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, int*
 int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, std::string* value);
 // The handles of the graph's plots, oldest first.
 int GetGraphPlots(int panel, int control, std::vector<int>* handles);
+
+// A line a saved picture of the strip chart or the graph carries under its
+// title, e.g. the line and the controller its data came from; "" for none.
+int SetChartPictureNote(int panel, int control, const char* note);
 
 }  // namespace telvar

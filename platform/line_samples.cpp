@@ -14,7 +14,7 @@ namespace telvar {
 
 namespace {
 
-// Long enough for two dashes and a half of a thin dashed line.
+// Long enough for a whole dash-dot-dot of a thin line.
 constexpr QSize kIconSize(24, 16);
 constexpr qreal kPixelRatios[] = {1, 2};
 
@@ -27,8 +27,8 @@ QPixmap drawn_samples(std::span<const LineSample> samples, qreal ratio)
     const auto count = static_cast<int>(samples.size());
     for (int k = 0; k < count; ++k) {
         const LineSample& sample = samples[static_cast<std::size_t>(k)];
-        const detail::LineLook look{sample.colour, sample.dashed ? VAL_DASH : VAL_SOLID,
-                                    sample.thick ? detail::kFatLine : detail::kThinLine, true};
+        const detail::LineLook look{sample.colour, sample.style, sample.thick ? detail::kFatLine : detail::kThinLine,
+                                    true};
         painter.setPen(detail::pen_of(look));
         const int y = kIconSize.height() * (k + 1) / (count + 1);
         painter.drawLine(0, y, kIconSize.width(), y);
@@ -44,7 +44,7 @@ int SetCtrlLineSamples(int panel, int control, std::span<const LineSample> sampl
     if (!button)
         return UIE_BAD_CONTROL;
     for (const LineSample& sample : samples)
-        if ((sample.colour & ~0xFFFFFF) != 0)
+        if ((sample.colour & ~0xFFFFFF) != 0 || !detail::is_line_style(sample.style))
             return UIE_BAD_ATTRIBUTE;
     QIcon icon;
     for (const qreal ratio : kPixelRatios)

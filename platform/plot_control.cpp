@@ -4,6 +4,7 @@
 #include "platform/plot_control.h"
 
 #include "platform/chart_gestures.h"
+#include "platform/chart_picture.h"
 #include "platform/graph.h"
 #include "platform/graph_chart.h"
 #include "platform/plot_menu.h"
@@ -74,8 +75,8 @@ void set_up(QCustomPlot* plot, const PlotSettings& settings)
     plot->yAxis->setLabel(settings.y_label);
     Chart* chart = make_chart(plot, settings);
     // An export lays the plot out for its own painter: the screen is laid out again after it.
-    const auto save_picture = [plot, chart](const QString& path, bool pdf) {
-        const bool saved = pdf ? plot->savePdf(path) : plot->savePng(path);
+    const auto save_picture = [chart](const QString& path, bool pdf) {
+        const bool saved = save_chart_picture(*chart, path, pdf);
         chart->redraw(false);
         return saved;
     };

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/strip_chart.h"
 
+#include "platform/chart_bands.h"
+#include "platform/chart_gaps.h"
 #include "platform/graph.h"
 #include "platform/plot_csv.h"
 #include "platform/plot_values.h"
 #include "platform/trace_graph.h"
 #include "platform/userint.h"
 
+#include <QDateTime>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 namespace telvar::detail {
 
@@ -30,11 +34,15 @@ constexpr int kMaxThickness = 16;
 // Looking back reaches an hour at 27 samples a second, a little more than a
 // serial line at 19200 baud brings.
 constexpr std::size_t kRingSamples = 3600 * 27;
-const QString kLookingBack = QStringLiteral("Sample number (looking back)");
+const QString kLookingBack = QStringLiteral("Time of day (looking back)");
+const QString kFollowing = QStringLiteral("Time of day (following)");
 const QString kFollow = QStringLiteral("Follow");
 const QString kFollowName = QStringLiteral("Follow the newest samples");
 // The Follow button's distance from the corner of the axes, in pixels.
 constexpr int kButtonMargin = 6;
+// How near the newest sample the right edge counts as on it, in pixels.
+constexpr double kEdgePixels = 3;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Distinct colours for traces the program has not coloured.
 constexpr int kTraceColours[] = {
@@ -42,12 +50,24 @@ constexpr int kTraceColours[] = {
     0x000080, 0x2E8B57, 0xDC143C, 0x4682B4, 0xD2691E, 0x6A5ACD, 0x556B2F, 0xC71585, 0x000000,
 };
 
+double now()
+{
+    return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000;
+}
+
+QString time_text(double seconds, const char* format)
+{
+    return QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000)).toString(QLatin1String(format));
+}
+
 }  // namespace
 
 StripChart::StripChart(QCustomPlot* plot)
-    : Chart(plot), lines_(lines_layer(plot)), history_(1, kDefaultPointsPerScreen), ring_(1, kRingSamples),
-      ticker_(new SampleTicker), follow_button_(new QPushButton(kFollow, plot)), file_x_label_(plot->xAxis->label())
+    : Chart(plot), lines_(lines_layer(plot)), gaps_(new ChartGaps(plot, lines_)), history_(1, kDefaultPointsPerScreen),
+      ring_(1, kRingSamples), ticker_(new SampleTicker), follow_button_(new QPushButton(kFollow, plot)),
+      file_x_label_(plot->xAxis->label())
 {
+    new ChartBands(plot, lines_);
     plot->xAxis->setTicker(ticker_);
     follow_button_->setAccessibleName(kFollowName);
     follow_button_->setToolTip(kFollowName + QStringLiteral(" (End)"));
@@ -56,9 +76,9 @@ StripChart::StripChart(QCustomPlot* plot)
     connect(plot, &QCustomPlot::afterReplot, this, &StripChart::place_follow_button);
     add_traces(1);
     show_screen_width();
-    // Looking back, the lines are taken from the ring for the range about to be drawn.
+    // Off the screen, the lines are taken from the ring for the range about to be drawn.
     connect(plot, &QCustomPlot::beforeReplot, this, [this] {
-        if (!following())
+        if (!home())
             show_ring();
     });
 }
@@ -85,7 +105,7 @@ int StripChart::set_points_per_screen(int points)
         return 0;
     history_.set_points_per_screen(points);
     show_screen_width();
-    if (following())
+    if (home())
         show_points();
     redraw(false);
     return 0;
@@ -100,10 +120,16 @@ int StripChart::append(const void* array, int type, int start, int count, int sk
     read_values(array, type, start, count, skip, &values_);
     history_.append(values_);
     if (count > 0)
-        ring_.push(std::span<const double>(values_).last(static_cast<std::size_t>(traces())));
-    // Looking back, the view stays where the operator put it.
-    if (!following())
+        ring_.push(std::span<const double>(values_).last(static_cast<std::size_t>(traces())), sample_time_.value_or(now()));
+    sample_time_.reset();
+    if (!home()) {
+        // Looking back, the view stays where the operator put it.
+        if (pinned_) {
+            pin();
+            redraw(refresh_now_);
+        }
         return 0;
+    }
     show_points();
     if (refresh_now_) {
         redraw_lines(lines_);
@@ -118,15 +144,24 @@ int StripChart::append(const void* array, int type, int start, int count, int sk
     return 0;
 }
 
+void StripChart::mark_gap()
+{
+    ring_.mark_gap();
+    if (home()) {
+        show_points();
+        redraw_lines(lines_);
+    }
+}
+
 void StripChart::clear()
 {
     history_.clear();
     ring_.clear();
-    if (following()) {
+    if (home()) {
         show_points();
         redraw_lines(lines_);
     } else {
-        follow();
+        return_x();
     }
 }
 
@@ -190,7 +225,16 @@ int StripChart::get_trace(int trace, int attribute, int* value) const
 
 void StripChart::follow()
 {
-    return_x();
+    if (home())
+        return;
+    if (screen_width(plot()->xAxis->range())) {
+        return_x();
+        return;
+    }
+    pinned_ = true;
+    pin();
+    show_off_screen();
+    redraw(true);
 }
 
 std::string StripChart::csv() const
@@ -199,6 +243,22 @@ std::string StripChart::csv() const
     for (int t = 0; t < traces(); ++t)
         columns.push_back({traces_[t].name, history_.points(t)});
     return columns_csv(columns);
+}
+
+// From the first sample kept in the view to the last, to the millisecond.
+QString StripChart::shown_times() const
+{
+    const QCPRange shown = plot()->xAxis->range();
+    const auto offset = static_cast<double>(x_offset());
+    const long long first = std::max(ring_.first(), static_cast<long long>(std::ceil(shown.lower + offset)));
+    const long long last = std::min(ring_.end() - 1, static_cast<long long>(std::floor(shown.upper + offset)));
+    if (first > last)
+        return {};
+    const double from = ring_.time(first);
+    const double to = ring_.time(last);
+    const bool one_day = time_text(from, "yyyyMMdd") == time_text(to, "yyyyMMdd");
+    return time_text(from, "yyyy-MM-dd HH:mm:ss.zzz") + QStringLiteral(" to ")
+           + time_text(to, one_day ? "HH:mm:ss.zzz" : "yyyy-MM-dd HH:mm:ss.zzz");
 }
 
 // New points redraw the traces alone: they have a layer with a paint
@@ -230,23 +290,40 @@ void StripChart::restyle(Trace& trace)
     trace.graph->setVisible(drawn(trace.look));
 }
 
-// The history into the graphs, x counting the points on the screen. Once
-// the screen is full the values are overwritten in place.
+// The history into the graphs, x counting the points on the screen, the
+// line broken where the record breaks. Once the screen is full and unbroken
+// the values are overwritten in place.
 void StripChart::show_points()
 {
+    const auto size = static_cast<long long>(history_.points(0).size());
+    std::vector<long long> breaks;  // before these points
+    for (const long long gap : ring_.gaps())
+        if (gap - x_offset() > 0 && gap - x_offset() < size)
+            breaks.push_back(gap - x_offset());
+    std::vector<double> places;
+    for (const long long point : breaks)
+        places.push_back(static_cast<double>(point) - 0.5);
+    gaps_->set_places(std::move(places));
     for (int t = 0; t < traces(); ++t) {
         const std::vector<double>& points = history_.points(t);
         QSharedPointer<QCPGraphDataContainer> data = traces_[t].graph->data();
-        if (data->size() == static_cast<int>(points.size())) {
+        if (breaks.empty() && data->size() == static_cast<int>(points.size())) {
             auto at = data->begin();
             for (double value : points)
                 (at++)->value = value;
             continue;
         }
         QVector<QCPGraphData> fresh;
-        fresh.reserve(static_cast<int>(points.size()));
-        for (std::size_t k = 0; k < points.size(); ++k)
-            fresh.append(QCPGraphData(static_cast<double>(k), points[k]));
+        fresh.reserve(static_cast<int>(points.size() + breaks.size()));
+        auto next_break = breaks.begin();
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            const auto key = static_cast<double>(k);
+            if (next_break != breaks.end() && *next_break == static_cast<long long>(k)) {
+                fresh.append(QCPGraphData(key - 0.5, kNaN));
+                ++next_break;
+            }
+            fresh.append(QCPGraphData(key, points[k]));
+        }
         data->set(fresh, true);
     }
 }
@@ -269,6 +346,11 @@ void StripChart::show_ring()
             points[static_cast<qsizetype>(k)] = QCPGraphData(ring_points_[k].number - offset, ring_points_[k].value);
         traces_[t].graph->data()->set(points, true);
     }
+    std::vector<double> places;
+    for (const long long gap : ring_.gaps())
+        if (gap > from && gap < to)
+            places.push_back(static_cast<double>(gap) - 0.5 - offset);
+    gaps_->set_places(std::move(places));
 }
 
 void StripChart::show_screen_width()
@@ -276,9 +358,10 @@ void StripChart::show_screen_width()
     set_x_home(QCPRange(0, points_per_screen() - 1));
 }
 
-double StripChart::newest_x() const
+// On the screen its newest point is the ring's newest sample.
+long long StripChart::x_offset() const
 {
-    return static_cast<double>(ring_.end() - 1 - offset_);
+    return home() ? ring_.end() - static_cast<long long>(history_.points(0).size()) : offset_;
 }
 
 bool StripChart::eventFilter(QObject* watched, QEvent* event)
@@ -288,7 +371,7 @@ bool StripChart::eventFilter(QObject* watched, QEvent* event)
                             : nullptr;
     if (mouse && mouse->button() == Qt::LeftButton) {
         dragging_ = event->type() == QEvent::MouseButtonPress;
-        if (!dragging_ && follow_on_release_ && !following() && plot()->xAxis->range().upper >= newest_x())
+        if (!dragging_ && follow_on_release_ && !home() && pinned_)
             follow();
         follow_on_release_ = false;
     }
@@ -302,6 +385,32 @@ QCPRange StripChart::kept_x() const
     return {std::min(first, newest - (points_per_screen() - 1)), newest};
 }
 
+bool StripChart::screen_width(const QCPRange& range) const
+{
+    const double screen = points_per_screen() - 1;
+    return std::abs(range.size() - screen) <= 1e-9 * screen;
+}
+
+bool StripChart::at_newest(const QCPRange& range) const
+{
+    const int pixels = std::max(1, plot()->axisRect()->width());
+    return range.upper >= newest_x() - std::max(0.5, kEdgePixels * range.size() / pixels);
+}
+
+void StripChart::pin()
+{
+    const double width = plot()->xAxis->range().size();
+    show_x(QCPRange(newest_x() - width, newest_x()));
+}
+
+void StripChart::show_off_screen()
+{
+    plot()->xAxis->setLabel(pinned_ ? kFollowing : kLookingBack);
+    plot()->setAccessibleDescription(screen_description_ + QLatin1Char(' ') + plot()->xAxis->label());
+    follow_button_->setVisible(!pinned_);
+    place_follow_button();
+}
+
 void StripChart::place_follow_button()
 {
     if (follow_button_->isHidden())
@@ -312,21 +421,23 @@ void StripChart::place_follow_button()
 }
 
 // Moving off the screen keeps the x range: the screen's points are the
-// newest samples, numbered on from the ring's. The view stays over the
-// samples kept. Panning back to the newest sample follows again, a drag once
-// it lets go.
+// newest samples, numbered on from the ring's, and the axis tells their
+// times. The view stays over the samples kept. A view whose right edge the
+// operator brings to the newest sample follows it at its width; panned
+// there at the screen's width, it is the screen again, a drag once it lets go.
 void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
 {
     if (first) {
         offset_ = ring_.end() - static_cast<long long>(history_.points(0).size());
         ticker_->set_offset(offset_);
-        plot()->xAxis->setLabel(kLookingBack);
-        following_description_ = plot()->accessibleDescription();
-        plot()->setAccessibleDescription(following_description_ + QLatin1Char(' ') + kLookingBack);
-        follow_button_->show();
-        place_follow_button();
+        ticker_->set_times(&ring_);
+        screen_description_ = plot()->accessibleDescription();
+        // Off the screen every redraw is whole: a buffer of the lines' own
+        // would only cost clearing and laying over the rest.
+        lines_->setMode(QCPLayer::lmLogical);
     }
     QCPRange shown = now;
+    pinned_ = false;
     if (ring_.size() > 0) {
         const QCPRange kept = kept_x();
         if (shown.size() >= kept.size())
@@ -335,11 +446,15 @@ void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
             shown = QCPRange(kept.lower, kept.lower + now.size());
         else if (shown.upper > kept.upper)
             shown = QCPRange(kept.upper - now.size(), kept.upper);
+        pinned_ = at_newest(shown);
+        if (pinned_)
+            shown = QCPRange(newest_x() - shown.size(), newest_x());
         if (shown != now)
             show_x(shown);
     }
+    show_off_screen();
     const bool panned = std::abs(now.size() - before.size()) <= 1e-9 * before.size();
-    if (!panned || shown.upper < newest_x())
+    if (!pinned_ || !panned || !screen_width(shown))
         return;
     if (dragging_)
         follow_on_release_ = true;
@@ -349,13 +464,16 @@ void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
 
 void StripChart::x_returned()
 {
-    if (plot()->xAxis->label() == kLookingBack) {
+    if (plot()->xAxis->label() == kLookingBack || plot()->xAxis->label() == kFollowing) {
         ticker_->set_offset(0);
+        ticker_->set_times(nullptr);
         plot()->xAxis->setLabel(file_x_label_);
-        plot()->setAccessibleDescription(following_description_);
+        plot()->setAccessibleDescription(screen_description_);
     }
+    pinned_ = false;
     follow_button_->hide();
     follow_on_release_ = false;
+    lines_->setMode(QCPLayer::lmBuffered);
     show_points();
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The strip chart: traces that scroll, fed interleaved points. It draws
 // histories kept apart from the widget: the screen of the newest points,
-// which it follows, and a ring of an hour of samples, which the operator
-// looks back over by moving the x axis. Internal to the platform layer.
+// which it follows, and a ring of an hour of samples with their times, which
+// the operator looks back over by moving the x axis, or follows at a width
+// of his own. Internal to the platform layer.
 #pragma once
 
 #include "platform/chart.h"
@@ -11,6 +12,7 @@
 #include "platform/strip_history.h"
 #include "platform/strip_ring.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@ class QCPGraph;
 class QPushButton;
 
 namespace telvar::detail {
+
+class ChartGaps;
 
 class StripChart : public Chart {
     Q_OBJECT
@@ -30,6 +34,11 @@ public:
     int set_traces(int count);
     int set_points_per_screen(int points);
     int append(const void* array, int type, int start, int count, int skip);
+    // When the newest sample of the next append was taken, in seconds since
+    // the epoch; without it, when the append is made.
+    void set_sample_time(double seconds) { sample_time_ = seconds; }
+    // The record breaks after the newest sample.
+    void mark_gap();
 
     bool refresh_now() const { return refresh_now_; }
     void set_refresh_now(bool now) { refresh_now_ = now; }
@@ -41,11 +50,13 @@ public:
     int set_trace_name(int trace, const char* name);
     int get_trace(int trace, int attribute, int* value) const;
 
-    // Back to the newest points, as the screen shows them.
+    // Keeps the newest sample at the right edge: at the screen's own width
+    // the screen itself, else at the width the operator chose.
     void follow();
 
     // Every trace, hidden ones too, so that a file always has the same columns.
     std::string csv() const override;
+    QString shown_times() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,24 +76,35 @@ private:
     void show_points();
     void show_ring();
     void show_screen_width();
-    bool following() const { return !x_moved(); }
-    // The axis coordinate of the newest sample while looking back.
-    double newest_x() const;
-    // Where the view may go while looking back: over the samples kept, and
-    // at least a screen wide.
+    bool home() const { return !x_moved(); }
+    // The ring's number of the sample at x = 0.
+    long long x_offset() const;
+    // The axis coordinate of the newest sample.
+    double newest_x() const { return static_cast<double>(ring_.end() - 1 - x_offset()); }
+    // Where the view may go off the screen: over the samples kept, and at
+    // least a screen wide.
     QCPRange kept_x() const;
+    bool screen_width(const QCPRange& range) const;
+    // Within a few pixels of the newest sample: the operator meant it.
+    bool at_newest(const QCPRange& range) const;
+    // The view's width, its right edge on the newest sample.
+    void pin();
+    void show_off_screen();
     void place_follow_button();
 
     QCPLayer* lines_;
+    ChartGaps* gaps_;
     StripHistory history_;
     StripRing ring_;
     QSharedPointer<SampleTicker> ticker_;
     QPushButton* follow_button_;  // shown while looking back
     QString file_x_label_;
-    QString following_description_;
-    long long offset_ = 0;  // looking back, x is the sample number less this
+    QString screen_description_;
+    std::optional<double> sample_time_;
+    long long offset_ = 0;  // off the screen, x is the sample number less this
+    bool pinned_ = false;   // off the screen, following the newest sample
     bool dragging_ = false;
-    bool follow_on_release_ = false;  // a drag reached the newest sample
+    bool follow_on_release_ = false;  // a drag reached the newest sample at the screen's width
     bool refresh_now_ = true;
     bool redraw_due_ = false;
     std::vector<Trace> traces_;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace telvar::detail {
 
@@ -31,12 +32,25 @@ struct Extremes {
     }
 };
 
+long long column_of(long long number, double per_column)
+{
+    return static_cast<long long>(std::floor(static_cast<double>(number) / per_column));
+}
+
+// Columns start at fixed sample numbers, so that panning moves them whole
+// rather than sharing the samples out anew.
+long long column_start(long long column, double per_column)
+{
+    return static_cast<long long>(std::floor(static_cast<double>(column) * per_column));
+}
+
 }  // namespace
 
 StripRing::StripRing(int traces, std::size_t capacity)
     : traces_(traces), capacity_(capacity),
       // Left unwritten, so that the pages become resident only as samples come.
-      values_(std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(traces) * capacity))
+      values_(std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(traces) * capacity)),
+      times_(std::make_unique_for_overwrite<double[]>(capacity))
 {
 }
 
@@ -46,23 +60,47 @@ void StripRing::set_traces(int traces)
         *this = StripRing(traces, capacity_);
 }
 
-void StripRing::push(std::span<const double> sample)
+void StripRing::push(std::span<const double> sample, double time)
 {
     const std::size_t at = slot(end_);
     for (int t = 0; t < traces_; ++t)
         values_[static_cast<std::size_t>(t) * capacity_ + at] = static_cast<float>(sample[static_cast<std::size_t>(t)]);
+    times_[at] = size_ > 0 ? std::max(time, this->time(end_ - 1)) : time;
     ++end_;
     size_ = std::min(size_ + 1, capacity_);
+    while (!gaps_.empty() && gaps_.front() < first())
+        gaps_.pop_front();
+}
+
+void StripRing::mark_gap()
+{
+    if (gaps_.empty() || gaps_.back() != end_)
+        gaps_.push_back(end_);
 }
 
 void StripRing::clear()
 {
     size_ = 0;
+    gaps_.clear();
 }
 
 float StripRing::at(int trace, long long number) const
 {
     return row(trace)[slot(number)];
+}
+
+long long StripRing::first_from(double time) const
+{
+    long long low = first();
+    long long high = end_;
+    while (low < high) {
+        const long long middle = low + (high - low) / 2;
+        if (this->time(middle) < time)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 void StripRing::draw_points(int trace, long long from, long long to, double per_column, std::vector<Point>* out) const
@@ -72,6 +110,21 @@ void StripRing::draw_points(int trace, long long from, long long to, double per_
     if (from >= to)
         return;
     const float* values = row(trace);
+    auto gap = std::upper_bound(gaps_.begin(), gaps_.end(), from);
+    for (; gap != gaps_.end() && *gap < to; ++gap) {
+        draw_run(values, from, *gap, per_column, out);
+        // Between the runs' points: the next run's column starts where its first point goes.
+        const double at = per_column <= 2 ? static_cast<double>(*gap) - 0.5
+                                          : static_cast<double>(column_of(*gap, per_column)) * per_column;
+        out->push_back({at, std::numeric_limits<double>::quiet_NaN()});
+        from = *gap;
+    }
+    draw_run(values, from, to, per_column, out);
+}
+
+void StripRing::draw_run(const float* values, long long from, long long to, double per_column,
+                         std::vector<Point>* out) const
+{
     std::size_t at = slot(from);
     const auto next = [this, &at] {
         if (++at == capacity_)
@@ -92,14 +145,9 @@ void StripRing::draw_points(int trace, long long from, long long to, double per_
             add({static_cast<double>(n), values[at]});
         return;
     }
-    // Columns start at fixed sample numbers, so that panning moves them
-    // whole rather than sharing the samples out anew.
-    const auto start_of = [per_column](long long column) {
-        return static_cast<long long>(std::floor(static_cast<double>(column) * per_column));
-    };
-    for (auto column = static_cast<long long>(std::floor(static_cast<double>(from) / per_column));; ++column) {
-        const long long begin = std::max(from, start_of(column));
-        const long long stop = std::min(to, start_of(column + 1));
+    for (long long column = column_of(from, per_column);; ++column) {
+        const long long begin = std::max(from, column_start(column, per_column));
+        const long long stop = std::min(to, column_start(column + 1, per_column));
         if (begin >= to)
             break;
         if (begin >= stop)

@@ -2,6 +2,7 @@
 #include "scope/acquisition.h"
 
 #include "link/command.h"
+#include "link/line_watch.h"
 #include "link/orders.h"
 #include "params/record.h"
 #include "platform/events.h"
@@ -16,11 +17,51 @@
 #include "ui/status.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace telvar {
 
 unsigned short rawdata[PNUM];
 double yArray[STRIP_SAMPLES * TRACES];
+
+namespace {
+
+using std::chrono::steady_clock;
+
+steady_clock::time_point g_came;                      // when the last live answer came
+std::optional<steady_clock::time_point> g_last_shown;  // when the last sample shown came
+
+// The record breaks: the chart shows it at once, and the next sample joins
+// neither the chart's line nor the recording's rows before it.
+void break_record()
+{
+    MarkStripChartGap(panelMAIN, MAIN_STRIPCHART);
+    g_last_shown.reset();
+}
+
+// When the answer to a request made at `asked` came: the line's stamp, or
+// now where the line gave none for it.
+steady_clock::time_point answer_time(steady_clock::time_point asked)
+{
+    return rx_time >= asked ? rx_time : steady_clock::now();
+}
+
+double seconds_since_epoch(steady_clock::time_point at)
+{
+    const auto then = std::chrono::system_clock::now() - (steady_clock::now() - at);
+    return std::chrono::duration<double>(then.time_since_epoch()).count();
+}
+
+// A saved picture of the chart names the line and the controller its samples came from.
+void note_source()
+{
+    const LineState& line = line_state();
+    const std::string note = "Line: " + line.line + ", controller: " + line.version;
+    SetChartPictureNote(panelMAIN, MAIN_STRIPCHART, line.open() ? note.c_str() : "");
+}
+
+}  // namespace
 
 void setup_strip_chart()
 {
@@ -31,7 +72,7 @@ void setup_strip_chart()
     for (const TraceLook& look : TRACE_LOOKS) {
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);
-        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.dashed ? VAL_DASH : VAL_SOLID);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.style);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, trace_thickness(look));
     }
     show_strip_looks();
@@ -56,14 +97,17 @@ void PlotDATA()
 
 bool exchange_live_sample()
 {
+    const steady_clock::time_point asked = steady_clock::now();
     rx_flag = 0;
     Command request;
     request.order = ORDER_RAWDATA;
     request.payload[0] = 1;
     request.answer = rawdata;
     const CommandOutcome outcome = exchange_command(request);
-    if (outcome == CommandOutcome::Answered)
+    if (outcome == CommandOutcome::Answered) {
+        g_came = answer_time(asked);
         return true;
+    }
     report_command_outcome(request, outcome);
     if (outcome == CommandOutcome::Refused)
         stop_flag = 1;  // this loop cannot go on; nothing failed on the line
@@ -74,10 +118,15 @@ void show_live_sample()
 {
     if (stop_flag != 0)
         return;
+    const SampleArrival arrival{g_came, !g_last_shown || g_came - *g_last_shown > LIVE_GAP};
+    g_last_shown = g_came;
     show_progress(100);
     SetPanelDATA();
+    if (arrival.after_gap)
+        MarkStripChartGap(panelMAIN, MAIN_STRIPCHART);
+    SetStripChartSampleTime(panelMAIN, MAIN_STRIPCHART, seconds_since_epoch(g_came));
     PlotDATA();
-    record_sample(rawdata, yArray + (STRIP_SAMPLES - 1) * TRACES);
+    record_sample(rawdata, yArray + (STRIP_SAMPLES - 1) * TRACES, arrival);
 }
 
 int CC_CMD_RUN(int, int, int event, void*, int, int)
@@ -85,6 +134,8 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
     if (event != EVENT_COMMIT || !begin_loop(MAIN_CMD_RUN, MAIN_STRIPCHART, MAIN_GRAPH))
         return 0;
     show_strip_looks();
+    note_source();
+    break_record();
     while (stop_flag == 0) {
         show_progress(0);
         if (!exchange_live_sample())
@@ -95,6 +146,7 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
         ProcessSystemEvents();
     }
     end_loop(MAIN_CMD_RUN);
+    break_record();
     return 0;
 }
 

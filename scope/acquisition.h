@@ -2,17 +2,27 @@
 // Live acquisition: RUN polls the controller for its measurement values as
 // fast as the line allows until STOP or a failure, and shows each sample as
 // five numbers and on the 18-trace strip chart drawn against the record's
-// levels and limits.
+// levels and limits. Each sample carries the time its answer came; where the
+// record breaks (RUN, STOP, an answer held up) the chart and the recording
+// mark a gap rather than join the samples on either side.
 #pragma once
 
 #include "link/com232.h"
 #include "platform/userint.h"
 #include "scope/traces.h"
 
+#include <chrono>
+
 namespace telvar {
 
 inline constexpr int STRIP_SAMPLES = 100;
-inline constexpr int STRIP_POINTS_PER_SCREEN = 101;
+// The screen is the history: a point more would be the previous call's
+// newest sample again, at the left edge.
+inline constexpr int STRIP_POINTS_PER_SCREEN = STRIP_SAMPLES;
+// Two answers further apart than this are a break in the record, not a line
+// to draw across: an exchange takes tens of milliseconds, with a retry half a
+// second more.
+inline constexpr std::chrono::milliseconds LIVE_GAP{1000};
 
 extern unsigned short rawdata[PNUM];                 // the last live sample
 extern double yArray[STRIP_SAMPLES * TRACES];        // the chart's history, oldest sample first, 18 values a sample
@@ -30,7 +40,8 @@ void PlotDATA();
 // (and ends any loop); a refusal only shows that the line is busy.
 bool exchange_live_sample();
 // After a good live answer: while nothing stopped the loop, progress 100,
-// displays, chart, and the recorder's row.
+// displays, chart, and the recorder's row, at the time the answer came, both
+// marking a gap when the last sample shown came more than LIVE_GAP before.
 void show_live_sample();
 
 CtrlCallback CC_CMD_RUN;

@@ -143,14 +143,22 @@ bool recording()
     return g_recording.file != nullptr;
 }
 
-void record_sample(const unsigned short* live, const double* traces)
+void record_sample(const unsigned short* live, const double* traces, const SampleArrival& arrival)
 {
     if (!recording())
         return;
-    const std::string now =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
+    const auto age = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - arrival.at);
+    const double seconds = g_recording.since_start.nsecsElapsed() / 1e9 - age.count() / 1e3;
+    // Held up by the recorder's own dialog, the answer came before the recording began.
+    if (seconds < 0)
+        return;
+    const std::string came = QDateTime::currentDateTime()
+                                 .addMSecs(-age.count())
+                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"))
+                                 .toStdString();
+    const std::string gap = arrival.after_gap && g_recording.rows > 0 ? RECORDER_GAP : "";
     ++g_recording.rows;
-    if (!g_recording.file->write(recorder_row(now, g_recording.since_start.nsecsElapsed() / 1e9, live, traces))) {
+    if (!g_recording.file->write(gap + recorder_row(came, seconds, live, traces))) {
         finish();
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/trace_switches.h"
 
+#include "platform/graph.h"
 #include "platform/line_samples.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
@@ -58,7 +59,7 @@ void show_strip_looks()
     std::vector<SwitchedLine> lines;
     for (const TraceLook& t : TRACE_LOOKS)
         lines.push_back({t.detail == TraceSwitch::None ? t.group : t.detail, t.group,
-                         {t.colour, t.dashed, trace_thickness(t) > 1}});
+                         {t.colour, t.style, trace_thickness(t) > 1}});
     show_looks(lines);
 }
 
@@ -66,7 +67,7 @@ void show_memory_looks()
 {
     std::vector<SwitchedLine> lines;
     for (const CurveLook& c : MEMORY_LOOKS)
-        lines.push_back({c.shown_by, c.channel, {c.colour, c.dashed, !c.dashed}});
+        lines.push_back({c.shown_by, c.channel, {c.colour, c.dashed ? VAL_DASH : VAL_SOLID, !c.dashed}});
     show_looks(lines);
 }
 

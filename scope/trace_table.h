@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the strip chart draws each of its 18 traces and the data-memory graph
 // each of its 12 plots, and which of the nine trace switches shows each.
-// Strip chart: each channel in one colour family, measured values solid,
-// thresholds dashed. Data-memory graph: a channel's data fat and solid, its
-// levels thin and dashed.
+// Strip chart: each channel in one colour family; its measured values fat,
+// its thresholds thin, and within each of the two every line in a style and a
+// shade of its own, so that none is told from another by its place alone.
+// Data-memory graph: a channel's data fat and solid, its levels thin and
+// dashed.
 #pragma once
 
 #include "scope/traces.h"
@@ -21,17 +23,24 @@ struct TraceLook {
     int trace;            // 1 to 18
     const char* name;     // in saved data
     int colour;
-    bool dashed;
+    int style;            // VAL_SOLID, VAL_DASH, ...
     TraceSwitch group;
     TraceSwitch detail;   // None: the group's measured value itself
 };
 
 extern const std::span<const TraceLook> TRACE_LOOKS;
 
+// A measured value: the group's own, its second or its third.
+inline bool measured(const TraceLook& look)
+{
+    return look.detail == TraceSwitch::None || look.detail == TraceSwitch::Second
+           || look.detail == TraceSwitch::Third;
+}
+
 // Measured values are drawn thicker than the thresholds.
 inline int trace_thickness(const TraceLook& look)
 {
-    return look.dashed ? 1 : 2;
+    return measured(look) ? 2 : 1;
 }
 
 struct CurveLook {

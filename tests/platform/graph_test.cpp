@@ -4,6 +4,7 @@
 // operator saves from their menu.
 #include "support/panel_files.h"
 #include "support/dialogs.h"
+#include "support/pdf_reading.h"
 
 #include "platform/files.h"
 #include "platform/graph.h"
@@ -14,6 +15,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -21,11 +23,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <qcustomplot.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -204,15 +208,15 @@ protected:
         return names;
     }
 
-    // Feeds the chart as the live display does: the whole window of the last
-    // 100 samples on every call, sample n being n on trace 1 and -n on trace 2.
+    // Feeds the chart as the live display does: the whole screen of the last
+    // 101 samples on every call, sample n being n on trace 1 and -n on trace 2.
     void feed_live_samples(int count)
     {
         for (int k = 0; k < count; ++k, ++fed) {
             window.erase(window.begin(), window.begin() + 2);
             window.insert(window.end(), {double(fed), -double(fed)});
             ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 101), 0);
-            ASSERT_EQ(PlotStripChart(panel, CHART, window.data(), 200, 0, 0, VAL_DOUBLE), 0);
+            ASSERT_EQ(PlotStripChart(panel, CHART, window.data(), 202, 0, 0, VAL_DOUBLE), 0);
         }
         QApplication::processEvents();
     }
@@ -230,7 +234,10 @@ protected:
         QApplication::processEvents();
     }
     QCPRange x_range(int control) const { return plot(control)->xAxis->range(); }
-    bool looking_back() const { return plot(CHART)->xAxis->label().startsWith(QLatin1String("Sample number")); }
+    QString x_label() const { return plot(CHART)->xAxis->label(); }
+    bool looking_back() const { return x_label() == QLatin1String("Time of day (looking back)"); }
+    bool following_off_screen() const { return x_label() == QLatin1String("Time of day (following)"); }
+    bool on_screen() const { return !x_label().startsWith(QLatin1String("Time of day")); }
     // Each point drawn of trace 1 is the sample its x names, numbered from `first_x`.
     void expect_drawn_samples_from(double first_x) const
     {
@@ -243,7 +250,7 @@ protected:
     PanelFiles files;
     QTemporaryDir temp;
     int panel = 0;
-    std::vector<double> window = std::vector<double>(200, 0.0);
+    std::vector<double> window = std::vector<double>(202, 0.0);
     int fed = 0;
 };
 
@@ -282,23 +289,21 @@ TEST_F(Graphs, LiveDisplayFeedsTheWholeHistoryEveryTime)
         history.erase(history.begin(), history.begin() + 18);
         for (int t = 0; t < 18; ++t)
             history.push_back(call * 1000 + t);
-        ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 101), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 100), 0);
         ASSERT_EQ(PlotStripChart(panel, CHART, history.data(), 1800, 0, 0, VAL_DOUBLE), 0);
     }
     const QString csv = QString::fromStdString(saved_csv(CHART));
     const QStringList rows = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(rows.size(), 102) << "a header and 101 points";
+    ASSERT_EQ(rows.size(), 101) << "a header and 100 points";
     EXPECT_EQ(rows[0].split(QLatin1Char(',')).size(), 18);
     EXPECT_TRUE(rows[0].startsWith(QLatin1String("Trace 1,Trace 2,"))) << "unnamed traces are numbered";
-    EXPECT_TRUE(rows[100].startsWith(QLatin1String("1000,1001,"))) << "the first sample, one place older";
-    EXPECT_TRUE(rows[101].startsWith(QLatin1String("2000,2001,"))) << "the new sample at the right end";
-    EXPECT_TRUE(rows[1].startsWith(QLatin1String("1000,1001,")))
-        << "101 points per screen and 100 per call: the previous call's newest point stays on the left";
-    EXPECT_TRUE(rows[2].startsWith(QLatin1String("0,0,"))) << "zeros before the new samples";
+    EXPECT_TRUE(rows[99].startsWith(QLatin1String("1000,1001,"))) << "the first sample, one place older";
+    EXPECT_TRUE(rows[100].startsWith(QLatin1String("2000,2001,"))) << "the new sample at the right end";
+    EXPECT_TRUE(rows[1].startsWith(QLatin1String("0,0,"))) << "the screen is the history: nothing of the call before";
 
     const QSharedPointer<QCPGraphDataContainer> drawn = plot(CHART)->graph(0)->data();
-    ASSERT_EQ(drawn->size(), 101) << "following, the chart draws these 101 points and nothing of its hour";
-    for (int k = 0; k < 101; ++k) {
+    ASSERT_EQ(drawn->size(), 100) << "following, the chart draws these 100 points and nothing of its hour";
+    for (int k = 0; k < 100; ++k) {
         EXPECT_EQ(drawn->at(k)->key, k);
         EXPECT_EQ(drawn->at(k)->value, rows[k + 1].section(QLatin1Char(','), 0, 0).toDouble()) << k;
     }
@@ -389,6 +394,26 @@ TEST_F(Graphs, StripChartDrawsBeforePlotReturnsAndThinDashesStayVisible)
     EXPECT_EQ(pixels_of(CHART, 0xC000C0), 0) << "a hidden trace draws nothing";
     SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_VISIBLE, 1);
     EXPECT_GT(pixels_of(CHART, 0xC000C0), width * 9 / 10) << "a solid line with nothing cut out";
+
+    // Looked back over, more samples than pixels draw each pixel column from
+    // its lowest sample to its highest: trace 1 swinging between 1000 and
+    // 3000 is a band without a hole, beneath trace 2's line at 2000.
+    for (int n = 0; n < 4000; ++n) {
+        const double sample[] = {n % 2 == 0 ? 1000.0 : 3000.0, 2000};
+        ASSERT_EQ(PlotStripChart(panel, CHART, sample, 2, 0, 0, VAL_DOUBLE), 0);
+    }
+    for (int k = 0; k < 30; ++k)
+        press(CHART, Qt::Key_Minus);
+    ASSERT_GT(plot(CHART)->graph(0)->data()->size(), 2 * width) << "dense";
+    const QImage image = plot(CHART)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QCPAxis* y = plot(CHART)->yAxis;
+    const QRect axes = plot(CHART)->axisRect()->rect();
+    int holes = 0;
+    for (int px = axes.left() + 1; px < axes.right(); ++px)
+        for (int py = qRound(y->coordToPixel(3000)) + 1; py < qRound(y->coordToPixel(1000)); ++py)
+            holes += (image.pixel(px, py) & 0xFFFFFF) != 0x00C000 && (image.pixel(px, py) & 0xFFFFFF) != 0xC000C0;
+    EXPECT_EQ(holes, 0);
+    EXPECT_EQ(rows_of(CHART, 0x00C000)[qRound(y->coordToPixel(3000)) - 3], 0) << "nothing above the band";
 }
 
 TEST_F(Graphs, HiddenStripChartIsDrawnWhenShown)
@@ -576,7 +601,7 @@ TEST_F(Graphs, MenuAndKeysAreOfferedToScreenReaders)
     EXPECT_TRUE(plot(CHART)->accessibleDescription().contains(QLatin1String("End: Follow the newest samples")));
 }
 
-TEST_F(Graphs, PicturesAreSavedAsPngOfTheWidgetsSizeOrAsPdf)
+TEST_F(Graphs, PicturesAreSavedAsPngOrPdfAndStandAlone)
 {
     show_only(CHART);
     plot(CHART)->resize(420, 310);
@@ -590,7 +615,8 @@ TEST_F(Graphs, PicturesAreSavedAsPngOfTheWidgetsSizeOrAsPdf)
     dialogs.check_all_shown();
 
     const QImage image(QString::fromStdString(png));
-    EXPECT_EQ(image.size(), QSize(420, 310));
+    EXPECT_EQ(image.width(), 420);
+    EXPECT_GT(image.height(), 310) << "the plot's own height, and the title and legend";
     const std::string content = content_of(pdf);
     EXPECT_EQ(content.substr(0, 5), "%PDF-");
     EXPECT_GT(content.size(), 1000u);
@@ -599,6 +625,30 @@ TEST_F(Graphs, PicturesAreSavedAsPngOfTheWidgetsSizeOrAsPdf)
     EXPECT_EQ(dialogs.shown[0].type_list, "*.png;*.pdf");
     EXPECT_TRUE(dialogs.shown[0].save);
     EXPECT_FALSE(dialogs.shown[0].directory.empty());
+
+    // A picture stands alone: what, when, from where, the axes and the lines shown.
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
+    name_traces({"Channel A", "Hidden trace"});
+    SetTraceAttribute(panel, CHART, 2, ATTR_TRACE_VISIBLE, 0);
+    ASSERT_EQ(SetChartPictureNote(panel, CHART, "Line: TCP 127.0.0.1:10001, controller: TELVAR-K20 SIM V1.00"), 0);
+    const QDateTime ten(QDate(2026, 12, 8), QTime(10, 0));
+    for (int n = 0; n < 101; ++n) {
+        SetStripChartSampleTime(panel, CHART, ten.addMSecs(n * 500).toMSecsSinceEpoch() / 1000.0);
+        feed_live_samples(1);
+    }
+    const std::string alone = file_in_temp("alone.pdf");
+    dialogs.expect_file_dialog("Save Picture", {VAL_NEW_FILE_SELECTED, alone});
+    choose(CHART, kSavePicture);
+    const PdfReading reading = read_pdf(QString::fromStdString(alone));
+    ASSERT_TRUE(reading.read);
+    for (const char* part : {"CHART, 2026-12-08 10:00:00.000 to 10:00:50.000",
+                             "Line: TCP 127.0.0.1:10001, controller: TELVAR-K20 SIM V1.00", "Sample", "Value",
+                             "Channel A"})
+        EXPECT_NE(reading.text.find(part), std::string::npos) << part << " in " << reading.text;
+    EXPECT_EQ(reading.text.find("Hidden trace"), std::string::npos) << "only the lines shown";
+    EXPECT_EQ(plot(CHART)->plotLayout()->elementCount(), 1) << "the window's chart as it was";
+    EXPECT_EQ(plot(CHART)->xAxis->label(), "");
+    EXPECT_EQ(SetChartPictureNote(panel, CHART, nullptr), UIE_BAD_ATTRIBUTE);
 }
 
 TEST_F(Graphs, CancelledDialogWritesNothingAndFailuresAreSaid)
@@ -634,7 +684,7 @@ TEST_F(Graphs, MovingTheStripChartBackLooksOverItsHourAndEndFollowsAgain)
     ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
     show_only(CHART);
     feed_live_samples(300);
-    EXPECT_FALSE(looking_back());
+    EXPECT_TRUE(on_screen());
     press(CHART, Qt::Key_Left);
     EXPECT_EQ(x_range(CHART), QCPRange(-10, 90));
     EXPECT_TRUE(looking_back()) << "the x axis says what it shows";
@@ -651,38 +701,120 @@ TEST_F(Graphs, MovingTheStripChartBackLooksOverItsHourAndEndFollowsAgain)
     expect_drawn_samples_from(-199);
     EXPECT_EQ(plot(CHART)->graph(0)->data()->begin()->key, -199) << "the first sample kept";
     EXPECT_EQ(plot(CHART)->graph(1)->data()->size(), 305) << "the other traces too";
+    EXPECT_TRUE(following_off_screen()) << "the view reaches the newest sample: it follows at its width";
+    feed_live_samples(2);
+    EXPECT_EQ(x_range(CHART), QCPRange(-197, 107));
+    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 306) << "the newest sample at the right";
 
     auto* follow = plot(CHART)->findChild<QPushButton*>();
     ASSERT_TRUE(follow);
+    EXPECT_FALSE(follow->isVisible());
+    press(CHART, Qt::Key_Plus);
+    EXPECT_TRUE(looking_back()) << "zoomed in about the middle: off the newest sample";
+    const double chosen = x_range(CHART).size();
     EXPECT_TRUE(follow->isVisible()) << "looking back, the chart offers to follow";
     EXPECT_EQ(follow->accessibleName(), kFollow);
     QTest::mouseClick(follow, Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_FALSE(looking_back());
+    EXPECT_TRUE(following_off_screen());
     EXPECT_FALSE(follow->isVisible());
+    EXPECT_NEAR(x_range(CHART).size(), chosen, 1e-9) << "Follow keeps the width the operator chose";
+    EXPECT_EQ(x_range(CHART).upper, 107);
+    press(CHART, Qt::Key_Home);
+    EXPECT_TRUE(on_screen());
     EXPECT_EQ(x_range(CHART), QCPRange(0, 100));
-    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 304) << "the newest sample at the right";
+    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 306) << "the newest sample at the right";
     const QString saved_description = plot(CHART)->accessibleDescription();
 
-    // Panning back up to the newest sample follows as End does; a drag once it lets go.
+    // Zoomed in with the pointer at the newest sample, the chart follows at that width.
+    const QRect axes = plot(CHART)->axisRect()->rect();
+    const QPoint edge(axes.right(), axes.center().y());
+    QWheelEvent wheel(edge, plot(CHART)->mapToGlobal(edge), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot(CHART), &wheel);
+    QApplication::processEvents();
+    const double zoomed = x_range(CHART).size();
+    EXPECT_LT(zoomed, 90);
+    EXPECT_TRUE(following_off_screen());
+    EXPECT_TRUE(plot(CHART)->accessibleDescription().contains(QLatin1String("following")));
+    feed_live_samples(3);
+    EXPECT_NEAR(x_range(CHART).size(), zoomed, 1e-9);
+    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 309);
+    EXPECT_EQ(x_range(CHART).upper, (plot(CHART)->graph(0)->data()->end() - 1)->key) << "the newest at the right edge";
+    press(CHART, Qt::Key_End);
+    EXPECT_NEAR(x_range(CHART).size(), zoomed, 1e-9) << "End keeps the width too";
+    press(CHART, Qt::Key_Home);
+
+    // Panning back up to the newest sample at the screen's width shows the
+    // screen again, as End does; a drag once it lets go.
     press(CHART, Qt::Key_Left);
     EXPECT_TRUE(plot(CHART)->accessibleDescription().contains(QLatin1String("looking back")));
     press(CHART, Qt::Key_Right);
-    EXPECT_FALSE(looking_back());
+    EXPECT_TRUE(on_screen());
     EXPECT_EQ(plot(CHART)->accessibleDescription(), saved_description);
     press(CHART, Qt::Key_Left);
     press(CHART, Qt::Key_End);
-    EXPECT_FALSE(looking_back());
-    const QPoint middle = plot(CHART)->axisRect()->rect().center();
+    EXPECT_TRUE(on_screen());
+    const QPoint middle = axes.center();
     mouse(QEvent::MouseButtonPress, middle);
     mouse(QEvent::MouseMove, middle + QPoint(60, 0));
     EXPECT_TRUE(looking_back()) << "a drag pans back";
     mouse(QEvent::MouseMove, middle);
-    EXPECT_TRUE(looking_back()) << "still held";
+    EXPECT_FALSE(on_screen()) << "still held";
     mouse(QEvent::MouseButtonRelease, middle);
-    EXPECT_FALSE(looking_back());
+    EXPECT_TRUE(on_screen());
     feed_live_samples(1);
-    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 305);
+    EXPECT_EQ((plot(CHART)->graph(0)->data()->end() - 1)->value, 310);
+}
+
+TEST_F(Graphs, BreaksInTheRecordAreGapsAndLookingBackTheAxisTellsTheTimeOfDay)
+{
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
+    show_only(CHART);
+    // Two samples a second from 10:00; before sample 150 the line waited a minute.
+    const QDateTime ten(QDate(2026, 12, 8), QTime(10, 0));
+    for (int n = 0; n < 300; ++n) {
+        if (n == 150 || n == 280) {
+            ASSERT_EQ(MarkStripChartGap(panel, CHART), 0);
+        }
+        const QDateTime at = ten.addMSecs(n * 500 + (n >= 150 ? 60000 : 0));
+        ASSERT_EQ(SetStripChartSampleTime(panel, CHART, at.toMSecsSinceEpoch() / 1000.0), 0);
+        feed_live_samples(1);
+    }
+    const auto breaks = [this] {
+        std::vector<double> keys;
+        for (const QCPGraphData& point : *plot(CHART)->graph(1)->data())
+            if (std::isnan(point.value))
+                keys.push_back(point.key);
+        return keys;
+    };
+    const auto marked = [this](double x) {
+        const QImage image = plot(CHART)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int column = qRound(plot(CHART)->xAxis->coordToPixel(x));
+        int grey = 0;
+        for (int y = 0; y < image.height(); ++y)
+            grey += (image.pixel(column, y) & 0xFFFFFF) == 0x707070;
+        return grey;
+    };
+    // The screen shows samples 199 to 299: the line breaks before sample 280, and a mark stands there.
+    EXPECT_EQ(breaks(), std::vector<double>{80.5});
+    EXPECT_GT(marked(80.5), 20) << "a dotted grey line across the axes";
+    EXPECT_EQ(marked(70.5), 0);
+
+    for (int k = 0; k < 12; ++k)
+        press(CHART, Qt::Key_Minus);
+    EXPECT_EQ(x_range(CHART), QCPRange(-199, 100));
+    EXPECT_EQ(breaks(), (std::vector<double>{-49.5, 80.5}));
+    EXPECT_GT(marked(-49.5), 20);
+    // Ticks at round minutes, each on the first sample taken then or later and
+    // labelled with its time: 10:02 falls in the wait, so its tick stands on
+    // the first sample after it (150, taken at 10:02:15).
+    EXPECT_EQ(plot(CHART)->xAxis->tickVector(), (QVector<double>{-199, -79, -49, 41}));
+    EXPECT_EQ(plot(CHART)->xAxis->tickVectorLabels(), (QVector<QString>{"10:00", "10:01", "10:02", "10:03"}));
+    EXPECT_TRUE(plot(CHART)->accessibleDescription().contains(QLatin1String("Time of day")));
+
+    EXPECT_EQ(MarkStripChartGap(panel, GRAPH), UIE_BAD_CONTROL);
+    EXPECT_EQ(SetStripChartSampleTime(panel, GRAPH, 0), UIE_BAD_CONTROL);
 }
 
 TEST_F(Graphs, ResetViewReturnsToTheDefaultRangesWhichTheProgramKeepsSetting)
@@ -725,12 +857,12 @@ TEST_F(Graphs, ResetViewReturnsToTheDefaultRangesWhichTheProgramKeepsSetting)
     show_only(CHART);
     feed_live_samples(150);
     press(CHART, Qt::Key_Up);
-    EXPECT_FALSE(looking_back());
+    EXPECT_TRUE(on_screen());
     EXPECT_NE(plot(CHART)->yAxis->range(), QCPRange(0, 4095));
     press(CHART, Qt::Key_Minus);
-    EXPECT_TRUE(looking_back());
+    EXPECT_FALSE(on_screen());
     press(CHART, Qt::Key_Home);
-    EXPECT_FALSE(looking_back());
+    EXPECT_TRUE(on_screen());
     EXPECT_EQ(x_range(CHART), QCPRange(0, 100));
     EXPECT_EQ(plot(CHART)->yAxis->range(), QCPRange(0, 4095));
 }

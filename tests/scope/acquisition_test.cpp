@@ -23,8 +23,10 @@
 
 #include <QAbstractButton>
 #include <QTimer>
+#include <qcustomplot.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -126,6 +128,19 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
         EXPECT_EQ(s[TRACE_A_UPPER - 1], 4095);
         EXPECT_EQ(s[TRACE_B_LOWER - 1], 0);
     }
+    // Every point drawn is the sample in its place: none is a copy of
+    // another at the left edge; the run's start breaks the line.
+    const auto* chart = qobject_cast<QCustomPlot*>(ControlWidget(panelMAIN, MAIN_STRIPCHART));
+    int drawn = 0;
+    for (const QCPGraphData& point : *chart->graph(TRACE_B_THIRD - 1)->data()) {
+        if (std::isnan(point.value)) {
+            EXPECT_EQ(point.key, STRIP_SAMPLES - 3.5) << "before the run's first sample";
+            continue;
+        }
+        ++drawn;
+        ASSERT_EQ(point.value, yArray[static_cast<int>(point.key) * TRACES + TRACE_B_THIRD - 1]) << point.key;
+    }
+    EXPECT_EQ(drawn, STRIP_SAMPLES);
     int shown = -1;
     GetCtrlVal(panelMAIN, MAIN_NUM_CHB_2ND, &shown);
     EXPECT_EQ(shown, 35) << "the last sample: word 5";
@@ -233,6 +248,24 @@ TEST_F(Acquisition, EachTraceSwitchShowsHowItsTracesAreDrawn)
     for (std::size_t s = 0; s < std::size(switches); ++s)
         EXPECT_EQ(icon_colours(panelMAIN, switches[s]), colours[s]) << s;
     EXPECT_EQ(colours[static_cast<int>(TraceSwitch::Upper)].size(), 3u) << "one line for each group it applies to";
+
+    // Of one channel, its three measured values and its four thresholds are
+    // each drawn in a style of their own, not told apart by shade alone.
+    for (const TraceSwitch group : {TraceSwitch::ChannelA, TraceSwitch::ChannelB, TraceSwitch::Evaluation}) {
+        std::set<int> measured;
+        std::set<int> thresholds;
+        for (const TraceLook& look : TRACE_LOOKS) {
+            if (look.group != group)
+                continue;
+            int style = -1;
+            int thickness = -1;
+            GetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, &style);
+            GetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, &thickness);
+            const bool value = thickness > 1;
+            EXPECT_TRUE((value ? measured : thresholds).insert(style).second) << look.name;
+        }
+        EXPECT_EQ(measured.size() + thresholds.size(), group == TraceSwitch::Evaluation ? 4u : 7u);
+    }
 }
 
 TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)

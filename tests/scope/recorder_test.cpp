@@ -22,10 +22,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <qcustomplot.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace telvar::test {
 namespace {
@@ -235,23 +239,61 @@ TEST_F(Recorder, ALongFileNameIsShortenedInItsMiddle)
     EXPECT_EQ(lamp(), RECORDING_FAILED_LAMP_COLOR);
 }
 
-// The operator clicks RECORDER while a request waits for its answer and keeps
-// the file dialog open for a second: the answer came meanwhile, so the run
-// goes on without a retry.
-TEST_F(Recorder, ItsDialogHeldOpenDuringAnExchangeCostsNoRetry)
+// The operator opens a dialog while a request waits for its answer and keeps
+// it open: RECORDER's for a second, later the chart's Save Data for one and
+// a half. The answers came meanwhile, so the run goes on without a retry.
+// Each sample carries the time its answer came: the one that came before the
+// recording began is not in it, and the long wait is a gap, in the recording
+// and on the chart, not a line drawn across.
+TEST_F(Recorder, ItsDialogHeldOpenDuringAnExchangeCostsNoRetryAndLeavesAGap)
 {
     start_peer(3, [this](const QByteArray& r) -> std::optional<Reply> {
         if (live == 3)
             QTimer::singleShot(0, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_RECORDER, EVENT_COMMIT, 0, 0); });
-        if (live == 5)
+        if (live == 6)
+            QTimer::singleShot(0, [] {
+                for (QAction* action : ControlWidget(panelMAIN, MAIN_STRIPCHART)->findChild<QMenu*>()->actions())
+                    if (action->text() == QLatin1String("Save data as CSV..."))
+                        action->trigger();
+            });
+        if (live == 9)
             CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0);
         return Reply{answer_frame(order_of(r), {1, 500, 1000 + live}), 50};
     });
-    dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NO_FILE_SELECTED, ""}, 1000);
+    dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NEW_FILE_SELECTED, file}, 1000);
+    dialogs.expect_file_dialog("Save Data", ModalAnswer{VAL_NO_FILE_SELECTED, ""}, 1500);
     run();
+    dialogs.check_all_shown();
     // A retry would say "Read failure! Retrying for 9 times." first.
     for (const std::string& text : statuses)
         EXPECT_EQ(text.find("failure"), std::string::npos) << text;
+
+    EXPECT_EQ(channel_a(), (std::vector<int>{1004, 1005, 1006, 1007, 1008}))
+        << "the third sample came before the recording began";
+    const QStringList all = rows();
+    const auto row_of = [&all](int channel_a) {
+        for (int k = 1; k < all.size(); ++k)
+            if (!all[k].isEmpty() && all[k].split(',')[3].toInt() == channel_a)
+                return k;
+        return -1;
+    };
+    const auto seconds = [&all](int row) { return all.value(row).split(',').value(1).toDouble(); };
+    const int held = row_of(1006);
+    ASSERT_GT(held, 0);
+    EXPECT_LT(seconds(held) - seconds(held - 1), 0.5) << "the held sample at the time its answer came";
+    EXPECT_EQ(all.value(held + 1), "") << "an empty line where the record breaks";
+    EXPECT_GT(seconds(held + 2) - seconds(held), 1.4) << "the next row's time tells how long";
+    EXPECT_EQ(all.value(held + 2).split(',').value(3).toInt(), 1007);
+
+    // Channel A's trace: the held sample, a point without a value, the next.
+    const auto* chart = qobject_cast<QCustomPlot*>(ControlWidget(panelMAIN, MAIN_STRIPCHART));
+    std::vector<double> drawn;
+    for (const QCPGraphData& point : *chart->graph(0)->data())
+        drawn.push_back(point.value);
+    const auto at = std::find(drawn.begin(), drawn.end(), 1006.0);
+    ASSERT_LT(at + 2, drawn.end());
+    EXPECT_TRUE(std::isnan(at[1])) << "no line across the wait";
+    EXPECT_EQ(at[2], 1007);
 }
 
 TEST_F(Recorder, ACancelledDialogRecordsNothing)
