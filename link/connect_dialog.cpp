@@ -33,6 +33,9 @@ char connectionSettingsFileName[MAX_PATHNAME_LEN];
 
 namespace {
 
+// As the panel file describes the port number field.
+inline constexpr const char* PORT_FIELD_DESCRIPTION = "TCP port of the controller";
+
 // The dialog's values when it was last opened.
 int comprotocolold = 0;
 int comportold = 0;
@@ -85,11 +88,14 @@ std::optional<int> port_number_of(const char* text)
     return number;
 }
 
-// The message beside the port number field; "" takes it away.
+// The message beside the port number field, which a screen reader also
+// hears with the field; "" takes it away.
 void show_port_fix(const char* text)
 {
     SetCtrlVal(panelInterf, INTERF_PORTNUMBER_FIX, text);
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER_FIX, ATTR_VISIBLE, *text != '\0');
+    const std::string described = *text ? std::string(PORT_FIELD_DESCRIPTION) + ". " + text : PORT_FIELD_DESCRIPTION;
+    SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_DESCRIPTION, described.c_str());
 }
 
 // Why the last try failed, under the state; "" takes it away.

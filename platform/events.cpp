@@ -26,6 +26,15 @@ double g_scaled_at_change = 0.0;
 qint64 g_real_ns_at_change = 0;
 // Waits may nest: a callback run inside one wait can wait itself.
 std::vector<QEventLoop*> g_waiting;
+int g_depth = 0;
+
+// Counts one level of event processing while it lives.
+struct Nested {
+    Nested() { ++g_depth; }
+    ~Nested() { --g_depth; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+};
 
 QElapsedTimer& clock()
 {
@@ -41,6 +50,7 @@ QElapsedTimer& clock()
 
 void ProcessSystemEvents()
 {
+    const Nested nested;
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
@@ -54,6 +64,7 @@ void WaitEvents(int milliseconds)
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(std::max(1, ScaledMilliseconds(milliseconds / 1000.0)));
     g_waiting.push_back(&loop);
+    const Nested nested;
     loop.exec();
     g_waiting.erase(std::find(g_waiting.begin(), g_waiting.end(), &loop));
 }
@@ -62,6 +73,11 @@ void WakeWaiters()
 {
     for (QEventLoop* loop : g_waiting)
         loop->quit();
+}
+
+int EventProcessingDepth()
+{
+    return g_depth;
 }
 
 void PostDeferredCall(std::function<void()> call)

@@ -16,6 +16,10 @@ void WaitEvents(int milliseconds);
 // Called by the link layers after they delivered a callback, so that a
 // running WaitEvents returns and its caller can look at the new state.
 void WakeWaiters();
+// How deep the calls above nest in ProcessSystemEvents and WaitEvents: 0
+// outside them. Code that runs from an event handled inside one of them sees
+// a greater depth than the code that waits.
+int EventProcessingDepth();
 // Runs `call` from the event loop once the present event is handled. What
 // processes events for long (a measuring loop) must not start inside a
 // timer's tick: timers do not fire in event loops nested in a tick.

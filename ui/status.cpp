@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status.h"
 
+#include "platform/events.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -18,8 +19,14 @@ char szStatus[STATUS_SIZE];
 namespace {
 
 StatusObserver g_observer;
-// The texts shown while a StatusHold lives; none while nothing holds the line.
-std::optional<std::vector<std::string>> g_held;
+
+struct Hold {
+    int depth;                       // the event processing depth of the code that holds it
+    std::string shown;               // what the status line shows
+    std::vector<std::string> texts;  // held back
+};
+// None while nothing holds the status line.
+std::optional<Hold> g_hold;
 
 }  // namespace
 
@@ -30,10 +37,12 @@ void set_status_observer(StatusObserver observer)
 
 void show_status()
 {
-    if (g_held) {
-        g_held->emplace_back(szStatus);
+    if (g_hold && EventProcessingDepth() == g_hold->depth) {
+        g_hold->texts.emplace_back(szStatus);
         return;
     }
+    if (g_hold)
+        g_hold->shown = szStatus;
     SetCtrlVal(panelMAIN, MAIN_STATUS, szStatus);
     if (g_observer)
         g_observer(szStatus);
@@ -57,24 +66,23 @@ void append_status(const char* text)
     show_status();
 }
 
-StatusHold::StatusHold() : before_(szStatus)
+StatusHold::StatusHold()
 {
-    g_held.emplace();
+    g_hold = Hold{EventProcessingDepth(), szStatus, {}};
 }
 
 StatusHold::~StatusHold()
 {
-    if (!holding_)
+    if (!g_hold)
         return;
-    g_held.reset();
-    put_status(before_.c_str());
+    put_status(g_hold->shown.c_str());
+    g_hold.reset();
 }
 
 void StatusHold::show_held()
 {
-    holding_ = false;
-    const std::vector<std::string> texts = std::move(*g_held);
-    g_held.reset();
+    const std::vector<std::string> texts = std::move(g_hold->texts);
+    g_hold.reset();
     for (const std::string& text : texts)
         set_status(text.c_str());
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
 namespace telvar {
 
@@ -24,10 +23,12 @@ void set_status_observer(StatusObserver observer);
 // Appends the text to szStatus (cut to fit) and shows it.
 void append_status(const char* text);
 
-// While it lives, the status line stays as it is: what is shown meanwhile is
-// held back, to be shown in its order by show_held(), or dropped when the
-// hold ends without it. For what may fail again and again with nobody at
-// the screen, such as the attempts to reopen a lost line.
+// While it lives, the status line stays as it is for the texts of the code
+// that holds it: they are held back, to be shown in their order by
+// show_held(), or dropped when the hold ends without it. What runs from an
+// event handled meanwhile (a click refused as busy, a print) shows its texts
+// as always. For what may fail again and again with nobody at the screen,
+// such as the attempts to reopen a lost line.
 class StatusHold {
 public:
     StatusHold();
@@ -36,10 +37,6 @@ public:
     StatusHold& operator=(const StatusHold&) = delete;
     // Ends the hold and shows what it held.
     void show_held();
-
-private:
-    std::string before_;
-    bool holding_ = true;
 };
 
 }  // namespace telvar

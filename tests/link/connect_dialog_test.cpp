@@ -621,6 +621,9 @@ TEST_F(ConnectDialog, PortThatIsNoWholeNumberFrom1To65535IsRefusedBesideTheField
         char fix[128] = {};
         GetCtrlVal(panelInterf, INTERF_PORTNUMBER_FIX, fix);
         EXPECT_STREQ(fix, PORT_NUMBER_FIX_TEXT) << typed;
+        EXPECT_TRUE(ControlWidget(panelInterf, INTERF_PORTNUMBER)->accessibleDescription().endsWith(PORT_NUMBER_FIX_TEXT))
+            << "the field, which has the focus, tells it too";
+        EXPECT_EQ(PanelWidget(panelInterf)->focusWidget(), ControlWidget(panelInterf, INTERF_PORTNUMBER));
         EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << typed;
         EXPECT_EQ(tcpcon, 1) << typed;
         EXPECT_EQ(portNum, peer.port()) << typed;
@@ -631,6 +634,7 @@ TEST_F(ConnectDialog, PortThatIsNoWholeNumberFrom1To65535IsRefusedBesideTheField
     click(panelInterf, INTERF_TRY);
     EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
     EXPECT_FALSE(shown(INTERF_PORTNUMBER_FIX));
+    EXPECT_EQ(ControlWidget(panelInterf, INTERF_PORTNUMBER)->accessibleDescription(), "TCP port of the controller");
 }
 
 TEST_F(ConnectDialog, SerialTryAfterATcpTryLeavesTheTcpConversationOpen)

@@ -215,6 +215,26 @@ TEST_F(Reconnect, ControllerSwitchedOffAndOnAgainComesBackAndCostsNoCpuMeanwhile
     EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");
 }
 
+// An attempt that waits for a silent controller keeps its own texts back,
+// but a click meanwhile is refused aloud, as always.
+TEST_F(Reconnect, AClickDuringAnAttemptIsStillRefusedAloud)
+{
+    test::TcpPeer peer(test::good_controller);
+    connect_tcp(peer);
+    ASSERT_EQ(tcpcon, 1);
+    dialogs.expect_notice("TCP Client", "Server has closed connection!");
+    peer.script = [](const QByteArray&) { return std::optional<test::Reply>(); };
+    peer.drop();
+    ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
+    statuses.clear();
+    // The attempt connects about 2 s after the loss and then waits 4.5 s for
+    // the line check, processing events meanwhile: the click comes then.
+    QTimer::singleShot(3000, [] { press_get(); });
+    ASSERT_TRUE(wait_for([&peer] { return peer.connections == 2 && !command_running(); }, 8000));
+    EXPECT_EQ(statuses, std::vector<std::string>{BUSY_TEXT});
+    EXPECT_TRUE(reconnect_waiting());
+}
+
 TEST_F(Reconnect, SerialDeviceGoneWatchesThePortListOnly)
 {
     Simulator sim;
