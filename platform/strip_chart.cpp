@@ -150,6 +150,8 @@ void StripChart::mark_gap()
     if (home()) {
         show_points();
         redraw_lines(lines_);
+    } else {
+        redraw(false);
     }
 }
 
