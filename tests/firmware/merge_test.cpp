@@ -197,7 +197,7 @@ TEST(Merge, BadInputStopsTheMergeWithAMessage)
     MergeRequest one_word = r;
     one_word.end = 0x102;
     one_word.a = table("channel A", {1, 2});
-    one_word.firmware = {s3(0x2000100, 1)};
+    one_word.firmware = {s3(0x2000100, 1), kEnd};
     EXPECT_EQ(merge_linearisation(one_word).error,
               "The linearisation data of channel A do not fit into the window whole: the window holds 1 value, the "
               "checked tables have 2.");
