@@ -10,6 +10,7 @@
 #include "cli/json_texts.h"
 #include "cli/line.h"
 #include "link/line_check.h"
+#include "platform/counted.h"
 #include "params/record.h"
 #include "platform/files.h"
 #include "platform/print.h"
@@ -138,7 +139,7 @@ int run_verify(const Invocation& invocation)
         for (const Difference& difference : found)
             say(difference_line(difference));
         if (found.empty())
-            tell("No difference in " + std::to_string(compared) + (compared == 1 ? " word." : " words."));
+            tell("No difference in " + counted(compared, "word.", "words."));
         return code;
     });
 }

@@ -2,6 +2,7 @@
 #include "firmware/merge.h"
 
 #include "firmware/srecord.h"
+#include "platform/counted.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,8 +36,8 @@ public:
         used_lines_ += 2;
         if (line >= table_.lines.size()) {
             const std::size_t held = table_.lines.size() / 2;
-            *error = "The linearisation data of " + table_.name + " hold " + std::to_string(held)
-                + (held == 1 ? " value" : " values") + ", fewer than the window needs.";
+            *error = "The linearisation data of " + table_.name + " hold " + counted(static_cast<long long>(held), "value", "values")
+                + ", fewer than the window needs.";
             return false;
         }
         if (!parse_table_value(table_.lines[line], value)) {
@@ -96,7 +97,7 @@ std::string refusal(std::int64_t window_words, const TableReader& a, const Table
         names += (names.empty() ? "" : " and ") + table->name();
     }
     return "The linearisation data of " + names + " do not fit into the window whole: the window holds "
-        + std::to_string(window_words) + (window_words == 1 ? " value" : " values") + ", the checked tables have "
+        + counted(static_cast<long long>(window_words), "value", "values") + ", the checked tables have "
         + std::to_string(a.whole() + b.whole()) + ".";
 }
 

@@ -3,6 +3,7 @@
 
 #include "firmware/merge.h"
 #include "firmware/text_lines.h"
+#include "platform/counted.h"
 #include "platform/files.h"
 
 namespace telvar {
@@ -54,8 +55,8 @@ MergeResult merge_files(const MergeFiles& files)
 
 std::string merged_text(const MergeResult& result)
 {
-    const auto values = [](int count) { return std::to_string(count) + (count == 1 ? " value" : " values"); };
-    return "Merged " + values(result.values_a) + " of channel A and " + values(result.values_b) + " of channel B.";
+    return "Merged " + counted(result.values_a, "value", "values") + " of channel A and "
+           + counted(result.values_b, "value", "values") + " of channel B.";
 }
 
 }  // namespace telvar

@@ -7,6 +7,7 @@
 #include "link/orders.h"
 #include "monitor/frame_log.h"
 #include "monitor/frame_text.h"
+#include "platform/counted.h"
 #include "monitor/frame_view.h"
 #include "platform/csv_file.h"
 #include "platform/events.h"
@@ -85,7 +86,8 @@ bool paused()
 void show_count()
 {
     std::string state =
-        std::to_string(g_monitor->view.size()) + " of " + std::to_string(g_monitor->log.size()) + " frames";
+        std::to_string(g_monitor->view.size()) + " of "
+        + counted(static_cast<long long>(g_monitor->log.size()), "frame", "frames");
     if (paused())
         state = "Paused: " + state;
     if (!g_monitor->saved.empty())

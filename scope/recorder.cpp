@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/recorder.h"
 
+#include "platform/counted.h"
 #include "platform/csv_file.h"
 #include "platform/userint.h"
 #include "scope/recorder_csv.h"
@@ -85,11 +86,11 @@ void show_progress_of_recording()
 {
     g_recording.since_shown.restart();
     const qint64 seconds = g_recording.since_start.elapsed() / 1000;
-    const QString progress = QStringLiteral(" · %1:%2:%3 · %4 rows")
+    const QString progress = QStringLiteral(" · %1:%2:%3 · %4")
                                  .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
                                  .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                                  .arg(seconds % 60, 2, 10, QLatin1Char('0'))
-                                 .arg(g_recording.rows);
+                                 .arg(QString::fromStdString(counted(g_recording.rows, "row", "rows")));
     show_indicator(fitted(QStringLiteral("REC "), file_name(g_recording.path), progress), RECORDING_LAMP_COLOR);
 }
 
@@ -180,7 +181,7 @@ int CC_CMD_RECORDER(int, int, int event, void*, int, int)
         start_recording();
         return 0;
     }
-    const std::string done = "Recording stopped: " + std::to_string(g_recording.rows) + " samples in " + g_recording.path;
+    const std::string done = "Recording stopped: " + counted(g_recording.rows, "sample", "samples") + " in " + g_recording.path;
     const bool written = g_recording.file->flush();
     finish();
     if (written)

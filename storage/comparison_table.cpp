@@ -2,6 +2,7 @@
 #include "storage/comparison_table.h"
 
 #include "params/parameter_names.h"
+#include "platform/counted.h"
 #include "platform/csv_file.h"
 
 #include <algorithm>
@@ -76,11 +77,11 @@ std::string comparison_cell(const Difference& difference, int column)
 std::string comparison_summary(const std::string& other, const Comparison& comparison)
 {
     const std::size_t count = comparison.found.size();
-    const std::string words = std::to_string(comparison.compared) + (comparison.compared == 1 ? " word" : " words");
+    const std::string words = counted(comparison.compared, "word", "words");
     const std::string head = "Pages compared with " + other + ": ";
     if (count == 0)
         return head + "No difference in " + words + ".";
-    return head + std::to_string(count) + (count == 1 ? " difference in " : " differences in ") + words;
+    return head + counted(static_cast<long long>(count), "difference", "differences") + " in " + words;
 }
 
 std::string comparison_csv(const std::string& other, const std::vector<Difference>& found)

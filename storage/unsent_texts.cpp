@@ -2,6 +2,7 @@
 #include "storage/unsent_texts.h"
 
 #include "params/parameter_names.h"
+#include "platform/counted.h"
 #include "storage/comparison_table.h"
 #include "storage/reading_order.h"
 #include "storage/transfer.h"
@@ -45,7 +46,7 @@ std::string unsent_changes_question(const std::string& question, const std::vect
         listing += std::string("\n    ") + name.caption + ": " + unsent_value_text(ordered[k], against);
     }
     if (const std::size_t more = ordered.size() - listed; more > 0)
-        listing += "\n... and " + std::to_string(more) + (more == 1 ? " more change." : " more changes.");
+        listing += "\n... and " + counted(static_cast<long long>(more), "more change.", "more changes.");
     // Before the question at its end, after the blank line that parts it from the rest.
     const std::size_t ask = std::min(question.rfind("\n\n"), question.size());
     return question.substr(0, ask) + "\n" + listing + question.substr(ask);
