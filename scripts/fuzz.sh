@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (the fuzz preset, clang) and runs each for
 # SECONDS on a copy of its starting corpus (so the committed corpus never grows),
-# with its dictionary fuzz/TARGET.dict and the libFuzzer flags on the line of
-# fuzz/TARGET.options where there are such files.
+# as many at once as there are cores, with its dictionary fuzz/TARGET.dict
+# and the libFuzzer flags on the line of fuzz/TARGET.options where there are
+# such files.
 # Prints the executions and executions per second of each target; exits
 # non-zero on any crash, leak, time-out or sanitizer report, keeping the
 # input that caused it under build/fuzz/artifacts/. Installs nothing.
@@ -39,22 +40,36 @@ trap 'rm -rf "$work"' EXIT
 
 stat_of() { sed -n "s/^stat::$1: *//p" "$2" | tail -n 1; }
 
-failed=()
-printf '%-16s %14s %10s  %s\n' target executions exec/s result
-for target in "${targets[@]}"; do
-  corpus="$work/$target"
+# One target's run; its exit status and log stay in the work folder.
+run_target() {
+  local target=$1 corpus="$work/$1" log="$work/$1.log" status=0
   mkdir -p "$corpus"
   [ -d "fuzz/corpus/$target" ] && cp -R "fuzz/corpus/$target/." "$corpus/"
-  log="$work/$target.log"
   # A single input that takes more than 10 s is a fault as well.
-  options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$artifacts/$target-")
+  local options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$artifacts/$target-")
   [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
   if [ -f "fuzz/$target.options" ]; then
+    local extra
     read -ra extra <"fuzz/$target.options"
     options+=("${extra[@]}")
   fi
-  status=0
   "$bin/${target}_fuzz" "${options[@]}" "$corpus" >"$log" 2>&1 || status=$?
+  echo "$status" >"$work/$target.status"
+}
+
+# Each target runs on one core, so as many run at once as there are cores.
+cores=$(nproc)
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$cores" ]; do wait -n || true; done
+  run_target "$target" &
+done
+wait
+
+failed=()
+printf '%-16s %14s %10s  %s\n' target executions exec/s result
+for target in "${targets[@]}"; do
+  log="$work/$target.log"
+  status=$(cat "$work/$target.status")
   if [ "$status" -ne 0 ] || grep -qE '^==[0-9]+==ERROR|runtime error:|property broken' "$log"; then
     result=FAILED
     failed+=("$target")
