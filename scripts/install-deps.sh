@@ -13,7 +13,7 @@ packages=(
   xvfb xauth socat srecord poppler-utils
   dpkg-dev file librsvg2-bin desktop-file-utils appstream groff-base
   lintian devscripts
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
 )
 
 missing=()

@@ -228,7 +228,7 @@ TEST_F(DownloadCut, EndsWithinItsTimeLimitsAndTheNextDownloadGoesThrough)
         }
 
         // The lost line noticed, the port closed, no line claimed open.
-        ASSERT_TRUE(wait_for([] { return GetInQLen(comport) == kRS_PortNotOpen; }, 1.0)) << round_text;
+        ASSERT_TRUE(wait_for([] { return GetInQLen(comport) == kRS_PortNotOpen; }, 3.0)) << round_text;
         EXPECT_EQ(rs232con, 0) << round_text;
         EXPECT_NE(line, LineCondition::Open) << round_text;
         EXPECT_TRUE(reconnect_waiting()) << round_text << ": the lost line is not waited for";
