@@ -42,7 +42,8 @@ struct LostLine {
 };
 
 LostLine g_lost;
-std::function<void()> g_resume;  // what goes on when the line is back
+std::function<void()> g_resume;   // what goes on when the line is back
+std::function<void()> g_dropped;  // what ends if it never goes on
 int g_timer = 0;          // 0 while no lost line is waited for
 int g_pauses = 0;
 bool g_reopening = false;
@@ -64,6 +65,8 @@ void give_up()
 {
     stop_waiting();
     g_resume = nullptr;
+    if (auto dropped = std::exchange(g_dropped, nullptr))
+        dropped();
 }
 
 bool dialog_open()
@@ -107,6 +110,7 @@ void reopen()
     set_buttons_for_line(true);
     set_status((RECONNECTED_TEXT + selected_line().describe()).c_str());
     // Out of the timer's tick it runs in, and after any command then running.
+    g_dropped = nullptr;
     if (g_resume)
         PostDeferredCall([resume = std::exchange(g_resume, nullptr)] { after_commands(resume); });
 }
@@ -178,10 +182,15 @@ bool reconnect_waiting()
     return g_timer != 0;
 }
 
-void resume_when_back(std::function<void()> resume)
+void resume_when_back(std::function<void()> resume, std::function<void()> dropped)
 {
-    if (reconnect_waiting())
+    if (reconnect_waiting()) {
         g_resume = std::move(resume);
+        g_dropped = std::move(dropped);
+        return;
+    }
+    if (dropped)
+        dropped();
 }
 
 ReconnectPause::ReconnectPause()

@@ -27,9 +27,9 @@ void setup_reconnect();
 bool reconnect_waiting();
 // What ran when the line was lost goes on when the line is back by itself:
 // `resume` runs once the reopening has ended. Kept only while the lost line
-// is waited for; forgotten when the operator closes the line, opens one in
-// the dialog or chooses another.
-void resume_when_back(std::function<void()> resume);
+// is waited for; when the operator closes the line, opens one in the dialog
+// or chooses another, `dropped` runs instead.
+void resume_when_back(std::function<void()> resume, std::function<void()> dropped);
 
 // Held by whatever takes the port over for a while (the firmware download
 // closes and reopens it itself): the line is not looked for meanwhile, and

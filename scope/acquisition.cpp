@@ -31,6 +31,7 @@ using std::chrono::steady_clock;
 
 steady_clock::time_point g_came;                      // when the last live answer came
 std::optional<steady_clock::time_point> g_last_shown;  // when the last sample shown came
+bool g_stopped = false;  // STOP pressed during this run
 
 // The record breaks: the chart shows it at once, and the next sample joins
 // neither the chart's line nor the recording's rows before it.
@@ -133,6 +134,7 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT || !begin_loop(MAIN_CMD_RUN, MAIN_STRIPCHART, MAIN_GRAPH))
         return 0;
+    g_stopped = false;
     show_strip_looks();
     note_source();
     break_record();
@@ -147,13 +149,19 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
     }
     end_loop(MAIN_CMD_RUN);
     break_record();
+    // A run the operator stopped ends its recording now; one the line ended
+    // keeps it for when the line is back.
+    if (g_stopped)
+        stop_recording();
     return 0;
 }
 
 int CC_CMD_STOP(int, int, int event, void*, int, int)
 {
-    if (event == EVENT_COMMIT)
+    if (event == EVENT_COMMIT) {
         stop_flag = 1;
+        g_stopped = true;
+    }
     return 0;
 }
 

@@ -17,12 +17,15 @@ namespace telvar {
 namespace {
 
 // A watching station left alone: RUN ended by a lost line goes on when the
-// line is back by itself, as if pressed again.
+// line is back by itself, as if pressed again, and its recording with it
+// (after a gap row). The recording ends when RUN will not go on.
 void resume_run_if_line_lost()
 {
     const LineCondition condition = line_state().condition;
     if (condition == LineCondition::Lost || condition == LineCondition::Waiting)
-        resume_when_back([] { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); });
+        resume_when_back([] { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); }, stop_recording);
+    else
+        stop_recording();
 }
 
 }  // namespace
@@ -57,11 +60,12 @@ void end_loop(int button)
     set_test_panel_controls(1, -1);
     set_main_buttons(1, 1, 1);
     rx_flag = 0;
-    stop_recording();
     // The line may be told lost only after the exchange failed on it: the
     // news is already on its way, and is looked at once it has come.
     if (button == MAIN_CMD_RUN)
         PostDeferredCall(resume_run_if_line_lost);
+    else
+        stop_recording();
 }
 
 }  // namespace telvar

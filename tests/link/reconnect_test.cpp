@@ -16,11 +16,13 @@
 #include "platform/events.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "scope/recorder.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -164,16 +166,24 @@ TEST_F(Reconnect, PseudoTerminalThatClosesIsOpenedAgainUnderItsLink)
 // Switched off during RUN, with nobody at the screen: the hang-up's message
 // holds nothing up and goes by itself once the line is back. Meanwhile the
 // number displays say that they wait for the line, the failed attempts leave
-// the status line alone, and RUN goes on when the line is back.
+// the status line alone, and RUN goes on when the line is back, and the
+// recording made during it goes on after an empty line.
 TEST_F(Reconnect, ControllerSwitchedOffAndOnAgainComesBackAndCostsNoCpuMeanwhile)
 {
     Simulator sim;
     open_tcp(sim);
+    QTemporaryDir dir;
+    const std::string file = QDir(dir.path()).filePath(QStringLiteral("live.csv")).toStdString();
+    dialogs.expect_file_dialog("Record live samples to", ModalAnswer{VAL_NEW_FILE_SELECTED, file});
+    CallCtrlCallback(panelMAIN, MAIN_CMD_RECORDER, EVENT_COMMIT, 0, 0);
+    ASSERT_TRUE(recording());
     dialogs.expect_notice("TCP Client", "Server has closed connection!");
     const int notices = NoticesShown();
     QTimer::singleShot(300, [&sim] { sim.stop(); });
     CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0);
     ASSERT_TRUE(wait_for(reconnect_waiting, 3000));
+    pump(0);
+    EXPECT_TRUE(recording()) << "the recording waits for the line";
     EXPECT_NE(line_text().find("waiting for TCP 127.0.0.1:"), std::string::npos) << line_text();
     EXPECT_EQ(NoticesShown(), notices + 1);
     for (int display : {MAIN_NUM_EVAL, MAIN_NUM_CHA, MAIN_NUM_CHB_2ND}) {
@@ -209,6 +219,14 @@ TEST_F(Reconnect, ControllerSwitchedOffAndOnAgainComesBackAndCostsNoCpuMeanwhile
     EXPECT_FALSE(statuses_starting("Connection found. Line OK.").empty()) << "the line check's texts are shown once it passed";
     EXPECT_EQ(dimmed(MAIN_NUM_CHA), 0);
     EXPECT_EQ(NoticesShown(), notices);
+    EXPECT_FALSE(recording()) << "STOP ends the recording";
+    QFile recorded(QString::fromStdString(file));
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    const QString rows = QString::fromLatin1(recorded.readAll());
+    const qsizetype gap = rows.indexOf(QLatin1String("\r\n\r\n"));
+    ASSERT_GT(gap, 0) << "no empty line where the line was away";
+    EXPECT_GT(rows.left(gap).count(QLatin1String("\r\n")), 1) << "rows before the line was lost";
+    EXPECT_GT(rows.mid(gap + 4).count(QLatin1String("\r\n")), 0) << "rows after it came back";
 
     statuses.clear();
     press_get();

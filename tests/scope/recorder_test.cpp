@@ -137,7 +137,7 @@ protected:
 TEST_F(Recorder, RowsAreTheDisplayedSamplesAndStopClosesTheFile)
 {
     start_peer(4, [](const QByteArray& r) -> std::optional<Reply> {
-        stop_flag = 1;  // STOP, pressed while the fourth answer comes
+        CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0);  // while the fourth answer comes
         return Reply{answer_frame(order_of(r), {1, 500, 1004})};
     });
     press_recorder(true);
@@ -168,7 +168,8 @@ TEST_F(Recorder, AHangUpEndsTheRunAndLeavesTheFileComplete)
     FastClock fast;
     run();
     EXPECT_EQ(statuses.back(), "Error! Connection lost.");
-    EXPECT_FALSE(recording());
+    pump(0);
+    EXPECT_FALSE(recording()) << "no lost line is waited for";
     EXPECT_EQ(channel_a(), (std::vector<int>{1001, 1002}));
 }
 
