@@ -78,11 +78,12 @@ void show_page(int selector)
 }
 
 
-// A first-row page covers the scope: its charts leave the Tab order meanwhile.
+// A first-row page covers the scope: its charts and the data selectors
+// beside them leave the Tab order meanwhile.
 void cover_scope(bool covered)
 {
-    for (int chart : {MAIN_STRIPCHART, MAIN_GRAPH})
-        SetCtrlAttribute(panelMAIN, chart, ATTR_DIMMED, covered ? 1 : 0);
+    for (int control : {MAIN_STRIPCHART, MAIN_GRAPH, MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL})
+        SetCtrlAttribute(panelMAIN, control, ATTR_DIMMED, covered ? 1 : 0);
 }
 
 void show_scope_side(bool narrowed)

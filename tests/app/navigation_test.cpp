@@ -299,7 +299,8 @@ TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
     const std::vector<std::string> tail = {"CMD_RUN",       "CMD_STOP",        "CMD_DATA",    "TRACE_CHA",
                                            "TRACE_CHB",     "TRACE_EVAL",      "TRACE_TRIGGER", "TRACE_UPPER",
                                            "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD"};
-    const std::map<int, std::vector<std::string>> beside = {
+    // In this order: a page chosen after Scope + Set covers its selectors too.
+    const std::vector<std::pair<int, std::vector<std::string>>> beside = {
         {MAIN_VIEW_SCOPE, {"STRIPCHART"}},
         {MAIN_VIEW_SCOPE_SET, {"STRIPCHART", "DATA_CHA", "DATA_CHB", "DATA_EVAL", "page"}},
         {MAIN_VIEW_CHA, {"page"}},
