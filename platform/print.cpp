@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QFont>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -72,6 +73,10 @@ ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget, const QString& t
 std::unique_ptr<QTextDocument> document_of(const std::string& html)
 {
     auto document = std::make_unique<QTextDocument>();
+    // Without ligatures, so that "filter" is found and copied as typed.
+    QFont font = document->defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document->setDefaultFont(font);
     document->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
     return document;
 }

@@ -164,6 +164,7 @@ TEST_F(CliParameters, ReportOfAFileOrOfTheControllerIsAPdfWhoseTextCanBeSearched
     EXPECT_LE(report.pages, 3);
     for (const std::string& part :
          {std::string("Channel A: data and conditions"), std::string("Switching outputs and analog output"),
+          std::string("Data filter"),  // searchable: no ligature stands for its "fi"
           "Laser power " + shown_text(BLOCK_B + CH_LASER_POWER, stored[BLOCK_B + CH_LASER_POWER]),
           "Result valid " + shown_text(BLOCK_A + CH_VALID_MODE, stored[BLOCK_A + CH_VALID_MODE]),
           std::string("Output 2"), "Set from " + file.toStdString(), std::string("Connection Not connected"), tool})
