@@ -274,7 +274,7 @@ void RegisterPanelCallback(const char* name, PanelCallbackPtr callback)
 int LoadPanel(int parentPanel, const char* fileName, int resourceId)
 {
     using namespace detail;
-    if (!qApp)
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return UIE_NOT_INITIALISED;
     QWidget* parent = nullptr;
     if (parentPanel != 0) {

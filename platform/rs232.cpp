@@ -114,7 +114,8 @@ void note_broken(int number, unsigned opening)
     if (!p || p->opening != opening || p->broken)
         return;
     p->broken = true;
-    QMetaObject::invokeMethod(qApp, [number, opening] { deliver_lost(number, opening); }, Qt::QueuedConnection);
+    // The command-line tool runs a QCoreApplication: no qApp, which names a QApplication.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [number, opening] { deliver_lost(number, opening); }, Qt::QueuedConnection);
 }
 
 QSerialPort::Parity parity_of(int parity)

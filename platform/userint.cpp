@@ -35,7 +35,7 @@ void failures_only(QtMsgType type, const QMessageLogContext&, const QString& tex
 
 int InitCVIRTE(int argc, char** argv)
 {
-    if (qApp)
+    if (QCoreApplication::instance())
         return 1;
     if (const std::string missing = detail::missing_display(argc, argv); !missing.empty()) {
         std::fprintf(stderr, "TELVAR-K20-Dizer: %s\n", missing.c_str());
