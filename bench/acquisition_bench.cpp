@@ -12,6 +12,7 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/frame.h"
+#include "link/frame_observer.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -25,10 +26,15 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace telvar;
 
@@ -58,6 +64,64 @@ private:
     const char* text_;
 };
 
+// Where a pass's time goes: from a request written to its answer taken (the
+// wire, the counterpart and the wake-up), and from an answer taken to the
+// next request written (the tool's own share).
+class PassTimes {
+public:
+    PassTimes()
+    {
+        state() = {};
+        frame_observer = [](const FrameSeen& seen) {
+            State& s = state();
+            const auto now = std::chrono::steady_clock::now();
+            if (seen.event == FrameEvent::Answer && s.asked) {
+                s.on_line.push_back(ms(now - *s.asked));
+                s.answered = now;
+            } else if (seen.event == FrameEvent::Request) {
+                if (s.answered)
+                    s.in_tool.push_back(ms(now - *s.answered));
+                s.asked = now;
+            }
+        };
+    }
+    ~PassTimes() { frame_observer = nullptr; }
+    std::string text() const
+    {
+        const State& s = state();
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "request to answer: mean %.2f ms, median %.2f ms; answer to next request: mean %.2f ms, median %.2f ms",
+                      mean(s.on_line), percentile(s.on_line, 0.5), mean(s.in_tool), percentile(s.in_tool, 0.5));
+        return line;
+    }
+
+private:
+    struct State {
+        std::optional<std::chrono::steady_clock::time_point> asked;
+        std::optional<std::chrono::steady_clock::time_point> answered;
+        std::vector<double> on_line;
+        std::vector<double> in_tool;
+    };
+    static State& state()
+    {
+        static State s;
+        return s;
+    }
+    static double ms(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+    static double mean(const std::vector<double>& values)
+    {
+        return values.empty() ? 0 : std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+    }
+    static double percentile(std::vector<double> values, double share)
+    {
+        if (values.empty())
+            return 0;
+        std::sort(values.begin(), values.end());
+        return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
+    }
+};
+
 void close_lines()
 {
     tcpcon = InitTCP_IP(0);
@@ -75,14 +139,17 @@ void run_for(int button, double seconds)
 double paced_share(const char* name, double seconds)
 {
     Counter samples("Rawdata recieved.");
+    const PassTimes times;
     QElapsedTimer clock;
     clock.start();
     run_for(MAIN_CMD_RUN, seconds);
     const double rate = samples.count / (clock.nsecsElapsed() / 1e9);
     close_lines();
     const double share = rate / kLiveWireLimit;
-    std::printf("RUN, %-31s %7.2f samples/s = %5.1f %% of the wire limit %.1f/s   goal >= %.0f %%: %s\n", name, rate,
-                100 * share, kLiveWireLimit, 100 * kPacedShareGoal, share >= kPacedShareGoal ? "met" : "NOT MET");
+    std::printf("RUN, %-31s %7.2f samples/s = %5.1f %% of the wire limit %.1f/s   goal >= %.0f %%: %s\n"
+                "     %s\n",
+                name, rate, 100 * share, kLiveWireLimit, 100 * kPacedShareGoal, share >= kPacedShareGoal ? "met" : "NOT MET",
+                times.text().c_str());
     return share;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/trace_graph.h"
 #include "platform/userint.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -27,9 +28,10 @@ namespace {
 constexpr int kDefaultPointsPerScreen = 100;
 constexpr int kMaxPointsPerScreen = 100000;
 constexpr int kMaxTraces = 64;
-// A deferred redraw waits this long, so that the event pass right after the
-// plot call leaves it to the wait that follows.
-constexpr int kDeferredRedrawMs = 2;
+// A deferred redraw is made when the program next waits, for the next answer
+// mostly, so that it takes none of the time between an answer and the next
+// request; a program that never waits still sees its chart this often.
+constexpr int kDeferredRedrawLatestMs = 20;
 constexpr int kMaxThickness = 16;
 // Looking back reaches an hour at 27 samples a second, a little more than a
 // serial line at 19200 baud brings.
@@ -68,6 +70,11 @@ StripChart::StripChart(QCustomPlot* plot)
       file_x_label_(plot->xAxis->label())
 {
     new ChartBands(plot, lines_);
+    redraw_latest_.setSingleShot(true);
+    redraw_latest_.setInterval(kDeferredRedrawLatestMs);
+    connect(&redraw_latest_, &QTimer::timeout, this, &StripChart::redraw_deferred);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &StripChart::redraw_deferred);
     plot->xAxis->setTicker(ticker_);
     follow_button_->setAccessibleName(kFollowName);
     follow_button_->setToolTip(kFollowName + QStringLiteral(" (End)"));
@@ -134,14 +141,19 @@ int StripChart::append(const void* array, int type, int start, int count, int sk
     if (refresh_now_) {
         redraw_lines(lines_);
     } else if (!redraw_due_) {
-        // Drawn while the program waits for its next event, e.g. the next answer.
         redraw_due_ = true;
-        QTimer::singleShot(kDeferredRedrawMs, Qt::PreciseTimer, this, [this] {
-            redraw_due_ = false;
-            redraw_lines(lines_);
-        });
+        redraw_latest_.start();
     }
     return 0;
+}
+
+void StripChart::redraw_deferred()
+{
+    if (!redraw_due_)
+        return;
+    redraw_due_ = false;
+    redraw_latest_.stop();
+    redraw_lines(lines_);
 }
 
 void StripChart::mark_gap()

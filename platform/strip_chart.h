@@ -12,6 +12,8 @@
 #include "platform/strip_history.h"
 #include "platform/strip_ring.h"
 
+#include <QTimer>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,6 +93,7 @@ private:
     void pin();
     void show_off_screen();
     void place_follow_button();
+    void redraw_deferred();
 
     QCPLayer* lines_;
     ChartGaps* gaps_;
@@ -107,6 +110,7 @@ private:
     bool follow_on_release_ = false;  // a drag reached the newest sample at the screen's width
     bool refresh_now_ = true;
     bool redraw_due_ = false;
+    QTimer redraw_latest_;
     std::vector<Trace> traces_;
     std::vector<double> values_;  // the values of one call, kept to spare an allocation per call
     std::vector<StripRing::Point> ring_points_;

@@ -6,6 +6,7 @@
 #include "support/dialogs.h"
 #include "support/pdf_reading.h"
 
+#include "platform/events.h"
 #include "platform/files.h"
 #include "platform/graph.h"
 #include "platform/qt_access.h"
@@ -17,6 +18,7 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -364,7 +366,7 @@ TEST_F(Graphs, TraceAttributesReadBackAndNoLegendIsDrawnInThePlot)
     EXPECT_EQ(colour, 0x123456) << "more traces keep the looks of the old ones";
 }
 
-TEST_F(Graphs, StripChartDrawsBeforePlotReturnsAndThinDashesStayVisible)
+TEST_F(Graphs, StripChartDrawsInThePlotCallOrWhenTheProgramWaitsAndThinDashesStayVisible)
 {
     show_only(CHART);
     ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 2), 0);
@@ -386,6 +388,24 @@ TEST_F(Graphs, StripChartDrawsBeforePlotReturnsAndThinDashesStayVisible)
     ASSERT_EQ(PlotStripChart(panel, CHART, samples.data(), 200, 0, 0, VAL_DOUBLE), 0);
     EXPECT_EQ(counter.paints, 1) << "drawn inside the call, not queued";
     EXPECT_GT(row_of_line(CHART, 0x00C000), row_before) << "the new points, lower down";
+
+    // Deferred, the drawing is left to the program's next wait, the one for
+    // the next answer, and not done between an answer and the next request.
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_REFRESH_GRAPH, 0), 0);
+    counter.paints = 0;
+    ASSERT_EQ(PlotStripChart(panel, CHART, samples.data(), 200, 0, 0, VAL_DOUBLE), 0);
+    QTest::qSleep(5);
+    ProcessSystemEvents();
+    EXPECT_EQ(counter.paints, 0) << "not in the event pass after the call, however long it was";
+    WaitEvents(5);
+    EXPECT_EQ(counter.paints, 1) << "drawn as the program waits";
+    ASSERT_EQ(PlotStripChart(panel, CHART, samples.data(), 200, 0, 0, VAL_DOUBLE), 0);
+    QElapsedTimer clock;
+    clock.start();
+    while (counter.paints == 1 && clock.elapsed() < 2000)
+        ProcessSystemEvents();
+    EXPECT_EQ(counter.paints, 2) << "drawn soon also in a program that never waits";
+    ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_REFRESH_GRAPH, 1), 0);
 
     const int width = plot(CHART)->axisRect()->width();
     const int dashed = pixels_of(CHART, 0x00C000);
