@@ -90,6 +90,14 @@ std::optional<int> port_number_of(const char* text)
 
 // The message beside the port number field, which a screen reader also
 // hears with the field; "" takes it away.
+// Accept is offered once a try has succeeded, and Enter then presses it;
+// until then Enter tries.
+void offer_accept(bool offered)
+{
+    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, offered ? 0 : 1);
+    SetCtrlAttribute(panelInterf, offered ? INTERF_ACCEPT : INTERF_TRY, ATTR_DEFAULT_BUTTON, 1);
+}
+
 void show_port_fix(const char* text)
 {
     SetCtrlVal(panelInterf, INTERF_PORTNUMBER_FIX, text);
@@ -119,7 +127,7 @@ bool port_accepted()
     }
     show_port_fix(PORT_NUMBER_FIX_TEXT);
     show_reason("");
-    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    offer_accept(false);
     SetActiveCtrl(panelInterf, INTERF_PORTNUMBER);
     return false;
 }
@@ -169,7 +177,7 @@ void save_last_connection()
 // unknown host, no permission); the status line keeps the library's text.
 void show_outcome(int connected)
 {
-    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, connected ? 0 : 1);
+    offer_accept(connected != 0);
     show_state(connected ? "CONNECTING SUCCEEDED" : "CONNECTING FAILED");
     show_reason(!connected && comprotocol != 0 ? tcp_connect_reason(last_connect_result(), ipBuf, portNum) : "");
 }
@@ -278,7 +286,7 @@ int CC_CMD_CONNECT(int, int, int event, void*, int, int)
     GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBufOld);
     GetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStrOld);
     portNumOld = port_number_of(portNumStrOld).value_or(0);
-    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    offer_accept(false);
     show_port_fix("");
     show_reason("");
     DisplayPanel(panelInterf);
@@ -298,7 +306,7 @@ int CBF_StringIpAdress(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
         return 0;
-    SetCtrlAttribute(panelInterf, INTERF_ACCEPT, ATTR_DIMMED, 1);
+    offer_accept(false);
     GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBuf);
 
     int index = -1;

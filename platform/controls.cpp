@@ -9,8 +9,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <cmath>
@@ -83,6 +84,16 @@ int set_geometry(QWidget* w, int attribute, int value)
     case ATTR_HEIGHT: w->resize(w->width(), value); return 0;
     default: return UIE_BAD_ATTRIBUTE;
     }
+}
+
+// A dialog keeps one default button: setting it unsets the one before.
+int set_default_button(QWidget* w, bool on)
+{
+    auto* button = qobject_cast<QPushButton*>(w);
+    if (!button)
+        return UIE_BAD_ATTRIBUTE;
+    button->setDefault(on);
+    return 0;
 }
 
 int get_geometry(QWidget* w, int attribute, int* value)
@@ -269,6 +280,7 @@ int SetCtrlAttribute(int panel, int control, int attribute, int value)
         dim_captions(w, value != 0);
         return 0;
     case ATTR_CTRL_MODE: return set_mode(w, value);
+    case ATTR_DEFAULT_BUTTON: return set_default_button(w, value != 0);
     default: return set_geometry(w, attribute, value);
     }
 }
@@ -325,6 +337,13 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value)
         return detail::get_chart_attribute(w, attribute, value);
     if (attribute == ATTR_CTRL_MODE) {
         *value = get_mode(w);
+        return 0;
+    }
+    if (attribute == ATTR_DEFAULT_BUTTON) {
+        const auto* button = qobject_cast<const QPushButton*>(w);
+        if (!button)
+            return UIE_BAD_ATTRIBUTE;
+        *value = button->isDefault() ? 1 : 0;
         return 0;
     }
     return get_geometry(w, attribute, value);

@@ -69,6 +69,7 @@ enum Attribute : int {
     ATTR_DIMMED_REASON,      // string: why the control is dimmed, as tooltip and in its description
     ATTR_CHANGE_MARK,        // string: the control differs from the set last in step; "" for no mark.
                              // A dot beside its caption, the text in its accessible description.
+    ATTR_DEFAULT_BUTTON,     // int, command buttons: 1 = Enter on the panel presses this one, and no other
 };
 
 // Control modes. An indicator shows its value and looks read-only; it takes

@@ -488,16 +488,19 @@ TEST_F(ConnectDialog, TcpTryAndAcceptEnableTheCommands)
 
     type_address("127.0.0.1");
     EXPECT_TRUE(dimmed(panelInterf, INTERF_ACCEPT)) << "a committed address needs a new try";
-    // Return in the address field commits it and presses Try.
+    // Return in the address field commits it and presses Try, even when
+    // Accept was what Return pressed before.
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(peer.connections, 2);
     EXPECT_EQ(state(), "CONNECTING SUCCEEDED");
     EXPECT_FALSE(dimmed(panelInterf, INTERF_ACCEPT));
 
+    // After a try that succeeded, Return accepts.
     set_main_buttons(0, 0, 0);
-    click(panelInterf, INTERF_ACCEPT);
+    QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_FALSE(dialog_shown());
+    EXPECT_EQ(peer.connections, 2) << "no second try";
     EXPECT_TRUE(main_buttons_enabled());
     EXPECT_FALSE(dimmed(panelTEST, TEST_CMD_ENTER));
     EXPECT_FALSE(dimmed(panelTEST, TEST_CMD_EXIT));
