@@ -14,28 +14,13 @@
 
 namespace telvar {
 
-namespace {
-
-std::string connection_text(const LineState& state)
-{
-    switch (state.condition) {
-    case LineCondition::Open: return state.line;
-    case LineCondition::Lost: return "Lost: " + state.line;
-    case LineCondition::Waiting: return "Lost, waiting for " + state.line;
-    case LineCondition::Closed: break;
-    }
-    return REPORT_NO_LINE;
-}
-
-}  // namespace
-
 int CC_CMD_REPORT(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
         return 0;
     const LineState& line = line_state();
     const ReportFacts facts{.source = REPORT_FROM_PAGES,
-                            .connection = connection_text(line),
+                            .connection = line_description(line),
                             .controller_version = line.open() ? line.version : std::string(),
                             .made = std::time(nullptr),
                             .unsent = unsent_changes(),
