@@ -28,6 +28,29 @@ struct Hold {
 // None while nothing holds the status line.
 std::optional<Hold> g_hold;
 
+// A text too long for the status line shows up to its last whole word that
+// fits, then "..."; the line's description holds the whole of it.
+std::string fitted(const std::string& text)
+{
+    const auto fits = [](const std::string& shown) { return CtrlTextFits(panelMAIN, MAIN_STATUS, shown.c_str()) != 0; };
+    if (fits(text))
+        return text;
+    for (std::size_t cut = text.rfind(' '); cut != std::string::npos && cut > 0; cut = text.rfind(' ', cut - 1))
+        if (fits(text.substr(0, cut) + "..."))
+            return text.substr(0, cut) + "...";
+    std::size_t kept = text.size();
+    while (kept > 0 && !fits(text.substr(0, kept) + "..."))
+        --kept;
+    return text.substr(0, kept) + "...";
+}
+
+void show_on_line(const std::string& text)
+{
+    const std::string shown = fitted(text);
+    SetCtrlVal(panelMAIN, MAIN_STATUS, shown.c_str());
+    SetCtrlAttribute(panelMAIN, MAIN_STATUS, ATTR_DESCRIPTION, shown == text ? "Status line" : text.c_str());
+}
+
 }  // namespace
 
 void set_status_observer(StatusObserver observer)
@@ -43,7 +66,7 @@ void show_status()
     }
     if (g_hold)
         g_hold->shown = szStatus;
-    SetCtrlVal(panelMAIN, MAIN_STATUS, szStatus);
+    show_on_line(szStatus);
     if (g_observer)
         g_observer(szStatus);
 }

@@ -114,6 +114,22 @@ TEST_F(Indicator, StatusLineAndConnectionStateExposeTheirCurrentText)
     set_status("Error! Connection lost.");
     EXPECT_EQ(accessible_name(panelMAIN, MAIN_STATUS), "Error! Connection lost.");
 
+    // Too long for the line: cut after a whole word, and whole in its description.
+    std::string text = "Parameters saved to";
+    for (int k = 0; k < 12; ++k)
+        text += " folder" + std::to_string(k);
+    ASSERT_LT(text.size(), std::size_t{STATUS_SIZE});
+    set_status(text.c_str());
+    const std::string shown = accessible_name(panelMAIN, MAIN_STATUS);
+    ASSERT_GT(shown.size(), 3U);
+    EXPECT_EQ(shown.substr(shown.size() - 3), "...");
+    EXPECT_EQ(text.compare(0, shown.size() - 3, shown, 0, shown.size() - 3), 0) << shown;
+    EXPECT_EQ(text[shown.size() - 3], ' ') << "the cut falls between words: " << shown;
+    EXPECT_EQ(CtrlTextFits(panelMAIN, MAIN_STATUS, shown.c_str()), 1);
+    EXPECT_EQ(ControlWidget(panelMAIN, MAIN_STATUS)->accessibleDescription().toStdString(), text);
+    set_status("Error! Connection lost.");
+    EXPECT_EQ(ControlWidget(panelMAIN, MAIN_STATUS)->accessibleDescription().toStdString(), "Status line");
+
     CallCtrlCallback(panelMAIN, MAIN_CMD_CONNECT, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(accessible_name(panelInterf, INTERF_STATE), "NO CONNECTION ESTABLISHED");
     HidePanel(panelInterf);
