@@ -10,7 +10,6 @@ namespace telvar::sim {
 
 namespace {
 
-constexpr int kBitsPerByte = 10;
 constexpr int kPaceTickMs = 0;  // checked on every pass of the event loop: timers of 1 ms would add up to a millisecond per burst
 
 }  // namespace

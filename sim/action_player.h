@@ -16,6 +16,9 @@
 
 namespace telvar::sim {
 
+// 8N1: start bit, 8 data bits, stop bit.
+inline constexpr int kBitsPerByte = 10;
+
 class ActionPlayer : public QObject {
 public:
     struct Port {

@@ -25,7 +25,6 @@ constexpr qsizetype kMaxUnsent = 64 * 1024;
 // last answer gets time to be read before the hang-up.
 constexpr std::chrono::milliseconds kHangUpDelay{100};
 constexpr qsizetype kReadChunk = 4096;
-constexpr int kBitsPerByte = 10;
 
 QString system_error(const QString& what, int code)
 {

@@ -14,8 +14,6 @@ namespace telvar::sim {
 
 namespace {
 
-inline constexpr int kBitsPerByte = 10;  // 8N1: start bit, 8 data bits, stop bit
-
 // Over TCP a request arrives all at once; over the controller's serial line
 // it takes its bytes' time. As on the pseudo-terminal, a burst of bytes is
 // handed on piece by piece, each once it would have crossed the line counted

@@ -3,6 +3,7 @@
 // and judged, and what each outcome shows and stops. Against a line with
 // scripted answers; the line check stands for the callers with texts of
 // their own.
+#include "support/controls.h"
 #include "support/mock_line.h"
 #include "support/link_fixture.h"
 
@@ -11,7 +12,6 @@
 #include "link/line_check.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
-#include "platform/userint.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -60,21 +60,14 @@ constexpr int kMainGroups[] = {MAIN_CMD_RUN,  MAIN_CMD_STOP, MAIN_CMD_DATA,     
                                MAIN_CMD_TEACH, MAIN_CMD_TRIGGER, MAIN_BTN_SEND, MAIN_BTN_GET,
                                MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE};
 
-bool dimmed(int control)
-{
-    int value = -1;
-    GetCtrlAttribute(panelMAIN, control, ATTR_DIMMED, &value);
-    return value == 1;
-}
-
 bool main_groups_dimmed()
 {
-    return std::all_of(std::begin(kMainGroups), std::end(kMainGroups), dimmed);
+    return std::all_of(std::begin(kMainGroups), std::end(kMainGroups), [](int c) { return dimmed(panelMAIN, c); });
 }
 
 bool main_groups_enabled()
 {
-    return std::none_of(std::begin(kMainGroups), std::end(kMainGroups), dimmed);
+    return std::none_of(std::begin(kMainGroups), std::end(kMainGroups), [](int c) { return dimmed(panelMAIN, c); });
 }
 
 class CommandTest : public LinkTest {

@@ -16,8 +16,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-int order_of(const QByteArray& request) { return static_cast<unsigned char>(request[3]); }
-
 MockReply controller(const QByteArray& request)
 {
     if (order_of(request) != ORDER_VERSION)

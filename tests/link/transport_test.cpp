@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening lines: connect errors, line check and version query outcomes.
+#include "support/controls.h"
 #include "support/link_fixture.h"
 
 #include "link/com232.h"
@@ -7,7 +8,6 @@
 #include "link/line_table.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
-#include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
@@ -19,8 +19,6 @@
 namespace telvar::test {
 namespace {
 
-int order_of(const QByteArray& request) { return static_cast<unsigned char>(request[3]); }
-
 Script version_answer(QByteArray text)
 {
     return [text](const QByteArray& r) -> std::optional<Reply> {
@@ -30,13 +28,6 @@ Script version_answer(QByteArray text)
         padded.resize(36, '\0');
         return Reply{padded};
     };
-}
-
-bool dimmed(int control)
-{
-    int value = 0;
-    GetCtrlAttribute(panelMAIN, control, ATTR_DIMMED, &value);
-    return value != 0;
 }
 
 using Transport = LinkTest;
@@ -51,8 +42,8 @@ TEST_F(Transport, ConnectingChecksTheLineThenShowsTheVersion)
     EXPECT_EQ(order_of(peer.requests[1]), ORDER_VERSION);
     EXPECT_EQ(statuses, (std::vector<std::string>{"Connection found. Line OK.", "K20 FW 2.17"}));
     EXPECT_STREQ(szVersion, "K20 FW 2.17");
-    EXPECT_FALSE(dimmed(MAIN_CMD_RUN));
-    EXPECT_FALSE(dimmed(MAIN_BTN_SEND));
+    EXPECT_FALSE(dimmed(panelMAIN, MAIN_CMD_RUN));
+    EXPECT_FALSE(dimmed(panelMAIN, MAIN_BTN_SEND));
 }
 
 TEST_F(Transport, VersionOf36LettersShowsItsFirst35)
@@ -71,8 +62,8 @@ TEST_F(Transport, LineCheckOutcomes)
     connect_tcp(nack);
     EXPECT_EQ(tcpcon, 0);
     EXPECT_EQ(statuses.back(), "Answer incorrect. Check Sensor.");
-    EXPECT_TRUE(dimmed(MAIN_CMD_RUN));
-    EXPECT_TRUE(dimmed(MAIN_RADIO_FILE));
+    EXPECT_TRUE(dimmed(panelMAIN, MAIN_CMD_RUN));
+    EXPECT_TRUE(dimmed(panelMAIN, MAIN_RADIO_FILE));
 
     statuses.clear();
     TcpPeer wrong_sync([](const QByteArray& r) { return Reply{answer_frame_with_sync(0x5500, order_of(r), {ANSWER_ACK})}; });

@@ -25,7 +25,7 @@
 namespace telvar::test {
 namespace {
 
-enum Control : int { PUSH = 1, CHECK, SPIN, COMBO, RING, LINE, LABEL, BOX, BAR, PLOT, DECO };
+enum OneOfEachKind : int { PUSH = 1, CHECK, SPIN, COMBO, RING, LINE, LABEL, BOX, BAR, PLOT, DECO };
 
 std::map<int, int> g_commits;  // control -> commit events
 

@@ -39,7 +39,7 @@
 namespace telvar::test {
 namespace {
 
-enum Control : int { CHART = 1, GRAPH };
+enum PlotControl : int { CHART = 1, GRAPH };
 
 constexpr const char* kSavePicture = "Save picture...";
 constexpr const char* kSaveData = "Save data as CSV...";

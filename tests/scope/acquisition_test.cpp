@@ -2,12 +2,12 @@
 // Live acquisition with RUN and STOP against scripted controllers and the
 // simulator: the samples on the chart and the displays, the trace switches,
 // and how a run ends.
+#include "support/controls.h"
 #include "support/icon_colours.h"
 #include "support/link_fixture.h"
 #include "support/simulator_line.h"
 
 #include "link/command.h"
-#include "link/frame.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -32,18 +32,6 @@
 
 namespace telvar::test {
 namespace {
-
-int order_of(const QByteArray& request)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
-}
-
-bool dimmed(int panel, int control)
-{
-    int d = -1;
-    GetCtrlAttribute(panel, control, ATTR_DIMMED, &d);
-    return d == 1;
-}
 
 int attribute(int control, int attr)
 {

@@ -34,16 +34,6 @@
 namespace telvar::test {
 namespace {
 
-int word_of(const QByteArray& request, int k)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 4 + 2 * k);
-}
-
-int order_of(const QByteArray& request)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
-}
-
 // The values the data-memory graph draws for the curve of that name.
 std::vector<double> drawn(const QString& name)
 {

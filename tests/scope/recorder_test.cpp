@@ -6,7 +6,6 @@
 
 #include "app/panel_events.h"
 #include "link/command.h"
-#include "link/frame.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "platform/qt_access.h"
@@ -50,11 +49,6 @@ TEST(RecorderCsv, HeaderNamesEveryColumnAndRowsCarryTheSample)
         traces[t] = 100 + t;
     EXPECT_EQ(recorder_row("2026-12-08 05:40:12.345", 1.5, live.data(), traces.data()),
               "2026-12-08 05:40:12.345,1.500,11,22,33,44,55,66,77,103,104,105,106,107,108,109,110,111,112,113\r\n");
-}
-
-int order_of(const QByteArray& request)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
 }
 
 class Recorder : public LinkTest {

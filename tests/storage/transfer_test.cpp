@@ -8,7 +8,6 @@
 
 #include "link/com232.h"
 #include "link/command.h"
-#include "link/frame.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -64,16 +63,6 @@ std::string asked(const char* question, const std::string& listing)
     const std::string text = question;
     const std::size_t ask = text.rfind("\n\n");
     return text.substr(0, ask) + "\n\n" + listing + text.substr(ask);
-}
-
-int order_of(const QByteArray& request)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
-}
-
-int word_of(const QByteArray& request, int k)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 4 + 2 * k);
 }
 
 // A controller that answers a parameter block with the block as it came.

@@ -36,9 +36,19 @@ QByteArray answer_frame(int order, std::initializer_list<int> words)
     return answer_frame_with_sync(frame::kSyncWord, order, words);
 }
 
+int order_of(const QByteArray& request)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+}
+
+int word_of(const QByteArray& request, int k)
+{
+    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 4 + 2 * k);
+}
+
 std::optional<Reply> good_controller(const QByteArray& request)
 {
-    const int order = frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
+    const int order = order_of(request);
     if (order == ORDER_VERSION) {
         QByteArray text("TELVAR-K20 test peer 1.0");
         text.resize(frame::kBytes, '\0');

@@ -33,6 +33,10 @@ using Script = std::function<std::optional<Reply>(const QByteArray& request)>;
 // 36-byte answers of the controller.
 QByteArray answer_frame(int order, std::initializer_list<int> words = {});
 QByteArray answer_frame_with_sync(int sync, int order, std::initializer_list<int> words = {});
+// What a 36-byte request of the tool carries: its order code, and word k of
+// its payload.
+int order_of(const QByteArray& request);
+int word_of(const QByteArray& request, int k);
 // The simplest controller: acknowledges everything, reports a version.
 std::optional<Reply> good_controller(const QByteArray& request);
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reset, teach and TRIGGER, and test mode, against scripted controllers and
 // the simulator.
+#include "support/controls.h"
 #include "support/link_fixture.h"
 #include "support/simulator_line.h"
 
 #include "link/command.h"
-#include "link/frame.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -25,23 +25,6 @@
 
 namespace telvar::test {
 namespace {
-
-int order_of(const QByteArray& request)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 2);
-}
-
-int word_of(const QByteArray& request, int k)
-{
-    return frame::read_word(reinterpret_cast<const std::uint8_t*>(request.constData()) + 4 + 2 * k);
-}
-
-bool dimmed(int panel, int control)
-{
-    int d = -1;
-    GetCtrlAttribute(panel, control, ATTR_DIMMED, &d);
-    return d == 1;
-}
 
 class Actions : public LinkTest {
 protected:
