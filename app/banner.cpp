@@ -60,7 +60,7 @@ constexpr int VERSION_SIZE_PT = 11;
 // Loaded into picture A, from the current directory, by the bitmap variants.
 constexpr const char* LOGO_BITMAP_FILE = "telvar_logo.png";
 
-void place(int picture, Point at)
+void place_picture(int picture, Point at)
 {
     SetCtrlAttribute(panelMAIN, picture, ATTR_LEFT, at.left);
     SetCtrlAttribute(panelMAIN, picture, ATTR_TOP, at.top);
@@ -75,16 +75,16 @@ void show_pictures(const Branding& b)
         SetCtrlAttribute(panelMAIN, MAIN_LOGO_B, ATTR_VISIBLE, 0);
         break;
     case Logo::BuiltInA:
-        place(MAIN_LOGO_A, b.logo_at);
+        place_picture(MAIN_LOGO_A, b.logo_at);
         SetCtrlAttribute(panelMAIN, MAIN_LOGO_B, ATTR_VISIBLE, 0);
         break;
     case Logo::BuiltInB:
-        place(MAIN_LOGO_B, b.logo_at);
+        place_picture(MAIN_LOGO_B, b.logo_at);
         SetCtrlAttribute(panelMAIN, MAIN_LOGO_A, ATTR_VISIBLE, 0);
         break;
     case Logo::Bitmap:
         DisplayImageFile(panelMAIN, MAIN_LOGO_A, LOGO_BITMAP_FILE);  // a missing file keeps the picture
-        place(MAIN_LOGO_A, b.logo_at);
+        place_picture(MAIN_LOGO_A, b.logo_at);
         break;
     }
 }

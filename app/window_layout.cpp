@@ -114,7 +114,7 @@ Box box_of(int panel, int control)
     return b;
 }
 
-void place(int control, const Box& b)
+void place_control(int control, const Box& b)
 {
     SetCtrlAttribute(panelMAIN, control, ATTR_LEFT, b.left);
     SetCtrlAttribute(panelMAIN, control, ATTR_TOP, b.top);
@@ -182,13 +182,13 @@ void apply_window_layout()
         Box b = g_layout.anchored[k];
         follow(kAnchors[k].across, wider, b.left, b.width);
         follow(kAnchors[k].down, higher, b.top, b.height);
-        place(kAnchors[k].control, b);
+        place_control(kAnchors[k].control, b);
     }
     Box scope = g_layout.scope;
     scope.width = g_layout.scope_width + wider;
     scope.height += higher;
     for (int control : kScope)
-        place(control, scope);
+        place_control(control, scope);
     for (int page : first_row_pages()) {
         SetPanelAttribute(page, ATTR_LEFT, kFirstPageLeft + wider / 2);
         SetPanelAttribute(page, ATTR_TOP, kFirstPageTop + higher / 2);

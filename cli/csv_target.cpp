@@ -28,7 +28,7 @@ std::string failure_text(const std::string& path, const std::string& why)
     return WithReason("Could not write the CSV file: " + csv_name(path), why);
 }
 
-bool refused(std::string* why, const std::string& reason)
+bool refused_target(std::string* why, const std::string& reason)
 {
     *why = reason;
     return false;
@@ -52,9 +52,9 @@ bool csv_target_takes_rows(const std::string& path, std::string* why)
         return true;
     const QFileInfo target(QString::fromLocal8Bit(path.c_str()));
     if (target.isDir())
-        return refused(why, ErrorReason(EISDIR));
+        return refused_target(why, ErrorReason(EISDIR));
     if (target.exists() && !target.isWritable())
-        return refused(why, ErrorReason(EACCES));
+        return refused_target(why, ErrorReason(EACCES));
     return DirectoryWritable(folder_of(path), why);
 }
 
@@ -64,7 +64,7 @@ bool csv_target_takes_file(const std::string& path, std::string* why)
     if (!csv_target_takes_rows(path, why))
         return false;
     const QFileInfo target(QString::fromLocal8Bit(path.c_str()));
-    return path.empty() || !target.exists() || target.isFile() || refused(why, "not a plain file");
+    return path.empty() || !target.exists() || target.isFile() || refused_target(why, "not a plain file");
 }
 
 int deliver_csv(const std::string& path, const std::string& csv, const std::string& rescue_name)

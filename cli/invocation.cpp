@@ -229,7 +229,7 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
     return {};
 }
 
-ParsedCommandLine refused(std::string error)
+ParsedCommandLine refused_command(std::string error)
 {
     return {{}, std::move(error)};
 }
@@ -244,7 +244,7 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
     for (const std::string& argument : arguments)
         words << QString::fromLocal8Bit(argument.c_str());
     if (!parser.parse(words))
-        return refused(text(parser.errorText()));
+        return refused_command(text(parser.errorText()));
 
     ParsedCommandLine parsed;
     Invocation& invocation = parsed.invocation;
@@ -263,20 +263,20 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
             return option == QLatin1String("list-ports") || option == QLatin1String("json") || is_one_of(option, kCommonOptions);
         });
         if (!alone || !positional.isEmpty())
-            return refused("--list-ports takes nothing but --json and -q");
+            return refused_command("--list-ports takes nothing but --json and -q");
         invocation.command = "list-ports";
         invocation.json = parser.isSet("json");
         invocation.quiet = parser.isSet("quiet");
         return parsed;
     }
     if (positional.isEmpty())
-        return refused("no command given");
+        return refused_command("no command given");
     invocation.command = text(positional.front());
     if (!known_command(invocation.command))
-        return refused("unknown command '" + invocation.command + "'");
+        return refused_command("unknown command '" + invocation.command + "'");
     const CommandRule* rule = find_rule(invocation.command, positional.size() - 1);
     if (!rule)
-        return refused(file_count_error(invocation.command));
+        return refused_command(file_count_error(invocation.command));
     if (rule->files == 1)
         invocation.file = text(positional[1]);
     std::string error = check_options(parser, *rule);
@@ -285,7 +285,7 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
     if (error.empty())
         error = take_settings(parser, &invocation);
     if (!error.empty())
-        return refused(error);
+        return refused_command(error);
     return parsed;
 }
 

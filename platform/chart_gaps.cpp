@@ -5,8 +5,8 @@ namespace telvar::detail {
 
 namespace {
 
-const QColor kMarkColour(0x70, 0x70, 0x70);
-const QString kGap = QStringLiteral("gap");
+const QColor kGapColour(0x70, 0x70, 0x70);
+const QString kGapText = QStringLiteral("gap");
 constexpr int kLabelMargin = 3;
 
 }  // namespace
@@ -25,9 +25,9 @@ void ChartGaps::draw(QCPPainter* painter)
 {
     const QCPAxis* x = parentPlot()->xAxis;
     const QRect axes = clipRect();
-    painter->setPen(QPen(kMarkColour, 1, Qt::DotLine));
+    painter->setPen(QPen(kGapColour, 1, Qt::DotLine));
     painter->setFont(parentPlot()->font());
-    const int label_width = painter->fontMetrics().horizontalAdvance(kGap) + 2 * kLabelMargin;
+    const int label_width = painter->fontMetrics().horizontalAdvance(kGapText) + 2 * kLabelMargin;
     double free_from = axes.left();  // where the next label fits
     for (const double place : places_) {
         const double at = x->coordToPixel(place);
@@ -36,7 +36,7 @@ void ChartGaps::draw(QCPPainter* painter)
         painter->drawLine(QLineF(at, axes.top(), at, axes.bottom()));
         if (at >= free_from && at + label_width <= axes.right()) {
             painter->drawText(QRectF(at + kLabelMargin, axes.top() + kLabelMargin, label_width, axes.height()),
-                              Qt::AlignLeft | Qt::AlignTop, kGap);
+                              Qt::AlignLeft | Qt::AlignTop, kGapText);
             free_from = at + label_width;
         }
     }

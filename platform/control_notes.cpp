@@ -26,7 +26,7 @@ constexpr const char* kMarkLayer = "telvarChangeMarks";
 // Dark orange: a dot that reads against the pages' grey, beside a text that says it too.
 const QColor kMarkColour(0xB3, 0x47, 0x00);
 constexpr int kDot = 6;
-constexpr int kGap = 3;
+constexpr int kDotGap = 3;
 
 QLabel* caption_of(const QWidget* w)
 {
@@ -46,7 +46,7 @@ QRect dot_place(const QWidget* w)
         QStyleOptionButton option;
         option.initFrom(box);
         const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-        return {w->x() + indicator.right() + kGap, w->y() + (w->height() - kDot) / 2, kDot, kDot};
+        return {w->x() + indicator.right() + kDotGap, w->y() + (w->height() - kDot) / 2, kDot, kDot};
     }
     return {w->x() + w->width() - kDot - 2, w->y() + 2, kDot, kDot};
 }

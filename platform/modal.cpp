@@ -5,20 +5,20 @@ namespace telvar {
 
 namespace {
 
-ModalHook g_hook;
+ModalHook g_modal_hook;
 
 }  // namespace
 
 void SetModalHook(ModalHook hook)
 {
-    g_hook = std::move(hook);
+    g_modal_hook = std::move(hook);
 }
 
 namespace detail {
 
 ModalAnswer ask_operator(const ModalRequest& request, const std::function<ModalAnswer()>& show)
 {
-    return g_hook ? g_hook(request) : show();
+    return g_modal_hook ? g_modal_hook(request) : show();
 }
 
 }  // namespace detail

@@ -63,7 +63,7 @@ std::vector<ViewAction> view_actions(Chart* chart)
     return actions;
 }
 
-void set_up(QCustomPlot* plot, const PlotSettings& settings)
+void set_up_plot(QCustomPlot* plot, const PlotSettings& settings)
 {
     draw_for_speed(plot);
     plot->axisRect()->setMinimumMargins(kTickLabelRoom);
@@ -96,7 +96,7 @@ int set_up_plots(QWidget* root)
         if (!read_plot_settings(plots[k], &settings[k]))
             return UIE_BAD_FILE;
     for (qsizetype k = 0; k < plots.size(); ++k)
-        set_up(plots[k], settings[k]);
+        set_up_plot(plots[k], settings[k]);
     return 0;
 }
 

@@ -32,7 +32,7 @@ struct Extremes {
     }
 };
 
-long long column_of(long long number, double per_column)
+long long column_of_sample(long long number, double per_column)
 {
     return static_cast<long long>(std::floor(static_cast<double>(number) / per_column));
 }
@@ -115,7 +115,7 @@ void StripRing::draw_points(int trace, long long from, long long to, double per_
         draw_run(values, from, *gap, per_column, out);
         // Between the runs' points: the next run's column starts where its first point goes.
         const double at = per_column <= 2 ? static_cast<double>(*gap) - 0.5
-                                          : static_cast<double>(column_of(*gap, per_column)) * per_column;
+                                          : static_cast<double>(column_of_sample(*gap, per_column)) * per_column;
         out->push_back({at, std::numeric_limits<double>::quiet_NaN()});
         from = *gap;
     }
@@ -145,7 +145,7 @@ void StripRing::draw_run(const float* values, long long from, long long to, doub
             add({static_cast<double>(n), values[at]});
         return;
     }
-    for (long long column = column_of(from, per_column);; ++column) {
+    for (long long column = column_of_sample(from, per_column);; ++column) {
         const long long begin = std::max(from, column_start(column, per_column));
         const long long stop = std::min(to, column_start(column + 1, per_column));
         if (begin >= to)

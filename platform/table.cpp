@@ -106,7 +106,7 @@ RowsModel* model_of(QTableView* table)
 
 // Whole rows are selected. Rows of one height and scrolling by whole rows: the table then needs no
 // row's content to lay itself out, and a scroll position counts rows.
-void set_up(QTableView* table)
+void set_up_table(QTableView* table)
 {
     auto* model = new RowsModel(table);
     table->setModel(model);
@@ -138,7 +138,7 @@ int SetTableRows(int panel, int control, const std::vector<TableColumn>& columns
     if (!table)
         return UIE_BAD_CONTROL;
     if (!model_of(table))
-        set_up(table);
+        set_up_table(table);
     model_of(table)->show(columns, rows);
     set_widths(table, columns);
     return 0;

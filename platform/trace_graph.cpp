@@ -12,7 +12,7 @@ namespace {
 // The pixel column of a point. Columns of samples lie a whole pixel apart,
 // often on the pixels' edges: rounding noise must not put two in one column
 // and leave the next one empty.
-double column_of(const QPointF& point)
+double column_of_point(const QPointF& point)
 {
     return std::floor(point.x() + 1e-6);
 }
@@ -30,7 +30,7 @@ TraceBand band_from(const QPolygonF& points, int width)
     auto at = std::find_if(points.cbegin(), points.cend(), valid);
     double previous = at != points.cend() ? at->y() : 0;
     while (at != points.cend()) {
-        const double column = column_of(*at);
+        const double column = column_of_point(*at);
         double top = previous;
         double bottom = previous;
         auto last = at;
@@ -38,14 +38,14 @@ TraceBand band_from(const QPolygonF& points, int width)
             top = std::min(top, at->y());
             bottom = std::max(bottom, at->y());
             last = at++;
-        } while (at != points.cend() && valid(*at) && column_of(*at) == column);
+        } while (at != points.cend() && valid(*at) && column_of_point(*at) == column);
         band.columns.push_back({static_cast<int>(column), row(top, -1), std::max(row(bottom, 1), row(top, -1) + 1)});
         previous = last->y();
         if (at != points.cend() && !valid(*at)) {
             at = std::find_if(at, points.cend(), valid);
             if (at != points.cend())
                 previous = at->y();
-        } else if (at != points.cend() && column_of(*at) > column + 1) {
+        } else if (at != points.cend() && column_of_point(*at) > column + 1) {
             band.joins.append(QLineF(*last, *at));
             previous = at->y();
         }

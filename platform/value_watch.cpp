@@ -12,18 +12,18 @@ namespace telvar {
 
 namespace {
 
-std::function<void()> g_hook;
+std::function<void()> g_change_hook;
 bool g_pending = false;
 
 void value_changed()
 {
-    if (!g_hook || g_pending)
+    if (!g_change_hook || g_pending)
         return;
     g_pending = true;
     QTimer::singleShot(0, [] {
         g_pending = false;
-        if (g_hook)
-            g_hook();
+        if (g_change_hook)
+            g_change_hook();
     });
 }
 
@@ -40,7 +40,7 @@ bool watched(QWidget* w)
 
 void SetValueChangeHook(std::function<void()> hook)
 {
-    g_hook = std::move(hook);
+    g_change_hook = std::move(hook);
 }
 
 namespace detail {
