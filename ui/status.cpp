@@ -44,9 +44,27 @@ std::string fitted(const std::string& text)
     return text.substr(0, kept) + "...";
 }
 
+// What the line shows, and the text it was made from.
+struct OnLine {
+    std::string text;
+    std::string shown;
+};
+std::optional<OnLine> g_on_line;
+
+// RUN shows the same text with every sample: the line is left as it is then.
+bool already_on_line(const std::string& text)
+{
+    char shown[STATUS_SIZE + 4] = {};
+    GetCtrlVal(panelMAIN, MAIN_STATUS, shown, sizeof shown);
+    return g_on_line && g_on_line->text == text && g_on_line->shown == shown;
+}
+
 void show_on_line(const std::string& text)
 {
+    if (already_on_line(text))
+        return;
     const std::string shown = fitted(text);
+    g_on_line = OnLine{text, shown};
     SetCtrlVal(panelMAIN, MAIN_STATUS, shown.c_str());
     SetCtrlAttribute(panelMAIN, MAIN_STATUS, ATTR_DESCRIPTION, shown == text ? "Status line" : text.c_str());
 }
