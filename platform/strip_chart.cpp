@@ -138,13 +138,18 @@ int StripChart::append(const void* array, int type, int start, int count, int sk
         return 0;
     }
     show_points();
+    redraw_new_points();
+    return 0;
+}
+
+void StripChart::redraw_new_points()
+{
     if (refresh_now_) {
         redraw_lines(lines_);
     } else if (!redraw_due_) {
         redraw_due_ = true;
         redraw_latest_.start();
     }
-    return 0;
 }
 
 void StripChart::redraw_deferred()
@@ -161,7 +166,7 @@ void StripChart::mark_gap()
     ring_.mark_gap();
     if (home()) {
         show_points();
-        redraw_lines(lines_);
+        redraw_new_points();
     } else {
         redraw(false);
     }

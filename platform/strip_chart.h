@@ -93,6 +93,8 @@ private:
     void pin();
     void show_off_screen();
     void place_follow_button();
+    // At once, or when the program next waits, as the program asked.
+    void redraw_new_points();
     void redraw_deferred();
 
     QCPLayer* lines_;

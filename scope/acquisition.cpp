@@ -5,7 +5,6 @@
 #include "link/line_watch.h"
 #include "link/orders.h"
 #include "params/record.h"
-#include "platform/events.h"
 #include "platform/graph.h"
 #include "platform/userint.h"
 #include "scope/loop.h"
@@ -145,7 +144,9 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
         put_status("Rawdata recieved.");
         show_live_sample();
         show_status();
-        ProcessSystemEvents();
+        // The next exchange handles the operator's events, and draws what
+        // was just shown, as soon as its request is written: while the
+        // answer is on the wire rather than before the request goes out.
     }
     end_loop(MAIN_CMD_RUN);
     break_record();

@@ -8,6 +8,7 @@
 #include "support/simulator_line.h"
 
 #include "link/command.h"
+#include "link/frame_observer.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
@@ -96,9 +97,37 @@ protected:
     std::function<void()> on_live;
 };
 
+// Paints of a number display, counted when the answer comes and again when
+// the next request is written.
+struct PaintsAroundRequests : QObject {
+    PaintsAroundRequests()
+    {
+        self = this;
+        ControlWidget(panelMAIN, MAIN_NUM_CHA)->installEventFilter(this);
+        frame_observer = [](const FrameSeen& seen) {
+            if (seen.event == FrameEvent::Answer)
+                self->at_answer = self->paints;
+            else if (seen.event == FrameEvent::Request && self->at_answer >= 0)
+                self->before_request += self->paints - self->at_answer;
+        };
+    }
+    ~PaintsAroundRequests() override { frame_observer = nullptr; }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    static inline PaintsAroundRequests* self = nullptr;
+    int paints = 0;
+    int at_answer = -1;
+    int before_request = 0;  // paints between an answer and the next request
+};
+
 TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
 {
+    DisplayPanel(panelMAIN);
     start_peer(3);
+    const PaintsAroundRequests paints;
     parameter[BLOCK_A + CH_REFERENCE] = 4000;
     parameter[BLOCK_A + CH_HIGH_TOLERANCE] = 200;
     parameter[BLOCK_B + CH_REFERENCE] = 100;
@@ -134,6 +163,10 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
     EXPECT_EQ(shown, 35) << "the last sample: word 5";
     EXPECT_EQ(statuses.back(), "Rawdata recieved.");
     expect_idle_again();
+    // Each sample's displays are drawn while the next answer is on its way,
+    // so that drawing never holds the next request back.
+    EXPECT_GT(paints.paints, 0);
+    EXPECT_EQ(paints.before_request, 0);
 }
 
 TEST_F(Acquisition, DuringARunOnlyStopIsUsable)
