@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bands of a strip chart's dense traces, filled into one image and drawn
-// at once, beneath the traces' lines. The painter fills a tall narrow column
-// row by row, each row another line of memory; here the columns are filled
-// in strips a few pixels wide, trace after trace, so that a strip's memory is
-// at hand for all of them. Internal to the platform layer.
+// at once, beneath the traces' lines. The painter would fill every band's
+// tall narrow columns whole, trace over trace; here each pixel is written
+// once, in the colour of the trace on top. Internal to the platform layer.
 #pragma once
 
 #include <QImage>

@@ -417,9 +417,9 @@ TEST_F(Graphs, StripChartDrawsInThePlotCallOrWhenTheProgramWaitsAndThinDashesSta
 
     // Looked back over, more samples than pixels draw each pixel column from
     // its lowest sample to its highest: trace 1 swinging between 1000 and
-    // 3000 is a band without a hole, beneath trace 2's line at 2000.
+    // 3000 is a band without a hole, beneath trace 2's band about 2000.
     for (int n = 0; n < 4000; ++n) {
-        const double sample[] = {n % 2 == 0 ? 1000.0 : 3000.0, 2000};
+        const double sample[] = {n % 2 == 0 ? 1000.0 : 3000.0, n % 2 == 0 ? 1950.0 : 2050.0};
         ASSERT_EQ(PlotStripChart(panel, CHART, sample, 2, 0, 0, VAL_DOUBLE), 0);
     }
     for (int k = 0; k < 30; ++k)
@@ -434,6 +434,14 @@ TEST_F(Graphs, StripChartDrawsInThePlotCallOrWhenTheProgramWaitsAndThinDashesSta
             holes += (image.pixel(px, py) & 0xFFFFFF) != 0x00C000 && (image.pixel(px, py) & 0xFFFFFF) != 0xC000C0;
     EXPECT_EQ(holes, 0);
     EXPECT_EQ(rows_of(CHART, 0x00C000)[qRound(y->coordToPixel(3000)) - 3], 0) << "nothing above the band";
+    int on_top = 0;  // columns where trace 2, drawn after trace 1, shows across its band
+    for (int px = axes.left() + 1; px < axes.right(); ++px)
+        for (int dy = -1; dy <= 1; ++dy)
+            if ((image.pixel(px, qRound(y->coordToPixel(2000)) + dy) & 0xFFFFFF) == 0xC000C0) {
+                ++on_top;
+                break;
+            }
+    EXPECT_EQ(on_top, axes.width() - 2) << "the trace drawn later lies on top";
 }
 
 TEST_F(Graphs, HiddenStripChartIsDrawnWhenShown)
