@@ -71,43 +71,31 @@ class PassTimes {
 public:
     PassTimes()
     {
-        state() = {};
-        frame_observer = [](const FrameSeen& seen) {
-            State& s = state();
+        set_frame_observer("bench", [this](const FrameSeen& seen) {
             const auto now = std::chrono::steady_clock::now();
-            if (seen.event == FrameEvent::Answer && s.asked) {
-                s.on_line.push_back(ms(now - *s.asked));
-                s.answered = now;
+            if (seen.event == FrameEvent::Answer && asked_) {
+                on_line_.push_back(ms(now - *asked_));
+                answered_ = now;
             } else if (seen.event == FrameEvent::Request) {
-                if (s.answered)
-                    s.in_tool.push_back(ms(now - *s.answered));
-                s.asked = now;
+                if (answered_)
+                    in_tool_.push_back(ms(now - *answered_));
+                asked_ = now;
             }
-        };
+        });
     }
-    ~PassTimes() { frame_observer = nullptr; }
+    ~PassTimes() { set_frame_observer("bench", nullptr); }
+    PassTimes(const PassTimes&) = delete;
+    PassTimes& operator=(const PassTimes&) = delete;
     std::string text() const
     {
-        const State& s = state();
         char line[200];
         std::snprintf(line, sizeof line,
                       "request to answer: mean %.2f ms, median %.2f ms; answer to next request: mean %.2f ms, median %.2f ms",
-                      mean(s.on_line), percentile(s.on_line, 0.5), mean(s.in_tool), percentile(s.in_tool, 0.5));
+                      mean(on_line_), percentile(on_line_, 0.5), mean(in_tool_), percentile(in_tool_, 0.5));
         return line;
     }
 
 private:
-    struct State {
-        std::optional<std::chrono::steady_clock::time_point> asked;
-        std::optional<std::chrono::steady_clock::time_point> answered;
-        std::vector<double> on_line;
-        std::vector<double> in_tool;
-    };
-    static State& state()
-    {
-        static State s;
-        return s;
-    }
     static double ms(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
     static double mean(const std::vector<double>& values)
     {
@@ -120,6 +108,11 @@ private:
         std::sort(values.begin(), values.end());
         return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
     }
+
+    std::optional<std::chrono::steady_clock::time_point> asked_;
+    std::optional<std::chrono::steady_clock::time_point> answered_;
+    std::vector<double> on_line_;
+    std::vector<double> in_tool_;
 };
 
 void close_lines()

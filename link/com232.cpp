@@ -21,7 +21,6 @@ unsigned char szReadBuf[BUFFER_BYTES];
 unsigned short emptyframe[PNUM];
 double tstart = 0.0;
 double tdiff = 0.0;
-FrameObserver frame_observer = nullptr;
 
 namespace {
 
@@ -37,8 +36,8 @@ void report_failure(const char* head, int counter)
 
 void report_frame(FrameEvent event, int attempt, const unsigned char* answer = nullptr)
 {
-    if (frame_observer)
-        frame_observer({event, attempt, szWriteBuf, answer});
+    if (frames_watched())
+        report_frame_seen({event, attempt, szWriteBuf, answer});
 }
 
 // Polls in 20 ms steps until the answer is flagged or 0.5 s have passed. An

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Who watches the frames of the exchange go by: the frame monitor, while it
-// is open. With nobody watching, a frame costs the exchange one pointer
-// check: nothing is copied, formatted or allocated for it.
+// is open. With nobody watching, a frame costs the exchange one check:
+// nothing is copied, formatted or allocated for it.
 #pragma once
+
+#include <functional>
+#include <string>
 
 namespace telvar {
 
@@ -21,9 +24,14 @@ struct FrameSeen {
     const unsigned char* answer;   // the answer's 36 bytes; nullptr unless the event is Answer
 };
 
-using FrameObserver = void (*)(const FrameSeen& seen);
+using FrameObserver = std::function<void(const FrameSeen& seen)>;
 
-// Called for every event of every attempt; nullptr while nobody watches.
-extern FrameObserver frame_observer;
+// Told of every event of every attempt. Each observer has a name; setting a
+// name again replaces its observer, an empty observer removes it.
+void set_frame_observer(const std::string& name, FrameObserver observer);
+// Whether anybody watches the frames.
+bool frames_watched();
+// The exchange's report of a frame event.
+void report_frame_seen(const FrameSeen& seen);
 
 }  // namespace telvar

@@ -1,40 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/line_watch.h"
 
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include "link/listeners.h"
 
 namespace telvar {
 
 namespace {
 
-std::vector<std::pair<std::string, LineObserver>> g_observers;
+Listeners<LineState> g_observers;
 LineState g_state;
 
 void report(const LineState& state)
 {
     g_state = state;
-    // A copy: an observer may set another while it is told.
-    const auto observers = g_observers;
-    for (const auto& named : observers)
-        named.second(state);
+    g_observers.tell(state);
 }
 
 }  // namespace
 
 void set_line_observer(const std::string& name, LineObserver observer)
 {
-    const auto it = std::find_if(g_observers.begin(), g_observers.end(),
-                                 [&](const auto& named) { return named.first == name; });
-    if (!observer) {
-        if (it != g_observers.end())
-            g_observers.erase(it);
-    } else if (it != g_observers.end()) {
-        it->second = std::move(observer);
-    } else {
-        g_observers.emplace_back(name, std::move(observer));
-    }
+    g_observers.set(name, std::move(observer));
 }
 
 const LineState& line_state()

@@ -104,7 +104,7 @@ void refresh()
 // Logs the exchange's frames, or stops logging them.
 void watch(bool on)
 {
-    frame_observer = on ? log_frame : nullptr;
+    set_frame_observer("monitor", on ? FrameObserver(log_frame) : FrameObserver());
     if (on && g_monitor->timer == 0)
         g_monitor->timer = NewRepeatingTimer(REFRESH_SECONDS, refresh);
     if (!on && g_monitor->timer != 0) {

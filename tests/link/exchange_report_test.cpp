@@ -15,20 +15,16 @@
 namespace telvar::test {
 namespace {
 
-std::vector<FrameRecord>* g_seen = nullptr;
-
 class ExchangeReport : public LinkTest {
 protected:
     void SetUp() override
     {
         LinkTest::SetUp();
-        g_seen = &seen;
-        frame_observer = [](const FrameSeen& report) { g_seen->push_back(record_of(report, 0)); };
+        set_frame_observer("test", [this](const FrameSeen& report) { seen.push_back(record_of(report, 0)); });
     }
     void TearDown() override
     {
-        frame_observer = nullptr;
-        g_seen = nullptr;
+        set_frame_observer("test", nullptr);
         LinkTest::TearDown();
     }
     std::vector<std::string> column(int which) const

@@ -75,13 +75,13 @@ protected:
 
 TEST_F(FrameMonitorWindow, ListsTheExchangeOnlyWhileOpenAndNotPaused)
 {
-    EXPECT_EQ(frame_observer, nullptr) << "a closed monitor costs the exchange nothing";
+    EXPECT_FALSE(frames_watched()) << "a closed monitor costs the exchange nothing";
     open();
     exchange(ORDER_RESET);
     EXPECT_TRUE(listed_rows(2));
 
     press(MONITOR_PAUSE, 1);
-    EXPECT_EQ(frame_observer, nullptr);
+    EXPECT_FALSE(frames_watched());
     exchange(ORDER_RESET);
 
     // The list goes from the two frames before the pause to four, never six.
@@ -91,7 +91,7 @@ TEST_F(FrameMonitorWindow, ListsTheExchangeOnlyWhileOpenAndNotPaused)
 
     close();
     EXPECT_FALSE(PanelWidget(panelMONITOR)->isVisible());
-    EXPECT_EQ(frame_observer, nullptr);
+    EXPECT_FALSE(frames_watched());
 }
 
 // A screen reader meets the monitor as a window of its own, and Esc and
@@ -108,7 +108,7 @@ TEST_F(FrameMonitorWindow, IsAWindowThatEscAndCtrlWClose)
         QTest::keySequence(window, keys);
         // A button's shortcut clicks it as the mouse would, press and release.
         EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }, 1000)) << keys.toString().toStdString();
-        EXPECT_EQ(frame_observer, nullptr) << keys.toString().toStdString();
+        EXPECT_FALSE(frames_watched()) << keys.toString().toStdString();
     }
 }
 

@@ -102,22 +102,20 @@ protected:
 struct PaintsAroundRequests : QObject {
     PaintsAroundRequests()
     {
-        self = this;
         ControlWidget(panelMAIN, MAIN_NUM_CHA)->installEventFilter(this);
-        frame_observer = [](const FrameSeen& seen) {
+        set_frame_observer("paints", [this](const FrameSeen& seen) {
             if (seen.event == FrameEvent::Answer)
-                self->at_answer = self->paints;
-            else if (seen.event == FrameEvent::Request && self->at_answer >= 0)
-                self->before_request += self->paints - self->at_answer;
-        };
+                at_answer = paints;
+            else if (seen.event == FrameEvent::Request && at_answer >= 0)
+                before_request += paints - at_answer;
+        });
     }
-    ~PaintsAroundRequests() override { frame_observer = nullptr; }
+    ~PaintsAroundRequests() override { set_frame_observer("paints", nullptr); }
     bool eventFilter(QObject*, QEvent* event) override
     {
         paints += event->type() == QEvent::Paint;
         return false;
     }
-    static inline PaintsAroundRequests* self = nullptr;
     int paints = 0;
     int at_answer = -1;
     int before_request = 0;  // paints between an answer and the next request
