@@ -97,7 +97,7 @@ void ChartBands::draw(QCPPainter* painter)
         const auto* trace = dynamic_cast<const TraceGraph*>(parentPlot()->plottable(k));
         if (!trace || trace->layer() != layer() || !trace->realVisibility())
             continue;
-        std::optional<TraceBand> band = trace->band(painter);
+        const std::optional<TraceBand> band = trace->band(painter);
         if (!band)
             continue;
         Fill fill{{}, band->width, qPremultiply(trace->pen().color().rgba())};

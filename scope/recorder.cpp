@@ -3,6 +3,7 @@
 
 #include "platform/counted.h"
 #include "platform/csv_file.h"
+#include "platform/longest_fitting.h"
 #include "platform/userint.h"
 #include "scope/recorder_csv.h"
 #include "ui/buttons.h"
@@ -63,13 +64,10 @@ std::string fitted(const QString& before, const QString& name, const QString& af
             : name.left((kept + 1) / 2) + QStringLiteral("...") + name.right(kept / 2);
         return latin1(before + shown + after);
     };
-    if (CtrlTextFits(panelMAIN, MAIN_REC_TEXT, with(name.size()).c_str()) == 1)
-        return with(name.size());
-    qsizetype fits = 0;  // the most characters of the name kept that fit
-    for (qsizetype step = name.size() / 2 + 1; step > 0; step /= 2)
-        while (fits + step < name.size() && CtrlTextFits(panelMAIN, MAIN_REC_TEXT, with(fits + step).c_str()) == 1)
-            fits += step;
-    return with(fits);
+    const auto fits = [&](std::size_t kept) {
+        return CtrlTextFits(panelMAIN, MAIN_REC_TEXT, with(static_cast<qsizetype>(kept)).c_str()) == 1;
+    };
+    return with(static_cast<qsizetype>(longest_fitting(static_cast<std::size_t>(name.size()), fits)));
 }
 
 // The lasting sign beside the connection indicator: the file, how long and

@@ -2,6 +2,7 @@
 #include "ui/status.h"
 
 #include "platform/events.h"
+#include "platform/longest_fitting.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -29,19 +30,21 @@ struct Hold {
 std::optional<Hold> g_hold;
 
 // A text too long for the status line shows up to its last whole word that
-// fits, then "..."; the line's description holds the whole of it.
+// fits, then "..."; the line's description holds the whole of it. A text of
+// no word that fits is cut where it must be.
 std::string fitted(const std::string& text)
 {
     const auto fits = [](const std::string& shown) { return CtrlTextFits(panelMAIN, MAIN_STATUS, shown.c_str()) != 0; };
     if (fits(text))
         return text;
-    for (std::size_t cut = text.rfind(' '); cut != std::string::npos && cut > 0; cut = text.rfind(' ', cut - 1))
-        if (fits(text.substr(0, cut) + "..."))
-            return text.substr(0, cut) + "...";
-    std::size_t kept = text.size();
-    while (kept > 0 && !fits(text.substr(0, kept) + "..."))
-        --kept;
-    return text.substr(0, kept) + "...";
+    std::vector<std::size_t> word_ends;
+    for (std::size_t at = text.find(' ', 1); at != std::string::npos; at = text.find(' ', at + 1))
+        word_ends.push_back(at);
+    const auto cut = [&text](std::size_t kept) { return text.substr(0, kept) + "..."; };
+    const std::size_t words = longest_fitting(word_ends.size(), [&](std::size_t n) { return fits(cut(word_ends[n - 1])); });
+    if (words > 0)
+        return cut(word_ends[words - 1]);
+    return cut(longest_fitting(text.size(), [&](std::size_t kept) { return fits(cut(kept)); }));
 }
 
 // What the line shows, and the text it was made from.
