@@ -9,7 +9,7 @@
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <cstdio>
 #include <initializer_list>

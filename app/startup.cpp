@@ -6,6 +6,7 @@
 #include "app/connection_indicator.h"
 #include "app/navigation.h"
 #include "app/window_layout.h"
+#include "app/window_reports.h"
 #include "firmware/update_panel.h"
 #include "link/com232.h"
 #include "link/command.h"
@@ -29,7 +30,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <cstdio>
 
@@ -63,6 +64,7 @@ void describe_panel_files()
 bool load_panels()
 {
     describe_panel_files();
+    show_reports_in_window();
     panelMAIN = LoadPanel(0, MAIN_UIR, MAIN);
     if (panelMAIN < 0)
         return false;
@@ -164,7 +166,9 @@ void InitVars()
 
     std::snprintf(szSoftname, sizeof szSoftname, "%s", "TELVAR-K20-Dizer ");
     std::snprintf(szSoftversion, sizeof szSoftversion, "%s", "v3.0x");
-    std::snprintf(szStatus, sizeof szStatus, "%.63s%.63s", szSoftname, szSoftversion);
+    char welcome[STATUS_SIZE];
+    std::snprintf(welcome, sizeof welcome, "%.63s%.63s", szSoftname, szSoftversion);
+    put_status(welcome);
     ShowLogo(STARTUP_BRANDING);
     show_status();
     // The pages' stored values are the record's defaults; shown again, the

@@ -21,7 +21,7 @@
 #include "scope/acquisition.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -52,12 +52,12 @@ inline constexpr double kPassGoalMs = 360;
 struct Counter {
     explicit Counter(const char* text) : text_(text)
     {
-        set_status_observer([this](const char* shown) {
+        set_status_observer("bench", [this](const char* shown) {
             if (std::strcmp(shown, text_) == 0)
                 ++count;
         });
     }
-    ~Counter() { set_status_observer(nullptr); }
+    ~Counter() { set_status_observer("bench", nullptr); }
     long count = 0;
 
 private:

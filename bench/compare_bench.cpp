@@ -14,7 +14,7 @@
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QSpinBox>
@@ -63,7 +63,7 @@ bool compare_shown()
     CallCtrlCallback(panelMAIN, MAIN_BTN_COMPARE, EVENT_COMMIT, 0, 0);
     ProcessSystemEvents();
     QWidget* window = PanelWidget(panelCOMPARE);
-    const bool shown = window->isVisible() && std::strstr(szStatus, "differences") != nullptr;
+    const bool shown = window->isVisible() && std::strstr(status_text(), "differences") != nullptr;
     window->repaint();
     CallCtrlCallback(panelCOMPARE, COMPARE_CLOSE, EVENT_COMMIT, 0, 0);
     return shown;

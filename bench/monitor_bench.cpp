@@ -14,7 +14,7 @@
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QTimer>
 
@@ -45,7 +45,7 @@ struct Turn {
 Turn run_turn(int seconds)
 {
     long samples = 0;
-    set_status_observer([&samples](const char* shown) {
+    set_status_observer("bench", [&samples](const char* shown) {
         if (std::strcmp(shown, "Rawdata recieved.") == 0)
             ++samples;
     });
@@ -53,7 +53,7 @@ Turn run_turn(int seconds)
     const bench::CpuMeter meter;
     CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0);
     const bench::CpuUse cpu = meter.read();
-    set_status_observer(nullptr);
+    set_status_observer("bench", nullptr);
     Turn turn;
     turn.rate = samples / cpu.wall_seconds;
     turn.cpu_us = cpu.thread_percent / 100 * cpu.wall_seconds / samples * 1e6;

@@ -17,7 +17,7 @@
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -68,7 +68,7 @@ Round one_round(std::optional<bench::SimulatorProcess>& sim, quint16 port)
     Round round;
     // The line back is told on the status line; RUN then goes on, and is
     // stopped after a few samples.
-    set_status_observer([&](const char* shown) {
+    set_status_observer("bench", [&](const char* shown) {
         texts.emplace_back(shown);
         if (starts(shown, RECONNECTED_TEXT) && clock.isValid())
             round.back_after = clock.nsecsElapsed() / 1e9;
@@ -96,7 +96,7 @@ Round one_round(std::optional<bench::SimulatorProcess>& sim, quint16 port)
     parameter[BLOCK_A + CH_REFERENCE] = 0;
     CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
     round.get_loaded = texts.back() == "Parameter loaded from sensor." && parameter[BLOCK_A + CH_REFERENCE] != 0;
-    set_status_observer(nullptr);
+    set_status_observer("bench", nullptr);
     return round;
 }
 

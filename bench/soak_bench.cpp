@@ -14,7 +14,7 @@
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -47,9 +47,9 @@ class StatusLog {
 public:
     StatusLog()
     {
-        set_status_observer([this](const char* shown) { take(shown); });
+        set_status_observer("bench", [this](const char* shown) { take(shown); });
     }
-    ~StatusLog() { set_status_observer(nullptr); }
+    ~StatusLog() { set_status_observer("bench", nullptr); }
     StatusLog(const StatusLog&) = delete;
     StatusLog& operator=(const StatusLog&) = delete;
 

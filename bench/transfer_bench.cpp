@@ -15,7 +15,7 @@
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -51,7 +51,7 @@ Figures measure(void (*operation)(), const char* success)
         clock.start();
         operation();
         ms.push_back(clock.nsecsElapsed() / 1e6);
-        if (std::strcmp(szStatus, success) != 0)
+        if (std::strcmp(status_text(), success) != 0)
             ++failures;
         ProcessSystemEvents();
     }

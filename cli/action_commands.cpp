@@ -9,7 +9,6 @@
 #include "link/command.h"
 #include "link/line_check.h"
 #include "link/orders.h"
-#include "ui/status.h"
 
 namespace telvar::cli {
 
@@ -20,7 +19,7 @@ int acknowledged_order(const Invocation& invocation, int order, const char* anno
     return with_line(invocation.line, [&]() -> int {
         if (!send_acknowledged(order, announcement))
             return fail_with_status();
-        tell(szStatus);
+        tell(last_status());
         return EXIT_DONE;
     });
 }

@@ -6,8 +6,9 @@
 #include "cli/line_failure.h"
 #include "platform/events.h"
 #include "platform/files.h"
+#include "link/link_events.h"
+#include "link/status.h"
 #include "platform/modal.h"
-#include "ui/status.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,6 +22,7 @@ bool g_quiet = false;
 // Why standard output refused a write; empty while it took every one.
 std::string g_output_failure;
 std::string g_line;
+std::string g_status;  // the status text the modules told last
 
 // Pop-up texts break their lines with CR LF; a terminal needs LF alone.
 std::string without_returns(std::string text)
@@ -53,6 +55,11 @@ std::string with_prefix(const std::string& text)
 
 void route_to_console()
 {
+    set_status_observer("console", [](const char* text) { g_status = text; });
+    set_link_observer("console", [](const LinkEvent& event) {
+        if (event == LinkEvent::HungUp || event == LinkEvent::HungUpWaiting)
+            note(std::string(HANG_UP_TITLE) + ": " + HANG_UP_TEXT);
+    });
     SetModalHook([](const ModalRequest& request) {
         if (request.kind == ModalKind::Message || request.kind == ModalKind::Notice)
             note(request.title + ": " + request.text);
@@ -113,6 +120,16 @@ int fail_interrupted(const std::string& what_is_left)
     return fail(interrupt_exit_code(), what_is_left.empty() ? "Interrupted." : "Interrupted; " + what_is_left + ".");
 }
 
+const std::string& last_status()
+{
+    return g_status;
+}
+
+void forget_status()
+{
+    g_status.clear();
+}
+
 void name_the_line(const std::string& line)
 {
     g_line = line;
@@ -128,7 +145,7 @@ const std::string& named_line()
 // failure's text, as on the screen.
 int fail_with_status()
 {
-    const std::string text = szStatus;
+    const std::string text = g_status;
     ProcessSystemEvents();
     return fail(EXIT_LINK, line_failure_text(text, g_line));
 }

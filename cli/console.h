@@ -12,9 +12,12 @@ namespace telvar::cli {
 // The program's name, in front of every line on standard error.
 inline constexpr const char* PROGRAM_PREFIX = "telvar-k20: ";
 
-// From now on every pop-up is written to standard error as "TITLE: text"
-// and every file dialog is cancelled.
+// From now on the modules' status texts are kept for the command, and
+// every pop-up and notice is written to standard error as "TITLE: text".
 void route_to_console();
+// The status text the shared modules told last, and forgetting it.
+const std::string& last_status();
+void forget_status();
 // -q: from now on status lines are left out.
 void set_quiet(bool quiet);
 

@@ -13,7 +13,6 @@
 #include "platform/events.h"
 #include "platform/serial_ports.h"
 #include "platform/test_seams.h"
-#include "ui/status.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,7 +60,7 @@ std::string device_of(const LineChoice& choice)
 int fail_to_open(const LineChoice& choice)
 {
     // A line check answered without the sync word leaves no text of its own.
-    const std::string status = szStatus[0] == '\0' ? ECHO_INCORRECT_TEXT : szStatus;
+    const std::string status = last_status().empty() ? ECHO_INCORRECT_TEXT : last_status();
     ProcessSystemEvents();
     if (choice.kind == LineKind::Tcp)
         return fail(EXIT_LINK, line_failure_text(status, line_name(choice)));
@@ -93,7 +92,7 @@ std::string line_name(const LineChoice& choice)
 
 int with_line(const LineChoice& choice, const std::function<int()>& command)
 {
-    put_status("");
+    forget_status();
     name_the_line(line_name(choice));
     const bool open = choice.kind == LineKind::Tcp ? open_tcp(choice) : open_serial(choice);
     const int code = !open ? fail_to_open(choice) : interrupt_requested() ? fail_interrupted() : command();

@@ -6,7 +6,8 @@
 #include "cli/interrupt.h"
 #include "cli/invocation.h"
 #include "cli/line.h"
-#include "platform/userint.h"
+#include "platform/console.h"
+#include "platform/document.h"
 
 #include <csignal>
 #include <string>

@@ -16,7 +16,7 @@
 #include "scope/data_memory.h"
 #include "scope/recorder_csv.h"
 #include "storage/transfer.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

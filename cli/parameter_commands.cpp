@@ -13,12 +13,11 @@
 #include "platform/counted.h"
 #include "params/record.h"
 #include "platform/files.h"
-#include "platform/print.h"
+#include "platform/document.h"
 #include "storage/ini_reader.h"
 #include "storage/parameter_report.h"
 #include "storage/parameter_text.h"
 #include "storage/transfer.h"
-#include "ui/status.h"
 
 #include <algorithm>
 #include <array>
@@ -103,7 +102,7 @@ int run_get(const Invocation& invocation)
         }
         if (std::string why; SaveFileAtomically(invocation.output, text, &why) != FILE_OK)
             return fail(EXIT_FILE, WithReason("Could not write the parameter file: " + invocation.output, why));
-        tell(szStatus);
+        tell(last_status());
         return EXIT_DONE;
     });
 }
@@ -118,7 +117,7 @@ int run_send(const Invocation& invocation)
         take_parameter_file(ini, parameter);
         if (!send_record(place_of(invocation)))
             return fail_with_status();
-        tell(szStatus);
+        tell(last_status());
         return EXIT_DONE;
     });
 }

@@ -3,9 +3,9 @@
 
 #include "link/frame_observer.h"
 #include "link/line_table.h"
+#include "link/status.h"
 #include "platform/events.h"
 #include "platform/rs232.h"
-#include "ui/status.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -30,8 +30,7 @@ bool g_link_held = false;
 
 void report_failure(const char* head, int counter)
 {
-    std::snprintf(szStatus, sizeof szStatus, "%s%c times.", head, '0' + counter);
-    show_status();
+    set_status((std::string(head) + static_cast<char>('0' + counter) + " times.").c_str());
 }
 
 void report_frame(FrameEvent event, int attempt, const unsigned char* answer = nullptr)

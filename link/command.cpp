@@ -4,8 +4,8 @@
 #include "link/com232.h"
 #include "link/orders.h"
 #include "platform/events.h"
-#include "ui/buttons.h"
-#include "ui/status.h"
+#include "link/link_events.h"
+#include "link/status.h"
 
 #include <deque>
 #include <string>
@@ -47,7 +47,7 @@ void stop_everything(const char* text)
 {
     set_status(text);
     stop_flag = 1;
-    set_main_buttons(0, 0, 0);
+    report_link_event(LinkEvent::CommandsStopped);
 }
 
 void show_acknowledged(const Command& command)

@@ -7,6 +7,7 @@
 #include "link/line_table.h"
 #include "link/reconnect.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/wait_cursor.h"
 #include "platform/combobox.h"
 #include "platform/events.h"
@@ -16,7 +17,6 @@
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
 
 #include <algorithm>
 #include <charconv>
@@ -241,6 +241,11 @@ void setup_connection_dialog()
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_VISIBLE, 0);
     fill_com_port_selector();
     comprotocol = 0;
+    set_line_choice_check([] {
+        int visible = 0;
+        GetPanelAttribute(panelInterf, ATTR_VISIBLE, &visible);
+        return visible != 0;
+    });
 }
 
 void load_ip_history()

@@ -4,8 +4,8 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/orders.h"
-#include "ui/buttons.h"
-#include "ui/status.h"
+#include "link/link_events.h"
+#include "link/status.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,7 +20,7 @@ inline constexpr std::size_t STATUS_VERSION_CHARS = 35;
 
 int show_check(int good, const char* text)
 {
-    set_main_buttons(good, good, good);
+    report_link_event(good ? LinkEvent::CommandsUsable : LinkEvent::CommandsStopped);
     set_status(text);
     return good;
 }
@@ -34,9 +34,7 @@ void show_version()
     std::memcpy(szVersion, text, kept);
     szVersion[kept] = '\0';
     const std::size_t shown = std::min(length, STATUS_VERSION_CHARS);
-    std::memcpy(szStatus, text, shown);
-    szStatus[shown] = '\0';
-    show_status();
+    set_status(std::string(text, shown).c_str());
 }
 
 }  // namespace
@@ -71,11 +69,11 @@ int GetVERSIONInfo()
         return 0;
     }
     if (outcome == CommandOutcome::ConnectionLost) {
-        set_main_buttons(0, 0, 0);
+        report_link_event(LinkEvent::CommandsStopped);
         set_status(CONNECTION_LOST_TEXT);
         return 0;
     }
-    set_main_buttons(1, 1, 1);
+    report_link_event(LinkEvent::CommandsUsable);
     show_version();
     return 1;
 }

@@ -4,7 +4,7 @@
 #include "link/com232.h"
 #include "link/line_check.h"
 #include "link/line_watch.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 namespace telvar {
 

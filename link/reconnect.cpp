@@ -5,15 +5,13 @@
 #include "link/command.h"
 #include "link/line_table.h"
 #include "link/line_watch.h"
+#include "link/link_events.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/serial_ports.h"
 #include "platform/timers.h"
-#include "platform/userint.h"
-#include "ui/buttons.h"
-#include "ui/panels.h"
-#include "ui/status.h"
 
 #include <cstring>
 #include <string>
@@ -47,6 +45,7 @@ std::function<void()> g_dropped;  // what ends if it never goes on
 int g_timer = 0;          // 0 while no lost line is waited for
 int g_pauses = 0;
 bool g_reopening = false;
+std::function<bool()> g_choosing;
 double g_last_attempt = 0.0;
 
 double interval()
@@ -67,13 +66,6 @@ void give_up()
     g_resume = nullptr;
     if (auto dropped = std::exchange(g_dropped, nullptr))
         dropped();
-}
-
-bool dialog_open()
-{
-    int visible = 0;
-    GetPanelAttribute(panelInterf, ATTR_VISIBLE, &visible);
-    return visible != 0;
 }
 
 int open_chosen(int mode)
@@ -107,7 +99,7 @@ void reopen()
         return;
     }
     quiet.show_held();
-    set_buttons_for_line(true);
+    report_link_event(LinkEvent::LineBack);
     set_status((RECONNECTED_TEXT + selected_line().describe()).c_str());
     // Out of the timer's tick it runs in, and after any command then running.
     g_dropped = nullptr;
@@ -117,7 +109,7 @@ void reopen()
 
 void look_for_line()
 {
-    if (!g_timer || g_reopening || g_pauses > 0 || dialog_open() || command_running())
+    if (!g_timer || g_reopening || g_pauses > 0 || (g_choosing && g_choosing()) || command_running())
         return;
     if (!reconnectAuto) {
         give_up();
@@ -175,6 +167,11 @@ void follow_line(const LineState& state)
 void setup_reconnect()
 {
     set_line_observer("reconnect", follow_line);
+}
+
+void set_line_choice_check(std::function<bool()> choosing)
+{
+    g_choosing = std::move(choosing);
 }
 
 bool reconnect_waiting()

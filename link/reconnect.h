@@ -31,6 +31,10 @@ bool reconnect_waiting();
 // or chooses another, `dropped` runs instead.
 void resume_when_back(std::function<void()> resume, std::function<void()> dropped);
 
+// Whether the operator is choosing a line (the connection dialog is open):
+// the lost one is not looked for meanwhile.
+void set_line_choice_check(std::function<bool()> choosing);
+
 // Held by whatever takes the port over for a while (the firmware download
 // closes and reopens it itself): the line is not looked for meanwhile, and
 // the closing and reopening it does are not the operator's.

@@ -6,10 +6,10 @@
 #include "link/line_open.h"
 #include "link/line_table.h"
 #include "link/line_watch.h"
+#include "link/link_events.h"
 #include "link/reconnect.h"
 #include "link/wait_cursor.h"
 #include "platform/tcp.h"
-#include "platform/userint.h"
 
 #include <string>
 
@@ -32,9 +32,6 @@ inline constexpr unsigned WRITE_TIMEOUT_MS = 2000;
 // The data-ready handler reads only what has arrived: it runs on the window's
 // thread, and a read that waited would freeze the window.
 inline constexpr unsigned NO_WAIT = 0;
-
-inline constexpr const char* HANG_UP_TITLE = "TCP Client";
-inline constexpr const char* HANG_UP_TEXT = "Server has closed connection!";
 
 unsigned conversation()
 {
@@ -123,10 +120,8 @@ void discard_unexpected(unsigned handle)
     ClientTCPRead(handle, scratch, sizeof scratch, NO_WAIT);
 }
 
-// With reconnecting on, nobody need be at the screen: the line is waited for
-// at once, the message holds nothing up and goes when the line is back.
-// Without it the message waits for the operator, and only then is the line
-// reported lost.
+// With reconnecting on, the line is waited for at once; without it, the
+// hang-up is told first, and only then is the line reported lost.
 void server_hung_up()
 {
     const std::string line = describe_conversation();
@@ -134,18 +129,12 @@ void server_hung_up()
     tcpcon = 0;
     if (!reconnectAuto) {
         report_line_closed();
-        MessagePopup(HANG_UP_TITLE, HANG_UP_TEXT);
+        report_link_event(LinkEvent::HungUp);
         report_line_lost(line);
         return;
     }
     report_line_lost(line);
-    const int notice = NoticePopup(HANG_UP_TITLE, HANG_UP_TEXT);
-    set_line_observer("hang-up notice", [notice](const LineState& state) {
-        if (!state.open())
-            return;
-        CloseNotice(notice);
-        set_line_observer("hang-up notice", nullptr);
-    });
+    report_link_event(LinkEvent::HungUpWaiting);
 }
 
 }  // namespace

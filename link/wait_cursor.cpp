@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/wait_cursor.h"
 
-#include "platform/userint.h"
+#include "link/link_events.h"
 
 namespace telvar {
 
@@ -14,13 +14,13 @@ int g_depth = 0;
 WaitCursor::WaitCursor()
 {
     if (g_depth++ == 0)
-        SetWaitCursor(1);
+        report_link_event(LinkEvent::Busy);
 }
 
 WaitCursor::~WaitCursor()
 {
     if (--g_depth == 0)
-        SetWaitCursor(0);
+        report_link_event(LinkEvent::NotBusy);
 }
 
 }  // namespace telvar

@@ -8,6 +8,9 @@
 
 namespace telvar {
 
+// The longest path the platform takes, terminating zero included.
+inline constexpr int MAX_PATHNAME_LEN = 260;
+
 inline constexpr int FILE_OK = 0;
 inline constexpr int FILE_CANNOT_OPEN = -1;   // missing, unreadable, refused, or a target that cannot be updated
 inline constexpr int FILE_WRITE_FAILED = -2;  // the device refused the bytes (full, gone)

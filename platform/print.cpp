@@ -6,11 +6,9 @@
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -70,17 +68,6 @@ ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget, const QString& t
     });
 }
 
-std::unique_ptr<QTextDocument> document_of(const std::string& html)
-{
-    auto document = std::make_unique<QTextDocument>();
-    // Without ligatures, so that "filter" is found and copied as typed.
-    QFont font = document->defaultFont();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    document->setDefaultFont(font);
-    document->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
-    return document;
-}
-
 }  // namespace
 
 int SetPrintAttribute(int attribute, int value)
@@ -127,28 +114,12 @@ int PrintPanel(int panel, const char* fileName, int area)
     return 0;
 }
 
-std::string DocumentPdf(const std::string& html)
-{
-    const std::unique_ptr<QTextDocument> document = document_of(html);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        // The PDF is complete once its writer is gone.
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(document->metaInformation(QTextDocument::DocumentTitle));
-        document->print(&writer);
-    }
-    return bytes.toStdString();
-}
-
 int PrintDocument(int panel, const std::string& html)
 {
     QWidget* widget = PanelWidget(panel);
     if (!widget)
         return UIE_BAD_PANEL;
-    const std::unique_ptr<QTextDocument> document = document_of(html);
+    const std::unique_ptr<QTextDocument> document = detail::document_of(html);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);

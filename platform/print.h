@@ -3,6 +3,8 @@
 // text, through Qt's print support.
 #pragma once
 
+#include "platform/document.h"
+
 #include <string>
 
 namespace telvar {
@@ -20,9 +22,6 @@ int SetPrintAttribute(int attribute, int value);
 // 0 when printed, 1 when the operator cancelled, negative on failure.
 int PrintPanel(int panel, const char* fileName, int area);
 
-// A document in HTML text laid out on A4 pages, its text searchable and
-// copyable, as the bytes of a PDF file; empty when it cannot be made.
-std::string DocumentPdf(const std::string& html);
 // Prints the document after the operator has chosen printer or PDF file in
 // the print dialog over the panel, as PrintPanel does; a PDF file is written
 // whole or not at all. 0 when printed, 1 when the operator cancelled,

@@ -23,14 +23,6 @@ namespace {
 QEventLoop* g_main_loop = nullptr;
 int g_wait_cursor = 0;
 
-// While the platform starts, its notes (such as the runtime folder it had to
-// pick) are no concern of a command's user; only a failure is told.
-void failures_only(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-}
-
 }  // namespace
 
 int InitCVIRTE(int argc, char** argv)
@@ -60,32 +52,6 @@ int SetApplicationIcon(const char* fileName)
         return UIE_FILE_NOT_READABLE;
     QApplication::setWindowIcon(icon);
     return 0;
-}
-
-int InitConsole(int argc, char** argv)
-{
-    if (QCoreApplication::instance())
-        return 1;
-    static int s_argc;
-    s_argc = argc;  // QCoreApplication keeps a reference to it
-    // Lives until the process ends, as the windowed application does.
-    new QCoreApplication(s_argc, argv);
-    return 1;
-}
-
-// Whatever platform the environment names: a display that cannot be
-// reached would abort a program that needs none.
-int InitDocumentConsole(int argc, char** argv)
-{
-    if (QCoreApplication::instance())
-        return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int s_argc;
-    s_argc = argc;  // QGuiApplication keeps a reference to it
-    const QtMessageHandler previous = qInstallMessageHandler(failures_only);
-    new QGuiApplication(s_argc, argv);
-    qInstallMessageHandler(previous);
-    return 1;
 }
 
 int RunUserInterface()

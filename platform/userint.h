@@ -8,15 +8,14 @@
 // the dynamic property "callback" of a control or panel. Handles are ints.
 #pragma once
 
+#include "platform/files.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace telvar {
-
-// The longest path the platform takes, terminating zero included.
-inline constexpr int MAX_PATHNAME_LEN = 260;
 
 // Colours, 0xRRGGBB.
 inline constexpr int VAL_RED = 0xFF0000;
@@ -100,14 +99,6 @@ int InitCVIRTE(int argc, char** argv);
 // The icon of every window of the program, from a picture file (":/..." for
 // one built into the program). 0, or UIE_FILE_NOT_READABLE.
 int SetApplicationIcon(const char* fileName);
-// Starts the platform without windows, for programs that need no display:
-// links, files, clock and events work; panels fail, the wait cursor does
-// nothing and pop-ups go wherever the modal hook sends them. 1 on success.
-int InitConsole(int argc, char** argv);
-// As InitConsole, with fonts and pages to lay documents out on: without a
-// display, on Qt's offscreen platform whatever QT_QPA_PLATFORM names.
-int InitDocumentConsole(int argc, char** argv);
-
 // The roles a panel resource must offer; LoadPanel fails without any of them.
 void DefinePanelRoles(const char* fileName, int resourceId, std::vector<ControlRole> roles);
 void RegisterCallback(const char* name, CtrlCallbackPtr callback);

@@ -13,7 +13,7 @@
 #include "scope/trace_table.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <algorithm>
 #include <optional>

@@ -10,7 +10,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

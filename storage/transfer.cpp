@@ -14,7 +14,7 @@
 #include "storage/unsent_texts.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <algorithm>
 #include <string>

@@ -8,7 +8,7 @@
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <algorithm>
 

@@ -1,33 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status.h"
 
-#include "platform/events.h"
 #include "platform/longest_fitting.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
-#include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace telvar {
 
-char szStatus[STATUS_SIZE];
-
 namespace {
-
-StatusObserver g_observer;
-
-struct Hold {
-    int depth;                       // the event processing depth of the code that holds it
-    std::string shown;               // what the status line shows
-    std::vector<std::string> texts;  // held back
-};
-// None while nothing holds the status line.
-std::optional<Hold> g_hold;
 
 // A text too long for the status line shows up to its last whole word that
 // fits, then "..."; the line's description holds the whole of it. A text of
@@ -57,78 +42,21 @@ std::optional<OnLine> g_on_line;
 // RUN shows the same text with every sample: the line is left as it is then.
 bool already_on_line(const std::string& text)
 {
-    char shown[STATUS_SIZE + 4] = {};
+    char shown[STATUS_LINE_SIZE] = {};
     GetCtrlVal(panelMAIN, MAIN_STATUS, shown, sizeof shown);
     return g_on_line && g_on_line->text == text && g_on_line->shown == shown;
 }
 
-void show_on_line(const std::string& text)
+}  // namespace
+
+void show_on_status_line(const char* text)
 {
     if (already_on_line(text))
         return;
     const std::string shown = fitted(text);
     g_on_line = OnLine{text, shown};
     SetCtrlVal(panelMAIN, MAIN_STATUS, shown.c_str());
-    SetCtrlAttribute(panelMAIN, MAIN_STATUS, ATTR_DESCRIPTION, shown == text ? "Status line" : text.c_str());
-}
-
-}  // namespace
-
-void set_status_observer(StatusObserver observer)
-{
-    g_observer = std::move(observer);
-}
-
-void show_status()
-{
-    if (g_hold && EventProcessingDepth() == g_hold->depth) {
-        g_hold->texts.emplace_back(szStatus);
-        return;
-    }
-    if (g_hold)
-        g_hold->shown = szStatus;
-    show_on_line(szStatus);
-    if (g_observer)
-        g_observer(szStatus);
-}
-
-void put_status(const char* text)
-{
-    std::snprintf(szStatus, sizeof szStatus, "%s", text);
-}
-
-void set_status(const char* text)
-{
-    put_status(text);
-    show_status();
-}
-
-void append_status(const char* text)
-{
-    const std::size_t used = std::strlen(szStatus);
-    std::snprintf(szStatus + used, sizeof szStatus - used, "%s", text);
-    show_status();
-}
-
-StatusHold::StatusHold()
-{
-    g_hold = Hold{EventProcessingDepth(), szStatus, {}};
-}
-
-StatusHold::~StatusHold()
-{
-    if (!g_hold)
-        return;
-    put_status(g_hold->shown.c_str());
-    g_hold.reset();
-}
-
-void StatusHold::show_held()
-{
-    const std::vector<std::string> texts = std::move(g_hold->texts);
-    g_hold.reset();
-    for (const std::string& text : texts)
-        set_status(text.c_str());
+    SetCtrlAttribute(panelMAIN, MAIN_STATUS, ATTR_DESCRIPTION, shown == text ? "Status line" : text);
 }
 
 }  // namespace telvar

@@ -14,7 +14,7 @@
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -17,7 +17,7 @@
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,7 +46,7 @@ TEST(Startup, ShowsTheProgramNameAndEndsWithZeroWhenTheWindowCloses)
 {
     std::string status_at_start;
     QTimer::singleShot(200, [&] {
-        status_at_start = szStatus;
+        status_at_start = status_text();
         EXPECT_EQ(rs232con, 0);
         EXPECT_EQ(tcpcon, 0);
         EXPECT_TRUE(PanelWidget(panelMAIN)->isVisible());

@@ -7,7 +7,7 @@
 #include "link/orders.h"
 #include "link/serial_line.h"
 #include "platform/events.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QTest>
 
@@ -33,7 +33,7 @@ protected:
 TEST_F(SerialExchange, OpeningChecksTheLineAndShowsTheVersion)
 {
     start(good_controller);
-    EXPECT_STREQ(szStatus, "TELVAR-K20 test peer 1.0");
+    EXPECT_STREQ(status_text(), "TELVAR-K20 test peer 1.0");
 }
 
 TEST_F(SerialExchange, GoodAnswerAndBinaryBytesPassUntouched)

@@ -9,7 +9,7 @@
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/tcp.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -9,7 +9,7 @@
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
-#include "ui/status.h"
+#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -50,14 +50,14 @@ void LinkTest::SetUp()
     SetTimeScale(1.0);
     InitVars();
     statuses.clear();
-    set_status_observer([this](const char* text) { statuses.emplace_back(text); });
+    set_status_observer("test", [this](const char* text) { statuses.emplace_back(text); });
 }
 
 void LinkTest::TearDown()
 {
     tcpcon = InitTCP_IP(0);
     rs232con = InitRS232(0);
-    set_status_observer(nullptr);
+    set_status_observer("test", nullptr);
     SetTimeScale(1.0);
     dialogs.check_all_shown();
 }
