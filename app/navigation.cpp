@@ -27,7 +27,7 @@ constexpr int kDataSelectors[] = {MAIN_DATA_CHA, MAIN_DATA_CHB, MAIN_DATA_EVAL};
 // that takes the keyboard there (0: the page itself).
 struct PageView {
     int selector;
-    int* page;
+    const int* page;
     int focus;
 };
 

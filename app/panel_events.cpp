@@ -35,12 +35,12 @@ int CC_MAIN_PANEL(int, int event, void*, int, int)
     if (event != EVENT_CLOSE || !may_close())
         return 0;
     save_window_placement();
-    stop_flag = 1;
+    raise_stop_flag();
     stop_recording();
     // Closed whatever the flags say: a line still in its check has its flag
     // at 0 but is open. Closing what is not open does nothing.
-    tcpcon = InitTCP_IP(0);
-    rs232con = InitRS232(0);
+    InitTCP_IP(0);
+    InitRS232(0);
     QuitUserInterface(0);
     return 0;
 }

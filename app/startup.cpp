@@ -36,8 +36,16 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 char szSoftname[NAME_SIZE];
 char szSoftversion[NAME_SIZE];
+
+}  // namespace state
+
+const char (&szSoftname)[NAME_SIZE] = state::szSoftname;
+const char (&szSoftversion)[NAME_SIZE] = state::szSoftversion;
 
 namespace {
 
@@ -45,11 +53,6 @@ inline constexpr const char* PROGRAM_ICON = ":/icon/telvar-k20-dizer.svg";
 
 char proj_dir[MAX_PATHNAME_LEN];  // directory of the program file
 
-struct PanelLoad {
-    int* handle;
-    const char* file;
-    int resource;
-};
 
 }  // namespace
 
@@ -65,37 +68,8 @@ bool load_panels()
 {
     describe_panel_files();
     show_reports_in_window();
-    panelMAIN = LoadPanel(0, MAIN_UIR, MAIN);
-    if (panelMAIN < 0)
-        return false;
-    const PanelLoad children[] = {
-        {&panelPARAA, CHANNEL_A_UIR, PANEL},   {&panelPARAA2, CHANNEL_A2_UIR, PANEL},
-        {&panelPARAB, CHANNEL_B_UIR, PANEL},   {&panelPARAB2, CHANNEL_B2_UIR, PANEL},
-        {&panelEVAL, EVALUATION_UIR, PANEL},   {&panelEVAL2, EVALUATION2_UIR, PANEL},
-        {&panelOUTPUTS, OUTPUTS_UIR, PANEL},   {&panelUPDATE, UPDATE_UIR, PANEL},
-        {&panelTEST, TEST_UIR, PANEL},
-    };
-    for (const PanelLoad& child : children) {
-        *child.handle = LoadPanel(panelMAIN, child.file, child.resource);
-        if (*child.handle < 0)
-            return false;
-    }
-    panelInterf = LoadPanel(0, MAIN_UIR, INTERF);
-    panelCOMPARE = LoadPanel(0, COMPARE_UIR, PANEL);
-    panelMONITOR = LoadPanel(0, MONITOR_UIR, PANEL);
-    return panelInterf >= 0 && panelCOMPARE >= 0 && panelMONITOR >= 0;
+    return load_panel_files();
 }
-
-namespace {
-
-void discard_panels()
-{
-    for (int panel : {panelCOMPARE, panelMONITOR, panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
-                      panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
-        DiscardPanel(panel);
-}
-
-}  // namespace
 
 int WinMain(int argc, char** argv)
 {
@@ -107,7 +81,7 @@ int WinMain(int argc, char** argv)
     InitVars();
     show_main_window();
     RunUserInterface();
-    discard_panels();
+    discard_panel_files();
     return 0;
 }
 
@@ -139,33 +113,27 @@ void show_main_window()
 
 void InitVars()
 {
-    comport = 0;
-    sync = 0x55;
-    order = 1;
+    choose_com_port(0);
+    reset_exchange();
     target = RAM;
-    rx_flag = 1;
-    stop_flag = 1;
-    comprotocol = 0;
-    tcpcon = 0;
-    rs232con = 0;
+    raise_stop_flag();
+    choose_protocol(0);
 
     if (GetProjectDir(proj_dir) != 0)
         std::snprintf(proj_dir, sizeof proj_dir, "%s", ".");  // a path too long: work from here
-    std::snprintf(dirName, sizeof dirName, "%s", FileDialogsDir(proj_dir).c_str());
-    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s",
-                  ip_history_location(proj_dir, IP_HISTORY_FILE).c_str());
+    set_dialogs_dir(FileDialogsDir(proj_dir));
     // Settings go where Linux keeps them; earlier versions kept them beside
     // the address history, whence they move once.
     const std::string settings = UserConfigDir() + "/" + CONNECTION_SETTINGS_FILE;
     MoveFileIfAbsent(ip_history_location(proj_dir, CONNECTION_SETTINGS_FILE), settings);
-    std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s", settings.c_str());
+    set_connection_files(ip_history_location(proj_dir, IP_HISTORY_FILE), settings);
 
     setup_connection_dialog();
     load_ip_history();
     load_connection_settings();
 
-    std::snprintf(szSoftname, sizeof szSoftname, "%s", "TELVAR-K20-Dizer ");
-    std::snprintf(szSoftversion, sizeof szSoftversion, "%s", "v3.0x");
+    std::snprintf(state::szSoftname, sizeof state::szSoftname, "%s", "TELVAR-K20-Dizer ");
+    std::snprintf(state::szSoftversion, sizeof state::szSoftversion, "%s", "v3.0x");
     char welcome[STATUS_SIZE];
     std::snprintf(welcome, sizeof welcome, "%.63s%.63s", szSoftname, szSoftversion);
     put_status(welcome);

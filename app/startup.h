@@ -8,8 +8,8 @@ namespace telvar {
 
 inline constexpr int NAME_SIZE = 72;
 
-extern char szSoftname[NAME_SIZE];
-extern char szSoftversion[NAME_SIZE];
+extern const char (&szSoftname)[NAME_SIZE];
+extern const char (&szSoftversion)[NAME_SIZE];
 
 // Loads the panels, sets the defaults and runs the event loop. 0 after a
 // normal end, -1 when the platform or any panel fails to load.

@@ -117,8 +117,8 @@ private:
 
 void close_lines()
 {
-    tcpcon = InitTCP_IP(0);
-    rs232con = InitRS232(0);
+    InitTCP_IP(0);
+    InitRS232(0);
 }
 
 // Runs the loop behind `button` for `seconds`, then presses STOP.

@@ -106,7 +106,7 @@ int main(int argc, char** argv)
         std::printf("Compare, to its table shown median %6.2f ms   failures %d\n", compare, compare_failures);
         std::printf("Compare beyond the Get       %6.2f ms   goal <= %.0f ms: %s\n", beyond, kGoalMs,
                     met ? "met" : "NOT MET");
-        tcpcon = InitTCP_IP(0);
+        InitTCP_IP(0);
         return met ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "benchmark stopped: %s\n", e.what());

@@ -150,19 +150,18 @@ std::string format(const char* pattern, Values... values)
 
 void connect_tcp(const Peer& peer)
 {
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = peer.tcp_port();
-    tcpcon = InitTCP_IP(1);
+    choose_protocol(1);
+    choose_tcp_address("127.0.0.1", portNumStr, peer.tcp_port());
+    InitTCP_IP(1);
     if (tcpcon != 1)
         throw std::runtime_error("the tool did not connect to the TCP peer");
 }
 
 void open_serial()
 {
-    comprotocol = 0;
-    comport = Peer::kComPort;
-    rs232con = InitRS232(1);
+    choose_protocol(0);
+    choose_com_port(Peer::kComPort);
+    InitRS232(1);
     if (rs232con != 1)
         throw std::runtime_error("the tool did not open the pseudo-terminal");
 }
@@ -183,7 +182,7 @@ Outcome tcp_case(const Durations& d)
     Peer peer(Peer::Line::Tcp, 0);
     connect_tcp(peer);
     const Tally t = run_exchanges(d.fast_count, d.fast_seconds);
-    tcpcon = InitTCP_IP(0);
+    InitTCP_IP(0);
     return fast_case("loopback TCP", t);
 }
 
@@ -192,7 +191,7 @@ Outcome pty_case(const Durations& d)
     Peer peer(Peer::Line::Pty, 0);
     open_serial();
     const Tally t = run_exchanges(d.fast_count, d.fast_seconds);
-    rs232con = InitRS232(0);
+    InitRS232(0);
     return fast_case("pseudo-terminal", t);
 }
 
@@ -201,7 +200,7 @@ Outcome paced_case(const Durations& d)
     Peer peer(Peer::Line::Pty, kPacedBaud);
     open_serial();
     const Tally t = run_exchanges(d.fast_count, d.paced_seconds);
-    rs232con = InitRS232(0);
+    InitRS232(0);
     const double share = t.rate() / kWireLimit;
     print_tally("paced 19200 8N1", t, format(" (%.1f %% of wire limit)", 100 * share));
     return {"paced 19200 8N1", format("%.2f (%.1f %%)", t.rate(), 100 * share),
@@ -220,7 +219,7 @@ Outcome silent_case()
     const CpuMeter meter;
     const int left = ExchangeFrame();
     const CpuUse cpu = meter.read();
-    rs232con = InitRS232(0);
+    InitRS232(0);
     // A silent peer must cost every attempt.
     const int failures = left == 0 ? 0 : 1;
     std::printf("%-18s one exchange, %d attempts, gave up after %5.2f s | CPU tool thread %5.2f %%,"

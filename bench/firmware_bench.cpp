@@ -144,7 +144,7 @@ bool download_case(const QTemporaryDir& dir)
     CallCtrlCallback(panelUPDATE, UPDATE_CMD_PROGRAM, EVENT_COMMIT, 0, 0);
     watch.stop();
     GetCtrlVal(panelUPDATE, UPDATE_LOG, log.data(), log.size());
-    rs232con = InitRS232(0);
+    InitRS232(0);
     if (first < 0 || last < 0 || log.find("Firmwareupdate was successful!") == std::string::npos)
         throw std::runtime_error("the download did not succeed");
 

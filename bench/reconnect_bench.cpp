@@ -115,7 +115,7 @@ int main(int argc, char** argv)
     if (!bench::start_tool(argc, argv))
         return 1;
     show_main_window();
-    reconnectAuto = 1;
+    set_reconnect_auto(1);
     bool met = true;
     try {
         std::optional<bench::SimulatorProcess> sim(std::in_place);

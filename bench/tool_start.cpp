@@ -38,19 +38,18 @@ bool start_tool(int argc, char** argv)
 
 void open_serial_line(int com_port)
 {
-    comprotocol = 0;
-    comport = com_port;
-    rs232con = InitRS232(1);
+    choose_protocol(0);
+    choose_com_port(com_port);
+    InitRS232(1);
     if (rs232con != 1)
         throw std::runtime_error("the tool did not open the pseudo-terminal");
 }
 
 void open_tcp_line(int port)
 {
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = port;
-    tcpcon = InitTCP_IP(1);
+    choose_protocol(1);
+    choose_tcp_address("127.0.0.1", portNumStr, port);
+    InitTCP_IP(1);
     if (tcpcon != 1)
         throw std::runtime_error("the tool did not connect over TCP");
 }

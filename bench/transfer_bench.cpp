@@ -80,7 +80,7 @@ int main(int argc, char** argv)
         std::printf("%d runs each, simulator paced at %d baud on a pseudo-terminal\n", kRuns, PROTOCOL_BAUD);
         const bool get = report("Get, target EEPROM", measure(GetParameter, "Parameter loaded from sensor."));
         const bool send = report("Send, target EEPROM", measure(SendParameter, "Parameter saved to sensor."));
-        rs232con = InitRS232(0);
+        InitRS232(0);
         return get && send ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "benchmark stopped: %s\n", e.what());

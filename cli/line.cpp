@@ -23,32 +23,28 @@ namespace {
 
 bool open_tcp(const LineChoice& choice)
 {
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "%s", choice.host.c_str());
-    portNum = choice.port;
-    std::snprintf(portNumStr, sizeof portNumStr, "%d", choice.port);
-    tcpcon = InitTCP_IP(1);
-    return tcpcon == 1;
+    choose_protocol(1);
+    choose_tcp_address(choice.host.c_str(), std::to_string(choice.port).c_str(), choice.port);
+    return InitTCP_IP(1) == 1;
 }
 
 // A device named by its path goes by a number of its own; everything else
 // is as on a COM port.
 bool open_serial(const LineChoice& choice)
 {
-    comprotocol = 0;
-    comport = choice.kind == LineKind::Device ? DEVICE_PATH_PORT : choice.port;
-    comdevice = choice.kind == LineKind::Device ? choice.device : std::string();
-    rs232con = InitRS232(1);
-    return rs232con == 1;
+    choose_protocol(0);
+    choose_com_port(choice.kind == LineKind::Device ? DEVICE_PATH_PORT : choice.port,
+                    choice.kind == LineKind::Device ? choice.device : std::string());
+    return InitRS232(1) == 1;
 }
 
 // Closes whatever the line holds open, also a port whose check failed.
 void close_line(const LineChoice& choice)
 {
     if (choice.kind == LineKind::Tcp)
-        tcpcon = InitTCP_IP(0);
+        InitTCP_IP(0);
     else
-        rs232con = InitRS232(0);
+        InitRS232(0);
 }
 
 std::string device_of(const LineChoice& choice)

@@ -91,7 +91,7 @@ bool stop_requested(const DownloadView& view)
 bool await_prompt(const DownloadView& view)
 {
     std::string log;
-    while ((tdiff = Timer() - tstart) <= PROMPT_WAIT && !stop_requested(view)) {
+    while (measure_tdiff() <= PROMPT_WAIT && !stop_requested(view)) {
         log += read_waiting();
         if (log.size() > LOG_BUFFER)
             log.erase(0, log.size() - LOG_BUFFER);
@@ -115,7 +115,7 @@ std::size_t send_lines(const std::vector<std::string>& lines, const DownloadView
         const std::string line = lines[k] + "\r\n";
         if (ComWrt(comport, line.data(), static_cast<int>(line.size())) < 0)
             break;
-        tstart = Timer();
+        mark_tstart();
         while (GetOutQLen(comport) > 0 && Timer() - tstart < LINE_DRAIN_WAIT)
             let_events_run();
         if (const std::string echo = read_waiting(); !echo.empty())
@@ -129,10 +129,10 @@ std::size_t send_lines(const std::vector<std::string>& lines, const DownloadView
 // The full wait runs; only what came after the last line is searched.
 bool await_start_message(const DownloadView& view)
 {
-    tstart = Timer();
+    mark_tstart();
     std::string after;
     bool started = false;
-    while ((tdiff = Timer() - tstart) < START_MESSAGE_WAIT) {
+    while (measure_tdiff() < START_MESSAGE_WAIT) {
         const std::string bytes = read_waiting();
         if (!bytes.empty()) {
             after += bytes;
@@ -162,9 +162,9 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
     const ReconnectPause own_port;
     if (!send_acknowledged(ORDER_START_DOWNLOAD, "Starting download ... ", "OK!", download_key()))
         return DownloadOutcome::NotEntered;
-    tstart = Timer();
-    rs232con = InitRS232(0);
-    rs232con = InitRS232_PL(1);
+    mark_tstart();
+    InitRS232(0);
+    InitRS232_PL(1);
     if (!await_prompt(view))
         return stop_requested(view) ? DownloadOutcome::Stopped : DownloadOutcome::NoPrompt;
     // Once every line is out, the boot loader starts the image whatever comes.
@@ -174,8 +174,8 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
     const bool started = await_start_message(view);
     if (started)
         view.append_log(DOWNLOAD_SUCCESS_TEXT);
-    rs232con = InitRS232_PL(0);
-    rs232con = InitRS232(1);
+    InitRS232_PL(0);
+    InitRS232(1);
     if (started)
         return DownloadOutcome::Started;
     return whole ? DownloadOutcome::Sent : DownloadOutcome::Cut;

@@ -12,6 +12,9 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 int sync = 0x55;
 int order = 1;
 int rx_flag = 1;
@@ -21,6 +24,18 @@ unsigned char szReadBuf[BUFFER_BYTES];
 unsigned short emptyframe[PNUM];
 double tstart = 0.0;
 double tdiff = 0.0;
+
+}  // namespace state
+
+const int& sync = state::sync;
+const int& order = state::order;
+const int& rx_flag = state::rx_flag;
+const std::chrono::steady_clock::time_point& rx_time = state::rx_time;
+const unsigned char (&szWriteBuf)[BUFFER_BYTES] = state::szWriteBuf;
+const unsigned char (&szReadBuf)[BUFFER_BYTES] = state::szReadBuf;
+const unsigned short (&emptyframe)[PNUM] = state::emptyframe;
+const double& tstart = state::tstart;
+const double& tdiff = state::tdiff;
 
 namespace {
 
@@ -51,13 +66,13 @@ void report_frame(FrameEvent event, int attempt, const unsigned char* answer = n
 bool wait_for_answer(const LineFunctions& line)
 {
     ProcessSystemEvents();
-    tstart = Timer();
+    mark_tstart();
     double limit = ANSWER_TIMEOUT;
     bool begun = false;
     for (;;) {
         if (!rx_flag)
             WaitEvents(POLL_MS);
-        tdiff = Timer() - tstart;
+        measure_tdiff();
         if (rx_flag)
             return true;
         if (!begun && line.bytes_waiting() > 0) {
@@ -74,8 +89,8 @@ int attempt(const LineFunctions& line, int counter)
 {
     const int number = EXCHANGE_ATTEMPTS + 1 - counter;
     line.flush();
-    rx_flag = 0;
-    nBytesW = line.write(szWriteBuf, frame::kBytes);
+    state::rx_flag = 0;
+    nBytesW = line.write(state::szWriteBuf, frame::kBytes);
     if (nBytesW != frame::kBytes) {
         report_frame(FrameEvent::WriteFailed, number);
         report_failure("Write failure! Retrying for ", counter);
@@ -87,7 +102,7 @@ int attempt(const LineFunctions& line, int counter)
         report_failure("Read failure! Retrying for ", counter);
         return 0;
     }
-    nBytesR = line.read(szReadBuf, frame::kBytes);
+    nBytesR = line.read(state::szReadBuf, frame::kBytes);
     if (nBytesR != frame::kBytes) {
         report_frame(FrameEvent::DataFailed, number);
         report_failure("Data failure! Retrying for ", counter);
@@ -110,15 +125,58 @@ LinkHold::~LinkHold()
         g_link_held = false;
 }
 
+void set_sync(int value)
+{
+    state::sync = value;
+}
+
+void set_order(int code)
+{
+    state::order = code;
+}
+
+void clear_rx_flag()
+{
+    state::rx_flag = 0;
+}
+
+void reset_exchange()
+{
+    state::sync = 0x55;
+    state::order = 1;
+    state::rx_flag = 1;
+}
+
+void mark_tstart()
+{
+    state::tstart = Timer();
+}
+
+double measure_tdiff()
+{
+    state::tdiff = Timer() - tstart;
+    return tdiff;
+}
+
+unsigned short* emptyframe_answer()
+{
+    return state::emptyframe;
+}
+
+unsigned char* answer_bytes()
+{
+    return state::szReadBuf;
+}
+
 void FillTxBuf(int order, const unsigned short* words)
 {
     if (!g_link_held)
-        frame::encode(szWriteBuf, sync, order, words);
+        frame::encode(state::szWriteBuf, sync, order, words);
 }
 
 void FillTxBuf(const LinkHold&, int order, const unsigned short* words)
 {
-    frame::encode(szWriteBuf, sync, order, words);
+    frame::encode(state::szWriteBuf, sync, order, words);
 }
 
 int GetRxBuf(unsigned short* words)
@@ -126,7 +184,7 @@ int GetRxBuf(unsigned short* words)
     const auto answer = frame::decode(szReadBuf);
     if (!answer)
         return -1;
-    order = answer->order;
+    state::order = answer->order;
     for (int k = 0; k < PNUM; ++k)
         words[k] = answer->words[k];
     return answer->order;
@@ -157,8 +215,8 @@ void RX_Receive_Function(int, int eventMask, void*)
 
 void answer_came()
 {
-    rx_flag = 1;
-    rx_time = std::chrono::steady_clock::now();
+    state::rx_flag = 1;
+    state::rx_time = std::chrono::steady_clock::now();
 }
 
 bool link_held()

@@ -22,18 +22,33 @@ inline constexpr int POLL_MS = 20;
 // poll step.
 inline constexpr double ANSWER_REST_WAIT = frame::kBytes * 10.0 / PROTOCOL_BAUD + POLL_MS / 1000.0;
 
-extern int sync;           // sync value written into requests
-extern int order;          // order code of the frame being built or last answered
-extern int rx_flag;        // 1 once a complete answer is in
+extern const int& sync;           // sync value written into requests
+extern const int& order;          // order code of the frame being built or last answered
+extern const int& rx_flag;        // 1 once a complete answer is in
 // When the last complete answer came in: a dialog opened from a click inside
 // the wait holds the exchange up for as long as it is open, while the answer
 // comes in its time.
-extern std::chrono::steady_clock::time_point rx_time;
-extern unsigned char szWriteBuf[BUFFER_BYTES];
-extern unsigned char szReadBuf[BUFFER_BYTES];  // bytes past the answer stay zero
-extern unsigned short emptyframe[PNUM];        // answer of commands with few data words
-extern double tstart;
-extern double tdiff;
+extern const std::chrono::steady_clock::time_point& rx_time;
+extern const unsigned char (&szWriteBuf)[BUFFER_BYTES];
+extern const unsigned char (&szReadBuf)[BUFFER_BYTES];  // bytes past the answer stay zero
+extern const unsigned short (&emptyframe)[PNUM];        // answer of commands with few data words
+extern const double& tstart;  // when the wait of the exchange (or of the firmware download) began
+extern const double& tdiff;   // how long it has run
+
+// The link's own changes of the above, for the commands that set them.
+void set_sync(int value);
+void set_order(int code);
+// Before a request whose answer is waited for by rx_flag.
+void clear_rx_flag();
+// sync 0x55, order 1, rx_flag 1, as at start.
+void reset_exchange();
+// tstart = now; tdiff = now - tstart, returned.
+void mark_tstart();
+double measure_tdiff();
+// Where a command's answer with few data words is decoded (emptyframe).
+unsigned short* emptyframe_answer();
+// Where a transport puts the answer's bytes as they come (szReadBuf).
+unsigned char* answer_bytes();
 
 // The frame buffers serve one command at a time. A command holds the link
 // from framing to decoding: one started meanwhile, from a callback that runs

@@ -12,7 +12,14 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 int stop_flag = 1;
+
+}  // namespace state
+
+const int& stop_flag = state::stop_flag;
 
 namespace {
 
@@ -46,7 +53,7 @@ CommandOutcome judge_answer(const Command& command, int* answer_order)
 void stop_everything(const char* text)
 {
     set_status(text);
-    stop_flag = 1;
+    state::stop_flag = 1;
     report_link_event(LinkEvent::CommandsStopped);
 }
 
@@ -70,6 +77,16 @@ CommandGate::~CommandGate()
         return;
     g_command_running = false;
     run_kept();
+}
+
+void raise_stop_flag()
+{
+    state::stop_flag = 1;
+}
+
+void lower_stop_flag()
+{
+    state::stop_flag = 0;
 }
 
 bool command_running()
@@ -99,7 +116,7 @@ CommandOutcome exchange_command(const Command& command, int* answer_order)
     const LinkHold hold;
     if (!hold)
         return CommandOutcome::Refused;
-    order = command.order;
+    set_order(command.order);
     FillTxBuf(hold, order, command.payload.data());
     if (command.announcement) {
         set_status(command.announcement);
@@ -137,7 +154,7 @@ bool send_acknowledged(int order, const char* announcement, const char* ack_text
     Command command;
     command.order = order;
     command.payload = payload;
-    command.answer = emptyframe;
+    command.answer = emptyframe_answer();
     command.announcement = announcement;
     command.expects_ack = true;
     command.ack_text = ack_text;

@@ -13,7 +13,9 @@ namespace telvar {
 // 0 while an acquisition loop may go on; setting it to 1 ends the loop at its
 // next check. 1 when nothing runs. Every command whose exchange fails sets
 // it, so the flag lives with the commands rather than with the loops.
-extern int stop_flag;
+extern const int& stop_flag;
+void raise_stop_flag();  // stop_flag = 1
+void lower_stop_flag();  // stop_flag = 0: a loop starts
 
 // A slow controller still answers the requests whose wait ran out, and on TCP
 // the next exchange takes such a late answer as its own. Where the answer

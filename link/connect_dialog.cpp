@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -28,8 +29,16 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 char ipComboBoxFileName[MAX_PATHNAME_LEN];
 char connectionSettingsFileName[MAX_PATHNAME_LEN];
+
+}  // namespace state
+
+const char (&ipComboBoxFileName)[MAX_PATHNAME_LEN] = state::ipComboBoxFileName;
+const char (&connectionSettingsFileName)[MAX_PATHNAME_LEN] = state::connectionSettingsFileName;
 
 namespace {
 
@@ -134,11 +143,17 @@ bool port_accepted()
 
 void read_dialog()
 {
-    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &comprotocol);
-    GetCtrlVal(panelInterf, INTERF_COMPORT, &comport);
-    GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBuf);
-    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, portNumStr);
-    portNum = port_number_of(portNumStr).value_or(0);
+    int protocol = 0;
+    int port = 0;
+    char address[IP_TEXT_SIZE];
+    char port_text[PORT_TEXT_SIZE];
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &protocol);
+    GetCtrlVal(panelInterf, INTERF_COMPORT, &port);
+    GetCtrlVal(panelInterf, INTERF_IPADDRESS, address);
+    GetCtrlVal(panelInterf, INTERF_PORTNUMBER, port_text);
+    choose_protocol(protocol);
+    choose_com_port(port);
+    choose_tcp_address(address, port_text, port_number_of(port_text).value_or(0));
 }
 
 // The dialog opens on the line last accepted, so that an operator who always
@@ -188,12 +203,12 @@ int connect_chosen(bool close_other)
 {
     if (comprotocol == 0) {
         if (close_other)
-            tcpcon = InitTCP_IP(0);
-        return rs232con = InitRS232(1);
+            InitTCP_IP(0);
+        return InitRS232(1);
     }
     if (close_other)
-        rs232con = InitRS232(0);
-    return tcpcon = InitTCP_IP(1);
+        InitRS232(0);
+    return InitTCP_IP(1);
 }
 
 std::vector<std::string> history_entries()
@@ -233,6 +248,12 @@ std::vector<ComPortInfo> ports_to_offer()
 
 }  // namespace
 
+void set_connection_files(const std::string& history, const std::string& settings)
+{
+    std::snprintf(state::ipComboBoxFileName, sizeof state::ipComboBoxFileName, "%s", history.c_str());
+    std::snprintf(state::connectionSettingsFileName, sizeof state::connectionSettingsFileName, "%s", settings.c_str());
+}
+
 void setup_connection_dialog()
 {
     Combo_NewComboBox(panelInterf, INTERF_IPADDRESS);
@@ -240,7 +261,7 @@ void setup_connection_dialog()
     Combo_SetComboAttribute(panelInterf, INTERF_IPADDRESS, ATTR_VISIBLE, 0);
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_VISIBLE, 0);
     fill_com_port_selector();
-    comprotocol = 0;
+    choose_protocol(0);
     set_line_choice_check([] {
         int visible = 0;
         GetPanelAttribute(panelInterf, ATTR_VISIBLE, &visible);
@@ -302,7 +323,9 @@ int CBF_EditCommunicationProtocol(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
         return 0;
-    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &comprotocol);
+    int protocol = 0;
+    GetCtrlVal(panelInterf, INTERF_PROTOCOL, &protocol);
+    choose_protocol(protocol);
     show_transport_fields(comprotocol);
     return 0;
 }
@@ -312,7 +335,9 @@ int CBF_StringIpAdress(int, int, int event, void*, int, int)
     if (event != EVENT_COMMIT)
         return 0;
     offer_accept(false);
-    GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBuf);
+    char address[IP_TEXT_SIZE];
+    GetCtrlVal(panelInterf, INTERF_IPADDRESS, address);
+    choose_tcp_address(address, portNumStr, portNum);
 
     int index = -1;
     Combo_GetIndexFromValue(panelInterf, INTERF_IPADDRESS, &index, ipBuf);
@@ -331,7 +356,7 @@ int CBF_StringIpAdress(int, int, int event, void*, int, int)
 
 void load_connection_settings()
 {
-    reconnectAuto = ReadSettingFlag(connectionSettingsFileName, RECONNECT_KEY, true) ? 1 : 0;
+    set_reconnect_auto(ReadSettingFlag(connectionSettingsFileName, RECONNECT_KEY, true) ? 1 : 0);
     SetCtrlVal(panelInterf, INTERF_RECONNECT, reconnectAuto);
     show_last_connection();
 }
@@ -340,7 +365,9 @@ int CBF_CheckReconnect(int, int, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
         return 0;
-    GetCtrlVal(panelInterf, INTERF_RECONNECT, &reconnectAuto);
+    int reconnect = 0;
+    GetCtrlVal(panelInterf, INTERF_RECONNECT, &reconnect);
+    set_reconnect_auto(reconnect);
     if (!WriteSettingFlag(connectionSettingsFileName, RECONNECT_KEY, reconnectAuto != 0))
         set_status("Error! Connection settings not saved.");
     return 0;

@@ -8,6 +8,8 @@
 #include "link/tcp_line.h"
 #include "platform/userint.h"
 
+#include <string>
+
 namespace telvar {
 
 inline constexpr int HISTORY_TEXT_COLOR = 0xE0E0E0;
@@ -24,8 +26,9 @@ inline constexpr const char* LAST_COM_PORT_KEY = "last/com_port";
 inline constexpr const char* LAST_ADDRESS_KEY = "last/address";
 inline constexpr const char* LAST_TCP_PORT_KEY = "last/port";
 
-extern char ipComboBoxFileName[MAX_PATHNAME_LEN];  // the address history file
-extern char connectionSettingsFileName[MAX_PATHNAME_LEN];  // beside it, the dialog's other choices
+extern const char (&ipComboBoxFileName)[MAX_PATHNAME_LEN];  // the address history file
+extern const char (&connectionSettingsFileName)[MAX_PATHNAME_LEN];  // beside it, the dialog's other choices
+void set_connection_files(const std::string& history, const std::string& settings);
 
 // Start-up: makes the address field a combo box, grey and hidden (the
 // default transport is RS-232), fills the COM port selector, and loads the

@@ -12,7 +12,14 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 char szVersion[VERSION_TEXT_SIZE];
+
+}  // namespace state
+
+const char (&szVersion)[VERSION_TEXT_SIZE] = state::szVersion;
 
 namespace {
 
@@ -31,8 +38,8 @@ void show_version()
     const char* text = reinterpret_cast<const char*>(szReadBuf);
     const std::size_t length = strnlen(text, frame::kBytes);
     const std::size_t kept = std::min(length, sizeof szVersion - 1);
-    std::memcpy(szVersion, text, kept);
-    szVersion[kept] = '\0';
+    std::memcpy(state::szVersion, text, kept);
+    state::szVersion[kept] = '\0';
     const std::size_t shown = std::min(length, STATUS_VERSION_CHARS);
     set_status(std::string(text, shown).c_str());
 }
@@ -42,7 +49,7 @@ void show_version()
 // Has texts of its own and leaves stop_flag alone.
 int CheckComLine()
 {
-    const Command check{.order = ORDER_LINE_CHECK, .answer = emptyframe, .expects_ack = true};
+    const Command check{.order = ORDER_LINE_CHECK, .answer = emptyframe_answer(), .expects_ack = true};
     switch (const CommandOutcome outcome = exchange_command(check)) {
     case CommandOutcome::Answered:
         return show_check(1, "Connection found. Line OK.");

@@ -6,7 +6,7 @@ namespace telvar {
 
 inline constexpr int VERSION_TEXT_SIZE = 72;
 
-extern char szVersion[VERSION_TEXT_SIZE];  // the controller's version text
+extern const char (&szVersion)[VERSION_TEXT_SIZE];  // the controller's version text
 
 // 1 when the controller acknowledged the line check, else 0.
 int CheckComLine();

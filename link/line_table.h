@@ -44,10 +44,18 @@ struct LineFunctions {
 };
 
 // The transport the frame exchange uses: 0 = RS-232, anything else = TCP/IP.
-extern int comprotocol;
+extern const int& comprotocol;
 
 extern const LineFunctions rs232_line_functions;
 extern const LineFunctions tcp_line_functions;
+
+// The line chosen to be opened next: the transport (comprotocol), the
+// serial port (comport, and comdevice for a device named by its path), the
+// TCP address (ipBuf, and the port as typed, portNumStr, and as a number,
+// portNum).
+void choose_protocol(int protocol);
+void choose_com_port(int port, const std::string& device = {});
+void choose_tcp_address(const char* address, const char* port_text, int port);
 
 // The row of the transport that comprotocol selects.
 const LineFunctions& selected_line();

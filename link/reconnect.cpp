@@ -19,7 +19,14 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 int reconnectAuto = 1;
+
+}  // namespace state
+
+const int& reconnectAuto = state::reconnectAuto;
 
 namespace {
 
@@ -71,8 +78,8 @@ void give_up()
 int open_chosen(int mode)
 {
     if (comprotocol == 0)
-        return rs232con = InitRS232(mode);
-    return tcpcon = InitTCP_IP(mode);
+        return InitRS232(mode);
+    return InitTCP_IP(mode);
 }
 
 // As Try and Accept: the opening with its line check and version query, then
@@ -167,6 +174,11 @@ void follow_line(const LineState& state)
 void setup_reconnect()
 {
     set_line_observer("reconnect", follow_line);
+}
+
+void set_reconnect_auto(int on)
+{
+    state::reconnectAuto = on;
 }
 
 void set_line_choice_check(std::function<bool()> choosing)

@@ -19,7 +19,8 @@ inline constexpr double TCP_RECONNECT_INTERVAL = 2.0;     // one connect attempt
 inline constexpr const char* RECONNECTED_TEXT = "Line back, reconnected: ";
 
 // The operator's choice (the dialog's check box); on unless switched off.
-extern int reconnectAuto;
+extern const int& reconnectAuto;
+void set_reconnect_auto(int on);
 
 // Start-up: follows the line's reports from now on.
 void setup_reconnect();

@@ -13,10 +13,16 @@
 
 namespace telvar {
 
-int comport = 0;
-std::string comdevice;
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 int rs232con = 0;
 int eventMask = LWRS_RXFLAG | LWRS_TXEMPTY | LWRS_RECEIVE;
+
+}  // namespace state
+
+const int& rs232con = state::rs232con;
+const int& eventMask = state::eventMask;
 
 namespace {
 
@@ -51,7 +57,7 @@ void port_lost(int)
 {
     const std::string line = describe_port();
     close_port();
-    rs232con = 0;
+    state::rs232con = 0;
     report_line_lost(line);
 }
 
@@ -117,12 +123,12 @@ const LineFunctions rs232_line_functions{
 
 int InitRS232(int mode)
 {
-    return init_line(rs232_line_functions, PROTOCOL_LINE, mode);
+    return state::rs232con = init_line(rs232_line_functions, PROTOCOL_LINE, mode);
 }
 
 int InitRS232_PL(int mode)
 {
-    return init_line(rs232_line_functions, BOOTLOADER_LINE, mode);
+    return state::rs232con = init_line(rs232_line_functions, BOOTLOADER_LINE, mode);
 }
 
 }  // namespace telvar

@@ -9,18 +9,19 @@
 
 namespace telvar {
 
-extern int comport;    // port number to open, 1 = COM1; 0 = none chosen
+extern const int& comport;    // port number to open, 1 = COM1; 0 = none chosen
 // The device to open instead of comport's own, by its path (a link in
 // /dev/serial/by-id/, a pseudo-terminal); empty: the number's device.
-extern std::string comdevice;
+extern const std::string& comdevice;
 // The number a line opened by its device path goes by: past the COM ports,
 // so that it is never taken for one of them.
 inline constexpr int DEVICE_PATH_PORT = COM_LAST + 1;
-extern int rs232con;   // 1 while the line is open and passed its check
-extern int eventMask;  // serial events that raise the receive callback
+extern const int& rs232con;   // 1 while the line is open and passed its check
+extern const int& eventMask;  // serial events that raise the receive callback
 
 // Mode 0 closes the line: 0 when closed, 1 when closing failed. Mode 1
 // reopens `comport` and checks the line: 1 when open and checked, else 0.
+// The result is rs232con's new value.
 int InitRS232(int mode);
 // As InitRS232 with the boot-loader settings; mode 1 does no line check.
 int InitRS232_PL(int mode);

@@ -15,12 +15,18 @@
 
 namespace telvar {
 
+// The module's state, written only here; other files read it through the views below.
+namespace state {
+
 int tcpcon = 0;
 int g_hconversation = 0;
-char ipBuf[IP_TEXT_SIZE];
-int portNum = 0;
-char portNumStr[PORT_TEXT_SIZE];
 int bytesToRead = 0;
+
+}  // namespace state
+
+const int& tcpcon = state::tcpcon;
+const int& g_hconversation = state::g_hconversation;
+const int& bytesToRead = state::bytesToRead;
 
 namespace {
 
@@ -52,7 +58,7 @@ int connect_conversation(const LineSettings&)
     g_connect_result = code;
     if (code < 0)
         return code;
-    g_hconversation = static_cast<int>(handle);
+    state::g_hconversation = static_cast<int>(handle);
     return 0;
 }
 
@@ -61,7 +67,7 @@ int disconnect_conversation()
 {
     const int code = DisconnectFromTCPServer(conversation());
     if (code >= 0)
-        g_hconversation = 0;
+        state::g_hconversation = 0;
     return code;
 }
 
@@ -73,7 +79,7 @@ bool conversation_is_open()
 // Nothing is flushed: an answer that comes late is taken by the next attempt.
 void reset_receive_state()
 {
-    bytesToRead = frame::kBytes;
+    state::bytesToRead = frame::kBytes;
     bytesRead = 0;
 }
 
@@ -106,7 +112,7 @@ std::string describe_conversation()
 // it incomplete until the exchange attempt's answer wait ends.
 void take_answer_bytes(unsigned handle)
 {
-    bytesToRead = frame::read_missing_part(szReadBuf, bytesToRead, [handle](std::uint8_t* at, int room) {
+    state::bytesToRead = frame::read_missing_part(answer_bytes(), bytesToRead, [handle](std::uint8_t* at, int room) {
         bytesRead = ClientTCPRead(handle, at, static_cast<unsigned>(room), NO_WAIT);
         return bytesRead;
     });
@@ -125,8 +131,8 @@ void discard_unexpected(unsigned handle)
 void server_hung_up()
 {
     const std::string line = describe_conversation();
-    g_hconversation = 0;
-    tcpcon = 0;
+    state::g_hconversation = 0;
+    state::tcpcon = 0;
     if (!reconnectAuto) {
         report_line_closed();
         report_link_event(LinkEvent::HungUp);
@@ -153,7 +159,7 @@ const LineFunctions tcp_line_functions{
 
 int InitTCP_IP(int mode)
 {
-    return init_line(tcp_line_functions, PROTOCOL_LINE, mode);
+    return state::tcpcon = init_line(tcp_line_functions, PROTOCOL_LINE, mode);
 }
 
 int last_connect_result()

@@ -32,7 +32,7 @@ struct Shown {
 // second pages, its three page selectors one each.
 struct View {
     int selector;
-    std::vector<int*> pages;
+    std::vector<const int*> pages;
 };
 
 const View kViews[] = {

@@ -98,7 +98,7 @@ void PlotDATA()
 bool exchange_live_sample()
 {
     const steady_clock::time_point asked = steady_clock::now();
-    rx_flag = 0;
+    clear_rx_flag();
     Command request;
     request.order = ORDER_RAWDATA;
     request.payload[0] = 1;
@@ -110,7 +110,7 @@ bool exchange_live_sample()
     }
     report_command_outcome(request, outcome);
     if (outcome == CommandOutcome::Refused)
-        stop_flag = 1;  // this loop cannot go on; nothing failed on the line
+        raise_stop_flag();  // this loop cannot go on; nothing failed on the line
     return false;
 }
 
@@ -160,7 +160,7 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
 int CC_CMD_STOP(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT) {
-        stop_flag = 1;
+        raise_stop_flag();
         g_stopped = true;
     }
     return 0;

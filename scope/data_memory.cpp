@@ -144,12 +144,12 @@ CommandOutcome exchange_own_block(const Command& request, int start, int* code)
 // not shown.
 MemoryBlock read_memory_block(int selector, int start)
 {
-    rx_flag = 0;
+    clear_rx_flag();
     Command request;
     request.order = ORDER_DATA_MEMORY;
     request.payload[0] = static_cast<std::uint16_t>(selector);
     request.payload[1] = static_cast<std::uint16_t>(start);
-    request.answer = emptyframe;
+    request.answer = emptyframe_answer();
     int code = 0;
     const CommandOutcome outcome = exchange_own_block(request, start, &code);
     if (outcome != CommandOutcome::Answered) {
@@ -236,7 +236,7 @@ int CC_CMD_DATA(int, int, int event, void*, int, int)
                 ProcessSystemEvents();
             });
         if (reading.pass == MemoryPass::Failed)
-            stop_flag = 1;
+            raise_stop_flag();
         show_status();
         ProcessSystemEvents();
         if (stop_flag == 0) {

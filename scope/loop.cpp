@@ -48,7 +48,7 @@ bool begin_loop(int button, int shown_plot, int hidden_plot)
     set_test_panel_controls(0, -1);
     set_main_buttons(-1, 0, 0);
     SetCtrlAttribute(panelMAIN, button, ATTR_CMD_BUTTON_COLOR, ACTIVE_BUTTON_COLOR);
-    stop_flag = 0;
+    lower_stop_flag();
     return true;
 }
 
@@ -59,7 +59,7 @@ void end_loop(int button)
     SetCtrlAttribute(panelMAIN, button, ATTR_CMD_BUTTON_COLOR, IDLE_BUTTON_COLOR);
     set_test_panel_controls(1, -1);
     set_main_buttons(1, 1, 1);
-    rx_flag = 0;
+    clear_rx_flag();
     // The line may be told lost only after the exchange failed on it: the
     // news is already on its way, and is looked at once it has come.
     if (button == MAIN_CMD_RUN)

@@ -75,7 +75,7 @@ bool exchange_block(const BlockStep& step, int code)
     Command command;
     command.order = code;
     std::copy_n(parameter + step.first, BLOCK_WORDS, command.payload.begin());
-    command.answer = emptyframe;
+    command.answer = emptyframe_answer();
     const CommandOutcome outcome = exchange_own_answer(command, number);
     if (outcome != CommandOutcome::Answered) {
         if (outcome != CommandOutcome::ConnectionLost)
@@ -98,7 +98,7 @@ void start_progress()
 
 bool send_record(int to)
 {
-    sync = 0x55;
+    set_sync(0x55);
     start_progress();
     for (const BlockStep& step : kBlocks) {
         const bool common = step.first == BLOCK_COMMON;
@@ -112,8 +112,8 @@ bool send_record(int to)
 
 bool fetch_record(int from)
 {
-    sync = 0x55;
-    order = from == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM;
+    set_sync(0x55);
+    set_order(from == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM);
     start_progress();
     // Each request carries the code the controller's last answer left in `order`.
     for (const BlockStep& step : kBlocks) {
@@ -126,7 +126,7 @@ bool fetch_record(int from)
 
 bool send_pages()
 {
-    sync = 0x55;
+    set_sync(0x55);
     GetPanelValues();
     if (target == DATFILE) {
         const bool saved = SendParaToFile() != 0;
@@ -149,8 +149,8 @@ void SendParameter()
 
 void GetParameter()
 {
-    sync = 0x55;
-    order = target == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM;
+    set_sync(0x55);
+    set_order(target == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM);
     GetPanelValues();
     if (target == DATFILE) {
         const bool loaded = ReadParaFromFile() != 0;

@@ -5,8 +5,11 @@
 
 #include "platform/userint.h"
 
+#include <string>
+
 namespace telvar {
 
-extern char dirName[MAX_PATHNAME_LEN];
+extern const char (&dirName)[MAX_PATHNAME_LEN];
+void set_dialogs_dir(const std::string& dir);
 
 }  // namespace telvar

@@ -4,18 +4,23 @@
 
 namespace telvar {
 
-extern int panelMAIN;
-extern int panelPARAA;
-extern int panelPARAA2;
-extern int panelPARAB;
-extern int panelPARAB2;
-extern int panelEVAL;
-extern int panelEVAL2;
-extern int panelOUTPUTS;
-extern int panelUPDATE;
-extern int panelTEST;
-extern int panelCOMPARE;
-extern int panelInterf;
-extern int panelMONITOR;
+extern const int& panelMAIN;
+extern const int& panelPARAA;
+extern const int& panelPARAA2;
+extern const int& panelPARAB;
+extern const int& panelPARAB2;
+extern const int& panelEVAL;
+extern const int& panelEVAL2;
+extern const int& panelOUTPUTS;
+extern const int& panelUPDATE;
+extern const int& panelTEST;
+extern const int& panelCOMPARE;
+extern const int& panelInterf;
+extern const int& panelMONITOR;
+
+// Loads every panel of the window into the handles above, the main panel
+// first; false when one cannot be loaded.
+bool load_panel_files();
+void discard_panel_files();
 
 }  // namespace telvar

@@ -94,7 +94,7 @@ TEST_F(Indicator, ShowsTheSerialLineAndClearsWhenItIsClosed)
     EXPECT_EQ(line_text(), "COM65 " + ComDevice(65) + "  \xB7  TELVAR-K20 test peer 1.0");
     EXPECT_EQ(lamp(), LINE_OPEN_COLOR);
 
-    rs232con = InitRS232(0);
+    InitRS232(0);
     EXPECT_EQ(line_text(), "Not connected");
     EXPECT_EQ(lamp(), LINE_CLOSED_COLOR);
 }

@@ -354,7 +354,7 @@ TEST_F(Navigation, CommandKeysPressTheirButtonsAsAClickDoesUnlessDimmed)
     dialogs.expect_print_dialog({0, {}});
     const CommandGate running;
     ASSERT_TRUE(running);
-    stop_flag = 0;
+    lower_stop_flag();
     for (const Key& k : keys) {
         auto* button = qobject_cast<QAbstractButton*>(ControlWidget(panelMAIN, k.control));
         const QString key = QKeySequence(k.key).toString(QKeySequence::NativeText);

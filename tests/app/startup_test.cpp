@@ -61,7 +61,7 @@ TEST(Startup, ShowsTheProgramNameAndEndsWithZeroWhenTheWindowCloses)
             for (int page : {panelPARAA, panelPARAB})
                 EXPECT_EQ(attribute(page, selector_control(s), ATTR_DIMMED), 1) << s.role;
         }
-        stop_flag = 0;
+        lower_stop_flag();
         PanelWidget(panelMAIN)->close();
     });
     char name[] = "telvar-k20-dizer";
@@ -188,10 +188,9 @@ TEST(Startup, ClosingDuringAnExchangeClosesTheLineAndEnds)
     test::TcpPeer peer(test::good_controller);
     double closed_after = -1;
     QTimer::singleShot(100, [&] {
-        comprotocol = 1;
-        std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-        portNum = peer.port();
-        tcpcon = InitTCP_IP(1);
+        choose_protocol(1);
+        choose_tcp_address("127.0.0.1", portNumStr, peer.port());
+        InitTCP_IP(1);
         peer.script = [](const QByteArray&) { return std::nullopt; };
         QTimer::singleShot(60, [] { PanelWidget(panelMAIN)->close(); });
         const double started = Timer();

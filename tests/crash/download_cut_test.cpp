@@ -166,9 +166,9 @@ TEST_F(DownloadCut, EndsWithinItsTimeLimitsAndTheNextDownloadGoesThrough)
     crash::Moments moments("download cut");
     Simulator sim({"--image-out", received});
     ASSERT_TRUE(sim.ready());
-    comprotocol = 0;
-    comport = sim.com_port();
-    rs232con = InitRS232(1);
+    choose_protocol(0);
+    choose_com_port(sim.com_port());
+    InitRS232(1);
     ASSERT_EQ(rs232con, 1);
     Timeline whole;
     expect_whole_download(&whole);

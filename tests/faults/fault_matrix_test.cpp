@@ -246,10 +246,10 @@ protected:
     }
     void TearDown() override
     {
-        rs232con = InitRS232_PL(0);
+        InitRS232_PL(0);
         SetModalHook(nullptr);
         LinkTest::TearDown();
-        stop_flag = 1;
+        raise_stop_flag();
         set_test_panel_controls(1, 0);
     }
     void run_command(Cmd c)
@@ -308,7 +308,10 @@ TEST_P(FaultMatrix, CommandMeetsFault)
     Simulator sim(options(cell.fault, cell.cmd));
     open_line(sim, cell.line);
     set_main_buttons(1, 1, 1);
-    stop_flag = cell.cmd == Cmd::Run || cell.cmd == Cmd::Data ? 1 : 0;
+    if (cell.cmd == Cmd::Run || cell.cmd == Cmd::Data)
+        raise_stop_flag();
+    else
+        lower_stop_flag();
     const Record before = record();
     statuses.clear();
 

@@ -208,7 +208,7 @@ TEST_F(Update, DownloadIsRefusedOverTcpWithoutFilesAndForADamagedImage)
     dialogs.expect_message("ERROR", SERIAL_ONLY_TEXT);
     press(UPDATE_CMD_PROGRAM);
     EXPECT_TRUE(peer.requests.empty());
-    tcpcon = InitTCP_IP(0);
+    InitTCP_IP(0);
 
     PtyPeer line(good_controller);
     open_serial(line);
@@ -260,9 +260,9 @@ protected:
     void open(const Simulator& sim)
     {
         ASSERT_TRUE(sim.ready());
-        comprotocol = 0;
-        comport = sim.com_port();
-        rs232con = InitRS232(1);
+        choose_protocol(0);
+        choose_com_port(sim.com_port());
+        InitRS232(1);
         ASSERT_EQ(rs232con, 1);
         choose("Load Firmware File", write("fw.S", firmware_image(64)));
         press(UPDATE_CMD_LOAD_FIRMWARE);
@@ -300,7 +300,7 @@ TEST_F(Download, NoPromptLeavesThePortInTheBootLoadersSettings)
     press(UPDATE_CMD_PROGRAM);
     EXPECT_EQ(colour(UPDATE_LED_READY), VAL_RED);
     EXPECT_EQ(rs232con, 1) << "open, in the boot loader's settings";
-    rs232con = InitRS232_PL(0);
+    InitRS232_PL(0);
 }
 
 TEST_F(Download, NoStartMessageReportsNoSuccessAndRestoresTheLine)

@@ -76,7 +76,7 @@ protected:
     {
         LinkTest::SetUp();
         set_main_buttons(1, 1, 1);
-        stop_flag = 0;  // as while a loop runs, so that a stop shows
+        lower_stop_flag();  // as while a loop runs, so that a stop shows
         std::fill(std::begin(answer), std::end(answer), kUntouched);
     }
 
@@ -163,7 +163,7 @@ TEST_F(CommandTest, LostConnectionStopsTheLoopAndDimsEveryGroup)
 TEST_F(CommandTest, WrongSyncStopsTheLoopAndDimsEveryGroup)
 {
     MockLine line([](const QByteArray&) { return answer_with(0x5500, ORDER_RESET, {ANSWER_ACK}); });
-    order = ORDER_TEACH;
+    set_order(ORDER_TEACH);
     EXPECT_EQ(send_command(reset()), EchoIncorrect);
     EXPECT_EQ(statuses, (Texts{"Reseting data ... ", kEcho}));
     EXPECT_EQ(stop_flag, 1);
@@ -188,7 +188,7 @@ TEST_F(CommandTest, CommandStartedDuringTheAnnouncementIsRefused)
     MockLine line;
     CommandOutcome nested = Answered;
     post([&] {
-        nested = send_command(Command{.order = ORDER_TEACH, .payload = {7}, .answer = emptyframe,
+        nested = send_command(Command{.order = ORDER_TEACH, .payload = {7}, .answer = emptyframe_answer(),
                                       .announcement = "Sending TEACH order ... ", .expects_ack = true});
     });
     EXPECT_EQ(send_command(reset()), Answered);
@@ -207,7 +207,7 @@ TEST_F(CommandTest, EverythingStartedDuringTheAnswerWaitIsRefused)
     int opened = -1;
     MockLine line([&](const QByteArray& request) {
         post([&] {
-            nested = send_command(Command{.order = ORDER_ENTER_TEST, .answer = emptyframe, .expects_ack = true});
+            nested = send_command(Command{.order = ORDER_ENTER_TEST, .answer = emptyframe_answer(), .expects_ack = true});
             const unsigned short words[PNUM] = {0xFFFF};
             FillTxBuf(ORDER_TEACH, words);
             raw_exchange = ExchangeFrame();
@@ -281,7 +281,7 @@ TEST_F(CommandTest, ReportingPieceShowsAndStopsByOutcome)
     for (const Case& c : cases) {
         const int index = static_cast<int>(&c - cases);
         set_main_buttons(1, 1, 1);
-        stop_flag = 0;
+        lower_stop_flag();
         statuses.clear();
         const Command enter{.order = ORDER_ENTER_TEST, .answer = answer,
                             .announcement = "Entering testmode ... ", .expects_ack = c.expects_ack};

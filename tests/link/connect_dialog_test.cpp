@@ -54,7 +54,7 @@ protected:
         LinkTest::SetUp();
         ASSERT_TRUE(dir.isValid());
         history = QDir(dir.path()).filePath("if_history.ipa");
-        std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s", history.toLocal8Bit().constData());
+        set_connection_files(history.toLocal8Bit().constData(), connectionSettingsFileName);
         Combo_DeleteComboItem(panelInterf, INTERF_IPADDRESS, 0, -1);
         combo = qobject_cast<QComboBox*>(ControlWidget(panelInterf, INTERF_IPADDRESS));
         ASSERT_NE(combo, nullptr);

@@ -68,10 +68,10 @@ TEST_F(ExchangeLine, FailingWritesNeverWait)
 
 TEST_F(ExchangeLine, TheLineIsChosenByTheProtocolUnlessATestPutsItsOwn)
 {
-    comprotocol = 0;
+    choose_protocol(0);
     EXPECT_EQ(&selected_line(), &rs232_line_functions);
     for (int tcp : {1, 2, -1}) {
-        comprotocol = tcp;
+        choose_protocol(tcp);
         EXPECT_EQ(&selected_line(), &tcp_line_functions) << tcp;
     }
     {

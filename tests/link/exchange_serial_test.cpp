@@ -105,7 +105,7 @@ TEST_F(SerialExchange, GarbageBeforeTheAnswerMakesItUnreadable)
 TEST_F(SerialExchange, ClosedPortFailsEveryWrite)
 {
     start(good_controller);
-    rs232con = InitRS232(0);
+    InitRS232(0);
     EXPECT_EQ(rs232con, 0);
     EXPECT_EQ(exchange(ORDER_LINE_CHECK), 0);
     EXPECT_EQ(statuses_starting("Write failure! Retrying for ").size(), 9u);
@@ -120,12 +120,12 @@ TEST_F(SerialExchange, SilentLineAndReopeningTheSamePort)
         EXPECT_EQ(statuses_starting("Read failure! Retrying for ").size(), 9u);
 
         // A line check that failed leaves the port open; the next open must still work.
-        rs232con = InitRS232(1);
+        InitRS232(1);
     }
     EXPECT_EQ(rs232con, 0);
     EXPECT_EQ(statuses.back(), "Error! No connection found.");
     peer->script = good_controller;
-    rs232con = InitRS232(1);
+    InitRS232(1);
     EXPECT_EQ(rs232con, 1);
 }
 
@@ -145,8 +145,8 @@ TEST_F(SerialExchange, OnlyTheBootLoaderLineUsesXonXoff)
     start(good_controller);
     EXPECT_EQ(peer->input_flags() & (IXON | IXOFF), 0u) << "binary frames hold 0x11 and 0x13";
 
-    rs232con = InitRS232(0);
-    rs232con = InitRS232_PL(1);
+    InitRS232(0);
+    InitRS232_PL(1);
     EXPECT_EQ(rs232con, 1);
     EXPECT_EQ(peer->input_flags() & (IXON | IXOFF), unsigned(IXON | IXOFF));
     EXPECT_EQ(peer->input_flags() & IXANY, 0u) << "only XON may restart output stopped by XOFF";
@@ -155,12 +155,12 @@ TEST_F(SerialExchange, OnlyTheBootLoaderLineUsesXonXoff)
 
 TEST_F(SerialExchange, OpenErrorsShowTheirTexts)
 {
-    comport = 99;
+    choose_com_port(99);
     EXPECT_EQ(InitRS232(1), 0);
     EXPECT_EQ(statuses.back(), "Invalid port number");
 
     PtyPeer peer(good_controller);  // points the pty links at an empty folder
-    comport = 66;                    // ttyTELVAR1 does not exist there
+    choose_com_port(66);                    // ttyTELVAR1 does not exist there
     EXPECT_EQ(InitRS232(1), 0);
     EXPECT_EQ(statuses.back(), "No serial port found");
 

@@ -19,7 +19,7 @@ std::vector<unsigned char> request(int code, std::initializer_list<int> words)
     int k = 0;
     for (int w : words)
         payload[k++] = static_cast<unsigned short>(w);
-    sync = 0x55;
+    set_sync(0x55);
     FillTxBuf(code, payload);
     return {szWriteBuf, szWriteBuf + frame::kBytes};
 }
@@ -62,21 +62,21 @@ TEST(Frame, DownloadStartCarriesEightKeyPairs)
 TEST(Frame, AnswersDecodeOrRefuseAWrongSync)
 {
     unsigned short words[PNUM] = {};
-    std::memset(szReadBuf, 0, frame::kBytes);
+    std::memset(answer_bytes(), 0, frame::kBytes);
 
-    order = 5;
-    szReadBuf[0] = 0x55;  // sync bytes swapped
-    szReadBuf[1] = 0x00;
+    set_order(5);
+    answer_bytes()[0] = 0x55;  // sync bytes swapped
+    answer_bytes()[1] = 0x00;
     EXPECT_EQ(GetRxBuf(words), -1);
     EXPECT_EQ(order, 5) << "a refused answer leaves the order code alone";
 
-    szReadBuf[0] = 0x00;
-    szReadBuf[1] = 0x55;
-    szReadBuf[2] = 0x09;
-    szReadBuf[3] = 0xFF;
-    szReadBuf[4] = 0x12;
-    szReadBuf[5] = 0x34;
-    szReadBuf[35] = 0x7F;
+    answer_bytes()[0] = 0x00;
+    answer_bytes()[1] = 0x55;
+    answer_bytes()[2] = 0x09;
+    answer_bytes()[3] = 0xFF;
+    answer_bytes()[4] = 0x12;
+    answer_bytes()[5] = 0x34;
+    answer_bytes()[35] = 0x7F;
     EXPECT_EQ(GetRxBuf(words), 0x09FF);
     EXPECT_EQ(order, 2559);
     EXPECT_EQ(words[0], 0x1234);
@@ -127,12 +127,12 @@ TEST(Frame, AnAnswerInPiecesIsAssembledInPlaceAndNothingBeyondItIsTaken)
 
 TEST(Frame, SyncIsComparedWithTheConstantNotTheSetting)
 {
-    std::memset(szReadBuf, 0, frame::kBytes);
-    szReadBuf[1] = 0x55;
-    sync = 0x66;
+    std::memset(answer_bytes(), 0, frame::kBytes);
+    answer_bytes()[1] = 0x55;
+    set_sync(0x66);
     unsigned short words[PNUM];
     EXPECT_EQ(GetRxBuf(words), 0);
-    sync = 0x55;
+    set_sync(0x55);
 }
 
 }  // namespace

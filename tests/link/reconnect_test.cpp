@@ -63,8 +63,8 @@ protected:
     {
         LinkTest::SetUp();
         ASSERT_TRUE(settings_dir.isValid());
-        std::snprintf(connectionSettingsFileName, sizeof connectionSettingsFileName, "%s",
-                      QDir(settings_dir.path()).filePath("connection.ini").toLocal8Bit().constData());
+        set_connection_files(ipComboBoxFileName,
+                             QDir(settings_dir.path()).filePath("connection.ini").toLocal8Bit().constData());
         load_connection_settings();
         setup_connection_indicator();
         setup_reconnect();
@@ -74,7 +74,7 @@ protected:
         LinkTest::TearDown();
         set_line_observer("reconnect", nullptr);
         set_line_observer("indicator", nullptr);
-        reconnectAuto = 1;
+        set_reconnect_auto(1);
     }
 
     static void open_tcp(const Simulator& sim) { test::open_line(sim, Line::Tcp); }
@@ -274,7 +274,7 @@ TEST_F(Reconnect, UncheckedBoxLeavesTheLineLostAndIsSaved)
     SetCtrlVal(panelInterf, INTERF_RECONNECT, 0);
     CallCtrlCallback(panelInterf, INTERF_RECONNECT, EVENT_COMMIT, 0, 0);
     EXPECT_EQ(reconnectAuto, 0);
-    reconnectAuto = 1;
+    set_reconnect_auto(1);
     load_connection_settings();
     EXPECT_EQ(reconnectAuto, 0) << "the choice is read back from its file";
 
@@ -329,7 +329,7 @@ TEST_F(Reconnect, ALineTheOperatorClosesStaysClosed)
 {
     Simulator sim;
     open_tcp(sim);
-    tcpcon = InitTCP_IP(0);
+    InitTCP_IP(0);
     pump(2500);
     EXPECT_FALSE(line_open());
     EXPECT_FALSE(reconnect_waiting());

@@ -85,13 +85,12 @@ TEST_F(Transport, ConnectErrorsShowTheirTexts)
         TcpPeer gone(good_controller);
         closed_port = gone.port();
     }
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = closed_port;
+    choose_protocol(1);
+    choose_tcp_address("127.0.0.1", portNumStr, closed_port);
     EXPECT_EQ(InitTCP_IP(1), 0);
     EXPECT_EQ(statuses.back(), "Failed to connect");
 
-    portNum = 0;
+    choose_tcp_address("127.0.0.1", portNumStr, 0);
     EXPECT_EQ(InitTCP_IP(1), 0);
     EXPECT_EQ(statuses.back(), "Invalid parameter");
 }
@@ -116,9 +115,8 @@ TEST_F(Transport, ConnectTimeOutShowsItsTextWithTheTrailingBlank)
     }
     pump(50);
 
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = ntohs(address.sin_port);
+    choose_protocol(1);
+    choose_tcp_address("127.0.0.1", portNumStr, ntohs(address.sin_port));
     const FastClock fast;
     EXPECT_EQ(InitTCP_IP(1), 0);
     EXPECT_EQ(statuses.back(), "Time out error ");

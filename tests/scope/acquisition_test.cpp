@@ -61,7 +61,7 @@ protected:
             if (on_live)
                 on_live();
             if (live_requests > samples)
-                stop_flag = 1;
+                raise_stop_flag();
             const int n = live_requests;
             return Reply{answer_frame(ORDER_RAWDATA, {1, n * 10 + 1, n * 10 + 2, n * 10 + 3, n * 10 + 4, n * 10 + 5,
                                                       n * 10 + 6, n * 10 + 7})};
@@ -227,7 +227,7 @@ TEST_F(Acquisition, ALostLineOrAWrongSyncEndsTheRunWithEveryGroupEnabled)
         EXPECT_EQ(statuses.back(), wrong_sync ? "Error! Sensor echo incorrect." : "Error! Connection lost.");
         EXPECT_EQ(stop_flag, 1);
         expect_idle_again();
-        tcpcon = InitTCP_IP(0);
+        InitTCP_IP(0);
     }
 }
 
@@ -300,8 +300,8 @@ TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)
         EXPECT_GT(last[TRACE_A - 1], 0.0) << "the simulator measures around its references";
         EXPECT_GT(yArray[(STRIP_SAMPLES - 10) * TRACES + TRACE_A - 1], 0.0) << "many samples in 0.4 s";
         expect_idle_again();
-        tcpcon = InitTCP_IP(0);
-        rs232con = InitRS232(0);
+        InitTCP_IP(0);
+        InitRS232(0);
     }
 }
 

@@ -88,7 +88,7 @@ protected:
         requests.push_back({code, word_of(r, 0), word_of(r, 1), progress});
         if (code == ORDER_RAWDATA) {
             if (++live >= passes)
-                stop_flag = 1;
+                raise_stop_flag();
             return Reply{answer_frame(ORDER_RAWDATA, {1, 100, 200, 300})};
         }
         const int channel = word_of(r, 0);
@@ -214,7 +214,7 @@ TEST_F(DataMemory, AnAnswerCodeNotOfTheBlockAskedStoresNothingAndReadingGoesOn)
         EXPECT_EQ(yArrayA[48], 0) << code;
         EXPECT_EQ(yArrayA[64], 1064) << code;
         EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "Data from index 48 to index 64 recieved."), 0) << code;
-        tcpcon = InitTCP_IP(0);
+        InitTCP_IP(0);
     }
 }
 
@@ -272,7 +272,7 @@ TEST_F(DataMemory, PretriggerStepFollowsTheRecordOfTheChannelDrawn)
         const std::vector<double> step = drawn("Channel B pretrigger");
         const auto at = std::find(step.begin(), step.end(), 4095.0);
         EXPECT_EQ(at == step.end() ? -1 : static_cast<int>(at - step.begin()), first) << pretrigger;
-        tcpcon = InitTCP_IP(0);
+        InitTCP_IP(0);
     }
 }
 

@@ -171,7 +171,7 @@ TEST_F(Transfer, SendFramesTheBlocksWithTheirNumbersAndCodes)
         int visible = -1;
         EXPECT_EQ(progress(&visible), 100);
         EXPECT_EQ(visible, 0);
-        tcpcon = InitTCP_IP(0);
+        InitTCP_IP(0);
     }
 }
 
@@ -209,7 +209,7 @@ TEST_F(Transfer, AWrongSyncWordOnTheFirstFrameHidesTheProgress)
         return Reply{answer_frame_with_sync(0x5500, order_of(r))};
     };
     statuses.clear();
-    stop_flag = 0;
+    lower_stop_flag();
     GetParameter();
     EXPECT_EQ(statuses.back(), "Error! Sensor echo incorrect.");
     int visible = -1;
@@ -256,8 +256,8 @@ TEST_P(TransferWithSimulator, ValuesSentToEepromComeBackAfterARestart)
         statuses.clear();
         SendParameter();
         EXPECT_EQ(statuses.back(), "Parameter saved to sensor.");
-        tcpcon = InitTCP_IP(0);
-        rs232con = InitRS232(0);
+        InitTCP_IP(0);
+        InitRS232(0);
     }
     set_page_value(panelPARAA2, CH2_NUM_REFERENCE, 99);
     set_page_value(panelPARAB, CHP_NUM_AVERAGING, 1);

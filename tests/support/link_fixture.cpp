@@ -55,8 +55,8 @@ void LinkTest::SetUp()
 
 void LinkTest::TearDown()
 {
-    tcpcon = InitTCP_IP(0);
-    rs232con = InitRS232(0);
+    InitTCP_IP(0);
+    InitRS232(0);
     set_status_observer("test", nullptr);
     SetTimeScale(1.0);
     dialogs.check_all_shown();
@@ -64,17 +64,16 @@ void LinkTest::TearDown()
 
 void LinkTest::connect_tcp(const TcpPeer& peer)
 {
-    comprotocol = 1;
-    std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-    portNum = peer.port();
-    tcpcon = InitTCP_IP(1);
+    choose_protocol(1);
+    choose_tcp_address("127.0.0.1", portNumStr, peer.port());
+    InitTCP_IP(1);
 }
 
 void LinkTest::open_serial(const PtyPeer& peer)
 {
-    comprotocol = 0;
-    comport = peer.com_port();
-    rs232con = InitRS232(1);
+    choose_protocol(0);
+    choose_com_port(peer.com_port());
+    InitRS232(1);
 }
 
 int LinkTest::exchange(int code, std::initializer_list<int> words)
@@ -83,7 +82,7 @@ int LinkTest::exchange(int code, std::initializer_list<int> words)
     int k = 0;
     for (int w : words)
         payload[k++] = static_cast<unsigned short>(w);
-    order = code;
+    set_order(code);
     FillTxBuf(order, payload);
     return ExchangeFrame();
 }

@@ -25,7 +25,7 @@ void announce_answer()
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
         [] {
-            rx_flag = 1;
+            answer_came();
             WakeWaiters();
         },
         Qt::QueuedConnection);

@@ -16,15 +16,14 @@ void open_line(const Simulator& sim, Line line)
 {
     ASSERT_TRUE(sim.ready());
     if (line == Line::Serial) {
-        comprotocol = 0;
-        comport = sim.com_port();
-        rs232con = InitRS232(1);
+        choose_protocol(0);
+        choose_com_port(sim.com_port());
+        InitRS232(1);
         ASSERT_EQ(rs232con, 1);
     } else {
-        comprotocol = 1;
-        std::snprintf(ipBuf, sizeof ipBuf, "127.0.0.1");
-        portNum = sim.tcp_port();
-        tcpcon = InitTCP_IP(1);
+        choose_protocol(1);
+        choose_tcp_address("127.0.0.1", portNumStr, sim.tcp_port());
+        InitTCP_IP(1);
         ASSERT_EQ(tcpcon, 1);
     }
 }

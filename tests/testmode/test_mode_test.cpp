@@ -72,13 +72,13 @@ TEST_F(Actions, ResetIsOneFrameAndAcknowledged)
 TEST_F(Actions, TeachWithAWrongAcknowledgeFetchesNothing)
 {
     start_peer(0x0055);
-    stop_flag = 0;
+    lower_stop_flag();
     press(panelMAIN, MAIN_CMD_TEACH);
     EXPECT_EQ(peer->requests.size(), 1);
     EXPECT_EQ(statuses.back(), "Error! Sensor echo incorrect.");
     EXPECT_EQ(stop_flag, 0) << "a wrong acknowledge stops nothing";
     EXPECT_FALSE(dimmed(panelMAIN, MAIN_CMD_RUN));
-    stop_flag = 1;
+    raise_stop_flag();
 }
 
 TEST_F(Actions, ATeachWithTargetEepromFetchesFromTheEeprom)
