@@ -104,7 +104,7 @@ void show_main_window()
     setup_window_layout();
     place_pages_in_tab_order();
     // Every change of a page's value, by the operator or by the program, shows against the reference.
-    SetValueChangeHook(refresh_change_marks);
+    SetValueChangeHook("change marks", refresh_change_marks);
 
     DisplayPanel(panelMAIN);
     SetActivePanel(panelMAIN);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/frame_observer.h"
 
-#include "link/listeners.h"
+#include "platform/listeners.h"
 
 #include <utility>
 

@@ -164,8 +164,9 @@ int GetNumListItems(int panel, int control, int* count);
 int CallCtrlCallback(int panel, int control, int event, int eventData1, int eventData2);
 
 // Called when the values of panel controls changed, by the operator or by
-// the program, once the events of that moment are done; empty for none.
-void SetValueChangeHook(std::function<void()> hook);
+// the program, once the events of that moment are done. Each hook has a
+// name; setting a name again replaces its hook, an empty hook removes it.
+void SetValueChangeHook(const std::string& name, std::function<void()> hook);
 
 // Runs the event loop until QuitUserInterface; returns its code.
 int RunUserInterface();

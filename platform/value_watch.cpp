@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/value_watch.h"
 
+#include "platform/listeners.h"
 #include "platform/userint.h"
 
 #include <QAbstractButton>
@@ -12,18 +13,19 @@ namespace telvar {
 
 namespace {
 
-std::function<void()> g_change_hook;
+// Told nothing but that values changed.
+struct ValuesChanged {};
+Listeners<ValuesChanged> g_change_hooks;
 bool g_pending = false;
 
 void value_changed()
 {
-    if (!g_change_hook || g_pending)
+    if (g_change_hooks.empty() || g_pending)
         return;
     g_pending = true;
     QTimer::singleShot(0, [] {
         g_pending = false;
-        if (g_change_hook)
-            g_change_hook();
+        g_change_hooks.tell(ValuesChanged{});
     });
 }
 
@@ -38,9 +40,13 @@ bool watched(QWidget* w)
 
 }  // namespace
 
-void SetValueChangeHook(std::function<void()> hook)
+void SetValueChangeHook(const std::string& name, std::function<void()> hook)
 {
-    g_change_hook = std::move(hook);
+    if (!hook) {
+        g_change_hooks.set(name, nullptr);
+        return;
+    }
+    g_change_hooks.set(name, [hook = std::move(hook)](const ValuesChanged&) { hook(); });
 }
 
 namespace detail {

@@ -322,7 +322,7 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     // Laid out as the operator sees them, so that the dots can be looked at.
     DisplayPanel(panelMAIN);
     DisplayPanel(panelPARAA2);
-    SetValueChangeHook(refresh_change_marks);
+    SetValueChangeHook("change marks", refresh_change_marks);
     parameter[BLOCK_A + CH_LASER_POWER] = 57;
     parameter[BLOCK_B + CH_LOW_TOLERANCE] = 100;
     parameter[BLOCK_A + CH_VALID_MODE] = 0;
@@ -364,7 +364,7 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     set_page_value(panelPARAA2, CH2_NUM_LASER, 58);
     QCoreApplication::processEvents();
     EXPECT_PRED2(starts_with, description(panelPARAA2, CH2_NUM_LASER), "changed, not sent; file: 57");
-    SetValueChangeHook(nullptr);
+    SetValueChangeHook("change marks", nullptr);
     HidePanel(panelMAIN);
 }
 
@@ -441,12 +441,12 @@ protected:
     void SetUp() override
     {
         Transfer::SetUp();
-        SetValueChangeHook(refresh_change_marks);
+        SetValueChangeHook("change marks", refresh_change_marks);
     }
     void TearDown() override
     {
         press(COMPARE_CLOSE);
-        SetValueChangeHook(nullptr);
+        SetValueChangeHook("change marks", nullptr);
         Transfer::TearDown();
     }
     static void press(int control) { CallCtrlCallback(panelCOMPARE, control, EVENT_COMMIT, 0, 0); }
