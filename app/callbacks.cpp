@@ -4,7 +4,6 @@
 #include "app/navigation.h"
 #include "app/panel_events.h"
 #include "app/report_command.h"
-#include "firmware/download.h"
 #include "firmware/update_panel.h"
 #include "link/command.h"
 #include "link/connect_dialog.h"

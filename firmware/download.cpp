@@ -2,7 +2,6 @@
 #include "firmware/download.h"
 
 #include "firmware/srecord.h"
-#include "firmware/update_panel.h"
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/line_table.h"
@@ -12,9 +11,6 @@
 #include "platform/events.h"
 #include "platform/files.h"
 #include "platform/rs232.h"
-#include "platform/userint.h"
-#include "ui/panels.h"
-#include "ui/roles.h"
 
 #include <string>
 #include <vector>
@@ -28,12 +24,6 @@ inline constexpr int READ_CHUNK = 255;
 // Between two looks at the line: short, so that a drained queue takes the
 // next line at once, and yet no busy loop.
 inline constexpr double POLL_PAUSE = 0.0002;
-
-void failed(const std::string& text)
-{
-    MessagePopup("ERROR", text.c_str());
-    show_download_ready(false);
-}
 
 }  // namespace
 
@@ -179,44 +169,6 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
     if (started)
         return DownloadOutcome::Started;
     return whole ? DownloadOutcome::Sent : DownloadOutcome::Cut;
-}
-
-int CC_CMD_PROGRAM(int, int, int event, void*, int, int)
-{
-    if (event != EVENT_COMMIT)
-        return 0;
-    if (rs232con == 0 || comprotocol != 0) {
-        MessagePopup("ERROR", SERIAL_ONLY_TEXT);
-        return 0;
-    }
-    // A merged image goes before the plain firmware.
-    const char* path = file_selected(UPDATE_LED_MERGED) ? mergedFilePath
-                       : file_selected(UPDATE_LED_FIRMWARE) ? firmwarePath : nullptr;
-    if (!path) {
-        failed("Please select files first!");
-        return 0;
-    }
-    std::vector<std::string> lines;
-    std::string error;
-    if (!read_image(path, &lines, &error)) {
-        failed(error);
-        return 0;
-    }
-    const DownloadView page{
-        [](const std::string& text) { ResetTextBox(panelUPDATE, UPDATE_LOG, text.c_str()); },
-        [](const std::string& text) { SetCtrlVal(panelUPDATE, UPDATE_LOG, text.c_str()); },
-        [](int percent) {
-            SetCtrlVal(panelMAIN, MAIN_PROGRESS, percent);
-            SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, percent < 100);
-        },
-    };
-    // Inert while the download runs: pressed again it does nothing.
-    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_PROGRAM, ATTR_DIMMED, 1);
-    const DownloadOutcome outcome = download_image(lines, page);
-    SetCtrlAttribute(panelUPDATE, UPDATE_CMD_PROGRAM, ATTR_DIMMED, 0);
-    if (outcome == DownloadOutcome::NoPrompt)
-        failed("No answer from controller!");  // the port stays in the boot loader's settings
-    return 0;
 }
 
 }  // namespace telvar

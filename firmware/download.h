@@ -6,8 +6,6 @@
 // update page's log and progress, or the command line's.
 #pragma once
 
-#include "platform/userint.h"
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,7 +56,5 @@ bool read_image(const std::string& path, std::vector<std::string>* lines, std::s
 // the protocol line; afterwards the protocol line is open again unless the
 // boot loader never prompted.
 DownloadOutcome download_image(const std::vector<std::string>& lines, const DownloadView& view);
-
-CtrlCallback CC_CMD_PROGRAM;
 
 }  // namespace telvar

@@ -13,8 +13,12 @@
 
 namespace telvar {
 
+namespace state {
 char firmwarePath[MAX_PATHNAME_LEN];
 char mergedFilePath[MAX_PATHNAME_LEN];
+}  // namespace state
+const char (&firmwarePath)[MAX_PATHNAME_LEN] = state::firmwarePath;
+const char (&mergedFilePath)[MAX_PATHNAME_LEN] = state::mergedFilePath;
 
 namespace {
 
@@ -72,7 +76,8 @@ void show_download_ready(bool ready)
 int CC_CMD_LOAD_FIRMWARE(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT)
-        show_download_ready(choose(firmwarePath, UPDATE_PATH_FIRMWARE, UPDATE_LED_FIRMWARE, "*.S", "Load Firmware File"));
+        show_download_ready(
+            choose(state::firmwarePath, UPDATE_PATH_FIRMWARE, UPDATE_LED_FIRMWARE, "*.S", "Load Firmware File"));
     return 0;
 }
 
@@ -124,7 +129,7 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
     if (!file_selected(UPDATE_LED_FIRMWARE) || !a_ready || !b_ready) {
         MessagePopup("ERROR", "Please select all necessary files first!");
     } else if (FileSelectPopup(dirName, "*.S", "*.S", "Select destination for merged file", VAL_SAVE_BUTTON, 0, 1, 1, 1,
-                               mergedFilePath) <= 0) {
+                               state::mergedFilePath) <= 0) {
         MessagePopup("ERROR", "Invalid file or no file selected. Please select correct file!");
     } else {
         SetCtrlVal(panelUPDATE, UPDATE_PATH_MERGED, mergedFilePath);

@@ -3,20 +3,17 @@
 
 #include "link/command.h"
 #include "link/orders.h"
+#include "link/status.h"
 #include "platform/userint.h"
+#include "testmode/test_block.h"
 #include "testmode/test_data.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
-
-#include <algorithm>
 
 namespace telvar {
 
 namespace {
-
-unsigned short testdata[PNUM];  // the test data block, sent and answered
 
 int value(int control)
 {
@@ -34,7 +31,7 @@ int on_colour(int control)
 
 void store(int word, int control)
 {
-    testdata[word] = static_cast<unsigned short>(value(control) & 0xFFFF);
+    set_test_word(word, static_cast<unsigned short>(value(control) & 0xFFFF));
 }
 
 void show_answer()
@@ -98,7 +95,7 @@ void get_test_data()
     s.lamp2 = value(TEST_LAMP_2);
     s.lamp2_colour = on_colour(TEST_LAMP_2);
     s.inverted = value(TEST_SWITCH_INVERTED);
-    testdata[TEST_BITS_WORD] = test_bits(s);
+    set_test_word(TEST_BITS_WORD, test_bits(s));
     store(3, TEST_NUM_WORD3);
     store(7, TEST_NUM_WORD7);
     store(10, TEST_NUM_WORD10);
@@ -112,26 +109,11 @@ void set_test_data() {}
 void exchange_test_data()
 {
     get_test_data();
-    Command request;
-    request.order = ORDER_TEST_DATA;
-    std::copy_n(testdata, PNUM, request.payload.begin());
-    request.answer = testdata;
-    const CommandOutcome outcome = exchange_command(request);
-    switch (outcome) {
-    case CommandOutcome::Answered:
-        put_status("Rawdata recieved.");
-        set_test_data();
-        show_answer();
-        show_status();
-        break;
-    case CommandOutcome::EchoIncorrect:
-        // The test controls stay usable; the next change sends again.
-        set_status(ECHO_INCORRECT_TEXT);
-        break;
-    default:
-        report_command_outcome(request, outcome);
-        break;
-    }
+    if (exchange_test_block() != CommandOutcome::Answered)
+        return;
+    set_test_data();
+    show_answer();
+    show_status();
 }
 
 int CC_CMD_ENTER_TEST(int, int, int event, void*, int, int)
