@@ -24,7 +24,6 @@
 #include "platform/files.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
-#include "storage/parameter_file.h"
 #include "storage/transfer.h"
 #include "testmode/test_mode.h"
 #include "ui/file_dialogs.h"
@@ -142,7 +141,7 @@ void InitVars()
     comport = 0;
     sync = 0x55;
     order = 1;
-    target = RAM;
+    choose_target(RAM);
     rx_flag = 1;
     stop_flag = 1;
     comprotocol = 0;
@@ -178,6 +177,7 @@ void InitVars()
     SetPanelValues();
     // No set is known yet: nothing counts as changed until a Get, a Send or a file.
     forget_reference();
+    refresh_change_marks();
 }
 
 }  // namespace telvar
