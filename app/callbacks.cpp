@@ -17,7 +17,7 @@
 #include "scope/data_memory.h"
 #include "scope/recorder.h"
 #include "storage/compare_window.h"
-#include "storage/transfer.h"
+#include "storage/send_get.h"
 #include "testmode/test_mode.h"
 
 namespace telvar {

@@ -9,7 +9,7 @@
 #include "params/change_marks.h"
 #include "platform/userint.h"
 #include "scope/recorder.h"
-#include "storage/transfer.h"
+#include "storage/send_get.h"
 
 namespace telvar {
 

@@ -24,7 +24,6 @@
 #include "platform/files.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
-#include "storage/parameter_file.h"
 #include "storage/transfer.h"
 #include "testmode/test_mode.h"
 #include "ui/file_dialogs.h"
@@ -115,7 +114,7 @@ void InitVars()
 {
     choose_com_port(0);
     reset_exchange();
-    target = RAM;
+    choose_target(RAM);
     raise_stop_flag();
     choose_protocol(0);
 
@@ -146,6 +145,7 @@ void InitVars()
     SetPanelValues();
     // No set is known yet: nothing counts as changed until a Get, a Send or a file.
     forget_reference();
+    refresh_change_marks();
 }
 
 }  // namespace telvar

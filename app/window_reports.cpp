@@ -5,6 +5,7 @@
 #include "link/link_events.h"
 #include "link/status.h"
 #include "platform/userint.h"
+#include "storage/transfer_view.h"
 #include "ui/buttons.h"
 #include "ui/status.h"
 
@@ -61,6 +62,7 @@ void show_reports_in_window()
 {
     set_status_observer("status line", show_on_status_line);
     set_link_observer("window", show_link_event);
+    show_transfers_in_window();
 }
 
 }  // namespace telvar

@@ -11,6 +11,7 @@
 #include "platform/events.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "storage/send_get.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"

@@ -92,8 +92,8 @@ Round one_round(std::optional<bench::SimulatorProcess>& sim, quint16 port)
     };
     round.checked = seen("Connection found. Line OK.") && seen("TELVAR-K20 SIM");
     round.run_went_on = seen("Rawdata recieved.");
-    target = RAM;
-    parameter[BLOCK_A + CH_REFERENCE] = 0;
+    choose_target(RAM);
+    set_word(BLOCK_A + CH_REFERENCE, 0);
     CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
     round.get_loaded = texts.back() == "Parameter loaded from sensor." && parameter[BLOCK_A + CH_REFERENCE] != 0;
     set_status_observer("bench", nullptr);

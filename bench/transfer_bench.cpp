@@ -12,7 +12,7 @@
 #include "platform/events.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
-#include "storage/transfer.h"
+#include "storage/send_get.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 #include "link/status.h"

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/document.h"
 #include "storage/ini_reader.h"
+#include "storage/parameter_file.h"
 #include "storage/parameter_report.h"
 #include "storage/parameter_text.h"
 #include "storage/transfer.h"
@@ -114,7 +115,7 @@ int run_send(const Invocation& invocation)
     return with_file_and_set(invocation, [&](const IniText& ini) -> int {
         if (interrupt_requested())
             return fail_interrupted("nothing was sent");
-        take_parameter_file(ini, parameter);
+        take_file_items(ini);
         if (!send_record(place_of(invocation)))
             return fail_with_status();
         tell(last_status());

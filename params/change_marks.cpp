@@ -197,9 +197,4 @@ std::vector<UnsentChange> unsent_changes()
     return changes;
 }
 
-const char* reference_name()
-{
-    return reference_kind() == ReferenceKind::File ? "file" : "controller";
-}
-
 }  // namespace telvar

@@ -5,7 +5,8 @@
 // reader; the view selector that shows its page carries one too.
 #pragma once
 
-#include <cstdint>
+#include "params/reference.h"
+
 #include <vector>
 
 namespace telvar {
@@ -15,16 +16,7 @@ void refresh_change_marks();
 // Whether any control of the pages differs from the reference.
 bool pages_hold_changes();
 
-// A word of the record whose controls carry a mark: what the pages make of
-// it and what the reference holds.
-struct UnsentChange {
-    int index;
-    std::uint16_t pages;
-    std::uint16_t reference;
-};
 // The marked words, in the record's order.
 std::vector<UnsentChange> unsent_changes();
-// What the reference is, as the marks name it: "controller" or "file".
-const char* reference_name();
 
 }  // namespace telvar

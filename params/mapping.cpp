@@ -25,6 +25,8 @@ struct ChannelPages {
 
 constexpr Channel kChannels[] = {Channel::A, Channel::B};
 
+using Words = std::array<std::uint16_t, PARAMETER_WORDS>;
+
 ChannelPages pages_of(Channel channel)
 {
     if (channel == Channel::A)
@@ -32,7 +34,7 @@ ChannelPages pages_of(Channel channel)
     return {Channel::B, panelPARAB, panelPARAB2, BLOCK_B};
 }
 
-std::uint16_t& word(const ChannelPages& pages, int offset)
+std::uint16_t word(const ChannelPages& pages, int offset)
 {
     return parameter[pages.block + offset];
 }
@@ -76,14 +78,14 @@ void show_fields(Page page, int panel, int block)
 }
 
 // Builds the words of the fields of one page from zero.
-void read_fields(Page page, int panel, int block)
+void read_fields(Page page, int panel, int block, Words& words)
 {
     for (const Field& f : PAGE_FIELDS)
         if (f.page == page)
-            parameter[block + f.word] = 0;
+            words[block + f.word] = 0;
     for (const Field& f : PAGE_FIELDS)
         if (f.page == page)
-            parameter[block + f.word] |= word_bits(f.conversion, field_on_page(panel, f.control));
+            words[block + f.word] |= word_bits(f.conversion, field_on_page(panel, f.control));
 }
 
 void show_channel(const ChannelPages& p)
@@ -120,24 +122,38 @@ void show_channel(const ChannelPages& p)
     setLableSNPMODE(panel);
 }
 
-void read_channel(const ChannelPages& p)
+void read_channel(const ChannelPages& p, Words& words)
 {
     const int panel = p.first;
-    word(p, CH_DATA_MODE) = selector_on(panel, CHP_FORMAT_NORM) ? DATA_NORMALISED : DATA_RAW;
-    word(p, CH_FILTER) = static_cast<std::uint16_t>((selector_on(panel, CHP_FILTER_MAX) ? 1 : 0)
-                                                   | (selector_on(panel, CHP_FILTER_MIN) ? 2 : 0));
+    const auto word = [&](int offset) -> std::uint16_t& { return words[p.block + offset]; };
+    word(CH_DATA_MODE) = selector_on(panel, CHP_FORMAT_NORM) ? DATA_NORMALISED : DATA_RAW;
+    word(CH_FILTER) = static_cast<std::uint16_t>((selector_on(panel, CHP_FILTER_MAX) ? 1 : 0)
+                                                 | (selector_on(panel, CHP_FILTER_MIN) ? 2 : 0));
     setLableFILTERMODE(panel);
-    read_fields(Page::ChannelFirst, p.first, p.block);
-    word(p, CH_DECAY) = static_cast<std::uint16_t>(field_on_page(panel, CHP_NUM_DECAY));
-    read_fields(Page::ChannelSecond, p.second, p.block);
-    word(p, CH_VALID_MODE) = page_group_word(panel, Group::ResultValid);
+    read_fields(Page::ChannelFirst, p.first, p.block, words);
+    word(CH_DECAY) = static_cast<std::uint16_t>(field_on_page(panel, CHP_NUM_DECAY));
+    read_fields(Page::ChannelSecond, p.second, p.block, words);
+    word(CH_VALID_MODE) = page_group_word(panel, Group::ResultValid);
     setLableTRIGGERMODE(panel);
-    word(p, CH_MAX_MODE) = page_group_word(panel, Group::MaxValue);
+    word(CH_MAX_MODE) = page_group_word(panel, Group::MaxValue);
     setLableMAXMODE(panel);
-    word(p, CH_RESET_MODE) = page_group_word(panel, Group::Reset);
+    word(CH_RESET_MODE) = page_group_word(panel, Group::Reset);
     setLableRESETMODE(panel);
-    word(p, CH_SNAPSHOT_MODE) = page_group_word(panel, Group::Snapshot);
+    word(CH_SNAPSHOT_MODE) = page_group_word(panel, Group::Snapshot);
     setLableSNPMODE(panel);
+}
+
+// The record with what all pages show over it.
+Words read_pages()
+{
+    Words words;
+    std::copy(std::begin(parameter), std::end(parameter), words.begin());
+    for (Channel channel : kChannels)
+        read_channel(pages_of(channel), words);
+    for (Page page : {Page::Evaluation, Page::EvaluationSecond, Page::Outputs})
+        read_fields(page, common_panel(page), 0, words);
+    read_output_modes(words.data());
+    return words;
 }
 
 // The immediate update of one edited field of a second page.
@@ -145,7 +161,7 @@ void take_field(Page page, int panel, int control, int block)
 {
     for (const Field& f : PAGE_FIELDS)
         if (f.page == page && f.control == control)
-            parameter[block + f.word] = word_bits(f.conversion, field_on_page(panel, control));
+            set_word(block + f.word, word_bits(f.conversion, field_on_page(panel, control)));
 }
 
 }  // namespace
@@ -161,22 +177,12 @@ void SetPanelValues()
 
 void GetPanelValues()
 {
-    for (Channel channel : kChannels)
-        read_channel(pages_of(channel));
-    for (Page page : {Page::Evaluation, Page::EvaluationSecond, Page::Outputs})
-        read_fields(page, common_panel(page), 0);
-    read_output_modes();
+    take_record(read_pages().data());
 }
 
 std::array<std::uint16_t, PARAMETER_WORDS> pages_record()
 {
-    std::array<std::uint16_t, PARAMETER_WORDS> kept;
-    std::copy(std::begin(parameter), std::end(parameter), kept.begin());
-    GetPanelValues();
-    std::array<std::uint16_t, PARAMETER_WORDS> shown;
-    std::copy(std::begin(parameter), std::end(parameter), shown.begin());
-    std::copy(kept.begin(), kept.end(), std::begin(parameter));
-    return shown;
+    return read_pages();
 }
 
 int CC_NUM_CHA(int, int control, int event, void*, int, int)

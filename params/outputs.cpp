@@ -58,7 +58,7 @@ void show_output_modes()
     }
 }
 
-void read_output_modes()
+void read_output_modes(std::uint16_t* words)
 {
     for (int output = 0; output < OUTPUTS; ++output) {
         std::uint16_t mode = 0;
@@ -68,7 +68,7 @@ void read_output_modes()
             if (on & 1)
                 mode |= static_cast<std::uint16_t>(1u << bit);
         });
-        parameter[output_mode_word(output)] = mode;
+        words[output_mode_word(output)] = mode;
     }
 }
 

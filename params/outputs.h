@@ -7,6 +7,8 @@
 
 #include "platform/userint.h"
 
+#include <cstdint>
+
 namespace telvar {
 
 // For each output 0, 1, 2 whose argument is 0 or more, sets all its mode
@@ -17,9 +19,10 @@ void set_output_LED(int output0, int output1, int output2);
 // value frees them.
 void enable_output_LED(int state);
 
-// The mode words of the three outputs, shown on or read from the selectors.
+// The mode words of the three outputs, shown on the selectors from the
+// record, or read from them into a record's words.
 void show_output_modes();
-void read_output_modes();
+void read_output_modes(std::uint16_t* words);
 
 CtrlCallback CC_RNG_OUTPUT_SETTING;
 CtrlCallback CC_RNG_CONFIG;

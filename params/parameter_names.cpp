@@ -167,4 +167,14 @@ std::string shown_text(int index, std::uint16_t word)
     return std::to_string(word);
 }
 
+// A condition text names the highest event of its word only, so two words
+// may read alike: then the words themselves tell the difference.
+std::string compared_text(int index, std::uint16_t word, std::uint16_t other)
+{
+    const std::string text = shown_text(index, word);
+    if (text != shown_text(index, other))
+        return text;
+    return text + " (word " + std::to_string(word) + ")";
+}
+
 }  // namespace telvar

@@ -29,5 +29,8 @@ ParameterName parameter_name(int index);
 // value, its mode word as the bits that are on, a selector group's word as
 // its condition text ("RESULT VALID ON: CHANNEL A HIGH STATE, ...").
 std::string shown_text(int index, std::uint16_t word);
+// A word as its page shows it, followed by the word itself in brackets
+// where the other side's word would read alike ("(word 24)").
+std::string compared_text(int index, std::uint16_t word, std::uint16_t other);
 
 }  // namespace telvar

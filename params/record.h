@@ -13,7 +13,13 @@ inline constexpr int PARAMETER_WORDS = 48;
 inline constexpr int BLOCK_WORDS = 16;
 inline constexpr int BLOCK_COUNT = PARAMETER_WORDS / BLOCK_WORDS;
 
-extern std::uint16_t parameter[PARAMETER_WORDS];
+// The record, read-only; record.cpp alone writes it, through these.
+extern const std::uint16_t (&parameter)[PARAMETER_WORDS];
+// The whole record from PARAMETER_WORDS words.
+void take_record(const std::uint16_t* words);
+// BLOCK_WORDS words over the block that starts at `first`.
+void take_block(int first, const std::uint16_t* words);
+void set_word(int index, std::uint16_t word);
 
 // First index of each block.
 inline constexpr int BLOCK_A = 0;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/reference.h"
 
-#include "params/change_marks.h"
 #include "params/record.h"
 
 #include <algorithm>
@@ -24,13 +23,11 @@ void take_reference(ReferenceKind kind)
 {
     g_reference.kind = kind;
     std::copy(std::begin(parameter), std::end(parameter), g_reference.words.begin());
-    refresh_change_marks();
 }
 
 void forget_reference()
 {
     g_reference = Reference{};
-    refresh_change_marks();
 }
 
 ReferenceKind reference_kind()
@@ -41,6 +38,11 @@ ReferenceKind reference_kind()
 const std::uint16_t* reference_words()
 {
     return g_reference.words.data();
+}
+
+const char* reference_name()
+{
+    return g_reference.kind == ReferenceKind::File ? "file" : "controller";
 }
 
 }  // namespace telvar

@@ -4,7 +4,7 @@
 #include "link/command.h"
 #include "link/orders.h"
 #include "platform/userint.h"
-#include "storage/transfer.h"
+#include "storage/send_get.h"
 
 namespace telvar {
 

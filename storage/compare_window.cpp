@@ -8,6 +8,7 @@
 #include "platform/table.h"
 #include "storage/comparison_table.h"
 #include "storage/parameter_file.h"
+#include "storage/parameter_file_dialog.h"
 #include "storage/set_comparison.h"
 #include "storage/transfer.h"
 #include "ui/file_dialogs.h"
@@ -61,7 +62,7 @@ std::optional<ComparedSet> fetch_controller_set(int from)
     const ParameterSet kept = record_copy();
     const bool fetched = fetch_record(from);
     const ParameterSet words = record_copy();
-    std::copy(kept.begin(), kept.end(), std::begin(parameter));
+    take_record(kept.data());
     if (!fetched)
         return std::nullopt;
     SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
@@ -108,7 +109,7 @@ void take(const std::vector<std::size_t>& rows)
     for (std::size_t row : rows)
         if (row < g_shown.comparison.found.size()) {
             const Difference& difference = g_shown.comparison.found[row];
-            parameter[difference.key->index] = difference.theirs;
+            set_word(difference.key->index, difference.theirs);
         }
     SetPanelValues();
     g_shown.exported.clear();

@@ -48,16 +48,6 @@ std::vector<TableColumn> comparison_columns(const std::string& other, const std:
     return columns;
 }
 
-// A condition text names the highest event of its word only, so two words
-// may read alike: then the words themselves tell the difference.
-std::string compared_text(int index, std::uint16_t word, std::uint16_t other)
-{
-    const std::string text = shown_text(index, word);
-    if (text != shown_text(index, other))
-        return text;
-    return text + " (word " + std::to_string(word) + ")";
-}
-
 std::string comparison_cell(const Difference& difference, int column)
 {
     const int index = difference.key->index;

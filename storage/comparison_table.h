@@ -18,9 +18,6 @@ enum ComparisonColumn : int { COLUMN_PAGE, COLUMN_PARAMETER, COLUMN_KEY, COLUMN_
 // widest cell within limits.
 std::vector<TableColumn> comparison_columns(const std::string& other, const std::vector<Difference>& found);
 std::string comparison_cell(const Difference& difference, int column);
-// A word of a record as the pages show it, followed by the word itself in
-// brackets where the other side's word would read alike ("(word 24)").
-std::string compared_text(int index, std::uint16_t word, std::uint16_t other);
 // "Pages compared with Controller RAM: 3 differences in 44 words"
 std::string comparison_summary(const std::string& other, const Comparison& comparison);
 // A header row with the columns' titles, then one row per difference.

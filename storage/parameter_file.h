@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving the parameter record to an ini parameter file and loading it back,
-// each time through a file dialog.
+// The parameter file chosen last, and the record saved to it or loaded from
+// it. Its dialog is the window's, which gives the path chosen.
 #pragma once
 
-#include "platform/userint.h"
+#include "platform/files.h"
 #include "storage/ini_text.h"
 
 #include <optional>
@@ -11,21 +11,26 @@
 
 namespace telvar {
 
-extern char pathName[MAX_PATHNAME_LEN];  // the parameter file chosen last
+// The parameter file chosen last; empty when its dialog was cancelled.
+extern const char (&pathName)[MAX_PATHNAME_LEN];
+// The path the dialog gave (empty for none) becomes pathName.
+void choose_parameter_file(const char* path);
 
-// 1 when the file was written; 0 when the dialog was cancelled or the file
-// could not be written, which leaves any older file of that name whole.
+// 1 when the record was written to pathName; 0 when no file was chosen or
+// the file could not be written, which leaves any older file of that name
+// whole.
 int SendParaToFile();
-// 1 when a file was read and shown on the pages; 0 when the dialog was
-// cancelled, the file could not be read or holds no parameter (said in a
-// message), which changes nothing.
+// 1 when pathName was read into the record; 0 when no file was chosen, the
+// file could not be read or holds no parameter (told as a transfer event),
+// which changes nothing.
 int ReadParaFromFile();
-// Asks for a parameter file, as ReadParaFromFile does, and reads it: its
-// items, or nothing when the dialog was cancelled, the file could not be
-// read or holds no parameter (said in a message). The path is in pathName.
-std::optional<IniText> read_chosen_parameter_file();
+// pathName's items as ReadParaFromFile reads them, or nothing.
+std::optional<IniText> read_parameter_file();
+// The file's items into the record as take_parameter_file takes them; the
+// number of words taken.
+int take_file_items(const IniText& ini);
 // Why the last of these could not write or read the file, for the status
-// line; empty when the dialog was cancelled or the file held no parameter.
+// line; empty when no file was chosen or the file held no parameter.
 const std::string& parameter_file_failure();
 
 }  // namespace telvar

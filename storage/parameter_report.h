@@ -9,7 +9,7 @@
 // prints it.
 #pragma once
 
-#include "params/change_marks.h"
+#include "params/reference.h"
 
 #include <cstdint>
 #include <ctime>

@@ -4,24 +4,27 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/orders.h"
-#include "params/change_marks.h"
-#include "params/mapping.h"
+#include "link/status.h"
 #include "params/record.h"
 #include "params/reference.h"
 #include "platform/files.h"
-#include "platform/userint.h"
 #include "storage/parameter_file.h"
-#include "storage/unsent_texts.h"
-#include "ui/panels.h"
-#include "ui/roles.h"
-#include "link/status.h"
+#include "storage/transfer_events.h"
 
 #include <algorithm>
-#include <string>
 
 namespace telvar {
 
+namespace state {
 int target = RAM;
+}  // namespace state
+
+const int& target = state::target;
+
+void choose_target(int place)
+{
+    state::target = place;
+}
 
 namespace {
 
@@ -40,12 +43,12 @@ constexpr BlockStep kBlocks[] = {
 
 void show_progress(int value)
 {
-    SetCtrlVal(panelMAIN, MAIN_PROGRESS, value);
+    report_transfer_event({.kind = TransferEventKind::Progress, .percent = value});
 }
 
-void progress_visible(int visible)
+void hide_progress()
 {
-    SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, visible);
+    report_transfer_event({.kind = TransferEventKind::ProgressHidden});
 }
 
 // A block's answer begins with its block number. Another block's number is
@@ -71,7 +74,7 @@ CommandOutcome exchange_own_answer(const Command& command, int number)
 bool exchange_block(const BlockStep& step, int code)
 {
     const int number = 1 + step.first / BLOCK_WORDS;
-    parameter[step.first] = static_cast<std::uint16_t>(number);
+    set_word(step.first, static_cast<std::uint16_t>(number));
     Command command;
     command.order = code;
     std::copy_n(parameter + step.first, BLOCK_WORDS, command.payload.begin());
@@ -79,19 +82,13 @@ bool exchange_block(const BlockStep& step, int code)
     const CommandOutcome outcome = exchange_own_answer(command, number);
     if (outcome != CommandOutcome::Answered) {
         if (outcome != CommandOutcome::ConnectionLost)
-            progress_visible(0);
+            hide_progress();
         report_command_outcome(command, outcome);
         return false;
     }
     show_progress(step.progress);
-    std::copy_n(emptyframe, BLOCK_WORDS, parameter + step.first);
+    take_block(step.first, emptyframe);
     return true;
-}
-
-void start_progress()
-{
-    show_progress(0);
-    progress_visible(1);
 }
 
 }  // namespace
@@ -99,14 +96,14 @@ void start_progress()
 bool send_record(int to)
 {
     set_sync(0x55);
-    start_progress();
+    show_progress(0);
     for (const BlockStep& step : kBlocks) {
         const bool common = step.first == BLOCK_COMMON;
         if (!exchange_block(step, common && to == EEPROM ? ORDER_WRITE_EEPROM : ORDER_WRITE_RAM))
             return false;
         set_status(step.sent);
     }
-    progress_visible(0);
+    hide_progress();
     return true;
 }
 
@@ -114,7 +111,7 @@ bool fetch_record(int from)
 {
     set_sync(0x55);
     set_order(from == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM);
-    start_progress();
+    show_progress(0);
     // Each request carries the code the controller's last answer left in `order`.
     for (const BlockStep& step : kBlocks) {
         if (!exchange_block(step, order))
@@ -124,10 +121,9 @@ bool fetch_record(int from)
     return true;
 }
 
-bool send_pages()
+bool send_to_target()
 {
     set_sync(0x55);
-    GetPanelValues();
     if (target == DATFILE) {
         const bool saved = SendParaToFile() != 0;
         set_status(saved ? "Parameter saved to file."
@@ -142,74 +138,23 @@ bool send_pages()
     return true;
 }
 
-void SendParameter()
-{
-    send_pages();
-}
-
-void GetParameter()
+bool get_from_target()
 {
     set_sync(0x55);
     set_order(target == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM);
-    GetPanelValues();
     if (target == DATFILE) {
         const bool loaded = ReadParaFromFile() != 0;
         set_status(loaded ? "Parameter loaded from file."
                           : WithReason("Parameter load from file failed.", parameter_file_failure()).c_str());
         if (loaded)
             take_reference(ReferenceKind::File);
-        return;
+        return loaded;
     }
     if (!fetch_record(target))
-        return;
-    SetPanelValues();
-    progress_visible(0);
+        return false;
+    hide_progress();
     take_reference(ReferenceKind::Controller);
-}
-
-bool settle_unsent_changes(const char* question)
-{
-    if (!pages_hold_changes())
-        return true;
-    const std::string asked = unsent_changes_question(question, unsent_changes(), reference_name());
-    switch (GenericMessagePopup(UNSENT_CHANGES_TITLE, asked.c_str(), send_button_text(target).c_str(), "Discard",
-                                "Cancel")) {
-    case 1: return send_pages();
-    case 2: return true;
-    default: return false;
-    }
-}
-
-int CC_BTNSend(int, int, int event, void*, int, int)
-{
-    if (event == EVENT_COMMIT)
-        SendParameter();
-    return 0;
-}
-
-int CC_BTNGet(int, int, int event, void*, int, int)
-{
-    if (event == EVENT_COMMIT && settle_unsent_changes(GET_OVER_CHANGES_TEXT))
-        GetParameter();
-    return 0;
-}
-
-int CC_RADIO_MEMORY(int, int control, int event, void*, int, int)
-{
-    if (event != EVENT_COMMIT)
-        return 0;
-    // Button and target in the order RAM, EEPROM, file.
-    const int buttons[] = {MAIN_RADIO_RAM, MAIN_RADIO_EEPROM, MAIN_RADIO_FILE};
-    const int targets[] = {RAM, EEPROM, DATFILE};
-    for (int k = 0; k < 3; ++k) {
-        if (buttons[k] != control)
-            continue;
-        for (int button : buttons)
-            SetCtrlVal(panelMAIN, button, 0);
-        SetCtrlVal(panelMAIN, control, 1);
-        target = targets[k];
-    }
-    return 0;
+    return true;
 }
 
 }  // namespace telvar

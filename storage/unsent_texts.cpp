@@ -3,7 +3,6 @@
 
 #include "params/parameter_names.h"
 #include "platform/counted.h"
-#include "storage/comparison_table.h"
 #include "storage/reading_order.h"
 #include "storage/transfer.h"
 

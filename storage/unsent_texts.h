@@ -5,7 +5,7 @@
 // them under their pages' names and whose Send names where it goes.
 #pragma once
 
-#include "params/change_marks.h"
+#include "params/reference.h"
 
 #include <string>
 #include <vector>

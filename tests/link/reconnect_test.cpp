@@ -45,7 +45,7 @@ using test::Simulator;
 // Get, as the operator presses it, against the RAM.
 void press_get()
 {
-    target = RAM;
+    choose_target(RAM);
     CallCtrlCallback(panelMAIN, MAIN_BTN_GET, EVENT_COMMIT, 0, 0);
 }
 
@@ -128,7 +128,7 @@ protected:
         EXPECT_FALSE(reconnect_waiting());
         EXPECT_NE(line_text().find("TELVAR-K20 SIM"), std::string::npos) << line_text();
 
-        parameter[BLOCK_A + CH_REFERENCE] = 0;
+        set_word(BLOCK_A + CH_REFERENCE, 0);
         statuses.clear();
         press_get();
         EXPECT_EQ(statuses.back(), "Parameter loaded from sensor.");

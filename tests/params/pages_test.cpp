@@ -179,8 +179,8 @@ TEST_F(Pages, DataFormatRawClearsAndDimsTheMaxValueGroupAndDecay)
     EXPECT_EQ(parameter[BLOCK_A + CH_MAX_MODE], 0);
 
     // Normalised again takes decay and max value from the record, not the page.
-    parameter[BLOCK_A + CH_DECAY] = 66;
-    parameter[BLOCK_A + CH_MAX_MODE] = 0x0800;
+    set_word(BLOCK_A + CH_DECAY, 66);
+    set_word(BLOCK_A + CH_MAX_MODE, 0x0800);
     click(panelPARAA, CHP_FORMAT_NORM);
     EXPECT_EQ(text(panelPARAA, CHP_LBL_FORMAT), "DATA FORMAT: NORM");
     EXPECT_EQ(value(panelPARAA, CHP_NUM_DECAY), 66);
@@ -370,8 +370,8 @@ TEST_F(Pages, ConfigurationFlagSwitchesEveryModeBitOfItsOutput)
 
 TEST_F(Pages, RingsKeepAValueTheyDoNotList)
 {
-    parameter[EVAL_MODE] = 9;
-    parameter[SCAN_FREQUENCY] = 4;
+    set_word(EVAL_MODE, 9);
+    set_word(SCAN_FREQUENCY, 4);
     SetPanelValues();
     GetPanelValues();
     EXPECT_EQ(parameter[EVAL_MODE], 9);
@@ -418,7 +418,7 @@ TEST_F(Pages, ReadShowReadIsStableWhateverTheOperatorDid)
         if (round % 10 == 0)
             choose(panelOUTPUTS, OUT_RING_CONFIG_0, static_cast<int>(random() % 2));
         for (int index : untouched)
-            parameter[index] = static_cast<std::uint16_t>(random());
+            set_word(index, static_cast<std::uint16_t>(random()));
         const Record hidden = record();
         GetPanelValues();
         const Record first = record();

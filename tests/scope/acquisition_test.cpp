@@ -126,10 +126,10 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
     DisplayPanel(panelMAIN);
     start_peer(3);
     const PaintsAroundRequests paints;
-    parameter[BLOCK_A + CH_REFERENCE] = 4000;
-    parameter[BLOCK_A + CH_HIGH_TOLERANCE] = 200;
-    parameter[BLOCK_B + CH_REFERENCE] = 100;
-    parameter[BLOCK_B + CH_LOW_TOLERANCE] = 300;
+    set_word(BLOCK_A + CH_REFERENCE, 4000);
+    set_word(BLOCK_A + CH_HIGH_TOLERANCE, 200);
+    set_word(BLOCK_B + CH_REFERENCE, 100);
+    set_word(BLOCK_B + CH_LOW_TOLERANCE, 300);
     run();
     EXPECT_EQ(live_requests, 4);
     for (int sample = 0; sample < STRIP_SAMPLES - 3; ++sample)

@@ -265,7 +265,7 @@ TEST_F(DataMemory, PretriggerStepFollowsTheRecordOfTheChannelDrawn)
 {
     set_switches({MAIN_TRACE_CHB});
     for (const auto& [pretrigger, first] : {std::pair{40, 40}, std::pair{0, 0}, std::pair{200, -1}}) {
-        parameter[BLOCK_B + CH_PRETRIGGER] = static_cast<std::uint16_t>(pretrigger);
+        set_word(BLOCK_B + CH_PRETRIGGER, static_cast<std::uint16_t>(pretrigger));
         live = 0;
         start_peer(1);
         data();

@@ -12,6 +12,7 @@
 #include "platform/userint.h"
 #include "storage/parameter_file.h"
 #include "storage/parameter_text.h"
+#include "storage/send_get.h"
 #include "storage/transfer.h"
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"

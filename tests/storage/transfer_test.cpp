@@ -20,6 +20,7 @@
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "storage/compare_window.h"
+#include "storage/send_get.h"
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -280,7 +281,7 @@ TEST_P(TransferWithSimulator, ALineThatDiesDuringChannelBKeepsChannelAAndThePage
     if (GetParam() == 1)
         dialogs.expect_notice("TCP Client", "Server has closed connection!");
     set_page_value(panelPARAA2, CH2_NUM_LASER, 77);
-    parameter[BLOCK_A + CH_LASER_POWER] = 1;
+    set_word(BLOCK_A + CH_LASER_POWER, 1);
     statuses.clear();
     GetParameter();
     EXPECT_EQ(statuses.back(), "Error! Connection lost.");
@@ -323,9 +324,9 @@ TEST_F(Transfer, ChangesNotSentAreMarkedWithWhatTheReferenceHolds)
     DisplayPanel(panelMAIN);
     DisplayPanel(panelPARAA2);
     SetValueChangeHook("change marks", refresh_change_marks);
-    parameter[BLOCK_A + CH_LASER_POWER] = 57;
-    parameter[BLOCK_B + CH_LOW_TOLERANCE] = 100;
-    parameter[BLOCK_A + CH_VALID_MODE] = 0;
+    set_word(BLOCK_A + CH_LASER_POWER, 57);
+    set_word(BLOCK_B + CH_LOW_TOLERANCE, 100);
+    set_word(BLOCK_A + CH_VALID_MODE, 0);
     SetPanelValues();
     take_reference(ReferenceKind::Controller);
     EXPECT_FALSE(pages_hold_changes());
@@ -493,7 +494,8 @@ TEST_F(Compare, ListsTheWordsChangedOnThePagesAndChangesNeitherRecordNorPages)
     set_page_value(panelPARAA2, CH2_NUM_LASER, 60);
     set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -120);
     click_selector(3);
-    parameter[BLOCK_A + CH_HYSTERESIS] += 5;  // on no page: as a file loaded earlier leaves it
+    // On no page: as a file loaded earlier leaves it.
+    set_word(BLOCK_A + CH_HYSTERESIS, static_cast<std::uint16_t>(parameter[BLOCK_A + CH_HYSTERESIS] + 5));
     const Record before = record();
     const auto pages = pages_record();
     choose_target(MAIN_RADIO_EEPROM);
@@ -550,7 +552,7 @@ TEST_F(Compare, TakingValuesPutsTheControllersOnThePages)
     set_page_value(panelPARAB2, CH2_NUM_LOW_TOL, -120);
     set_page_value(panelEVAL2, EV2_NUM_LOW_TOL, -7);
     click_selector(3);
-    parameter[BLOCK_B + CH_HYSTERESIS] += 5;
+    set_word(BLOCK_B + CH_HYSTERESIS, static_cast<std::uint16_t>(parameter[BLOCK_B + CH_HYSTERESIS] + 5));
     compare();
     ASSERT_EQ(rows(), 5);
 
@@ -601,9 +603,9 @@ TEST_F(Compare, AFetchThatFailsShowsNoTableAndLeavesTheRecord)
 // be written is said so.
 TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
 {
-    parameter[BLOCK_A + CH_LASER_POWER] = 50;
-    parameter[BLOCK_A + CH_VALID_MODE] = 24;
-    parameter[BLOCK_A + CH_REFERENCE] = 2048;
+    set_word(BLOCK_A + CH_LASER_POWER, 50);
+    set_word(BLOCK_A + CH_VALID_MODE, 24);
+    set_word(BLOCK_A + CH_REFERENCE, 2048);
     SetPanelValues();
     take_reference(ReferenceKind::Controller);
     QTemporaryDir dir;

@@ -21,7 +21,7 @@ inline Record record()
 
 inline void set_record(const Record& r)
 {
-    std::copy(r.begin(), r.end(), std::begin(parameter));
+    take_record(r.data());
 }
 
 }  // namespace telvar::test
