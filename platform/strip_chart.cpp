@@ -274,8 +274,8 @@ std::string StripChart::csv() const
     std::vector<CsvColumn> columns;
     for (int t = 0; t < traces(); ++t) {
         columns.push_back({traces_[t].name, {}});
-        for (long long n = screen_first(); n < samples_end(); ++n)
-            columns.back().values.push_back(samples_->at(t, n));
+        if (samples_)
+            samples_->values(t, screen_first(), samples_end(), &columns.back().values);
     }
     return columns_csv(columns);
 }
@@ -345,10 +345,13 @@ void StripChart::show_points()
     gaps_->set_places(std::move(places));
     for (int t = 0; t < traces(); ++t) {
         QSharedPointer<QCPGraphDataContainer> data = traces_[t].graph->data();
+        values_.clear();
+        if (samples_)
+            samples_->values(t, first, first + size, &values_);
         if (breaks.empty() && data->size() == size) {
             auto at = data->begin();
-            for (long long n = first; n < first + size; ++n)
-                (at++)->value = samples_->at(t, n);
+            for (double value : values_)
+                (at++)->value = value;
             continue;
         }
         QVector<QCPGraphData> fresh;
@@ -360,7 +363,7 @@ void StripChart::show_points()
                 fresh.append(QCPGraphData(key - 0.5, kNaN));
                 ++next_break;
             }
-            fresh.append(QCPGraphData(key, samples_->at(t, first + k)));
+            fresh.append(QCPGraphData(key, values_[static_cast<std::size_t>(k)]));
         }
         data->set(fresh, true);
     }

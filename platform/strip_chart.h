@@ -123,7 +123,7 @@ private:
     bool redraw_due_ = false;
     QTimer redraw_latest_;
     std::vector<Trace> traces_;
-    std::vector<double> values_;  // the values of one call, kept to spare an allocation per call
+    std::vector<double> values_;  // the values of one call or one trace, kept to spare an allocation each time
     std::vector<StripPoint> kept_points_;
 };
 

@@ -38,8 +38,9 @@ public:
     // The oldest sample the screen of the newest samples may show: first(),
     // or before it where samples not taken read as 0.
     virtual long long screen_first() const = 0;
-    // A sample, screen_first() <= number < end().
-    virtual float at(int trace, long long number) const = 0;
+    // Samples [from, to) of a trace appended to `out`,
+    // screen_first() <= from <= to <= end().
+    virtual void values(int trace, long long from, long long to, std::vector<double>* out) const = 0;
     // A sample kept: first() <= number < end().
     virtual double time(long long number) const = 0;
     // The first sample kept taken at `time` or later; end() for none.

@@ -94,9 +94,19 @@ long long StripStore::screen_first() const
     return size_ > 0 && first() == start_ ? start_ - window_ : first();
 }
 
-float StripStore::at(int trace, long long number) const
+void StripStore::values(int trace, long long from, long long to, std::vector<double>* out) const
 {
-    return number < first() ? 0.0F : row(trace)[slot(number)];
+    for (; from < std::min(to, first()); ++from)
+        out->push_back(0);
+    if (from >= to)
+        return;
+    // One run of the ring or, where it wraps, two.
+    const float* values = row(trace);
+    const std::size_t start = slot(from);
+    const auto count = static_cast<std::size_t>(to - from);
+    const std::size_t first_run = std::min(count, capacity_ - start);
+    out->insert(out->end(), values + start, values + start + first_run);
+    out->insert(out->end(), values, values + (count - first_run));
 }
 
 long long StripStore::first_from(double time) const

@@ -41,7 +41,7 @@ public:
     long long end() const override { return end_; }
     long long screen_first() const override;
     std::size_t size() const { return size_; }
-    float at(int trace, long long number) const override;
+    void values(int trace, long long from, long long to, std::vector<double>* out) const override;
     double time(long long number) const override { return times_[slot(number)]; }
     long long first_from(double time) const override;
     const std::deque<long long>& gaps() const override { return gaps_; }

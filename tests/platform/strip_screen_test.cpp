@@ -23,8 +23,7 @@ using Points = std::vector<double>;
 Points shown(const StripScreen& screen, const StripStore& samples, int trace)
 {
     Points points;
-    for (long long n = screen.first(samples); n < samples.end(); ++n)
-        points.push_back(samples.at(trace, n));
+    samples.values(trace, screen.first(samples), samples.end(), &points);
     return points;
 }
 

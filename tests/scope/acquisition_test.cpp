@@ -44,7 +44,10 @@ int attribute(int control, int attr)
 // A value of the chart's recent window, sample 0 the oldest; trace 1 is 0.
 double window(int sample, int trace)
 {
-    return yArray().at(trace, yArray().end() - STRIP_SAMPLES + sample);
+    const long long number = yArray().end() - STRIP_SAMPLES + sample;
+    std::vector<double> value;
+    yArray().values(trace, number, number + 1, &value);
+    return value.front();
 }
 
 class Acquisition : public LinkTest {
