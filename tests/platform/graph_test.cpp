@@ -324,6 +324,12 @@ TEST_F(Graphs, StripChartRefusesWhatWouldMisalignItsTraces)
     EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, 0, 0, 5), UIE_BAD_ATTRIBUTE) << "an unknown data type";
     EXPECT_EQ(PlotStripChart(panel, GRAPH, values, 2, 0, 0, VAL_DOUBLE), UIE_BAD_CONTROL) << "not a strip chart";
     EXPECT_EQ(saved_csv(CHART), "Trace 1,Trace 2\r\n") << "nothing taken";
+    EXPECT_EQ(SetStripChartSamples(panel, GRAPH, &samples), UIE_BAD_CONTROL);
+    ASSERT_EQ(SetStripChartSamples(panel, CHART, nullptr), 0);
+    EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, 0, 0, VAL_DOUBLE), UIE_BAD_ATTRIBUTE) << "nowhere to keep them";
+    EXPECT_EQ(MarkStripChartGap(panel, CHART), 0);
+    EXPECT_EQ(ClearStripChart(panel, CHART), 0);
+    EXPECT_EQ(saved_csv(CHART), "Trace 1,Trace 2\r\n");
 
     EXPECT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 0), UIE_BAD_ATTRIBUTE);
     EXPECT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 1), UIE_BAD_ATTRIBUTE);
