@@ -123,7 +123,8 @@ long long StripStore::first_from(double time) const
     return low;
 }
 
-void StripStore::draw_points(int trace, long long from, long long to, double per_column, std::vector<StripPoint>* out) const
+void StripStore::draw_points(int trace, long long from, long long to, double per_column,
+                             std::vector<StripPoint>* out) const
 {
     from = std::max(from, first());
     to = std::min(to, end_);
