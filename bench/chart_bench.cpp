@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The strip chart as the live display drives it, on a chart of 1920 x 1080
-// pixels: 18 traces, 100 points per screen, the whole history of 1800 values
-// plotted on every sample.
+// pixels: 18 traces, 100 points per screen, one sample of 18 values plotted
+// a call.
 //
 // Following: each PlotStripChart call is timed with its redraw; a paint
 // counter checks that the chart was painted inside every call, not later
@@ -19,6 +19,7 @@
 #include "platform/graph.h"
 #include "platform/qt_access.h"
 #include "platform/userint.h"
+#include "scope/strip_store.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,7 +44,6 @@ namespace {
 using namespace telvar;
 
 constexpr int kTraces = 18;
-constexpr int kSamples = 100;
 constexpr int kPointsPerScreen = 100;
 constexpr int kWarmUpCalls = 100;
 constexpr int kRedraws = 300;
@@ -104,13 +104,13 @@ void style_traces(int panel)
 }
 
 // One sample of the 18 traces, trace 1 first.
-void next_sample(int n, std::vector<double>& history)
+void next_sample(int n, std::vector<double>& sample)
 {
-    history.erase(history.begin(), history.begin() + kTraces);
+    sample.clear();
     for (int t = 0; t < kTraces; ++t) {
         const bool threshold = t >= 3 && t <= 13;
         const double wave = 2048 + 1500 * std::sin((n + 7 * t) * 0.07) + (n * 37 + t * 11) % 97;
-        history.push_back(threshold ? 500 + 250 * (t - 3) : wave);
+        sample.push_back(threshold ? 500 + 250 * (t - 3) : wave);
     }
 }
 
@@ -167,17 +167,17 @@ struct Following {
 };
 
 // Sample by sample as the live display plots, each call timed with its redraw.
-Following follow_samples(int panel, int calls, std::vector<double>& history, int& n)
+Following follow_samples(int panel, int calls, std::vector<double>& sample, int& n)
 {
     PaintCounter counter;
     ControlWidget(panel, kChart)->installEventFilter(&counter);
     Following run;
     for (int k = 0; k < kWarmUpCalls + calls; ++k, ++n) {
-        next_sample(n, history);
+        next_sample(n, sample);
         SetCtrlAttribute(panel, kChart, ATTR_POINTS_PER_SCREEN, kPointsPerScreen);
         const long paints_before = counter.paints;
         time_step(
-            run.times, [&] { PlotStripChart(panel, kChart, history.data(), kSamples * kTraces, 0, 0, VAL_DOUBLE); },
+            run.times, [&] { PlotStripChart(panel, kChart, sample.data(), kTraces, 0, 0, VAL_DOUBLE); },
             k >= kWarmUpCalls);
         if (k >= kWarmUpCalls)
             run.calls_painted += counter.paints > paints_before;
@@ -191,16 +191,16 @@ Following follow_samples(int panel, int calls, std::vector<double>& history, int
 }
 
 // As fast as the chart takes them, drawn later: the resident memory before, in KiB.
-long feed_hour(int panel, int samples, std::vector<double>& history, int& n)
+long feed_hour(int panel, int samples, std::vector<double>& sample, int& n)
 {
     SetCtrlAttribute(panel, kChart, ATTR_REFRESH_GRAPH, 0);
     const long before = bench::resident_kib();
     QElapsedTimer clock;
     clock.start();
     for (int k = 0; k < samples; ++k, ++n) {
-        next_sample(n, history);
+        next_sample(n, sample);
         SetCtrlAttribute(panel, kChart, ATTR_POINTS_PER_SCREEN, kPointsPerScreen);
-        PlotStripChart(panel, kChart, history.data(), kSamples * kTraces, 0, 0, VAL_DOUBLE);
+        PlotStripChart(panel, kChart, sample.data(), kTraces, 0, 0, VAL_DOUBLE);
     }
     ProcessSystemEvents();
     const long after = bench::resident_kib();
@@ -261,21 +261,23 @@ int main(int argc, char** argv)
     }
     DisplayPanel(panel);
     style_traces(panel);
+    StripStore kept(kTraces, STRIP_HOUR_SAMPLES);
+    SetStripChartSamples(panel, kChart, &kept);
     for (int k = 0; k < 20; ++k)
         WaitEvents(10);
     auto* plot = qobject_cast<QCustomPlot*>(ControlWidget(panel, kChart));
 
-    std::vector<double> history(kSamples * kTraces, 0.0);
+    std::vector<double> sample;
     int n = 0;
-    const Following run = follow_samples(panel, calls, history, n);
+    const Following run = follow_samples(panel, calls, sample, n);
     std::printf("strip chart 1920x1080, %d traces, %d points per screen, %d values per call\n", kTraces,
-                kPointsPerScreen, kSamples * kTraces);
+                kPointsPerScreen, kTraces);
     std::printf("following: %d calls timed (after %d warm-up calls), painted inside the call: %ld, paints between "
                 "calls: %ld\n",
                 calls, kWarmUpCalls, run.calls_painted, run.paints_outside);
     report_times("following, each call with its redraw", run.times, kGoalFollowP99Ms);
 
-    const long resident_before = feed_hour(panel, samples, history, n);
+    const long resident_before = feed_hour(panel, samples, sample, n);
     // The whole hour kept, from the oldest sample to the newest at x = 99.
     const double newest = kPointsPerScreen - 1;
     plot->xAxis->setRange(newest - std::min(n, samples) + 1, newest);

@@ -27,6 +27,15 @@ T* chart_at(int panel, int control)
 using detail::GraphChart;
 using detail::StripChart;
 
+int SetStripChartSamples(int panel, int control, StripSamples* samples)
+{
+    auto* chart = chart_at<StripChart>(panel, control);
+    if (!chart)
+        return UIE_BAD_CONTROL;
+    chart->set_samples(samples);
+    return 0;
+}
+
 int PlotStripChart(int panel, int control, const void* yArray, int numberOfPoints, int startingIndex,
                    int skipCount, int yDataType)
 {

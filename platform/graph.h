@@ -45,6 +45,8 @@
 // for an unknown attribute, trace or plot handle, or a value out of range.
 #pragma once
 
+#include "platform/strip_samples.h"
+
 #include <string>
 #include <vector>
 
@@ -109,20 +111,22 @@ enum PlotAttribute : int {
     ATTR_PLOT_EDGE_TEXT,
 };
 
-// Appends `numberOfPoints` values to the strip chart, interleaved trace by
-// trace (value k belongs to trace k % traces + 1), starting at element
-// `startingIndex` and skipping `skipCount` values after each one taken;
-// `numberOfPoints` is a multiple of the number of traces. The chart keeps
-// the last points-per-screen points of each trace and redraws before it
-// returns (a hidden chart when it is shown). The last sample of each call
-// goes into the chart's hour of history: a caller that hands its whole
-// screen on every call, as the live display does, puts each sample there once.
+// The samples the strip chart draws, kept by the program; the chart keeps
+// none of its own. They take the chart's number of traces, and follow it.
+// Until it has them the chart draws nothing and PlotStripChart refuses.
+int SetStripChartSamples(int panel, int control, StripSamples* samples);
+// Appends `numberOfPoints` values to the strip chart's samples, interleaved
+// trace by trace (value k belongs to trace k % traces + 1), starting at
+// element `startingIndex` and skipping `skipCount` values after each one
+// taken; `numberOfPoints` is a multiple of the number of traces, and every
+// sample is appended. The chart shows the last points-per-screen samples of
+// each trace and redraws before it returns (a hidden chart when it is shown).
 int PlotStripChart(int panel, int control, const void* yArray, int numberOfPoints, int startingIndex,
                    int skipCount, int yDataType);
 int ClearStripChart(int panel, int control);
-// When the newest sample of the next PlotStripChart call was taken, in
-// seconds since the epoch (UTC); without it, when the call is made. Looking
-// back, the x axis shows the samples' times of day.
+// When the samples of the next PlotStripChart call were taken, in seconds
+// since the epoch (UTC); without it, when the call is made. Looking back,
+// the x axis shows the samples' times of day.
 int SetStripChartSampleTime(int panel, int control, double secondsSinceEpoch);
 // The record breaks after the newest sample (a stop, a lost line, an answer
 // held up): the next sample is not joined to it, and a mark labelled "gap"

@@ -32,12 +32,12 @@ double SampleTicker::getTickStep(const QCPRange& range)
 int SampleTicker::getSubTickCount(double tickStep)
 {
     // Time ticks lie at uneven distances: marks between them would read as time.
-    return ring_ ? 0 : QCPAxisTicker::getSubTickCount(tickStep);
+    return samples_ ? 0 : QCPAxisTicker::getSubTickCount(tickStep);
 }
 
 QVector<double> SampleTicker::createTickVector(double tickStep, const QCPRange& range)
 {
-    if (ring_)
+    if (samples_)
         return time_ticks(range);
     const auto offset = static_cast<double>(offset_);
     QVector<double> ticks = QCPAxisTicker::createTickVector(tickStep, QCPRange(range.lower + offset, range.upper + offset));
@@ -49,11 +49,11 @@ QVector<double> SampleTicker::createTickVector(double tickStep, const QCPRange& 
 QString SampleTicker::getTickLabel(double tick, const QLocale&, QChar, int)
 {
     const long long number = std::llround(tick + static_cast<double>(offset_));
-    if (!ring_)
+    if (!samples_)
         return QString::number(number);
-    if (number < ring_->first() || number >= ring_->end())
+    if (number < samples_->first() || number >= samples_->end())
         return {};
-    const QDateTime at = QDateTime::fromMSecsSinceEpoch(std::llround(ring_->time(number) * 1000));
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(std::llround(samples_->time(number) * 1000));
     const char* format = time_step_ >= 60 ? "HH:mm" : time_step_ >= 1 ? "HH:mm:ss" : "HH:mm:ss.zzz";
     return at.toString(QLatin1String(format));
 }
@@ -65,19 +65,19 @@ QVector<double> SampleTicker::time_ticks(const QCPRange& range)
 {
     QVector<double> ticks;
     const auto offset = static_cast<double>(offset_);
-    const long long low = std::max(ring_->first(), static_cast<long long>(std::ceil(range.lower + offset)));
-    const long long high = std::min(ring_->end() - 1, static_cast<long long>(std::floor(range.upper + offset)));
+    const long long low = std::max(samples_->first(), static_cast<long long>(std::ceil(range.lower + offset)));
+    const long long high = std::min(samples_->end() - 1, static_cast<long long>(std::floor(range.upper + offset)));
     if (low > high)
         return ticks;
-    const double begin = ring_->time(low);
-    const double end = ring_->time(high);
+    const double begin = samples_->time(low);
+    const double end = samples_->time(high);
     const int count = std::max(1, tickCount());
     time_step_ = time_step((end - begin) / count);
     // Round in local time, whose offset from UTC need not be whole hours.
     const double local = QDateTime::fromMSecsSinceEpoch(std::llround(begin * 1000)).offsetFromUtc();
     const double spacing = range.size() / (2.0 * count);
     for (double at = std::ceil((begin + local) / time_step_) * time_step_ - local; at <= end; at += time_step_) {
-        const double x = static_cast<double>(ring_->first_from(at)) - offset;
+        const double x = static_cast<double>(samples_->first_from(at)) - offset;
         if (ticks.isEmpty() || x - ticks.back() >= spacing)
             ticks.append(x);
     }

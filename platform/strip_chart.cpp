@@ -33,9 +33,6 @@ constexpr int kMaxTraces = 64;
 // request; a program that never waits still sees its chart this often.
 constexpr int kDeferredRedrawLatestMs = 20;
 constexpr int kMaxThickness = 16;
-// Looking back reaches an hour at 27 samples a second, a little more than a
-// serial line at 19200 baud brings.
-constexpr std::size_t kRingSamples = 3600 * 27;
 const QString kLookingBack = QStringLiteral("Time of day (looking back)");
 const QString kFollowing = QStringLiteral("Time of day (following)");
 const QString kFollow = QStringLiteral("Follow");
@@ -65,8 +62,8 @@ QString time_text(double seconds, const char* format)
 }  // namespace
 
 StripChart::StripChart(QCustomPlot* plot)
-    : Chart(plot), lines_(lines_layer(plot)), gaps_(new ChartGaps(plot, lines_)), history_(1, kDefaultPointsPerScreen),
-      ring_(1, kRingSamples), ticker_(new SampleTicker), follow_button_(new QPushButton(kFollow, plot)),
+    : Chart(plot), lines_(lines_layer(plot)), gaps_(new ChartGaps(plot, lines_)), screen_(kDefaultPointsPerScreen),
+      ticker_(new SampleTicker), follow_button_(new QPushButton(kFollow, plot)),
       file_x_label_(plot->xAxis->label())
 {
     new ChartBands(plot, lines_);
@@ -83,11 +80,25 @@ StripChart::StripChart(QCustomPlot* plot)
     connect(plot, &QCustomPlot::afterReplot, this, &StripChart::place_follow_button);
     add_traces(1);
     show_screen_width();
-    // Off the screen, the lines are taken from the ring for the range about to be drawn.
+    // Off the screen, the lines are taken from the samples kept for the range about to be drawn.
     connect(plot, &QCustomPlot::beforeReplot, this, [this] {
         if (!home())
-            show_ring();
+            show_kept();
     });
+}
+
+void StripChart::set_samples(StripSamples* samples)
+{
+    samples_ = samples;
+    screen_ = StripScreen(points_per_screen());
+    if (samples_)
+        samples_->set_traces(traces());
+    if (home()) {
+        show_points();
+        redraw(false);
+    } else {
+        return_x();
+    }
 }
 
 int StripChart::set_traces(int count)
@@ -97,8 +108,8 @@ int StripChart::set_traces(int count)
     for (; traces() > count; traces_.pop_back())
         plot()->removeGraph(traces_.back().graph);
     add_traces(count);
-    history_.set_traces(count);
-    ring_.set_traces(count);
+    if (samples_)
+        samples_->set_traces(count);
     show_points();
     redraw(false);
     return 0;
@@ -110,7 +121,7 @@ int StripChart::set_points_per_screen(int points)
         return UIE_BAD_ATTRIBUTE;
     if (points == points_per_screen())
         return 0;
-    history_.set_points_per_screen(points);
+    screen_.set_points(points, samples_);
     show_screen_width();
     if (home())
         show_points();
@@ -120,15 +131,16 @@ int StripChart::set_points_per_screen(int points)
 
 int StripChart::append(const void* array, int type, int start, int count, int skip)
 {
-    if (count < 0 || start < 0 || skip < 0 || count % traces() != 0 || (count > 0 && !array)
+    if (!samples_ || count < 0 || start < 0 || skip < 0 || count % traces() != 0 || (count > 0 && !array)
         || !is_plot_data_type(type))
         return UIE_BAD_ATTRIBUTE;
     values_.clear();
     read_values(array, type, start, count, skip, &values_);
-    history_.append(values_);
-    if (count > 0)
-        ring_.push(std::span<const double>(values_).last(static_cast<std::size_t>(traces())), sample_time_.value_or(now()));
+    const double time = sample_time_.value_or(now());
     sample_time_.reset();
+    const auto width = static_cast<std::size_t>(traces());
+    for (std::size_t at = 0; at < values_.size(); at += width)
+        samples_->push(std::span<const double>(values_).subspan(at, width), time);
     if (!home()) {
         // Looking back, the view stays where the operator put it.
         if (pinned_) {
@@ -163,7 +175,8 @@ void StripChart::redraw_deferred()
 
 void StripChart::mark_gap()
 {
-    ring_.mark_gap();
+    if (samples_)
+        samples_->mark_gap();
     if (home()) {
         show_points();
         redraw_new_points();
@@ -174,8 +187,8 @@ void StripChart::mark_gap()
 
 void StripChart::clear()
 {
-    history_.clear();
-    ring_.clear();
+    if (samples_)
+        samples_->clear();
     if (home()) {
         show_points();
         redraw_lines(lines_);
@@ -259,22 +272,27 @@ void StripChart::follow()
 std::string StripChart::csv() const
 {
     std::vector<CsvColumn> columns;
-    for (int t = 0; t < traces(); ++t)
-        columns.push_back({traces_[t].name, history_.points(t)});
+    for (int t = 0; t < traces(); ++t) {
+        columns.push_back({traces_[t].name, {}});
+        if (samples_)
+            samples_->values(t, screen_first(), samples_end(), &columns.back().values);
+    }
     return columns_csv(columns);
 }
 
 // From the first sample kept in the view to the last, to the millisecond.
 QString StripChart::shown_times() const
 {
+    if (!has_samples())
+        return {};
     const QCPRange shown = plot()->xAxis->range();
     const auto offset = static_cast<double>(x_offset());
-    const long long first = std::max(ring_.first(), static_cast<long long>(std::ceil(shown.lower + offset)));
-    const long long last = std::min(ring_.end() - 1, static_cast<long long>(std::floor(shown.upper + offset)));
+    const long long first = std::max(samples_->first(), static_cast<long long>(std::ceil(shown.lower + offset)));
+    const long long last = std::min(samples_->end() - 1, static_cast<long long>(std::floor(shown.upper + offset)));
     if (first > last)
         return {};
-    const double from = ring_.time(first);
-    const double to = ring_.time(last);
+    const double from = samples_->time(first);
+    const double to = samples_->time(last);
     const bool one_day = time_text(from, "yyyyMMdd") == time_text(to, "yyyyMMdd");
     return time_text(from, "yyyy-MM-dd HH:mm:ss.zzz") + QStringLiteral(" to ")
            + time_text(to, one_day ? "HH:mm:ss.zzz" : "yyyy-MM-dd HH:mm:ss.zzz");
@@ -309,46 +327,50 @@ void StripChart::restyle(Trace& trace)
     trace.graph->setVisible(drawn(trace.look));
 }
 
-// The history into the graphs, x counting the points on the screen, the
-// line broken where the record breaks. Once the screen is full and unbroken
-// the values are overwritten in place.
+// The screen's samples into the graphs, x counting the points on the
+// screen, the line broken where the record breaks. Once the screen is full
+// and unbroken the values are overwritten in place.
 void StripChart::show_points()
 {
-    const auto size = static_cast<long long>(history_.points(0).size());
+    const long long first = screen_first();
+    const long long size = samples_end() - first;
     std::vector<long long> breaks;  // before these points
-    for (const long long gap : ring_.gaps())
-        if (gap - x_offset() > 0 && gap - x_offset() < size)
-            breaks.push_back(gap - x_offset());
+    if (samples_)
+        for (const long long gap : samples_->gaps())
+            if (gap - first > 0 && gap - first < size)
+                breaks.push_back(gap - first);
     std::vector<double> places;
     for (const long long point : breaks)
         places.push_back(static_cast<double>(point) - 0.5);
     gaps_->set_places(std::move(places));
     for (int t = 0; t < traces(); ++t) {
-        const std::vector<double>& points = history_.points(t);
         QSharedPointer<QCPGraphDataContainer> data = traces_[t].graph->data();
-        if (breaks.empty() && data->size() == static_cast<int>(points.size())) {
+        values_.clear();
+        if (samples_)
+            samples_->values(t, first, first + size, &values_);
+        if (breaks.empty() && data->size() == size) {
             auto at = data->begin();
-            for (double value : points)
+            for (double value : values_)
                 (at++)->value = value;
             continue;
         }
         QVector<QCPGraphData> fresh;
-        fresh.reserve(static_cast<int>(points.size() + breaks.size()));
+        fresh.reserve(static_cast<qsizetype>(size) + static_cast<qsizetype>(breaks.size()));
         auto next_break = breaks.begin();
-        for (std::size_t k = 0; k < points.size(); ++k) {
+        for (long long k = 0; k < size; ++k) {
             const auto key = static_cast<double>(k);
-            if (next_break != breaks.end() && *next_break == static_cast<long long>(k)) {
+            if (next_break != breaks.end() && *next_break == k) {
                 fresh.append(QCPGraphData(key - 0.5, kNaN));
                 ++next_break;
             }
-            fresh.append(QCPGraphData(key, points[k]));
+            fresh.append(QCPGraphData(key, values_[static_cast<std::size_t>(k)]));
         }
         data->set(fresh, true);
     }
 }
 
-// The samples in and around the x range shown, at most two a pixel column.
-void StripChart::show_ring()
+// The samples kept in and around the x range shown, at most two a pixel column.
+void StripChart::show_kept()
 {
     const QCPRange shown = plot()->xAxis->range();
     const auto offset = static_cast<double>(offset_);
@@ -358,17 +380,19 @@ void StripChart::show_ring()
     const double per_column = shown.size() / (width * plot()->devicePixelRatioF());
     QVector<QCPGraphData> points;
     for (int t = 0; t < traces(); ++t) {
-        ring_points_.clear();
-        ring_.draw_points(t, from, to, per_column, &ring_points_);
-        points.resize(static_cast<qsizetype>(ring_points_.size()));
-        for (std::size_t k = 0; k < ring_points_.size(); ++k)
-            points[static_cast<qsizetype>(k)] = QCPGraphData(ring_points_[k].number - offset, ring_points_[k].value);
+        kept_points_.clear();
+        if (samples_)
+            samples_->draw_points(t, from, to, per_column, &kept_points_);
+        points.resize(static_cast<qsizetype>(kept_points_.size()));
+        for (std::size_t k = 0; k < kept_points_.size(); ++k)
+            points[static_cast<qsizetype>(k)] = QCPGraphData(kept_points_[k].number - offset, kept_points_[k].value);
         traces_[t].graph->data()->set(points, true);
     }
     std::vector<double> places;
-    for (const long long gap : ring_.gaps())
-        if (gap > from && gap < to)
-            places.push_back(static_cast<double>(gap) - 0.5 - offset);
+    if (samples_)
+        for (const long long gap : samples_->gaps())
+            if (gap > from && gap < to)
+                places.push_back(static_cast<double>(gap) - 0.5 - offset);
     gaps_->set_places(std::move(places));
 }
 
@@ -377,10 +401,14 @@ void StripChart::show_screen_width()
     set_x_home(QCPRange(0, points_per_screen() - 1));
 }
 
-// On the screen its newest point is the ring's newest sample.
+long long StripChart::screen_first() const
+{
+    return samples_ ? screen_.first(*samples_) : 0;
+}
+
 long long StripChart::x_offset() const
 {
-    return home() ? ring_.end() - static_cast<long long>(history_.points(0).size()) : offset_;
+    return home() ? screen_first() : offset_;
 }
 
 bool StripChart::eventFilter(QObject* watched, QEvent* event)
@@ -400,7 +428,7 @@ bool StripChart::eventFilter(QObject* watched, QEvent* event)
 QCPRange StripChart::kept_x() const
 {
     const double newest = newest_x();
-    const auto first = static_cast<double>(ring_.first() - offset_);
+    const auto first = static_cast<double>(samples_->first() - offset_);
     return {std::min(first, newest - (points_per_screen() - 1)), newest};
 }
 
@@ -440,16 +468,16 @@ void StripChart::place_follow_button()
 }
 
 // Moving off the screen keeps the x range: the screen's points are the
-// newest samples, numbered on from the ring's, and the axis tells their
+// newest samples, numbered as they are kept, and the axis tells their
 // times. The view stays over the samples kept. A view whose right edge the
 // operator brings to the newest sample follows it at its width; panned
 // there at the screen's width, it is the screen again, a drag once it lets go.
 void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
 {
     if (first) {
-        offset_ = ring_.end() - static_cast<long long>(history_.points(0).size());
+        offset_ = screen_first();
         ticker_->set_offset(offset_);
-        ticker_->set_times(&ring_);
+        ticker_->set_times(samples_);
         screen_description_ = plot()->accessibleDescription();
         // Off the screen every redraw is whole: a buffer of the lines' own
         // would only cost clearing and laying over the rest.
@@ -457,7 +485,7 @@ void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
     }
     QCPRange shown = now;
     pinned_ = false;
-    if (ring_.size() > 0) {
+    if (has_samples()) {
         const QCPRange kept = kept_x();
         if (shown.size() >= kept.size())
             shown = kept;

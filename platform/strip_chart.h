@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The strip chart: traces that scroll, fed interleaved points. It draws
-// histories kept apart from the widget: the screen of the newest points,
-// which it follows, and a ring of an hour of samples with their times, which
-// the operator looks back over by moving the x axis, or follows at a width
-// of his own. Internal to the platform layer.
+// samples the program keeps (platform/strip_samples.h) and holds none of
+// its own: the screen of the newest points, which it follows, and the
+// samples kept with their times, which the operator looks back over by
+// moving the x axis, or follows at a width of his own. Internal to the
+// platform layer.
 #pragma once
 
 #include "platform/chart.h"
 #include "platform/line_look.h"
 #include "platform/sample_ticker.h"
-#include "platform/strip_history.h"
-#include "platform/strip_ring.h"
+#include "platform/strip_samples.h"
+#include "platform/strip_screen.h"
 
 #include <QTimer>
 
@@ -30,14 +31,18 @@ class StripChart : public Chart {
 public:
     explicit StripChart(QCustomPlot* plot);
 
-    int traces() const { return history_.traces(); }
-    int points_per_screen() const { return history_.points_per_screen(); }
+    int traces() const { return static_cast<int>(traces_.size()); }
+    int points_per_screen() const { return screen_.points(); }
 
+    // The samples drawn from now on, given as many traces as the chart has;
+    // nullptr for none.
+    void set_samples(StripSamples* samples);
     int set_traces(int count);
     int set_points_per_screen(int points);
+    // Every sample of the call into the samples; refused without them.
     int append(const void* array, int type, int start, int count, int skip);
-    // When the newest sample of the next append was taken, in seconds since
-    // the epoch; without it, when the append is made.
+    // When the samples of the next append were taken, in seconds since the
+    // epoch; without it, when the append is made.
     void set_sample_time(double seconds) { sample_time_ = seconds; }
     // The record breaks after the newest sample.
     void mark_gap();
@@ -76,13 +81,17 @@ private:
     void add_traces(int count);
     void restyle(Trace& trace);
     void show_points();
-    void show_ring();
+    void show_kept();
     void show_screen_width();
     bool home() const { return !x_moved(); }
-    // The ring's number of the sample at x = 0.
+    bool has_samples() const { return samples_ && samples_->end() > samples_->first(); }
+    long long samples_end() const { return samples_ ? samples_->end() : 0; }
+    // The number of the first sample on the screen.
+    long long screen_first() const;
+    // The number of the sample at x = 0.
     long long x_offset() const;
     // The axis coordinate of the newest sample.
-    double newest_x() const { return static_cast<double>(ring_.end() - 1 - x_offset()); }
+    double newest_x() const { return static_cast<double>(samples_end() - 1 - x_offset()); }
     // Where the view may go off the screen: over the samples kept, and at
     // least a screen wide.
     QCPRange kept_x() const;
@@ -99,8 +108,8 @@ private:
 
     QCPLayer* lines_;
     ChartGaps* gaps_;
-    StripHistory history_;
-    StripRing ring_;
+    StripSamples* samples_ = nullptr;
+    StripScreen screen_;
     QSharedPointer<SampleTicker> ticker_;
     QPushButton* follow_button_;  // shown while looking back
     QString file_x_label_;
@@ -114,8 +123,8 @@ private:
     bool redraw_due_ = false;
     QTimer redraw_latest_;
     std::vector<Trace> traces_;
-    std::vector<double> values_;  // the values of one call, kept to spare an allocation per call
-    std::vector<StripRing::Point> ring_points_;
+    std::vector<double> values_;  // the values of one call or one trace, kept to spare an allocation each time
+    std::vector<StripPoint> kept_points_;
 };
 
 }  // namespace telvar::detail

@@ -15,16 +15,22 @@
 #include "ui/roles.h"
 #include "link/status.h"
 
-#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
 namespace telvar {
 
 unsigned short rawdata[PNUM];
-double yArray[STRIP_SAMPLES * TRACES];
 
 namespace {
+
+// Made when first used: the command-line tool never takes its memory.
+StripStore& strip_history()
+{
+    static StripStore history(TRACES, STRIP_HOUR_SAMPLES, STRIP_SAMPLES);
+    return history;
+}
 
 using std::chrono::steady_clock;
 
@@ -63,9 +69,16 @@ void note_source()
 
 }  // namespace
 
+const StripStore& yArray()
+{
+    return strip_history();
+}
+
 void setup_strip_chart()
 {
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_NUM_TRACES, TRACES);
+    strip_history().clear();
+    SetStripChartSamples(panelMAIN, MAIN_STRIPCHART, &strip_history());
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_POINTS_PER_SCREEN, STRIP_POINTS_PER_SCREEN);
     // The chart draws a sample while the next request is on the line.
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_REFRESH_GRAPH, 0);
@@ -86,13 +99,12 @@ void SetPanelDATA()
         SetCtrlVal(panelMAIN, displays[k], static_cast<int>(rawdata[k + 1]));
 }
 
-void PlotDATA()
+std::array<double, TRACES> PlotDATA()
 {
-    std::copy(std::begin(yArray) + TRACES, std::end(yArray), std::begin(yArray));
     const std::array<double, TRACES> sample = sample_traces(rawdata, parameter);
-    std::copy(sample.begin(), sample.end(), std::end(yArray) - TRACES);
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_POINTS_PER_SCREEN, STRIP_POINTS_PER_SCREEN);
-    PlotStripChart(panelMAIN, MAIN_STRIPCHART, yArray, STRIP_SAMPLES * TRACES, 0, 0, VAL_DOUBLE);
+    PlotStripChart(panelMAIN, MAIN_STRIPCHART, sample.data(), TRACES, 0, 0, VAL_DOUBLE);
+    return sample;
 }
 
 bool exchange_live_sample()
@@ -125,8 +137,8 @@ void show_live_sample()
     if (arrival.after_gap)
         MarkStripChartGap(panelMAIN, MAIN_STRIPCHART);
     SetStripChartSampleTime(panelMAIN, MAIN_STRIPCHART, seconds_since_epoch(g_came));
-    PlotDATA();
-    record_sample(rawdata, yArray + (STRIP_SAMPLES - 1) * TRACES, arrival);
+    const std::array<double, TRACES> sample = PlotDATA();
+    record_sample(rawdata, sample.data(), arrival);
 }
 
 int CC_CMD_RUN(int, int, int event, void*, int, int)

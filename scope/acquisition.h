@@ -9,6 +9,7 @@
 
 #include "link/com232.h"
 #include "platform/userint.h"
+#include "scope/strip_store.h"
 #include "scope/traces.h"
 
 #include <chrono>
@@ -16,25 +17,28 @@
 namespace telvar {
 
 inline constexpr int STRIP_SAMPLES = 100;
-// The screen is the history: a point more would be the previous call's
-// newest sample again, at the left edge.
+// The screen is the recent window.
 inline constexpr int STRIP_POINTS_PER_SCREEN = STRIP_SAMPLES;
 // Two answers further apart than this are a break in the record, not a line
 // to draw across: an exchange takes tens of milliseconds, with a retry half a
 // second more.
 inline constexpr std::chrono::milliseconds LIVE_GAP{1000};
 
-extern unsigned short rawdata[PNUM];                 // the last live sample
-extern double yArray[STRIP_SAMPLES * TRACES];        // the chart's history, oldest sample first, 18 values a sample
+extern unsigned short rawdata[PNUM];  // the last live sample
+// The chart's history, 18 values a sample, kept for looking back over an
+// hour; its newest STRIP_SAMPLES are the recent window, which reads 0
+// before the first sample.
+const StripStore& yArray();
 
 // The strip chart's trace names, colours and styles, and the trace
-// switches showing them.
+// switches showing them; its history, empty.
 void setup_strip_chart();
 
 // The five numeric displays from live words 1 to 5.
 void SetPanelDATA();
-// Appends the live sample to the history and redraws the chart from it.
-void PlotDATA();
+// Appends the live sample to the history and redraws the chart from it;
+// the sample's values as plotted.
+std::array<double, TRACES> PlotDATA();
 
 // The live-data request and its answer into rawdata. A failure is reported
 // (and ends any loop); a refusal only shows that the line is busy.

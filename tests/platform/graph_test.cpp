@@ -12,6 +12,7 @@
 #include "platform/qt_access.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
+#include "scope/strip_store.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -100,6 +101,7 @@ protected:
     {
         panel = files.load("graphs.uir", kChart + kGraph, {{CHART, "CHART"}, {GRAPH, "GRAPH"}});
         ASSERT_GT(panel, 0);
+        ASSERT_EQ(SetStripChartSamples(panel, CHART, &samples), 0);
         FailFileWrites(false);
     }
     void TearDown() override
@@ -210,15 +212,14 @@ protected:
         return names;
     }
 
-    // Feeds the chart as the live display does: the whole screen of the last
-    // 101 samples on every call, sample n being n on trace 1 and -n on trace 2.
+    // Feeds the chart as the live display does: a sample a call on a screen
+    // of 101, sample n being n on trace 1 and -n on trace 2.
     void feed_live_samples(int count)
     {
         for (int k = 0; k < count; ++k, ++fed) {
-            window.erase(window.begin(), window.begin() + 2);
-            window.insert(window.end(), {double(fed), -double(fed)});
+            const double sample[] = {double(fed), -double(fed)};
             ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 101), 0);
-            ASSERT_EQ(PlotStripChart(panel, CHART, window.data(), 202, 0, 0, VAL_DOUBLE), 0);
+            ASSERT_EQ(PlotStripChart(panel, CHART, sample, 2, 0, 0, VAL_DOUBLE), 0);
         }
         QApplication::processEvents();
     }
@@ -249,10 +250,10 @@ protected:
             ASSERT_EQ(point.value, point.key - first_x) << point.key;
     }
 
+    StripStore samples{1, STRIP_HOUR_SAMPLES};
     PanelFiles files;
     QTemporaryDir temp;
     int panel = 0;
-    std::vector<double> window = std::vector<double>(202, 0.0);
     int fed = 0;
 };
 
@@ -323,6 +324,12 @@ TEST_F(Graphs, StripChartRefusesWhatWouldMisalignItsTraces)
     EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, 0, 0, 5), UIE_BAD_ATTRIBUTE) << "an unknown data type";
     EXPECT_EQ(PlotStripChart(panel, GRAPH, values, 2, 0, 0, VAL_DOUBLE), UIE_BAD_CONTROL) << "not a strip chart";
     EXPECT_EQ(saved_csv(CHART), "Trace 1,Trace 2\r\n") << "nothing taken";
+    EXPECT_EQ(SetStripChartSamples(panel, GRAPH, &samples), UIE_BAD_CONTROL);
+    ASSERT_EQ(SetStripChartSamples(panel, CHART, nullptr), 0);
+    EXPECT_EQ(PlotStripChart(panel, CHART, values, 2, 0, 0, VAL_DOUBLE), UIE_BAD_ATTRIBUTE) << "nowhere to keep them";
+    EXPECT_EQ(MarkStripChartGap(panel, CHART), 0);
+    EXPECT_EQ(ClearStripChart(panel, CHART), 0);
+    EXPECT_EQ(saved_csv(CHART), "Trace 1,Trace 2\r\n");
 
     EXPECT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 0), UIE_BAD_ATTRIBUTE);
     EXPECT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 1), UIE_BAD_ATTRIBUTE);
@@ -418,6 +425,7 @@ TEST_F(Graphs, StripChartDrawsInThePlotCallOrWhenTheProgramWaitsAndThinDashesSta
     // Looked back over, more samples than pixels draw each pixel column from
     // its lowest sample to its highest: trace 1 swinging between 1000 and
     // 3000 is a band without a hole, beneath trace 2's band about 2000.
+    ASSERT_EQ(ClearStripChart(panel, CHART), 0);
     for (int n = 0; n < 4000; ++n) {
         const double sample[] = {n % 2 == 0 ? 1000.0 : 3000.0, n % 2 == 0 ? 1950.0 : 2050.0};
         ASSERT_EQ(PlotStripChart(panel, CHART, sample, 2, 0, 0, VAL_DOUBLE), 0);

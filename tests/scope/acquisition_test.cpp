@@ -41,13 +41,21 @@ int attribute(int control, int attr)
     return v;
 }
 
+// A value of the chart's recent window, sample 0 the oldest; trace 1 is 0.
+double window(int sample, int trace)
+{
+    const long long number = yArray().end() - STRIP_SAMPLES + sample;
+    std::vector<double> value;
+    yArray().values(trace, number, number + 1, &value);
+    return value.front();
+}
+
 class Acquisition : public LinkTest {
 protected:
     void SetUp() override
     {
         LinkTest::SetUp();
-        setup_strip_chart();
-        std::fill(std::begin(yArray), std::end(yArray), 0.0);  // as at start
+        setup_strip_chart();  // its history as at start
         set_switches({MAIN_TRACE_CHA, MAIN_TRACE_CHB, MAIN_TRACE_EVAL});
     }
     // A controller whose live answers carry words 1-7 = n*10 + word; once
@@ -134,14 +142,14 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
     EXPECT_EQ(live_requests, 4);
     for (int sample = 0; sample < STRIP_SAMPLES - 3; ++sample)
         for (int t = 0; t < TRACES; ++t)
-            ASSERT_EQ(yArray[sample * TRACES + t], 0.0) << sample;
+            ASSERT_EQ(window(sample, t), 0.0) << sample;
     for (int n = 1; n <= 3; ++n) {
-        const double* s = yArray + (STRIP_SAMPLES - 4 + n) * TRACES;
-        EXPECT_EQ(s[TRACE_A - 1], n * 10 + 2);
-        EXPECT_EQ(s[TRACE_EVAL - 1], n * 10 + 1);
-        EXPECT_EQ(s[TRACE_B_THIRD - 1], n * 10 + 7);
-        EXPECT_EQ(s[TRACE_A_UPPER - 1], 4095);
-        EXPECT_EQ(s[TRACE_B_LOWER - 1], 0);
+        const int s = STRIP_SAMPLES - 4 + n;
+        EXPECT_EQ(window(s, TRACE_A - 1), n * 10 + 2);
+        EXPECT_EQ(window(s, TRACE_EVAL - 1), n * 10 + 1);
+        EXPECT_EQ(window(s, TRACE_B_THIRD - 1), n * 10 + 7);
+        EXPECT_EQ(window(s, TRACE_A_UPPER - 1), 4095);
+        EXPECT_EQ(window(s, TRACE_B_LOWER - 1), 0);
     }
     // Every point drawn is the sample in its place: none is a copy of
     // another at the left edge; the run's start breaks the line.
@@ -153,7 +161,7 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
             continue;
         }
         ++drawn;
-        ASSERT_EQ(point.value, yArray[static_cast<int>(point.key) * TRACES + TRACE_B_THIRD - 1]) << point.key;
+        ASSERT_EQ(point.value, window(static_cast<int>(point.key), TRACE_B_THIRD - 1)) << point.key;
     }
     EXPECT_EQ(drawn, STRIP_SAMPLES);
     int shown = -1;
@@ -296,9 +304,8 @@ TEST_F(Acquisition, RunAgainstTheSimulatorCollectsSamples)
         QTimer::singleShot(400, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
         run();
         EXPECT_EQ(statuses.back(), "Rawdata recieved.");
-        const double* last = yArray + (STRIP_SAMPLES - 1) * TRACES;
-        EXPECT_GT(last[TRACE_A - 1], 0.0) << "the simulator measures around its references";
-        EXPECT_GT(yArray[(STRIP_SAMPLES - 10) * TRACES + TRACE_A - 1], 0.0) << "many samples in 0.4 s";
+        EXPECT_GT(window(STRIP_SAMPLES - 1, TRACE_A - 1), 0.0) << "the simulator measures around its references";
+        EXPECT_GT(window(STRIP_SAMPLES - 10, TRACE_A - 1), 0.0) << "many samples in 0.4 s";
         expect_idle_again();
         InitTCP_IP(0);
         InitRS232(0);

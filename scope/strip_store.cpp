@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/strip_ring.h"
+#include "scope/strip_store.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace telvar::detail {
+namespace telvar {
 
 namespace {
 
@@ -46,21 +46,25 @@ long long column_start(long long column, double per_column)
 
 }  // namespace
 
-StripRing::StripRing(int traces, std::size_t capacity)
+StripStore::StripStore(int traces, std::size_t capacity, int window)
     : traces_(traces), capacity_(capacity),
       // Left unwritten, so that the pages become resident only as samples come.
       values_(std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(traces) * capacity)),
-      times_(std::make_unique_for_overwrite<double[]>(capacity))
+      times_(std::make_unique_for_overwrite<double[]>(capacity)), window_(window)
 {
 }
 
-void StripRing::set_traces(int traces)
+void StripStore::set_traces(int traces)
 {
-    if (traces != traces_)
-        *this = StripRing(traces, capacity_);
+    if (traces == traces_)
+        return;
+    // Numbers go on: a number once given never names another sample.
+    const long long end = end_;
+    *this = StripStore(traces, capacity_, window_);
+    end_ = start_ = end;
 }
 
-void StripRing::push(std::span<const double> sample, double time)
+void StripStore::push(std::span<const double> sample, double time)
 {
     const std::size_t at = slot(end_);
     for (int t = 0; t < traces_; ++t)
@@ -72,24 +76,40 @@ void StripRing::push(std::span<const double> sample, double time)
         gaps_.pop_front();
 }
 
-void StripRing::mark_gap()
+void StripStore::mark_gap()
 {
     if (gaps_.empty() || gaps_.back() != end_)
         gaps_.push_back(end_);
 }
 
-void StripRing::clear()
+void StripStore::clear()
 {
     size_ = 0;
+    start_ = end_;
     gaps_.clear();
 }
 
-float StripRing::at(int trace, long long number) const
+long long StripStore::screen_first() const
 {
-    return row(trace)[slot(number)];
+    return size_ > 0 && first() == start_ ? start_ - window_ : first();
 }
 
-long long StripRing::first_from(double time) const
+void StripStore::values(int trace, long long from, long long to, std::vector<double>* out) const
+{
+    for (; from < std::min(to, first()); ++from)
+        out->push_back(0);
+    if (from >= to)
+        return;
+    // One run of the ring or, where it wraps, two.
+    const float* values = row(trace);
+    const std::size_t start = slot(from);
+    const auto count = static_cast<std::size_t>(to - from);
+    const std::size_t first_run = std::min(count, capacity_ - start);
+    out->insert(out->end(), values + start, values + start + first_run);
+    out->insert(out->end(), values, values + (count - first_run));
+}
+
+long long StripStore::first_from(double time) const
 {
     long long low = first();
     long long high = end_;
@@ -103,7 +123,8 @@ long long StripRing::first_from(double time) const
     return low;
 }
 
-void StripRing::draw_points(int trace, long long from, long long to, double per_column, std::vector<Point>* out) const
+void StripStore::draw_points(int trace, long long from, long long to, double per_column,
+                             std::vector<StripPoint>* out) const
 {
     from = std::max(from, first());
     to = std::min(to, end_);
@@ -122,8 +143,8 @@ void StripRing::draw_points(int trace, long long from, long long to, double per_
     draw_run(values, from, to, per_column, out);
 }
 
-void StripRing::draw_run(const float* values, long long from, long long to, double per_column,
-                         std::vector<Point>* out) const
+void StripStore::draw_run(const float* values, long long from, long long to, double per_column,
+                         std::vector<StripPoint>* out) const
 {
     std::size_t at = slot(from);
     const auto next = [this, &at] {
@@ -133,7 +154,7 @@ void StripRing::draw_run(const float* values, long long from, long long to, doub
     // A run of one value needs its ends only: a level that holds for an
     // hour is one line, not one a column, which a dashed pen draws slowly.
     const std::size_t mine = out->size();
-    const auto add = [out, mine](Point point) {
+    const auto add = [out, mine](StripPoint point) {
         const std::size_t size = out->size();
         if (size >= mine + 2 && (*out)[size - 1].value == point.value && (*out)[size - 2].value == point.value)
             out->back() = point;
@@ -168,4 +189,4 @@ void StripRing::draw_run(const float* values, long long from, long long to, doub
     }
 }
 
-}  // namespace telvar::detail
+}  // namespace telvar
