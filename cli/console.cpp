@@ -8,7 +8,6 @@
 #include "platform/files.h"
 #include "link/link_events.h"
 #include "link/status.h"
-#include "platform/modal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -59,11 +58,6 @@ void route_to_console()
     set_link_observer("console", [](const LinkEvent& event) {
         if (event == LinkEvent::HungUp || event == LinkEvent::HungUpWaiting)
             note(std::string(HANG_UP_TITLE) + ": " + HANG_UP_TEXT);
-    });
-    SetModalHook([](const ModalRequest& request) {
-        if (request.kind == ModalKind::Message || request.kind == ModalKind::Notice)
-            note(request.title + ": " + request.text);
-        return ModalAnswer{};
     });
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The terminal as the shared modules' status line and pop-ups: without
-// windows, a failure's status text and every pop-up become lines on
-// standard error, each after the program's name; a command's results and
-// status lines go to standard output.
+// The terminal as the place the shared modules report to: a failure's
+// status text and the link's notices become lines on standard error, each
+// after the program's name; a command's results and status lines go to
+// standard output.
 #pragma once
 
 #include <string>
@@ -12,8 +12,8 @@ namespace telvar::cli {
 // The program's name, in front of every line on standard error.
 inline constexpr const char* PROGRAM_PREFIX = "telvar-k20: ";
 
-// From now on the modules' status texts are kept for the command, and
-// every pop-up and notice is written to standard error as "TITLE: text".
+// From now on the modules' status texts are kept for the command, and the
+// link's notices are written to standard error as "TITLE: text".
 void route_to_console();
 // The status text the shared modules told last, and forgetting it.
 const std::string& last_status();

@@ -7,7 +7,7 @@
 #include "cli/invocation.h"
 #include "cli/line.h"
 #include "platform/console.h"
-#include "platform/document.h"
+#include "platform/document_module.h"
 
 #include <csignal>
 #include <string>
@@ -23,9 +23,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     const ParsedCommandLine parsed = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     // A report is laid out on pages, which takes fonts, though no display.
-    if (parsed.invocation.command == "report")
-        telvar::InitDocumentConsole(argc, argv);
-    else
+    if (parsed.invocation.command != "report" || !telvar::StartDocumentModule(argc, argv))
         telvar::InitConsole(argc, argv);
     // From here on Ctrl-C and SIGTERM let the command end in order.
     const InterruptWatch interrupt;

@@ -13,7 +13,7 @@
 #include "platform/counted.h"
 #include "params/record.h"
 #include "platform/files.h"
-#include "platform/document.h"
+#include "platform/document_module.h"
 #include "storage/ini_reader.h"
 #include "storage/parameter_file.h"
 #include "storage/parameter_report.h"
@@ -73,9 +73,9 @@ int with_file_and_set(const Invocation& invocation, const std::function<int(cons
 int write_report(const Invocation& invocation, const std::uint16_t* record, ReportFacts facts)
 {
     facts.made = std::time(nullptr);
-    const std::string pdf = DocumentPdf(parameter_report_html(record, facts));
+    const std::string pdf = ModuleDocumentPdf(parameter_report_html(record, facts));
     if (pdf.empty())
-        return fail(EXIT_FILE, "Could not lay out the parameter report");
+        return fail(EXIT_FILE, WithReason("Could not lay out the parameter report", DocumentModuleFailure()));
     if (std::string why; SaveFileAtomically(invocation.output, pdf, &why) != FILE_OK)
         return fail(EXIT_FILE, WithReason("Could not write the parameter report: " + invocation.output, why));
     tell("Parameter report printed to file " + invocation.output + ".");

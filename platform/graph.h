@@ -45,6 +45,7 @@
 // for an unknown attribute, trace or plot handle, or a value out of range.
 #pragma once
 
+#include "platform/looks.h"
 #include "platform/strip_samples.h"
 
 #include <string>
@@ -62,16 +63,6 @@ inline constexpr int VAL_LEFT_YAXIS = 1;
 inline constexpr int VAL_MANUAL = 0;
 inline constexpr int VAL_AUTOSCALE = 1;
 
-// Plot and line styles, point styles, colours.
-inline constexpr int VAL_THIN_LINE = 0;
-inline constexpr int VAL_FAT_LINE = 1;
-inline constexpr int VAL_SOLID = 0;
-inline constexpr int VAL_DASH = 1;
-inline constexpr int VAL_DOT = 2;
-inline constexpr int VAL_DASH_DOT = 3;
-inline constexpr int VAL_DASH_DOT_DOT = 4;
-inline constexpr int VAL_NO_POINT = 0;
-inline constexpr int VAL_TRANSPARENT = 0x1000000;  // a colour that draws nothing
 
 inline constexpr int VAL_IMMEDIATE_DRAW = 1;
 inline constexpr int VAL_DELAYED_DRAW = 0;

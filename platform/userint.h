@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/files.h"
+#include "platform/looks.h"
 
 #include <cstddef>
 #include <functional>
@@ -16,13 +17,6 @@
 #include <vector>
 
 namespace telvar {
-
-// Colours, 0xRRGGBB.
-inline constexpr int VAL_RED = 0xFF0000;
-inline constexpr int VAL_GREEN = 0x00FF00;
-inline constexpr int VAL_BLUE = 0x0000FF;
-inline constexpr int VAL_YELLOW = 0xFFFF00;
-inline constexpr int VAL_BLACK = 0x000000;
 
 // Events passed to callbacks.
 inline constexpr int EVENT_NONE = 0;

@@ -21,20 +21,10 @@
 
 namespace telvar {
 
-unsigned short rawdata[PNUM];
-
 namespace {
-
-// Made when first used: the command-line tool never takes its memory.
-StripStore& strip_history()
-{
-    static StripStore history(TRACES, STRIP_HOUR_SAMPLES, STRIP_SAMPLES);
-    return history;
-}
 
 using std::chrono::steady_clock;
 
-steady_clock::time_point g_came;                      // when the last live answer came
 std::optional<steady_clock::time_point> g_last_shown;  // when the last sample shown came
 bool g_stopped = false;  // STOP pressed during this run
 
@@ -46,19 +36,6 @@ void break_record()
     g_last_shown.reset();
 }
 
-// When the answer to a request made at `asked` came: the line's stamp, or
-// now where the line gave none for it.
-steady_clock::time_point answer_time(steady_clock::time_point asked)
-{
-    return rx_time >= asked ? rx_time : steady_clock::now();
-}
-
-double seconds_since_epoch(steady_clock::time_point at)
-{
-    const auto then = std::chrono::system_clock::now() - (steady_clock::now() - at);
-    return std::chrono::duration<double>(then.time_since_epoch()).count();
-}
-
 // A saved picture of the chart names the line and the controller its samples came from.
 void note_source()
 {
@@ -68,11 +45,6 @@ void note_source()
 }
 
 }  // namespace
-
-const StripStore& yArray()
-{
-    return strip_history();
-}
 
 void setup_strip_chart()
 {
@@ -107,36 +79,18 @@ std::array<double, TRACES> PlotDATA()
     return sample;
 }
 
-bool exchange_live_sample()
-{
-    const steady_clock::time_point asked = steady_clock::now();
-    clear_rx_flag();
-    Command request;
-    request.order = ORDER_RAWDATA;
-    request.payload[0] = 1;
-    request.answer = rawdata;
-    const CommandOutcome outcome = exchange_command(request);
-    if (outcome == CommandOutcome::Answered) {
-        g_came = answer_time(asked);
-        return true;
-    }
-    report_command_outcome(request, outcome);
-    if (outcome == CommandOutcome::Refused)
-        raise_stop_flag();  // this loop cannot go on; nothing failed on the line
-    return false;
-}
-
 void show_live_sample()
 {
     if (stop_flag != 0)
         return;
-    const SampleArrival arrival{g_came, !g_last_shown || g_came - *g_last_shown > LIVE_GAP};
-    g_last_shown = g_came;
+    const steady_clock::time_point came = live_answer_time();
+    const SampleArrival arrival{came, !g_last_shown || came - *g_last_shown > LIVE_GAP};
+    g_last_shown = came;
     show_progress(100);
     SetPanelDATA();
     if (arrival.after_gap)
         MarkStripChartGap(panelMAIN, MAIN_STRIPCHART);
-    SetStripChartSampleTime(panelMAIN, MAIN_STRIPCHART, seconds_since_epoch(g_came));
+    SetStripChartSampleTime(panelMAIN, MAIN_STRIPCHART, seconds_since_epoch(came));
     const std::array<double, TRACES> sample = PlotDATA();
     record_sample(rawdata, sample.data(), arrival);
 }

@@ -2,7 +2,6 @@
 #include "scope/data_memory.h"
 
 #include "link/command.h"
-#include "link/orders.h"
 #include "params/record.h"
 #include "platform/events.h"
 #include "platform/graph.h"
@@ -21,9 +20,14 @@
 
 namespace telvar {
 
-unsigned short yArrayA[MEMORY_SAMPLES];
-unsigned short yArrayB[MEMORY_SAMPLES];
+// The module's state, written only here; other files read it through the view below.
+namespace state {
+
 int graph_handle[GRAPH_PLOTS];
+
+}  // namespace state
+
+const int (&graph_handle)[GRAPH_PLOTS] = state::graph_handle;
 
 namespace {
 
@@ -78,11 +82,6 @@ int next_selector(const Switches& s, int selector)
     return a ? 1 : 0;
 }
 
-unsigned short* memory_of(int selector)
-{
-    return selector == 1 ? yArrayA : selector == 2 ? yArrayB : nullptr;
-}
-
 void fill_x()
 {
     for (int k = 0; k < MEMORY_SAMPLES; ++k)
@@ -109,7 +108,7 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
     const unsigned short* curves[6] = {d.memory, yArrayC, yArrayD, yArrayE, yArrayF, yArrayG};
     for (int k = 0; k < 6; ++k) {
         const CurveLook& look = MEMORY_LOOKS[static_cast<std::size_t>(d.first_plot + k)];
-        int& handle = graph_handle[d.first_plot + k];
+        int& handle = state::graph_handle[d.first_plot + k];
         handle = PlotDATACurve(curves[k], handle, on(s, look.shown_by) ? look.colour : VAL_TRANSPARENT,
                                look.dashed ? VAL_THIN_LINE : VAL_FAT_LINE, look.dashed ? VAL_DASH : VAL_SOLID);
         SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_LG_TEXT, look.name);
@@ -118,86 +117,7 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
     }
 }
 
-enum class MemoryBlock { Stored, NoNewData, Ignored, Failed };
-
-// The answer's code names the block it carries. A late answer to an earlier
-// block names that block: asked again, the block gets its own answer rather
-// than the earlier block's samples.
-bool another_blocks_answer(int code, int start)
-{
-    const int named = code - DATA_BLOCK_FIRST;
-    return code >= DATA_BLOCK_FIRST && code <= DATA_BLOCK_LAST && named % MAXBLOCK == 0 && named != start;
-}
-
-CommandOutcome exchange_own_block(const Command& request, int start, int* code)
-{
-    CommandOutcome outcome = exchange_command(request, code);
-    for (int repeat = 0; repeat < STALE_ANSWER_REPEATS && outcome == CommandOutcome::Answered
-                         && another_blocks_answer(*code, start);
-         ++repeat)
-        outcome = exchange_command(request, code);
-    return outcome;
-}
-
-// One block request of a pass: the block of 16 samples of the selected
-// channel from `start` on. The status text is set as the pass shows it, but
-// not shown.
-MemoryBlock read_memory_block(int selector, int start)
-{
-    clear_rx_flag();
-    Command request;
-    request.order = ORDER_DATA_MEMORY;
-    request.payload[0] = static_cast<std::uint16_t>(selector);
-    request.payload[1] = static_cast<std::uint16_t>(start);
-    request.answer = emptyframe_answer();
-    int code = 0;
-    const CommandOutcome outcome = exchange_own_block(request, start, &code);
-    if (outcome != CommandOutcome::Answered) {
-        report_command_outcome(request, outcome);
-        return MemoryBlock::Failed;
-    }
-    if (code == DATA_NO_TRIGGER) {
-        put_status("No new trigger event. No data availible.");
-        return MemoryBlock::NoNewData;
-    }
-    // Still another block's answer after the repeats: nothing stored.
-    if (code < DATA_BLOCK_FIRST || code > DATA_BLOCK_LAST || another_blocks_answer(code, start))
-        return MemoryBlock::Ignored;
-    char text[STATUS_SIZE];
-    std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);
-    put_status(text);
-    if (unsigned short* memory = memory_of(selector))
-        std::copy_n(emptyframe, MAXBLOCK, memory + start);
-    return MemoryBlock::Stored;
-}
-
 }  // namespace
-
-MemoryReading read_memory_pass(int selector, const std::function<void(int start)>& before_block,
-                               const std::function<void()>& after_block)
-{
-    MemoryReading reading{MemoryPass::Complete, memory_of(selector)};
-    for (int start = 0; start < MEMORY_SAMPLES; start += MAXBLOCK) {
-        if (before_block)
-            before_block(start);
-        switch (read_memory_block(selector, start)) {
-        case MemoryBlock::Failed:
-            reading.pass = MemoryPass::Failed;
-            return reading;
-        case MemoryBlock::NoNewData:
-            reading.pass = MemoryPass::NothingNew;
-            return reading;
-        case MemoryBlock::Ignored:
-            reading.pass = MemoryPass::Partial;
-            break;
-        case MemoryBlock::Stored:
-            break;
-        }
-        if (after_block)
-            after_block();
-    }
-    return reading;
-}
 
 int PreparePlotDATACurve(int* handles, int count)
 {
@@ -241,7 +161,7 @@ int CC_CMD_DATA(int, int, int event, void*, int, int)
         ProcessSystemEvents();
         if (stop_flag == 0) {
             if (!prepared)
-                PreparePlotDATACurve(graph_handle, GRAPH_PLOTS);
+                PreparePlotDATACurve(state::graph_handle, GRAPH_PLOTS);
             prepared = true;
             for (const ChannelDrawing& d : kDrawings)
                 if (d.selector == selector)

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/trace_table.h"
 
-#include "platform/graph.h"
-#include "platform/userint.h"
+#include "platform/looks.h"
 
 namespace telvar {
 

@@ -59,8 +59,8 @@ protected:
     {
         LinkTest::SetUp();
         setup_strip_chart();
-        std::fill(std::begin(yArrayA), std::end(yArrayA), 0);
-        std::fill(std::begin(yArrayB), std::end(yArrayB), 0);
+        fill_data_memory(1, 0);
+        fill_data_memory(2, 0);
     }
     // Answers each block with the samples channel*1000 + index, unless `block_code`
     // says otherwise; stops the run after `passes` live samples. With `late`, a
@@ -182,7 +182,7 @@ TEST_F(DataMemory, NoChannelStillRequestsAndLeavesOnlyThePlaceholders)
 TEST_F(DataMemory, NoNewTriggerEndsTheBlocksButStillDraws)
 {
     set_switches({MAIN_TRACE_CHB});
-    std::fill(std::begin(yArrayB), std::end(yArrayB), 7);
+    fill_data_memory(2, 7);
     block_code = [](int) { return DATA_NO_TRIGGER; };
     start_peer(1);
     data();
@@ -201,7 +201,7 @@ TEST_F(DataMemory, AnAnswerCodeNotOfTheBlockAskedStoresNothingAndReadingGoesOn)
     // no block's code is taken once, another block's is asked again in vain.
     const std::pair<int, int> cases[] = {{0x0971, 1}, {DATA_BLOCK_FIRST + 32, 1 + STALE_ANSWER_REPEATS}};
     for (const auto& [code, asked] : cases) {
-        std::fill(std::begin(yArrayA), std::end(yArrayA), 0);
+        fill_data_memory(1, 0);
         statuses.clear();
         live = 0;
         block_code = [code](int start) { return start == 48 ? code : DATA_BLOCK_FIRST + start; };
@@ -302,8 +302,8 @@ TEST_F(DataMemory, DataAgainstTheSimulatorDrawsARecording)
         return std::any_of(std::begin(yArrayA), std::end(yArrayA), nonzero)
             || std::any_of(std::begin(yArrayB), std::end(yArrayB), nonzero);
     };
-    std::fill(std::begin(yArrayA), std::end(yArrayA), 0);
-    std::fill(std::begin(yArrayB), std::end(yArrayB), 0);
+    fill_data_memory(1, 0);
+    fill_data_memory(2, 0);
     QElapsedTimer running;
     running.start();
     QTimer watch;
