@@ -184,5 +184,14 @@ check "the unpacked simulator starts" simulator_ready
 
 check "the unpacked command-line tool answers --help" "$root/telvar-k20/usr/bin/telvar-k20" --help
 
+# The report takes Qt's GUI module from the package's own document module,
+# with no display to be had.
+report_without_display() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/telvar-k20/usr/bin/telvar-k20" -q report \
+    fuzz/corpus/ini_reader/saved_file.ini -o "$root/report.pdf" &&
+    pdftotext "$root/report.pdf" - | grep -q "Parameter report"
+}
+check "the unpacked command-line tool makes a report without a display" report_without_display
+
 echo "packages: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
