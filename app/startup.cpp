@@ -37,10 +37,8 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 char szSoftname[NAME_SIZE];
 char szSoftversion[NAME_SIZE];
-
 }  // namespace state
 
 const char (&szSoftname)[NAME_SIZE] = state::szSoftname;

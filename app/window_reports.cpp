@@ -5,8 +5,10 @@
 #include "link/link_events.h"
 #include "link/status.h"
 #include "platform/userint.h"
-#include "storage/transfer_view.h"
+#include "storage/transfer_events.h"
 #include "ui/buttons.h"
+#include "ui/panels.h"
+#include "ui/roles.h"
 #include "ui/status.h"
 
 namespace telvar {
@@ -56,13 +58,29 @@ void show_link_event(LinkEvent event)
     }
 }
 
+void show_transfer_event(const TransferEvent& event)
+{
+    switch (event.kind) {
+    case TransferEventKind::Progress:
+        SetCtrlVal(panelMAIN, MAIN_PROGRESS, event.percent);
+        SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 1);
+        break;
+    case TransferEventKind::ProgressHidden:
+        SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
+        break;
+    case TransferEventKind::NoParameter:
+        MessagePopup("ERROR", event.text.c_str());
+        break;
+    }
+}
+
 }  // namespace
 
 void show_reports_in_window()
 {
     set_status_observer("status line", show_on_status_line);
     set_link_observer("window", show_link_event);
-    show_transfers_in_window();
+    set_transfer_observer("window", show_transfer_event);
 }
 
 }  // namespace telvar

@@ -14,7 +14,6 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int sync = 0x55;
 int order = 1;
 int rx_flag = 1;
@@ -24,7 +23,6 @@ unsigned char szReadBuf[BUFFER_BYTES];
 unsigned short emptyframe[PNUM];
 double tstart = 0.0;
 double tdiff = 0.0;
-
 }  // namespace state
 
 const int& sync = state::sync;

@@ -14,9 +14,7 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int stop_flag = 1;
-
 }  // namespace state
 
 const int& stop_flag = state::stop_flag;

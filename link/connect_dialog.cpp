@@ -31,10 +31,8 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 char ipComboBoxFileName[MAX_PATHNAME_LEN];
 char connectionSettingsFileName[MAX_PATHNAME_LEN];
-
 }  // namespace state
 
 const char (&ipComboBoxFileName)[MAX_PATHNAME_LEN] = state::ipComboBoxFileName;

@@ -14,9 +14,7 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 char szVersion[VERSION_TEXT_SIZE];
-
 }  // namespace state
 
 const char (&szVersion)[VERSION_TEXT_SIZE] = state::szVersion;

@@ -10,14 +10,12 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int comprotocol = 0;
 int comport = 0;
 std::string comdevice;
 char ipBuf[IP_TEXT_SIZE];
 int portNum = 0;
 char portNumStr[PORT_TEXT_SIZE];
-
 }  // namespace state
 
 const int& comprotocol = state::comprotocol;

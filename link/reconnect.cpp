@@ -21,9 +21,7 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int reconnectAuto = 1;
-
 }  // namespace state
 
 const int& reconnectAuto = state::reconnectAuto;

@@ -15,10 +15,8 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int rs232con = 0;
 int eventMask = LWRS_RXFLAG | LWRS_TXEMPTY | LWRS_RECEIVE;
-
 }  // namespace state
 
 const int& rs232con = state::rs232con;

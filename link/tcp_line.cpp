@@ -17,11 +17,9 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int tcpcon = 0;
 int g_hconversation = 0;
 int bytesToRead = 0;
-
 }  // namespace state
 
 const int& tcpcon = state::tcpcon;

@@ -22,9 +22,7 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the view below.
 namespace state {
-
 int graph_handle[GRAPH_PLOTS];
-
 }  // namespace state
 
 const int (&graph_handle)[GRAPH_PLOTS] = state::graph_handle;

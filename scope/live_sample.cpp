@@ -9,9 +9,7 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 unsigned short rawdata[PNUM];
-
 }  // namespace state
 
 const unsigned short (&rawdata)[PNUM] = state::rawdata;

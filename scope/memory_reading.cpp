@@ -13,10 +13,8 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 unsigned short yArrayA[MEMORY_SAMPLES];
 unsigned short yArrayB[MEMORY_SAMPLES];
-
 }  // namespace state
 
 const unsigned short (&yArrayA)[MEMORY_SAMPLES] = state::yArrayA;

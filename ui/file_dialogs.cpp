@@ -7,9 +7,7 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 char dirName[MAX_PATHNAME_LEN];
-
 }  // namespace state
 
 const char (&dirName)[MAX_PATHNAME_LEN] = state::dirName;

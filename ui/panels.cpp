@@ -8,7 +8,6 @@ namespace telvar {
 
 // The module's state, written only here; other files read it through the views below.
 namespace state {
-
 int panelMAIN = 0;
 int panelPARAA = 0;
 int panelPARAA2 = 0;
@@ -22,7 +21,6 @@ int panelTEST = 0;
 int panelCOMPARE = 0;
 int panelInterf = 0;
 int panelMONITOR = 0;
-
 }  // namespace state
 
 const int& panelMAIN = state::panelMAIN;
