@@ -63,7 +63,9 @@ void show_transfer_event(const TransferEvent& event)
     switch (event.kind) {
     case TransferEventKind::Progress:
         SetCtrlVal(panelMAIN, MAIN_PROGRESS, event.percent);
-        SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 1);
+        // A transfer's start shows the bar; its steps only move it.
+        if (event.percent == 0)
+            SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 1);
         break;
     case TransferEventKind::ProgressHidden:
         SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);

@@ -24,7 +24,7 @@ namespace {
 bool open_tcp(const LineChoice& choice)
 {
     choose_protocol(1);
-    choose_tcp_address(choice.host.c_str(), std::to_string(choice.port).c_str(), choice.port);
+    choose_tcp_address(choice.host, std::to_string(choice.port), choice.port);
     return InitTCP_IP(1) == 1;
 }
 

@@ -49,10 +49,10 @@ void choose_com_port(int port, const std::string& device)
     state::comdevice = device;
 }
 
-void choose_tcp_address(const char* address, const char* port_text, int port)
+void choose_tcp_address(const std::string& address, const std::string& port_text, int port)
 {
-    std::snprintf(state::ipBuf, sizeof state::ipBuf, "%s", address);
-    std::snprintf(state::portNumStr, sizeof state::portNumStr, "%s", port_text);
+    std::snprintf(state::ipBuf, sizeof state::ipBuf, "%s", address.c_str());
+    std::snprintf(state::portNumStr, sizeof state::portNumStr, "%s", port_text.c_str());
     state::portNum = port;
 }
 

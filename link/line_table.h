@@ -55,7 +55,8 @@ extern const LineFunctions tcp_line_functions;
 // portNum).
 void choose_protocol(int protocol);
 void choose_com_port(int port, const std::string& device = {});
-void choose_tcp_address(const char* address, const char* port_text, int port);
+// Takes copies first, so that the fields themselves may be passed back in.
+void choose_tcp_address(const std::string& address, const std::string& port_text, int port);
 
 // The row of the transport that comprotocol selects.
 const LineFunctions& selected_line();

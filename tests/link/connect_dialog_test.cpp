@@ -224,11 +224,13 @@ TEST_F(ConnectDialog, StartUpHidesTheTcpFieldsAndGreysTheAddress)
 
 TEST_F(ConnectDialog, NewAddressGoesOnTopAndTheFileFollowsTheList)
 {
+    choose_tcp_address("", "10001", 10001);
     type_address("10.0.1.1");
     type_address("10.0.2.1");
     EXPECT_EQ(entries(), (Entries{"10.0.2.1", "10.0.1.1"}));
     EXPECT_EQ(file_bytes(), records({"10.0.2.1", "10.0.1.1"}));
     EXPECT_STREQ(ipBuf, "10.0.2.1");
+    EXPECT_STREQ(portNumStr, "10001") << "a new address keeps the port";
 }
 
 TEST_F(ConnectDialog, AddressAlreadyThirdMovesToTheTopAndTheOthersKeepTheirOrder)
