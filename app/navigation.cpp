@@ -5,11 +5,11 @@
 
 #include "params/pages.h"
 
+#include "link/status.h"
 #include "platform/print.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <cstdio>
 #include <initializer_list>

@@ -15,6 +15,7 @@
 #include "link/line_table.h"
 #include "link/reconnect.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "monitor/frame_monitor.h"
 #include "params/change_marks.h"
@@ -29,7 +30,6 @@
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <cstdio>
 

@@ -15,13 +15,13 @@
 #include "link/frame_observer.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

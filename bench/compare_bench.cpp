@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "bench/simulator_process.h"
 #include "bench/tool_start.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "params/pages.h"
 #include "platform/events.h"
@@ -15,7 +16,6 @@
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QSpinBox>

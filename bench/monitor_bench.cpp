@@ -8,13 +8,13 @@
 #include "bench/cpu_meter.h"
 #include "bench/simulator_process.h"
 #include "bench/tool_start.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "monitor/frame_monitor.h"
 #include "platform/events.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QTimer>
 

@@ -10,6 +10,7 @@
 #include "bench/tool_start.h"
 #include "link/command.h"
 #include "link/reconnect.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "params/record.h"
 #include "platform/events.h"
@@ -17,7 +18,6 @@
 #include "storage/transfer.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QObject>

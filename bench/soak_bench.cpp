@@ -9,12 +9,12 @@
 #include "bench/simulator_process.h"
 #include "bench/tool_start.h"
 #include "link/com232.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QObject>

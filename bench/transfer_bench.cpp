@@ -9,13 +9,13 @@
 #include "link/frame.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "platform/events.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "storage/send_get.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

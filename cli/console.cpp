@@ -4,10 +4,10 @@
 #include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 #include "cli/line_failure.h"
-#include "platform/events.h"
-#include "platform/files.h"
 #include "link/link_events.h"
 #include "link/status.h"
+#include "platform/events.h"
+#include "platform/files.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -9,14 +9,14 @@
 #include "cli/line.h"
 #include "cli/memory_csv.h"
 #include "link/command.h"
+#include "link/status.h"
 #include "params/record.h"
-#include "platform/events.h"
 #include "platform/csv_file.h"
+#include "platform/events.h"
 #include "scope/live_sample.h"
 #include "scope/memory_reading.h"
 #include "scope/recorder_csv.h"
 #include "storage/transfer.h"
-#include "link/status.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -2,10 +2,10 @@
 #include "link/command.h"
 
 #include "link/com232.h"
-#include "link/orders.h"
-#include "platform/events.h"
 #include "link/link_events.h"
+#include "link/orders.h"
 #include "link/status.h"
+#include "platform/events.h"
 
 #include <deque>
 #include <string>

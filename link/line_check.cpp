@@ -3,8 +3,8 @@
 
 #include "link/com232.h"
 #include "link/command.h"
-#include "link/orders.h"
 #include "link/link_events.h"
+#include "link/orders.h"
 #include "link/status.h"
 
 #include <algorithm>

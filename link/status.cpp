@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/status.h"
 
-#include "platform/listeners.h"
 #include "platform/events.h"
+#include "platform/listeners.h"
 
 #include <cstdio>
 #include <cstring>

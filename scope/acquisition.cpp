@@ -3,7 +3,7 @@
 
 #include "link/command.h"
 #include "link/line_watch.h"
-#include "link/orders.h"
+#include "link/status.h"
 #include "params/record.h"
 #include "platform/graph.h"
 #include "platform/userint.h"
@@ -13,7 +13,6 @@
 #include "scope/trace_table.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <array>
 #include <optional>

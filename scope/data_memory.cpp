@@ -2,6 +2,7 @@
 #include "scope/data_memory.h"
 
 #include "link/command.h"
+#include "link/status.h"
 #include "params/record.h"
 #include "platform/events.h"
 #include "platform/graph.h"
@@ -12,7 +13,6 @@
 #include "scope/trace_table.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/recorder.h"
 
+#include "link/status.h"
 #include "platform/counted.h"
 #include "platform/csv_file.h"
 #include "platform/longest_fitting.h"
@@ -10,7 +11,6 @@
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

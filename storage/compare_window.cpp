@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/compare_window.h"
 
+#include "link/status.h"
 #include "params/mapping.h"
 #include "params/record.h"
 #include "platform/csv_file.h"
@@ -14,7 +15,6 @@
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -8,13 +8,13 @@
 #include "link/connect_dialog.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "platform/qt_access.h"
 #include "platform/serial_ports.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -6,6 +6,7 @@
 #include "link/line_table.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "params/pages.h"
 #include "platform/events.h"
@@ -17,7 +18,6 @@
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QCoreApplication>
 #include <QDir>

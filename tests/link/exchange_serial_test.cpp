@@ -6,8 +6,8 @@
 #include "link/line_table.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
-#include "platform/events.h"
 #include "link/status.h"
+#include "platform/events.h"
 
 #include <QTest>
 

@@ -6,10 +6,10 @@
 #include "link/line_check.h"
 #include "link/line_table.h"
 #include "link/orders.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
 #include "platform/tcp.h"
-#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -5,11 +5,11 @@
 #include "link/com232.h"
 #include "link/line_table.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "link/tcp_line.h"
 #include "platform/test_seams.h"
 #include "platform/userint.h"
 #include "ui/roles.h"
-#include "link/status.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
