@@ -2,7 +2,6 @@
 #include "link/status.h"
 
 #include "platform/events.h"
-#include "platform/listeners.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,11 +33,7 @@ const char* status_text()
 
 void set_status_observer(const std::string& name, StatusObserver observer)
 {
-    if (!observer) {
-        g_status_observers.set(name, nullptr);
-        return;
-    }
-    g_status_observers.set(name, [observer = std::move(observer)](const char* const& text) { observer(text); });
+    g_status_observers.set(name, std::move(observer));
 }
 
 void show_status()
@@ -49,8 +44,7 @@ void show_status()
     }
     if (g_hold)
         g_hold->shown = szStatus;
-    const char* text = szStatus;
-    g_status_observers.tell(text);
+    g_status_observers.tell(szStatus);
 }
 
 void put_status(const char* text)

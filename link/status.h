@@ -4,7 +4,8 @@
 // status line among them.
 #pragma once
 
-#include <functional>
+#include "platform/listeners.h"
+
 #include <string>
 
 namespace telvar {
@@ -25,7 +26,7 @@ void append_status(const char* text);
 // Who hears every status text, in order. Each observer has a name; setting a
 // name again replaces its observer, an empty observer removes it. They are
 // told in the order they were first set.
-using StatusObserver = std::function<void(const char* text)>;
+using StatusObserver = Listeners<const char*>::Listener;
 void set_status_observer(const std::string& name, StatusObserver observer);
 
 // While it lives, the status text stays as it is for the texts of the code
