@@ -47,10 +47,12 @@ Commands:
                          fetch the set and compare the file's words with it;
                          print each difference as key, file value, controller
                          value
-  live [--count N] [--csv FILE]
+  live [--count N] [--csv FILE] [--format csv|jsonl|influx] [--name STATION]
                          live samples as CSV with the recorder's columns, on
                          standard output (also with --csv -) or into FILE,
-                         until N samples, Ctrl-C or SIGTERM
+                         until N samples, Ctrl-C or SIGTERM; jsonl and influx
+                         write a JSON object or a line-protocol point a line
+                         on standard output, each line out as it is whole
   datamem --channel A|B [--csv FILE] [--timeout SECONDS]
                          wait for a new data-memory recording of the channel
                          (at most SECONDS) and read it: 128 rows of CSV

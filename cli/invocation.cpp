@@ -35,7 +35,7 @@ const CommandRule kRules[] = {
     {"get", 0, LineUse::Needed, {"eeprom", "o"}, {"o"}},
     {"send", 1, LineUse::Needed, {"eeprom"}, {}},
     {"verify", 1, LineUse::Needed, {"eeprom", "json"}, {}},
-    {"live", 0, LineUse::Needed, {"count", "csv"}, {}},
+    {"live", 0, LineUse::Needed, {"count", "csv", "format", "name"}, {}},
     {"datamem", 0, LineUse::Needed, {"channel", "csv", "timeout"}, {"channel"}},
     {"reset", 0, LineUse::Needed, {}, {}},
     {"teach", 0, LineUse::Needed, {}, {}},
@@ -69,6 +69,8 @@ QList<QCommandLineOption> known_options()
         valued("o", "FILE"),
         valued("count", "N"),
         valued("csv", "FILE"),
+        valued("format", "csv|jsonl|influx"),
+        valued("name", "STATION"),
         valued("channel", "A|B"),
         valued("timeout", "SECONDS"),
         valued("lin-a", "FILE"),
@@ -193,6 +195,29 @@ std::string file_or_standard_output(const QString& name)
     return name == QLatin1String(STANDARD_OUTPUT) ? std::string() : text(name);
 }
 
+// CSV goes where --csv says; the other formats are streams for a program
+// reading standard output.
+std::string take_live_format(const QCommandLineParser& parser, Invocation* invocation)
+{
+    const QString format = parser.value("format");
+    if (parser.isSet("format")) {
+        if (format == QLatin1String("jsonl"))
+            invocation->format = LiveFormat::Jsonl;
+        else if (format == QLatin1String("influx"))
+            invocation->format = LiveFormat::Influx;
+        else if (format != QLatin1String("csv"))
+            return "--format needs csv, jsonl or influx";
+    }
+    if (invocation->format != LiveFormat::Csv && !invocation->csv.empty())
+        return "--csv writes CSV; --format " + text(format) + " writes to standard output";
+    invocation->name = text(parser.value("name"));
+    const bool control = std::any_of(invocation->name.begin(), invocation->name.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (parser.isSet("name") && (invocation->name.empty() || control))
+        return "--name needs a station name without line breaks or other control characters";
+    return {};
+}
+
 std::string take_settings(const QCommandLineParser& parser, Invocation* invocation)
 {
     for (const QString& option : {QStringLiteral("o"), QStringLiteral("csv")})
@@ -226,7 +251,7 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
         return "merge writes its image into a file: -o needs a file name";
     if (invocation->command == "report" && invocation->output.empty())
         return "report writes a PDF file: -o needs a file name";
-    return {};
+    return take_live_format(parser, invocation);
 }
 
 ParsedCommandLine refused_command(std::string error)

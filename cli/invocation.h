@@ -13,6 +13,9 @@ namespace telvar::cli {
 
 enum class LineKind { None, Tcp, Com, Device };
 
+// How live writes its samples: the recorder's CSV, JSON Lines, or InfluxDB line protocol.
+enum class LiveFormat { Csv, Jsonl, Influx };
+
 struct LineChoice {
     LineKind kind = LineKind::None;
     std::string host;    // --tcp HOST
@@ -30,6 +33,8 @@ struct Invocation {
     bool eeprom = false;
     long count = 0;       // live: samples to take; 0 takes them until Ctrl-C
     std::string csv;      // live and datamem: empty for standard output (no --csv, or --csv -)
+    LiveFormat format = LiveFormat::Csv;  // live --format
+    std::string name;     // live --name: the station its lines name; empty for none
     int channel = 0;      // datamem: 1 channel A, 2 channel B
     double timeout = 0;   // datamem: seconds to wait for a new recording; 0 waits until Ctrl-C
     std::string table_a;  // merge: empty when the channel is left out

@@ -7,12 +7,14 @@
 #include "cli/exit_codes.h"
 #include "cli/interrupt.h"
 #include "cli/line.h"
+#include "cli/live_lines.h"
 #include "cli/memory_csv.h"
 #include "link/command.h"
 #include "link/status.h"
 #include "params/record.h"
 #include "platform/csv_file.h"
 #include "platform/events.h"
+#include "platform/files.h"
 #include "scope/live_sample.h"
 #include "scope/memory_reading.h"
 #include "scope/recorder_csv.h"
@@ -34,6 +36,17 @@ std::string local_time()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toStdString();
 }
 
+// A sample as a line of the invocation's format; `seconds` since the first.
+std::string live_text(const Invocation& invocation, long seq, double seconds)
+{
+    const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
+    if (invocation.format == LiveFormat::Csv)
+        return recorder_row(local_time(), seconds, rawdata, traces.data());
+    const LivePoint point{std::chrono::system_clock::now(), seq, rawdata, traces, line_name(invocation.line),
+                          invocation.name};
+    return invocation.format == LiveFormat::Jsonl ? jsonl_line(point) : influx_line(point);
+}
+
 // The file is made, or emptied, only once the first row is ready, so that
 // a line that fails leaves it as it was. *taken counts the rows written.
 int take_live_samples(const Invocation& invocation, CsvFile& csv, long* taken)
@@ -43,12 +56,12 @@ int take_live_samples(const Invocation& invocation, CsvFile& csv, long* taken)
     QElapsedTimer since_start;
     since_start.start();
     const long count = invocation.count;
+    const std::string header = invocation.format == LiveFormat::Csv ? recorder_header() : std::string();
     for (*taken = 0; (count == 0 || *taken < count) && !interrupt_requested(); ++*taken) {
         if (!exchange_live_sample())
             return fail_with_status();
-        const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
-        const std::string row = recorder_row(local_time(), since_start.nsecsElapsed() / 1e9, rawdata, traces.data());
-        if (*taken == 0 && !(csv.open(invocation.csv) && csv.write(recorder_header())))
+        const std::string row = live_text(invocation, *taken + 1, since_start.nsecsElapsed() / 1e9);
+        if (*taken == 0 && !(csv.open(invocation.csv) && csv.write(header)))
             return EXIT_FILE;
         if (!csv.write(row))
             return EXIT_FILE;
@@ -110,6 +123,8 @@ int run_live(const Invocation& invocation)
     long taken = 0;
     const int code = with_line(invocation.line, [&] { return take_live_samples(invocation, csv, &taken); });
     const bool written = csv.close();
+    if ((code == EXIT_FILE || (code == EXIT_DONE && !written)) && invocation.format != LiveFormat::Csv)
+        return fail(EXIT_FILE, WithReason("Could not write the samples to standard output", csv.failure()));
     if (code == EXIT_FILE || (code == EXIT_DONE && !written))
         return csv_failure(invocation.csv, csv.failure());
     const bool cut = invocation.count == 0 || taken < invocation.count;

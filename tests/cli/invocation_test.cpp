@@ -35,6 +35,10 @@ TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
     EXPECT_EQ(live.count, 25);
     EXPECT_EQ(live.csv, "l.csv");
     EXPECT_EQ(parse({"--com", "1", "live"}).invocation.count, 0) << "until Ctrl-C";
+    const Invocation stream = parse({"--com", "1", "live", "--format", "influx", "--name", "line 3, station=7"}).invocation;
+    EXPECT_EQ(stream.format, LiveFormat::Influx);
+    EXPECT_EQ(stream.name, "line 3, station=7");
+    EXPECT_EQ(parse({"--com", "1", "live", "--format", "jsonl"}).invocation.format, LiveFormat::Jsonl);
 
     EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "b"}).invocation.channel, 2);
     EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "A"}).invocation.channel, 1);
@@ -109,6 +113,12 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{"--tcp", "h:1", "live", "-o", "x"}, "live takes no -o"},
         {{"--tcp", "h:1", "live", "--count", "0"}, "--count needs a number of samples from 1 on"},
         {{"--tcp", "h:1", "live", "--count", "5x"}, "--count needs a number of samples from 1 on"},
+        {{"--tcp", "h:1", "live", "--format", "xml"}, "--format needs csv, jsonl or influx"},
+        {{"--tcp", "h:1", "live", "--format", "jsonl", "--csv", "l.csv"},
+         "--csv writes CSV; --format jsonl writes to standard output"},
+        {{"--tcp", "h:1", "live", "--name", ""}, "--name needs a station name without line breaks or other control characters"},
+        {{"--tcp", "h:1", "live", "--name", "a\nb"}, "--name needs a station name without line breaks or other control characters"},
+        {{"--tcp", "h:1", "info", "--format", "jsonl"}, "info takes no --format"},
         {{"--tcp", "h:1", "datamem"}, "datamem needs --channel"},
         {{"--tcp", "h:1", "datamem", "--channel", "C"}, "--channel needs A or B"},
         {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "0"}, timeout_refused},

@@ -9,12 +9,17 @@
 #include "scope/traces.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -88,6 +93,38 @@ TEST_F(CliMeasure, LiveWritesTheRecordersColumnsUntilTheCount)
     rows = rows_of(read_file(path("live.csv")));
     ASSERT_EQ(rows.size(), 4);
     expect_live_rows(rows.mid(1), words);
+}
+
+TEST_F(CliMeasure, LiveStreamsJsonLinesAndLineProtocolPoints)
+{
+    const Words words = controller_words();
+    Simulator sim(eeprom_options(path("c.eeprom"), words));
+    ASSERT_TRUE(sim.ready());
+    const QString port = QString::number(sim.tcp_port());
+    const QStringList thresholds = threshold_columns(words);
+
+    const CliResult json = run_cli(tcp_line(sim) + QStringList{"live", "--count", "3", "--format", "jsonl", "--name", "press 4"}, &sim);
+    EXPECT_EQ(json.code, 0) << json.err;
+    const QStringList objects = QString::fromStdString(json.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(objects.size(), 3) << json.out;
+    for (int k = 0; k < 3; ++k) {
+        const QJsonObject o = QJsonDocument::fromJson(objects[k].toUtf8()).object();
+        EXPECT_EQ(o["seq"].toInt(), k + 1);
+        EXPECT_EQ(o["line"].toString(), "TCP 127.0.0.1:" + port);
+        EXPECT_EQ(o["name"].toString(), "press 4");
+        EXPECT_EQ(QString::number(o["a_trigger"].toInt()), thresholds.first());
+        EXPECT_EQ(QString::number(o["evaluation_lower"].toInt()), thresholds.last());
+        const QDateTime time = QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs);
+        EXPECT_LT(std::abs(time.secsTo(QDateTime::currentDateTimeUtc())), 60) << objects[k].toStdString();
+    }
+
+    const CliResult influx = run_cli(tcp_line(sim) + QStringList{"live", "--count", "2", "--format", "influx"}, &sim);
+    EXPECT_EQ(influx.code, 0) << influx.err;
+    const QStringList points = QString::fromStdString(influx.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(points.size(), 2) << influx.out;
+    EXPECT_TRUE(points[1].startsWith("telvar_k20,line=TCP\\ 127.0.0.1:" + port + " seq=2i,evaluation=")) << influx.out;
+    EXPECT_TRUE(points[1].contains(",a_trigger=" + thresholds.first() + "i,")) << influx.out;
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("i \\d{19}$")).match(points[1]).hasMatch()) << influx.out;
 }
 
 TEST_F(CliMeasure, ASignalEndsLiveWithWholeRowsOnStandardOutputOrInTheFile)
