@@ -52,7 +52,8 @@ Commands:
                          standard output (also with --csv -) or into FILE,
                          until N samples, Ctrl-C or SIGTERM; jsonl and influx
                          write a JSON object or a line-protocol point a line
-                         on standard output, each line out as it is whole
+                         on standard output, each line out as it is whole; a
+                         lost line is waited for and the samples go on
   datamem --channel A|B [--csv FILE] [--timeout SECONDS]
                          wait for a new data-memory recording of the channel
                          (at most SECONDS) and read it: 128 rows of CSV

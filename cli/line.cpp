@@ -8,6 +8,8 @@
 #include "link/com232.h"
 #include "link/command.h"
 #include "link/line_table.h"
+#include "link/line_watch.h"
+#include "link/reconnect.h"
 #include "link/serial_line.h"
 #include "link/tcp_line.h"
 #include "platform/events.h"
@@ -20,6 +22,9 @@
 namespace telvar::cli {
 
 namespace {
+
+// How often a signal is looked for while a lost line is waited for.
+inline constexpr int LINE_WAIT_STEP_MS = 100;
 
 bool open_tcp(const LineChoice& choice)
 {
@@ -94,6 +99,24 @@ int with_line(const LineChoice& choice, const std::function<int()>& command)
     const int code = !open ? fail_to_open(choice) : interrupt_requested() ? fail_interrupted() : command();
     close_line(choice);
     return code;
+}
+
+void follow_lost_lines()
+{
+    setup_reconnect();
+}
+
+bool line_came_back()
+{
+    if (!reconnect_waiting())
+        return false;
+    note(last_status() + " (" + named_line() + "); waiting for the line to come back");
+    while (reconnect_waiting() && !interrupt_requested())
+        WaitEvents(LINE_WAIT_STEP_MS);
+    if (!line_state().open())
+        return false;
+    note(last_status());
+    return true;
 }
 
 }  // namespace telvar::cli

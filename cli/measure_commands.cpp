@@ -48,7 +48,8 @@ std::string live_text(const Invocation& invocation, long seq, double seconds)
 }
 
 // The file is made, or emptied, only once the first row is ready, so that
-// a line that fails leaves it as it was. *taken counts the rows written.
+// a line that fails leaves it as it was. *taken counts the rows written. A
+// lost line is waited for, and the rows go on where they stopped.
 int take_live_samples(const Invocation& invocation, CsvFile& csv, long* taken)
 {
     if (!fetch_record(RAM))
@@ -57,14 +58,21 @@ int take_live_samples(const Invocation& invocation, CsvFile& csv, long* taken)
     since_start.start();
     const long count = invocation.count;
     const std::string header = invocation.format == LiveFormat::Csv ? recorder_header() : std::string();
-    for (*taken = 0; (count == 0 || *taken < count) && !interrupt_requested(); ++*taken) {
-        if (!exchange_live_sample())
-            return fail_with_status();
+    for (*taken = 0; (count == 0 || *taken < count) && !interrupt_requested();) {
+        if (!exchange_live_sample()) {
+            // The rows taken reach their file before a wait that may be long.
+            if (*taken > 0 && !csv.flush())
+                return EXIT_FILE;
+            if (line_came_back())
+                continue;
+            return interrupt_requested() ? EXIT_DONE : fail_with_status();
+        }
         const std::string row = live_text(invocation, *taken + 1, since_start.nsecsElapsed() / 1e9);
         if (*taken == 0 && !(csv.open(invocation.csv) && csv.write(header)))
             return EXIT_FILE;
         if (!csv.write(row))
             return EXIT_FILE;
+        ++*taken;
     }
     return EXIT_DONE;
 }
@@ -121,6 +129,7 @@ int run_live(const Invocation& invocation)
         return csv_failure(invocation.csv, why);
     CsvFile csv;
     long taken = 0;
+    follow_lost_lines();
     const int code = with_line(invocation.line, [&] { return take_live_samples(invocation, csv, &taken); });
     const bool written = csv.close();
     if ((code == EXIT_FILE || (code == EXIT_DONE && !written)) && invocation.format != LiveFormat::Csv)

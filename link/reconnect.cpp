@@ -14,6 +14,7 @@
 #include "platform/timers.h"
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -32,6 +33,7 @@ namespace {
 struct LostLine {
     int protocol = 0;
     int port = 0;
+    std::string device;  // a serial device named by its path; empty for the port's own
     std::string address;
     int tcp_port = 0;
     std::string text;  // as the indicator names it
@@ -40,7 +42,12 @@ struct LostLine {
     {
         if (protocol != comprotocol)
             return false;
-        return protocol == 0 ? port == comport : address == ipBuf && tcp_port == portNum;
+        return protocol == 0 ? port == comport && device == comdevice : address == ipBuf && tcp_port == portNum;
+    }
+    bool device_present() const
+    {
+        std::error_code error;
+        return device.empty() ? ComPortPresent(port) : std::filesystem::exists(device, error);
     }
 };
 
@@ -127,7 +134,7 @@ void look_for_line()
         report_line_closed();
         return;
     }
-    if (g_lost.protocol == 0 && !ComPortPresent(g_lost.port))
+    if (g_lost.protocol == 0 && !g_lost.device_present())
         return;
     // A connect may take its whole time-out: the next one counts from its start.
     if (g_last_attempt > 0.0 && Timer() - g_last_attempt < interval() - 0.05)
@@ -137,7 +144,7 @@ void look_for_line()
 
 void start_waiting(const std::string& text)
 {
-    g_lost = LostLine{comprotocol, comport, ipBuf, portNum, text};
+    g_lost = LostLine{comprotocol, comport, comdevice, ipBuf, portNum, text};
     g_last_attempt = 0.0;
     stop_waiting();
     g_timer = NewRepeatingTimer(interval(), look_for_line);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // live and datamem against the simulator: the recorder's columns with the
-// controller's thresholds, Ctrl-C and SIGTERM, a line that hangs up in the
-// middle, a data-memory recording with its trigger where the pretrigger puts
+// controller's thresholds, JSON Lines and line protocol, Ctrl-C and SIGTERM,
+// a line that hangs up in the middle and comes back, a data-memory recording with its trigger where the pretrigger puts
 // it, one that does not come in time, and one its target refuses.
 #include "tests/cli/cli_process.h"
 
@@ -153,17 +153,22 @@ TEST_F(CliMeasure, ASignalEndsLiveWithWholeRowsOnStandardOutputOrInTheFile)
     EXPECT_EQ(after.code, 0) << "the port was closed and opens again: " << after.err;
 }
 
-TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
+TEST_F(CliMeasure, AHangUpDuringLiveIsWaitedForAndTheSamplesGoOnWithoutAGap)
 {
-    // Line check, version and three parameter blocks, then five samples.
+    // Line check, version and three parameter blocks, then five samples;
+    // opened again: line check, version and eight samples.
     Simulator sim({"--close-after", "10"});
     ASSERT_TRUE(sim.ready());
-    const CliResult live = run_cli(tcp_line(sim) + QStringList{"live", "--count", "100"}, &sim);
-    EXPECT_EQ(live.code, 3);
+    const std::string line = "TCP 127.0.0.1:" + std::to_string(sim.tcp_port());
+    const CliResult live = run_cli(tcp_line(sim) + QStringList{"live", "--count", "8", "--format", "jsonl"}, &sim);
+    EXPECT_EQ(live.code, 0) << live.err;
     EXPECT_EQ(live.err, "telvar-k20: TCP Client: Server has closed connection!\n"
-                        "telvar-k20: Error! Connection lost. (TCP 127.0.0.1:" + std::to_string(sim.tcp_port())
-                            + "); check the cable and that the controller is switched on, then run the command again\n");
-    EXPECT_EQ(rows_of(live.out).size(), 1 + 5);
+                        "telvar-k20: Error! Connection lost. (" + line + "); waiting for the line to come back\n"
+                        "telvar-k20: Line back, reconnected: " + line + "\n");
+    const QStringList objects = QString::fromStdString(live.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(objects.size(), 8) << live.out;
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(QJsonDocument::fromJson(objects[k].toUtf8()).object()["seq"].toInt(), k + 1);
 
     const CliResult unwritable = run_cli(tcp_line(sim) + QStringList{"live", "--csv", path("none/live.csv")}, &sim);
     EXPECT_EQ(unwritable.code, 4);
@@ -178,13 +183,26 @@ TEST_F(CliMeasure, AHangUpDuringLiveKeepsTheRowsBeforeIt)
     EXPECT_EQ(no_room.code, 4);
     EXPECT_EQ(no_room.err,
               "telvar-k20: Could not write the CSV file: " + full.toStdString() + " (no space left on device)\n");
+
+    // A line that does not come back is waited for until a signal ends the rows.
+    CliProcess waiting(tcp_line(sim) + QStringList{"live"}, &sim);
+    ASSERT_TRUE(waiting.wait_output(recorder_header().size() + 200));
+    sim.stop();
+    QThread::msleep(1500);
+    const CliResult ended = waiting.stop(SIGINT);
+    EXPECT_EQ(ended.code, 130);
+    EXPECT_NE(ended.err.find("); waiting for the line to come back\n"), std::string::npos) << ended.err;
+    EXPECT_NE(ended.err.find("Interrupted; standard output ends after its last whole row."), std::string::npos) << ended.err;
+    EXPECT_GT(rows_of(ended.out).size(), 1);
 }
 
 TEST_F(CliMeasure, ALiveThatTakesNoRowLeavesAnExistingFileAsItWas)
 {
     const std::string old_rows = "rows of an earlier run\r\n";
     write_file(path("live.csv"), old_rows);
-    Simulator sim({"--close-after", "5"});  // line check, version and the three parameter blocks
+    // Line check, version and the three parameter blocks, then silence on a
+    // line that stays open: no line to wait for.
+    Simulator sim({"--faults-after", "5", "--silent"});
     ASSERT_TRUE(sim.ready());
     const QStringList lines[] = {{"--com", "80"}, tcp_line(sim)};
     for (const QStringList& line : lines) {
