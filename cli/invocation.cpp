@@ -179,7 +179,9 @@ std::string take_line(const QCommandLineParser& parser, const CommandRule& rule,
     if (device) {
         line->kind = LineKind::Device;
         line->device = text(parser.value("device"));
-        return line->device.empty() ? "--device needs the path of a serial device" : std::string();
+        const bool control = std::any_of(line->device.begin(), line->device.end(),
+                                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+        return line->device.empty() || control ? "--device needs the path of a serial device" : std::string();
     }
     long port = 0;
     line->kind = LineKind::Com;
@@ -215,6 +217,8 @@ std::string take_live_format(const QCommandLineParser& parser, Invocation* invoc
                                      [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (parser.isSet("name") && (invocation->name.empty() || control))
         return "--name needs a station name without line breaks or other control characters";
+    if (parser.isSet("name") && invocation->format == LiveFormat::Csv)
+        return "--name names the station in --format jsonl and influx";
     return {};
 }
 

@@ -108,6 +108,8 @@ void follow_lost_lines()
 
 bool line_came_back()
 {
+    // The hang-up is told by a queued event, which may still wait behind the failed exchange.
+    ProcessSystemEvents();
     if (!reconnect_waiting())
         return false;
     note(last_status() + " (" + named_line() + "); waiting for the line to come back");

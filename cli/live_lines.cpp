@@ -69,7 +69,7 @@ std::string influx_tag(std::string_view value)
 {
     std::string escaped;
     for (const char c : value) {
-        if (c == ',' || c == '=' || c == ' ')
+        if (c == ',' || c == '=' || c == ' ' || c == '\\')
             escaped += '\\';
         escaped += c;
     }

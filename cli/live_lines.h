@@ -25,8 +25,9 @@ struct LivePoint {
 std::string jsonl_line(const LivePoint& point);
 std::string influx_line(const LivePoint& point);
 
-// A tag value of the line protocol: commas, equals signs and spaces escaped
-// with a backslash.
+// A tag value of the line protocol: commas, equals signs, spaces and
+// backslashes escaped with a backslash, so that a value ending in one
+// cannot swallow the space after it.
 std::string influx_tag(std::string_view value);
 
 }  // namespace telvar::cli

@@ -119,6 +119,8 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{"--tcp", "h:1", "live", "--name", ""}, "--name needs a station name without line breaks or other control characters"},
         {{"--tcp", "h:1", "live", "--name", "a\nb"}, "--name needs a station name without line breaks or other control characters"},
         {{"--tcp", "h:1", "info", "--format", "jsonl"}, "info takes no --format"},
+        {{"--tcp", "h:1", "live", "--name", "press 4"}, "--name names the station in --format jsonl and influx"},
+        {{"--device", "/dev/tty\nUSB0", "info"}, "--device needs the path of a serial device"},
         {{"--tcp", "h:1", "datamem"}, "datamem needs --channel"},
         {{"--tcp", "h:1", "datamem", "--channel", "C"}, "--channel needs A or B"},
         {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "0"}, timeout_refused},

@@ -31,7 +31,8 @@ TEST(LiveLines, TagValuesEscapeCommasEqualSignsAndSpaces)
         {"tag,value", "tag\\,value"},
         {"a=b", "a\\=b"},
         {"TCP 127.0.0.1:10001", "TCP\\ 127.0.0.1:10001"},
-        {"C:\\line", "C:\\line"},
+        {"C:\\line", "C:\\\\line"},
+        {"press\\", "press\\\\"},
         {"plain", "plain"},
     };
     for (const auto& [value, escaped] : cases)
