@@ -54,6 +54,18 @@ Commands:
                          write a JSON object or a line-protocol point a line
                          on standard output, each line out as it is whole; a
                          lost line is waited for and the samples go on
+  publish --broker mqtt://HOST[:PORT] | mqtts://HOST[:PORT] [--topic PREFIX]
+          [--name STATION] [--username USER] [--password-file FILE]
+          [--cafile FILE] [--buffer N]
+                         publish live samples into an MQTT broker until
+                         Ctrl-C or SIGTERM: PREFIX/live (each sample as in
+                         jsonl, QoS 1), and retained PREFIX/info,
+                         PREFIX/parameters and PREFIX/status (online, line
+                         lost, offline; offline also as the last will);
+                         PREFIX is telvar-k20/STATION, STATION the host's
+                         name unless given; the password comes from
+                         --password-file or TELVAR_MQTT_PASSWORD; while the
+                         broker is away up to N samples (10000) wait for it
   datamem --channel A|B [--csv FILE] [--timeout SECONDS]
                          wait for a new data-memory recording of the channel
                          (at most SECONDS) and read it: 128 rows of CSV
@@ -93,6 +105,8 @@ Exit codes:
   5    download: the controller is left waiting in its boot loader; run
        download again to finish
   6    datamem: no new recording within --timeout
+  8    publish: the broker's host is unknown, no broker answers, or it refused
+       the user, the password or its TLS certificate
   130  ended by Ctrl-C (SIGINT), files whole and the line closed
   143  ended by SIGTERM, likewise
 )";

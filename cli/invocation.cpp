@@ -37,6 +37,7 @@ const CommandRule kRules[] = {
     {"verify", 1, LineUse::Needed, {"eeprom", "json"}, {}},
     {"live", 0, LineUse::Needed, {"count", "csv", "format", "name"}, {}},
     {"datamem", 0, LineUse::Needed, {"channel", "csv", "timeout"}, {"channel"}},
+    {"publish", 0, LineUse::Needed, {"broker", "topic", "name", "username", "password-file", "cafile", "buffer"}, {"broker"}},
     {"reset", 0, LineUse::Needed, {}, {}},
     {"teach", 0, LineUse::Needed, {}, {}},
     {"merge", 1, LineUse::None, {"lin-a", "lin-b", "start", "end", "o"}, {"start", "end", "o"}},
@@ -71,6 +72,12 @@ QList<QCommandLineOption> known_options()
         valued("csv", "FILE"),
         valued("format", "csv|jsonl|influx"),
         valued("name", "STATION"),
+        valued("broker", "mqtt://HOST[:PORT]"),
+        valued("topic", "PREFIX"),
+        valued("username", "USER"),
+        valued("password-file", "FILE"),
+        valued("cafile", "FILE"),
+        valued("buffer", "N"),
         valued("channel", "A|B"),
         valued("timeout", "SECONDS"),
         valued("lin-a", "FILE"),
@@ -217,8 +224,40 @@ std::string take_live_format(const QCommandLineParser& parser, Invocation* invoc
                                      [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (parser.isSet("name") && (invocation->name.empty() || control))
         return "--name needs a station name without line breaks or other control characters";
-    if (parser.isSet("name") && invocation->format == LiveFormat::Csv)
+    if (parser.isSet("name") && invocation->command == "live" && invocation->format == LiveFormat::Csv)
         return "--name names the station in --format jsonl and influx";
+    return {};
+}
+
+// The default prefix holds the station's name, which then must be one level
+// of a topic.
+std::string take_publish_settings(const QCommandLineParser& parser, Invocation* invocation)
+{
+    constexpr long BUFFER_MAX = 1000000;
+    if (invocation->command != "publish")
+        return {};
+    if (!parse_broker_address(text(parser.value("broker")), &invocation->broker))
+        return "--broker needs mqtt://HOST[:PORT] or mqtts://HOST[:PORT], the port from 1 to 65535";
+    invocation->topic = text(parser.value("topic"));
+    const auto has_any = [](const std::string& s, std::string_view chars) {
+        return s.find_first_of(chars) != std::string::npos
+               || std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    };
+    if (parser.isSet("topic") && (invocation->topic.empty() || has_any(invocation->topic, "+#")))
+        return "--topic needs a topic prefix without + and #";
+    if (!parser.isSet("topic") && has_any(invocation->name, "/+#"))
+        return "--name is part of the topic telvar-k20/STATION: give it without /, + and #, or give --topic";
+    invocation->username = text(parser.value("username"));
+    invocation->password_file = text(parser.value("password-file"));
+    invocation->cafile = text(parser.value("cafile"));
+    if (parser.isSet("buffer") && (!parse_decimal(text(parser.value("buffer")), &invocation->buffer)
+                                   || invocation->buffer < 1 || invocation->buffer > BUFFER_MAX))
+        return "--buffer needs a number of samples from 1 to " + std::to_string(BUFFER_MAX);
+    for (const char* option : {"username", "password-file", "cafile"})
+        if (parser.isSet(option) && parser.value(option).isEmpty())
+            return dashed(option) + " needs a value";
+    if (!invocation->cafile.empty() && !invocation->broker.tls)
+        return "--cafile is for mqtts:// brokers";
     return {};
 }
 
@@ -255,7 +294,9 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
         return "merge writes its image into a file: -o needs a file name";
     if (invocation->command == "report" && invocation->output.empty())
         return "report writes a PDF file: -o needs a file name";
-    return take_live_format(parser, invocation);
+    if (std::string error = take_live_format(parser, invocation); !error.empty())
+        return error;
+    return take_publish_settings(parser, invocation);
 }
 
 ParsedCommandLine refused_command(std::string error)
@@ -341,6 +382,34 @@ bool parse_tcp_address(std::string_view text, std::string* host, int* port)
         return false;
     *host = std::string(text.substr(0, colon));
     *port = static_cast<int>(number);
+    return true;
+}
+
+bool parse_broker_address(std::string_view text, BrokerAddress* broker)
+{
+    constexpr std::string_view PLAIN = "mqtt://";
+    constexpr std::string_view TLS = "mqtts://";
+    const bool tls = text.substr(0, TLS.size()) == TLS;
+    if (!tls && text.substr(0, PLAIN.size()) != PLAIN)
+        return false;
+    const std::string_view address = text.substr(tls ? TLS.size() : PLAIN.size());
+    std::string host;
+    int port = tls ? 8883 : 1883;
+    const bool bracketed = address.substr(0, 1) == "[";
+    const std::size_t host_end = bracketed ? address.find(']') + 1 : address.rfind(':');
+    if (bracketed && host_end == 0)
+        return false;
+    if (host_end != std::string_view::npos && host_end < address.size()) {
+        if (!parse_tcp_address(address, &host, &port))
+            return false;
+    } else {
+        host = std::string(address);
+    }
+    const bool bad = host.empty() || host.find_first_of("/?#@ ") != std::string::npos
+                     || std::any_of(host.begin(), host.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (bad)
+        return false;
+    *broker = {tls, host, port};
     return true;
 }
 

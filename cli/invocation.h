@@ -4,6 +4,8 @@
 // opened, so that a mistyped command line touches neither files nor line.
 #pragma once
 
+#include "cli/mqtt_client.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,7 +36,13 @@ struct Invocation {
     long count = 0;       // live: samples to take; 0 takes them until Ctrl-C
     std::string csv;      // live and datamem: empty for standard output (no --csv, or --csv -)
     LiveFormat format = LiveFormat::Csv;  // live --format
-    std::string name;     // live --name: the station its lines name; empty for none
+    std::string name;     // live and publish --name: the station its lines name; empty for none
+    BrokerAddress broker;       // publish --broker
+    std::string topic;          // publish --topic: the topics' prefix; empty for telvar-k20/STATION
+    std::string username;       // publish --username; empty for none
+    std::string password_file;  // publish --password-file; empty: TELVAR_MQTT_PASSWORD, if set
+    std::string cafile;         // publish --cafile; empty: the system's CAs
+    long buffer = 10000;        // publish --buffer: samples kept while the broker is away
     int channel = 0;      // datamem: 1 channel A, 2 channel B
     double timeout = 0;   // datamem: seconds to wait for a new recording; 0 waits until Ctrl-C
     std::string table_a;  // merge: empty when the channel is left out
@@ -58,5 +66,7 @@ inline constexpr std::int64_t ADDRESS_MAX = 0x7DFFFFFF;
 bool parse_address(std::string_view text, std::int64_t* address);
 // HOST:PORT, the port from 1 to 65535; the host may not be empty.
 bool parse_tcp_address(std::string_view text, std::string* host, int* port);
+// mqtt://HOST[:PORT] (1883 unless given) or mqtts://HOST[:PORT] (8883).
+bool parse_broker_address(std::string_view text, BrokerAddress* broker);
 
 }  // namespace telvar::cli

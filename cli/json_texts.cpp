@@ -28,6 +28,27 @@ std::string info_json(const std::string& line, const std::string& version)
     return compact({{"line", QString::fromStdString(line)}, {"version", bytes(version)}});
 }
 
+std::string station_info_json(const std::string& line, const std::string& version, const std::string& tool)
+{
+    return compact(
+        {{"line", QString::fromStdString(line)}, {"version", bytes(version)}, {"tool", QString::fromStdString(tool)}});
+}
+
+std::string parameters_json(const IniText& ini)
+{
+    QJsonObject sections;
+    for (const IniSection& section : ini.sections) {
+        QJsonObject keys;
+        for (const IniItem& item : section.items) {
+            bool whole = false;
+            const qlonglong number = QString::fromStdString(item.value).toLongLong(&whole);
+            keys.insert(QString::fromStdString(item.key), whole ? QJsonValue(number) : QJsonValue(bytes(item.value)));
+        }
+        sections.insert(QString::fromStdString(section.name), keys);
+    }
+    return compact(sections);
+}
+
 std::string verify_json(int compared, const std::vector<Difference>& differences)
 {
     QJsonArray found;

@@ -5,6 +5,7 @@
 
 #include "cli/differences.h"
 #include "platform/serial_ports.h"
+#include "storage/ini_text.h"
 
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@ namespace telvar::cli {
 
 // {"line": ..., "version": ...}
 std::string info_json(const std::string& line, const std::string& version);
+// {"line": ..., "version": ..., "tool": ...}: the controller's and the tool's versions.
+std::string station_info_json(const std::string& line, const std::string& version, const std::string& tool);
+// {"SECTION": {"KEY": VALUE, ...}, ...}, whole numbers as numbers.
+std::string parameters_json(const IniText& ini);
 // {"compared": N, "differences": [{"section", "key", "file", "controller"}, ...]}
 std::string verify_json(int compared, const std::vector<Difference>& differences);
 // {"ports": [{"port", "device", "description", "manufacturer", "serial_number", "accessible"}, ...]}

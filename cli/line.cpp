@@ -106,12 +106,15 @@ void follow_lost_lines()
     setup_reconnect();
 }
 
-bool line_came_back()
+bool line_is_waited_for()
 {
     // The hang-up is told by a queued event, which may still wait behind the failed exchange.
     ProcessSystemEvents();
-    if (!reconnect_waiting())
-        return false;
+    return reconnect_waiting();
+}
+
+bool line_came_back()
+{
     note(last_status() + " (" + named_line() + "); waiting for the line to come back");
     while (reconnect_waiting() && !interrupt_requested())
         WaitEvents(LINE_WAIT_STEP_MS);

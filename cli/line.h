@@ -28,9 +28,10 @@ int with_line(const LineChoice& choice, const std::function<int()>& command);
 // From now on a line that goes away by itself (the server hangs up, the
 // device is gone) is waited for and opened again, as in the window.
 void follow_lost_lines();
-// After a failed exchange: when the line was lost and is waited for, says
-// so on standard error and waits until it is back (true, also said) or a
-// signal comes (false); false at once for any other failure.
+// After a failed exchange: whether the line was lost and is waited for.
+bool line_is_waited_for();
+// Says so on standard error and waits until the line is back (true, also
+// said) or a signal comes (false).
 bool line_came_back();
 
 }  // namespace telvar::cli

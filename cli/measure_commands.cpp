@@ -9,6 +9,7 @@
 #include "cli/line.h"
 #include "cli/live_lines.h"
 #include "cli/memory_csv.h"
+#include "cli/sample_loop.h"
 #include "link/command.h"
 #include "link/status.h"
 #include "params/record.h"
@@ -56,25 +57,17 @@ int take_live_samples(const Invocation& invocation, CsvFile& csv, long* taken)
         return fail_with_status();
     QElapsedTimer since_start;
     since_start.start();
-    const long count = invocation.count;
     const std::string header = invocation.format == LiveFormat::Csv ? recorder_header() : std::string();
-    for (*taken = 0; (count == 0 || *taken < count) && !interrupt_requested();) {
-        if (!exchange_live_sample()) {
-            // The rows taken reach their file before a wait that may be long.
-            if (*taken > 0 && !csv.flush())
-                return EXIT_FILE;
-            if (line_came_back())
-                continue;
-            return interrupt_requested() ? EXIT_DONE : fail_with_status();
-        }
-        const std::string row = live_text(invocation, *taken + 1, since_start.nsecsElapsed() / 1e9);
-        if (*taken == 0 && !(csv.open(invocation.csv) && csv.write(header)))
-            return EXIT_FILE;
-        if (!csv.write(row))
-            return EXIT_FILE;
-        ++*taken;
-    }
-    return EXIT_DONE;
+    SampleSink sink;
+    sink.take = [&](long seq) {
+        const std::string row = live_text(invocation, seq, since_start.nsecsElapsed() / 1e9);
+        if (seq == 1 && !(csv.open(invocation.csv) && csv.write(header)))
+            return int(EXIT_FILE);
+        return csv.write(row) ? int(EXIT_DONE) : int(EXIT_FILE);
+    };
+    // The rows taken reach their file before a wait that may be long.
+    sink.line_lost = [&] { return *taken == 0 || csv.flush() ? int(EXIT_DONE) : int(EXIT_FILE); };
+    return take_samples(invocation.count, taken, sink);
 }
 
 std::string seconds_text(double seconds)

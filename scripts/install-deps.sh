@@ -14,6 +14,7 @@ packages=(
   dpkg-dev file librsvg2-bin desktop-file-utils appstream groff-base
   lintian devscripts
   clang libclang-rt-14-dev lld
+  libpaho-mqtt-dev libssl-dev mosquitto mosquitto-clients
 )
 
 missing=()

@@ -61,6 +61,7 @@ tools_files=(
   usr/bin/telvar-k20
   usr/share/man/man1/telvar-k20-sim.1.gz
   usr/share/man/man1/telvar-k20.1.gz
+  usr/lib/systemd/system/telvar-k20-publish@.service
   usr/share/doc/telvar-k20/README.md
   usr/share/doc/telvar-k20/sim/README.md
   usr/share/doc/telvar-k20/copyright

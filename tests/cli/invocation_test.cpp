@@ -40,6 +40,17 @@ TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
     EXPECT_EQ(stream.name, "line 3, station=7");
     EXPECT_EQ(parse({"--com", "1", "live", "--format", "jsonl"}).invocation.format, LiveFormat::Jsonl);
 
+    const Invocation publish = parse({"--com", "1", "publish", "--broker", "mqtts://broker.plant", "--name", "press 4",
+                                      "--username", "plant", "--buffer", "50"}).invocation;
+    EXPECT_TRUE(publish.broker.tls);
+    EXPECT_EQ(publish.broker.host, "broker.plant");
+    EXPECT_EQ(publish.broker.port, 8883);
+    EXPECT_EQ(publish.name, "press 4") << "a station's name in a topic level";
+    EXPECT_EQ(publish.buffer, 50);
+    EXPECT_EQ(parse({"--com", "1", "publish", "--broker", "mqtt://[::1]:1884"}).invocation.broker.port, 1884);
+    EXPECT_EQ(parse({"--com", "1", "publish", "--broker", "mqtt://10.0.0.2"}).invocation.broker.port, 1883);
+    EXPECT_EQ(parse({"--com", "1", "publish", "--broker", "mqtt://h"}).invocation.buffer, 10000);
+
     EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "b"}).invocation.channel, 2);
     EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "A"}).invocation.channel, 1);
 
@@ -120,6 +131,22 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{"--tcp", "h:1", "live", "--name", "a\nb"}, "--name needs a station name without line breaks or other control characters"},
         {{"--tcp", "h:1", "info", "--format", "jsonl"}, "info takes no --format"},
         {{"--tcp", "h:1", "live", "--name", "press 4"}, "--name names the station in --format jsonl and influx"},
+        {{"--tcp", "h:1", "publish"}, "publish needs --broker"},
+        {{"--tcp", "h:1", "publish", "--broker", "tcp://h:1883"},
+         "--broker needs mqtt://HOST[:PORT] or mqtts://HOST[:PORT], the port from 1 to 65535"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h:0"},
+         "--broker needs mqtt://HOST[:PORT] or mqtts://HOST[:PORT], the port from 1 to 65535"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://"},
+         "--broker needs mqtt://HOST[:PORT] or mqtts://HOST[:PORT], the port from 1 to 65535"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h/x"},
+         "--broker needs mqtt://HOST[:PORT] or mqtts://HOST[:PORT], the port from 1 to 65535"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h", "--name", "line/4"},
+         "--name is part of the topic telvar-k20/STATION: give it without /, + and #, or give --topic"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h", "--topic", "plant/#"}, "--topic needs a topic prefix without + and #"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h", "--buffer", "0"}, "--buffer needs a number of samples from 1 to 1000000"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h", "--cafile", "ca.crt"}, "--cafile is for mqtts:// brokers"},
+        {{"--tcp", "h:1", "publish", "--broker", "mqtt://h", "--password", "x"}, "Unknown option 'password'."},
+        {{"--tcp", "h:1", "live", "--broker", "mqtt://h"}, "live takes no --broker"},
         {{"--device", "/dev/tty\nUSB0", "info"}, "--device needs the path of a serial device"},
         {{"--tcp", "h:1", "datamem"}, "datamem needs --channel"},
         {{"--tcp", "h:1", "datamem", "--channel", "C"}, "--channel needs A or B"},
