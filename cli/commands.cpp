@@ -23,6 +23,7 @@ constexpr CommandEntry kCommands[] = {
     {"get", run_get},         {"send", run_send},       {"verify", run_verify},
     {"live", run_live},       {"datamem", run_datamem}, {"merge", run_merge},
     {"download", run_download}, {"report", run_report},
+    {"fleet", run_fleet},
 };
 
 int run_named(const Invocation& invocation)

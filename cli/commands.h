@@ -24,5 +24,6 @@ int run_live(const Invocation& invocation);
 int run_datamem(const Invocation& invocation);
 int run_merge(const Invocation& invocation);
 int run_download(const Invocation& invocation);
+int run_fleet(const Invocation& invocation);
 
 }  // namespace telvar::cli
