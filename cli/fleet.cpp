@@ -123,7 +123,8 @@ private:
     // whose port a running child holds.
     void start_ready()
     {
-        for (std::size_t k = 0; k < targets_.size() && !stopping_ && int(running_.size()) < invocation_.fleet.jobs; ++k)
+        const auto room = [this] { return !stopping_ && !interrupt_requested() && int(running_.size()) < invocation_.fleet.jobs; };
+        for (std::size_t k = 0; k < targets_.size() && room(); ++k)
             if (!started_[k] && !busy_ports_.count(targets_[k].port_key))
                 start(k);
     }
@@ -175,7 +176,9 @@ private:
         else if (outcome.exit == EXIT_DIFFERENCES && invocation_.fleet.command == "verify")
             outcome.state = TargetState::Differences;
         else
-            outcome.state = stopping_ && (by_signal || !ended) ? TargetState::Interrupted : TargetState::Failed;
+            // Ctrl-C reaches the children with the fleet, maybe before the fleet looked.
+            outcome.state = (stopping_ || interrupt_requested()) && (by_signal || !ended) ? TargetState::Interrupted
+                                                                                          : TargetState::Failed;
         if (outcome.state == TargetState::Done || outcome.state == TargetState::Differences)
             return;
         outcome.error = child_error(err);
