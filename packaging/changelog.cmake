@@ -90,6 +90,11 @@ while(NOT text STREQUAL "")
   endif()
   math(EXPR line_number "${line_number} + 1")
 
+  # What is done since the last version waits at the top under this
+  # heading; no package tells it before it has a version of its own.
+  if(line STREQUAL "## Unreleased" AND NOT versions)
+    continue()
+  endif()
   if(line MATCHES "^## ")
     close_entry()
     if(NOT line MATCHES "^## ([0-9]+\\.[0-9]+\\.[0-9]+) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])( [0-2][0-9]:[0-5][0-9])?\\)$")
