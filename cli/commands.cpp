@@ -24,6 +24,7 @@ constexpr CommandEntry kCommands[] = {
     {"live", run_live},       {"datamem", run_datamem}, {"merge", run_merge},
     {"publish", run_publish},
     {"download", run_download}, {"report", run_report},
+    {"fleet", run_fleet},
 };
 
 int run_named(const Invocation& invocation)

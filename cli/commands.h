@@ -25,5 +25,6 @@ int run_publish(const Invocation& invocation);
 int run_datamem(const Invocation& invocation);
 int run_merge(const Invocation& invocation);
 int run_download(const Invocation& invocation);
+int run_fleet(const Invocation& invocation);
 
 }  // namespace telvar::cli

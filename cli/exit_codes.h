@@ -12,6 +12,7 @@ enum ExitCode : int {
     EXIT_FILE = 4,         // a file could not be read or written, or holds no usable content
     EXIT_BOOT_LOADER = 5,  // download: the controller is left waiting in its boot loader
     EXIT_TIMEOUT = 6,      // datamem: no new recording within --timeout
+    EXIT_FLEET = 7,        // fleet: the command failed on one target or more
     EXIT_BROKER = 8,       // publish: the MQTT broker is unknown, unreachable, or refused the login or TLS
 };
 // A command ended by SIGINT or SIGTERM ends with 128 plus the signal's

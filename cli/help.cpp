@@ -15,6 +15,7 @@ constexpr const char* kHelp = R"(Usage: telvar-k20 (--tcp HOST:PORT | --com N | 
        telvar-k20 merge FIRMWARE.S [--lin-a A.dat] [--lin-b B.dat] --start ADDR --end ADDR -o MERGED.S
        telvar-k20 download IMAGE.S (--com N | --device PATH)
        telvar-k20 report FILE.ini -o REPORT.pdf
+       telvar-k20 fleet --targets FILE [--jobs N] [--json] COMMAND [ARGS]
        telvar-k20 --list-ports [--json]
        telvar-k20 --help
        telvar-k20 --version
@@ -83,6 +84,15 @@ Commands:
                          EEPROM), or of a parameter file without a line, as
                          a PDF report of A4 pages with searchable text; no
                          display needed
+  fleet --targets FILE [--jobs N] [--json] COMMAND [ARGS]
+                         run info, get, send, verify or report for each
+                         controller of FILE, CSV with the header name,line
+                         and a line tcp:HOST:PORT, com:N or device:PATH a
+                         row; each target a child process, at most N at once
+                         (default 8), one at a time on the same port; get
+                         and report take -o FOLDER and write NAME.ini or
+                         NAME.pdf there; prints a table of name, line,
+                         result and message, or with --json one JSON object
   --list-ports [--json]  list the COM ports present, with their USB
                          description, manufacturer and serial number
 
@@ -105,6 +115,8 @@ Exit codes:
   5    download: the controller is left waiting in its boot loader; run
        download again to finish
   6    datamem: no new recording within --timeout
+  7    fleet: the command failed on one target or more (1: none failed,
+       but verify found differences on some)
   8    publish: the broker's host is unknown, no broker answers, or it refused
        the user, the password or its TLS certificate
   130  ended by Ctrl-C (SIGINT), files whole and the line closed

@@ -47,6 +47,11 @@ const CommandRule kRules[] = {
 };
 
 const char* const kLineOptions[] = {"tcp", "com", "device"};
+// What fleet runs for each target: the commands that talk with one
+// controller and end by themselves.
+const char* const kFleetCommands[] = {"info", "get", "send", "verify", "report"};
+// fleet's own options; the others given are the command's.
+const char* const kFleetOptions[] = {"targets", "jobs", "json"};
 // Taken by every command, under either of their names.
 const char* const kCommonOptions[] = {"q", "quiet"};
 // What stands for standard output in place of a file name.
@@ -84,6 +89,8 @@ QList<QCommandLineOption> known_options()
         valued("lin-b", "FILE"),
         valued("start", "ADDR"),
         valued("end", "ADDR"),
+        valued("targets", "FILE"),
+        valued("jobs", "N"),
     };
 }
 
@@ -299,6 +306,45 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
     return take_publish_settings(parser, invocation);
 }
 
+// fleet COMMAND [FILE]: the command's own options and files, its line
+// from each row of the targets file, and -o a folder for get and report.
+std::string take_fleet(const QCommandLineParser& parser, const QStringList& positional, Invocation* invocation)
+{
+    FleetChoice& fleet = invocation->fleet;
+    if (positional.size() < 2)
+        return "fleet needs a command: info, get, send, verify or report";
+    fleet.command = text(positional[1]);
+    if (!is_one_of(positional[1], kFleetCommands))
+        return "fleet runs info, get, send, verify or report, not '" + fleet.command + "'";
+    const CommandRule* rule = find_rule(fleet.command, positional.size() - 2);
+    if (!rule || rule->line != LineUse::Needed)
+        return "fleet " + fleet.command
+               + (fleet.command == "send" || fleet.command == "verify" ? " needs one file name" : " takes no file name");
+    if (rule->files == 1)
+        invocation->file = text(positional[2]);
+    for (const QString& option : parser.optionNames()) {
+        if (is_one_of(option, kLineOptions))
+            return "fleet takes the lines from --targets, not " + dashed(option);
+        const bool own = std::find(rule->options.begin(), rule->options.end(), option) != rule->options.end();
+        if (!own && !is_one_of(option, kFleetOptions) && !is_one_of(option, kCommonOptions))
+            return "fleet " + fleet.command + " takes no " + dashed(option);
+    }
+    fleet.targets = text(parser.value("targets"));
+    if (fleet.targets.empty())
+        return "fleet needs --targets FILE";
+    for (const QString& option : rule->required)
+        if (!parser.isSet(option))
+            return "fleet " + fleet.command + " needs " + dashed(option) + " FOLDER";
+    long jobs = fleet.jobs;
+    if (parser.isSet("jobs") && (!parse_decimal(text(parser.value("jobs")), &jobs) || jobs < 1 || jobs > FLEET_JOBS_MAX))
+        return "--jobs needs a number from 1 to " + std::to_string(FLEET_JOBS_MAX);
+    fleet.jobs = int(jobs);
+    std::string error = take_settings(parser, invocation);
+    if (error.empty() && parser.isSet("o") && invocation->output.empty())
+        return "fleet " + fleet.command + " writes a file for each target: -o needs a folder";
+    return error;
+}
+
 ParsedCommandLine refused_command(std::string error)
 {
     return {{}, std::move(error)};
@@ -342,6 +388,10 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments)
     if (positional.isEmpty())
         return refused_command("no command given");
     invocation.command = text(positional.front());
+    if (invocation.command == "fleet") {
+        const std::string error = take_fleet(parser, positional, &invocation);
+        return error.empty() ? parsed : refused_command(error);
+    }
     if (!known_command(invocation.command))
         return refused_command("unknown command '" + invocation.command + "'");
     const CommandRule* rule = find_rule(invocation.command, positional.size() - 1);

@@ -25,8 +25,15 @@ struct LineChoice {
     std::string device;  // --device PATH
 };
 
+// fleet: the command run for each controller of a targets file.
+struct FleetChoice {
+    std::string command;  // "info", "get", "send", "verify" or "report"
+    std::string targets;  // --targets FILE
+    int jobs = 8;         // --jobs: children at once
+};
+
 struct Invocation {
-    std::string command;  // "info", "get", ..., "download", "report", "list-ports", "help" or "version"
+    std::string command;  // "info", "get", ..., "download", "report", "fleet", "list-ports", "help" or "version"
     LineChoice line;
     std::string file;     // the file named after send, verify, merge, download and report
     std::string output;   // -o; get: empty for standard output (-o -)
@@ -49,6 +56,7 @@ struct Invocation {
     std::string table_b;
     std::int64_t start = 0;  // merge window, before the firmware's offset
     std::int64_t end = 0;
+    FleetChoice fleet;    // fleet: -o is the folder of the targets' files
 };
 
 struct ParsedCommandLine {
@@ -58,6 +66,9 @@ struct ParsedCommandLine {
 
 // The arguments after the program name.
 ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments);
+
+// The most children fleet --jobs runs at once.
+inline constexpr int FLEET_JOBS_MAX = 64;
 
 // The largest window address the update page takes.
 inline constexpr std::int64_t ADDRESS_MAX = 0x7DFFFFFF;

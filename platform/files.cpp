@@ -32,15 +32,16 @@ struct KindLimit {
 };
 
 // One row a FileKind, in its order. Real parameter files, tables, histories
-// and settings are a few kilobytes, images a few megabytes.
+// settings and fleet targets are a few kilobytes, images a few megabytes.
 constexpr KindLimit kKindLimits[] = {
     {"a parameter file", 1},
     {"a firmware image", 64},
     {"a linearisation table", 4},
     {"an address history", 1},
     {"a settings file", 1},
+    {"a targets file", 1},
 };
-static_assert(std::size(kKindLimits) == static_cast<std::size_t>(FileKind::settings) + 1);
+static_assert(std::size(kKindLimits) == static_cast<std::size_t>(FileKind::targets) + 1);
 
 constexpr std::int64_t MEGABYTE = 1 << 20;
 

@@ -18,7 +18,7 @@ inline constexpr int FILE_WRITE_FAILED = -2;  // the device refused the bytes (f
 // The kinds of file the tool reads. Each has a size far above any real file
 // of its kind: a larger one is refused before it is read, so that a wrong
 // choice costs neither the memory nor the time of reading it.
-enum class FileKind { parameters, firmware_image, table, history, settings };
+enum class FileKind { parameters, firmware_image, table, history, settings, targets };
 
 // Every `why` below: the reason of a failure in the operator's words (the
 // system's for its own errors, such as "no space left on device"); left as

@@ -97,6 +97,17 @@ TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
     EXPECT_EQ(parse({"get", "--help"}).invocation.command, "help") << "help whatever else is given";
     EXPECT_EQ(parse({"-h"}).invocation.command, "help");
     EXPECT_EQ(parse({"info", "--version"}).invocation.command, "version");
+
+    const Invocation fleet = parse({"fleet", "--targets", "t.csv", "--jobs", "3", "verify", "s.ini", "--eeprom", "--json", "-q"}).invocation;
+    EXPECT_EQ(fleet.command, "fleet");
+    EXPECT_EQ(fleet.fleet.command, "verify");
+    EXPECT_EQ(fleet.fleet.targets, "t.csv");
+    EXPECT_EQ(fleet.fleet.jobs, 3);
+    EXPECT_EQ(fleet.file, "s.ini");
+    EXPECT_TRUE(fleet.eeprom && fleet.json && fleet.quiet);
+    const Invocation fleet_get = parse({"fleet", "--targets", "t.csv", "get", "-o", "sets"}).invocation;
+    EXPECT_EQ(fleet_get.output, "sets");
+    EXPECT_EQ(fleet_get.fleet.jobs, 8) << "the default";
 }
 
 TEST(Invocation, RefusesWhatACommandCannotDo)
@@ -170,6 +181,19 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{"download", "image.S"}, SERIAL_ONLY_TEXT},
         {{"download", "image.S", "--tcp", "h:1"}, SERIAL_ONLY_TEXT},
         {{"download", "image.S", "--tcp", "h:1", "--device", "/dev/ttyUSB0"}, "give only one of --tcp, --com and --device"},
+        {{"fleet", "--targets", "t.csv"}, "fleet needs a command: info, get, send, verify or report"},
+        {{"fleet", "--targets", "t.csv", "live"}, "fleet runs info, get, send, verify or report, not 'live'"},
+        {{"fleet", "--targets", "t.csv", "fleet", "info"}, "fleet runs info, get, send, verify or report, not 'fleet'"},
+        {{"fleet", "info"}, "fleet needs --targets FILE"},
+        {{"fleet", "--targets", "t.csv", "--tcp", "h:1", "info"}, "fleet takes the lines from --targets, not --tcp"},
+        {{"fleet", "--targets", "t.csv", "send"}, "fleet send needs one file name"},
+        {{"fleet", "--targets", "t.csv", "report", "s.ini", "-o", "d"}, "fleet report takes no file name"},
+        {{"fleet", "--targets", "t.csv", "info", "--eeprom"}, "fleet info takes no --eeprom"},
+        {{"fleet", "--targets", "t.csv", "get"}, "fleet get needs -o FOLDER"},
+        {{"fleet", "--targets", "t.csv", "get", "-o", "-"}, "fleet get writes a file for each target: -o needs a folder"},
+        {{"fleet", "--targets", "t.csv", "--jobs", "0", "info"}, "--jobs needs a number from 1 to 64"},
+        {{"fleet", "--targets", "t.csv", "--jobs", "65", "info"}, "--jobs needs a number from 1 to 64"},
+        {{"info", "--tcp", "h:1", "--targets", "t.csv"}, "info takes no --targets"},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse(c.arguments);
