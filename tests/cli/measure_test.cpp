@@ -206,6 +206,24 @@ TEST_F(CliMeasure, AHangUpDuringLiveIsWaitedForAndTheSamplesGoOnWithoutAGap)
     EXPECT_EQ(ended.err, "telvar-k20: TCP Client: Server has closed connection!\n"
                          "telvar-k20: Error! Connection lost. (" + line + "); waiting for the line to come back\n"
                          "telvar-k20: Interrupted; " + path("live.csv").toStdString() + " ends after its last whole row.\n");
+
+    // A serial device named by its path goes when its controller is switched
+    // off, and is found again at the same path when it is back.
+    Simulator serial;
+    ASSERT_TRUE(serial.ready());
+    CliProcess device(device_line(serial) + QStringList{"live", "--format", "jsonl"}, &serial);
+    ASSERT_TRUE(device.wait_output(2000));
+    ASSERT_TRUE(serial.start_again());
+    QThread::msleep(2500);
+    const CliResult switched = device.stop(SIGINT);
+    EXPECT_EQ(switched.code, 130);
+    const std::string at = device_path(serial).toStdString();
+    EXPECT_EQ(switched.err, "telvar-k20: Error! Connection lost. (" + at + "); waiting for the line to come back\n"
+                            "telvar-k20: Line back, reconnected: " + at + "\n"
+                            "telvar-k20: Interrupted; standard output ends after its last whole row.\n");
+    const QStringList samples = QString::fromStdString(switched.out).split('\n', Qt::SkipEmptyParts);
+    for (int k = 0; k < samples.size(); ++k)
+        ASSERT_EQ(QJsonDocument::fromJson(samples[k].toUtf8()).object()["seq"].toInt(), k + 1);
 }
 
 TEST_F(CliMeasure, ALiveThatTakesNoRowLeavesAnExistingFileAsItWas)
