@@ -54,6 +54,11 @@ bool starts_with_prefix(std::string_view text, std::string_view prefix)
                          [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
+std::string folded(const std::string& name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size())).toCaseFolded().toStdString();
+}
+
 }  // namespace
 
 bool parse_target_line(const std::string& text, LineChoice* choice)
@@ -98,7 +103,9 @@ bool parse_targets(const std::string& content, const std::string& path, std::vec
     std::string_view rest(content);
     if (rest.substr(0, UTF8_BOM.size()) == UTF8_BOM)
         rest.remove_prefix(UTF8_BOM.size());
-    std::map<std::string, int> names;  // the line number each name is on
+    // The line number each name is on, by its name in lower case: on a
+    // folder that does not tell case apart, ST01.ini and st01.ini are one file.
+    std::map<std::string, int> names;
     const auto refuse = [&](int number, const std::string& why) {
         *error = path + ":" + std::to_string(number) + ": " + why;
         return false;
@@ -126,12 +133,12 @@ bool parse_targets(const std::string& content, const std::string& path, std::vec
         }
         if (const std::string why = name_refusal(target.name); !why.empty())
             return refuse(number, why);
-        if (const auto earlier = names.find(target.name); earlier != names.end())
+        if (const auto earlier = names.find(folded(target.name)); earlier != names.end())
             return refuse(number, "the name " + target.name + " is on line " + std::to_string(earlier->second) + " already");
         if (!parse_target_line(target.line, &target.choice))
             return refuse(number, "the line '" + target.line + "' is none of tcp:HOST:PORT, com:N (" + std::to_string(COM_FIRST)
                                       + "-" + std::to_string(COM_LAST) + ") and device:PATH");
-        names.emplace(target.name, number);
+        names.emplace(folded(target.name), number);
         target.port_key = port_key(target.choice);
         targets->push_back(std::move(target));
     }

@@ -113,11 +113,13 @@ bool line_is_waited_for()
     return reconnect_waiting();
 }
 
-bool line_came_back()
+bool line_came_back(const std::function<void()>& waiting)
 {
     note(last_status() + " (" + named_line() + "); waiting for the line to come back");
-    while (reconnect_waiting() && !interrupt_requested())
+    while (reconnect_waiting() && !interrupt_requested()) {
         WaitEvents(LINE_WAIT_STEP_MS);
+        waiting();
+    }
     if (!line_state().open())
         return false;
     note(last_status());

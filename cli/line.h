@@ -31,7 +31,7 @@ void follow_lost_lines();
 // After a failed exchange: whether the line was lost and is waited for.
 bool line_is_waited_for();
 // Says so on standard error and waits until the line is back (true, also
-// said) or a signal comes (false).
-bool line_came_back();
+// said) or a signal comes (false); `waiting` is called at each look.
+bool line_came_back(const std::function<void()>& waiting = [] {});
 
 }  // namespace telvar::cli

@@ -24,6 +24,7 @@ constexpr int RETRY_LAST_S = 8;
 constexpr int KEEP_ALIVE_S = 10;
 constexpr int CONNECT_LIMIT_S = 10;
 constexpr int QOS = 1;
+constexpr int RETAINED_TOPICS = 3;
 // Samples sent and not yet acknowledged. A broker that comes back meets
 // a stream at the pace of its acknowledgements, never the whole buffer at
 // once: a burst that fills the socket made the library send torn packets.
@@ -80,9 +81,12 @@ struct MqttCallbacks {
         of(context).connected_ = true;
         of(context).first_answer_ = 1;
     }
+    // The library may go on trying after the first refusal, which is the one told.
     static void connect_failure(void* context, MQTTAsync_failureData* response)
     {
         MqttClient& client = of(context);
+        if (client.first_answer_ != 0)
+            return;
         client.refusal_code_ = response ? response->code : 0;
         client.refusal_ = response && response->message ? response->message : "";
         client.first_answer_ = -1;
@@ -91,6 +95,8 @@ struct MqttCallbacks {
     // the reason and the detail name the fault.
     static int tls_error(const char* text, std::size_t length, void* context)
     {
+        if (of(context).first_answer_ != 0)
+            return 0;
         std::vector<std::string> fields;
         std::string field;
         for (const char c : std::string_view(text, length)) {
@@ -115,7 +121,8 @@ MqttClient::MqttClient(const MqttSettings& settings) : settings_(settings)
     MQTTAsync_createOptions options = MQTTAsync_createOptions_initializer;
     options.sendWhileDisconnected = 1;
     options.allowDisconnectedSendAtAnyTime = 0;
-    options.maxBufferedMessages = settings_.buffer;
+    // The bound counts the retained info, parameters and status too.
+    options.maxBufferedMessages = settings_.buffer + RETAINED_TOPICS;
     options.deleteOldestMessages = 1;
     MQTTAsync handle = nullptr;
     if (MQTTAsync_createWithOptions(&handle, uri(settings_.broker).c_str(), settings_.client_id.c_str(),

@@ -62,6 +62,11 @@ bool take_password(const Invocation& invocation, std::string* password, std::str
     return true;
 }
 
+std::string samples(long count)
+{
+    return std::to_string(count) + (count == 1 ? " sample" : " samples");
+}
+
 // --topic, or telvar-k20/ and the station's name, the host's by default.
 std::string topic_prefix(const Invocation& invocation)
 {
@@ -80,18 +85,22 @@ public:
     // What a newcomer to the broker finds at once: the line, the versions,
     // the parameter set and the state. A broker that lost them on its way
     // down gets them again when it is back.
-    void tell_all(const std::string& status)
+    void tell_all()
     {
         client_.publish(prefix_ + "/info", station_info_json(line_name(invocation_.line), szVersion, TELVAR_VERSION),
                         true);
         client_.publish(prefix_ + "/parameters", parameters_json(read_ini(parameter_file_text(parameter))), true);
-        tell(status);
+        tell(state_);
     }
 
-    void tell(const std::string& status)
+    // The state, with the count of the samples dropped so far, if any.
+    void tell(const std::string& state)
     {
-        status_ = status;
-        client_.publish(prefix_ + "/status", status, true);
+        state_ = state;
+        const std::string dropped = dropped_told_ > 0 && state != STATUS_OFFLINE
+                                        ? "; " + samples(dropped_told_) + " dropped"
+                                        : std::string();
+        client_.publish(prefix_ + "/status", state + dropped, true);
     }
 
     int take(long seq)
@@ -118,23 +127,20 @@ public:
         }
         const long dropped = client_.dropped() - dropped_told_;
         dropped_told_ = client_.dropped();
-        if (dropped == 0) {
+        if (dropped == 0)
             note("The broker " + broker + " is back");
-            tell_all(status_);
-            return;
-        }
-        const std::string count = std::to_string(dropped) + (dropped == 1 ? " sample" : " samples");
-        note("The broker " + broker + " is back; " + count
-             + " were dropped while it was away, the oldest first (--buffer " + std::to_string(invocation_.buffer)
-             + ")");
-        tell_all(status_ == STATUS_ONLINE ? std::string(STATUS_ONLINE) + "; " + count + " dropped" : status_);
+        else
+            note("The broker " + broker + " is back; " + samples(dropped)
+                 + " were dropped while it was away, the oldest first (--buffer " + std::to_string(invocation_.buffer)
+                 + ")");
+        tell_all();
     }
 
 private:
     const Invocation& invocation_;
     MqttClient& client_;
     std::string prefix_;
-    std::string status_;
+    std::string state_ = STATUS_ONLINE;
     long dropped_told_ = 0;
 };
 
@@ -142,7 +148,7 @@ int publish_samples(Station& station)
 {
     if (!fetch_record(RAM))
         return fail_with_status();
-    station.tell_all(STATUS_ONLINE);
+    station.tell_all();
     SampleSink sink;
     sink.take = [&](long seq) { return station.take(seq); };
     sink.line_lost = [&] {
@@ -150,6 +156,8 @@ int publish_samples(Station& station)
         return int(EXIT_DONE);
     };
     sink.line_back = [&] { station.tell(STATUS_ONLINE); };
+    // A broker that comes back while the line is away hears so at once.
+    sink.waiting = [&] { station.look_at_broker(); };
     long taken = 0;
     return take_samples(0, &taken, sink);
 }
@@ -163,6 +171,9 @@ int run_publish(const Invocation& invocation)
     std::string password;
     if (std::string error; !take_password(invocation, &password, &error))
         return fail(EXIT_FILE, error);
+    // An empty password file is a broker's without passwords.
+    if (!password.empty() && invocation.username.empty())
+        return fail_usage("a password needs --username: MQTT sends a password only with a user name");
     std::string authorities;
     if (std::string why; !invocation.cafile.empty()
                          && ReadWholeFile(invocation.cafile, FileKind::settings, &authorities, &why) != FILE_OK)

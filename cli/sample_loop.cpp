@@ -21,7 +21,7 @@ int take_samples(long count, long* taken, const SampleSink& sink)
             return interrupt_requested() ? EXIT_DONE : fail_with_status();
         if (const int code = sink.line_lost(); code != EXIT_DONE)
             return code;
-        if (!line_came_back())
+        if (!line_came_back(sink.waiting))
             return interrupt_requested() ? EXIT_DONE : fail_with_status();
         sink.line_back();
     }

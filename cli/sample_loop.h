@@ -16,6 +16,8 @@ struct SampleSink {
     // Before a lost line is waited for; anything but EXIT_DONE ends.
     std::function<int()> line_lost = [] { return int(EXIT_DONE); };
     std::function<void()> line_back = [] {};
+    // Now and then while a lost line is waited for.
+    std::function<void()> waiting = [] {};
 };
 
 // *taken counts the samples the sink took. A signal ends with EXIT_DONE.

@@ -70,6 +70,7 @@ TEST(FleetTargets, RefusesABadFileNamingItsLine)
         {"name,line\nst01 com:1\n", at(2, "a row needs name,line")},
         {"name,line\n,com:1\n", at(2, "the name is empty")},
         {"name,line\nst01,com:1\nst02,com:2\n\nst01,com:3\n", at(5, "the name st01 is on line 2 already")},
+        {"name,line\nst01,com:1\nST01,com:2\n", at(3, "the name ST01 is on line 2 already")},
         {"name,line\nhall/st01,com:1\n", at(2, "the name 'hall/st01' cannot be a file name (no /, . or .., no control characters)")},
         {"name,line\n..,com:1\n", at(2, "the name '..' cannot be a file name (no /, . or .., no control characters)")},
         {"name,line\n.,com:1\n", at(2, "the name '.' cannot be a file name (no /, . or .., no control characters)")},
@@ -240,7 +241,9 @@ TEST(Fleet, RowsOnOneSerialPortRunOneAfterTheOther)
 // already whole; the table tells what was done.
 TEST(Fleet, StoppedBySigtermTellsWhatWasDone)
 {
-    Simulator slow({"--delay", "150"});
+    // Five answers of 300 ms for each get: the first is whole and its
+    // child ended, the second's is still under way, 600 ms after.
+    Simulator slow({"--delay", "300"});
     ASSERT_TRUE(slow.ready());
     QTemporaryDir dir;
     const QString targets = dir.filePath("t.csv");
@@ -250,6 +253,7 @@ TEST(Fleet, StoppedBySigtermTellsWhatWasDone)
     QDeadlineTimer deadline(20000);
     while (!QFileInfo::exists(dir.filePath("first.ini")) && !deadline.hasExpired())
         QThread::msleep(10);
+    QThread::msleep(600);
     const CliResult stopped = fleet.stop(SIGTERM);
     EXPECT_EQ(stopped.code, 143) << stopped.err;
     EXPECT_NE(read_file(dir.filePath("first.ini")).find("[CHANNEL A]"), std::string::npos);

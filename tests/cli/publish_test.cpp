@@ -131,7 +131,8 @@ TEST_F(CliPublish, TheStationsTopicsComeOverTlsWithAPasswordAndSayOfflineAtTheEn
 }
 
 // A password from the environment that the broker refuses, no broker at
-// all, a certificate from a CA not given, a password file that is a folder.
+// all, a certificate from a CA not given, a password file that is a folder,
+// a password without a user name.
 TEST_F(CliPublish, WhatStopsThePublisherIsNamedAndEndsWithItsOwnCode)
 {
     Simulator sim;
@@ -154,6 +155,8 @@ TEST_F(CliPublish, WhatStopsThePublisherIsNamedAndEndsWithItsOwnCode)
          "Could not publish to the broker " + tls.toStdString() + ": TLS failed: certificate verify failed"},
         {{"publish", "--broker", plain(), "--password-file", broker.directory()}, {}, 4,
          "Could not read the password file: " + broker.directory().toStdString() + " (is a directory)"},
+        {{"publish", "--broker", plain()}, {"TELVAR_MQTT_PASSWORD=secret"}, 2,
+         "a password needs --username: MQTT sends a password only with a user name\nTry 'telvar-k20 --help'."},
     };
     for (const auto& c : cases) {
         const CliResult refused = run_cli(tcp_line(sim) + c.arguments, &sim, CliSurroundings{c.environment});
