@@ -18,9 +18,9 @@ namespace telvar::cli {
 namespace {
 
 // A broker that is not there is looked for again after 1 s, then less
-// often, but at least every 8 s.
+// often, but at least every 4 s.
 constexpr int RETRY_FIRST_S = 1;
-constexpr int RETRY_LAST_S = 8;
+constexpr int RETRY_LAST_S = 4;
 constexpr int KEEP_ALIVE_S = 10;
 constexpr int CONNECT_LIMIT_S = 10;
 constexpr int QOS = 1;
