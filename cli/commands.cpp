@@ -22,7 +22,7 @@ constexpr CommandEntry kCommands[] = {
     {"info", run_info},       {"reset", run_reset},     {"teach", run_teach},
     {"get", run_get},         {"send", run_send},       {"verify", run_verify},
     {"live", run_live},       {"datamem", run_datamem}, {"merge", run_merge},
-    {"publish", run_publish},
+    {"publish", run_publish},  {"stats", run_stats},
     {"download", run_download}, {"report", run_report},
     {"fleet", run_fleet},
 };

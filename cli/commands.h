@@ -21,6 +21,7 @@ int run_send(const Invocation& invocation);
 int run_verify(const Invocation& invocation);
 int run_report(const Invocation& invocation);
 int run_live(const Invocation& invocation);
+int run_stats(const Invocation& invocation);
 int run_publish(const Invocation& invocation);
 int run_datamem(const Invocation& invocation);
 int run_merge(const Invocation& invocation);

@@ -15,6 +15,7 @@ constexpr const char* kHelp = R"(Usage: telvar-k20 (--tcp HOST:PORT | --com N | 
        telvar-k20 merge FIRMWARE.S [--lin-a A.dat] [--lin-b B.dat] --start ADDR --end ADDR -o MERGED.S
        telvar-k20 download IMAGE.S (--com N | --device PATH)
        telvar-k20 report FILE.ini -o REPORT.pdf
+       telvar-k20 stats --csv FILE [--json]
        telvar-k20 fleet --targets FILE [--jobs N] [--json] COMMAND [ARGS]
        telvar-k20 --list-ports [--json]
        telvar-k20 --help
@@ -67,6 +68,14 @@ Commands:
                          name unless given; the password comes from
                          --password-file or TELVAR_MQTT_PASSWORD; while the
                          broker is away up to N samples (10000) wait for it
+  stats (--csv FILE | --count N) [--json]
+                         n, mean, sigma (n-1), min, max, range, the limits,
+                         Cp, Cpk and the samples outside the limits for
+                         channel A, channel B and the evaluation value: from
+                         a recording of the recorder or of live (--csv), or
+                         from N live samples over the line; the last limits
+                         are used where they changed; "–" or, with --json,
+                         null where a figure has no meaning, and why
   datamem --channel A|B [--csv FILE] [--timeout SECONDS]
                          wait for a new data-memory recording of the channel
                          (at most SECONDS) and read it: 128 rows of CSV
@@ -100,8 +109,8 @@ Options:
   -q, --quiet            every command: no status lines, only errors and the
                          result asked for (version text, differences, CSV,
                          parameter file, ports)
-  --json                 info, verify and --list-ports answer with one JSON
-                         object; verify keeps its exit codes
+  --json                 info, verify, stats and --list-ports answer with one
+                         JSON object; verify keeps its exit codes
 
 ADDR is decimal or 0x-hexadecimal, from 0 to 0x7DFFFFFF.
 
@@ -110,7 +119,8 @@ Exit codes:
   1    verify found differences
   2    usage error, also download without --com or --device, or with --tcp
   3    link failure: the status text of the failure on standard error
-  4    file error: a file cannot be read or written, or its content is refused;
+  4    file error: a file cannot be read or written, or its content is refused
+       (stats: a row that cannot be read, a recording without samples);
        also standard output that cannot be written (a closed pipe)
   5    download: the controller is left waiting in its boot loader; run
        download again to finish

@@ -18,6 +18,7 @@ namespace {
 enum class LineUse {
     Needed,      // talks with the controller over either line
     SerialOnly,  // the boot loader is reached over RS-232 alone
+    Optional,    // a line or a file instead
     None,
 };
 
@@ -37,6 +38,7 @@ const CommandRule kRules[] = {
     {"verify", 1, LineUse::Needed, {"eeprom", "json"}, {}},
     {"live", 0, LineUse::Needed, {"count", "csv", "format", "name"}, {}},
     {"datamem", 0, LineUse::Needed, {"channel", "csv", "timeout"}, {"channel"}},
+    {"stats", 0, LineUse::Optional, {"csv", "count", "json"}, {}},
     {"publish", 0, LineUse::Needed, {"broker", "topic", "name", "username", "password-file", "cafile", "buffer"}, {"broker"}},
     {"reset", 0, LineUse::Needed, {}, {}},
     {"teach", 0, LineUse::Needed, {}, {}},
@@ -176,7 +178,7 @@ std::string take_line(const QCommandLineParser& parser, const CommandRule& rule,
     const bool tcp = parser.isSet("tcp");
     const bool com = parser.isSet("com");
     const bool device = parser.isSet("device");
-    if (rule.line == LineUse::None)
+    if (rule.line == LineUse::None || (rule.line == LineUse::Optional && !tcp && !com && !device))
         return {};
     if (rule.line == LineUse::SerialOnly && !com && !device)
         return SERIAL_ONLY_TEXT;
@@ -233,6 +235,21 @@ std::string take_live_format(const QCommandLineParser& parser, Invocation* invoc
         return "--name needs a station name without line breaks or other control characters";
     if (parser.isSet("name") && invocation->command == "live" && invocation->format == LiveFormat::Csv)
         return "--name names the station in --format jsonl and influx";
+    return {};
+}
+
+// stats reads a recording or takes a count of live samples, one or the other.
+std::string take_stats_source(const QCommandLineParser& parser, const Invocation& invocation)
+{
+    if (invocation.command != "stats")
+        return {};
+    const bool line = invocation.line.kind != LineKind::None;
+    if (parser.isSet("csv") && invocation.csv.empty())
+        return "stats reads a recording from a file: --csv needs a file name";
+    if (parser.isSet("csv") && (line || parser.isSet("count")))
+        return "stats takes --csv FILE or a line with --count N, not both";
+    if (!parser.isSet("csv") && !(line && parser.isSet("count")))
+        return "stats needs --csv FILE, or --tcp HOST:PORT, --com N or --device PATH with --count N";
     return {};
 }
 
@@ -302,6 +319,8 @@ std::string take_settings(const QCommandLineParser& parser, Invocation* invocati
     if (invocation->command == "report" && invocation->output.empty())
         return "report writes a PDF file: -o needs a file name";
     if (std::string error = take_live_format(parser, invocation); !error.empty())
+        return error;
+    if (std::string error = take_stats_source(parser, *invocation); !error.empty())
         return error;
     return take_publish_settings(parser, invocation);
 }

@@ -33,15 +33,15 @@ struct FleetChoice {
 };
 
 struct Invocation {
-    std::string command;  // "info", "get", ..., "download", "report", "fleet", "list-ports", "help" or "version"
+    std::string command;  // "info", "get", ..., "download", "report", "stats", "fleet", "list-ports", "help" or "version"
     LineChoice line;
     std::string file;     // the file named after send, verify, merge, download and report
     std::string output;   // -o; get: empty for standard output (-o -)
     bool quiet = false;   // -q: no status lines
-    bool json = false;    // info, verify and --list-ports answer in JSON
+    bool json = false;    // info, verify, stats and --list-ports answer in JSON
     bool eeprom = false;
-    long count = 0;       // live: samples to take; 0 takes them until Ctrl-C
-    std::string csv;      // live and datamem: empty for standard output (no --csv, or --csv -)
+    long count = 0;       // live and stats: samples to take; 0 takes them until Ctrl-C
+    std::string csv;      // live and datamem: empty for standard output (no --csv, or --csv -); stats: the recording
     LiveFormat format = LiveFormat::Csv;  // live --format
     std::string name;     // live and publish --name: the station its lines name; empty for none
     BrokerAddress broker;       // publish --broker

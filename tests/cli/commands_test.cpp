@@ -46,6 +46,7 @@ TEST(CliCommands, HelpListsTheCommandsAndExitCodesAndUsageErrorsEndWithTwo)
                              "4    file error", "5    download: the controller is left waiting in its boot loader",
                              "6    datamem: no new recording within --timeout", "130  ended by Ctrl-C (SIGINT)",
                              "fleet --targets FILE [--jobs N] [--json] COMMAND [ARGS]",
+                             "stats (--csv FILE | --count N) [--json]",
                              "7    fleet: the command failed on one target or more",
                              "143  ended by SIGTERM"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;

@@ -51,6 +51,15 @@ TEST(Invocation, TakesEachCommandWithItsLineFilesAndSettings)
     EXPECT_EQ(parse({"--com", "1", "publish", "--broker", "mqtt://10.0.0.2"}).invocation.broker.port, 1883);
     EXPECT_EQ(parse({"--com", "1", "publish", "--broker", "mqtt://h"}).invocation.buffer, 10000);
 
+    const ParsedCommandLine recording = parse({"stats", "--csv", "rec.csv", "--json"});
+    ASSERT_EQ(recording.error, "");
+    EXPECT_EQ(recording.invocation.csv, "rec.csv");
+    EXPECT_EQ(recording.invocation.line.kind, LineKind::None) << "a recording needs no line";
+    EXPECT_TRUE(recording.invocation.json);
+    const Invocation sampled = parse({"--device", "/dev/ttyUSB0", "stats", "--count", "500"}).invocation;
+    EXPECT_EQ(sampled.line.kind, LineKind::Device);
+    EXPECT_EQ(sampled.count, 500);
+
     EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "b"}).invocation.channel, 2);
     EXPECT_EQ(parse({"--com", "80", "datamem", "--channel", "A"}).invocation.channel, 1);
 
@@ -159,6 +168,13 @@ TEST(Invocation, RefusesWhatACommandCannotDo)
         {{"--tcp", "h:1", "publish", "--broker", "mqtt://h", "--password", "x"}, "Unknown option 'password'."},
         {{"--tcp", "h:1", "live", "--broker", "mqtt://h"}, "live takes no --broker"},
         {{"--device", "/dev/tty\nUSB0", "info"}, "--device needs the path of a serial device"},
+        {{"stats"}, "stats needs --csv FILE, or --tcp HOST:PORT, --com N or --device PATH with --count N"},
+        {{"--tcp", "h:1", "stats"}, "stats needs --csv FILE, or --tcp HOST:PORT, --com N or --device PATH with --count N"},
+        {{"stats", "--count", "5"}, "stats needs --csv FILE, or --tcp HOST:PORT, --com N or --device PATH with --count N"},
+        {{"--tcp", "h:1", "stats", "--csv", "r.csv"}, "stats takes --csv FILE or a line with --count N, not both"},
+        {{"stats", "--csv", "r.csv", "--count", "5"}, "stats takes --csv FILE or a line with --count N, not both"},
+        {{"stats", "--csv", "-"}, "stats reads a recording from a file: --csv needs a file name"},
+        {{"stats", "--csv", "r.csv", "--format", "jsonl"}, "stats takes no --format"},
         {{"--tcp", "h:1", "datamem"}, "datamem needs --channel"},
         {{"--tcp", "h:1", "datamem", "--channel", "C"}, "--channel needs A or B"},
         {{"--tcp", "h:1", "datamem", "--channel", "A", "--timeout", "0"}, timeout_refused},

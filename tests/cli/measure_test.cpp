@@ -2,10 +2,12 @@
 // live and datamem against the simulator: the recorder's columns with the
 // controller's thresholds, JSON Lines and line protocol, Ctrl-C and SIGTERM,
 // a line that hangs up in the middle and comes back, a data-memory recording with its trigger where the pretrigger puts
-// it, one that does not come in time, and one its target refuses.
+// it, one that does not come in time, and one its target refuses; stats
+// over live samples and over recordings, and the recordings it refuses.
 #include "tests/cli/cli_process.h"
 
 #include "scope/recorder_csv.h"
+#include "scope/trace_table.h"
 #include "scope/traces.h"
 
 #include <QDir>
@@ -330,6 +332,78 @@ TEST_F(CliMeasure, DatamemGivesUpAfterItsTimeoutAndWritesNothing)
     EXPECT_EQ(a.err, "telvar-k20: No new recording of channel A within 0.5 seconds (COM65 " + device_path(sim).toStdString()
                          + "); let the controller record an event, or give a longer --timeout\n");
     EXPECT_FALSE(QFile::exists(path("a.csv")));
+}
+
+// Of each channel its count and the limits the controller's set gives it.
+void expect_stats(const std::string& json, int n, const Words& words)
+{
+    const QJsonObject stats = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+    const std::uint16_t live[16] = {};
+    const std::array<double, TRACES> traces = sample_traces(live, words.data());
+    const struct {
+        const char* key;
+        int lower;
+        int upper;
+    } channels[] = {{"a", TRACE_A_LOWER, TRACE_A_UPPER}, {"b", TRACE_B_LOWER, TRACE_B_UPPER},
+                    {"evaluation", TRACE_EVAL_LOWER, TRACE_EVAL_UPPER}};
+    for (const auto& channel : channels) {
+        const QJsonObject figures = stats[channel.key].toObject();
+        EXPECT_EQ(figures["n"].toInt(), n) << json;
+        EXPECT_EQ(figures["lower"].toDouble(), traces[channel.lower - 1]) << channel.key;
+        EXPECT_EQ(figures["upper"].toDouble(), traces[channel.upper - 1]) << channel.key;
+        EXPECT_TRUE(figures["mean"].isDouble()) << channel.key;
+    }
+}
+
+TEST_F(CliMeasure, StatsTakesLiveSamplesOrReadsLivesRecording)
+{
+    const Words words = controller_words();
+    Simulator sim(eeprom_options(path("c.eeprom"), words));
+    ASSERT_TRUE(sim.ready());
+
+    const CliResult counted = run_cli(tcp_line(sim) + QStringList{"stats", "--count", "7", "--json"}, &sim);
+    EXPECT_EQ(counted.code, 0) << counted.err;
+    expect_stats(counted.out, 7, words);
+
+    const CliResult live = run_cli(com_line(sim) + QStringList{"live", "--count", "12", "--csv", path("live.csv")}, &sim);
+    ASSERT_EQ(live.code, 0) << live.err;
+    const CliResult read = run_cli({"stats", "--csv", path("live.csv"), "--json"});
+    EXPECT_EQ(read.code, 0) << read.err;
+    expect_stats(read.out, 12, words);
+    const CliResult table = run_cli({"stats", "--csv", path("live.csv")});
+    EXPECT_EQ(table.code, 0) << table.err;
+    EXPECT_NE(table.out.find("\nn          12            12            12\n"), std::string::npos) << table.out;
+}
+
+TEST_F(CliMeasure, StatsRefusesARecordingItCannotReadWithTheLine)
+{
+    const std::string header = recorder_header();
+    const std::string row = "2026-12-09 10:00:00.000,0.000,500,2000,1500,0,0,0,0,2500,2100,2050,1990,1900,1600,1500,1400,650,550,450\r\n";
+    std::string no_limit = header;
+    no_limit.replace(no_limit.find(TRACE_LOOKS[TRACE_A_UPPER - 1].name), 1, "a");
+    std::string not_a_number = row;
+    not_a_number.replace(not_a_number.find(",2000,"), 6, ",nan,");
+    const struct {
+        std::string content;
+        std::string error;  // after "telvar-k20: FILE"
+    } cases[] = {
+        {header + row + "\r\n" + "2026-12-09 10:00:01.000,1.000,500\r\n" + row, ":4: the row has 3 fields, the header 20"},
+        {header + row + not_a_number, ":3: \"nan\" in the column \"channel A\" is no number"},
+        {no_limit + row, ":1: the header has no column \"A upper limit\"; stats reads the CSV of the recorder or of live"},
+        {header + "\r\n\r\n", ": the recording holds no samples"},
+        {"", ": the recording holds no samples"},
+    };
+    for (const auto& c : cases) {
+        write_file(path("r.csv"), c.content);
+        const CliResult stats = run_cli({"stats", "--csv", path("r.csv")});
+        EXPECT_EQ(stats.code, 4) << c.error;
+        EXPECT_EQ(stats.err, "telvar-k20: " + path("r.csv").toStdString() + c.error + "\n");
+        EXPECT_EQ(stats.out, "");
+    }
+    make_fifo(path("fifo"));
+    const CliResult fifo = run_cli({"stats", "--csv", path("fifo")}, nullptr, 5000);
+    EXPECT_EQ(fifo.code, 4);
+    EXPECT_EQ(fifo.err, "telvar-k20: Could not read the recording: " + path("fifo").toStdString() + " (not a regular file)\n");
 }
 
 }  // namespace
