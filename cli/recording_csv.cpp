@@ -60,6 +60,18 @@ bool parse_number(std::string_view text, double* number)
     return !text.empty() && fault == std::errc() && stop == end && std::isfinite(*number);
 }
 
+// A field as an error shows it: a binary file's bytes would garble the
+// terminal, and a long field hide the message.
+std::string shown(std::string_view field)
+{
+    constexpr std::size_t SHOWN_MAX = 32;
+    std::string text(field.substr(0, SHOWN_MAX));
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return field.size() > SHOWN_MAX ? text + "..." : text;
+}
+
 }  // namespace
 
 bool RecordingCsv::take_header(std::string_view line, std::string* error)
@@ -106,7 +118,7 @@ bool RecordingCsv::take(std::string_view line, std::string* error)
         for (int k = 0; k < 3; ++k) {
             const std::size_t column = columns_[channel][k];
             if (!parse_number(pieces_[column], &numbers[channel][k])) {
-                *error = "\"" + std::string(pieces_[column]) + "\" in the column \"" + column_name(channel, k)
+                *error = "\"" + shown(pieces_[column]) + "\" in the column \"" + column_name(channel, k)
                          + "\" is no number";
                 return false;
             }

@@ -41,9 +41,10 @@ int recording_failure(const std::string& path, const std::string& why)
 }
 
 // A line at a time, so that a day's recording needs no more memory than its
-// values. A folder, FIFO or device is refused before it is opened: opening
-// one may wait or stir the device.
-int read_recording_file(const std::string& path, RecordingCsv* csv)
+// values, which are kept for the limits: each value is outside or not
+// against the last row's. A folder, FIFO or device is refused before it is
+// opened: opening one may wait or stir the device.
+int read_recording_file(const std::string& path, ChannelFigures* figures)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
@@ -62,26 +63,34 @@ int read_recording_file(const std::string& path, RecordingCsv* csv)
     }
     char* line = nullptr;
     std::size_t size = 0;
+    RecordingCsv csv;
     std::string error;
     bool good = true;
-    for (ssize_t got = 0; good && (got = ::getline(&line, &size, file)) > 0;)
-        good = csv->take({line, std::size_t(got)}, &error);
+    for (ssize_t got = 0; good && !interrupt_requested() && (got = ::getline(&line, &size, file)) > 0;)
+        good = csv.take({line, std::size_t(got)}, &error);
     const int read_error = std::ferror(file) ? errno : 0;
     std::free(line);
     std::fclose(file);
     if (!good)
-        return fail(EXIT_FILE, path + ":" + std::to_string(csv->line()) + ": " + error);
+        return fail(EXIT_FILE, path + ":" + std::to_string(csv.line()) + ": " + error);
     if (read_error)
         return recording_failure(path, ErrorReason(read_error));
-    if (csv->values().channels[0].empty())
+    if (interrupt_requested())
+        return fail_interrupted("no figures were printed");
+    if (csv.values().channels[0].empty())
         return fail(EXIT_FILE, path + ": the recording holds no samples");
+    for (int channel = 0; channel < RECORDING_CHANNELS; ++channel)
+        (*figures)[channel] = compute_figures(csv.values().channels[channel]);
     return EXIT_DONE;
 }
 
 // The samples with the thresholds of the controller's own parameter set,
-// fetched first, as live writes them.
-int take_stats_samples(const Invocation& invocation, RecordingValues* values)
+// fetched first, as live writes them. The limits stay those of the set
+// fetched, so running figures give the window's without keeping a value:
+// any count fits into memory.
+int take_stats_samples(const Invocation& invocation, ChannelFigures* figures)
 {
+    std::array<RunningFigures, RECORDING_CHANNELS> running;
     long taken = 0;
     follow_lost_lines();
     const int code = with_line(invocation.line, [&] {
@@ -92,8 +101,7 @@ int take_stats_samples(const Invocation& invocation, RecordingValues* values)
             const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
             for (int channel = 0; channel < RECORDING_CHANNELS; ++channel) {
                 const int* trace = kChannelTraces[channel];
-                values->channels[channel].push_back(
-                    {traces[trace[0] - 1], traces[trace[1] - 1], traces[trace[2] - 1]});
+                running[channel].add({traces[trace[0] - 1], traces[trace[1] - 1], traces[trace[2] - 1]});
             }
             return int(EXIT_DONE);
         };
@@ -102,6 +110,8 @@ int take_stats_samples(const Invocation& invocation, RecordingValues* values)
     if (code == EXIT_DONE && taken < invocation.count && interrupt_requested())
         return fail_interrupted("no figures: " + std::to_string(taken) + " of " + std::to_string(invocation.count)
                                 + " samples were taken");
+    for (int channel = 0; channel < RECORDING_CHANNELS; ++channel)
+        (*figures)[channel] = running[channel].figures();
     return code;
 }
 
@@ -109,16 +119,11 @@ int take_stats_samples(const Invocation& invocation, RecordingValues* values)
 
 int run_stats(const Invocation& invocation)
 {
-    RecordingCsv csv;
-    RecordingValues sampled;
-    const bool from_line = invocation.line.kind != LineKind::None;
-    const int code = from_line ? take_stats_samples(invocation, &sampled) : read_recording_file(invocation.csv, &csv);
+    ChannelFigures figures;
+    const int code = invocation.line.kind != LineKind::None ? take_stats_samples(invocation, &figures)
+                                                            : read_recording_file(invocation.csv, &figures);
     if (code != EXIT_DONE)
         return code;
-    const RecordingValues& values = from_line ? sampled : csv.values();
-    ChannelFigures figures;
-    for (int channel = 0; channel < RECORDING_CHANNELS; ++channel)
-        figures[channel] = compute_figures(values.channels[channel]);
     put_out(invocation.json ? stats_json(figures) : stats_table(figures));
     return EXIT_DONE;
 }

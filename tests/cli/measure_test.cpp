@@ -383,12 +383,15 @@ TEST_F(CliMeasure, StatsRefusesARecordingItCannotReadWithTheLine)
     no_limit.replace(no_limit.find(TRACE_LOOKS[TRACE_A_UPPER - 1].name), 1, "a");
     std::string not_a_number = row;
     not_a_number.replace(not_a_number.find(",2000,"), 6, ",nan,");
+    std::string binary_row = row;
+    binary_row.replace(binary_row.find(",2000,"), 6, ",\x8B\x1B\x11\t" + std::string(40, '7') + ",");
     const struct {
         std::string content;
         std::string error;  // after "telvar-k20: FILE"
     } cases[] = {
         {header + row + "\r\n" + "2026-12-09 10:00:01.000,1.000,500\r\n" + row, ":4: the row has 3 fields, the header 20"},
         {header + row + not_a_number, ":3: \"nan\" in the column \"channel A\" is no number"},
+        {header + row + binary_row, ":3: \"\x8B" + std::string(3, '?') + std::string(28, '7') + "...\" in the column \"channel A\" is no number"},
         {no_limit + row, ":1: the header has no column \"A upper limit\"; stats reads the CSV of the recorder or of live"},
         {header + "\r\n\r\n", ": the recording holds no samples"},
         {"", ": the recording holds no samples"},
