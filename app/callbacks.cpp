@@ -16,6 +16,7 @@
 #include "scope/actions.h"
 #include "scope/data_memory.h"
 #include "scope/recorder.h"
+#include "stats/statistics_pane.h"
 #include "storage/compare_window.h"
 #include "storage/send_get.h"
 #include "testmode/test_mode.h"
@@ -89,6 +90,13 @@ const NamedControlCallback kControlCallbacks[] = {
     COMMAND(CC_COMPARE_TAKE),
     COMMAND(CC_COMPARE_TAKE_ALL),
     CALLBACK(CC_COMPARE_EXPORT),
+    CALLBACK(CC_CHK_STATISTICS),
+    CALLBACK(CC_STATS_WINDOW),
+    CALLBACK(CC_STATS_COUNT),
+    CALLBACK(CC_STATS_RESET),
+    CALLBACK(CC_STATS_CHANNEL),
+    CALLBACK(CC_STATS_COPY),
+    CALLBACK(CC_STATS_EXPORT),
     CALLBACK(CC_COMPARE_CLOSE),
     CALLBACK(CC_RADIO_MEMORY),
     CALLBACK(CC_NUM_CHA),

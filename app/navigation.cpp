@@ -102,6 +102,7 @@ void place_pages_in_tab_order()
         SetPanelTabPosition(page, panelMAIN, MAIN_CMD_MONITOR);
     for (int page : {panelPARAA2, panelPARAB2, panelEVAL2})
         SetPanelTabPosition(page, panelMAIN, MAIN_DATA_EVAL);
+    SetPanelTabPosition(panelSTATS, panelMAIN, MAIN_CHK_STATISTICS);
 }
 
 int CC_TOGBT_PNL_SELECTOR(int, int control, int event, void*, int, int)
@@ -112,6 +113,7 @@ int CC_TOGBT_PNL_SELECTOR(int, int control, int event, void*, int, int)
     const bool scope_view = control == MAIN_VIEW_SCOPE_SET || control == MAIN_VIEW_SCOPE;
     show_page_backdrop(!scope_view);
     cover_scope(!scope_view);
+    show_statistics_pane(control == MAIN_VIEW_SCOPE);
     if (control == MAIN_VIEW_SCOPE_SET) {
         hide_pages_but(0);
         set_scope_base_width(SCOPE_NARROW_WIDTH);
@@ -137,6 +139,7 @@ int CC_TOGBT_DATA_SELECTOR(int, int control, int event, void*, int, int)
         return 0;
     switch_one_on(kDataSelectors, control);
     set_scope_base_width(SCOPE_NARROW_WIDTH);
+    show_statistics_pane(false);
     show_page(control);
     return 0;
 }

@@ -25,6 +25,7 @@
 #include "platform/files.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
+#include "stats/statistics_pane.h"
 #include "storage/transfer.h"
 #include "testmode/test_mode.h"
 #include "ui/file_dialogs.h"
@@ -98,12 +99,14 @@ void show_main_window()
     setup_test_panel();
     setup_update_panel();
     setup_frame_monitor();
+    setup_statistics_pane();
     setup_window_layout();
     place_pages_in_tab_order();
     // Every change of a page's value, by the operator or by the program, shows against the reference.
     SetValueChangeHook("change marks", refresh_change_marks);
 
     DisplayPanel(panelMAIN);
+    show_statistics_pane(true);
     SetActivePanel(panelMAIN);
     SetActiveCtrl(panelMAIN, MAIN_CMD_CONNECT);
 }

@@ -63,6 +63,7 @@ constexpr Anchor kAnchors[] = {
     {MAIN_TRACE_LOWER, Follow::Stay, Follow::Move},
     {MAIN_TRACE_2ND, Follow::Stay, Follow::Move},
     {MAIN_TRACE_3RD, Follow::Stay, Follow::Move},
+    {MAIN_CHK_STATISTICS, Follow::Move, Follow::Stay},
     {MAIN_REC_LAMP, Follow::Move, Follow::Move},
     {MAIN_REC_TEXT, Follow::Move, Follow::Move},
     {MAIN_STATUS, Follow::Stretch, Follow::Move},
@@ -78,6 +79,10 @@ constexpr int kFirstPageLeft = 110;
 constexpr int kFirstPageTop = 105;
 constexpr int kSecondPageLeft = 520;
 constexpr int kSecondPageTop = 165;
+// The statistics pane under the evaluation value, beside the scope.
+constexpr int kStatsLeft = 690;
+constexpr int kStatsTop = 195;
+constexpr int kStatsHeight = 385;
 
 std::array<int, 6> first_row_pages()
 {
@@ -165,6 +170,9 @@ void setup_window_layout()
         SetPanelAttribute(page, ATTR_LEFT, kSecondPageLeft);
         SetPanelAttribute(page, ATTR_TOP, kSecondPageTop);
     }
+    SetPanelAttribute(panelSTATS, ATTR_LEFT, kStatsLeft);
+    SetPanelAttribute(panelSTATS, ATTR_TOP, kStatsTop);
+    SetPanelAttribute(panelSTATS, ATTR_HEIGHT, kStatsHeight);
     const std::string placement = ReadSettingText(settings_file(), PLACEMENT_KEY, "");
     if (!placement.empty())
         SetPanelPlacement(panelMAIN, placement);
@@ -195,6 +203,8 @@ void apply_window_layout()
     }
     for (int page : {panelPARAA2, panelPARAB2, panelEVAL2})
         SetPanelAttribute(page, ATTR_LEFT, kSecondPageLeft + wider);
+    SetPanelAttribute(panelSTATS, ATTR_LEFT, kStatsLeft + wider);
+    SetPanelAttribute(panelSTATS, ATTR_HEIGHT, kStatsHeight + higher);
 }
 
 void set_scope_base_width(int width)

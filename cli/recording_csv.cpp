@@ -13,24 +13,14 @@ namespace {
 
 constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
-// The recorder names the live words as below and the limits as the chart's
-// traces are named.
-struct ChannelColumns {
-    const char* value;
-    int lower;  // TRACE_...
-    int upper;
-};
-
-constexpr ChannelColumns kChannels[RECORDING_CHANNELS] = {
-    {"channel A", TRACE_A_LOWER, TRACE_A_UPPER},
-    {"channel B", TRACE_B_LOWER, TRACE_B_UPPER},
-    {"evaluation", TRACE_EVAL_LOWER, TRACE_EVAL_UPPER},
-};
+// The recorder names the live words as below, in STAT_CHANNELS' order, and
+// the limits as the chart's traces are named.
+constexpr const char* kValueColumns[RECORDING_CHANNELS] = {"channel A", "channel B", "evaluation"};
 
 const char* column_name(int channel, int column)
 {
-    const ChannelColumns& named = kChannels[channel];
-    return column == 0 ? named.value : TRACE_LOOKS[(column == 1 ? named.lower : named.upper) - 1].name;
+    const StatChannel& traced = STAT_CHANNELS[channel];
+    return column == 0 ? kValueColumns[channel] : TRACE_LOOKS[(column == 1 ? traced.lower : traced.upper) - 1].name;
 }
 
 std::string_view without_blanks(std::string_view text)

@@ -4,6 +4,7 @@
 // limits the chart drew for it. Empty lines are the recorder's breaks.
 #pragma once
 
+#include "stats/channels.h"
 #include "stats/figures.h"
 
 #include <array>
@@ -14,7 +15,7 @@
 namespace telvar::cli {
 
 // The channels in the order stats reports them: a, b, evaluation.
-inline constexpr int RECORDING_CHANNELS = 3;
+inline constexpr int RECORDING_CHANNELS = static_cast<int>(std::size(STAT_CHANNELS));
 
 struct RecordingValues {
     std::array<std::vector<LimitedValue>, RECORDING_CHANNELS> channels;

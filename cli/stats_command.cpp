@@ -28,13 +28,6 @@ namespace telvar::cli {
 
 namespace {
 
-// The limit traces of each channel, in the order of RecordingValues.
-constexpr int kChannelTraces[RECORDING_CHANNELS][3] = {
-    {TRACE_A, TRACE_A_LOWER, TRACE_A_UPPER},
-    {TRACE_B, TRACE_B_LOWER, TRACE_B_UPPER},
-    {TRACE_EVAL, TRACE_EVAL_LOWER, TRACE_EVAL_UPPER},
-};
-
 int recording_failure(const std::string& path, const std::string& why)
 {
     return fail(EXIT_FILE, WithReason("Could not read the recording: " + path, why));
@@ -100,8 +93,8 @@ int take_stats_samples(const Invocation& invocation, ChannelFigures* figures)
         sink.take = [&](long) {
             const std::array<double, TRACES> traces = sample_traces(rawdata, parameter);
             for (int channel = 0; channel < RECORDING_CHANNELS; ++channel) {
-                const int* trace = kChannelTraces[channel];
-                running[channel].add({traces[trace[0] - 1], traces[trace[1] - 1], traces[trace[2] - 1]});
+                const StatChannel& traced = STAT_CHANNELS[channel];
+                running[channel].add({traces[traced.value - 1], traces[traced.lower - 1], traces[traced.upper - 1]});
             }
             return int(EXIT_DONE);
         };

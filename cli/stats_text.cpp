@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/stats_text.h"
 
+#include "stats/figure_rows.h"
+
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -9,8 +11,6 @@ namespace telvar::cli {
 
 namespace {
 
-constexpr const char* kChannelKeys[RECORDING_CHANNELS] = {"a", "b", "evaluation"};
-constexpr const char* NO_VALUE = "–";
 
 // The shortest text that reads back as the same double.
 std::string json_number(const std::optional<double>& value)
@@ -38,39 +38,10 @@ std::string channel_json(const Figures& f)
     return json + "}";
 }
 
-std::string figure_text(const char* format, const std::optional<double>& value)
-{
-    if (!value)
-        return NO_VALUE;
-    char text[64];
-    std::snprintf(text, sizeof text, format, *value);
-    return text;
-}
-
-struct FigureRow {
-    const char* name;
-    std::string (*cell)(const Figures& f);
-};
-
-constexpr FigureRow kFigureRows[] = {
-    {"n", [](const Figures& f) { return std::to_string(f.n); }},
-    {"mean", [](const Figures& f) { return figure_text("%.4f", f.mean); }},
-    {"sigma", [](const Figures& f) { return figure_text("%.4f", f.sigma); }},
-    {"min", [](const Figures& f) { return figure_text("%g", f.min); }},
-    {"max", [](const Figures& f) { return figure_text("%g", f.max); }},
-    {"range", [](const Figures& f) { return figure_text("%g", f.range); }},
-    {"lower", [](const Figures& f) { return figure_text("%g", f.lower); }},
-    {"upper", [](const Figures& f) { return figure_text("%g", f.upper); }},
-    {"cp", [](const Figures& f) { return figure_text("%.3f", f.cp); }},
-    {"cpk", [](const Figures& f) { return figure_text("%.3f", f.cpk); }},
-    {"outside", [](const Figures& f) { return std::to_string(f.outside); }},
-    {"outside %", [](const Figures& f) { return figure_text("%.2f", f.outside_percent); }},
-};
-
 // Pads by characters, not bytes: "–" is three bytes wide in UTF-8.
 std::string padded_cell(const std::string& text, std::size_t width)
 {
-    const std::size_t shown = text == NO_VALUE ? 1 : text.size();
+    const std::size_t shown = text == NO_FIGURE ? 1 : text.size();
     return text + std::string(width > shown ? width - shown : 0, ' ');
 }
 
@@ -86,7 +57,7 @@ std::string stats_json(const ChannelFigures& figures)
 {
     std::string json = "{";
     for (int channel = 0; channel < RECORDING_CHANNELS; ++channel)
-        json += std::string(channel ? "," : "") + "\"" + kChannelKeys[channel] + "\":" + channel_json(figures[channel]);
+        json += std::string(channel ? "," : "") + "\"" + STAT_CHANNELS[channel].key + "\":" + channel_json(figures[channel]);
     return json + "}\n";
 }
 
@@ -95,20 +66,20 @@ std::string stats_table(const ChannelFigures& figures)
     constexpr std::size_t FIRST = 11;
     constexpr std::size_t COLUMN = 14;
     std::string heading = padded_cell("", FIRST);
-    for (const char* key : kChannelKeys)
-        heading += padded_cell(key, COLUMN);
+    for (const StatChannel& channel : STAT_CHANNELS)
+        heading += padded_cell(channel.key, COLUMN);
     std::string table = table_line(heading);
-    for (const FigureRow& row : kFigureRows) {
-        std::string cells = padded_cell(row.name, FIRST);
+    for (const FigureRow& row : FIGURE_ROWS) {
+        std::string cells = padded_cell(row.key, FIRST);
         for (const Figures& f : figures)
-            cells += padded_cell(row.cell(f), COLUMN);
+            cells += padded_cell(row.text(f), COLUMN);
         table += table_line(cells);
     }
     for (int channel = 0; channel < RECORDING_CHANNELS; ++channel) {
         if (!figures[channel].reason.empty())
-            table += std::string(kChannelKeys[channel]) + ": " + NO_VALUE + " " + figures[channel].reason + "\n";
+            table += std::string(STAT_CHANNELS[channel].key) + ": " + NO_FIGURE + " " + figures[channel].reason + "\n";
         if (figures[channel].limits_changed)
-            table += std::string(kChannelKeys[channel]) + ": the limits changed; the last are used\n";
+            table += std::string(STAT_CHANNELS[channel].key) + ": the limits changed; the last are used\n";
     }
     return table;
 }

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "cli/recording_csv.h"
+#include "stats/figures_export.h"
 
 #include <array>
 #include <string>
 
 namespace telvar::cli {
 
-using ChannelFigures = std::array<Figures, RECORDING_CHANNELS>;
 
 // {"a": {...}, "b": {...}, "evaluation": {...}}: each with n, mean, sigma,
 // min, max, range, lower, upper, cp, cpk, outside, outside_percent (null

@@ -10,6 +10,7 @@
 #include "platform/strip_chart.h"
 #include "platform/userint.h"
 
+#include <tuple>
 #include <vector>
 
 namespace telvar {
@@ -82,6 +83,15 @@ int SetTraceAttribute(int panel, int control, int trace, int attribute, const ch
     if (!chart)
         return UIE_BAD_CONTROL;
     return attribute == ATTR_TRACE_LG_TEXT ? chart->set_trace_name(trace, value) : UIE_BAD_ATTRIBUTE;
+}
+
+int GetStripChartShownSamples(int panel, int control, long long* from, long long* to)
+{
+    auto* chart = chart_at<StripChart>(panel, control);
+    if (!chart)
+        return UIE_BAD_CONTROL;
+    std::tie(*from, *to) = chart->shown_samples();
+    return 0;
 }
 
 int GetTraceAttribute(int panel, int control, int trace, int attribute, int* value)

@@ -123,6 +123,9 @@ int SetStripChartSampleTime(int panel, int control, double secondsSinceEpoch);
 // held up): the next sample is not joined to it, and a mark labelled "gap"
 // stands between them.
 int MarkStripChartGap(int panel, int control);
+// The samples [*from, *to) in the x range the strip chart shows, of those
+// kept: the screen, or where the operator zoomed or looked back.
+int GetStripChartShownSamples(int panel, int control, long long* from, long long* to);
 int SetTraceAttribute(int panel, int control, int trace, int attribute, int value);
 int SetTraceAttribute(int panel, int control, int trace, int attribute, const char* value);
 int GetTraceAttribute(int panel, int control, int trace, int attribute, int* value);

@@ -406,6 +406,16 @@ long long StripChart::screen_first() const
     return samples_ ? screen_.first(*samples_) : 0;
 }
 
+std::pair<long long, long long> StripChart::shown_samples() const
+{
+    if (!has_samples())
+        return {0, 0};
+    const QCPRange shown = plot()->xAxis->range();
+    const long long from = std::max(samples_->first(), static_cast<long long>(std::ceil(shown.lower)) + x_offset());
+    const long long to = std::min(samples_end(), static_cast<long long>(std::floor(shown.upper)) + x_offset() + 1);
+    return {from, std::max(from, to)};
+}
+
 long long StripChart::x_offset() const
 {
     return home() ? screen_first() : offset_;

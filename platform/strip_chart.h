@@ -17,6 +17,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCPGraph;
@@ -60,6 +61,9 @@ public:
     // Keeps the newest sample at the right edge: at the screen's own width
     // the screen itself, else at the width the operator chose.
     void follow();
+
+    // The samples [from, to) in the x range shown, of those kept.
+    std::pair<long long, long long> shown_samples() const;
 
     // Every trace, hidden ones too, so that a file always has the same columns.
     std::string csv() const override;

@@ -70,6 +70,10 @@ public:
             return QString::fromStdString(rows_->cell(static_cast<std::size_t>(index.row()), index.column()));
         if (role == Qt::FontRole)
             return font_;
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+            const std::string note = rows_->note(static_cast<std::size_t>(index.row()), index.column());
+            return note.empty() ? QVariant() : QVariant(QString::fromStdString(note));
+        }
         if (role == Qt::TextAlignmentRole) {
             const bool right = columns_[static_cast<std::size_t>(index.column())].right_aligned;
             return static_cast<int>(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));

@@ -16,6 +16,9 @@ class TableRows {
 public:
     virtual std::size_t row_count() const = 0;
     virtual std::string cell(std::size_t row, int column) const = 0;
+    // What a cell's text does not say, such as why a figure has none: its
+    // tooltip and its description for screen readers; "" for none.
+    virtual std::string note(std::size_t, int) const { return {}; }
 
 protected:
     ~TableRows() = default;

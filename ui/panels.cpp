@@ -21,6 +21,7 @@ int panelTEST = 0;
 int panelCOMPARE = 0;
 int panelInterf = 0;
 int panelMONITOR = 0;
+int panelSTATS = 0;
 }  // namespace state
 
 const int& panelMAIN = state::panelMAIN;
@@ -36,6 +37,7 @@ const int& panelTEST = state::panelTEST;
 const int& panelCOMPARE = state::panelCOMPARE;
 const int& panelInterf = state::panelInterf;
 const int& panelMONITOR = state::panelMONITOR;
+const int& panelSTATS = state::panelSTATS;
 
 namespace {
 
@@ -58,7 +60,7 @@ bool load_panel_files()
         {&state::panelPARAB, CHANNEL_B_UIR, PANEL},   {&state::panelPARAB2, CHANNEL_B2_UIR, PANEL},
         {&state::panelEVAL, EVALUATION_UIR, PANEL},   {&state::panelEVAL2, EVALUATION2_UIR, PANEL},
         {&state::panelOUTPUTS, OUTPUTS_UIR, PANEL},   {&state::panelUPDATE, UPDATE_UIR, PANEL},
-        {&state::panelTEST, TEST_UIR, PANEL},
+        {&state::panelTEST, TEST_UIR, PANEL},     {&state::panelSTATS, STATS_UIR, PANEL},
     };
     for (const PanelLoad& child : children) {
         *child.handle = LoadPanel(panelMAIN, child.file, child.resource);
@@ -73,7 +75,7 @@ bool load_panel_files()
 
 void discard_panel_files()
 {
-    for (int panel : {panelCOMPARE, panelMONITOR, panelInterf, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
+    for (int panel : {panelCOMPARE, panelMONITOR, panelInterf, panelSTATS, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
                       panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
         DiscardPanel(panel);
 }

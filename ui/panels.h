@@ -17,6 +17,7 @@ extern const int& panelTEST;
 extern const int& panelCOMPARE;
 extern const int& panelInterf;
 extern const int& panelMONITOR;
+extern const int& panelSTATS;
 
 // Loads every panel of the window into the handles above, the main panel
 // first; false when one cannot be loaded.

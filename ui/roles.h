@@ -20,6 +20,7 @@ inline constexpr const char* OUTPUTS_UIR = "Outputs.uir";
 inline constexpr const char* UPDATE_UIR = "Update.uir";
 inline constexpr const char* TEST_UIR = "Test.uir";
 inline constexpr const char* MONITOR_UIR = "FrameMonitor.uir";
+inline constexpr const char* STATS_UIR = "Statistics.uir";
 
 // Resource numbers: the main file holds two panels, every other file one.
 inline constexpr int INTERF = 1;
@@ -72,6 +73,7 @@ inline constexpr int PANEL = 1;
     ROLE(MAIN, TRACE_LOWER) \
     ROLE(MAIN, TRACE_2ND) \
     ROLE(MAIN, TRACE_3RD) \
+    ROLE(MAIN, CHK_STATISTICS) \
     ROLE(MAIN, VIEW_CHA) \
     ROLE(MAIN, VIEW_CHB) \
     ROLE(MAIN, VIEW_EVAL) \
@@ -171,6 +173,17 @@ inline constexpr int PANEL = 1;
     ROLE(MONITOR, STATE) \
     ROLE(MONITOR, TABLE)
 
+#define TELVAR_STATS_ROLES(ROLE) \
+    ROLE(STATS, WINDOW) \
+    ROLE(STATS, COUNT) \
+    ROLE(STATS, RESET) \
+    ROLE(STATS, TABLE) \
+    ROLE(STATS, NOTE) \
+    ROLE(STATS, COPY) \
+    ROLE(STATS, EXPORT) \
+    ROLE(STATS, CHANNEL) \
+    ROLE(STATS, HISTOGRAM)
+
 #define TELVAR_ROLE_NUMBER(prefix, name) prefix##_##name,
 #define TELVAR_ROLE_ENTRY(prefix, name) {prefix##_##name, #name},
 
@@ -181,6 +194,7 @@ enum TestControl : int { TEST_NO_CONTROL, TELVAR_TEST_ROLES(TELVAR_ROLE_NUMBER) 
 enum CompareControl : int { COMPARE_NO_CONTROL, TELVAR_COMPARE_ROLES(TELVAR_ROLE_NUMBER) };
 enum UpdateControl : int { UPDATE_NO_CONTROL, TELVAR_UPDATE_ROLES(TELVAR_ROLE_NUMBER) };
 enum MonitorControl : int { MONITOR_NO_CONTROL, TELVAR_MONITOR_ROLES(TELVAR_ROLE_NUMBER) };
+enum StatsControl : int { STATS_NO_CONTROL, TELVAR_STATS_ROLES(TELVAR_ROLE_NUMBER) };
 
 // Tells the platform which roles each panel file must offer.
 void define_panel_roles();

@@ -301,7 +301,7 @@ TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
                                            "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD"};
     // In this order: a page chosen after Scope + Set covers its selectors too.
     const std::vector<std::pair<int, std::vector<std::string>>> beside = {
-        {MAIN_VIEW_SCOPE, {"STRIPCHART"}},
+        {MAIN_VIEW_SCOPE, {"STRIPCHART", "CHK_STATISTICS", "page"}},
         {MAIN_VIEW_SCOPE_SET, {"STRIPCHART", "DATA_CHA", "DATA_CHB", "DATA_EVAL", "page"}},
         {MAIN_VIEW_CHA, {"page"}},
         {MAIN_VIEW_EVAL, {"page"}},

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A channel's values out of the chart's history, each with the limits its
+// sample was drawn with.
+#pragma once
+
+#include "platform/strip_samples.h"
+#include "stats/channels.h"
+#include "stats/figures.h"
+
+#include <vector>
+
+namespace telvar {
+
+// Samples [from, to) of those kept; samples not taken are no values.
+std::vector<LimitedValue> channel_values(const StripSamples& samples, const StatChannel& channel, long long from,
+                                         long long to);
+
+}  // namespace telvar

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The three values the statistics judge, each with the traces of its limits
+// and reference, as the chart draws them: one table for the pane, the
+// histogram, the command line and the report.
+#pragma once
+
+#include "scope/traces.h"
+
+namespace telvar {
+
+struct StatChannel {
+    const char* key;    // in JSON and CSV
+    const char* label;  // as the operator reads it
+    int value;          // trace numbers, 1 to 18
+    int lower;
+    int upper;
+    int reference;
+};
+
+inline constexpr StatChannel STAT_CHANNELS[] = {
+    {"a", "Channel A", TRACE_A, TRACE_A_LOWER, TRACE_A_UPPER, TRACE_A_REFERENCE},
+    {"b", "Channel B", TRACE_B, TRACE_B_LOWER, TRACE_B_UPPER, TRACE_B_REFERENCE},
+    {"evaluation", "Evaluation", TRACE_EVAL, TRACE_EVAL_LOWER, TRACE_EVAL_UPPER, TRACE_EVAL_REFERENCE},
+};
+
+}  // namespace telvar
