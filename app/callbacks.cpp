@@ -16,6 +16,7 @@
 #include "scope/actions.h"
 #include "scope/data_memory.h"
 #include "scope/recorder.h"
+#include "stats/gauge_study_dialog.h"
 #include "stats/statistics_pane.h"
 #include "storage/compare_window.h"
 #include "storage/send_get.h"
@@ -97,6 +98,10 @@ const NamedControlCallback kControlCallbacks[] = {
     CALLBACK(CC_STATS_CHANNEL),
     CALLBACK(CC_STATS_COPY),
     CALLBACK(CC_STATS_EXPORT),
+    CALLBACK(CC_STATS_GAUGE),
+    CALLBACK(CC_GAUGE_CHANNEL),
+    CALLBACK(CC_GAUGE_START),
+    CALLBACK(CC_GAUGE_CLOSE),
     CALLBACK(CC_COMPARE_CLOSE),
     CALLBACK(CC_RADIO_MEMORY),
     CALLBACK(CC_NUM_CHA),
@@ -139,6 +144,7 @@ const NamedPanelCallback kPanelCallbacks[] = {
     CALLBACK(CC_PANEL_TEST),
     CALLBACK(CC_PANEL_COMPARE),
     CALLBACK(CC_PANEL_MONITOR),
+    CALLBACK(CC_PANEL_GAUGE),
 };
 
 #undef CALLBACK

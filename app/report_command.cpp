@@ -6,6 +6,7 @@
 #include "params/change_marks.h"
 #include "params/mapping.h"
 #include "platform/print.h"
+#include "stats/statistics_pane.h"
 #include "storage/parameter_report.h"
 #include "ui/panels.h"
 
@@ -24,7 +25,8 @@ int CC_CMD_REPORT(int, int, int event, void*, int, int)
                             .controller_version = line.open() ? line.version : std::string(),
                             .made = std::time(nullptr),
                             .unsent = unsent_changes(),
-                            .unsent_against = reference_name()};
+                            .unsent_against = reference_name(),
+                            .appendix_html = statistics_report_appendix()};
     const auto record = pages_record();
     tell_where_printed(PrintDocument(panelMAIN, parameter_report_html(record.data(), facts)), "Parameter report");
     return 0;

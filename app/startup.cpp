@@ -92,6 +92,7 @@ void show_main_window()
     SetPanelAttribute(panelInterf, ATTR_OWNER_PANEL, panelMAIN);
     SetPanelAttribute(panelCOMPARE, ATTR_OWNER_PANEL, panelMAIN);
     SetPanelAttribute(panelMONITOR, ATTR_OWNER_PANEL, panelMAIN);
+    SetPanelAttribute(panelGAUGE, ATTR_OWNER_PANEL, panelMAIN);
 
     setup_connection_indicator();
     setup_reconnect();

@@ -11,7 +11,10 @@
 #include "stats/channel_values.h"
 #include "stats/figure_rows.h"
 #include "stats/figures_export.h"
+#include "stats/gauge_study_dialog.h"
 #include "stats/histogram.h"
+#include "stats/mark_colours.h"
+#include "stats/report_sections.h"
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -26,9 +29,6 @@ namespace telvar {
 namespace {
 
 enum Window : int { LAST_SAMPLES, SINCE_RESET, SHOWN_RANGE };
-
-constexpr int LIMIT_COLOUR = 0xC00000;
-constexpr int REFERENCE_COLOUR = 0x606060;
 
 struct Pane {
     int window = LAST_SAMPLES;
@@ -230,6 +230,14 @@ void refresh_statistics()
     show_figures();
 }
 
+std::string statistics_report_appendix()
+{
+    std::string html = g_pane.shown ? statistics_report_html(g_pane.figures, window_text()) : std::string();
+    if (last_gauge_study())
+        html += gauge_study_report_html(*last_gauge_study());
+    return html;
+}
+
 int CC_CHK_STATISTICS(int panel, int control, int event, void*, int, int)
 {
     if (event != EVENT_COMMIT)
@@ -306,4 +314,12 @@ int CC_STATS_EXPORT(int, int, int event, void*, int, int)
     return 0;
 }
 
+int CC_STATS_GAUGE(int, int, int event, void*, int, int)
+{
+    if (event == EVENT_COMMIT)
+        open_gauge_study(g_pane.channel);
+    return 0;
+}
+
 }  // namespace telvar
+

@@ -8,6 +8,8 @@
 
 #include "platform/userint.h"
 
+#include <string>
+
 namespace telvar {
 
 inline constexpr double STATS_REFRESH_S = 0.2;
@@ -17,6 +19,9 @@ void setup_statistics_pane();
 void show_statistics_pane(bool scope_view);
 // The figures and the histogram as the samples are now.
 void refresh_statistics();
+// The report's sections: the figures while the pane shows them, and the
+// last gauge study; "" for neither.
+std::string statistics_report_appendix();
 
 CtrlCallback CC_CHK_STATISTICS;
 CtrlCallback CC_STATS_WINDOW;
@@ -25,5 +30,6 @@ CtrlCallback CC_STATS_RESET;
 CtrlCallback CC_STATS_CHANNEL;
 CtrlCallback CC_STATS_COPY;
 CtrlCallback CC_STATS_EXPORT;
+CtrlCallback CC_STATS_GAUGE;
 
 }  // namespace telvar

@@ -7,6 +7,7 @@
 #include "params/output_presets.h"
 #include "params/parameter_names.h"
 #include "params/record.h"
+#include "platform/html_text.h"
 #include "storage/parameter_keys.h"
 #include "storage/reading_order.h"
 #include "storage/unsent_texts.h"
@@ -48,22 +49,6 @@ constexpr GroupWord kGroupWords[] = {
     {CH_VALID_MODE, Group::ResultValid, 0xFFFF},
 };
 
-// Markup characters as references, control characters as blanks; UTF-8 as it is.
-std::string escaped(std::string_view text)
-{
-    std::string html;
-    for (const char c : text) {
-        switch (c) {
-        case '&': html += "&amp;"; break;
-        case '<': html += "&lt;"; break;
-        case '>': html += "&gt;"; break;
-        case '"': html += "&quot;"; break;
-        case '\'': html += "&#39;"; break;
-        default: html += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
-        }
-    }
-    return html;
-}
 
 // The controller's 8-bit text is Latin-1: its upper half becomes two bytes of UTF-8.
 std::string utf8_of_latin1(std::string_view text)
@@ -83,7 +68,7 @@ std::string utf8_of_latin1(std::string_view text)
 
 std::string row(std::string_view caption, const std::string& value_html)
 {
-    return "<tr><td width=\"40%\">" + escaped(caption) + "</td><td>" + value_html + "</td></tr>\n";
+    return "<tr><td width=\"40%\">" + html_escaped(caption) + "</td><td>" + value_html + "</td></tr>\n";
 }
 
 std::string table(const std::string& rows)
@@ -96,7 +81,7 @@ std::string table(const std::string& rows)
 std::string titled_table(std::string_view title, const std::string& rows)
 {
     return "<table width=\"100%\" cellspacing=\"0\">\n<thead><tr><th colspan=\"2\" align=\"left\" class=\"title\">"
-        + escaped(title) + "</th></tr></thead>\n" + rows + "</table>\n";
+        + html_escaped(title) + "</th></tr></thead>\n" + rows + "</table>\n";
 }
 
 const GroupWord* group_word(int index)
@@ -126,7 +111,7 @@ std::string conditions_html(const GroupWord& g, std::uint16_t word, const std::s
         constexpr std::string_view ON = " ON: ";
         names += (names.empty() ? "" : ", ") + label.substr(label.find(ON) + ON.size());
     }
-    return html + "<br><span class=\"events\">Selected: " + escaped(names) + "</span>";
+    return html + "<br><span class=\"events\">Selected: " + html_escaped(names) + "</span>";
 }
 
 const UnsentChange* unsent_of(const ReportFacts& facts, int index)
@@ -142,8 +127,8 @@ std::string value_html(int index, std::uint16_t word, const ReportFacts& facts)
 {
     const UnsentChange* change = unsent_of(facts, index);
     const std::string shown =
-        change ? "<span class=\"unsent\">" + escaped(unsent_value_text(*change, facts.unsent_against)) + "</span>"
-               : escaped(shown_text(index, word));
+        change ? "<span class=\"unsent\">" + html_escaped(unsent_value_text(*change, facts.unsent_against)) + "</span>"
+               : html_escaped(shown_text(index, word));
     if (const GroupWord* g = group_word(index))
         return conditions_html(*g, word, shown);
     return shown;
@@ -196,7 +181,7 @@ std::string unselectable_bits(const std::uint16_t* record)
         const int index = output_mode_word(output);
         if (const std::uint16_t unshown = record[index] & ~selector_bits())
             rows += row("Output " + std::to_string(output) + " mode bits without a selector",
-                        escaped(shown_text(index, unshown)));
+                        html_escaped(shown_text(index, unshown)));
     }
     return rows;
 }
@@ -227,9 +212,9 @@ std::string unsent_section(const ReportFacts& facts)
     for (const UnsentChange& change : in_reading_order(facts.unsent)) {
         const ParameterName name = parameter_name(change.index);
         if (page != name.page)
-            rows += "<tr><th colspan=\"2\" align=\"left\">" + escaped(name.page) + "</th></tr>\n";
+            rows += "<tr><th colspan=\"2\" align=\"left\">" + html_escaped(name.page) + "</th></tr>\n";
         page = name.page;
-        rows += row(name.caption, escaped(unsent_value_text(change, facts.unsent_against)));
+        rows += row(name.caption, html_escaped(unsent_value_text(change, facts.unsent_against)));
     }
     return rows.empty() ? std::string() : titled_table("Changes not sent", rows);
 }
@@ -246,7 +231,7 @@ std::string unshown_section(const std::uint16_t* record)
     for (const ParameterKey& key : PARAMETER_KEYS)
         if (std::string_view(parameter_name(key.index).page).empty())
             rows += row(std::string(parameter_name(key.index).caption) + ", " + block_name(key.index),
-                        escaped(shown_text(key.index, record[key.index])));
+                        html_escaped(shown_text(key.index, record[key.index])));
     return rows.empty() ? std::string() : titled_table("On no page", rows);
 }
 
@@ -263,10 +248,10 @@ std::string footer(const ReportFacts& facts)
 {
     const std::string version = utf8_of_latin1(facts.controller_version);
     return titled_table("About this report",
-                        row("Connection", escaped(facts.connection))
-                + row("Controller version", version.empty() ? "not known" : escaped(version))
-                + row("Date and time", escaped(date_time(facts.made)))
-                + row("Tool version", escaped(std::string("TELVAR-K20-Dizer ") + TELVAR_VERSION)));
+                        row("Connection", html_escaped(facts.connection))
+                + row("Controller version", version.empty() ? "not known" : html_escaped(version))
+                + row("Date and time", html_escaped(date_time(facts.made)))
+                + row("Tool version", html_escaped(std::string("TELVAR-K20-Dizer ") + TELVAR_VERSION)));
 }
 
 }  // namespace
@@ -275,10 +260,10 @@ std::string parameter_report_html(const std::uint16_t* record, const ReportFacts
 {
     std::string html = std::string("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>") + REPORT_TITLE
         + "</title><style>" + kStyle + "</style></head><body>\n<h1>Parameter report</h1>\n"
-        + table(row("Set from", escaped(facts.source))) + unsent_section(facts);
+        + table(row("Set from", html_escaped(facts.source))) + unsent_section(facts);
     for (const char* page : PARAMETER_PAGES)
         html += page_section(record, page, facts);
-    return html + unshown_section(record) + footer(facts) + "</body></html>\n";
+    return html + unshown_section(record) + facts.appendix_html + footer(facts) + "</body></html>\n";
 }
 
 }  // namespace telvar

@@ -37,6 +37,9 @@ struct ReportFacts {
     // marks call the set they differ from ("controller", "file").
     std::vector<UnsentChange> unsent{};
     std::string unsent_against{};
+    // Sections the window adds before the report's end, as HTML: the
+    // statistics and the gauge study, when there are any.
+    std::string appendix_html{};
 };
 
 // The report of a record of PARAMETER_WORDS words as an HTML document in

@@ -22,6 +22,7 @@ int panelCOMPARE = 0;
 int panelInterf = 0;
 int panelMONITOR = 0;
 int panelSTATS = 0;
+int panelGAUGE = 0;
 }  // namespace state
 
 const int& panelMAIN = state::panelMAIN;
@@ -38,6 +39,7 @@ const int& panelCOMPARE = state::panelCOMPARE;
 const int& panelInterf = state::panelInterf;
 const int& panelMONITOR = state::panelMONITOR;
 const int& panelSTATS = state::panelSTATS;
+const int& panelGAUGE = state::panelGAUGE;
 
 namespace {
 
@@ -70,12 +72,13 @@ bool load_panel_files()
     state::panelInterf = LoadPanel(0, MAIN_UIR, INTERF);
     state::panelCOMPARE = LoadPanel(0, COMPARE_UIR, PANEL);
     state::panelMONITOR = LoadPanel(0, MONITOR_UIR, PANEL);
-    return panelInterf >= 0 && panelCOMPARE >= 0 && panelMONITOR >= 0;
+    state::panelGAUGE = LoadPanel(0, GAUGE_UIR, PANEL);
+    return panelInterf >= 0 && panelCOMPARE >= 0 && panelMONITOR >= 0 && panelGAUGE >= 0;
 }
 
 void discard_panel_files()
 {
-    for (int panel : {panelCOMPARE, panelMONITOR, panelInterf, panelSTATS, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
+    for (int panel : {panelGAUGE, panelCOMPARE, panelMONITOR, panelInterf, panelSTATS, panelTEST, panelUPDATE, panelOUTPUTS, panelEVAL, panelEVAL2,
                       panelPARAB, panelPARAB2, panelPARAA, panelPARAA2, panelMAIN})
         DiscardPanel(panel);
 }

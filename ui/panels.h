@@ -18,6 +18,7 @@ extern const int& panelCOMPARE;
 extern const int& panelInterf;
 extern const int& panelMONITOR;
 extern const int& panelSTATS;
+extern const int& panelGAUGE;
 
 // Loads every panel of the window into the handles above, the main panel
 // first; false when one cannot be loaded.

@@ -14,6 +14,7 @@ void define_panel_roles()
     DefinePanelRoles(UPDATE_UIR, PANEL, {TELVAR_UPDATE_ROLES(TELVAR_ROLE_ENTRY)});
     DefinePanelRoles(MONITOR_UIR, PANEL, {TELVAR_MONITOR_ROLES(TELVAR_ROLE_ENTRY)});
     DefinePanelRoles(STATS_UIR, PANEL, {TELVAR_STATS_ROLES(TELVAR_ROLE_ENTRY)});
+    DefinePanelRoles(GAUGE_UIR, PANEL, {TELVAR_GAUGE_ROLES(TELVAR_ROLE_ENTRY)});
 }
 
 }  // namespace telvar

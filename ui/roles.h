@@ -21,6 +21,7 @@ inline constexpr const char* UPDATE_UIR = "Update.uir";
 inline constexpr const char* TEST_UIR = "Test.uir";
 inline constexpr const char* MONITOR_UIR = "FrameMonitor.uir";
 inline constexpr const char* STATS_UIR = "Statistics.uir";
+inline constexpr const char* GAUGE_UIR = "GaugeStudy.uir";
 
 // Resource numbers: the main file holds two panels, every other file one.
 inline constexpr int INTERF = 1;
@@ -182,7 +183,18 @@ inline constexpr int PANEL = 1;
     ROLE(STATS, COPY) \
     ROLE(STATS, EXPORT) \
     ROLE(STATS, CHANNEL) \
-    ROLE(STATS, HISTOGRAM)
+    ROLE(STATS, HISTOGRAM) \
+    ROLE(STATS, GAUGE)
+
+#define TELVAR_GAUGE_ROLES(ROLE) \
+    ROLE(GAUGE, CHANNEL) \
+    ROLE(GAUGE, REFERENCE) \
+    ROLE(GAUGE, TOLERANCE) \
+    ROLE(GAUGE, READINGS) \
+    ROLE(GAUGE, START) \
+    ROLE(GAUGE, STATE) \
+    ROLE(GAUGE, RUN_CHART) \
+    ROLE(GAUGE, CLOSE)
 
 #define TELVAR_ROLE_NUMBER(prefix, name) prefix##_##name,
 #define TELVAR_ROLE_ENTRY(prefix, name) {prefix##_##name, #name},
@@ -195,6 +207,7 @@ enum CompareControl : int { COMPARE_NO_CONTROL, TELVAR_COMPARE_ROLES(TELVAR_ROLE
 enum UpdateControl : int { UPDATE_NO_CONTROL, TELVAR_UPDATE_ROLES(TELVAR_ROLE_NUMBER) };
 enum MonitorControl : int { MONITOR_NO_CONTROL, TELVAR_MONITOR_ROLES(TELVAR_ROLE_NUMBER) };
 enum StatsControl : int { STATS_NO_CONTROL, TELVAR_STATS_ROLES(TELVAR_ROLE_NUMBER) };
+enum GaugeControl : int { GAUGE_NO_CONTROL, TELVAR_GAUGE_ROLES(TELVAR_ROLE_NUMBER) };
 
 // Tells the platform which roles each panel file must offer.
 void define_panel_roles();

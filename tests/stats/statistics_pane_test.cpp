@@ -12,7 +12,9 @@
 #include "scope/acquisition.h"
 #include "scope/live_sample.h"
 #include "scope/traces.h"
+#include "stats/gauge_study_dialog.h"
 #include "stats/statistics_pane.h"
+#include "link/command.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
@@ -22,6 +24,7 @@
 #include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <array>
 
@@ -151,6 +154,43 @@ TEST_F(StatisticsPane, TheFiguresAreCopiedAndExportedAsShown)
     const QString csv = QString::fromUtf8(exported.readAll());
     EXPECT_TRUE(csv.startsWith("Last 1000 samples,Channel A,Channel B,Evaluation\r\n")) << csv.toStdString();
     EXPECT_TRUE(csv.contains("\r\nWhy no value,")) << csv.toStdString();
+}
+
+// The readings are the samples RUN brings after the start; a run that ends
+// before they are all there ends the study without a result.
+TEST_F(StatisticsPane, AGaugeStudyTakesTheNextSamplesAndGoesIntoTheReport)
+{
+    lower_stop_flag();  // as while RUN runs
+    CallCtrlCallback(panelSTATS, STATS_GAUGE, EVENT_COMMIT, 0, 0);
+    SetCtrlVal(panelGAUGE, GAUGE_REFERENCE, 5);
+    SetCtrlVal(panelGAUGE, GAUGE_TOLERANCE, 600);
+    SetCtrlVal(panelGAUGE, GAUGE_READINGS, 25);
+    push(3);
+    CallCtrlCallback(panelGAUGE, GAUGE_START, EVENT_COMMIT, 0, 0);
+    push(30);  // 1 to 30: the readings are the first 25, mean 13, s 7.36
+    char state[200] = "";
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        GetCtrlVal(panelGAUGE, GAUGE_STATE, state);
+        return std::string(state).rfind("Cg ", 0) == 0;
+    }, 2000)) << state;
+    EXPECT_STREQ(state, "Cg 2.72, Cgk 2.36: capable (both at least 1.33 is capable)");
+    ASSERT_TRUE(last_gauge_study());
+    EXPECT_EQ(last_gauge_study()->readings.size(), 25u);
+    EXPECT_EQ(last_gauge_study()->readings.front(), 1);
+    const std::string report = statistics_report_appendix();
+    EXPECT_NE(report.find(">Statistics</h1>"), std::string::npos);
+    EXPECT_NE(report.find(">Gauge study (type 1)</h1>"), std::string::npos);
+    EXPECT_NE(report.find("Cg 2.72, Cgk 2.36: capable"), std::string::npos);
+
+    CallCtrlCallback(panelGAUGE, GAUGE_START, EVENT_COMMIT, 0, 0);
+    push(5);
+    raise_stop_flag();  // STOP
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        GetCtrlVal(panelGAUGE, GAUGE_STATE, state);
+        return std::string(state).rfind("Stopped", 0) == 0;
+    }, 2000)) << state;
+    EXPECT_STREQ(state, "Stopped after 5 of 25 readings: RUN ended. Take the readings again.");
+    CallCtrlCallback(panelGAUGE, GAUGE_CLOSE, EVENT_COMMIT, 0, 0);
 }
 
 }  // namespace
