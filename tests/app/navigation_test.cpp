@@ -432,6 +432,19 @@ TEST_F(Navigation, ReportPrintsTheSetThePagesShowAndLeavesTheRecordAsItIs)
     for (const char* part : {"Set from pages", "Laser power 77", "Trigger hysteresis, channel B 23",
                              "Connection Not connected", "Controller version not known"})
         EXPECT_NE(report.text.find(part), std::string::npos) << part << "\n" << report.text;
+
+    // The statistics pane shown: its figures on a page of their own.
+    click(MAIN_VIEW_SCOPE);
+    const QString with_statistics = QDir(dir.path()).filePath("statistics.pdf");
+    dialogs.expect_print_dialog({1, with_statistics.toStdString()});
+    click(MAIN_CMD_REPORT);
+    dialogs.check_all_shown();
+    const PdfReading both = read_pdf(with_statistics);
+    ASSERT_TRUE(both.read);
+    EXPECT_EQ(both.pages, report.pages + 1);
+    const std::size_t page = both.text.find("Statistics Last 1000 samples");
+    ASSERT_NE(page, std::string::npos) << both.text;
+    EXPECT_NE(both.text.find("Outside %", page), std::string::npos) << both.text.substr(page);
 }
 
 TEST_F(Navigation, MainWindowPrintsWithItsVisiblePageToAPdfFile)
