@@ -39,7 +39,7 @@ namespace {
 
 inline constexpr double kShareGoal = 0.97;
 inline constexpr int kTurnSeconds = 3;
-inline constexpr int kDefaultRounds = 6;
+inline constexpr int kDefaultRounds = 10;
 inline constexpr int kWindow = 100000;
 
 class PaintCounter : public QObject {
