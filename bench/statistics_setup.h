@@ -4,7 +4,7 @@
 // with the tab chosen in front.
 #pragma once
 
-#include <QWidget>
+class QWidget;
 
 namespace telvar::bench {
 
