@@ -105,6 +105,8 @@ void StripStore::values(int trace, long long from, long long to, std::vector<dou
     const std::size_t start = slot(from);
     const auto count = static_cast<std::size_t>(to - from);
     const std::size_t first_run = std::min(count, capacity_ - start);
+    // Room for both runs at once: a window of an hour is megabytes.
+    out->reserve(out->size() + count);
     out->insert(out->end(), values + start, values + start + first_run);
     out->insert(out->end(), values, values + (count - first_run));
 }

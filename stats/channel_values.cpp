@@ -5,23 +5,27 @@
 
 namespace telvar {
 
-std::vector<LimitedValue> channel_values(const StripSamples& samples, const StatChannel& channel, long long from,
-                                         long long to)
+void channel_values(const StripSamples& samples, const StatChannel& channel, long long from, long long to,
+                    std::vector<LimitedValue>* out)
 {
     from = std::max(from, samples.first());
     to = std::min(to, samples.end());
-    std::vector<LimitedValue> values;
+    out->clear();
     if (from >= to)
-        return values;
-    // The history counts its traces from 0, the chart from 1.
-    std::vector<double> value, lower, upper;
-    samples.values(channel.value - 1, from, to, &value);
-    samples.values(channel.lower - 1, from, to, &lower);
-    samples.values(channel.upper - 1, from, to, &upper);
-    values.reserve(value.size());
-    for (std::size_t k = 0; k < value.size(); ++k)
-        values.push_back({value[k], lower[k], upper[k]});
-    return values;
+        return;
+    out->resize(static_cast<std::size_t>(to - from));
+    // A trace at a time through one buffer; the history counts its traces
+    // from 0, the chart from 1.
+    thread_local std::vector<double> trace_values;
+    const auto take = [&](int trace, double LimitedValue::*field) {
+        trace_values.clear();
+        samples.values(trace - 1, from, to, &trace_values);
+        for (std::size_t k = 0; k < out->size(); ++k)
+            (*out)[k].*field = trace_values[k];
+    };
+    take(channel.value, &LimitedValue::value);
+    take(channel.lower, &LimitedValue::lower);
+    take(channel.upper, &LimitedValue::upper);
 }
 
 }  // namespace telvar

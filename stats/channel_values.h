@@ -11,8 +11,9 @@
 
 namespace telvar {
 
-// Samples [from, to) of those kept; samples not taken are no values.
-std::vector<LimitedValue> channel_values(const StripSamples& samples, const StatChannel& channel, long long from,
-                                         long long to);
+// Samples [from, to) of those kept into *out, which keeps its memory from
+// one call to the next; samples not taken are no values.
+void channel_values(const StripSamples& samples, const StatChannel& channel, long long from, long long to,
+                    std::vector<LimitedValue>* out);
 
 }  // namespace telvar

@@ -103,8 +103,10 @@ void look()
 {
     if (!g_taking)
         return;
+    std::vector<LimitedValue> taken;
+    channel_values(yArray(), STAT_CHANNELS[g_taking->channel], g_taking->from, yArray().end(), &taken);
     std::vector<double> readings;
-    for (const LimitedValue& v : channel_values(yArray(), STAT_CHANNELS[g_taking->channel], g_taking->from, yArray().end()))
+    for (const LimitedValue& v : taken)
         readings.push_back(v.value);
     if (static_cast<int>(readings.size()) >= g_taking->wanted) {
         readings.resize(static_cast<std::size_t>(g_taking->wanted));

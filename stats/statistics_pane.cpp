@@ -43,6 +43,7 @@ struct Pane {
     long long reset_at = 0;
     long long fed = 0;
     ChannelFigures figures;
+    std::vector<LimitedValue> values;  // one channel's window, its memory kept
     // What the figures were made of, so that a tick with nothing new draws nothing.
     std::optional<std::array<long long, 4>> drawn;
 };
@@ -93,9 +94,11 @@ void feed_running()
 {
     const StripStore& samples = yArray();
     const long long from = std::max({g_pane.fed, g_pane.reset_at, samples.first()});
-    for (std::size_t k = 0; k < std::size(STAT_CHANNELS); ++k)
-        for (const LimitedValue& value : channel_values(samples, STAT_CHANNELS[k], from, samples.end()))
+    for (std::size_t k = 0; k < std::size(STAT_CHANNELS); ++k) {
+        channel_values(samples, STAT_CHANNELS[k], from, samples.end(), &g_pane.values);
+        for (const LimitedValue& value : g_pane.values)
             g_pane.running[k].add(value);
+    }
     g_pane.fed = samples.end();
 }
 
@@ -222,10 +225,10 @@ void refresh_statistics()
         return;
     g_pane.drawn = made_of;
     for (std::size_t k = 0; k < std::size(STAT_CHANNELS); ++k) {
-        const std::vector<LimitedValue> values = channel_values(yArray(), STAT_CHANNELS[k], from, to);
-        g_pane.figures[k] = g_pane.window == SINCE_RESET ? g_pane.running[k].figures() : compute_figures(values);
+        channel_values(yArray(), STAT_CHANNELS[k], from, to, &g_pane.values);
+        g_pane.figures[k] = g_pane.window == SINCE_RESET ? g_pane.running[k].figures() : compute_figures(g_pane.values);
         if (static_cast<int>(k) == g_pane.channel)
-            draw_histogram(values);
+            draw_histogram(g_pane.values);
     }
     show_figures();
 }
