@@ -63,6 +63,7 @@ constexpr Anchor kAnchors[] = {
     {MAIN_TRACE_LOWER, Follow::Stay, Follow::Move},
     {MAIN_TRACE_2ND, Follow::Stay, Follow::Move},
     {MAIN_TRACE_3RD, Follow::Stay, Follow::Move},
+    {MAIN_CURSORS, Follow::Stay, Follow::Move},
     {MAIN_REC_LAMP, Follow::Move, Follow::Move},
     {MAIN_REC_TEXT, Follow::Move, Follow::Move},
     {MAIN_STATUS, Follow::Stretch, Follow::Move},

@@ -61,6 +61,12 @@ public:
     // the screen itself, else at the width the operator chose.
     void follow();
 
+    // The samples kept, numbered as they are; they move left as new ones come.
+    std::optional<SampleSpan> cursor_span() const override;
+    double x_of(long long sample) const override { return static_cast<double>(sample - x_offset()); }
+    long long sample_at(double x) const override { return std::llround(x) + x_offset(); }
+    QCPLayer* cursor_layer() const override { return lines_; }
+
     // Every trace, hidden ones too, so that a file always has the same columns.
     std::string csv() const override;
     QString shown_times() const override;

@@ -72,6 +72,7 @@ inline constexpr int PANEL = 1;
     ROLE(MAIN, TRACE_LOWER) \
     ROLE(MAIN, TRACE_2ND) \
     ROLE(MAIN, TRACE_3RD) \
+    ROLE(MAIN, CURSORS) \
     ROLE(MAIN, VIEW_CHA) \
     ROLE(MAIN, VIEW_CHB) \
     ROLE(MAIN, VIEW_EVAL) \
