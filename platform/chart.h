@@ -52,6 +52,8 @@ public:
 
     // The samples a cursor may stand on; none while the chart draws none.
     virtual std::optional<SampleSpan> cursor_span() const = 0;
+    // The view moves on with each new sample: cursors keep their places on it.
+    virtual bool follows_newest() const { return false; }
     // Where a sample stands on the x axis, and the sample nearest an x.
     virtual double x_of(long long sample) const { return static_cast<double>(sample); }
     virtual long long sample_at(double x) const { return std::llround(x); }

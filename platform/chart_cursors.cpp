@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <string>
 #include <utility>
 
 namespace telvar::detail {
@@ -55,15 +54,6 @@ private:
     int cursor_;
 };
 
-std::string plain_text(long long first, long long second, int active)
-{
-    const auto line = [active](int cursor, long long at) {
-        return "Cursor " + std::to_string(cursor + 1) + ": sample " + std::to_string(at)
-               + (active == cursor ? " (active)" : "");
-    };
-    return line(0, first) + "\n" + line(1, second);
-}
-
 }  // namespace
 
 ChartCursors::ChartCursors(Chart* chart) : QObject(chart), chart_(chart), readout_(new QLabel(chart->plot()))
@@ -91,7 +81,6 @@ void ChartCursors::set_on(bool on)
     if (on == on_)
         return;
     on_ = on;
-    at_.reset();
     active_ = 0;
     dragged_ = -1;
     if (on_)
@@ -108,14 +97,18 @@ void ChartCursors::set_text(CursorText text)
 
 void ChartCursors::refresh()
 {
+    if (on_)
+        sync();
+    show_text();
+}
+
+void ChartCursors::show_text()
+{
     if (!on_) {
         readout_->hide();
         return;
     }
-    QString text = kNoSamples;
-    if (at_)
-        text = QString::fromStdString(text_ ? text_((*at_)[0], (*at_)[1], active_)
-                                            : plain_text((*at_)[0], (*at_)[1], active_));
+    const QString text = placed_ && text_ ? QString::fromStdString(text_(at_[0], at_[1], active_)) : kNoSamples;
     if (readout_->text() != text) {
         readout_->setText(text);
         readout_->setAccessibleDescription(text);
@@ -127,42 +120,61 @@ void ChartCursors::refresh()
 
 double ChartCursors::line_x(int cursor)
 {
-    if (!on_ || (!at_ && !place()))
+    if (!on_)
         return kNoPlace;
-    const std::optional<SampleSpan> span = chart_->cursor_span();
-    if (!span)
-        return kNoPlace;
-    long long& at = (*at_)[static_cast<std::size_t>(cursor)];
-    // Samples dropped from the chart's history take their cursor to the oldest kept.
-    if (at < span->first || at > span->last) {
-        at = std::clamp(at, span->first, span->last);
-        refresh();
+    // Drawn again as samples come: what stands under the cursors may have changed.
+    if (cursor == 0) {
+        const std::array<long long, 2> before = at_;
+        const bool was_placed = placed_;
+        sync();
+        if (at_ != before || placed_ != was_placed)
+            show_text();
     }
-    return chart_->x_of(at);
+    return placed_ ? chart_->x_of(at_[static_cast<std::size_t>(cursor)]) : kNoPlace;
 }
 
-bool ChartCursors::place()
+void ChartCursors::place()
+{
+    const QCPRange shown = chart_->plot()->xAxis->range();
+    for (std::size_t k = 0; k < 2; ++k) {
+        const double x = shown.lower + static_cast<double>(k + 1) * shown.size() / 3;
+        at_[k] = chart_->sample_at(x);
+        back_[k] = std::llround(shown.upper - x);
+    }
+    placed_ = false;
+}
+
+bool ChartCursors::sync()
 {
     const std::optional<SampleSpan> span = chart_->cursor_span();
+    placed_ = span.has_value();
     if (!span)
         return false;
-    const QCPRange shown = chart_->plot()->xAxis->range();
-    const auto at = [&](double share) {
-        return std::clamp(chart_->sample_at(shown.lower + share * shown.size()), span->first, span->last);
-    };
-    at_ = std::array<long long, 2>{at(1.0 / 3), at(2.0 / 3)};
-    refresh();
+    const bool follows = chart_->follows_newest();
+    // Following, a cursor stays on the screen: at most a screen's width back.
+    const long long width = std::max(0LL, std::llround(chart_->plot()->xAxis->range().size()));
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (follows) {
+            back_[k] = std::clamp(back_[k], 0LL, width);
+            at_[k] = span->last - back_[k];
+        }
+        at_[k] = std::clamp(at_[k], span->first, span->last);
+        if (!follows)
+            back_[k] = span->last - at_[k];
+    }
     return true;
 }
 
 void ChartCursors::move(int cursor, long long sample)
 {
     const std::optional<SampleSpan> span = chart_->cursor_span();
-    if (!at_ || !span)
+    if (!placed_ || !span)
         return;
+    const auto k = static_cast<std::size_t>(cursor);
     active_ = cursor;
-    (*at_)[static_cast<std::size_t>(cursor)] = std::clamp(sample, span->first, span->last);
-    refresh();
+    at_[k] = std::clamp(sample, span->first, span->last);
+    back_[k] = span->last - at_[k];
+    show_text();
     chart_->redraw(false);
 }
 
@@ -174,9 +186,7 @@ bool ChartCursors::key(int key, Qt::KeyboardModifiers modifiers)
     switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (at_)
-            move(active_, (*at_)[static_cast<std::size_t>(active_)]
-                              + (key == Qt::Key_Left ? -1 : 1) * (shift ? kShiftStep : 1));
+        move(active_, at_[static_cast<std::size_t>(active_)] + (key == Qt::Key_Left ? -1 : 1) * (shift ? kShiftStep : 1));
         return true;
     case Qt::Key_1:
     case Qt::Key_2: active_ = key == Qt::Key_1 ? 0 : 1; break;
@@ -202,7 +212,7 @@ int ChartCursors::grabbed(double pixel_x) const
     int nearest = -1;
     double distance = kReachPixels;
     for (int k = 0; k < 2; ++k) {
-        const double x = chart_->x_of((*at_)[static_cast<std::size_t>(k)]);
+        const double x = chart_->x_of(at_[static_cast<std::size_t>(k)]);
         const double d = std::abs(chart_->plot()->xAxis->coordToPixel(x) - pixel_x);
         // The active one first where both are in reach.
         if (d < distance || (d <= distance && k == active_ && nearest >= 0)) {
@@ -241,13 +251,13 @@ bool ChartCursors::eventFilter(QObject*, QEvent* event)
     }
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!at_ || mouse->button() != Qt::LeftButton || (mouse->modifiers() & Qt::ControlModifier))
+        if (!placed_ || mouse->button() != Qt::LeftButton || (mouse->modifiers() & Qt::ControlModifier))
             return false;
         dragged_ = grabbed(mouse->position().x());
         if (dragged_ < 0)
             return false;
         chart_->plot()->setFocus(Qt::MouseFocusReason);
-        move(dragged_, (*at_)[static_cast<std::size_t>(dragged_)]);
+        move(dragged_, at_[static_cast<std::size_t>(dragged_)]);
         return true;  // the view does not pan under a cursor dragged
     }
     case QEvent::MouseMove:

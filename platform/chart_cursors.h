@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two cursors of a chart and their readout (graph.h says what the
-// operator does with them). The cursors stand on samples, not on places of
-// the screen, so that what the readout says stays true while the chart
-// scrolls or the operator looks back. Internal to the platform layer.
+// operator does with them). While the chart follows its newest samples the
+// cursors keep their places on it, so many samples before the newest, and
+// read the samples passing under them, as a scope's cursors do; looking
+// back they stay on their samples. Internal to the platform layer.
 #pragma once
 
 #include "platform/chart.h"
@@ -11,7 +12,6 @@
 #include <QObject>
 
 #include <array>
-#include <optional>
 
 class QLabel;
 
@@ -30,13 +30,17 @@ public:
     void refresh();
     // Where the cursor's line stands on the x axis; NaN while it has none.
     double line_x(int cursor);
+    bool placed() const { return placed_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // At a third and two thirds of the x range shown, once there are samples.
-    bool place();
+    // At a third and two thirds of the x range shown.
+    void place();
+    // The samples under the cursors as the chart now stands; false without samples.
+    bool sync();
+    void show_text();
     void move(int cursor, long long sample);
     bool key(int key, Qt::KeyboardModifiers modifiers);
     // The cursor whose line is within reach of the pointer; -1 for none.
@@ -46,7 +50,9 @@ private:
     Chart* chart_;
     QLabel* readout_;
     CursorText text_;
-    std::optional<std::array<long long, 2>> at_;
+    std::array<long long, 2> at_{};    // the samples the cursors stand on
+    std::array<long long, 2> back_{};  // following: how many samples before the newest
+    bool placed_ = false;              // on samples
     bool on_ = false;
     int active_ = 0;
     int dragged_ = -1;

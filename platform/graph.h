@@ -152,7 +152,8 @@ int GetGraphPlots(int panel, int control, std::vector<int>* handles);
 // left with their samples as new ones come), the graph's whole x values.
 // Switched on they stand at a third and two thirds of the x range shown;
 // the operator drags them with the mouse, and with the chart focused Left
-// and Right move the active one a sample (with Shift ten), 1 and 2 choose
+// and Right move the active one a sample (with Shift ten) instead of
+// panning, 1 and 2 choose
 // it, Tab goes from cursor 1 to cursor 2 and then on, Shift+Tab back. A box
 // in the chart's top left corner shows what the program reads at them,
 // and screen readers read it as its description ("Cursor readout").

@@ -63,6 +63,7 @@ public:
 
     // The samples kept, numbered as they are; they move left as new ones come.
     std::optional<SampleSpan> cursor_span() const override;
+    bool follows_newest() const override { return home() || pinned_; }
     double x_of(long long sample) const override { return static_cast<double>(sample - x_offset()); }
     long long sample_at(double x) const override { return std::llround(x) + x_offset(); }
     QCPLayer* cursor_layer() const override { return lines_; }

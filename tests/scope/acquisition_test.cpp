@@ -183,7 +183,8 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
 // Samples 12, 22, 32 of channel A: the cursors come on at the first
 // sample (a third of the screen lies before the run), the keys move and
 // choose them, and the readout says what stands at them, to screen
-// readers too. Tab leaves the chart from cursor 2.
+// readers too. Tab leaves the chart from cursor 2. A second run brings
+// three samples more under the cursors.
 TEST_F(Acquisition, CursorsReadTheTracesShownAndMoveByKeyboard)
 {
     DisplayPanel(panelMAIN);
@@ -230,6 +231,13 @@ TEST_F(Acquisition, CursorsReadTheTracesShownAndMoveByKeyboard)
     QTest::keyClick(chart, Qt::Key_Tab);
     QTest::keyClick(chart, Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), chart) << "Tab from cursor 2 goes on";
+    // Following the newest samples, the cursors keep their places: as many samples before the newest.
+    live_requests = 0;
+    run();
+    QApplication::processEvents();
+    EXPECT_TRUE(readout->text().startsWith(QString::fromStdString("Cursor 1: " + sample(4) + "\nCursor 2: " + sample(5) + " (active)\n")))
+        << readout->text().toStdString();
+    EXPECT_EQ(readout->text().split('\n').value(3).toStdString(), "Channel A        22        32         +10");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(readout->isHidden());
 }
