@@ -22,7 +22,6 @@ class ChartCursors : public QObject {
 public:
     explicit ChartCursors(Chart* chart);
 
-    bool on() const { return on_; }
     int active() const { return active_; }
     void set_on(bool on);
     void set_text(CursorText text);
@@ -30,7 +29,6 @@ public:
     void refresh();
     // Where the cursor's line stands on the x axis; NaN while it has none.
     double line_x(int cursor);
-    bool placed() const { return placed_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

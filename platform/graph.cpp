@@ -177,17 +177,6 @@ int SetChartCursors(int panel, int control, int on)
     return 0;
 }
 
-int GetChartCursors(int panel, int control, int* on)
-{
-    const detail::ChartCursors* cursors = cursors_at(panel, control);
-    if (!cursors)
-        return UIE_BAD_CONTROL;
-    if (!on)
-        return UIE_BAD_ATTRIBUTE;
-    *on = cursors->on() ? 1 : 0;
-    return 0;
-}
-
 int RefreshChartCursors(int panel, int control)
 {
     detail::ChartCursors* cursors = cursors_at(panel, control);

@@ -161,7 +161,6 @@ int GetGraphPlots(int panel, int control, std::vector<int>* handles);
 using CursorText = std::function<std::string(long long first, long long second, int active)>;
 int SetChartCursorText(int panel, int control, CursorText text);
 int SetChartCursors(int panel, int control, int on);
-int GetChartCursors(int panel, int control, int* on);
 // The readout asks for its text again: what stands at the cursors changed.
 int RefreshChartCursors(int panel, int control);
 

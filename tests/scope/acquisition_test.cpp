@@ -238,6 +238,18 @@ TEST_F(Acquisition, CursorsReadTheTracesShownAndMoveByKeyboard)
     EXPECT_TRUE(readout->text().startsWith(QString::fromStdString("Cursor 1: " + sample(4) + "\nCursor 2: " + sample(5) + " (active)\n")))
         << readout->text().toStdString();
     EXPECT_EQ(readout->text().split('\n').value(3).toStdString(), "Channel A        22        32         +10");
+    // A drag takes the line within reach of the pointer, and the view does not pan under it.
+    auto* plot = qobject_cast<QCustomPlot*>(chart);
+    const QCPRange shown = plot->xAxis->range();
+    const auto pixel = [plot](long long number) {
+        const double x = static_cast<double>(number - (strip_history().end() - STRIP_SAMPLES));
+        return QPoint(static_cast<int>(std::lround(plot->xAxis->coordToPixel(x))), plot->axisRect()->center().y());
+    };
+    QTest::mousePress(chart, Qt::LeftButton, {}, pixel(first + 4) - QPoint(1, 0));
+    QTest::mouseMove(chart, pixel(first + 2));
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, pixel(first + 2));
+    EXPECT_EQ(readout->text().section('\n', 0, 0).toStdString(), "Cursor 1: " + sample(2) + " (active)");
+    EXPECT_EQ(plot->xAxis->range(), shown);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(readout->isHidden());
 }
