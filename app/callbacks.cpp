@@ -14,6 +14,7 @@
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "scope/actions.h"
+#include "scope/cursors.h"
 #include "scope/data_memory.h"
 #include "scope/recorder.h"
 #include "stats/gauge_study_dialog.h"
@@ -84,6 +85,7 @@ const NamedControlCallback kControlCallbacks[] = {
     COMMAND(CC_CMD_DATA),
     CALLBACK(CC_CMD_RECORDER),
     CALLBACK(CC_RADIO_TRACES),
+    CALLBACK(CC_CURSORS),
     COMMAND(CC_BTNGet),
     COMMAND(CC_BTNCompare),
     // Taking a value changes the record, which a running command may be

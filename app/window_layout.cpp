@@ -64,6 +64,7 @@ constexpr Anchor kAnchors[] = {
     {MAIN_TRACE_2ND, Follow::Stay, Follow::Move},
     {MAIN_TRACE_3RD, Follow::Stay, Follow::Move},
     {MAIN_CHK_STATISTICS, Follow::Move, Follow::Stay},
+    {MAIN_CURSORS, Follow::Stay, Follow::Move},
     {MAIN_REC_LAMP, Follow::Move, Follow::Move},
     {MAIN_REC_TEXT, Follow::Move, Follow::Move},
     {MAIN_STATUS, Follow::Stretch, Follow::Move},

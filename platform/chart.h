@@ -11,9 +11,17 @@
 #include <QWidget>
 #include <qcustomplot.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
 
 namespace telvar::detail {
+
+// The first and the last sample a cursor may stand on.
+struct SampleSpan {
+    long long first;
+    long long last;
+};
 
 class Chart : public QObject {
     Q_OBJECT
@@ -41,6 +49,16 @@ public:
     // Draws the lines of a buffered layer again, now, and nothing else
     // unless the rest of the chart is due as well.
     void redraw_lines(QCPLayer* lines);
+
+    // The samples a cursor may stand on; none while the chart draws none.
+    virtual std::optional<SampleSpan> cursor_span() const = 0;
+    // The view moves on with each new sample: cursors keep their places on it.
+    virtual bool follows_newest() const { return false; }
+    // Where a sample stands on the x axis, and the sample nearest an x.
+    virtual double x_of(long long sample) const { return static_cast<double>(sample); }
+    virtual long long sample_at(double x) const { return std::llround(x); }
+    // The layer the cursors are drawn on: the one drawn again as samples come.
+    virtual QCPLayer* cursor_layer() const { return plot_->layer(QStringLiteral("main")); }
 
     // Both axes back to their defaults.
     void reset_view();

@@ -3,6 +3,7 @@
 // the call to it.
 #include "platform/graph.h"
 
+#include "platform/chart_cursors.h"
 #include "platform/graph_chart.h"
 #include "platform/line_look.h"
 #include "platform/panel_table.h"
@@ -11,6 +12,7 @@
 #include "platform/userint.h"
 
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace telvar {
@@ -21,6 +23,12 @@ template <typename T>
 T* chart_at(int panel, int control)
 {
     return detail::chart_of<T>(detail::find_control(panel, control));
+}
+
+detail::ChartCursors* cursors_at(int panel, int control)
+{
+    auto* chart = chart_at<detail::Chart>(panel, control);
+    return chart ? chart->findChild<detail::ChartCursors*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 }  // namespace
@@ -158,6 +166,33 @@ int GetGraphPlots(int panel, int control, std::vector<int>* handles)
     if (!handles)
         return UIE_BAD_ATTRIBUTE;
     *handles = graph->handles();
+    return 0;
+}
+
+int SetChartCursorText(int panel, int control, CursorText text)
+{
+    detail::ChartCursors* cursors = cursors_at(panel, control);
+    if (!cursors)
+        return UIE_BAD_CONTROL;
+    cursors->set_text(std::move(text));
+    return 0;
+}
+
+int SetChartCursors(int panel, int control, int on)
+{
+    detail::ChartCursors* cursors = cursors_at(panel, control);
+    if (!cursors)
+        return UIE_BAD_CONTROL;
+    cursors->set_on(on != 0);
+    return 0;
+}
+
+int RefreshChartCursors(int panel, int control)
+{
+    detail::ChartCursors* cursors = cursors_at(panel, control);
+    if (!cursors)
+        return UIE_BAD_CONTROL;
+    cursors->refresh();
     return 0;
 }
 

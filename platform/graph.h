@@ -48,6 +48,7 @@
 #include "platform/looks.h"
 #include "platform/strip_samples.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,23 @@ int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, int*
 int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, std::string* value);
 // The handles of the graph's plots, oldest first.
 int GetGraphPlots(int panel, int control, std::vector<int>* handles);
+
+// Two vertical cursors on the strip chart or the graph, off until switched
+// on, each standing on a sample: the strip chart's sample numbers (they move
+// left with their samples as new ones come), the graph's whole x values.
+// Switched on they stand at a third and two thirds of the x range shown;
+// the operator drags them with the mouse, and with the chart focused Left
+// and Right move the active one a sample (with Shift ten) instead of
+// panning, 1 and 2 choose
+// it, Tab goes from cursor 1 to cursor 2 and then on, Shift+Tab back. A box
+// in the chart's top left corner shows what the program reads at them,
+// and screen readers read it as its description ("Cursor readout").
+// `active` is 0 for cursor 1, 1 for cursor 2.
+using CursorText = std::function<std::string(long long first, long long second, int active)>;
+int SetChartCursorText(int panel, int control, CursorText text);
+int SetChartCursors(int panel, int control, int on);
+// The readout asks for its text again: what stands at the cursors changed.
+int RefreshChartCursors(int panel, int control);
 
 // A line a saved picture of the strip chart or the graph carries under its
 // title, e.g. the line and the controller its data came from; "" for none.

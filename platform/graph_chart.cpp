@@ -8,6 +8,8 @@
 
 #include <qcustomplot.h>
 
+#include <cmath>
+
 namespace telvar::detail {
 
 int GraphChart::add(const std::vector<double>& x, const std::vector<double>& y, int style, const LineLook& look)
@@ -88,6 +90,28 @@ std::vector<int> GraphChart::handles() const
     for (const auto& [handle, p] : plots_)
         all.push_back(handle);
     return all;
+}
+
+std::optional<SampleSpan> GraphChart::cursor_span() const
+{
+    bool any = false;
+    QCPRange keys;
+    for (const auto& [handle, p] : plots_) {
+        bool found = false;
+        const QCPRange range = p.curve->data()->keyRange(found);
+        if (!found)
+            continue;
+        if (any)
+            keys.expand(range);
+        else
+            keys = range;
+        any = true;
+    }
+    const auto first = static_cast<long long>(std::ceil(keys.lower));
+    const auto last = static_cast<long long>(std::floor(keys.upper));
+    if (!any || first > last)
+        return std::nullopt;
+    return SampleSpan{first, last};
 }
 
 std::string GraphChart::csv() const

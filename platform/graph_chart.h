@@ -30,6 +30,9 @@ public:
     // Oldest first.
     std::vector<int> handles() const;
 
+    // The x values of the plots, whole numbers: the samples of a record.
+    std::optional<SampleSpan> cursor_span() const override;
+
     // The plots drawn: a transparent plot holds a place or a curve switched off.
     std::string csv() const override;
 

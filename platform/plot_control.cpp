@@ -3,6 +3,7 @@
 // control attributes.
 #include "platform/plot_control.h"
 
+#include "platform/chart_cursors.h"
 #include "platform/chart_gestures.h"
 #include "platform/chart_picture.h"
 #include "platform/graph.h"
@@ -83,6 +84,8 @@ void set_up_plot(QCustomPlot* plot, const PlotSettings& settings)
     const std::vector<ViewAction> view = view_actions(chart);
     add_view_gestures(plot, view, [chart] { chart->reset_view(); });
     add_chart_menu(plot, {save_picture, [chart] { return chart->csv(); }}, view);
+    // Last, so that its keys and drags come before the view's.
+    new ChartCursors(chart);
 }
 
 }  // namespace

@@ -269,6 +269,13 @@ void StripChart::follow()
     redraw(true);
 }
 
+std::optional<SampleSpan> StripChart::cursor_span() const
+{
+    if (!has_samples())
+        return std::nullopt;
+    return SampleSpan{samples_->first(), samples_->end() - 1};
+}
+
 std::string StripChart::csv() const
 {
     std::vector<CsvColumn> columns;

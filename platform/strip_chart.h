@@ -64,6 +64,12 @@ public:
 
     // The samples [from, to) in the x range shown, of those kept.
     std::pair<long long, long long> shown_samples() const;
+    // The samples kept, numbered as they are; they move left as new ones come.
+    std::optional<SampleSpan> cursor_span() const override;
+    bool follows_newest() const override { return home() || pinned_; }
+    double x_of(long long sample) const override { return static_cast<double>(sample - x_offset()); }
+    long long sample_at(double x) const override { return std::llround(x) + x_offset(); }
+    QCPLayer* cursor_layer() const override { return lines_; }
 
     // Every trace, hidden ones too, so that a file always has the same columns.
     std::string csv() const override;

@@ -7,6 +7,7 @@
 #include "params/record.h"
 #include "platform/graph.h"
 #include "platform/userint.h"
+#include "scope/cursors.h"
 #include "scope/loop.h"
 #include "scope/recorder.h"
 #include "scope/trace_switches.h"
@@ -61,6 +62,7 @@ void setup_strip_chart()
     }
     show_strip_looks();
     CC_RADIO_TRACES(panelMAIN, MAIN_TRACE_CHA, EVENT_COMMIT, nullptr, 0, 0);
+    setup_cursors();
 }
 
 void SetPanelDATA()
@@ -138,6 +140,7 @@ int CC_RADIO_TRACES(int, int, int event, void*, int, int)
     for (const TraceLook& look : TRACE_LOOKS)
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_VISIBLE,
                           switch_on(look.group) && switch_on(look.detail) ? 1 : 0);
+    refresh_cursors();
     return 0;
 }
 

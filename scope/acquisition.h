@@ -16,7 +16,7 @@
 namespace telvar {
 
 // The strip chart's trace names, colours and styles, and the trace
-// switches showing them; its history, empty.
+// switches showing them; its history, empty; the cursors of both charts off.
 void setup_strip_chart();
 
 // The five numeric displays from live words 1 to 5.

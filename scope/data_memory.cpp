@@ -8,6 +8,7 @@
 #include "platform/graph.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
+#include "scope/cursors.h"
 #include "scope/loop.h"
 #include "scope/trace_switches.h"
 #include "scope/trace_table.h"
@@ -164,6 +165,7 @@ int CC_CMD_DATA(int, int, int event, void*, int, int)
             for (const ChannelDrawing& d : kDrawings)
                 if (d.selector == selector)
                     draw_channel(d, switches);
+            refresh_cursors();
         }
         // The live phase runs also after a failed block phase.
         if (!exchange_live_sample())

@@ -75,6 +75,7 @@ inline constexpr int PANEL = 1;
     ROLE(MAIN, TRACE_2ND) \
     ROLE(MAIN, TRACE_3RD) \
     ROLE(MAIN, CHK_STATISTICS) \
+    ROLE(MAIN, CURSORS) \
     ROLE(MAIN, VIEW_CHA) \
     ROLE(MAIN, VIEW_CHB) \
     ROLE(MAIN, VIEW_EVAL) \

@@ -298,7 +298,8 @@ TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
         "VIEW_TEST",   "VIEW_SCOPE_SET", "VIEW_SCOPE", "CMD_MONITOR"};
     const std::vector<std::string> tail = {"CMD_RUN",       "CMD_STOP",        "CMD_DATA",    "TRACE_CHA",
                                            "TRACE_CHB",     "TRACE_EVAL",      "TRACE_TRIGGER", "TRACE_UPPER",
-                                           "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD"};
+                                           "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD",
+                                           "CURSORS"};
     // In this order: a page chosen after Scope + Set covers its selectors too.
     const std::vector<std::pair<int, std::vector<std::string>>> beside = {
         {MAIN_VIEW_SCOPE, {"STRIPCHART", "CHK_STATISTICS", "page"}},

@@ -17,12 +17,17 @@
 #include "platform/qt_access.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
+#include "scope/live_sample.h"
 #include "scope/trace_table.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <qcustomplot.h>
 
@@ -173,6 +178,80 @@ TEST_F(Acquisition, FirstRunShowsNewSamplesAtTheRightEndAndZerosBefore)
     // so that drawing never holds the next request back.
     EXPECT_GT(paints.paints, 0);
     EXPECT_EQ(paints.before_request, 0);
+}
+
+// Samples 12, 22, 32 of channel A: the cursors come on at the first
+// sample (a third of the screen lies before the run), the keys move and
+// choose them, and the readout says what stands at them, to screen
+// readers too. Tab leaves the chart from cursor 2. A second run brings
+// three samples more under the cursors.
+TEST_F(Acquisition, CursorsReadTheTracesShownAndMoveByKeyboard)
+{
+    DisplayPanel(panelMAIN);
+    start_peer(3);
+    run();
+    QWidget* chart = ControlWidget(panelMAIN, MAIN_STRIPCHART);
+    const auto* readout = chart->findChild<QLabel*>();
+    ASSERT_TRUE(readout);
+    EXPECT_EQ(readout->accessibleName(), "Cursor readout");
+    EXPECT_TRUE(readout->isHidden()) << "off at start";
+    auto* button = qobject_cast<QAbstractButton*>(ControlWidget(panelMAIN, MAIN_CURSORS));
+    EXPECT_EQ(button->accessibleName(), "Chart cursors");
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(readout->isVisible());
+    const long long first = strip_history().first();
+    ASSERT_EQ(strip_history().end() - first, 3);
+    const auto sample = [first](int k) { return "sample " + std::to_string(first + k); };
+    EXPECT_EQ(readout->text().section('\n', 0, 1).toStdString(),
+              "Cursor 1: " + sample(0) + " (active)\nCursor 2: " + sample(0));
+
+    SetActivePanel(panelMAIN);
+    chart->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chart, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), chart) << "Tab on cursor 1 chooses cursor 2";
+    QTest::keyClick(chart, Qt::Key_Right);
+    QTest::keyClick(chart, Qt::Key_Right, Qt::ShiftModifier);  // ten, as far as the samples go
+    QTest::keyClick(chart, Qt::Key_1);
+    QTest::keyClick(chart, Qt::Key_Right);
+    const QStringList lines = readout->text().split('\n');
+    ASSERT_EQ(lines.size(), 7) << readout->text().toStdString();
+    EXPECT_EQ(lines[0].toStdString(), "Cursor 1: " + sample(1) + " (active)");
+    EXPECT_EQ(lines[1].toStdString(), "Cursor 2: " + sample(2));
+    EXPECT_EQ(lines[3].toStdString(), "Channel A         22        32         +10");
+    EXPECT_EQ(lines[4].toStdString(), "Channel B         23        33         +10");
+    EXPECT_EQ(lines[5].toStdString(), "Evaluation        21        31         +10");
+    // The answers' own times, which come faster than a millisecond apart here.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Difference: \\+1 sample, (\\+\\d+\\.\\d{3}|0\\.000) s$")).match(lines[6]).hasMatch())
+        << lines[6].toStdString();
+    EXPECT_EQ(readout->accessibleDescription(), readout->text());
+    EXPECT_EQ(readout->accessibleName(), "Cursor readout") << "the name stays, the values change";
+
+    set_switches({MAIN_TRACE_CHA});
+    EXPECT_FALSE(readout->text().contains("Channel B")) << "only the traces shown";
+    QTest::keyClick(chart, Qt::Key_Tab);
+    QTest::keyClick(chart, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), chart) << "Tab from cursor 2 goes on";
+    // Following the newest samples, the cursors keep their places: as many samples before the newest.
+    live_requests = 0;
+    run();
+    QApplication::processEvents();
+    EXPECT_TRUE(readout->text().startsWith(QString::fromStdString("Cursor 1: " + sample(4) + "\nCursor 2: " + sample(5) + " (active)\n")))
+        << readout->text().toStdString();
+    EXPECT_EQ(readout->text().split('\n').value(3).toStdString(), "Channel A        22        32         +10");
+    // A drag takes the line within reach of the pointer, and the view does not pan under it.
+    auto* plot = qobject_cast<QCustomPlot*>(chart);
+    const QCPRange shown = plot->xAxis->range();
+    const auto pixel = [plot](long long number) {
+        const double x = static_cast<double>(number - (strip_history().end() - STRIP_SAMPLES));
+        return QPoint(static_cast<int>(std::lround(plot->xAxis->coordToPixel(x))), plot->axisRect()->center().y());
+    };
+    QTest::mousePress(chart, Qt::LeftButton, {}, pixel(first + 4) - QPoint(1, 0));
+    QTest::mouseMove(chart, pixel(first + 2));
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, pixel(first + 2));
+    EXPECT_EQ(readout->text().section('\n', 0, 0).toStdString(), "Cursor 1: " + sample(2) + " (active)");
+    EXPECT_EQ(plot->xAxis->range(), shown);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(readout->isHidden());
 }
 
 TEST_F(Acquisition, DuringARunOnlyStopIsUsable)

@@ -21,6 +21,7 @@
 #include "ui/roles.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 #include <qcustomplot.h>
 
@@ -272,6 +273,18 @@ TEST_F(DataMemory, PretriggerStepFollowsTheRecordOfTheChannelDrawn)
         const std::vector<double> step = drawn("Channel B pretrigger");
         const auto at = std::find(step.begin(), step.end(), 4095.0);
         EXPECT_EQ(at == step.end() ? -1 : static_cast<int>(at - step.begin()), first) << pretrigger;
+        // The cursors, at a third and two thirds of the graph, count from the trigger.
+        SetCtrlVal(panelMAIN, MAIN_CURSORS, 1);
+        CallCtrlCallback(panelMAIN, MAIN_CURSORS, EVENT_COMMIT, 0, 0);
+        const QStringList readout = ControlWidget(panelMAIN, MAIN_GRAPH)->findChild<QLabel*>()->text().split('\n');
+        const auto from_trigger = [first](int sample) {
+            return first < 0 ? std::string() : ", " + std::string(sample > first ? "+" : "") + std::to_string(sample - first) + " from the trigger";
+        };
+        EXPECT_EQ(readout.value(0).toStdString(), "Cursor 1: sample 43" + from_trigger(43) + " (active)");
+        EXPECT_EQ(readout.value(1).toStdString(), "Cursor 2: sample 85" + from_trigger(85));
+        EXPECT_EQ(readout.value(3).toStdString(), "Channel B data      2043      2085         +42") << "channel 2, start + index";
+        SetCtrlVal(panelMAIN, MAIN_CURSORS, 0);
+        CallCtrlCallback(panelMAIN, MAIN_CURSORS, EVENT_COMMIT, 0, 0);
         InitTCP_IP(0);
     }
 }
