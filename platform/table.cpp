@@ -33,6 +33,11 @@ public:
     }
 
     void reset() { show(columns_, rows_); }
+    void cells_changed()
+    {
+        if (shown_ > 0 && !columns_.empty())
+            emit dataChanged(index(0, 0), index(static_cast<int>(shown_) - 1, static_cast<int>(columns_.size()) - 1));
+    }
 
     // The number of rows taken away from the top.
     std::size_t update(std::size_t dropped)
@@ -171,6 +176,15 @@ int ResetTableRows(int panel, int control)
         return UIE_BAD_CONTROL;
     model_of(table)->reset();
     table->scrollToBottom();
+    return 0;
+}
+
+int RefreshTableCells(int panel, int control)
+{
+    QTableView* table = find_table(panel, control);
+    if (!table || !model_of(table))
+        return UIE_BAD_CONTROL;
+    model_of(table)->cells_changed();
     return 0;
 }
 

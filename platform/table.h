@@ -40,6 +40,9 @@ int SetTableRows(int panel, int control, const std::vector<TableColumn>& columns
 int UpdateTableRows(int panel, int control, std::size_t dropped);
 // After the rows changed altogether: the table reads them anew.
 int ResetTableRows(int panel, int control);
+// The same rows with other texts: the table redraws them, keeping the
+// operator's place in it.
+int RefreshTableCells(int panel, int control);
 // The selected rows, from the top down.
 int GetTableSelection(int panel, int control, std::vector<std::size_t>* rows);
 

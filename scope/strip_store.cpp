@@ -111,6 +111,17 @@ void StripStore::values(int trace, long long from, long long to, std::vector<dou
     out->insert(out->end(), values, values + (count - first_run));
 }
 
+std::array<std::span<const float>, 2> StripStore::runs(int trace, long long from, long long to) const
+{
+    if (from >= to)
+        return {};
+    const float* values = row(trace);
+    const std::size_t start = slot(from);
+    const auto count = static_cast<std::size_t>(to - from);
+    const std::size_t first_run = std::min(count, capacity_ - start);
+    return {std::span<const float>(values + start, first_run), std::span<const float>(values, count - first_run)};
+}
+
 long long StripStore::first_from(double time) const
 {
     long long low = first();

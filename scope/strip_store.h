@@ -8,6 +8,7 @@
 
 #include "platform/strip_samples.h"
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <memory>
@@ -42,6 +43,9 @@ public:
     long long screen_first() const override;
     std::size_t size() const { return size_; }
     void values(int trace, long long from, long long to, std::vector<double>* out) const override;
+    // Samples [from, to) of those kept, first() <= from <= to <= end(), as
+    // they lie in the ring: one run, or two where it wraps; traces from 0.
+    std::array<std::span<const float>, 2> runs(int trace, long long from, long long to) const;
     double time(long long number) const override { return times_[slot(number)]; }
     long long first_from(double time) const override;
     const std::deque<long long>& gaps() const override { return gaps_; }

@@ -28,4 +28,15 @@ void channel_values(const StripSamples& samples, const StatChannel& channel, lon
     take(channel.upper, &LimitedValue::upper);
 }
 
+std::array<LimitedRun, 2> channel_runs(const StripStore& samples, const StatChannel& channel, long long from,
+                                       long long to)
+{
+    from = std::max(from, samples.first());
+    to = std::max(from, std::min(to, samples.end()));
+    const auto value = samples.runs(channel.value - 1, from, to);
+    const auto lower = samples.runs(channel.lower - 1, from, to);
+    const auto upper = samples.runs(channel.upper - 1, from, to);
+    return {LimitedRun{value[0], lower[0], upper[0]}, LimitedRun{value[1], lower[1], upper[1]}};
+}
+
 }  // namespace telvar

@@ -53,6 +53,17 @@ Figures figures_of(const Moments& moments, double lower, double upper, bool limi
         figures.reason = "no samples";
         return figures;
     }
+    // Values near the largest double add up beyond it: no mean, spread or range then.
+    if (!std::isfinite(moments.mean) || !std::isfinite(moments.m2) || !std::isfinite(moments.max - moments.min)) {
+        figures.min = moments.min;
+        figures.max = moments.max;
+        figures.lower = lower;
+        figures.upper = upper;
+        figures.limits_changed = limits_changed;
+        figures.outside_percent = 100.0 * double(outside) / double(moments.n);
+        add_reason(figures.reason, "the values are too large to add up");
+        return figures;
+    }
     figures.mean = moments.mean;
     figures.min = moments.min;
     figures.max = moments.max;
@@ -87,40 +98,71 @@ bool outside_limits(const LimitedValue& value, double lower, double upper)
     return value.value < lower || value.value > upper;
 }
 
-}  // namespace
-
 // Two passes over a whole window, without a division per value: sums about
 // the first value, then the squares about the mean with the correction of
 // the two-pass algorithm, as exact as Welford's update and several times
-// faster over the hour of samples the pane may look at.
+// faster over the hour of samples the pane may look at. `each(f)` calls
+// f(value, lower, upper) for every value in order.
+template <typename Each>
+Figures figures_in_two_passes(std::size_t count, double first, double last_lower, double last_upper, Each each)
+{
+    if (count == 0)
+        return figures_of({}, 0, 0, false, 0);
+    const double n = double(count);
+    Moments moments{long(count), 0, 0, first, first};
+    bool limits_changed = false;
+    long outside = 0;
+    double shifted_sum = 0;
+    each([&](double value, double lower, double upper) {
+        shifted_sum += value - first;
+        moments.min = std::min(moments.min, value);
+        moments.max = std::max(moments.max, value);
+        limits_changed = limits_changed || lower != last_lower || upper != last_upper;
+        outside += value < last_lower || value > last_upper;
+    });
+    moments.mean = first + shifted_sum / n;
+    double squares = 0;
+    double deviations = 0;
+    each([&](double value, double, double) {
+        const double deviation = value - moments.mean;
+        squares += deviation * deviation;
+        deviations += deviation;
+    });
+    moments.m2 = std::max(0.0, squares - deviations * deviations / n);
+    return figures_of(moments, last_lower, last_upper, limits_changed, outside);
+}
+
+}  // namespace
+
 Figures compute_figures(std::span<const LimitedValue> values)
 {
     if (values.empty())
         return figures_of({}, 0, 0, false, 0);
-    const LimitedValue& last = values.back();
-    const double shift = values.front().value;
-    const double n = double(values.size());
-    Moments moments{long(values.size()), 0, 0, shift, shift};
-    bool limits_changed = false;
-    long outside = 0;
-    double shifted_sum = 0;
-    for (const LimitedValue& value : values) {
-        shifted_sum += value.value - shift;
-        moments.min = std::min(moments.min, value.value);
-        moments.max = std::max(moments.max, value.value);
-        limits_changed = limits_changed || value.lower != last.lower || value.upper != last.upper;
-        outside += outside_limits(value, last.lower, last.upper);
-    }
-    moments.mean = shift + shifted_sum / n;
-    double squares = 0;
-    double deviations = 0;
-    for (const LimitedValue& value : values) {
-        const double deviation = value.value - moments.mean;
-        squares += deviation * deviation;
-        deviations += deviation;
-    }
-    moments.m2 = std::max(0.0, squares - deviations * deviations / n);
-    return figures_of(moments, last.lower, last.upper, limits_changed, outside);
+    return figures_in_two_passes(values.size(), values.front().value, values.back().lower, values.back().upper,
+                                 [&](auto&& f) {
+                                     for (const LimitedValue& v : values)
+                                         f(v.value, v.lower, v.upper);
+                                 });
+}
+
+Figures compute_figures(std::span<const LimitedRun> runs)
+{
+    std::size_t count = 0;
+    const LimitedRun* first = nullptr;
+    const LimitedRun* last = nullptr;
+    for (const LimitedRun& run : runs)
+        if (!run.value.empty()) {
+            count += run.value.size();
+            first = first ? first : &run;
+            last = &run;
+        }
+    if (count == 0)
+        return figures_of({}, 0, 0, false, 0);
+    return figures_in_two_passes(count, first->value.front(), last->lower.back(), last->upper.back(), [&](auto&& f) {
+        for (const LimitedRun& run : runs)
+            for (std::size_t k = 0; k < run.value.size(); ++k)
+                f(run.value[k], run.lower[k], run.upper[k]);
+    });
 }
 
 void RunningFigures::add(const LimitedValue& value)

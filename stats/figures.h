@@ -44,6 +44,17 @@ struct Figures {
 // value is counted outside against the last value's limits, the ones shown.
 Figures compute_figures(std::span<const LimitedValue> values);
 
+// Values kept elsewhere as parallel runs of floats, as the chart's history
+// keeps them: value, lower and upper limit at each place.
+struct LimitedRun {
+    std::span<const float> value;
+    std::span<const float> lower;
+    std::span<const float> upper;
+};
+
+// The same figures over the runs, one after the other, without copying them.
+Figures compute_figures(std::span<const LimitedRun> runs);
+
 // The same figures updated one value at a time, for the statistics since
 // a reset, which keep no values. As no value is kept, each is counted
 // outside against its own limits when it comes; cp and cpk still use the

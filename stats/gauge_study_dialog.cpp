@@ -33,6 +33,7 @@ struct Taking {
     int wanted = 0;
     long long from = 0;  // the first sample of the history that is a reading
     bool started_run = false;
+    bool run_seen = false;  // RUN ran since the start
     int timer = 0;
 };
 
@@ -76,13 +77,20 @@ void draw_run_chart(const GaugeStudyRecord& study)
     horizontal(count, study.reference - 0.1 * study.tolerance, LIMIT_COLOUR);
 }
 
+// What the study uses stays as it is while it takes its readings.
+void lock_fields(bool locked)
+{
+    for (int control : {GAUGE_CHANNEL, GAUGE_REFERENCE, GAUGE_TOLERANCE, GAUGE_READINGS, GAUGE_START})
+        SetCtrlAttribute(panelGAUGE, control, ATTR_DIMMED, locked);
+}
+
 void stop_looking()
 {
     if (g_taking && g_taking->timer != 0)
         DiscardTimer(g_taking->timer);
     const bool stop_run = g_taking && g_taking->started_run && stop_flag == 0;
     g_taking.reset();
-    SetCtrlAttribute(panelGAUGE, GAUGE_START, ATTR_DIMMED, 0);
+    lock_fields(false);
     if (stop_run)
         PostDeferredCall([] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
 }
@@ -113,13 +121,26 @@ void look()
         finish(std::move(readings));
         return;
     }
-    if (stop_flag != 0 && !g_taking->started_run) {
+    g_taking->run_seen = g_taking->run_seen || stop_flag == 0;
+    // RUN ended (STOP, a failure) after it ran, or was not running when the study began.
+    if (stop_flag != 0 && (g_taking->run_seen || !g_taking->started_run)) {
         say("Stopped after " + std::to_string(readings.size()) + " of " + std::to_string(g_taking->wanted)
             + " readings: RUN ended. Take the readings again.");
         stop_looking();
         return;
     }
     say(std::to_string(readings.size()) + " of " + std::to_string(g_taking->wanted) + " readings");
+}
+
+// RUN's button runs the loop until it ends: when it returns, RUN is over,
+// whether it stopped, failed or never started, and the study ends with it.
+void run_for_the_study()
+{
+    CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0);
+    if (!g_taking)
+        return;
+    g_taking->run_seen = true;
+    look();
 }
 
 }  // namespace
@@ -171,11 +192,11 @@ int CC_GAUGE_START(int panel, int, int event, void*, int, int)
     t.started_run = stop_flag != 0;
     t.timer = NewRepeatingTimer(GAUGE_LOOK_S, look);
     g_taking = t;
-    SetCtrlAttribute(panel, GAUGE_START, ATTR_DIMMED, 1);
+    lock_fields(true);
     DeleteGraphPlot(panelGAUGE, GAUGE_RUN_CHART, -1, VAL_DELAYED_DRAW);
     say("0 of " + std::to_string(t.wanted) + " readings");
     if (t.started_run)
-        PostDeferredCall([] { CallCtrlCallback(panelMAIN, MAIN_CMD_RUN, EVENT_COMMIT, 0, 0); });
+        PostDeferredCall(run_for_the_study);
     return 0;
 }
 

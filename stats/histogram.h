@@ -37,5 +37,8 @@ HistogramRange histogram_range(std::span<const LimitedValue> values, int bins = 
 
 // `bins` bins over the range; none are counted into when from >= to.
 Histogram compute_histogram(std::span<const LimitedValue> values, HistogramRange range, int bins = HISTOGRAM_BINS);
+// The same over values as the chart's history keeps them, whose figures
+// give the range (as histogram_range would) and the last limits.
+Histogram histogram_of_runs(std::span<const LimitedRun> runs, const Figures& figures, int bins = HISTOGRAM_BINS);
 
 }  // namespace telvar

@@ -107,7 +107,7 @@ std::string window_text()
     const auto [from, to] = window_samples();
     switch (g_pane.window) {
     case LAST_SAMPLES:
-        return "Last " + std::to_string(g_pane.count) + " samples";
+        return "Last " + std::to_string(to - from) + " samples";
     case SINCE_RESET:
         return "Since the reset";
     default:
@@ -134,10 +134,9 @@ void mark(double x, double height, const std::string& label, int colour)
 }
 
 // The bins as one outline of steps, the limits and the reference as lines.
-void draw_histogram(const std::vector<LimitedValue>& values)
+void draw_histogram(const Histogram& histogram, const Figures& over, long long to)
 {
     const StatChannel& channel = STAT_CHANNELS[g_pane.channel];
-    const Histogram histogram = compute_histogram(values, histogram_range(values));
     DeleteGraphPlot(panelSTATS, STATS_HISTOGRAM, -1, VAL_DELAYED_DRAW);
     const double width = (histogram.range.to - histogram.range.from) / static_cast<double>(histogram.counts.size());
     std::vector<double> xs{histogram.range.from};
@@ -152,40 +151,39 @@ void draw_histogram(const std::vector<LimitedValue>& values)
     PlotXY(panelSTATS, STATS_HISTOGRAM, xs.data(), ys.data(), static_cast<int>(xs.size()), VAL_DOUBLE, VAL_DOUBLE,
            VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 1, TRACE_LOOKS[channel.value - 1].colour);
     SetAxisScalingMode(panelSTATS, STATS_HISTOGRAM, VAL_XAXIS, VAL_MANUAL, histogram.range.from, histogram.range.to);
-    if (values.empty())
+    if (!over.lower || !over.upper)
         return;
-    const LimitedValue& last = values.back();
     const double top = static_cast<double>(*std::max_element(histogram.counts.begin(), histogram.counts.end()));
     std::vector<double> reference;
-    yArray().values(channel.reference - 1, yArray().end() - 1, yArray().end(), &reference);
-    mark(last.lower, top, share_text("below", histogram.share_below), LIMIT_COLOUR);
-    mark(last.upper, top * 0.8, share_text("above", histogram.share_above), LIMIT_COLOUR);
+    yArray().values(channel.reference - 1, to - 1, to, &reference);
+    mark(*over.lower, top, share_text("below", histogram.share_below), LIMIT_COLOUR);
+    mark(*over.upper, top * 0.8, share_text("above", histogram.share_above), LIMIT_COLOUR);
     if (!reference.empty())
         mark(reference.front(), top * 0.6, "reference", REFERENCE_COLOUR);
 }
 
 void show_figures()
 {
-    ResetTableRows(panelSTATS, STATS_TABLE);
+    RefreshTableCells(panelSTATS, STATS_TABLE);
     const bool changed = std::any_of(g_pane.figures.begin(), g_pane.figures.end(),
                                      [](const Figures& f) { return f.limits_changed; });
     SetCtrlVal(panelSTATS, STATS_NOTE, changed ? "The limits changed inside the window; the figures use the last." : "");
 }
 
+// The figures since the reset take every sample, also while the pane is
+// hidden; drawing waits until it is shown.
 void tick()
 {
     if (g_pane.shown)
         refresh_statistics();
+    else
+        feed_running();
 }
 
-void start_ticking(bool on)
+void start_ticking()
 {
-    if (on && g_pane.timer == 0)
+    if (g_pane.timer == 0)
         g_pane.timer = NewRepeatingTimer(STATS_REFRESH_S, tick);
-    if (!on && g_pane.timer != 0) {
-        DiscardTimer(g_pane.timer);
-        g_pane.timer = 0;
-    }
 }
 
 // The next tick draws, whatever it finds.
@@ -201,6 +199,7 @@ void setup_statistics_pane()
 {
     SetTableRows(panelSTATS, STATS_TABLE, table_columns(), &g_table);
     SetAxisScalingMode(panelSTATS, STATS_HISTOGRAM, VAL_LEFT_YAXIS, VAL_AUTOSCALE, 0, 0);
+    start_ticking();
 }
 
 void show_statistics_pane(bool scope_view)
@@ -213,7 +212,6 @@ void show_statistics_pane(bool scope_view)
     } else {
         HidePanel(panelSTATS);
     }
-    start_ticking(g_pane.shown);
 }
 
 void refresh_statistics()
@@ -224,12 +222,13 @@ void refresh_statistics()
     if (g_pane.drawn == made_of)
         return;
     g_pane.drawn = made_of;
-    for (std::size_t k = 0; k < std::size(STAT_CHANNELS); ++k) {
-        channel_values(yArray(), STAT_CHANNELS[k], from, to, &g_pane.values);
-        g_pane.figures[k] = g_pane.window == SINCE_RESET ? g_pane.running[k].figures() : compute_figures(g_pane.values);
-        if (static_cast<int>(k) == g_pane.channel)
-            draw_histogram(g_pane.values);
-    }
+    const auto runs_of = [&](std::size_t k) { return channel_runs(yArray(), STAT_CHANNELS[k], from, to); };
+    for (std::size_t k = 0; k < std::size(STAT_CHANNELS); ++k)
+        g_pane.figures[k] = g_pane.window == SINCE_RESET ? g_pane.running[k].figures() : compute_figures(runs_of(k));
+    // The histogram shows the samples kept; since the reset they may be fewer than the figures count.
+    const auto runs = runs_of(std::size_t(g_pane.channel));
+    const Figures over = g_pane.window == SINCE_RESET ? compute_figures(runs) : g_pane.figures[g_pane.channel];
+    draw_histogram(histogram_of_runs(runs, over), over, to);
     show_figures();
 }
 

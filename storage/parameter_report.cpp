@@ -49,7 +49,6 @@ constexpr GroupWord kGroupWords[] = {
     {CH_VALID_MODE, Group::ResultValid, 0xFFFF},
 };
 
-
 // The controller's 8-bit text is Latin-1: its upper half becomes two bytes of UTF-8.
 std::string utf8_of_latin1(std::string_view text)
 {
@@ -263,7 +262,7 @@ std::string parameter_report_html(const std::uint16_t* record, const ReportFacts
         + table(row("Set from", html_escaped(facts.source))) + unsent_section(facts);
     for (const char* page : PARAMETER_PAGES)
         html += page_section(record, page, facts);
-    return html + unshown_section(record) + facts.appendix_html + footer(facts) + "</body></html>\n";
+    return html + unshown_section(record) + footer(facts) + facts.appendix_html + "</body></html>\n";
 }
 
 }  // namespace telvar

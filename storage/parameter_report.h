@@ -37,8 +37,8 @@ struct ReportFacts {
     // marks call the set they differ from ("controller", "file").
     std::vector<UnsentChange> unsent{};
     std::string unsent_against{};
-    // Sections the window adds before the report's end, as HTML: the
-    // statistics and the gauge study, when there are any.
+    // Sections the window adds after the report, as HTML: the statistics
+    // and the gauge study, when there are any.
     std::string appendix_html{};
 };
 

@@ -27,6 +27,10 @@ TEST(StripStore, KeepsTheNewestSamplesInItsFixedRoomAndNumbersThemOn)
     ring.values(0, 7, 12, &kept);
     ring.values(1, 7, 12, &kept);
     EXPECT_EQ(kept, (Points{7, 8, 9, 10, 11, 107, 108, 109, 110, 111}));
+    // The same samples where they lie: the ring wraps after the first three.
+    const auto runs = ring.runs(1, 7, 12);
+    EXPECT_EQ(Points(runs[0].begin(), runs[0].end()), (Points{107, 108, 109}));
+    EXPECT_EQ(Points(runs[1].begin(), runs[1].end()), (Points{110, 111}));
     std::vector<StripPoint> points;
     ring.draw_points(1, 0, 100, 1.0, &points);
     ASSERT_EQ(points.size(), 5u) << "few samples: all of them, and only those kept";

@@ -84,6 +84,21 @@ TEST(Figures, EachEdgeHasItsFiguresOrTheReasonWhyNot)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         expect_figures(compute_figures(c.values), c.want);
+        // As the chart's history keeps them: floats in two runs, split in the middle.
+        std::vector<float> value, lower, upper;
+        for (const LimitedValue& v : c.values) {
+            value.push_back(float(v.value));
+            lower.push_back(float(v.lower));
+            upper.push_back(float(v.upper));
+        }
+        const std::size_t half = value.size() / 2;
+        const auto run = [&](std::size_t from, std::size_t to) {
+            return LimitedRun{std::span<const float>(value).subspan(from, to - from),
+                              std::span<const float>(lower).subspan(from, to - from),
+                              std::span<const float>(upper).subspan(from, to - from)};
+        };
+        const LimitedRun runs[] = {run(0, half), run(half, value.size())};
+        expect_figures(compute_figures(std::span<const LimitedRun>(runs)), c.want);
         RunningFigures running;
         running.add({1e6, 0, 1});
         running.reset();
@@ -101,6 +116,10 @@ TEST(Figures, EachEdgeHasItsFiguresOrTheReasonWhyNot)
 // the quotients overflow, and have no value rather than inf.
 TEST(Figures, AQuotientBeyondTheDoublesHasNoValue)
 {
+    const Figures huge = compute_figures(within({1e308, -1e308}, 0, 1));
+    EXPECT_FALSE(huge.range);
+    EXPECT_FALSE(huge.mean);
+    EXPECT_NE(huge.reason.find("too large"), std::string::npos) << huge.reason;
     const Figures figures = compute_figures(within({0, 1e-161}, -1e300, 1e300));
     ASSERT_TRUE(figures.sigma);
     EXPECT_GT(*figures.sigma, 0);
@@ -149,6 +168,15 @@ TEST(Histogram, CountsEachValueIntoItsBinAndTheSharesBeyondTheLimits)
     EXPECT_EQ(whole.counts.back(), 1) << "99 alone";
     EXPECT_DOUBLE_EQ(*whole.share_below, 0.10);
     EXPECT_DOUBLE_EQ(*whole.share_above, 0.10);
+    // The same from the history's floats, the range from the figures.
+    std::vector<float> value, lower(100, 10), upper(100, 89.5);
+    for (const LimitedValue& v : values)
+        value.push_back(float(v.value));
+    const LimitedRun runs[] = {{value, lower, upper}};
+    const Histogram kept = histogram_of_runs(runs, compute_figures(std::span<const LimitedRun>(runs)));
+    EXPECT_EQ(kept.counts, whole.counts);
+    EXPECT_DOUBLE_EQ(kept.range.to, range.to);
+    EXPECT_EQ(kept.share_above, whole.share_above);
 
     // The range the chart shows: [20, 52) in 32 bins of 1, 52 left out.
     const Histogram shown = compute_histogram(values, {20, 52});

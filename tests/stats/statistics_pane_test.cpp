@@ -140,7 +140,7 @@ TEST_F(StatisticsPane, TheFiguresAreCopiedAndExportedAsShown)
     push(40);
     CallCtrlCallback(panelSTATS, STATS_COPY, EVENT_COMMIT, 0, 0);
     const QString copied = QApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith("Last 1000 samples\tChannel A\tChannel B\tEvaluation\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.startsWith("Last 40 samples\tChannel A\tChannel B\tEvaluation\n")) << copied.toStdString();
     EXPECT_TRUE(copied.contains("\nMean\t20.500\t100.000\t7.000\n")) << copied.toStdString();
 
     QTemporaryDir dir;
@@ -152,7 +152,7 @@ TEST_F(StatisticsPane, TheFiguresAreCopiedAndExportedAsShown)
     QFile exported(file);
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     const QString csv = QString::fromUtf8(exported.readAll());
-    EXPECT_TRUE(csv.startsWith("Last 1000 samples,Channel A,Channel B,Evaluation\r\n")) << csv.toStdString();
+    EXPECT_TRUE(csv.startsWith("Last 40 samples,Channel A,Channel B,Evaluation\r\n")) << csv.toStdString();
     EXPECT_TRUE(csv.contains("\r\nWhy no value,")) << csv.toStdString();
 }
 
