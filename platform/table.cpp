@@ -33,8 +33,13 @@ public:
     }
 
     void reset() { show(columns_, rows_); }
+    // Rows that came or went need the whole table read anew.
     void cells_changed()
     {
+        if (!rows_ || rows_->row_count() != shown_) {
+            reset();
+            return;
+        }
         if (shown_ > 0 && !columns_.empty())
             emit dataChanged(index(0, 0), index(static_cast<int>(shown_) - 1, static_cast<int>(columns_.size()) - 1));
     }

@@ -113,6 +113,8 @@ void StripStore::values(int trace, long long from, long long to, std::vector<dou
 
 std::array<std::span<const float>, 2> StripStore::runs(int trace, long long from, long long to) const
 {
+    from = std::max(from, first());
+    to = std::min(to, end_);
     if (from >= to)
         return {};
     const float* values = row(trace);

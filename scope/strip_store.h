@@ -43,8 +43,9 @@ public:
     long long screen_first() const override;
     std::size_t size() const { return size_; }
     void values(int trace, long long from, long long to, std::vector<double>* out) const override;
-    // Samples [from, to) of those kept, first() <= from <= to <= end(), as
-    // they lie in the ring: one run, or two where it wraps; traces from 0.
+    // Samples [from, to) of those kept (a range beyond them is cut to
+    // them), as they lie in the ring: one run, or two where it wraps;
+    // traces from 0.
     std::array<std::span<const float>, 2> runs(int trace, long long from, long long to) const;
     double time(long long number) const override { return times_[slot(number)]; }
     long long first_from(double time) const override;

@@ -39,8 +39,9 @@ struct Figures {
     std::string reason;
 };
 
-// The figures of the values, in a numerically stable single pass (Welford),
-// which keeps its precision also over a million values far from zero. Every
+// The figures of the values, in two numerically stable passes (the sums
+// about the first value, then the squares about the mean, corrected), which
+// keep their precision also over a million values far from zero. Every
 // value is counted outside against the last value's limits, the ones shown.
 Figures compute_figures(std::span<const LimitedValue> values);
 

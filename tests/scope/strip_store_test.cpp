@@ -31,6 +31,8 @@ TEST(StripStore, KeepsTheNewestSamplesInItsFixedRoomAndNumbersThemOn)
     const auto runs = ring.runs(1, 7, 12);
     EXPECT_EQ(Points(runs[0].begin(), runs[0].end()), (Points{107, 108, 109}));
     EXPECT_EQ(Points(runs[1].begin(), runs[1].end()), (Points{110, 111}));
+    const auto beyond = ring.runs(1, 0, 100);
+    EXPECT_EQ(beyond[0].size() + beyond[1].size(), 5u) << "a range beyond the samples kept is cut to them";
     std::vector<StripPoint> points;
     ring.draw_points(1, 0, 100, 1.0, &points);
     ASSERT_EQ(points.size(), 5u) << "few samples: all of them, and only those kept";
