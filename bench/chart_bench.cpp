@@ -14,6 +14,7 @@
 // CPU time the thread spent on it.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/release/bin/bench_chart [--calls N] [--samples N]
+#include "bench/bench_rounds.h"
 #include "bench/resident_memory.h"
 #include "platform/events.h"
 #include "platform/graph.h"
@@ -68,16 +69,6 @@ const char* const kTraceNames[kTraces] = {
     "A value", "B value", "Evaluation", "A trigger", "A upper", "A reference", "A lower", "B trigger",
     "B upper", "B reference", "B lower", "Eval upper", "Eval reference", "Eval lower", "A second",
     "A third", "B second", "B third",
-};
-
-class PaintCounter : public QObject {
-public:
-    long paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
 };
 
 int load_chart_panel(const QTemporaryDir& dir)
@@ -169,7 +160,7 @@ struct Following {
 // Sample by sample as the live display plots, each call timed with its redraw.
 Following follow_samples(int panel, int calls, std::vector<double>& sample, int& n)
 {
-    PaintCounter counter;
+    bench::PaintCounter counter;
     ControlWidget(panel, kChart)->installEventFilter(&counter);
     Following run;
     for (int k = 0; k < kWarmUpCalls + calls; ++k, ++n) {

@@ -4,6 +4,7 @@
 // (offscreen is fine), in turns with the monitor closed and open. The rates
 // of each kind of turn are compared by their medians, so that a busy moment
 // of the shared machine weighs on neither side alone.
+#include "bench/bench_rounds.h"
 #include "app/startup.h"
 #include "bench/cpu_meter.h"
 #include "bench/simulator_process.h"
@@ -79,25 +80,11 @@ void print_turn(int round, const char* monitor, const Turn& turn)
                 turn.cpu_us, turn.listed.c_str());
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
-int rounds_of(int argc, char** argv)
-{
-    if (argc == 3 && std::strcmp(argv[1], "--rounds") == 0 && std::atoi(argv[2]) > 0)
-        return std::atoi(argv[2]);
-    return argc == 1 ? kDefaultRounds : 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int rounds = rounds_of(argc, argv);
+    const int rounds = bench::rounds_of(argc, argv, kDefaultRounds);
     if (rounds == 0) {
         std::fprintf(stderr, "usage: bench_monitor [--rounds N]   default %d rounds of 2 x %d s\n", kDefaultRounds,
                      kTurnSeconds);
@@ -122,17 +109,17 @@ int main(int argc, char** argv)
             open_rates.push_back(open.rate);
             open_cpu.push_back(open.cpu_us);
         }
-        const double without = median(closed_rates);
-        const double with = median(open_rates);
+        const double without = bench::median(closed_rates);
+        const double with = bench::median(open_rates);
         const bool fast = with >= kRateGoal;
         const bool cheap = with >= kShareGoal * without;
-        std::printf("median, monitor closed   %7.0f samples/s  %6.1f us CPU a sample\n", without, median(closed_cpu));
+        std::printf("median, monitor closed   %7.0f samples/s  %6.1f us CPU a sample\n", without, bench::median(closed_cpu));
         std::printf("median, monitor open     %7.0f samples/s  %6.1f us CPU a sample   goal >= %.0f/s: %s\n", with,
-                    median(open_cpu), kRateGoal, fast ? "met" : "NOT MET");
+                    bench::median(open_cpu), kRateGoal, fast ? "met" : "NOT MET");
         std::printf("open / closed            %7.1f %%          goal >= %.0f %%: %s\n", 100 * with / without,
                     100 * kShareGoal, cheap ? "met" : "NOT MET");
         // Other programs on the machine move the rates more than the CPU time a sample takes.
-        std::printf("CPU a sample, open / closed %6.1f %%\n", 100 * median(open_cpu) / median(closed_cpu));
+        std::printf("CPU a sample, open / closed %6.1f %%\n", 100 * bench::median(open_cpu) / bench::median(closed_cpu));
         InitTCP_IP(0);
         return fast && cheap ? 0 : 1;
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 // The computation (refresh_statistics() alone) is timed as a part of it.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/release/bin/bench_statistics_redraw [--steps N]
+#include "bench/bench_rounds.h"
 #include "app/startup.h"
 #include "app/window_layout.h"
 #include "bench/statistics_setup.h"
@@ -40,16 +41,6 @@ constexpr double kGoalP99Ms = 4.0;
 // A paint that has not come by then never comes: the step is counted as unpainted.
 constexpr qint64 kPaintWaitNs = 1'000'000'000;
 
-class PaintCounter : public QObject {
-public:
-    long paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 double thread_cpu_ms()
 {
     timespec t{};
@@ -73,7 +64,7 @@ struct Steps {
 
 Steps time_steps(bench::StatsTab tab, int steps, long long& next)
 {
-    PaintCounter counter;
+    bench::PaintCounter counter;
     QWidget* drawn = bench::drawn_widget(tab);
     drawn->installEventFilter(&counter);
     Steps times;

@@ -9,6 +9,7 @@
 // weighs on neither side alone.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/release/bin/bench_statistics_run [--rounds N]
+#include "bench/bench_rounds.h"
 #include "app/startup.h"
 #include "bench/cpu_meter.h"
 #include "bench/simulator_process.h"
@@ -42,16 +43,6 @@ inline constexpr int kTurnSeconds = 3;
 inline constexpr int kDefaultRounds = 10;
 inline constexpr int kWindow = 100000;
 
-class PaintCounter : public QObject {
-public:
-    long paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 struct Turn {
     double rate = 0;    // samples a second
     double cpu_us = 0;  // CPU time of the tool's thread per sample
@@ -66,7 +57,7 @@ Turn run_turn(int seconds)
         if (std::strcmp(shown, "Rawdata recieved.") == 0)
             ++samples;
     });
-    PaintCounter counter;
+    bench::PaintCounter counter;
     QWidget* histogram = bench::drawn_widget(bench::StatsTab::Histogram);
     histogram->installEventFilter(&counter);
     QTimer::singleShot(seconds * 1000, [] { CallCtrlCallback(panelMAIN, MAIN_CMD_STOP, EVENT_COMMIT, 0, 0); });
@@ -99,25 +90,11 @@ void print_turn(int round, const char* pane, const Turn& turn, int seconds)
                 round, pane, turn.rate, turn.cpu_us, turn.drawn, static_cast<int>(seconds / STATS_REFRESH_S));
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
-int rounds_of(int argc, char** argv)
-{
-    if (argc == 3 && std::strcmp(argv[1], "--rounds") == 0 && std::atoi(argv[2]) > 0)
-        return std::atoi(argv[2]);
-    return argc == 1 ? kDefaultRounds : 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int rounds = rounds_of(argc, argv);
+    const int rounds = bench::rounds_of(argc, argv, kDefaultRounds);
     if (rounds == 0) {
         std::fprintf(stderr, "usage: bench_statistics_run [--rounds N]   default %d rounds of 2 x %d s\n",
                      kDefaultRounds, kTurnSeconds);
@@ -146,15 +123,15 @@ int main(int argc, char** argv)
             shown_rates.push_back(shown.rate);
             shown_cpu.push_back(shown.cpu_us);
         }
-        const double without = median(hidden_rates);
-        const double with = median(shown_rates);
+        const double without = bench::median(hidden_rates);
+        const double with = bench::median(shown_rates);
         const bool cheap = with >= kShareGoal * without;
-        std::printf("median, pane hidden   %7.0f samples/s  %6.1f us CPU a sample\n", without, median(hidden_cpu));
-        std::printf("median, pane shown    %7.0f samples/s  %6.1f us CPU a sample\n", with, median(shown_cpu));
+        std::printf("median, pane hidden   %7.0f samples/s  %6.1f us CPU a sample\n", without, bench::median(hidden_cpu));
+        std::printf("median, pane shown    %7.0f samples/s  %6.1f us CPU a sample\n", with, bench::median(shown_cpu));
         std::printf("shown / hidden        %7.1f %%          goal >= %.0f %%: %s\n", 100 * with / without,
                     100 * kShareGoal, cheap ? "met" : "NOT MET");
         // Other programs on the machine move the rates more than the CPU time a sample takes.
-        std::printf("CPU a sample, shown / hidden %6.1f %%\n", 100 * median(shown_cpu) / median(hidden_cpu));
+        std::printf("CPU a sample, shown / hidden %6.1f %%\n", 100 * bench::median(shown_cpu) / bench::median(hidden_cpu));
         InitTCP_IP(0);
         return cheap ? 0 : 1;
     } catch (const std::exception& e) {
