@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/chart.h"
+#include "platform/shown_text.h"
 
 #include "platform/graph.h"
 #include "platform/userint.h"
@@ -118,7 +119,7 @@ void Chart::return_x()
 
 QString Chart::text_of(const std::string& bytes)
 {
-    return QString::fromLatin1(bytes.c_str());
+    return detail::shown_text(bytes.c_str());
 }
 
 // A range the chart did not set itself was set by the operator.

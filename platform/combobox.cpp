@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/combobox.h"
+#include "platform/shown_text.h"
 
 #include "platform/qt_access.h"
 #include "platform/userint.h"
@@ -69,7 +70,7 @@ int Combo_InsertComboItem(int panel, int control, int index, const char* item, c
     QComboBox* combo = combo_of(panel, control);
     if (!combo || index < -1 || index > combo->count())
         return UIE_BAD_CONTROL;
-    const QString text = QString::fromLatin1(item);
+    const QString text = detail::shown_text(item);
     // Inserting must not change what the operator has in the field.
     const QString typed = combo->currentText();
     combo->insertItem(index == -1 ? combo->count() : index, text, QString::fromLatin1(value));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Values and attributes of panels and controls.
 #include "platform/control_notes.h"
+#include "platform/shown_text.h"
 #include "platform/colours.h"
 #include "platform/control_kinds.h"
 #include "platform/panel_table.h"
@@ -179,7 +180,7 @@ int SetPanelAttribute(int panel, int attribute, const char* value)
         return UIE_BAD_PANEL;
     if (attribute != ATTR_TITLE)
         return UIE_BAD_ATTRIBUTE;
-    p->widget->setWindowTitle(QString::fromUtf8(value));
+    p->widget->setWindowTitle(detail::shown_text(value));
     return 0;
 }
 
@@ -213,7 +214,7 @@ int SetCtrlVal(int panel, int control, const char* value)
     if (!w || !kind_of(w).set_text)
         return UIE_BAD_CONTROL;
     const QSignalBlocker quiet(w);
-    kind_of(w).set_text(w, QString::fromLatin1(value));
+    kind_of(w).set_text(w, detail::shown_text(value));
     return 0;
 }
 
@@ -225,7 +226,7 @@ int ResetTextBox(int panel, int control, const char* text)
         return UIE_BAD_CONTROL;
     const QSignalBlocker quiet(w);
     box->clear();
-    kind_of(w).set_text(w, QString::fromLatin1(text));
+    kind_of(w).set_text(w, detail::shown_text(text));
     return 0;
 }
 
@@ -303,20 +304,20 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char* value)
         return 0;
     }
     if (attribute == ATTR_DESCRIPTION) {
-        detail::set_plain_description(w, QString::fromLatin1(value));
+        detail::set_plain_description(w, detail::shown_text(value));
         return 0;
     }
     if (attribute == ATTR_DIMMED_REASON) {
-        detail::set_dimmed_reason(w, QString::fromLatin1(value));
+        detail::set_dimmed_reason(w, detail::shown_text(value));
         return 0;
     }
     if (attribute == ATTR_CHANGE_MARK) {
-        detail::set_change_mark(w, QString::fromLatin1(value));
+        detail::set_change_mark(w, detail::shown_text(value));
         return 0;
     }
     if (attribute != ATTR_LABEL_TEXT)
         return UIE_BAD_ATTRIBUTE;
-    const QString text = QString::fromLatin1(value);
+    const QString text = detail::shown_text(value);
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(text);
     else if (qobject_cast<QLabel*>(w))

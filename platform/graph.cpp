@@ -2,6 +2,7 @@
 // The plot functions: each finds the chart its control carries and hands
 // the call to it.
 #include "platform/graph.h"
+#include "platform/shown_text.h"
 
 #include "platform/chart_cursors.h"
 #include "platform/graph_chart.h"
@@ -203,7 +204,7 @@ int SetChartPictureNote(int panel, int control, const char* note)
         return UIE_BAD_CONTROL;
     if (!note)
         return UIE_BAD_ATTRIBUTE;
-    chart->set_picture_note(QString::fromLatin1(note));
+    chart->set_picture_note(detail::shown_text(note));
     return 0;
 }
 

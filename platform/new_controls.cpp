@@ -2,6 +2,7 @@
 // Controls made at run time, pictures shown in picture controls, and the
 // entries of list controls.
 #include "platform/panel_table.h"
+#include "platform/shown_text.h"
 #include "platform/pictures.h"
 
 #include <QComboBox>
@@ -25,7 +26,7 @@ int NewCtrl(int panel, int style, const char* label, int top, int left)
         return UIE_BAD_ATTRIBUTE;
     auto* text = new QLabel(p->widget);
     text->setTextFormat(Qt::PlainText);
-    text->setText(QString::fromLatin1(label));
+    text->setText(detail::shown_text(label));
     text->move(left, top);
     text->setAutoFillBackground(true);
     text->setProperty("telvarAutoSize", true);  // grows with its text and font
@@ -59,7 +60,7 @@ int InsertListItem(int panel, int control, int index, const char* label, int val
     auto* list = qobject_cast<QComboBox*>(detail::find_control(panel, control));
     if (!list || index < -1 || index > list->count())
         return UIE_BAD_CONTROL;
-    list->insertItem(index == -1 ? list->count() : index, QString::fromLocal8Bit(label), value);
+    list->insertItem(index == -1 ? list->count() : index, detail::shown_text(label), value);
     return 0;
 }
 

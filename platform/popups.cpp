@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The message pop-up and the file dialog. Both ask through the one modal hook.
 #include "platform/handle_table.h"
+#include "platform/shown_text.h"
 #include "platform/modal.h"
 #include "platform/userint.h"
 
@@ -113,11 +114,11 @@ detail::HandleTable<Notice> g_notices;
 
 QMessageBox* show_notice(const char* title, const char* message)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, detail::shown_text(title), detail::shown_text(message),
                                 QMessageBox::Ok, QApplication::activeWindow());
     box->setTextFormat(Qt::PlainText);
-    box->setAccessibleName(QString::fromLatin1(title));
-    box->setAccessibleDescription(QString::fromLatin1(message));
+    box->setAccessibleName(detail::shown_text(title));
+    box->setAccessibleDescription(detail::shown_text(message));
     box->setModal(false);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
@@ -167,10 +168,10 @@ int MessagePopup(const char* title, const char* message)
     request.title = title;
     request.text = message;
     detail::ask_operator(request, [&] {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(title), QString::fromLatin1(message),
+        QMessageBox box(QMessageBox::NoIcon, detail::shown_text(title), detail::shown_text(message),
                         QMessageBox::Ok, QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
-        box.setAccessibleName(QString::fromLatin1(title));
+        box.setAccessibleName(detail::shown_text(title));
         box.exec();
         return ModalAnswer{};
     });
@@ -186,16 +187,16 @@ int GenericMessagePopup(const char* title, const char* message, const char* butt
     request.text = message;
     request.buttons = {button1, button2, button3};
     const ModalAnswer answer = detail::ask_operator(request, [&] {
-        QMessageBox box(QMessageBox::Question, QString::fromLatin1(title), QString::fromLatin1(message),
+        QMessageBox box(QMessageBox::Question, detail::shown_text(title), detail::shown_text(message),
                         QMessageBox::NoButton, QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
-        box.setAccessibleName(QString::fromLatin1(title));
-        box.setAccessibleDescription(QString::fromLatin1(message));
+        box.setAccessibleName(detail::shown_text(title));
+        box.setAccessibleDescription(detail::shown_text(message));
         const QMessageBox::ButtonRole roles[] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
                                                  QMessageBox::RejectRole};
         QAbstractButton* buttons[3] = {};
         for (int k = 0; k < 3; ++k)
-            buttons[k] = box.addButton(QString::fromLatin1(request.buttons[k].c_str()), roles[k]);
+            buttons[k] = box.addButton(detail::shown_text(request.buttons[k].c_str()), roles[k]);
         box.setDefaultButton(qobject_cast<QPushButton*>(buttons[0]));
         box.setEscapeButton(buttons[2]);
         box.exec();

@@ -2,6 +2,7 @@
 // Whether a text fits a control: a caller that must keep part of a text in
 // sight (a time, a count) shortens the rest until it does.
 #include "platform/panel_table.h"
+#include "platform/shown_text.h"
 #include "platform/userint.h"
 
 #include <QFontMetrics>
@@ -24,7 +25,7 @@ int CtrlTextFits(int panel, int control, const char* text)
                                                : 0;
         room -= 2 * label->margin() + indent;
     }
-    return QFontMetrics(w->font()).horizontalAdvance(QString::fromLatin1(text)) <= room ? 1 : 0;
+    return QFontMetrics(w->font()).horizontalAdvance(detail::shown_text(text)) <= room ? 1 : 0;
 }
 
 }  // namespace telvar
