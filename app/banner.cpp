@@ -97,6 +97,9 @@ void ShowLogo(int variant)
         return;
     const Branding& b = kVariants[variant];
     SetCtrlAttribute(panelMAIN, MAIN_BANNER, ATTR_FRAME_COLOR, b.banner);
+    // The language's caption stands on the banner: in the banner's colours.
+    SetCtrlAttribute(panelMAIN, MAIN_LANGUAGE_CAPTION, ATTR_TEXT_BGCOLOR, b.banner);
+    SetCtrlAttribute(panelMAIN, MAIN_LANGUAGE_CAPTION, ATTR_TEXT_COLOR, b.text);
     show_pictures(b);
     if (b.supplier_lines)
         for (int line = 0; line < 3; ++line)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/callbacks.h"
+#include "app/language_choice.h"
 
 #include "app/navigation.h"
 #include "app/panel_events.h"
@@ -86,6 +87,7 @@ const NamedControlCallback kControlCallbacks[] = {
     CALLBACK(CC_CMD_RECORDER),
     CALLBACK(CC_RADIO_TRACES),
     CALLBACK(CC_CURSORS),
+    CALLBACK(CC_MAIN_LANGUAGE),
     COMMAND(CC_BTNGet),
     COMMAND(CC_BTNCompare),
     // Taking a value changes the record, which a running command may be

@@ -4,6 +4,7 @@
 #include "app/banner.h"
 #include "app/callbacks.h"
 #include "app/connection_indicator.h"
+#include "app/language_choice.h"
 #include "app/navigation.h"
 #include "app/window_layout.h"
 #include "app/window_reports.h"
@@ -74,6 +75,8 @@ int WinMain(int argc, char** argv)
     if (!InitCVIRTE(argc, argv))
         return -1;
     SetApplicationIcon(PROGRAM_ICON);
+    // The panels take their texts in the language installed when they load.
+    start_language();
     if (!load_panels())
         return -1;
     InitVars();
@@ -101,6 +104,7 @@ void show_main_window()
     setup_update_panel();
     setup_frame_monitor();
     setup_statistics_pane();
+    setup_language_choice();
     setup_window_layout();
     place_pages_in_tab_order();
     // Every change of a page's value, by the operator or by the program, shows against the reference.

@@ -65,6 +65,8 @@ constexpr Anchor kAnchors[] = {
     {MAIN_TRACE_3RD, Follow::Stay, Follow::Move},
     {MAIN_CHK_STATISTICS, Follow::Move, Follow::Stay},
     {MAIN_CURSORS, Follow::Stay, Follow::Move},
+    {MAIN_LANGUAGE_CAPTION, Follow::Move, Follow::Stay},
+    {MAIN_LANGUAGE, Follow::Move, Follow::Stay},
     {MAIN_REC_LAMP, Follow::Move, Follow::Move},
     {MAIN_REC_TEXT, Follow::Move, Follow::Move},
     {MAIN_STATUS, Follow::Stretch, Follow::Move},
@@ -147,12 +149,12 @@ int added_width()
     return std::max(0, width - g_layout.width);
 }
 
-std::string settings_file()
+}  // namespace
+
+std::string window_settings_file()
 {
     return UserConfigDir() + "/" + WINDOW_SETTINGS_FILE;
 }
-
-}  // namespace
 
 void setup_window_layout()
 {
@@ -174,7 +176,7 @@ void setup_window_layout()
     SetPanelAttribute(panelSTATS, ATTR_LEFT, kStatsLeft);
     SetPanelAttribute(panelSTATS, ATTR_TOP, kStatsTop);
     SetPanelAttribute(panelSTATS, ATTR_HEIGHT, kStatsHeight);
-    const std::string placement = ReadSettingText(settings_file(), PLACEMENT_KEY, "");
+    const std::string placement = ReadSettingText(window_settings_file(), PLACEMENT_KEY, "");
     if (!placement.empty())
         SetPanelPlacement(panelMAIN, placement);
 }
@@ -224,7 +226,7 @@ void show_page_backdrop(bool shown)
 // only its window's place.
 void save_window_placement()
 {
-    WriteSettingTexts(settings_file(), {{PLACEMENT_KEY, GetPanelPlacement(panelMAIN)}});
+    WriteSettingTexts(window_settings_file(), {{PLACEMENT_KEY, GetPanelPlacement(panelMAIN)}});
 }
 
 }  // namespace telvar

@@ -7,7 +7,12 @@
 // one run to the next.
 #pragma once
 
+#include <string>
+
 namespace telvar {
+
+// The settings file of the window's own choices (its place, its language).
+std::string window_settings_file();
 
 // Start-up: takes the panel file's geometry as the layout at the smallest
 // window, sets the pages in their places, and puts the window where it was

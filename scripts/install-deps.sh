@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-svg-dev libqt6svg6
+  qt6-l10n-tools qt6-translations-l10n python3
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth socat srecord poppler-utils

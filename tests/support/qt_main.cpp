@@ -3,7 +3,8 @@
 // InitGoogleTest, and not at all when the tests are only listed (test
 // discovery runs without the test environment and without a display). The
 // operator's folders (settings, data) are folders of the run's own, so that
-// a test never reads or changes the files of whoever runs it.
+// a test never reads or changes the files of whoever runs it, and the
+// window speaks English.
 #include "platform/events.h"
 #include "platform/userint.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     const QTemporaryDir home;
     setenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit().constData(), 1);
     setenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit().constData(), 1);
+    // The window follows the desktop's language: the tests' is English, whoever runs them.
+    setenv("LANGUAGE", "en", 1);
     telvar::InitCVIRTE(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every text of every panel fits its control, in each of the window's
+// languages: German is longer than English, and a cut text is a wrong text.
+#include "app/startup.h"
+#include "app/window_layout.h"
+#include "platform/qt_access.h"
+#include "platform/settings_file.h"
+#include "platform/userint.h"
+#include "ui/panels.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <QTableView>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace telvar {
+namespace {
+
+// The text as drawn: without its accelerator's ampersand.
+QString drawn(QString text)
+{
+    text.replace(QLatin1String("&&"), QString(QChar(0x1)));
+    text.remove(QLatin1Char('&'));
+    text.replace(QChar(0x1), QLatin1Char('&'));
+    return text;
+}
+
+int widest_line(const QFontMetrics& metrics, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+struct Cut {
+    std::string where;
+    std::string text;
+    int needed;
+    int room;
+};
+
+class Walk {
+public:
+    explicit Walk(std::vector<Cut>& cuts, std::vector<QWidget*> panels) : cuts_(cuts), panels_(std::move(panels)) {}
+
+    void panel(QWidget* top)
+    {
+        top_ = top->objectName().toStdString();
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(top) || panel_of(w) != top)
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                this->label(label);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                this->button(button);
+            else if (auto* box = qobject_cast<QGroupBox*>(w))
+                group(box);
+            else if (auto* combo = qobject_cast<QComboBox*>(w))
+                this->combo(combo);
+            else if (auto* tabs = qobject_cast<QTabBar*>(w))
+                tab_bar(tabs);
+            else if (auto* table = qobject_cast<QTableView*>(w))
+                headers(table);
+        }
+    }
+
+private:
+    // A panel shown inside another is walked on its own.
+    QWidget* panel_of(QWidget* w) const
+    {
+        for (QWidget* up = w->parentWidget(); up; up = up->parentWidget())
+            if (std::find(panels_.begin(), panels_.end(), up) != panels_.end())
+                return up;
+        return nullptr;
+    }
+
+    void check(const QWidget* w, const QString& text, int needed, int room)
+    {
+        if (needed > room)
+            cuts_.push_back({top_ + "/" + w->objectName().toStdString(),
+                             text.toStdString(), needed, room});
+    }
+
+    void label(QLabel* label)
+    {
+        // A caption's ampersand marks its accelerator; any other label shows it.
+        const QString text = label->buddy() ? drawn(label->text()) : label->text();
+        if (text.isEmpty() || label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))
+            return;
+        // A label that gives up its width to its neighbours shortens its own texts at run time.
+        if (label->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
+            return;
+        QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        if (label->indent() > 0)
+            room.adjust(label->indent(), 0, 0, 0);
+        const QFontMetrics metrics(label->font());
+        if (label->wordWrap()) {
+            const QRect used = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
+                                                    static_cast<int>(label->alignment()) | Qt::TextWordWrap, text);
+            check(label, text, used.height(), room.height());
+            return;
+        }
+        check(label, text, widest_line(metrics, text), room.width());
+    }
+
+    void button(QAbstractButton* button)
+    {
+        const QString text = drawn(button->text());
+        if (text.isEmpty())
+            return;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.icon = button->icon();
+        option.iconSize = button->iconSize();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        if (qobject_cast<QCheckBox*>(button))
+            contents = QStyle::SE_CheckBoxContents;
+        else if (qobject_cast<QRadioButton*>(button))
+            contents = QStyle::SE_RadioButtonContents;
+        else if (!qobject_cast<QPushButton*>(button))
+            return;
+        int room = button->style()->subElementRect(contents, &option, button).width();
+        if (!button->icon().isNull())
+            room -= button->iconSize().width() + 4;
+        check(button, text, widest_line(button->fontMetrics(), text), room);
+    }
+
+    void group(QGroupBox* box)
+    {
+        const QString text = drawn(box->title());
+        if (text.isEmpty())
+            return;
+        // The title's frame leaves a few pixels at each end.
+        check(box, text, box->fontMetrics().horizontalAdvance(text), box->width() - 16);
+    }
+
+    void combo(QComboBox* combo)
+    {
+        if (combo->isEditable())
+            return;
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = false;
+        // The style draws the shown item a pixel in from each end of the field.
+        const int room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width()
+            - 2;
+        // Every item can be the one shown.
+        for (int k = 0; k < combo->count(); ++k)
+            check(combo, combo->itemText(k), combo->fontMetrics().horizontalAdvance(combo->itemText(k)), room);
+    }
+
+    void tab_bar(QTabBar* tabs)
+    {
+        // All tabs in sight, none behind scroll arrows.
+        if (tabs->count() == 0)
+            return;
+        const QRect last = tabs->tabRect(tabs->count() - 1);
+        check(tabs, drawn(tabs->tabText(tabs->count() - 1)), last.right() + 1, tabs->width());
+        for (int k = 0; k < tabs->count(); ++k) {
+            const QString text = drawn(tabs->tabText(k));
+            check(tabs, text, tabs->fontMetrics().horizontalAdvance(text), tabs->tabRect(k).width() - 8);
+        }
+    }
+
+    void headers(QTableView* table)
+    {
+        QHeaderView* header = table->horizontalHeader();
+        if (!table->model() || header->isHidden())
+            return;
+        const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int k = 0; k < header->count(); ++k) {
+            if (header->isSectionHidden(k))
+                continue;
+            const QString text = table->model()->headerData(k, Qt::Horizontal).toString();
+            check(table, text, widest_line(header->fontMetrics(), text) + margin, header->sectionSize(k));
+        }
+    }
+
+    std::vector<Cut>& cuts_;
+    std::vector<QWidget*> panels_;
+    std::string top_;
+};
+
+class TextFit : public ::testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { WriteSettingTexts(window_settings_file(), {{"language", ""}}); }
+};
+
+TEST_P(TextFit, EveryPanelsTextsFitTheirControls)
+{
+    ASSERT_TRUE(WriteSettingTexts(window_settings_file(), {{"language", GetParam()}}));
+    std::vector<Cut> cuts;
+    std::string language_shown;
+    QTimer::singleShot(200, [&] {
+        language_shown = PanelWidget(panelMAIN)->findChild<QLabel*>(QStringLiteral("LANGUAGE_CAPTION"))->text().toStdString();
+        const std::vector<int> panels = {panelPARAA, panelPARAA2, panelPARAB, panelPARAB2, panelEVAL,
+                                         panelEVAL2, panelOUTPUTS, panelUPDATE, panelTEST, panelSTATS,
+                                         panelCOMPARE, panelInterf, panelMONITOR, panelGAUGE};
+        std::vector<QWidget*> widgets = {PanelWidget(panelMAIN)};
+        for (int panel : panels)
+            widgets.push_back(PanelWidget(panel));
+        Walk walk(cuts, widgets);
+        walk.panel(PanelWidget(panelMAIN));
+        for (int panel : panels) {
+            DisplayPanel(panel);
+            walk.panel(PanelWidget(panel));
+            HidePanel(panel);
+        }
+        PanelWidget(panelMAIN)->close();
+    });
+    char name[] = "telvar-k20-dizer";
+    char* argv[] = {name, nullptr};
+    ASSERT_EQ(WinMain(1, argv), 0);
+
+    EXPECT_EQ(language_shown, std::string(GetParam()) == "de" ? "&Sprache" : "&Language")
+        << "the window speaks the chosen language";
+    for (const Cut& cut : cuts)
+        ADD_FAILURE() << cut.where << ": \"" << cut.text << "\" needs " << cut.needed << " px, has " << cut.room;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::Values("en", "de"));
+
+}  // namespace
+}  // namespace telvar
