@@ -5,70 +5,70 @@
     <name>COMPARE</name>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <source>Take value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert übernehmen</translation>
     </message>
     <message>
         <source>Take the selected values onto the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Werte auf die Seiten übernehmen</translation>
     </message>
     <message>
         <source>Take all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle übernehmen</translation>
     </message>
     <message>
         <source>Take all values onto the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Werte auf die Seiten übernehmen</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren...</translation>
     </message>
     <message>
         <source>Export the differences as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede als CSV exportieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich schließen</translation>
     </message>
 </context>
 <context>
     <name>EVAL</name>
     <message>
         <source>Evaluation settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungseinstellungen</translation>
     </message>
     <message>
         <source>Evaluation and scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung und Abtastung</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>&amp;Evaluation mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswertungsmodus</translation>
     </message>
     <message>
         <source>Evaluation mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungsmodus</translation>
     </message>
     <message>
         <source>How the evaluation value is formed from the channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der Auswertungswert aus den Kanälen gebildet wird</translation>
     </message>
     <message>
         <source>0</source>
@@ -92,212 +92,227 @@
     </message>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>Mean of A and B</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert aus A und B</translation>
     </message>
     <message>
         <source>Sum A + B</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe A + B</translation>
     </message>
     <message>
         <source>Difference A - B</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz A - B</translation>
     </message>
     <message>
         <source>Difference B - A</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz B - A</translation>
     </message>
     <message>
         <source>Evaluation &amp;averaging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittelwertbildung der Auswertung</translation>
     </message>
     <message>
         <source>Evaluation averaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwertbildung der Auswertung</translation>
     </message>
     <message>
         <source>&amp;Scan frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtast&amp;frequenz</translation>
     </message>
     <message>
         <source>Scan frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastfrequenz</translation>
     </message>
     <message>
         <source>Scan frequency of both channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastfrequenz beider Kanäle</translation>
     </message>
     <message>
         <source>10 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>10 kHz</translation>
     </message>
     <message>
         <source>5 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>5 kHz</translation>
     </message>
     <message>
         <source>2.5 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>2,5 kHz</translation>
     </message>
     <message>
         <source>1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>1 kHz</translation>
     </message>
     <message>
         <source>500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernen</translation>
     </message>
     <message>
         <source>Teach setting &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernparameter &amp;1</translation>
     </message>
     <message>
         <source>Teach setting 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernparameter 1</translation>
     </message>
     <message>
         <source>Low byte of the teach word</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederwertiges Byte des Einlernworts</translation>
     </message>
     <message>
         <source>Teach setting &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernparameter &amp;2</translation>
     </message>
     <message>
         <source>Teach setting 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernparameter 2</translation>
     </message>
     <message>
         <source>High byte of the teach word</source>
-        <translation type="unfinished"></translation>
+        <translation>Höherwertiges Byte des Einlernworts</translation>
     </message>
 </context>
 <context>
     <name>EVAL2</name>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>Evaluation: limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung: Grenzwerte</translation>
     </message>
     <message>
         <source>Reference and limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz und Grenzwerte</translation>
     </message>
     <message>
         <source>&amp;Reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenzwert</translation>
     </message>
     <message>
         <source>Evaluation reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzwert der Auswertung</translation>
     </message>
     <message>
         <source>&amp;High tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obere Toleranz</translation>
     </message>
     <message>
         <source>Evaluation high tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Toleranz der Auswertung</translation>
     </message>
     <message>
         <source>Lo&amp;w tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untere Toleranz</translation>
     </message>
     <message>
         <source>Evaluation low tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Toleranz der Auswertung</translation>
     </message>
 </context>
 <context>
     <name>GAUGE</name>
     <message>
         <source>Gauge study</source>
-        <translation type="unfinished"></translation>
+        <translation>Messmittelfähigkeit</translation>
     </message>
     <message>
         <source>Put a reference part of known value under the sensor, give its value and the tolerance, and take the readings. They are the next live samples of RUN; RUN starts for them if it is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie ein Referenzteil mit bekanntem Wert unter den Sensor, geben Sie seinen Wert und die Toleranz ein und nehmen Sie die Messungen auf. Es sind die nächsten Messwerte von START; START beginnt dafür, wenn es nicht läuft.</translation>
     </message>
     <message>
         <source>&amp;Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanal</translation>
     </message>
     <message>
         <source>Channel of the study</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal der Untersuchung</translation>
     </message>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>&amp;Reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenzwert</translation>
     </message>
     <message>
         <source>Reference value of the part</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzwert des Teils</translation>
     </message>
     <message>
         <source>T&amp;olerance (upper - lower)</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;oleranz (oben - unten)</translation>
     </message>
     <message>
         <source>Tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranz</translation>
     </message>
     <message>
         <source>Re&amp;adings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messungen</translation>
     </message>
     <message>
         <source>Number of readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Messungen</translation>
     </message>
     <message>
         <source>&amp;Take readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen &amp;aufnehmen</translation>
     </message>
     <message>
         <source>Take the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen aufnehmen</translation>
     </message>
     <message>
         <source>Readings of the study</source>
-        <translation type="unfinished"></translation>
+        <translation>Messungen der Untersuchung</translation>
     </message>
     <message>
         <source>reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Messung</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the gauge study</source>
+        <translation>Messmittelfähigkeit schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The language could not be kept: the settings file cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window keeps its language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window changes its language when the tool starts again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -305,106 +320,106 @@
     <name>MONITOR</name>
     <message>
         <source>Frame monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrammmonitor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Order code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befehlscode:</translation>
     </message>
     <message>
         <source>Order code filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter Befehlscode</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Pause the monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor anhalten</translation>
     </message>
     <message>
         <source>Stops logging and holds the list; press again to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Protokollierung an und friert die Liste ein; zum Fortsetzen erneut drücken</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy the selected frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Telegramme kopieren</translation>
     </message>
     <message>
         <source>The selected frames as text (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Telegramme als Text (Strg+C)</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>Save the listed frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Telegramme speichern</translation>
     </message>
     <message>
         <source>The listed frames as text (.txt) or CSV (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufgelisteten Telegramme als Text (.txt) oder CSV (.csv)</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Clear the frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrammliste leeren</translation>
     </message>
     <message>
         <source>Close the frame monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrammmonitor schließen</translation>
     </message>
     <message>
         <source>Stops logging and closes the monitor (Esc, Ctrl+W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet die Protokollierung und schließt den Monitor (Esc, Strg+W)</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegramme</translation>
     </message>
     <message>
         <source>Frames listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Telegramme</translation>
     </message>
 </context>
 <context>
     <name>OUTPUTS</name>
     <message>
         <source>Outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge</translation>
     </message>
     <message>
         <source>Switching outputs and analog output</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltausgänge und Analogausgang</translation>
     </message>
     <message>
         <source>Presets and analog output</source>
-        <translation type="unfinished"></translation>
+        <translation>Voreinstellungen und Analogausgang</translation>
     </message>
     <message>
         <source>Output &amp;preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangs-&amp;Voreinstellung</translation>
     </message>
     <message>
         <source>Output preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangs-Voreinstellung</translation>
     </message>
     <message>
         <source>A preset fills in a fixed assignment and locks the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Voreinstellung trägt eine feste Zuordnung ein und sperrt die Seite</translation>
     </message>
     <message>
         <source>1</source>
@@ -424,35 +439,35 @@
     </message>
     <message>
         <source>1: free configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>1: freie Konfiguration</translation>
     </message>
     <message>
         <source>2: preset, analog mode 128</source>
-        <translation type="unfinished"></translation>
+        <translation>2: voreingestellt, Analogmodus 128</translation>
     </message>
     <message>
         <source>3: preset, analog mode 8</source>
-        <translation type="unfinished"></translation>
+        <translation>3: voreingestellt, Analogmodus 8</translation>
     </message>
     <message>
         <source>4: preset, analog mode 256</source>
-        <translation type="unfinished"></translation>
+        <translation>4: voreingestellt, Analogmodus 256</translation>
     </message>
     <message>
         <source>&amp;Analog output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus des &amp;Analogausgangs</translation>
     </message>
     <message>
         <source>Analog output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus des Analogausgangs</translation>
     </message>
     <message>
         <source>Mode bits and configuration of the switching outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Modusbits und Konfiguration der Schaltausgänge</translation>
     </message>
     <message>
         <source>Mode bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modusbit</translation>
     </message>
     <message>
         <source>0</source>
@@ -492,1668 +507,1669 @@
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Output 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0</translation>
     </message>
     <message>
         <source>Output 0 mode bit 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 0</translation>
     </message>
     <message>
         <source>Output 0 mode bit 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 1</translation>
     </message>
     <message>
         <source>Output 0 mode bit 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 2</translation>
     </message>
     <message>
         <source>Output 0 mode bit 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 3</translation>
     </message>
     <message>
         <source>Output 0 mode bit 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 4</translation>
     </message>
     <message>
         <source>Output 0 mode bit 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 5</translation>
     </message>
     <message>
         <source>Output 0 mode bit 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 6</translation>
     </message>
     <message>
         <source>Output 0 mode bit 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 7</translation>
     </message>
     <message>
         <source>Output 0 mode bit 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 8</translation>
     </message>
     <message>
         <source>Output 0 mode bit 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 9</translation>
     </message>
     <message>
         <source>Output 0 mode bit 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 11</translation>
     </message>
     <message>
         <source>Output 0 mode bit 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 12</translation>
     </message>
     <message>
         <source>Output 0 mode bit 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Modusbit 14</translation>
     </message>
     <message>
         <source>Output 0 configuration flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Konfigurationsbit</translation>
     </message>
     <message>
         <source>On switches every mode bit of output 0</source>
-        <translation type="unfinished"></translation>
+        <translation>„Ein“ schaltet jedes Modusbit von Ausgang 0 ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Output 0 configuration value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 0, Konfigurationswert</translation>
     </message>
     <message>
         <source>Bits 1 to 15 of the configuration word</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits 1 bis 15 des Konfigurationsworts</translation>
     </message>
     <message>
         <source>Output 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1</translation>
     </message>
     <message>
         <source>Output 1 mode bit 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 0</translation>
     </message>
     <message>
         <source>Output 1 mode bit 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 1</translation>
     </message>
     <message>
         <source>Output 1 mode bit 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 2</translation>
     </message>
     <message>
         <source>Output 1 mode bit 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 3</translation>
     </message>
     <message>
         <source>Output 1 mode bit 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 4</translation>
     </message>
     <message>
         <source>Output 1 mode bit 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 5</translation>
     </message>
     <message>
         <source>Output 1 mode bit 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 6</translation>
     </message>
     <message>
         <source>Output 1 mode bit 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 7</translation>
     </message>
     <message>
         <source>Output 1 mode bit 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 8</translation>
     </message>
     <message>
         <source>Output 1 mode bit 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 9</translation>
     </message>
     <message>
         <source>Output 1 mode bit 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 11</translation>
     </message>
     <message>
         <source>Output 1 mode bit 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 12</translation>
     </message>
     <message>
         <source>Output 1 mode bit 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Modusbit 14</translation>
     </message>
     <message>
         <source>Output 1 configuration flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Konfigurationsbit</translation>
     </message>
     <message>
         <source>On switches every mode bit of output 1</source>
-        <translation type="unfinished"></translation>
+        <translation>„Ein“ schaltet jedes Modusbit von Ausgang 1 ein</translation>
     </message>
     <message>
         <source>Output 1 configuration value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 1, Konfigurationswert</translation>
     </message>
     <message>
         <source>Output 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2</translation>
     </message>
     <message>
         <source>Output 2 mode bit 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 0</translation>
     </message>
     <message>
         <source>Output 2 mode bit 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 1</translation>
     </message>
     <message>
         <source>Output 2 mode bit 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 2</translation>
     </message>
     <message>
         <source>Output 2 mode bit 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 3</translation>
     </message>
     <message>
         <source>Output 2 mode bit 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 4</translation>
     </message>
     <message>
         <source>Output 2 mode bit 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 5</translation>
     </message>
     <message>
         <source>Output 2 mode bit 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 6</translation>
     </message>
     <message>
         <source>Output 2 mode bit 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 7</translation>
     </message>
     <message>
         <source>Output 2 mode bit 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 8</translation>
     </message>
     <message>
         <source>Output 2 mode bit 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 9</translation>
     </message>
     <message>
         <source>Output 2 mode bit 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 11</translation>
     </message>
     <message>
         <source>Output 2 mode bit 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 12</translation>
     </message>
     <message>
         <source>Output 2 mode bit 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Modusbit 14</translation>
     </message>
     <message>
         <source>Output 2 configuration flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Konfigurationsbit</translation>
     </message>
     <message>
         <source>On switches every mode bit of output 2</source>
-        <translation type="unfinished"></translation>
+        <translation>„Ein“ schaltet jedes Modusbit von Ausgang 2 ein</translation>
     </message>
     <message>
         <source>Output 2 configuration value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang 2, Konfigurationswert</translation>
     </message>
 </context>
 <context>
     <name>PARAA</name>
     <message>
         <source>Channel A parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter von Kanal A</translation>
     </message>
     <message>
         <source>Channel A: data and conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A: Daten und Bedingungen</translation>
     </message>
     <message>
         <source>Data format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenformat</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdaten</translation>
     </message>
     <message>
         <source>Data format: raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenformat: Rohdaten</translation>
     </message>
     <message>
         <source>Normalised</source>
-        <translation type="unfinished"></translation>
+        <translation>Normiert</translation>
     </message>
     <message>
         <source>Data format: normalised</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenformat: normiert</translation>
     </message>
     <message>
         <source>DATA FORMAT: NORM</source>
-        <translation type="unfinished"></translation>
+        <translation>DATENFORMAT: NORMIERT</translation>
     </message>
     <message>
         <source>Data filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Data filter: minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter: Minimum</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Data filter: maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter: Maximum</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkt</translation>
     </message>
     <message>
         <source>Data filter: direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter: direkt</translation>
     </message>
     <message>
         <source>Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte</translation>
     </message>
     <message>
         <source>&amp;Decay time constant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abklingzeitkonstante</translation>
     </message>
     <message>
         <source>Channel A decay time constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Abklingzeitkonstante von Kanal A</translation>
     </message>
     <message>
         <source>In scans</source>
-        <translation type="unfinished"></translation>
+        <translation>In Abtastungen</translation>
     </message>
     <message>
         <source>&amp;Pretrigger value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pretrigger-Wert</translation>
     </message>
     <message>
         <source>Channel A pretrigger value</source>
-        <translation type="unfinished"></translation>
+        <translation>Pretrigger-Wert von Kanal A</translation>
     </message>
     <message>
         <source>Samples recorded before the trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Trigger aufgezeichnete Werte</translation>
     </message>
     <message>
         <source>Data &amp;averaging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittelwertbildung</translation>
     </message>
     <message>
         <source>Channel A data averaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwertbildung von Kanal A</translation>
     </message>
     <message>
         <source>Result valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig</translation>
     </message>
     <message>
         <source>Pos. edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigend</translation>
     </message>
     <message>
         <source>Neg. edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallend</translation>
     </message>
     <message>
         <source>Low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Low-Pegel</translation>
     </message>
     <message>
         <source>High state</source>
-        <translation type="unfinished"></translation>
+        <translation>High-Pegel</translation>
     </message>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>Result valid: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel A low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: channel A high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, High-Pegel</translation>
     </message>
     <message>
         <source>Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B</translation>
     </message>
     <message>
         <source>Result valid: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel B low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: channel B high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, High-Pegel</translation>
     </message>
     <message>
         <source>Input IN0</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang IN0</translation>
     </message>
     <message>
         <source>Result valid: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN0 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: input IN0 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, High-Pegel</translation>
     </message>
     <message>
         <source>Input IN1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang IN1</translation>
     </message>
     <message>
         <source>Result valid: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN1 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: input IN1 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, High-Pegel</translation>
     </message>
     <message>
         <source>Every sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Wert</translation>
     </message>
     <message>
         <source>Result valid: every sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: jeder Wert</translation>
     </message>
     <message>
         <source>Result valid condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für gültiges Ergebnis</translation>
     </message>
     <message>
         <source>Acquire max value</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert erfassen</translation>
     </message>
     <message>
         <source>Max value: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Max value: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Max value: channel B low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal B, Low-Pegel</translation>
     </message>
     <message>
         <source>Max value: channel B high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal B, High-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN0 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, Low-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN0 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, High-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN1 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, Low-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN1 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, High-Pegel</translation>
     </message>
     <message>
         <source>Max value: every sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: jeder Wert</translation>
     </message>
     <message>
         <source>Max value acquisition condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für die Maximalwerterfassung</translation>
     </message>
     <message>
         <source>Reset value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen</translation>
     </message>
     <message>
         <source>Reset value: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset value: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für das Zurücksetzen</translation>
     </message>
     <message>
         <source>Store data snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten-Snapshot speichern</translation>
     </message>
     <message>
         <source>Store snapshot: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Snapshot condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für den Snapshot</translation>
     </message>
 </context>
 <context>
     <name>PARAA2</name>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>Channel A: limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A: Grenzwerte</translation>
     </message>
     <message>
         <source>Levels and limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel und Grenzwerte</translation>
     </message>
     <message>
         <source>&amp;Laser power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laserleistung</translation>
     </message>
     <message>
         <source>Channel A laser power</source>
-        <translation type="unfinished"></translation>
+        <translation>Laserleistung von Kanal A</translation>
     </message>
     <message>
         <source>&amp;Trigger level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Triggerpegel</translation>
     </message>
     <message>
         <source>Channel A trigger level</source>
-        <translation type="unfinished"></translation>
+        <translation>Triggerpegel von Kanal A</translation>
     </message>
     <message>
         <source>&amp;Reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenzwert</translation>
     </message>
     <message>
         <source>Channel A reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzwert von Kanal A</translation>
     </message>
     <message>
         <source>&amp;High tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obere Toleranz</translation>
     </message>
     <message>
         <source>Channel A high tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Toleranz von Kanal A</translation>
     </message>
     <message>
         <source>Lo&amp;w tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untere Toleranz</translation>
     </message>
     <message>
         <source>Channel A low tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Toleranz von Kanal A</translation>
     </message>
 </context>
 <context>
     <name>PARAB</name>
     <message>
         <source>Channel B parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter von Kanal B</translation>
     </message>
     <message>
         <source>Channel B: data and conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B: Daten und Bedingungen</translation>
     </message>
     <message>
         <source>Data format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenformat</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdaten</translation>
     </message>
     <message>
         <source>Data format: raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenformat: Rohdaten</translation>
     </message>
     <message>
         <source>Normalised</source>
-        <translation type="unfinished"></translation>
+        <translation>Normiert</translation>
     </message>
     <message>
         <source>Data format: normalised</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenformat: normiert</translation>
     </message>
     <message>
         <source>DATA FORMAT: NORM</source>
-        <translation type="unfinished"></translation>
+        <translation>DATENFORMAT: NORMIERT</translation>
     </message>
     <message>
         <source>Data filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Data filter: minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter: Minimum</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Data filter: maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter: Maximum</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkt</translation>
     </message>
     <message>
         <source>Data filter: direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfilter: direkt</translation>
     </message>
     <message>
         <source>Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte</translation>
     </message>
     <message>
         <source>&amp;Decay time constant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abklingzeitkonstante</translation>
     </message>
     <message>
         <source>Channel B decay time constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Abklingzeitkonstante von Kanal B</translation>
     </message>
     <message>
         <source>In scans</source>
-        <translation type="unfinished"></translation>
+        <translation>In Abtastungen</translation>
     </message>
     <message>
         <source>&amp;Pretrigger value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pretrigger-Wert</translation>
     </message>
     <message>
         <source>Channel B pretrigger value</source>
-        <translation type="unfinished"></translation>
+        <translation>Pretrigger-Wert von Kanal B</translation>
     </message>
     <message>
         <source>Samples recorded before the trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Trigger aufgezeichnete Werte</translation>
     </message>
     <message>
         <source>Data &amp;averaging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittelwertbildung</translation>
     </message>
     <message>
         <source>Channel B data averaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwertbildung von Kanal B</translation>
     </message>
     <message>
         <source>Result valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig</translation>
     </message>
     <message>
         <source>Pos. edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigend</translation>
     </message>
     <message>
         <source>Neg. edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallend</translation>
     </message>
     <message>
         <source>Low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Low-Pegel</translation>
     </message>
     <message>
         <source>High state</source>
-        <translation type="unfinished"></translation>
+        <translation>High-Pegel</translation>
     </message>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>Result valid: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel A low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: channel A high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal A, High-Pegel</translation>
     </message>
     <message>
         <source>Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B</translation>
     </message>
     <message>
         <source>Result valid: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: channel B low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: channel B high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Kanal B, High-Pegel</translation>
     </message>
     <message>
         <source>Input IN0</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang IN0</translation>
     </message>
     <message>
         <source>Result valid: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN0 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: input IN0 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN0, High-Pegel</translation>
     </message>
     <message>
         <source>Input IN1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang IN1</translation>
     </message>
     <message>
         <source>Result valid: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Result valid: input IN1 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, Low-Pegel</translation>
     </message>
     <message>
         <source>Result valid: input IN1 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: Eingang IN1, High-Pegel</translation>
     </message>
     <message>
         <source>Every sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Wert</translation>
     </message>
     <message>
         <source>Result valid: every sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis gültig: jeder Wert</translation>
     </message>
     <message>
         <source>Result valid condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für gültiges Ergebnis</translation>
     </message>
     <message>
         <source>Acquire max value</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert erfassen</translation>
     </message>
     <message>
         <source>Max value: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Max value: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Max value: channel A low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal A, Low-Pegel</translation>
     </message>
     <message>
         <source>Max value: channel A high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Kanal A, High-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN0 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, Low-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN0 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN0, High-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Max value: input IN1 low state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, Low-Pegel</translation>
     </message>
     <message>
         <source>Max value: input IN1 high state</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: Eingang IN1, High-Pegel</translation>
     </message>
     <message>
         <source>Max value: every sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: jeder Wert</translation>
     </message>
     <message>
         <source>Max value acquisition condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für die Maximalwerterfassung</translation>
     </message>
     <message>
         <source>Reset value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen</translation>
     </message>
     <message>
         <source>Reset value: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset value: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Reset value: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert zurücksetzen: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Reset condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für das Zurücksetzen</translation>
     </message>
     <message>
         <source>Store data snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten-Snapshot speichern</translation>
     </message>
     <message>
         <source>Store snapshot: channel A positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal A, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: channel A negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal A, fallende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: channel B positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal B, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: channel B negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Kanal B, fallende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN0 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN0, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN0 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN0, fallende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN1 positive edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN1, steigende Flanke</translation>
     </message>
     <message>
         <source>Store snapshot: input IN1 negative edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot speichern: Eingang IN1, fallende Flanke</translation>
     </message>
     <message>
         <source>Snapshot condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung für den Snapshot</translation>
     </message>
 </context>
 <context>
     <name>PARAB2</name>
     <message>
         <source>Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B</translation>
     </message>
     <message>
         <source>Channel B: limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B: Grenzwerte</translation>
     </message>
     <message>
         <source>Levels and limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel und Grenzwerte</translation>
     </message>
     <message>
         <source>&amp;Laser power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laserleistung</translation>
     </message>
     <message>
         <source>Channel B laser power</source>
-        <translation type="unfinished"></translation>
+        <translation>Laserleistung von Kanal B</translation>
     </message>
     <message>
         <source>&amp;Trigger level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Triggerpegel</translation>
     </message>
     <message>
         <source>Channel B trigger level</source>
-        <translation type="unfinished"></translation>
+        <translation>Triggerpegel von Kanal B</translation>
     </message>
     <message>
         <source>&amp;Reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenzwert</translation>
     </message>
     <message>
         <source>Channel B reference value</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzwert von Kanal B</translation>
     </message>
     <message>
         <source>&amp;High tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obere Toleranz</translation>
     </message>
     <message>
         <source>Channel B high tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Toleranz von Kanal B</translation>
     </message>
     <message>
         <source>Lo&amp;w tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untere Toleranz</translation>
     </message>
     <message>
         <source>Channel B low tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Toleranz von Kanal B</translation>
     </message>
 </context>
 <context>
     <name>STATS</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>O&amp;ver</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Statistics over</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik über</translation>
     </message>
     <message>
         <source>last samples</source>
-        <translation type="unfinished"></translation>
+        <translation>letzte Werte</translation>
     </message>
     <message>
         <source>since the reset</source>
-        <translation type="unfinished"></translation>
+        <translation>seit Zurücksetzen</translation>
     </message>
     <message>
         <source>chart&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammbereich</translation>
     </message>
     <message>
         <source>&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;n</translation>
     </message>
     <message>
         <source>Number of last samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der letzten Werte</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Reset the statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <source>Figures and histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwerte und Histogramm</translation>
     </message>
     <message>
         <source>&amp;Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kennwerte</translation>
     </message>
     <message>
         <source>Statistics figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwerte der Statistik</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;opieren</translation>
     </message>
     <message>
         <source>Copy the figures as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwerte als Text kopieren</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren...</translation>
     </message>
     <message>
         <source>Export the figures as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwerte als CSV exportieren</translation>
     </message>
     <message>
         <source>&amp;Gauge study...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messmittelfähigkeit...</translation>
     </message>
     <message>
         <source>Open the gauge study</source>
-        <translation type="unfinished"></translation>
+        <translation>Messmittelfähigkeit öffnen</translation>
     </message>
     <message>
         <source>&amp;Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histogramm</translation>
     </message>
     <message>
         <source>Histogram &amp;of</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramm &amp;von</translation>
     </message>
     <message>
         <source>Histogram of</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramm von</translation>
     </message>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramm</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Werte</translation>
     </message>
 </context>
 <context>
     <name>TELVAR_K20_Dizer_D30e</name>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>&amp;Transport</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnittstelle</translation>
     </message>
     <message>
         <source>RS-232 or TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232 oder TCP/IP</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>&amp;COM port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;COM-Port</translation>
     </message>
     <message>
         <source>Serial port of the controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle des Steuergeräts</translation>
     </message>
     <message>
         <source>How to get the permission to open the chosen port</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Sie die Berechtigung erhalten, den gewählten Port zu öffnen</translation>
     </message>
     <message>
         <source>IP &amp;address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-&amp;Adresse</translation>
     </message>
     <message>
         <source>Address of the controller, with the recent addresses in its list</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des Steuergeräts, mit den zuletzt verwendeten Adressen in der Liste</translation>
     </message>
     <message>
         <source>&amp;Port number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10001</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Portnummer</translation>
     </message>
     <message>
         <source>TCP port of the controller</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port des Steuergeräts</translation>
     </message>
     <message>
         <source>Why the port number was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum die Portnummer abgelehnt wurde</translation>
     </message>
     <message>
         <source>&amp;Reconnect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch &amp;neu verbinden</translation>
     </message>
     <message>
         <source>When the open line is lost, wait for it to return and open it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht die offene Verbindung ab, auf ihre Rückkehr warten und sie erneut öffnen</translation>
     </message>
     <message>
         <source>NO CONNECTION ESTABLISHED</source>
-        <translation type="unfinished"></translation>
+        <translation>KEINE VERBINDUNG HERGESTELLT</translation>
     </message>
     <message>
         <source>Connection state</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungszustand</translation>
     </message>
     <message>
         <source>Why the connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum die Verbindung fehlschlug</translation>
     </message>
     <message>
         <source>Try</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen</translation>
     </message>
     <message>
         <source>Try to connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung versuchen</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Accept connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung übernehmen</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Discard changes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TELVAR-K20-Dizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
     <message>
         <source>Banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner</translation>
     </message>
     <message>
         <source>Logo A</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo A</translation>
     </message>
     <message>
         <source>Logo B</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo B</translation>
     </message>
     <message>
         <source>CONNECT</source>
-        <translation type="unfinished"></translation>
+        <translation>VERBINDEN</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Open the connection dialog (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsdialog öffnen (F2)</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Send parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter senden</translation>
     </message>
     <message>
         <source>Send the pages to the chosen RAM, EEPROM or file (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten an das gewählte Ziel senden: RAM, EEPROM oder Datei (F3)</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen</translation>
     </message>
     <message>
         <source>Get parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter abrufen</translation>
     </message>
     <message>
         <source>Get the set from the chosen RAM, EEPROM or file onto the pages (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Parametersatz aus dem gewählten Ziel auf die Seiten holen: RAM, EEPROM oder Datei (F4)</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen</translation>
     </message>
     <message>
         <source>Compare the pages with the chosen RAM, EEPROM or file (F6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten mit dem gewählten Ziel vergleichen: RAM, EEPROM oder Datei (F6)</translation>
     </message>
     <message>
         <source>RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>RAM</translation>
     </message>
     <message>
         <source>Target RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel RAM</translation>
     </message>
     <message>
         <source>EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM</translation>
     </message>
     <message>
         <source>Target EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel EEPROM</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Target file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel Datei</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>ZURÜCKSETZEN</translation>
     </message>
     <message>
         <source>Reset controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuergerät zurücksetzen</translation>
     </message>
     <message>
         <source>TEACH</source>
-        <translation type="unfinished"></translation>
+        <translation>EINLERNEN</translation>
     </message>
     <message>
         <source>Teach controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuergerät einlernen</translation>
     </message>
     <message>
         <source>TRIGGER</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger</translation>
     </message>
     <message>
         <source>RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFZEICHNUNG</translation>
     </message>
     <message>
         <source>Recorder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung</translation>
     </message>
     <message>
         <source>Write every displayed sample to a CSV file, until pressed again (F7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden angezeigten Wert in eine CSV-Datei schreiben, bis erneut gedrückt (F7)</translation>
     </message>
     <message>
         <source>REPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>BERICHT</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Print the set the pages show as a parameter report (F8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Parametersatz der Seiten als Parameterbericht drucken (F8)</translation>
     </message>
     <message>
         <source>PRINT</source>
-        <translation type="unfinished"></translation>
+        <translation>DRUCKEN</translation>
     </message>
     <message>
         <source>Print window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster drucken</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A</translation>
     </message>
     <message>
         <source>View Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Kanal A</translation>
     </message>
     <message>
         <source>Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B</translation>
     </message>
     <message>
         <source>View Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Kanal B</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>View Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Auswertung</translation>
     </message>
     <message>
         <source>Outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge</translation>
     </message>
     <message>
         <source>View Outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Ausgänge</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung</translation>
     </message>
     <message>
         <source>View Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Aktualisierung</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>View Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Test</translation>
     </message>
     <message>
         <source>Scope + Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Scope + Parameter</translation>
     </message>
     <message>
         <source>View Scope + Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Scope + Parameter</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Scope</translation>
     </message>
     <message>
         <source>View Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht Scope</translation>
     </message>
     <message>
         <source>MONITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>MONITOR</translation>
     </message>
     <message>
         <source>Frame monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrammmonitor</translation>
     </message>
     <message>
         <source>Open the frame monitor (F9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrammmonitor öffnen (F9)</translation>
     </message>
     <message>
         <source>Strip chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsdiagramm</translation>
     </message>
     <message>
         <source>Data memory graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenspeicherdiagramm</translation>
     </message>
     <message>
         <source>Settings Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Kanal A</translation>
     </message>
     <message>
         <source>Settings Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Kanal B</translation>
     </message>
     <message>
         <source>Settings Evaluation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Auswertung</translation>
     </message>
     <message>
         <source>Evaluation value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert der Auswertung</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Show the statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik anzeigen</translation>
     </message>
     <message>
         <source>Channel A value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert Kanal A</translation>
     </message>
     <message>
         <source>Channel B value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert Kanal B</translation>
     </message>
     <message>
         <source>Channel A 2nd value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A 2. Wert</translation>
     </message>
     <message>
         <source>Channel A second value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal A zweiter Wert</translation>
     </message>
     <message>
         <source>Channel B 2nd value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B 2. Wert</translation>
     </message>
     <message>
         <source>Channel B second value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal B zweiter Wert</translation>
     </message>
     <message>
         <source>RUN</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>Run live acquisition</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerterfassung starten</translation>
     </message>
     <message>
         <source>Show live values on the strip chart (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte im Verlaufsdiagramm anzeigen (F5)</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stop RUN or DATA (Shift+F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>START oder DATEN stoppen (Umschalt+F5)</translation>
     </message>
     <message>
         <source>DATA</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEN</translation>
     </message>
     <message>
         <source>Read data memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenspeicher lesen</translation>
     </message>
     <message>
         <source>Trace Channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve Kanal A</translation>
     </message>
     <message>
         <source>Trace Channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve Kanal B</translation>
     </message>
     <message>
         <source>Trace Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve Auswertung</translation>
     </message>
     <message>
         <source>Trigger level</source>
-        <translation type="unfinished"></translation>
+        <translation>Triggerpegel</translation>
     </message>
     <message>
         <source>Trace Trigger level</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve Triggerpegel</translation>
     </message>
     <message>
         <source>Upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze</translation>
     </message>
     <message>
         <source>Trace Upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve obere Grenze</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>Trace Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve Referenz</translation>
     </message>
     <message>
         <source>Lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze</translation>
     </message>
     <message>
         <source>Trace Lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve untere Grenze</translation>
     </message>
     <message>
         <source>2nd value (max)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Wert (Max.)</translation>
     </message>
     <message>
         <source>Trace 2nd value (max)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve 2. Wert (Max.)</translation>
     </message>
     <message>
         <source>3rd value (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Wert (Min.)</translation>
     </message>
     <message>
         <source>Trace 3rd value (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve 3. Wert (Min.)</translation>
     </message>
     <message>
         <source>Cursors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor</translation>
     </message>
     <message>
         <source>Chart cursors</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm-Cursor</translation>
     </message>
     <message>
         <source>Two cursors on the chart: drag them, or with the chart focused Left and Right (Shift: ten samples), Tab or 1 and 2 to choose one</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Cursor im Diagramm: Ziehen Sie sie, oder bei fokussiertem Diagramm Pfeil links und rechts (Umschalt: zehn Werte), Tab oder 1 und 2 wählt einen</translation>
     </message>
     <message>
         <source>Recorder lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungslampe</translation>
     </message>
     <message>
         <source>Red while the recorder writes a file, amber once a write error stopped it</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot, solange die Aufzeichnung eine Datei schreibt, gelb, sobald ein Schreibfehler sie beendet hat</translation>
     </message>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>glossary: the window&apos;s line of status text, not the connection to the controller</translatorcomment>
+        <translation>Statuszeile</translation>
     </message>
     <message>
         <source>Connection lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungslampe</translation>
     </message>
     <message>
         <source>Green while a line to the controller is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün, solange eine Verbindung zum Steuergerät offen ist</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>Page background</source>
+        <translation>Seitenhintergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window&apos;s language: the desktop&apos;s, or one chosen here. It changes when the tool starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2161,454 +2177,390 @@
     <name>TEST</name>
     <message>
         <source>Test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbetrieb</translation>
     </message>
     <message>
         <source>Test mode: driving the outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbetrieb: Ansteuern der Ausgänge</translation>
     </message>
     <message>
         <source>ENTER test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbetrieb BEGINNEN</translation>
     </message>
     <message>
         <source>Enter test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbetrieb beginnen</translation>
     </message>
     <message>
         <source>EXIT test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbetrieb BEENDEN</translation>
     </message>
     <message>
         <source>Exit test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbetrieb beenden</translation>
     </message>
     <message>
         <source>Numeric test words</source>
-        <translation type="unfinished"></translation>
+        <translation>Numerische Testwörter</translation>
     </message>
     <message>
         <source>Word &amp;0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;0</translation>
     </message>
     <message>
         <source>Test word 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 0</translation>
     </message>
     <message>
         <source>Sent as word 0 of the test data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 0 der Testdaten</translation>
     </message>
     <message>
         <source>Word &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;1</translation>
     </message>
     <message>
         <source>Test word 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 1</translation>
     </message>
     <message>
         <source>Sent as word 1 of the test data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 1 der Testdaten</translation>
     </message>
     <message>
         <source>Word &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;3</translation>
     </message>
     <message>
         <source>Test word 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 3</translation>
     </message>
     <message>
         <source>Sent as word 3 of the test data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 3 der Testdaten</translation>
     </message>
     <message>
         <source>Word &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;4</translation>
     </message>
     <message>
         <source>Test word 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 4</translation>
     </message>
     <message>
         <source>Sent as word 4 of the test data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 4 der Testdaten</translation>
     </message>
     <message>
         <source>Word &amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;5</translation>
     </message>
     <message>
         <source>Test word 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 5</translation>
     </message>
     <message>
         <source>Sent as word 5 of the test data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 5 der Testdaten</translation>
     </message>
     <message>
         <source>Word &amp;7</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;7</translation>
     </message>
     <message>
         <source>Test word 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 7</translation>
     </message>
     <message>
         <source>Sent as word 7 of the test data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 7 der Testdaten</translation>
     </message>
     <message>
         <source>Word 1&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 1&amp;0</translation>
     </message>
     <message>
         <source>Test word 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Testwort 10</translation>
     </message>
     <message>
         <source>Sent as word 10 of the test data, low 16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet als Wort 10 der Testdaten, untere 16 Bit</translation>
     </message>
     <message>
         <source>Word 2: switches and lamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2: Schalter und Lampen</translation>
     </message>
     <message>
         <source>Switch 1: bit 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter 1: Bit 0</translation>
     </message>
     <message>
         <source>Switch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter 1</translation>
     </message>
     <message>
         <source>Word 2 bit 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2 Bit 0</translation>
     </message>
     <message>
         <source>Switch 2: bit 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter 2: Bit 1</translation>
     </message>
     <message>
         <source>Switch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter 2</translation>
     </message>
     <message>
         <source>Word 2 bit 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2 Bit 1</translation>
     </message>
     <message>
         <source>Inverted switch: bit 7 while off</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertierter Schalter: Bit 7, solange aus</translation>
     </message>
     <message>
         <source>Inverted switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertierter Schalter</translation>
     </message>
     <message>
         <source>Word 2 bit 7, set while the switch is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2 Bit 7, gesetzt, solange der Schalter aus ist</translation>
     </message>
     <message>
         <source>Lamp 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe 1</translation>
     </message>
     <message>
         <source>Word 2 bit 2 when lit red, bit 5 when lit green</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2 Bit 2 bei rotem Licht, Bit 5 bei grünem Licht</translation>
     </message>
     <message>
         <source>Lamp 1: bit 2 red, bit 5 green; each switch-off changes the colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe 1: Bit 2 rot, Bit 5 grün; jedes Ausschalten wechselt die Farbe</translation>
     </message>
     <message>
         <source>Lamp 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe 2</translation>
     </message>
     <message>
         <source>Word 2 bit 4 when lit yellow, bit 3 when lit green</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2 Bit 4 bei gelbem Licht, Bit 3 bei grünem Licht</translation>
     </message>
     <message>
         <source>Lamp 2: bit 4 yellow, bit 3 green; each switch-off changes the colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe 2: Bit 4 gelb, Bit 3 grün; jedes Ausschalten wechselt die Farbe</translation>
     </message>
     <message>
         <source>The controller&apos;s answer to the last test exchange</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort des Steuergeräts auf den letzten Testaustausch</translation>
     </message>
     <message>
         <source>Answer word 0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 0 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 1 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 2 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 3 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 4 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 5 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 6 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 7 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 8 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 9 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>11</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 10 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 11</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 11 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>13</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 12 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 13</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 13 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 14</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 14 der Antwort</translation>
     </message>
     <message>
         <source>Answer word 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort 15 der Antwort</translation>
     </message>
 </context>
 <context>
     <name>UPDATE</name>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Aktualisierung</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>firmware selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware gewählt</translation>
     </message>
     <message>
         <source>Green: selected; red: not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün: gewählt; rot: nicht gewählt</translation>
     </message>
     <message>
         <source>&amp;Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firmware</translation>
     </message>
     <message>
         <source>firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei</translation>
     </message>
     <message>
         <source>Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden...</translation>
     </message>
     <message>
         <source>Load firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware laden</translation>
     </message>
     <message>
         <source>Merge linearisation data of channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierungsdaten von Kanal A zusammenführen</translation>
     </message>
     <message>
         <source>linearisation data of channel A selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierungsdaten von Kanal A gewählt</translation>
     </message>
     <message>
         <source>Table channel &amp;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle Kanal &amp;A</translation>
     </message>
     <message>
         <source>linearisation data of channel A file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei der Linearisierungsdaten von Kanal A</translation>
     </message>
     <message>
         <source>Load linearisation data of channel A</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierungsdaten von Kanal A laden</translation>
     </message>
     <message>
         <source>Merge linearisation data of channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierungsdaten von Kanal B zusammenführen</translation>
     </message>
     <message>
         <source>linearisation data of channel B selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierungsdaten von Kanal B gewählt</translation>
     </message>
     <message>
         <source>Table channel &amp;B</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle Kanal &amp;B</translation>
     </message>
     <message>
         <source>linearisation data of channel B file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei der Linearisierungsdaten von Kanal B</translation>
     </message>
     <message>
         <source>Load linearisation data of channel B</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierungsdaten von Kanal B laden</translation>
     </message>
     <message>
         <source>merged image selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammengeführtes Abbild gewählt</translation>
     </message>
     <message>
         <source>Merged image</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammengeführtes Abbild</translation>
     </message>
     <message>
         <source>merged image file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei des zusammengeführten Abbilds</translation>
     </message>
     <message>
         <source>Address window of the tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressfenster der Tabellen</translation>
     </message>
     <message>
         <source>Window &amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startadresse</translation>
     </message>
     <message>
         <source>Window start address</source>
-        <translation type="unfinished"></translation>
+        <translation>Startadresse des Fensters</translation>
     </message>
     <message>
         <source>Window address before the offset 0x2000000</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensteradresse vor dem Offset 0x2000000</translation>
     </message>
     <message>
         <source>Window &amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endadresse</translation>
     </message>
     <message>
         <source>Window end address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endadresse des Fensters</translation>
     </message>
     <message>
         <source>MERGE</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUSAMMENFÜHREN</translation>
     </message>
     <message>
         <source>Merge the tables into the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen mit dem Abbild zusammenführen</translation>
     </message>
     <message>
         <source>Ready for download</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zur Übertragung</translation>
     </message>
     <message>
         <source>Yellow: an image is ready; red: the last step failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb: ein Abbild ist bereit; rot: der letzte Schritt ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMMIEREN</translation>
     </message>
     <message>
         <source>Download the image to the controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbild in das Steuergerät übertragen</translation>
     </message>
     <message>
         <source>Boot loader &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootloader-&amp;Protokoll</translation>
     </message>
     <message>
         <source>What the last merge put into the image, or what the boot loader sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das letzte Zusammenführen in das Abbild geschrieben hat oder was der Bootloader gesendet hat</translation>
     </message>
 </context>
 </TS>

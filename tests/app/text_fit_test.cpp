@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -211,7 +212,9 @@ TEST_P(TextFit, EveryPanelsTextsFitTheirControls)
     ASSERT_TRUE(WriteSettingTexts(window_settings_file(), {{"language", GetParam()}}));
     std::vector<Cut> cuts;
     std::string language_shown;
+    std::string qt_cancel;
     QTimer::singleShot(200, [&] {
+        qt_cancel = QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString();
         language_shown = PanelWidget(panelMAIN)->findChild<QLabel*>(QStringLiteral("LANGUAGE_CAPTION"))->text().toStdString();
         const std::vector<int> panels = {panelPARAA, panelPARAA2, panelPARAB, panelPARAB2, panelEVAL,
                                          panelEVAL2, panelOUTPUTS, panelUPDATE, panelTEST, panelSTATS,
@@ -234,6 +237,7 @@ TEST_P(TextFit, EveryPanelsTextsFitTheirControls)
 
     EXPECT_EQ(language_shown, std::string(GetParam()) == "de" ? "&Sprache" : "&Language")
         << "the window speaks the chosen language";
+    EXPECT_EQ(qt_cancel, std::string(GetParam()) == "de" ? "Abbrechen" : "Cancel") << "and so do Qt's own dialogs";
     for (const Cut& cut : cuts)
         ADD_FAILURE() << cut.where << ": \"" << cut.text << "\" needs " << cut.needed << " px, has " << cut.room;
 }

@@ -124,6 +124,10 @@ TEST(CliCommands, ALineThatDoesNotOpenEndsWithThreeAndSaysWhereAndWhatToDo)
     EXPECT_EQ(refused.code, 3);
     EXPECT_EQ(refused.err, "telvar-k20: Failed to connect (TCP 127.0.0.1:" + std::to_string(port)
                                + "); check the address and that the controller is switched on\n");
+    // The window's German lies beside the program; the command line stays English on a German desktop.
+    const CliResult german = run_cli({"--tcp", QStringLiteral("127.0.0.1:%1").arg(port), "info"}, nullptr,
+                                     {.environment = {"LANG=de_DE.UTF-8", "LANGUAGE=de", "LC_ALL=de_DE.UTF-8"}});
+    EXPECT_EQ(german.err, refused.err);
 
     Simulator sim;
     ASSERT_TRUE(sim.ready());
