@@ -7,6 +7,7 @@
 #include "platform/csv_file.h"
 #include "platform/files.h"
 #include "platform/table.h"
+#include "platform/translation.h"
 #include "storage/comparison_table.h"
 #include "storage/parameter_file.h"
 #include "storage/parameter_file_dialog.h"
@@ -73,7 +74,7 @@ std::optional<ComparedSet> read_file_set()
 {
     std::optional<IniText> ini = read_chosen_parameter_file();
     if (!ini) {
-        set_status(WithReason(COMPARE_FILE_FAILED_TEXT, parameter_file_failure()).c_str());
+        set_status(WithReason(tr_text("Compare", COMPARE_FILE_FAILED_TEXT), parameter_file_failure()).c_str());
         return std::nullopt;
     }
     return ComparedSet::file(std::filesystem::path(pathName).filename().string(), std::move(*ini));
@@ -81,8 +82,9 @@ std::optional<ComparedSet> read_file_set()
 
 std::string summary()
 {
-    const std::string text = comparison_summary(g_shown.other->title(), g_shown.comparison);
-    return g_shown.exported.empty() ? text : text + "; exported to " + g_shown.exported;
+    const std::string text = comparison_summary(g_shown.other->shown_title(), g_shown.comparison);
+    return g_shown.exported.empty() ? text
+                                    : with_args(tr_text("Compare", "%1; exported to %2"), {text, g_shown.exported});
 }
 
 // Compares the pages as they stand now with the other set, and lists the
@@ -91,7 +93,7 @@ void show_comparison()
 {
     g_shown.comparison = compare_sets(pages_record(), *g_shown.other);
     if (g_shown.columns.empty())
-        g_shown.columns = comparison_columns(g_shown.other->title(), g_shown.comparison.found);
+        g_shown.columns = comparison_columns(g_shown.other->shown_title(), g_shown.comparison.found);
     SetTableRows(panelCOMPARE, COMPARE_TABLE, g_shown.columns, &g_shown);
     SetCtrlVal(panelCOMPARE, COMPARE_SUMMARY, summary().c_str());
     set_status(summary().c_str());
@@ -127,7 +129,8 @@ void export_csv(const std::string& path)
 {
     const std::string text = comparison_csv(g_shown.other->title(), g_shown.comparison.found);
     if (!SaveCsv(path, text)) {
-        MessagePopup("ERROR", ("The comparison could not be saved to " + path + ".").c_str());
+        MessagePopup(tr_text("Compare", "ERROR"),
+                     with_args(tr_text("Compare", "The comparison could not be saved to %1."), {path}).c_str());
         return;
     }
     g_shown.exported = std::filesystem::path(path).filename().string();
@@ -177,9 +180,10 @@ int CC_COMPARE_EXPORT(int, int, int event, void*, int, int)
         return 0;
     char path[MAX_PATHNAME_LEN];
     const int chosen =
-        FileSelectPopup(dirName, "*.csv", "*.csv", "Export Comparison", VAL_SAVE_BUTTON, 0, 1, 1, 1, path);
+        FileSelectPopup(dirName, "*.csv", "*.csv", tr_text("Compare", "Export Comparison"), VAL_SAVE_BUTTON, 0, 1,
+                        1, 1, path);
     if (chosen == UIE_BUFFER_TOO_SMALL)
-        MessagePopup("ERROR", "The file name is too long.");
+        MessagePopup(tr_text("Compare", "ERROR"), tr_text("Compare", "The file name is too long."));
     if (chosen > 0 && g_shown.other)
         export_csv(path);
     return 0;

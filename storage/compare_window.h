@@ -6,11 +6,12 @@
 // change until a value is taken.
 #pragma once
 
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 namespace telvar {
 
-inline constexpr const char* COMPARE_FILE_FAILED_TEXT = "Compare with file failed.";
+inline constexpr const char* COMPARE_FILE_FAILED_TEXT = TR_NOOP("Compare", "Compare with file failed.");
 
 CtrlCallback CC_BTNCompare;
 CtrlCallback CC_COMPARE_TAKE;

@@ -4,6 +4,7 @@
 #include "params/parameter_names.h"
 #include "platform/counted.h"
 #include "platform/csv_file.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 
@@ -21,16 +22,39 @@ struct ColumnLook {
 };
 
 constexpr ColumnLook kColumns[] = {
-    {"Page", 30, 36, false},
-    {"Parameter", 18, 24, false},
-    {"Key", 30, 40, false},
-    {"Pages", 16, 40, false},
+    {TR_NOOP("Compare", "Page"), 30, 36, false},
+    {TR_NOOP("Compare", "Parameter"), 18, 24, false},
+    {TR_NOOP("Compare", "Key"), 30, 40, false},
+    {TR_NOOP("Compare", "Pages"), 16, 40, false},
     {nullptr, 16, 40, false},
 };
 
-std::string title_of(const ColumnLook& look, const std::string& other)
+// The window shows the titles in its language; the exported file keeps them English.
+enum class ComparisonUse { Shown, File };
+
+std::string title_of(const ColumnLook& look, const std::string& other, ComparisonUse use)
 {
-    return look.title ? look.title : other;
+    if (!look.title)
+        return other;
+    return use == ComparisonUse::Shown ? tr_text("Compare", look.title) : look.title;
+}
+
+std::string comparison_cell_text(const Difference& difference, int column, ComparisonUse use)
+{
+    const int index = difference.key->index;
+    switch (column) {
+    case COLUMN_PAGE: {
+        const ParameterName name = parameter_name(index);
+        if (*name.page)
+            return name.page;
+        return use == ComparisonUse::Shown ? tr_text("Compare", "(no page)") : "(no page)";
+    }
+    case COLUMN_PARAMETER: return parameter_name(index).caption;
+    case COLUMN_KEY: return "[" + std::string(difference.key->section) + "] " + difference.key->key;
+    case COLUMN_PAGES: return compared_text(index, difference.ours, difference.theirs);
+    case COLUMN_OTHER: return compared_text(index, difference.theirs, difference.ours);
+    default: return "";
+    }
 }
 
 }  // namespace
@@ -43,47 +67,38 @@ std::vector<TableColumn> comparison_columns(const std::string& other, const std:
         int characters = look.narrowest;
         for (const Difference& difference : found)
             characters = std::max(characters, static_cast<int>(comparison_cell(difference, column).size()));
-        columns.push_back({title_of(look, other), std::min(characters, look.widest), look.right_aligned});
+        columns.push_back(
+            {title_of(look, other, ComparisonUse::Shown), std::min(characters, look.widest), look.right_aligned});
     }
     return columns;
 }
 
 std::string comparison_cell(const Difference& difference, int column)
 {
-    const int index = difference.key->index;
-    switch (column) {
-    case COLUMN_PAGE: {
-        const ParameterName name = parameter_name(index);
-        return *name.page ? name.page : "(no page)";
-    }
-    case COLUMN_PARAMETER: return parameter_name(index).caption;
-    case COLUMN_KEY: return "[" + std::string(difference.key->section) + "] " + difference.key->key;
-    case COLUMN_PAGES: return compared_text(index, difference.ours, difference.theirs);
-    case COLUMN_OTHER: return compared_text(index, difference.theirs, difference.ours);
-    default: return "";
-    }
+    return comparison_cell_text(difference, column, ComparisonUse::Shown);
 }
 
 std::string comparison_summary(const std::string& other, const Comparison& comparison)
 {
     const std::size_t count = comparison.found.size();
-    const std::string words = counted(comparison.compared, "word", "words");
-    const std::string head = "Pages compared with " + other + ": ";
+    const std::string words = counted(comparison.compared, tr_text("Compare", "word"), tr_text("Compare", "words"));
     if (count == 0)
-        return head + "No difference in " + words + ".";
-    return head + counted(static_cast<long long>(count), "difference", "differences") + " in " + words;
+        return with_args(tr_text("Compare", "Pages compared with %1: No difference in %2."), {other, words});
+    const std::string found = counted(static_cast<long long>(count), tr_text("Compare", "difference"),
+                                      tr_text("Compare", "differences"));
+    return with_args(tr_text("Compare", "Pages compared with %1: %2 in %3"), {other, found, words});
 }
 
 std::string comparison_csv(const std::string& other, const std::vector<Difference>& found)
 {
     std::vector<std::string> fields;
     for (const ColumnLook& look : kColumns)
-        fields.push_back(title_of(look, other));
+        fields.push_back(title_of(look, other, ComparisonUse::File));
     std::string text = CsvRow(fields);
     for (const Difference& difference : found) {
         fields.clear();
         for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
-            fields.push_back(comparison_cell(difference, column));
+            fields.push_back(comparison_cell_text(difference, column, ComparisonUse::File));
         text += CsvRow(fields);
     }
     return text;

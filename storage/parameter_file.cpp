@@ -2,6 +2,7 @@
 #include "storage/parameter_file.h"
 
 #include "params/record.h"
+#include "platform/translation.h"
 #include "storage/ini_reader.h"
 #include "storage/parameter_text.h"
 #include "storage/transfer_events.h"
@@ -61,7 +62,8 @@ std::optional<IniText> read_parameter_file()
     std::uint16_t probe[PARAMETER_WORDS] = {};
     if (take_parameter_file(ini, probe) == 0) {
         report_transfer_event({.kind = TransferEventKind::NoParameter,
-                               .text = std::string("No TELVAR-K20 parameter found in ") + pathName + "."});
+                               .text = with_args(tr_text("Transfer", "No TELVAR-K20 parameter found in %1."),
+                                                 {pathName})});
         return std::nullopt;
     }
     return ini;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/parameter_file_dialog.h"
 
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "storage/parameter_file.h"
 #include "ui/file_dialogs.h"
@@ -10,7 +11,8 @@ namespace telvar {
 void ask_parameter_file(int button)
 {
     char chosen[MAX_PATHNAME_LEN];
-    FileSelectPopup(dirName, "*.ini", "*.ini", "TELVAR-K20 Parameter File", button, 0, 1, 1, 1, chosen);
+    FileSelectPopup(dirName, "*.ini", "*.ini", tr_text("Transfer", "TELVAR-K20 Parameter File"), button, 0, 1, 1, 1,
+                    chosen);
     choose_parameter_file(chosen);
 }
 

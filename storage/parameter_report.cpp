@@ -8,13 +8,17 @@
 #include "params/parameter_names.h"
 #include "params/record.h"
 #include "platform/html_text.h"
+#include "platform/translation.h"
 #include "storage/parameter_keys.h"
 #include "storage/reading_order.h"
 #include "storage/unsent_texts.h"
 
 #include "telvar_version.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 namespace telvar {
 
@@ -106,11 +110,14 @@ std::string conditions_html(const GroupWord& g, std::uint16_t word, const std::s
     for (int bit = 15; bit >= 0; --bit) {
         if (!((events >> bit) & 1u))
             continue;
+        // The event is what follows the group's prefix and its colon, in
+        // whatever language the label came; a label without one is named whole.
         const std::string label = condition_label(g.group, static_cast<std::uint16_t>(1u << bit));
-        constexpr std::string_view ON = " ON: ";
-        names += (names.empty() ? "" : ", ") + label.substr(label.find(ON) + ON.size());
+        const std::size_t colon = label.find(": ");
+        names += (names.empty() ? "" : ", ") + (colon == std::string::npos ? label : label.substr(colon + 2));
     }
-    return html + "<br><span class=\"events\">Selected: " + html_escaped(names) + "</span>";
+    return html + "<br><span class=\"events\">" + html_escaped(with_args(tr_text("Report", "Selected: %1"), {names}))
+        + "</span>";
 }
 
 const UnsentChange* unsent_of(const ReportFacts& facts, int index)
@@ -152,19 +159,24 @@ std::string mode_table(const std::uint16_t* record)
 {
     // Its heads head it again on the next page, should it go on there.
     std::string html = "<table cellspacing=\"0\">\n<thead><tr><th></th><th colspan=\""
-        + std::to_string(OUTPUT_MODE_BITS.size())
-        + "\">Mode bit</th><th>Configuration</th><th>Value</th></tr>\n<tr><th></th>";
+        + std::to_string(OUTPUT_MODE_BITS.size()) + "\">" + html_escaped(tr_text("Report", "Mode bit")) + "</th><th>"
+        + html_escaped(tr_text("Report", "Configuration")) + "</th><th>" + html_escaped(tr_text("Report", "Value"))
+        + "</th></tr>\n<tr><th></th>";
     for (const int bit : OUTPUT_MODE_BITS)
         html += "<th>" + std::to_string(bit) + "</th>";
     html += "<th></th><th></th></tr></thead>\n";
+    const std::string on = html_escaped(tr_text("Report", "on"));
+    const std::string off = html_escaped(tr_text("Report", "off"));
     for (int output = 0; output < OUTPUTS; ++output) {
         const std::uint16_t mode = record[output_mode_word(output)];
         const std::uint16_t config = record[output_config_word(output)];
-        html += "<tr><th>Output " + std::to_string(output) + "</th>";
+        html += "<tr><th>" + html_escaped(with_args(tr_text("Report", "Output %1"), {std::to_string(output)}))
+            + "</th>";
         for (const int bit : OUTPUT_MODE_BITS)
-            html += ((mode >> bit) & 1u) != 0 ? "<td align=\"center\"><b>on</b></td>"
-                                              : "<td align=\"center\" class=\"off\">off</td>";
-        html += std::string("<td align=\"center\">") + (field_value(Conversion::ConfigFlag, config) ? "On" : "Off")
+            html += ((mode >> bit) & 1u) != 0 ? "<td align=\"center\"><b>" + on + "</b></td>"
+                                              : "<td align=\"center\" class=\"off\">" + off + "</td>";
+        const bool flag = field_value(Conversion::ConfigFlag, config) != 0;
+        html += "<td align=\"center\">" + html_escaped(flag ? tr_text("Report", "On") : tr_text("Report", "Off"))
             + "</td><td align=\"right\">" + std::to_string(field_value(Conversion::ConfigValue, config))
             + "</td></tr>\n";
     }
@@ -179,8 +191,9 @@ std::string unselectable_bits(const std::uint16_t* record)
     for (int output = 0; output < OUTPUTS; ++output) {
         const int index = output_mode_word(output);
         if (const std::uint16_t unshown = record[index] & ~selector_bits())
-            rows += row("Output " + std::to_string(output) + " mode bits without a selector",
-                        html_escaped(shown_text(index, unshown)));
+            rows += row(
+                with_args(tr_text("Report", "Output %1 mode bits without a selector"), {std::to_string(output)}),
+                html_escaped(shown_text(index, unshown)));
     }
     return rows;
 }
@@ -215,12 +228,14 @@ std::string unsent_section(const ReportFacts& facts)
         page = name.page;
         rows += row(name.caption, html_escaped(unsent_value_text(change, facts.unsent_against)));
     }
-    return rows.empty() ? std::string() : titled_table("Changes not sent", rows);
+    return rows.empty() ? std::string() : titled_table(tr_text("Report", "Changes not sent"), rows);
 }
 
 std::string block_name(int index)
 {
-    return index < BLOCK_B ? "channel A" : index < BLOCK_COMMON ? "channel B" : "common settings";
+    if (index < BLOCK_B)
+        return tr_text("Report", "channel A");
+    return index < BLOCK_COMMON ? tr_text("Report", "channel B") : tr_text("Report", "common settings");
 }
 
 // Stored words that no page shows, such as the trigger hysteresis.
@@ -231,7 +246,31 @@ std::string unshown_section(const std::uint16_t* record)
         if (std::string_view(parameter_name(key.index).page).empty())
             rows += row(std::string(parameter_name(key.index).caption) + ", " + block_name(key.index),
                         html_escaped(shown_text(key.index, record[key.index])));
-    return rows.empty() ? std::string() : titled_table("On no page", rows);
+    return rows.empty() ? std::string() : titled_table(tr_text("Report", "On no page"), rows);
+}
+
+// A fact the report itself names (REPORT_FROM_PAGES, REPORT_NO_LINE) in the
+// window's language; a file's or a line's own name as it came.
+std::string named_fact(const std::string& fact, std::initializer_list<const char*> own)
+{
+    for (const char* text : own)
+        if (fact == text)
+            return tr_text("Report", text);
+    return fact;
+}
+
+// The pages' titles in the pages' order, as parameter_name gives them: the
+// sections are found by the same texts their words carry, whatever language
+// those came in.
+std::vector<std::string_view> pages_in_reading_order()
+{
+    std::vector<std::string_view> pages;
+    for (const int index : words_in_reading_order()) {
+        const std::string_view page = parameter_name(index).page;
+        if (!page.empty() && std::find(pages.begin(), pages.end(), page) == pages.end())
+            pages.push_back(page);
+    }
+    return pages;
 }
 
 std::string date_time(std::time_t made)
@@ -246,21 +285,25 @@ std::string date_time(std::time_t made)
 std::string footer(const ReportFacts& facts)
 {
     const std::string version = utf8_of_latin1(facts.controller_version);
-    return titled_table("About this report",
-                        row("Connection", html_escaped(facts.connection))
-                + row("Controller version", version.empty() ? "not known" : html_escaped(version))
-                + row("Date and time", html_escaped(date_time(facts.made)))
-                + row("Tool version", html_escaped(std::string("TELVAR-K20-Dizer ") + TELVAR_VERSION)));
+    return titled_table(
+        tr_text("Report", "About this report"),
+        row(tr_text("Report", "Connection"), html_escaped(named_fact(facts.connection, {REPORT_NO_LINE})))
+            + row(tr_text("Report", "Controller version"),
+                  version.empty() ? html_escaped(tr_text("Report", "not known")) : html_escaped(version))
+            + row(tr_text("Report", "Date and time"), html_escaped(date_time(facts.made)))
+            + row(tr_text("Report", "Tool version"), html_escaped(std::string("TELVAR-K20-Dizer ") + TELVAR_VERSION)));
 }
 
 }  // namespace
 
 std::string parameter_report_html(const std::uint16_t* record, const ReportFacts& facts)
 {
-    std::string html = std::string("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>") + REPORT_TITLE
-        + "</title><style>" + kStyle + "</style></head><body>\n<h1>Parameter report</h1>\n"
-        + table(row("Set from", html_escaped(facts.source))) + unsent_section(facts);
-    for (const char* page : PARAMETER_PAGES)
+    const std::string source = named_fact(facts.source, {REPORT_FROM_PAGES, REPORT_FROM_RAM, REPORT_FROM_EEPROM});
+    std::string html = std::string("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>")
+        + html_escaped(tr_text("Report", REPORT_TITLE)) + "</title><style>" + kStyle + "</style></head><body>\n<h1>"
+        + html_escaped(tr_text("Report", "Parameter report")) + "</h1>\n"
+        + table(row(tr_text("Report", "Set from"), html_escaped(source))) + unsent_section(facts);
+    for (const std::string_view page : pages_in_reading_order())
         html += page_section(record, page, facts);
     return html + unshown_section(record) + footer(facts) + facts.appendix_html + "</body></html>\n";
 }

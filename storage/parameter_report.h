@@ -10,6 +10,7 @@
 #pragma once
 
 #include "params/reference.h"
+#include "platform/translation.h"
 
 #include <cstdint>
 #include <ctime>
@@ -18,15 +19,16 @@
 
 namespace telvar {
 
-inline constexpr const char* REPORT_TITLE = "TELVAR-K20-Dizer parameter report";
+inline constexpr const char* REPORT_TITLE = TR_NOOP("Report", "TELVAR-K20-Dizer parameter report");
 
-// Where a set came from, other than a file.
-inline constexpr const char* REPORT_FROM_PAGES = "pages";
-inline constexpr const char* REPORT_FROM_RAM = "controller RAM";
-inline constexpr const char* REPORT_FROM_EEPROM = "controller EEPROM";
+// Where a set came from, other than a file. The report names them in the
+// window's language.
+inline constexpr const char* REPORT_FROM_PAGES = TR_NOOP("Report", "pages");
+inline constexpr const char* REPORT_FROM_RAM = TR_NOOP("Report", "controller RAM");
+inline constexpr const char* REPORT_FROM_EEPROM = TR_NOOP("Report", "controller EEPROM");
 
 // The line as the report names it when none is open.
-inline constexpr const char* REPORT_NO_LINE = "Not connected";
+inline constexpr const char* REPORT_NO_LINE = TR_NOOP("Report", "Not connected");
 
 struct ReportFacts {
     std::string source;              // a REPORT_FROM_ text, or the file's name (UTF-8)
@@ -43,7 +45,8 @@ struct ReportFacts {
 };
 
 // The report of a record of PARAMETER_WORDS words as an HTML document in
-// UTF-8; every text from outside is escaped.
+// UTF-8, in the window's language (English where no translation is
+// installed); every text from outside is escaped.
 std::string parameter_report_html(const std::uint16_t* record, const ReportFacts& facts);
 
 }  // namespace telvar

@@ -3,6 +3,7 @@
 
 #include "params/change_marks.h"
 #include "params/mapping.h"
+#include "platform/translation.h"
 #include "storage/parameter_file_dialog.h"
 #include "storage/transfer.h"
 #include "storage/unsent_texts.h"
@@ -44,9 +45,11 @@ bool settle_unsent_changes(const char* question)
 {
     if (!pages_hold_changes())
         return true;
-    const std::string asked = unsent_changes_question(question, unsent_changes(), reference_name());
-    switch (GenericMessagePopup(UNSENT_CHANGES_TITLE, asked.c_str(), send_button_text(target).c_str(), "Discard",
-                                "Cancel")) {
+    const std::string asked =
+        unsent_changes_question(tr_text("Transfer", question), unsent_changes(), reference_name());
+    switch (GenericMessagePopup(tr_text("Transfer", UNSENT_CHANGES_TITLE), asked.c_str(),
+                                send_button_text(target).c_str(), tr_text("Transfer", "Discard"),
+                                tr_text("Transfer", "Cancel"))) {
     case 1: return send_pages();
     case 2: return true;
     default: return false;

@@ -4,6 +4,7 @@
 // question asked before the pages' changes not sent would be lost.
 #pragma once
 
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 namespace telvar {
@@ -15,17 +16,20 @@ void GetParameter();
 // Send, and whether the set reached the target.
 bool send_pages();
 
-inline constexpr const char* UNSENT_CHANGES_TITLE = "Changes not sent";
+inline constexpr const char* UNSENT_CHANGES_TITLE = TR_NOOP("Transfer", "Changes not sent");
 inline constexpr const char* GET_OVER_CHANGES_TEXT =
-    "The pages hold changes that were not sent. Get would overwrite them.\n\n"
-    "Send them first, discard them, or cancel the Get?";
+    TR_NOOP("Transfer",
+            "The pages hold changes that were not sent. Get would overwrite them.\n\n"
+            "Send them first, discard them, or cancel the Get?");
 inline constexpr const char* CLOSE_OVER_CHANGES_TEXT =
-    "The pages hold changes that were not sent. Closing would lose them.\n\n"
-    "Send them first, discard them, or cancel closing?";
+    TR_NOOP("Transfer",
+            "The pages hold changes that were not sent. Closing would lose them.\n\n"
+            "Send them first, discard them, or cancel closing?");
 // Before something that would lose the pages' changes not sent: lists them
 // and asks whether to Send them (to the chosen target), Discard them or Cancel. Whether to go on: after a
 // Send that reached the target or a Discard; not after a failed Send or a
-// Cancel. Without changes, it asks nothing and goes on.
+// Cancel. Without changes, it asks nothing and goes on. The question is one
+// of the two above, asked in the window's language.
 bool settle_unsent_changes(const char* question);
 
 CtrlCallback CC_BTNSend;

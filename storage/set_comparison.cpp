@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/set_comparison.h"
 
+#include "platform/translation.h"
 #include "storage/parameter_keys.h"
 #include "storage/parameter_text.h"
 #include "storage/transfer.h"
@@ -12,7 +13,8 @@ namespace telvar {
 ComparedSet ComparedSet::controller(int from, const ParameterSet& fetched)
 {
     ComparedSet set;
-    set.title_ = from == EEPROM ? "Controller EEPROM" : "Controller RAM";
+    set.title_ = from == EEPROM ? TR_NOOP("Compare", "Controller EEPROM") : TR_NOOP("Compare", "Controller RAM");
+    set.shown_title_ = tr_text("Compare", set.title_.c_str());
     set.fetched_ = fetched;
     return set;
 }
@@ -21,6 +23,7 @@ ComparedSet ComparedSet::file(const std::string& name, IniText ini)
 {
     ComparedSet set;
     set.title_ = "File " + name;
+    set.shown_title_ = with_args(tr_text("Compare", "File %1"), {name});
     set.file_ = std::move(ini);
     return set;
 }

@@ -26,14 +26,17 @@ public:
     // A parameter file's items; `name` is the file's name without its folder.
     static ComparedSet file(const std::string& name, IniText ini);
 
-    // "Controller RAM", "Controller EEPROM", "File set.ini"
+    // "Controller RAM", "Controller EEPROM", "File set.ini": in English, as
+    // the exported list's header names it, and as the window shows it.
     const std::string& title() const { return title_; }
+    const std::string& shown_title() const { return shown_title_; }
     // Its words over the pages' set: every stored word of the controller's,
     // the file's words over the pages' own. How many it holds in `held`.
     ParameterSet over(const ParameterSet& pages, int* held) const;
 
 private:
     std::string title_;
+    std::string shown_title_;
     ParameterSet fetched_{};
     std::optional<IniText> file_;
 };

@@ -8,6 +8,7 @@
 #include "params/record.h"
 #include "params/reference.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 #include "storage/parameter_file.h"
 #include "storage/transfer_events.h"
 
@@ -36,9 +37,12 @@ struct BlockStep {
 };
 
 constexpr BlockStep kBlocks[] = {
-    {BLOCK_A, 33, "Parameter set 'A' sent to sensor.", "Parameter set 'A' loaded from sensor."},
-    {BLOCK_B, 66, "Parameter set 'B' sent to sensor.", "Parameter set 'B' loaded from sensor."},
-    {BLOCK_COMMON, 100, "Parameter saved to sensor.", "Parameter loaded from sensor."},
+    {BLOCK_A, 33, TR_NOOP("Transfer", "Parameter set 'A' sent to sensor."),
+     TR_NOOP("Transfer", "Parameter set 'A' loaded from sensor.")},
+    {BLOCK_B, 66, TR_NOOP("Transfer", "Parameter set 'B' sent to sensor."),
+     TR_NOOP("Transfer", "Parameter set 'B' loaded from sensor.")},
+    {BLOCK_COMMON, 100, TR_NOOP("Transfer", "Parameter saved to sensor."),
+     TR_NOOP("Transfer", "Parameter loaded from sensor.")},
 };
 
 void show_progress(int value)
@@ -101,7 +105,7 @@ bool send_record(int to)
         const bool common = step.first == BLOCK_COMMON;
         if (!exchange_block(step, common && to == EEPROM ? ORDER_WRITE_EEPROM : ORDER_WRITE_RAM))
             return false;
-        set_status(step.sent);
+        set_status(tr_text("Transfer", step.sent));
     }
     hide_progress();
     return true;
@@ -116,7 +120,7 @@ bool fetch_record(int from)
     for (const BlockStep& step : kBlocks) {
         if (!exchange_block(step, order))
             return false;
-        set_status(step.loaded);
+        set_status(tr_text("Transfer", step.loaded));
     }
     return true;
 }
@@ -126,8 +130,10 @@ bool send_to_target()
     set_sync(0x55);
     if (target == DATFILE) {
         const bool saved = SendParaToFile() != 0;
-        set_status(saved ? "Parameter saved to file."
-                         : WithReason("Parameter saving to file failed.", parameter_file_failure()).c_str());
+        set_status(saved ? tr_text("Transfer", "Parameter saved to file.")
+                         : WithReason(tr_text("Transfer", "Parameter saving to file failed."),
+                                      parameter_file_failure())
+                               .c_str());
         if (saved)
             take_reference(ReferenceKind::File);
         return saved;
@@ -144,8 +150,10 @@ bool get_from_target()
     set_order(target == EEPROM ? ORDER_READ_EEPROM : ORDER_READ_RAM);
     if (target == DATFILE) {
         const bool loaded = ReadParaFromFile() != 0;
-        set_status(loaded ? "Parameter loaded from file."
-                          : WithReason("Parameter load from file failed.", parameter_file_failure()).c_str());
+        set_status(loaded ? tr_text("Transfer", "Parameter loaded from file.")
+                          : WithReason(tr_text("Transfer", "Parameter load from file failed."),
+                                       parameter_file_failure())
+                                .c_str());
         if (loaded)
             take_reference(ReferenceKind::File);
         return loaded;

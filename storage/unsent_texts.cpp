@@ -3,6 +3,7 @@
 
 #include "params/parameter_names.h"
 #include "platform/counted.h"
+#include "platform/translation.h"
 #include "storage/reading_order.h"
 #include "storage/transfer.h"
 
@@ -45,7 +46,10 @@ std::string unsent_changes_question(const std::string& question, const std::vect
         listing += std::string("\n    ") + name.caption + ": " + unsent_value_text(ordered[k], against);
     }
     if (const std::size_t more = ordered.size() - listed; more > 0)
-        listing += "\n... and " + counted(static_cast<long long>(more), "more change.", "more changes.");
+        listing += "\n"
+            + with_args(tr_text("Transfer", "... and %1"),
+                        {counted(static_cast<long long>(more), tr_text("Transfer", "more change."),
+                                 tr_text("Transfer", "more changes."))});
     // Before the question at its end, after the blank line that parts it from the rest.
     const std::size_t ask = std::min(question.rfind("\n\n"), question.size());
     return question.substr(0, ask) + "\n" + listing + question.substr(ask);
@@ -54,9 +58,9 @@ std::string unsent_changes_question(const std::string& question, const std::vect
 std::string send_button_text(int to)
 {
     switch (to) {
-    case EEPROM: return "Send to EEPROM";
-    case DATFILE: return "Send to file";
-    default: return "Send to RAM";
+    case EEPROM: return tr_text("Transfer", "Send to EEPROM");
+    case DATFILE: return tr_text("Transfer", "Send to file");
+    default: return tr_text("Transfer", "Send to RAM");
     }
 }
 

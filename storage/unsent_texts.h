@@ -22,7 +22,8 @@ std::string unsent_value_text(const UnsentChange& change, const std::string& aga
 // happen and what it asks.
 std::string unsent_changes_question(const std::string& question, const std::vector<UnsentChange>& changes,
                                     const std::string& against);
-// The question's Send: "Send to RAM", "Send to EEPROM", "Send to file".
+// The question's Send: "Send to RAM", "Send to EEPROM", "Send to file", in
+// the window's language.
 std::string send_button_text(int to);
 
 }  // namespace telvar
