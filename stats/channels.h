@@ -4,13 +4,14 @@
 // histogram, the command line and the report.
 #pragma once
 
+#include "platform/translation.h"
 #include "scope/traces.h"
 
 namespace telvar {
 
 struct StatChannel {
     const char* key;    // in JSON and CSV
-    const char* label;  // as the operator reads it
+    const char* label;  // English, as the CSV file has it; shown_label() in the window's words
     int value;          // trace numbers, 1 to 18
     int lower;
     int upper;
@@ -18,9 +19,10 @@ struct StatChannel {
 };
 
 inline constexpr StatChannel STAT_CHANNELS[] = {
-    {"a", "Channel A", TRACE_A, TRACE_A_LOWER, TRACE_A_UPPER, TRACE_A_REFERENCE},
-    {"b", "Channel B", TRACE_B, TRACE_B_LOWER, TRACE_B_UPPER, TRACE_B_REFERENCE},
-    {"evaluation", "Evaluation", TRACE_EVAL, TRACE_EVAL_LOWER, TRACE_EVAL_UPPER, TRACE_EVAL_REFERENCE},
+    {"a", TR_NOOP("Statistics", "Channel A"), TRACE_A, TRACE_A_LOWER, TRACE_A_UPPER, TRACE_A_REFERENCE},
+    {"b", TR_NOOP("Statistics", "Channel B"), TRACE_B, TRACE_B_LOWER, TRACE_B_UPPER, TRACE_B_REFERENCE},
+    {"evaluation", TR_NOOP("Statistics", "Evaluation"), TRACE_EVAL, TRACE_EVAL_LOWER, TRACE_EVAL_UPPER,
+     TRACE_EVAL_REFERENCE},
 };
 
 }  // namespace telvar

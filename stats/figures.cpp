@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/figures.h"
 
+#include "platform/translation.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -29,6 +31,8 @@ void add_value(Moments& moments, double value)
     moments.max = moments.n == 1 ? value : std::max(moments.max, value);
 }
 
+// The causes stay English: the CSV file, the JSON and the command line
+// write them so; the window shows them through shown_reason().
 void add_reason(std::string& reason, const char* why)
 {
     if (reason.find(why) != std::string::npos)
@@ -50,7 +54,7 @@ Figures figures_of(const Moments& moments, double lower, double upper, bool limi
     figures.n = moments.n;
     figures.outside = outside;
     if (moments.n == 0) {
-        figures.reason = "no samples";
+        figures.reason = TR_NOOP("Statistics", "no samples");
         return figures;
     }
     // Values near the largest double add up beyond it: no mean, spread or range then.
@@ -61,7 +65,7 @@ Figures figures_of(const Moments& moments, double lower, double upper, bool limi
         figures.upper = upper;
         figures.limits_changed = limits_changed;
         figures.outside_percent = 100.0 * double(outside) / double(moments.n);
-        add_reason(figures.reason, "the values are too large to add up");
+        add_reason(figures.reason, TR_NOOP("Statistics", "the values are too large to add up"));
         return figures;
     }
     figures.mean = moments.mean;
@@ -73,14 +77,14 @@ Figures figures_of(const Moments& moments, double lower, double upper, bool limi
     figures.limits_changed = limits_changed;
     figures.outside_percent = 100.0 * double(outside) / double(moments.n);
     if (moments.n < 2) {
-        add_reason(figures.reason, "fewer than 2 samples");
+        add_reason(figures.reason, TR_NOOP("Statistics", "fewer than 2 samples"));
     } else {
         figures.sigma = std::sqrt(moments.m2 / double(moments.n - 1));
         if (*figures.sigma == 0)
-            add_reason(figures.reason, "no spread: every value is the same");
+            add_reason(figures.reason, TR_NOOP("Statistics", "no spread: every value is the same"));
     }
     if (!(lower < upper))
-        add_reason(figures.reason, "the lower limit is not below the upper");
+        add_reason(figures.reason, TR_NOOP("Statistics", "the lower limit is not below the upper"));
     if (!figures.sigma || *figures.sigma == 0 || !(lower < upper))
         return figures;
     const double sigma = *figures.sigma;
@@ -88,7 +92,7 @@ Figures figures_of(const Moments& moments, double lower, double upper, bool limi
     figures.cpk = finite(std::min(upper - moments.mean, moments.mean - lower) / (3 * sigma));
     if (!figures.cp || !figures.cpk) {
         figures.cp = figures.cpk = std::nullopt;
-        add_reason(figures.reason, "the spread is too small for the limits");
+        add_reason(figures.reason, TR_NOOP("Statistics", "the spread is too small for the limits"));
     }
     return figures;
 }

@@ -14,9 +14,11 @@ namespace telvar {
 
 using ChannelFigures = std::array<Figures, std::size(STAT_CHANNELS)>;
 
-// Tab between the cells, for the clipboard; a line each.
+// Tab between the cells, for the clipboard; a line each. In the window's
+// words, as the operator reads them: `window` too.
 std::string figures_text(const ChannelFigures& figures, const std::string& window);
-// Comma separated, rows ended by CR LF, for a spreadsheet.
+// Comma separated, rows ended by CR LF, for a spreadsheet. English whatever
+// the window's language, as a program reading the file expects: `window` too.
 std::string figures_csv(const ChannelFigures& figures, const std::string& window);
 
 }  // namespace telvar

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/gauge_study.h"
 
+#include "platform/translation.h"
 #include "stats/figures.h"
 
 #include <cmath>
@@ -22,18 +23,19 @@ GaugeStudy compute_gauge_study(std::span<const double> readings, double referenc
     study.mean = figures.mean;
     study.s = figures.sigma;
     if (figures.n < 2)
-        study.reason = "fewer than 2 readings";
+        study.reason = TR_NOOP("GaugeStudy", "fewer than 2 readings");
     else if (*figures.sigma == 0)
-        study.reason = "no spread: every reading is the same";
+        study.reason = TR_NOOP("GaugeStudy", "no spread: every reading is the same");
     if (!(tolerance > 0))
-        study.reason += std::string(study.reason.empty() ? "" : "; ") + "the tolerance is not above 0";
+        study.reason +=
+            std::string(study.reason.empty() ? "" : "; ") + TR_NOOP("GaugeStudy", "the tolerance is not above 0");
     if (!study.reason.empty())
         return study;
     const double s = *figures.sigma;
     const double cg = 0.2 * tolerance / (6 * s);
     const double cgk = (0.1 * tolerance - std::abs(*figures.mean - reference)) / (3 * s);
     if (!std::isfinite(cg) || !std::isfinite(cgk)) {
-        study.reason = "no spread: every reading is the same";
+        study.reason = TR_NOOP("GaugeStudy", "no spread: every reading is the same");
         return study;
     }
     study.cg = cg;

@@ -23,7 +23,9 @@ struct GaugeStudy {
     std::optional<double> cg;    // 0.2·T / 6s
     std::optional<double> cgk;   // (0.1·T - |mean - reference|) / 3s
     bool capable = false;
-    std::string reason;          // why Cg and Cgk have no value; empty when they have
+    // Why Cg and Cgk have no value, in English (gauge_study_verdict shows it
+    // in the window's words); empty when they have.
+    std::string reason;
 };
 
 // `tolerance`: T, the width of the tolerance the sensor is to judge.

@@ -8,6 +8,7 @@
 #include "platform/graph.h"
 #include "platform/looks.h"
 #include "platform/timers.h"
+#include "platform/translation.h"
 #include "scope/live_sample.h"
 #include "scope/trace_table.h"
 #include "stats/channel_values.h"
@@ -124,12 +125,13 @@ void look()
     g_taking->run_seen = g_taking->run_seen || stop_flag == 0;
     // RUN ended (STOP, a failure) after it ran, or was not running when the study began.
     if (stop_flag != 0 && (g_taking->run_seen || !g_taking->started_run)) {
-        say("Stopped after " + std::to_string(readings.size()) + " of " + std::to_string(g_taking->wanted)
-            + " readings: RUN ended. Take the readings again.");
+        say(with_args(tr_text("GaugeStudy", "Stopped after %1 of %2 readings: RUN ended. Take the readings again."),
+                      {std::to_string(readings.size()), std::to_string(g_taking->wanted)}));
         stop_looking();
         return;
     }
-    say(std::to_string(readings.size()) + " of " + std::to_string(g_taking->wanted) + " readings");
+    say(with_args(tr_text("GaugeStudy", "%1 of %2 readings"),
+                  {std::to_string(readings.size()), std::to_string(g_taking->wanted)}));
 }
 
 // RUN's button runs the loop until it ends: when it returns, RUN is over,
@@ -175,7 +177,7 @@ int CC_GAUGE_START(int panel, int, int event, void*, int, int)
     if (event != EVENT_COMMIT || g_taking)
         return 0;
     if (stop_flag != 0 && !line_state().open()) {
-        say("No line to the controller: CONNECT first.");
+        say(tr_text("GaugeStudy", "No line to the controller: CONNECT first."));
         return 0;
     }
     Taking t;
@@ -194,7 +196,7 @@ int CC_GAUGE_START(int panel, int, int event, void*, int, int)
     g_taking = t;
     lock_fields(true);
     DeleteGraphPlot(panelGAUGE, GAUGE_RUN_CHART, -1, VAL_DELAYED_DRAW);
-    say("0 of " + std::to_string(t.wanted) + " readings");
+    say(with_args(tr_text("GaugeStudy", "%1 of %2 readings"), {"0", std::to_string(t.wanted)}));
     if (t.started_run)
         PostDeferredCall(run_for_the_study);
     return 0;

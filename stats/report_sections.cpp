@@ -2,6 +2,7 @@
 #include "stats/report_sections.h"
 
 #include "platform/html_text.h"
+#include "platform/translation.h"
 #include "stats/figure_rows.h"
 
 #include <algorithm>
@@ -35,13 +36,13 @@ std::string page_heading(const std::string& title)
 
 std::string statistics_report_html(const ChannelFigures& figures, const std::string& window)
 {
-    std::string html = page_heading("Statistics") + "<p>" + html_escaped(window) + "</p>\n<table cellspacing=\"0\">\n<tr>"
-                       + cell("", "th");
+    std::string html = page_heading(tr_text("Statistics", "Statistics")) + "<p>" + html_escaped(window)
+                       + "</p>\n<table cellspacing=\"0\">\n<tr>" + cell("", "th");
     for (const StatChannel& channel : STAT_CHANNELS)
-        html += cell(channel.label, "th");
+        html += cell(shown_label(channel), "th");
     html += "</tr>\n";
     for (const FigureRow& row : FIGURE_ROWS) {
-        html += "<tr>" + cell(row.label);
+        html += "<tr>" + cell(shown_label(row));
         for (const Figures& f : figures)
             html += cell(row.text(f));
         html += "</tr>\n";
@@ -49,7 +50,9 @@ std::string statistics_report_html(const ChannelFigures& figures, const std::str
     html += "</table>\n";
     for (std::size_t k = 0; k < figures.size(); ++k)
         if (!figures[k].reason.empty())
-            html += "<p>" + html_escaped(std::string(STAT_CHANNELS[k].label) + ": " + NO_FIGURE + " " + figures[k].reason)
+            html += "<p>"
+                    + html_escaped(std::string(shown_label(STAT_CHANNELS[k])) + ": " + NO_FIGURE + " "
+                                   + shown_reason(figures[k].reason))
                     + "</p>\n";
     return html;
 }
@@ -57,10 +60,18 @@ std::string statistics_report_html(const ChannelFigures& figures, const std::str
 std::string gauge_study_verdict(const GaugeStudy& study)
 {
     if (!study.cg || !study.cgk)
-        return std::string("Cg and Cgk ") + NO_FIGURE + ": " + study.reason;
-    return "Cg " + number("%.2f", *study.cg) + ", Cgk " + number("%.2f", *study.cgk) + ": "
-           + (study.capable ? "capable" : "not capable") + " (both at least " + number("%.2f", GAUGE_CAPABLE)
-           + " is capable)";
+        return with_args(tr_text("GaugeStudy", "Cg and Cgk %1: %2"),
+                         {NO_FIGURE, shown_causes(study.reason, [](const char* cause) {
+                              return tr_text("GaugeStudy", cause);
+                          })});
+    const std::string cg = number("%.2f", *study.cg);
+    const std::string cgk = number("%.2f", *study.cgk);
+    const std::string capable = number("%.2f", GAUGE_CAPABLE);
+    return study.capable
+               ? with_args(tr_text("GaugeStudy", "Cg %1, Cgk %2: capable (both at least %3 is capable)"),
+                           {cg, cgk, capable})
+               : with_args(tr_text("GaugeStudy", "Cg %1, Cgk %2: not capable (both at least %3 is capable)"),
+                           {cg, cgk, capable});
 }
 
 std::string gauge_study_report_html(const GaugeStudyRecord& study)
@@ -69,14 +80,17 @@ std::string gauge_study_report_html(const GaugeStudyRecord& study)
     const auto row = [](const std::string& caption, const std::string& value) {
         return "<tr>" + cell(caption) + cell(value) + "</tr>\n";
     };
-    std::string html = page_heading("Gauge study (type 1)") + "<table cellspacing=\"0\">\n"
-                       + row("Channel", study.channel) + row("Reference value", number("%g", study.reference))
-                       + row("Tolerance", number("%g", study.tolerance))
-                       + row("Readings", std::to_string(study.readings.size()))
-                       + row("Mean", r.mean ? number("%.3f", *r.mean) : NO_FIGURE)
-                       + row("s (n-1)", r.s ? number("%.3f", *r.s) : NO_FIGURE)
-                       + row("Result", gauge_study_verdict(r)) + "</table>\n<p>Readings in the order taken:</p>\n"
-                       + "<table cellspacing=\"0\">\n";
+    std::string html =
+        page_heading(tr_text("GaugeStudy", "Gauge study (type 1)")) + "<table cellspacing=\"0\">\n"
+        // The record keeps the channel's English label, as STAT_CHANNELS has it.
+        + row(tr_text("GaugeStudy", "Channel"), tr_text("Statistics", study.channel.c_str()))
+        + row(tr_text("GaugeStudy", "Reference value"), number("%g", study.reference))
+        + row(tr_text("GaugeStudy", "Tolerance"), number("%g", study.tolerance))
+        + row(tr_text("GaugeStudy", "Readings"), std::to_string(study.readings.size()))
+        + row(tr_text("GaugeStudy", "Mean"), r.mean ? number("%.3f", *r.mean) : NO_FIGURE)
+        + row("s (n-1)", r.s ? number("%.3f", *r.s) : NO_FIGURE)
+        + row(tr_text("GaugeStudy", "Result"), gauge_study_verdict(r)) + "</table>\n<p>"
+        + html_escaped(tr_text("GaugeStudy", "Readings in the order taken:")) + "</p>\n<table cellspacing=\"0\">\n";
     for (std::size_t k = 0; k < study.readings.size(); k += READINGS_A_ROW) {
         html += "<tr>";
         for (std::size_t j = k; j < std::min(study.readings.size(), k + READINGS_A_ROW); ++j)

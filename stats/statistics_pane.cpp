@@ -6,6 +6,7 @@
 #include "platform/looks.h"
 #include "platform/table.h"
 #include "platform/timers.h"
+#include "platform/translation.h"
 #include "scope/live_sample.h"
 #include "scope/trace_table.h"
 #include "stats/channel_values.h"
@@ -55,22 +56,25 @@ public:
     std::size_t row_count() const override { return std::size(FIGURE_ROWS); }
     std::string cell(std::size_t row, int column) const override
     {
-        return column == 0 ? FIGURE_ROWS[row].label : FIGURE_ROWS[row].text(g_pane.figures[column - 1]);
+        return column == 0 ? shown_label(FIGURE_ROWS[row]) : FIGURE_ROWS[row].text(g_pane.figures[column - 1]);
     }
     // A figure without a value says why.
     std::string note(std::size_t row, int column) const override
     {
-        return column > 0 && cell(row, column) == NO_FIGURE ? g_pane.figures[column - 1].reason : std::string();
+        return column > 0 && cell(row, column) == NO_FIGURE ? shown_reason(g_pane.figures[column - 1].reason)
+                                                            : std::string();
     }
 };
 
 FigureTable g_table;
 
+// The pane is narrow: the figures' names, in any language, are to fit the
+// width of 9 digits.
 std::vector<TableColumn> table_columns()
 {
-    std::vector<TableColumn> columns{{"Figure", 9, false}};
+    std::vector<TableColumn> columns{{tr_text("Statistics", "Figure"), 9, false}};
     for (const StatChannel& channel : STAT_CHANNELS)
-        columns.push_back({channel.label, 8, true});
+        columns.push_back({shown_label(channel), 8, true});
     return columns;
 }
 
@@ -102,23 +106,27 @@ void feed_running()
     g_pane.fed = samples.end();
 }
 
-std::string window_text()
+// `shown`: in the window's words; otherwise English, for the CSV file.
+std::string window_text(bool shown)
 {
     const auto [from, to] = window_samples();
     switch (g_pane.window) {
     case LAST_SAMPLES:
-        return "Last " + std::to_string(to - from) + " samples";
+        return with_args(shown ? tr_text("Statistics", "Last %1 samples") : "Last %1 samples",
+                         {std::to_string(to - from)});
     case SINCE_RESET:
-        return "Since the reset";
+        return shown ? tr_text("Statistics", "Since the reset") : "Since the reset";
     default:
-        return "Samples " + std::to_string(from) + " to " + std::to_string(to - 1);
+        return with_args(shown ? tr_text("Statistics", "Samples %1 to %2") : "Samples %1 to %2",
+                         {std::to_string(from), std::to_string(to - 1)});
     }
 }
 
-std::string share_text(const char* what, const std::optional<double>& share)
+// `format`: the share in per cent as %.1f.
+std::string share_text(const char* format, const std::optional<double>& share)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%s %.1f %%", what, share.value_or(0) * 100);
+    std::snprintf(text, sizeof text, format, share.value_or(0) * 100);
     return text;
 }
 
@@ -156,10 +164,11 @@ void draw_histogram(const Histogram& histogram, const Figures& over, long long t
     const double top = static_cast<double>(*std::max_element(histogram.counts.begin(), histogram.counts.end()));
     std::vector<double> reference;
     yArray().values(channel.reference - 1, to - 1, to, &reference);
-    mark(*over.lower, top, share_text("below", histogram.share_below), LIMIT_COLOUR);
-    mark(*over.upper, top * 0.8, share_text("above", histogram.share_above), LIMIT_COLOUR);
+    mark(*over.lower, top, share_text(tr_text("Statistics", "below %.1f %%"), histogram.share_below), LIMIT_COLOUR);
+    mark(*over.upper, top * 0.8, share_text(tr_text("Statistics", "above %.1f %%"), histogram.share_above),
+         LIMIT_COLOUR);
     if (!reference.empty())
-        mark(reference.front(), top * 0.6, "reference", REFERENCE_COLOUR);
+        mark(reference.front(), top * 0.6, tr_text("Statistics", "reference"), REFERENCE_COLOUR);
 }
 
 void show_figures()
@@ -167,7 +176,8 @@ void show_figures()
     RefreshTableCells(panelSTATS, STATS_TABLE);
     const bool changed = std::any_of(g_pane.figures.begin(), g_pane.figures.end(),
                                      [](const Figures& f) { return f.limits_changed; });
-    SetCtrlVal(panelSTATS, STATS_NOTE, changed ? "The limits changed inside the window; the figures use the last." : "");
+    SetCtrlVal(panelSTATS, STATS_NOTE,
+               changed ? tr_text("Statistics", "The limits changed inside the window; the figures use the last.") : "");
 }
 
 // The figures since the reset take every sample, also while the pane is
@@ -234,7 +244,7 @@ void refresh_statistics()
 
 std::string statistics_report_appendix()
 {
-    std::string html = g_pane.shown ? statistics_report_html(g_pane.figures, window_text()) : std::string();
+    std::string html = g_pane.shown ? statistics_report_html(g_pane.figures, window_text(true)) : std::string();
     if (last_gauge_study())
         html += gauge_study_report_html(*last_gauge_study());
     return html;
@@ -294,7 +304,7 @@ int CC_STATS_CHANNEL(int panel, int control, int event, void*, int, int)
 int CC_STATS_COPY(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT)
-        ClipboardPutText(figures_text(g_pane.figures, window_text()).c_str());
+        ClipboardPutText(figures_text(g_pane.figures, window_text(true)).c_str());
     return 0;
 }
 
@@ -303,16 +313,18 @@ int CC_STATS_EXPORT(int, int, int event, void*, int, int)
     if (event != EVENT_COMMIT)
         return 0;
     const ChannelFigures figures = g_pane.figures;  // as shown when the operator asked
-    const std::string window = window_text();
+    const std::string window = window_text(false);
     char path[MAX_PATHNAME_LEN];
-    const int chosen =
-        FileSelectPopup(dirName, "*.csv", "*.csv", "Export Statistics", VAL_SAVE_BUTTON, 0, 1, 1, 1, path);
+    const int chosen = FileSelectPopup(dirName, "*.csv", "*.csv", tr_text("Statistics", "Export Statistics"),
+                                       VAL_SAVE_BUTTON, 0, 1, 1, 1, path);
     if (chosen == UIE_BUFFER_TOO_SMALL)
-        MessagePopup("ERROR", "The file name is too long.");
+        MessagePopup(tr_text("Statistics", "ERROR"), tr_text("Statistics", "The file name is too long."));
     if (chosen <= 0)
         return 0;
     if (std::string why; !SaveCsv(path, figures_csv(figures, window), &why))
-        MessagePopup("ERROR", ("The statistics could not be saved to " + std::string(path) + ": " + why + ".").c_str());
+        MessagePopup(tr_text("Statistics", "ERROR"),
+                     with_args(tr_text("Statistics", "The statistics could not be saved to %1: %2."), {path, why})
+                         .c_str());
     return 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/graph.h"
 #include "platform/qt_access.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "scope/live_sample.h"
@@ -25,7 +26,9 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
+#include <algorithm>
 #include <array>
 
 namespace telvar::test {
@@ -154,6 +157,57 @@ TEST_F(StatisticsPane, TheFiguresAreCopiedAndExportedAsShown)
     const QString csv = QString::fromUtf8(exported.readAll());
     EXPECT_TRUE(csv.startsWith("Last 40 samples,Channel A,Channel B,Evaluation\r\n")) << csv.toStdString();
     EXPECT_TRUE(csv.contains("\r\nWhy no value,")) << csv.toStdString();
+}
+
+// Every text of the statistics, marked, as a translation would change it.
+class MarkingTranslator final : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QLatin1String ours[] = {QLatin1String("Statistics"), QLatin1String("GaugeStudy")};
+        if (std::find(std::begin(ours), std::end(ours), QLatin1String(context)) == std::end(ours))
+            return {};
+        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The operator reads the pane, the copied text and the report in the
+// window's words; the CSV file stays English for the program that reads it.
+TEST_F(StatisticsPane, InAnotherLanguageTheFileStaysEnglish)
+{
+    push(40);
+    QTemporaryDir dir;
+    const auto exported = [&](const char* title, const QString& file) {
+        ExpectedDialogs dialogs;
+        dialogs.expect_file_dialog(title, ModalAnswer{VAL_NEW_FILE_SELECTED, file.toStdString()});
+        CallCtrlCallback(panelSTATS, STATS_EXPORT, EVENT_COMMIT, 0, 0);
+        dialogs.check_all_shown();
+        QFile csv(file);
+        return csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+    };
+    const QByteArray english = exported("Export Statistics", dir.filePath("en.csv"));
+    ASSERT_FALSE(english.isEmpty());
+
+    struct BackToEnglish {
+        ~BackToEnglish() { install_language("en"); }
+    } back_to_english;
+    ASSERT_EQ(install_language("de"), "de");
+    MarkingTranslator marking;  // removes itself when it goes
+    QCoreApplication::installTranslator(&marking);
+    EXPECT_EQ(exported("[Export Statistics]", dir.filePath("de.csv")), english);
+    CallCtrlCallback(panelSTATS, STATS_COPY, EVENT_COMMIT, 0, 0);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("[Last 40 samples]\t[Channel A]\t[Channel B]\t[Evaluation]\n"))
+        << copied.toStdString();
+    EXPECT_TRUE(copied.contains("\n[Mean]\t20.500\t100.000\t7.000\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.endsWith("\n[Why no value]\t\t[no spread: every value is the same]\t"
+                                "[no spread: every value is the same]; [the lower limit is not below the upper]\n"))
+        << copied.toStdString();
+    EXPECT_EQ(cell("[Mean]", 1).toString(), "20.500");
+    EXPECT_EQ(cell("[Cp]", 3, Qt::ToolTipRole).toString(),
+              "[no spread: every value is the same]; [the lower limit is not below the upper]");
+    EXPECT_NE(statistics_report_appendix().find(">[Statistics]</h1>\n<p>[Last 40 samples]</p>"), std::string::npos);
 }
 
 // The readings are the samples RUN brings after the start; a run that ends
