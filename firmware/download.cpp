@@ -11,6 +11,7 @@
 #include "platform/events.h"
 #include "platform/files.h"
 #include "platform/rs232.h"
+#include "platform/translation.h"
 
 #include <string>
 #include <vector>
@@ -31,23 +32,25 @@ bool read_image(const std::string& path, std::vector<std::string>* lines, std::s
 {
     std::string text;
     if (std::string why; ReadWholeFile(path, FileKind::firmware_image, &text, &why) != FILE_OK) {
-        *error = WithReason(IMAGE_OPEN_FAILED_TEXT, why);
+        *error = WithReason(tr_text("FirmwareUpdate", IMAGE_OPEN_FAILED_TEXT), why);
         return false;
     }
     ImageCheck check = check_image(text);
     lines->clear();
     if (check.error != RecordError::None) {
-        *error = "The image is not sent: line " + std::to_string(check.bad_line) + " of " + path + " has "
-            + record_error_text(check.error) + ".";
+        *error = with_args(tr_text("FirmwareUpdate", "The image is not sent: line %1 of %2 has %3."),
+                           {std::to_string(check.bad_line), path, record_error_text(check.error)});
         return false;
     }
     if (check.lines.empty()) {
-        *error = "The image is not sent: " + path + " holds no records.";
+        *error = with_args(tr_text("FirmwareUpdate", "The image is not sent: %1 holds no records."), {path});
         return false;
     }
     // Without it the boot loader would wait for the rest of the image.
     if (!ends_image(check.lines.back()[1] - '0')) {
-        *error = "The image is not sent: " + path + " does not end with an end record (S7, S8 or S9).";
+        *error = with_args(
+            tr_text("FirmwareUpdate", "The image is not sent: %1 does not end with an end record (S7, S8 or S9)."),
+            {path});
         return false;
     }
     *lines = std::move(check.lines);
@@ -150,7 +153,8 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
 {
     // The download closes and reopens the port itself.
     const ReconnectPause own_port;
-    if (!send_acknowledged(ORDER_START_DOWNLOAD, "Starting download ... ", "OK!", download_key()))
+    if (!send_acknowledged(ORDER_START_DOWNLOAD, tr_text("FirmwareUpdate", "Starting download ... "),
+                           tr_text("FirmwareUpdate", "OK!"), download_key()))
         return DownloadOutcome::NotEntered;
     mark_tstart();
     InitRS232(0);
@@ -163,7 +167,7 @@ DownloadOutcome download_image(const std::vector<std::string>& lines, const Down
         return DownloadOutcome::Stopped;
     const bool started = await_start_message(view);
     if (started)
-        view.append_log(DOWNLOAD_SUCCESS_TEXT);
+        view.append_log(std::string("\r\n\r\n") + tr_text("FirmwareUpdate", DOWNLOAD_SUCCESS_TEXT));
     InitRS232_PL(0);
     InitRS232(1);
     if (started)

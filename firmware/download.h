@@ -3,8 +3,11 @@
 // loader, the serial port is reopened in the boot loader's settings, the
 // image goes out line by line as text, and the port returns to the normal
 // protocol. Serial lines only. The dialogue is shown through a view: the
-// update page's log and progress, or the command line's.
+// update page's log and progress, or the command line's. The operator's texts
+// here are English; the window shows tr_text("FirmwareUpdate", text).
 #pragma once
+
+#include "platform/translation.h"
 
 #include <functional>
 #include <string>
@@ -13,12 +16,14 @@
 namespace telvar {
 
 inline constexpr const char* SERIAL_ONLY_TEXT =
-    "To upgrade the controller you need to establish a connection\r\n"
-    "using a RS232 COM port or an RS232-to-USB converter emulating\r\n"
-    "an virtual COM port. Upgrade is not supported using TCP/IP.";
+    TR_NOOP("FirmwareUpdate",
+            "To upgrade the controller you need to establish a connection\r\n"
+            "using a RS232 COM port or an RS232-to-USB converter emulating\r\n"
+            "an virtual COM port. Upgrade is not supported using TCP/IP.");
 inline constexpr const char* BOOTLOADER_PROMPT = "Waiting for application S-Record.";
 inline constexpr const char* APPLICATION_STARTED = "Application started from address";
-inline constexpr const char* DOWNLOAD_SUCCESS_TEXT = "\r\n\r\nFirmwareupdate was successful!";
+// Set off from the log by an empty line.
+inline constexpr const char* DOWNLOAD_SUCCESS_TEXT = TR_NOOP("FirmwareUpdate", "Firmwareupdate was successful!");
 
 // Time limits, in seconds.
 inline constexpr double PROMPT_WAIT = 5.0;
@@ -45,7 +50,7 @@ enum class DownloadOutcome {
 
 // The message of an image that cannot be read, its reason after it; it names
 // no file.
-inline constexpr const char* IMAGE_OPEN_FAILED_TEXT = "Could not open file!";
+inline constexpr const char* IMAGE_OPEN_FAILED_TEXT = TR_NOOP("FirmwareUpdate", "Could not open file!");
 
 // Reads the image and checks every record, the last an end record; the lines
 // to send (empty lines dropped), or the operator's message of why it is not

@@ -6,6 +6,7 @@
 #include "firmware/download.h"
 #include "link/line_table.h"
 #include "link/serial_line.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -19,7 +20,7 @@ namespace {
 
 void failed(const std::string& text)
 {
-    MessagePopup("ERROR", text.c_str());
+    MessagePopup(tr_text("FirmwareUpdate", "ERROR"), text.c_str());
     show_download_ready(false);
 }
 
@@ -30,14 +31,14 @@ int CC_CMD_PROGRAM(int, int, int event, void*, int, int)
     if (event != EVENT_COMMIT)
         return 0;
     if (rs232con == 0 || comprotocol != 0) {
-        MessagePopup("ERROR", SERIAL_ONLY_TEXT);
+        MessagePopup(tr_text("FirmwareUpdate", "ERROR"), tr_text("FirmwareUpdate", SERIAL_ONLY_TEXT));
         return 0;
     }
     // A merged image goes before the plain firmware.
     const char* path = file_selected(UPDATE_LED_MERGED) ? mergedFilePath
                        : file_selected(UPDATE_LED_FIRMWARE) ? firmwarePath : nullptr;
     if (!path) {
-        failed("Please select files first!");
+        failed(tr_text("FirmwareUpdate", "Please select files first!"));
         return 0;
     }
     std::vector<std::string> lines;
@@ -59,7 +60,8 @@ int CC_CMD_PROGRAM(int, int, int event, void*, int, int)
     const DownloadOutcome outcome = download_image(lines, page);
     SetCtrlAttribute(panelUPDATE, UPDATE_CMD_PROGRAM, ATTR_DIMMED, 0);
     if (outcome == DownloadOutcome::NoPrompt)
-        failed("No answer from controller!");  // the port stays in the boot loader's settings
+        // The port stays in the boot loader's settings.
+        failed(tr_text("FirmwareUpdate", "No answer from controller!"));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include "firmware/srecord.h"
 #include "platform/counted.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +15,11 @@ namespace telvar {
 namespace {
 
 inline constexpr std::size_t TABLE_LINE_CHARS = 15;
+
+std::string values_text(long long count)
+{
+    return counted(count, tr_text("FirmwareUpdate", "value"), tr_text("FirmwareUpdate", "values"));
+}
 
 // Takes the table values of one channel, two lines a value.
 class TableReader {
@@ -36,13 +42,15 @@ public:
         used_lines_ += 2;
         if (line >= table_.lines.size()) {
             const std::size_t held = table_.lines.size() / 2;
-            *error = "The linearisation data of " + table_.name + " hold " + counted(static_cast<long long>(held), "value", "values")
-                + ", fewer than the window needs.";
+            *error = with_args(
+                tr_text("FirmwareUpdate", "The linearisation data of %1 hold %2, fewer than the window needs."),
+                {table_.name, values_text(static_cast<long long>(held))});
             return false;
         }
         if (!parse_table_value(table_.lines[line], value)) {
-            *error = "Line " + std::to_string(line + 1) + " of the linearisation data of " + table_.name
-                + " holds no value of 16 bits.";
+            *error = with_args(
+                tr_text("FirmwareUpdate", "Line %1 of the linearisation data of %2 holds no value of 16 bits."),
+                {std::to_string(line + 1), table_.name});
             return false;
         }
         return true;
@@ -94,11 +102,12 @@ std::string refusal(std::int64_t window_words, const TableReader& a, const Table
     for (const TableReader* table : {&a, &b}) {
         if (table->taken_whole())
             continue;
-        names += (names.empty() ? "" : " and ") + table->name();
+        names = names.empty() ? table->name()
+                              : with_args(tr_text("FirmwareUpdate", "%1 and %2"), {names, table->name()});
     }
-    return "The linearisation data of " + names + " do not fit into the window whole: the window holds "
-        + counted(static_cast<long long>(window_words), "value", "values") + ", the checked tables have "
-        + std::to_string(a.whole() + b.whole()) + ".";
+    return with_args(tr_text("FirmwareUpdate", "The linearisation data of %1 do not fit into the window whole: the "
+                                               "window holds %2, the checked tables have %3."),
+                     {names, values_text(static_cast<long long>(window_words)), std::to_string(a.whole() + b.whole())});
 }
 
 // The bytes the tables' values went to, as ranges [first, end) by their
@@ -206,8 +215,9 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
     const std::int64_t start = request.start + WINDOW_OFFSET;
     const std::int64_t end = request.end + WINDOW_OFFSET;
     if (start >= end) {
-        outcome.error = "The window's start address " + address_text(request.start)
-            + " is not below its end address " + address_text(request.end) + ".";
+        outcome.error = with_args(
+            tr_text("FirmwareUpdate", "The window's start address %1 is not below its end address %2."),
+            {address_text(request.start), address_text(request.end)});
         return outcome;
     }
     TableReader a(request.a);
@@ -223,7 +233,8 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
         // before: a damaged image is refused, not repaired.
         Record record;
         if (const RecordError e = check_record(line, &record); e != RecordError::None) {
-            outcome.error = "Line " + std::to_string(k + 1) + " of the firmware file has " + record_error_text(e) + ".";
+            outcome.error = with_args(tr_text("FirmwareUpdate", "Line %1 of the firmware file has %2."),
+                                      {std::to_string(k + 1), record_error_text(e)});
             outcome.lines.clear();
             return outcome;
         }
@@ -232,8 +243,9 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
         const std::int64_t first = signed_address(record);
         const bool data = record.type >= 1 && record.type <= 3;
         if (data && table_bytes.overlap(first, first + static_cast<std::int64_t>(record.data.size()))) {
-            outcome.error = "Line " + std::to_string(k + 1) + " of the firmware file writes at "
-                + address_text(record.address) + " over the linearisation data.";
+            outcome.error = with_args(
+                tr_text("FirmwareUpdate", "Line %1 of the firmware file writes at %2 over the linearisation data."),
+                {std::to_string(k + 1), address_text(record.address)});
             outcome.lines.clear();
             return outcome;
         }
@@ -249,10 +261,11 @@ MergeOutcome merge_linearisation(const MergeRequest& request)
         outcome.lines.push_back(line);
     }
     if (!ends_image(last_type))
-        outcome.error = "The firmware file does not end with an end record (S7, S8 or S9).";
+        outcome.error = tr_text("FirmwareUpdate", "The firmware file does not end with an end record (S7, S8 or S9).");
     else if (window_words == 0)
-        outcome.error = "The window from " + address_text(request.start) + " to " + address_text(request.end)
-            + " holds no data of the firmware file.";
+        outcome.error = with_args(
+            tr_text("FirmwareUpdate", "The window from %1 to %2 holds no data of the firmware file."),
+            {address_text(request.start), address_text(request.end)});
     else if (!a.taken_whole() || !b.taken_whole())
         outcome.error = refusal(window_words, a, b);
     if (!outcome.ok()) {

@@ -5,6 +5,7 @@
 #include "firmware/text_lines.h"
 #include "platform/counted.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 
 namespace telvar {
 
@@ -19,7 +20,8 @@ bool read_table(bool used, const std::string& path, const char* channel, Lineari
         return true;
     std::string text;
     if (std::string why; ReadWholeFile(path, FileKind::table, &text, &why) != FILE_OK) {
-        *error = WithReason("Could not open the linearisation data of " + std::string(channel) + ": " + path, why);
+        const char* pattern = tr_text("FirmwareUpdate", "Could not open the linearisation data of %1: %2");
+        *error = WithReason(with_args(pattern, {channel, path}), why);
         return false;
     }
     table->lines = split_lines(text);
@@ -36,11 +38,12 @@ MergeResult merge_files(const MergeFiles& files)
     std::string firmware;
     std::string why;
     if (ReadWholeFile(files.firmware, FileKind::firmware_image, &firmware, &why) != FILE_OK)
-        return {WithReason("Could not open the firmware file: " + files.firmware, why)};
+        return {WithReason(
+            with_args(tr_text("FirmwareUpdate", "Could not open the firmware file: %1"), {files.firmware}), why)};
     request.firmware = split_lines(firmware);
     std::string error;
-    if (!read_table(files.use_a, files.table_a, "channel A", &request.a, &error)
-        || !read_table(files.use_b, files.table_b, "channel B", &request.b, &error))
+    if (!read_table(files.use_a, files.table_a, tr_text("FirmwareUpdate", "channel A"), &request.a, &error)
+        || !read_table(files.use_b, files.table_b, tr_text("FirmwareUpdate", "channel B"), &request.b, &error))
         return {error};
     const MergeOutcome outcome = merge_linearisation(request);
     if (!outcome.ok())
@@ -49,14 +52,17 @@ MergeResult merge_files(const MergeFiles& files)
     for (const std::string& line : outcome.lines)
         image += line + "\r\n";
     if (SaveFileAtomically(files.merged, image, &why) != FILE_OK)
-        return {WithReason("Could not write the merged file: " + files.merged, why)};
+        return {WithReason(
+            with_args(tr_text("FirmwareUpdate", "Could not write the merged file: %1"), {files.merged}), why)};
     return {{}, outcome.values_a, outcome.values_b};
 }
 
 std::string merged_text(const MergeResult& result)
 {
-    return "Merged " + counted(result.values_a, "value", "values") + " of channel A and "
-           + counted(result.values_b, "value", "values") + " of channel B.";
+    const char* one = tr_text("FirmwareUpdate", "value");
+    const char* many = tr_text("FirmwareUpdate", "values");
+    return with_args(tr_text("FirmwareUpdate", "Merged %1 of channel A and %2 of channel B."),
+                     {counted(result.values_a, one, many), counted(result.values_b, one, many)});
 }
 
 }  // namespace telvar

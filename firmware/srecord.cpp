@@ -2,6 +2,7 @@
 #include "firmware/srecord.h"
 
 #include "firmware/text_lines.h"
+#include "platform/translation.h"
 
 namespace telvar {
 
@@ -106,12 +107,12 @@ ImageCheck check_image(std::string_view text)
 const char* record_error_text(RecordError error)
 {
     switch (error) {
-    case RecordError::None: return "a good record";
-    case RecordError::NotARecord: return "not an S-record";
-    case RecordError::BadType: return "an unknown record type";
-    case RecordError::BadDigits: return "a character that is no hexadecimal digit";
-    case RecordError::BadLength: return "a byte count that does not match the line";
-    case RecordError::BadChecksum: return "a wrong checksum";
+    case RecordError::None: return tr_text("FirmwareUpdate", "a good record");
+    case RecordError::NotARecord: return tr_text("FirmwareUpdate", "not an S-record");
+    case RecordError::BadType: return tr_text("FirmwareUpdate", "an unknown record type");
+    case RecordError::BadDigits: return tr_text("FirmwareUpdate", "a character that is no hexadecimal digit");
+    case RecordError::BadLength: return tr_text("FirmwareUpdate", "a byte count that does not match the line");
+    case RecordError::BadChecksum: return tr_text("FirmwareUpdate", "a wrong checksum");
     }
     return "";
 }

@@ -47,7 +47,8 @@ struct ImageCheck {
 // Every non-empty line must be a sound record; the first that is not stops the check.
 ImageCheck check_image(std::string_view text);
 
-// Words that say what is wrong with a record, for the operator.
+// Words that say what is wrong with a record, for the operator, in the
+// window's language; each completes "line N of FILE has ...".
 const char* record_error_text(RecordError error);
 
 // The checksum byte of `bytes` (count, address and data).

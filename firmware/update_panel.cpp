@@ -2,6 +2,7 @@
 #include "firmware/update_panel.h"
 
 #include "firmware/merge_files.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/buttons.h"
 #include "ui/file_dialogs.h"
@@ -77,21 +78,24 @@ int CC_CMD_LOAD_FIRMWARE(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT)
         show_download_ready(
-            choose(state::firmwarePath, UPDATE_PATH_FIRMWARE, UPDATE_LED_FIRMWARE, "*.S", "Load Firmware File"));
+            choose(state::firmwarePath, UPDATE_PATH_FIRMWARE, UPDATE_LED_FIRMWARE, "*.S",
+                   tr_text("FirmwareUpdate", "Load Firmware File")));
     return 0;
 }
 
 int CC_CMD_LOAD_LINDATA_A(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT)
-        choose(lindataAPath, UPDATE_PATH_LIN_A, UPDATE_LED_LIN_A, "*.dat", "Select Linearisation Data for Channel A");
+        choose(lindataAPath, UPDATE_PATH_LIN_A, UPDATE_LED_LIN_A, "*.dat",
+               tr_text("FirmwareUpdate", "Select Linearisation Data for Channel A"));
     return 0;
 }
 
 int CC_CMD_LOAD_LINDATA_B(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT)
-        choose(lindataBPath, UPDATE_PATH_LIN_B, UPDATE_LED_LIN_B, "*.dat", "Select Linearisation Data for Channel B");
+        choose(lindataBPath, UPDATE_PATH_LIN_B, UPDATE_LED_LIN_B, "*.dat",
+               tr_text("FirmwareUpdate", "Select Linearisation Data for Channel B"));
     return 0;
 }
 
@@ -127,10 +131,12 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
     const bool b_ready = file_selected(UPDATE_LED_LIN_B) || value(UPDATE_CHK_B) == 0;
     bool merged = false;
     if (!file_selected(UPDATE_LED_FIRMWARE) || !a_ready || !b_ready) {
-        MessagePopup("ERROR", "Please select all necessary files first!");
-    } else if (FileSelectPopup(dirName, "*.S", "*.S", "Select destination for merged file", VAL_SAVE_BUTTON, 0, 1, 1, 1,
-                               state::mergedFilePath) <= 0) {
-        MessagePopup("ERROR", "Invalid file or no file selected. Please select correct file!");
+        MessagePopup(tr_text("FirmwareUpdate", "ERROR"),
+                     tr_text("FirmwareUpdate", "Please select all necessary files first!"));
+    } else if (FileSelectPopup(dirName, "*.S", "*.S", tr_text("FirmwareUpdate", "Select destination for merged file"),
+                               VAL_SAVE_BUTTON, 0, 1, 1, 1, state::mergedFilePath) <= 0) {
+        MessagePopup(tr_text("FirmwareUpdate", "ERROR"),
+                     tr_text("FirmwareUpdate", "Invalid file or no file selected. Please select correct file!"));
     } else {
         SetCtrlVal(panelUPDATE, UPDATE_PATH_MERGED, mergedFilePath);
         const MergeFiles files{firmwarePath, value(UPDATE_CHK_A) != 0, lindataAPath, value(UPDATE_CHK_B) != 0,
@@ -139,7 +145,7 @@ int CC_CMD_MERGE_DATA(int, int, int event, void*, int, int)
         if (result.ok())
             ResetTextBox(panelUPDATE, UPDATE_LOG, merged_text(result).c_str());
         else
-            MessagePopup("ERROR", result.error.c_str());
+            MessagePopup(tr_text("FirmwareUpdate", "ERROR"), result.error.c_str());
         merged = result.ok();
     }
     light(UPDATE_LED_MERGED, merged ? VAL_GREEN : VAL_RED);

@@ -6,6 +6,7 @@
 #include "link/status.h"
 #include "params/record.h"
 #include "platform/graph.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "scope/cursors.h"
 #include "scope/loop.h"
@@ -14,6 +15,8 @@
 #include "scope/trace_table.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
+
+#include <QString>
 
 #include <array>
 #include <optional>
@@ -36,11 +39,19 @@ void break_record()
     g_last_shown.reset();
 }
 
+// The line's name and the controller's version text are Latin-1, the words
+// around them UTF-8: the note is all UTF-8, so that the platform shows both.
+std::string utf8_of(const std::string& latin1)
+{
+    return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size())).toUtf8().toStdString();
+}
+
 // A saved picture of the chart names the line and the controller its samples came from.
 void note_source()
 {
     const LineState& line = line_state();
-    const std::string note = "Line: " + line.line + ", controller: " + line.version;
+    const std::string note =
+        with_args(tr_text("Scope", "Line: %1, controller: %2"), {utf8_of(line.line), utf8_of(line.version)});
     SetChartPictureNote(panelMAIN, MAIN_STRIPCHART, line.open() ? note.c_str() : "");
 }
 
@@ -55,7 +66,7 @@ void setup_strip_chart()
     // The chart draws a sample while the next request is on the line.
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_REFRESH_GRAPH, 0);
     for (const TraceLook& look : TRACE_LOOKS) {
-        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, tr_text("Traces", look.name));
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.style);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, trace_thickness(look));
@@ -108,7 +119,7 @@ int CC_CMD_RUN(int, int, int event, void*, int, int)
         show_progress(0);
         if (!exchange_live_sample())
             break;
-        put_status("Rawdata recieved.");
+        put_status(tr_text("Scope", "Rawdata recieved."));
         show_live_sample();
         show_status();
         // The next exchange handles the operator's events, and draws what

@@ -3,6 +3,7 @@
 
 #include "link/command.h"
 #include "link/orders.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "storage/send_get.h"
 
@@ -11,13 +12,13 @@ namespace telvar {
 int CC_CMD_RESET(int, int, int event, void*, int, int)
 {
     if (event == EVENT_COMMIT)
-        send_acknowledged(ORDER_RESET, "Reseting data ... ");
+        send_acknowledged(ORDER_RESET, tr_text("Scope", "Reseting data ... "));
     return 0;
 }
 
 int CC_CMD_TEACH(int, int, int event, void*, int, int)
 {
-    if (event == EVENT_COMMIT && send_acknowledged(ORDER_TEACH, "Sending TEACH order ... "))
+    if (event == EVENT_COMMIT && send_acknowledged(ORDER_TEACH, tr_text("Scope", "Sending TEACH order ... ")))
         GetParameter();
     return 0;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scope/cursor_readout.h"
 
+#include "platform/translation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -30,22 +32,32 @@ std::string number_text(double value, bool signed_)
     return fixed_text(whole ? std::round(value) : value, whole ? 0 : 3, signed_);
 }
 
+// The characters a column takes: a German name's umlauts are two bytes each.
+std::size_t width_of(const std::string& text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string padded(const std::string& text, std::size_t width, bool right)
 {
-    if (text.size() >= width)
+    const std::size_t has = width_of(text);
+    if (has >= width)
         return text;
-    const std::string room(width - text.size(), ' ');
+    const std::string room(width - has, ' ');
     return right ? room + text : text + room;
 }
 
 std::string cursor_line(const CursorReadout& r, int cursor)
 {
     const long long at = cursor == 0 ? r.first : r.second;
-    std::string line = "Cursor " + std::to_string(cursor + 1) + ": sample " + std::to_string(at);
+    std::string line =
+        with_args(tr_text("Scope", "Cursor %1: sample %2"), {std::to_string(cursor + 1), std::to_string(at)});
     if (r.trigger)
-        line += ", " + number_text(static_cast<double>(at - *r.trigger), true) + " from the trigger";
+        line += with_args(tr_text("Scope", ", %1 from the trigger"),
+                          {number_text(static_cast<double>(at - *r.trigger), true)});
     if (r.active == cursor)
-        line += " (active)";
+        line += tr_text("Scope", " (active)");
     return line;
 }
 
@@ -88,22 +100,27 @@ std::string cursor_text(const CursorReadout& r)
 {
     std::string text = cursor_line(r, 0) + "\n" + cursor_line(r, 1) + "\n";
     if (!r.has_samples) {
-        text += "No samples under the cursors";
+        text += tr_text("Scope", "No samples under the cursors");
     } else if (r.rows.empty()) {
-        text += "No trace shown";
+        text += tr_text("Scope", "No trace shown");
     } else {
-        std::size_t name_width = 5;
+        const std::string trace = tr_text("Scope", "Trace");
+        std::size_t name_width = width_of(trace);
         for (const CursorRow& row : r.rows)
-            name_width = std::max(name_width, row.name.size());
-        text += padded("Trace", name_width, false) + padded("Cursor 1", kValueWidth, true)
-                + padded("Cursor 2", kValueWidth, true) + padded("Difference", kValueWidth + 2, true);
+            name_width = std::max(name_width, width_of(row.name));
+        text += padded(trace, name_width, false) + padded(tr_text("Scope", "Cursor 1"), kValueWidth, true)
+                + padded(tr_text("Scope", "Cursor 2"), kValueWidth, true)
+                + padded(tr_text("Scope", "Difference"), kValueWidth + 2, true);
         for (const CursorRow& row : r.rows)
             text += "\n" + padded(row.name, name_width, false) + padded(number_text(row.first, false), kValueWidth, true)
                     + padded(number_text(row.second, false), kValueWidth, true)
                     + padded(number_text(row.second - row.first, true), kValueWidth + 2, true);
     }
     const long long apart = r.second - r.first;
-    text += "\nDifference: " + number_text(static_cast<double>(apart), true) + (std::abs(apart) == 1 ? " sample" : " samples");
+    const std::string count = number_text(static_cast<double>(apart), true);
+    text += "\n" + with_args(std::abs(apart) == 1 ? tr_text("Scope", "Difference: %1 sample")
+                                                  : tr_text("Scope", "Difference: %1 samples"),
+                             {count});
     if (r.seconds)
         text += ", " + fixed_text(*r.seconds, 3, true) + " s";
     return text;

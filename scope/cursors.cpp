@@ -3,6 +3,7 @@
 
 #include "params/record.h"
 #include "platform/graph.h"
+#include "platform/translation.h"
 #include "scope/cursor_readout.h"
 #include "scope/data_memory.h"
 #include "scope/live_sample.h"
@@ -35,7 +36,7 @@ std::string strip_text(long long first, long long second, int active)
     std::vector<ShownTrace> shown;
     for (const TraceLook& look : TRACE_LOOKS)
         if (switch_on(look.group) && switch_on(look.detail))
-            shown.push_back({look.trace - 1, look.name});
+            shown.push_back({look.trace - 1, tr_text("Traces", look.name)});
     return cursor_text(strip_readout(strip_history(), shown, first, second, active));
 }
 
@@ -63,7 +64,7 @@ std::string memory_text(long long first, long long second, int active)
             if (k == kPretriggerPlot || !plot_shown(channel.first_plot + k))
                 continue;
             any = true;
-            r.rows.push_back({MEMORY_LOOKS[static_cast<std::size_t>(channel.first_plot + k)].name,
+            r.rows.push_back({tr_text("Traces", MEMORY_LOOKS[static_cast<std::size_t>(channel.first_plot + k)].name),
                               static_cast<double>(curves[k][r.first]), static_cast<double>(curves[k][r.second])});
         }
         if (any && !r.trigger)

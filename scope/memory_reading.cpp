@@ -4,6 +4,7 @@
 #include "link/command.h"
 #include "link/orders.h"
 #include "link/status.h"
+#include "platform/translation.h"
 #include "scope/traces.h"
 
 #include <algorithm>
@@ -66,14 +67,15 @@ MemoryBlock read_memory_block(int selector, int start)
         return MemoryBlock::Failed;
     }
     if (code == DATA_NO_TRIGGER) {
-        put_status("No new trigger event. No data availible.");
+        put_status(tr_text("Scope", "No new trigger event. No data availible."));
         return MemoryBlock::NoNewData;
     }
     // Still another block's answer after the repeats: nothing stored.
     if (code < DATA_BLOCK_FIRST || code > DATA_BLOCK_LAST || another_blocks_answer(code, start))
         return MemoryBlock::Ignored;
     char text[STATUS_SIZE];
-    std::snprintf(text, sizeof text, "Data from index %i to index %i recieved.", start, start + MAXBLOCK);
+    std::snprintf(text, sizeof text, tr_text("Scope", "Data from index %i to index %i recieved."), start,
+                  start + MAXBLOCK);
     put_status(text);
     if (unsigned short* memory = memory_of(selector))
         std::copy_n(emptyframe, MAXBLOCK, memory + start);

@@ -5,6 +5,7 @@
 #include "platform/counted.h"
 #include "platform/csv_file.h"
 #include "platform/longest_fitting.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "scope/recorder_csv.h"
 #include "ui/buttons.h"
@@ -47,22 +48,21 @@ QString file_name(const std::string& path)
     return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// The platform's texts are Latin-1, where the middle dot has a byte of its own.
-std::string latin1(const QString& text)
+// The text with the file's name at the pattern's %1, the name shortened in
+// its middle as far as the indicator needs: what follows the name (the time
+// and the row count, or what went wrong) always shows whole. As UTF-8, which
+// the platform shows whatever the language and the file's name hold.
+std::string fitted(const char* pattern, const QString& name, const QString& more = {})
 {
-    return text.toLatin1().toStdString();
-}
-
-// The text with the file's name in it, the name shortened in its middle as
-// far as the indicator needs: what follows the name (the time and the row
-// count, or what went wrong) always shows whole.
-std::string fitted(const QString& before, const QString& name, const QString& after)
-{
+    const QString text = QString::fromUtf8(pattern);
+    const qsizetype at = text.indexOf(QStringLiteral("%1"));
+    const QString before = at < 0 ? text : text.left(at);
+    const QString after = (at < 0 ? QString() : text.mid(at + 2)) + more;
     const auto with = [&](qsizetype kept) {
         const QString shown = kept >= name.size()
             ? name
             : name.left((kept + 1) / 2) + QStringLiteral("...") + name.right(kept / 2);
-        return latin1(before + shown + after);
+        return (before + shown + after).toUtf8().toStdString();
     };
     const auto fits = [&](std::size_t kept) {
         return CtrlTextFits(panelMAIN, MAIN_REC_TEXT, with(static_cast<qsizetype>(kept)).c_str()) == 1;
@@ -88,8 +88,9 @@ void show_progress_of_recording()
                                  .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
                                  .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                                  .arg(seconds % 60, 2, 10, QLatin1Char('0'))
-                                 .arg(QString::fromStdString(counted(g_recording.rows, "row", "rows")));
-    show_indicator(fitted(QStringLiteral("REC "), file_name(g_recording.path), progress), RECORDING_LAMP_COLOR);
+                                 .arg(QString::fromStdString(counted(g_recording.rows, tr_text("Recorder", "row"),
+                                                                     tr_text("Recorder", "rows"))));
+    show_indicator(fitted(tr_text("Recorder", "REC %1"), file_name(g_recording.path), progress), RECORDING_LAMP_COLOR);
 }
 
 // During RUN the next pass overwrites the status line at once: a write error
@@ -97,9 +98,9 @@ void show_progress_of_recording()
 void report_write_error(const char* text, const std::string& path)
 {
     set_status(text);
-    show_indicator(fitted(QStringLiteral("Not recording: "), file_name(path), QStringLiteral(" could not be written")),
+    show_indicator(fitted(tr_text("Recorder", "Not recording: %1 could not be written"), file_name(path)),
                    RECORDING_FAILED_LAMP_COLOR);
-    NoticePopup("ERROR", (std::string(text) + "\n" + path).c_str());
+    NoticePopup(tr_text("Recorder", "ERROR"), (std::string(text) + "\n" + path).c_str());
 }
 
 // Ends the recording with its last rows written; a failed write is reported.
@@ -111,19 +112,20 @@ void finish()
     show_button(false);
     show_indicator("", RECORDING_LAMP_COLOR);
     if (!written)
-        report_write_error("Error! Recording stopped: the file could not be written.", path);
+        report_write_error(tr_text("Recorder", "Error! Recording stopped: the file could not be written."), path);
 }
 
 void start_recording()
 {
     char path[MAX_PATHNAME_LEN] = {};
-    if (FileSelectPopup(dirName, "*.csv", "*.csv", "Record live samples to", VAL_SAVE_BUTTON, 0, 1, 1, 1, path) <= 0)
+    const char* title = tr_text("Recorder", "Record live samples to");
+    if (FileSelectPopup(dirName, "*.csv", "*.csv", title, VAL_SAVE_BUTTON, 0, 1, 1, 1, path) <= 0)
         return;
     auto file = std::make_unique<CsvFile>();
     // The header goes out at once: a file that cannot be written is told now.
     if (!file->open(path) || !file->write(recorder_header()) || !file->flush()) {
         file->close();
-        report_write_error("Error! The recording file could not be written.", path);
+        report_write_error(tr_text("Recorder", "Error! The recording file could not be written."), path);
         return;
     }
     g_recording.file = std::move(file);
@@ -132,7 +134,7 @@ void start_recording()
     g_recording.rows = 0;
     show_button(true);
     show_progress_of_recording();
-    set_status(("Recording live samples to " + g_recording.path).c_str());
+    set_status(with_args(tr_text("Recorder", "Recording live samples to %1"), {g_recording.path}).c_str());
 }
 
 }  // namespace
@@ -179,7 +181,8 @@ int CC_CMD_RECORDER(int, int, int event, void*, int, int)
         start_recording();
         return 0;
     }
-    const std::string done = "Recording stopped: " + counted(g_recording.rows, "sample", "samples") + " in " + g_recording.path;
+    const std::string samples = counted(g_recording.rows, tr_text("Recorder", "sample"), tr_text("Recorder", "samples"));
+    const std::string done = with_args(tr_text("Recorder", "Recording stopped: %1 in %2"), {samples, g_recording.path});
     const bool written = g_recording.file->flush();
     finish();
     if (written)

@@ -21,7 +21,9 @@ inline constexpr int TRACE_SWITCHES = 9;
 
 struct TraceLook {
     int trace;            // 1 to 18
-    const char* name;     // in saved data
+    // English, as the recorder's file names it; the chart shows
+    // tr_text("Traces", name).
+    const char* name;
     int colour;
     int style;            // VAL_SOLID, VAL_DASH, ...
     TraceSwitch group;
@@ -44,10 +46,10 @@ inline int trace_thickness(const TraceLook& look)
 }
 
 struct CurveLook {
-    const char* name;     // in saved data
+    const char* name;     // English; shown as tr_text("Traces", name)
     int colour;
     bool dashed;          // and thin; solid curves are fat
-    const char* mark;     // nullptr, or the label of its steps' edges, drawn instead of a line
+    const char* mark;     // nullptr, or the label of its steps' edges, drawn instead of a line (English, as name)
     TraceSwitch channel;  // ChannelA or ChannelB
     TraceSwitch shown_by; // drawn transparent while that switch is off
 };

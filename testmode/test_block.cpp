@@ -3,10 +3,16 @@
 
 #include "link/orders.h"
 #include "link/status.h"
+#include "platform/translation.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace telvar {
+
+// The line's text, which the test page shows under its own context: the
+// same words in English.
+static_assert(std::string_view(ECHO_INCORRECT_TEXT) == "Error! Sensor echo incorrect.");
 
 namespace state {
 unsigned short testdata[PNUM];
@@ -27,11 +33,11 @@ CommandOutcome exchange_test_block()
     const CommandOutcome outcome = exchange_command(request);
     switch (outcome) {
     case CommandOutcome::Answered:
-        put_status("Rawdata recieved.");
+        put_status(tr_text("TestMode", "Rawdata recieved."));
         break;
     case CommandOutcome::EchoIncorrect:
         // The test controls stay usable; the next change sends again.
-        set_status(ECHO_INCORRECT_TEXT);
+        set_status(tr_text("TestMode", "Error! Sensor echo incorrect."));
         break;
     default:
         report_command_outcome(request, outcome);

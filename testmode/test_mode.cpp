@@ -4,6 +4,7 @@
 #include "link/command.h"
 #include "link/orders.h"
 #include "link/status.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "testmode/test_block.h"
 #include "testmode/test_data.h"
@@ -118,7 +119,7 @@ void exchange_test_data()
 
 int CC_CMD_ENTER_TEST(int, int, int event, void*, int, int)
 {
-    if (event == EVENT_COMMIT && send_acknowledged(ORDER_ENTER_TEST, "Entering testmode ... ")) {
+    if (event == EVENT_COMMIT && send_acknowledged(ORDER_ENTER_TEST, tr_text("TestMode", "Entering testmode ... "))) {
         set_main_buttons(0, 0, 0);
         set_test_panel_controls(-1, 1);
     }
@@ -127,7 +128,8 @@ int CC_CMD_ENTER_TEST(int, int, int event, void*, int, int)
 
 int CC_EXIT_TEST(int, int, int event, void*, int, int)
 {
-    if (event == EVENT_COMMIT && send_acknowledged(ORDER_EXIT_TEST, "Restarting normal mode ... ")) {
+    if (event == EVENT_COMMIT
+        && send_acknowledged(ORDER_EXIT_TEST, tr_text("TestMode", "Restarting normal mode ... "))) {
         set_test_panel_controls(-1, 0);
         set_main_buttons(1, 1, 1);
     }

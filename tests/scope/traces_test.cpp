@@ -130,6 +130,13 @@ TEST(Traces, CursorReadoutTellsTheTracesShownAtBothCursorsAndHowFarApartTheyAre)
          "Trace  Cursor 1  Cursor 2  Difference\n"
          "B           106       114          +8\n"
          "Difference: +4 samples, +1.000 s"},
+        {"a name with umlauts, its column counted in characters", 4, 6, 0, {{0, "Prüfwert A"}, {2, "Evaluation"}},
+         "Cursor 1: sample 4 (active)\n"
+         "Cursor 2: sample 6\n"
+         "Trace       Cursor 1  Cursor 2  Difference\n"
+         "Prüfwert A         4         6          +2\n"
+         "Evaluation       998       997          -1\n"
+         "Difference: +2 samples, +0.500 s"},
         {"on one sample, nothing shown", 6, 6, 1, {},
          "Cursor 1: sample 6\n"
          "Cursor 2: sample 6 (active)\n"
