@@ -23,6 +23,7 @@
 #include "params/pages.h"
 #include "params/reference.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "stats/statistics_pane.h"
@@ -73,6 +74,8 @@ int WinMain(int argc, char** argv)
 {
     if (!InitCVIRTE(argc, argv))
         return -1;
+    // Before the panels load: Qt translates their texts as it reads them.
+    install_language("");
     SetApplicationIcon(PROGRAM_ICON);
     if (!load_panels())
         return -1;
