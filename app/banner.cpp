@@ -2,6 +2,7 @@
 #include "app/banner.h"
 
 #include "app/startup.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -117,7 +118,7 @@ void ShowInfoText(int, int background, int color, const char* text, int left, in
     SetCtrlAttribute(panelMAIN, control, ATTR_TEXT_BGCOLOR, background);
     SetCtrlAttribute(panelMAIN, control, ATTR_TEXT_COLOR, color);
     SetCtrlAttribute(panelMAIN, control, ATTR_TEXT_POINT_SIZE, pointSize);
-    SetCtrlAttribute(panelMAIN, control, ATTR_DESCRIPTION, "Banner");
+    SetCtrlAttribute(panelMAIN, control, ATTR_DESCRIPTION, tr_text("Window", "Banner"));
     SetCtrlVal(panelMAIN, control, text);
 }
 

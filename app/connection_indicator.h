@@ -6,6 +6,7 @@
 #pragma once
 
 #include "link/line_watch.h"
+#include "platform/translation.h"
 
 namespace telvar {
 
@@ -14,9 +15,9 @@ inline constexpr int LINE_CLOSED_COLOR = 0xA0A0A0;
 inline constexpr int LINE_LOST_COLOR = 0xFF0000;
 inline constexpr int LINE_WAITING_COLOR = 0xFFB000;
 
-// Why the number displays are dimmed.
-inline constexpr const char* WAITING_FOR_LINE_TEXT = "waiting for line";
-inline constexpr const char* LINE_LOST_TEXT = "line lost";
+// Why the number displays are dimmed; shown as tr_text("Window", ...).
+inline constexpr const char* WAITING_FOR_LINE_TEXT = TR_NOOP("Window", "waiting for line");
+inline constexpr const char* LINE_LOST_TEXT = TR_NOOP("Window", "line lost");
 
 // Shows no line open, and follows every change the link reports from now on.
 void setup_connection_indicator();

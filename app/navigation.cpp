@@ -7,12 +7,16 @@
 
 #include "link/status.h"
 #include "platform/print.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace telvar {
 
@@ -151,20 +155,23 @@ int CC_CMD_PRINT(int, int, int event, void*, int, int)
     SetPrintAttribute(ATTR_PRINT_SCALE_TO_PAGE, 1);
     SetPrintAttribute(ATTR_PRINT_SHOW_DIALOG, 1);
     SetPrintAttribute(ATTR_PRINT_GRAYSCALE, 0);
-    tell_where_printed(PrintPanel(panelMAIN, "", VAL_FULL_PANEL), "Main window");
+    tell_where_printed(PrintPanel(panelMAIN, "", VAL_FULL_PANEL), tr_text("Window", "Main window"));
     return 0;
 }
 
 void tell_where_printed(int printed, const char* what)
 {
     if (printed < 0) {
-        set_status("Error! Printing failed.");
+        set_status(tr_text("Window", "Error! Printing failed."));
     } else if (printed == 0) {
         const PrintDestination where = LastPrintDestination();
-        char text[STATUS_SIZE];
-        std::snprintf(text, sizeof text, where.file ? "%s printed to file %s." : "%s printed to %s.", what,
-                      where.name.c_str());
-        set_status(text);
+        const char* format =
+            where.file ? tr_text("Window", "%s printed to file %s.") : tr_text("Window", "%s printed to %s.");
+        // As long as the words and the path need: the status text cuts it where it must.
+        std::string text(std::strlen(format) + std::strlen(what) + where.name.size(), '\0');
+        const int length = std::snprintf(text.data(), text.size() + 1, format, what, where.name.c_str());
+        text.resize(static_cast<std::size_t>(std::max(length, 0)));
+        set_status(text.c_str());
     }
 }
 

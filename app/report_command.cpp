@@ -6,6 +6,7 @@
 #include "params/change_marks.h"
 #include "params/mapping.h"
 #include "platform/print.h"
+#include "platform/translation.h"
 #include "stats/statistics_pane.h"
 #include "storage/parameter_report.h"
 #include "ui/panels.h"
@@ -28,7 +29,8 @@ int CC_CMD_REPORT(int, int, int event, void*, int, int)
                             .unsent_against = reference_name(),
                             .appendix_html = statistics_report_appendix()};
     const auto record = pages_record();
-    tell_where_printed(PrintDocument(panelMAIN, parameter_report_html(record.data(), facts)), "Parameter report");
+    tell_where_printed(PrintDocument(panelMAIN, parameter_report_html(record.data(), facts)),
+                       tr_text("Window", "Parameter report"));
     return 0;
 }
 

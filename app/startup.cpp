@@ -24,6 +24,7 @@
 #include "params/pages.h"
 #include "params/reference.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "stats/statistics_pane.h"
@@ -74,6 +75,8 @@ int WinMain(int argc, char** argv)
 {
     if (!InitCVIRTE(argc, argv))
         return -1;
+    // Before the panels load: Qt translates their texts as it reads them.
+    install_language("");
     SetApplicationIcon(PROGRAM_ICON);
     // The panels take their texts in the language installed when they load.
     start_language();

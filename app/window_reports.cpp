@@ -4,6 +4,7 @@
 #include "link/line_watch.h"
 #include "link/link_events.h"
 #include "link/status.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "storage/transfer_events.h"
 #include "ui/buttons.h"
@@ -20,11 +21,13 @@ namespace {
 // for the operator.
 void show_hang_up(bool waiting)
 {
+    const char* title = tr_text("Line", HANG_UP_TITLE);
+    const char* text = tr_text("Line", HANG_UP_TEXT);
     if (!waiting) {
-        MessagePopup(HANG_UP_TITLE, HANG_UP_TEXT);
+        MessagePopup(title, text);
         return;
     }
-    const int notice = NoticePopup(HANG_UP_TITLE, HANG_UP_TEXT);
+    const int notice = NoticePopup(title, text);
     set_line_observer("hang-up notice", [notice](const LineState& state) {
         if (!state.open())
             return;
@@ -71,7 +74,7 @@ void show_transfer_event(const TransferEvent& event)
         SetCtrlAttribute(panelMAIN, MAIN_PROGRESS, ATTR_VISIBLE, 0);
         break;
     case TransferEventKind::NoParameter:
-        MessagePopup("ERROR", event.text.c_str());
+        MessagePopup(tr_text("Window", "ERROR"), event.text.c_str());
         break;
     }
 }

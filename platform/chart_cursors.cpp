@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/chart_cursors.h"
 
+#include "platform/translation.h"
+
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,8 +23,6 @@ constexpr double kNoPlace = std::numeric_limits<double>::quiet_NaN();
 constexpr double kReachPixels = 6;
 constexpr int kShiftStep = 10;
 constexpr int kReadoutMargin = 6;
-const QString kReadoutName = QStringLiteral("Cursor readout");
-const QString kNoSamples = QStringLiteral("No samples under the cursors");
 const QColor kActiveColour(0xC0, 0x00, 0x00);
 const QColor kOtherColour(0x60, 0x60, 0x60);
 
@@ -64,7 +64,7 @@ ChartCursors::ChartCursors(Chart* chart) : QObject(chart), chart_(chart), readou
         line->setLayer(chart->cursor_layer());
         line->setClipToAxisRect(true);
     }
-    readout_->setAccessibleName(kReadoutName);
+    readout_->setAccessibleName(QString::fromUtf8(tr_text("Chart", "Cursor readout")));
     readout_->setTextFormat(Qt::PlainText);
     readout_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     readout_->setStyleSheet(QStringLiteral(
@@ -108,7 +108,8 @@ void ChartCursors::show_text()
         readout_->hide();
         return;
     }
-    const QString text = placed_ && text_ ? QString::fromStdString(text_(at_[0], at_[1], active_)) : kNoSamples;
+    const QString text = placed_ && text_ ? QString::fromStdString(text_(at_[0], at_[1], active_))
+                                          : QString::fromUtf8(tr_text("Chart", "No samples under the cursors"));
     if (readout_->text() != text) {
         readout_->setText(text);
         readout_->setAccessibleDescription(text);

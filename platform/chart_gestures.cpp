@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/chart_gestures.h"
 
+#include "platform/translation.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -15,9 +17,12 @@ constexpr double kPanStep = 0.1;
 constexpr double kZoomIn = 0.85 * 0.85;
 constexpr int kFocusedAxisWidth = 2;
 
-const QString kHowToMove = QStringLiteral(
-    "Wheel zooms along x, with Ctrl along y; drag pans; Ctrl and drag zooms to a rectangle; double click resets "
-    "the view. Focused: arrow keys pan, + and - zoom along x, with Ctrl along y");
+QString how_to_move()
+{
+    return QString::fromUtf8(tr_text(
+        "Chart", "Wheel zooms along x, with Ctrl along y; drag pans; Ctrl and drag zooms to a rectangle; double click "
+                 "resets the view. Focused: arrow keys pan, + and - zoom along x, with Ctrl along y"));
+}
 
 class ViewGestures : public QObject {
 public:
@@ -90,13 +95,13 @@ private:
 // The keys of each action, as a screen reader reads them out.
 QString described(const std::vector<ViewAction>& actions)
 {
-    QString text = kHowToMove;
+    QString text = how_to_move();
     for (const ViewAction& action : actions) {
         QStringList keys;
         for (const QKeySequence& key : action.keys)
             keys << key.toString(QKeySequence::NativeText);
         if (!keys.isEmpty())
-            text += QStringLiteral(", %1: %2").arg(keys.join(QStringLiteral(" or ")), action.text);
+            text += QStringLiteral(", %1: %2").arg(keys.join(QString::fromUtf8(tr_text("Chart", " or "))), action.text);
     }
     return text + QLatin1Char('.');
 }

@@ -2,6 +2,7 @@
 #include "platform/chart_picture.h"
 
 #include "platform/chart.h"
+#include "platform/translation.h"
 
 #include <qcustomplot.h>
 
@@ -13,8 +14,14 @@ namespace telvar::detail {
 namespace {
 
 // Titles for axes the panel file left without one.
-const QString kXTitle = QStringLiteral("Sample");
-const QString kYTitle = QStringLiteral("Value");
+QString x_title()
+{
+    return QString::fromUtf8(tr_text("Chart", "Sample"));
+}
+QString y_title()
+{
+    return QString::fromUtf8(tr_text("Chart", "Value"));
+}
 // About the width a legend entry takes, in pixels.
 constexpr int kLegendEntryWidth = 170;
 // The parts' rows take their own height; the plot takes the rest.
@@ -26,9 +33,9 @@ public:
     explicit Dressing(Chart& chart) : plot_(chart.plot()), x_title_(plot_->xAxis->label()), y_title_(plot_->yAxis->label())
     {
         if (x_title_.isEmpty())
-            plot_->xAxis->setLabel(kXTitle);
+            plot_->xAxis->setLabel(x_title());
         if (y_title_.isEmpty())
-            plot_->yAxis->setLabel(kYTitle);
+            plot_->yAxis->setLabel(y_title());
         QFont bold = plot_->font();
         bold.setBold(true);
         const QString times = chart.shown_times();

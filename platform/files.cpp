@@ -4,6 +4,7 @@
 #include "platform/handle_table.h"
 #include "platform/panel_path.h"
 #include "platform/test_seams.h"
+#include "platform/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,19 +28,21 @@ namespace {
 bool g_fail_writes = false;
 
 struct KindLimit {
-    const char* what;  // a file of the kind, as the refusal names it
+    const char* refusal;  // why a file too large is refused: %1 is the limit
     int megabytes;
 };
 
 // One row a FileKind, in its order. Real parameter files, tables, histories
 // settings and fleet targets are a few kilobytes, images a few megabytes.
+// Each refusal is a sentence of its own: other languages inflect what the
+// file is not.
 constexpr KindLimit kKindLimits[] = {
-    {"a parameter file", 1},
-    {"a firmware image", 64},
-    {"a linearisation table", 4},
-    {"an address history", 1},
-    {"a settings file", 1},
-    {"a targets file", 1},
+    {TR_NOOP("Files", "larger than %1 MB, not a parameter file"), 1},
+    {TR_NOOP("Files", "larger than %1 MB, not a firmware image"), 64},
+    {TR_NOOP("Files", "larger than %1 MB, not a linearisation table"), 4},
+    {TR_NOOP("Files", "larger than %1 MB, not an address history"), 1},
+    {TR_NOOP("Files", "larger than %1 MB, not a settings file"), 1},
+    {TR_NOOP("Files", "larger than %1 MB, not a targets file"), 1},
 };
 static_assert(std::size(kKindLimits) == static_cast<std::size_t>(FileKind::targets) + 1);
 
@@ -53,7 +56,7 @@ const KindLimit& limit_of(FileKind kind)
 std::string size_refusal(FileKind kind)
 {
     const KindLimit& limit = limit_of(kind);
-    return "larger than " + std::to_string(limit.megabytes) + " MB, not " + limit.what;
+    return with_args(tr_text("Files", limit.refusal), {std::to_string(limit.megabytes)});
 }
 
 bool larger_than_kind(std::int64_t bytes, FileKind kind)
@@ -66,7 +69,7 @@ std::string not_regular(const struct stat& status)
 {
     if (S_ISDIR(status.st_mode))
         return ErrorReason(EISDIR);
-    return S_ISREG(status.st_mode) ? std::string() : std::string("not a regular file");
+    return S_ISREG(status.st_mode) ? std::string() : std::string(tr_text("Files", "not a regular file"));
 }
 
 // Why a file of this status is not to be read; empty when it is.
@@ -85,20 +88,24 @@ Result failed(Result result, std::string* why, std::string reason)
     return result;
 }
 
+// A reason stands after its text, in brackets: in English it starts small.
+// German starts its nouns with a capital wherever they stand.
 std::string lower_first(QString text)
 {
-    if (!text.isEmpty())
+    if (!text.isEmpty() && current_language() == "en")
         text[0] = text[0].toLower();
     return text.toLocal8Bit().toStdString();
 }
 
 // Qt words the system's errors as the system does, though not every one it
 // meets on a write: there the system's own word, while errno still holds it.
+// Qt's word for that is in the window's language: a file without an error
+// tells it.
 std::string reason_of(const QFileDevice& file)
 {
     const int error = errno;
-    const std::string reason = lower_first(file.errorString());
-    return reason == "unknown error" && error != 0 ? ErrorReason(error) : reason;
+    const QString reason = file.errorString();
+    return reason == QFile().errorString() && error != 0 ? ErrorReason(error) : lower_first(reason);
 }
 
 int read_open_file(int fd, FileKind kind, std::string* content, std::string* why)

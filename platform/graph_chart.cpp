@@ -127,8 +127,9 @@ std::string GraphChart::csv() const
         }
         columns.push_back(std::move(column));
     }
+    // UTF-8, as the plots' names are once the window's texts are translated.
     const QString x_label = plot()->xAxis->label();
-    return plots_csv(x_label.isEmpty() ? "x" : x_label.toLatin1().toStdString(), columns);
+    return plots_csv(x_label.isEmpty() ? "x" : x_label.toUtf8().toStdString(), columns);
 }
 
 }  // namespace telvar::detail

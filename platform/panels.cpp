@@ -9,6 +9,7 @@
 #include "platform/pictures.h"
 #include "platform/plot_control.h"
 #include "platform/qt_access.h"
+#include "platform/translation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -184,7 +185,7 @@ void name_table_corners(QWidget* root)
 {
     for (QTableView* table : root->findChildren<QTableView*>())
         for (QAbstractButton* corner : table->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
-            corner->setAccessibleName(QStringLiteral("Select all rows"));
+            corner->setAccessibleName(QString::fromUtf8(tr_text("Table", "Select all rows")));
 }
 
 }  // namespace

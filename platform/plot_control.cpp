@@ -11,6 +11,7 @@
 #include "platform/plot_menu.h"
 #include "platform/plot_settings.h"
 #include "platform/strip_chart.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 #include <qcustomplot.h>
@@ -54,13 +55,14 @@ Chart* make_chart(QCustomPlot* plot, const PlotSettings& settings)
 
 std::vector<ViewAction> view_actions(Chart* chart)
 {
+    const auto text = [](const char* translated) { return QString::fromUtf8(translated); };
     std::vector<ViewAction> actions;
     if (auto* strip = qobject_cast<StripChart*>(chart))
-        actions.push_back({QStringLiteral("Follow the newest samples"), {QKeySequence(Qt::Key_End)},
+        actions.push_back({text(tr_text("Chart", "Follow the newest samples")), {QKeySequence(Qt::Key_End)},
                            [strip] { strip->follow(); }});
-    actions.push_back({QStringLiteral("Reset view"), {QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_0)},
+    actions.push_back({text(tr_text("Chart", "Reset view")), {QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_0)},
                        [chart] { chart->reset_view(); }});
-    actions.push_back({QStringLiteral("Auto y range"), {}, [chart] { chart->fit_y(); }});
+    actions.push_back({text(tr_text("Chart", "Auto y range")), {}, [chart] { chart->fit_y(); }});
     return actions;
 }
 

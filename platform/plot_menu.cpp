@@ -3,6 +3,7 @@
 
 #include "platform/csv_file.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 #include <QFileInfo>
@@ -34,35 +35,36 @@ std::string choose_file(const char* title, const char* file_spec, const char* ty
     const int chosen = FileSelectPopup(dialog_directory().c_str(), file_spec, types, title, VAL_SAVE_BUTTON, 0, 1, 1, 1,
                                        path);
     if (chosen == UIE_BUFFER_TOO_SMALL)
-        MessagePopup("ERROR", "The file name is too long.");
+        MessagePopup(tr_text("Chart", "ERROR"), tr_text("Chart", "The file name is too long."));
     if (chosen <= 0)
         return {};
     g_last_directory = QFileInfo(QString::fromLocal8Bit(path)).absolutePath().toLocal8Bit().toStdString();
     return path;
 }
 
-void report_failure(const char* what, const std::string& path)
+// `pattern` names what was not saved; %1 is the file.
+void report_failure(const char* pattern, const std::string& path)
 {
-    const std::string text = std::string("The ") + what + " could not be saved to " + path + ".";
-    MessagePopup("ERROR", text.c_str());
+    const std::string text = with_args(pattern, {path});
+    MessagePopup(tr_text("Chart", "ERROR"), text.c_str());
 }
 
 void save_picture(const ChartSaving& saving)
 {
-    const std::string path = choose_file("Save Picture", "*.png", "*.png;*.pdf");
+    const std::string path = choose_file(tr_text("Chart", "Save Picture"), "*.png", "*.png;*.pdf");
     if (path.empty())
         return;
     const QString file = QString::fromLocal8Bit(path.c_str());
     const bool pdf = file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     if (!saving.picture(file, pdf))
-        report_failure("picture", path);
+        report_failure(tr_text("Chart", "The picture could not be saved to %1."), path);
 }
 
 void save_data(const ChartSaving& saving)
 {
-    const std::string path = choose_file("Save Data", "*.csv", "*.csv");
+    const std::string path = choose_file(tr_text("Chart", "Save Data"), "*.csv", "*.csv");
     if (!path.empty() && !SaveCsv(path, saving.csv()))
-        report_failure("data", path);
+        report_failure(tr_text("Chart", "The data could not be saved to %1."), path);
 }
 
 }  // namespace
@@ -72,8 +74,8 @@ void add_chart_menu(QWidget* chart, ChartSaving saving, const std::vector<ViewAc
     auto* menu = new QMenu(chart);
     menu->setAccessibleName(chart->accessibleName());
     // Menu entries tell screen readers their text.
-    QAction* picture = menu->addAction(QStringLiteral("Save picture..."));
-    QAction* data = menu->addAction(QStringLiteral("Save data as CSV..."));
+    QAction* picture = menu->addAction(QString::fromUtf8(tr_text("Chart", "Save picture...")));
+    QAction* data = menu->addAction(QString::fromUtf8(tr_text("Chart", "Save data as CSV...")));
     QObject::connect(picture, &QAction::triggered, menu, [saving] { save_picture(saving); });
     QObject::connect(data, &QAction::triggered, menu, [saving] { save_data(saving); });
     menu->addSeparator();

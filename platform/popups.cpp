@@ -3,6 +3,7 @@
 #include "platform/handle_table.h"
 #include "platform/shown_text.h"
 #include "platform/modal.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 #include <QApplication>
@@ -26,9 +27,9 @@ QString text_of(const std::string& bytes)
 const char* button_text(int buttonLabel)
 {
     switch (buttonLabel) {
-    case VAL_SAVE_BUTTON: return "Save";
-    case VAL_LOAD_BUTTON: return "Load";
-    default: return "OK";
+    case VAL_SAVE_BUTTON: return tr_text("Dialogs", "Save");
+    case VAL_LOAD_BUTTON: return tr_text("Dialogs", "Load");
+    default: return tr_text("Dialogs", "OK");
     }
 }
 
@@ -56,7 +57,7 @@ public:
         dialog_.setAccessibleName(text_of(request.title));
         QStringList filters = patterns_;
         if (!request.restrict_extension)
-            filters << QStringLiteral("All files (*)");
+            filters << QString::fromUtf8(tr_text("Dialogs", "All files (*)"));
         dialog_.setNameFilters(filters);
         const QString file_spec = text_of(request.file_spec);
         if (has_wildcard(file_spec))

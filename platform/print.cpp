@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/modal.h"
 #include "platform/qt_access.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 #include <QFile>
@@ -57,11 +58,11 @@ ModalAnswer ask_for_printer(QPrinter& printer, QWidget* widget, const QString& t
 {
     ModalRequest request;
     request.kind = ModalKind::Print;
-    request.title = "Print";
+    request.title = tr_text("Dialogs", "Print");
     request.text = text.toStdString();
     return detail::ask_operator(request, [&] {
         QPrintDialog dialog(&printer, widget);
-        dialog.setAccessibleName(QStringLiteral("Print"));
+        dialog.setAccessibleName(QString::fromStdString(request.title));
         if (dialog.exec() != QDialog::Accepted)
             return ModalAnswer{0, {}};
         return ModalAnswer{1, QFile::encodeName(printer.outputFileName()).toStdString()};

@@ -119,7 +119,7 @@ std::string ComPortLabel(const ComPortInfo& info)
     if (!about.empty())
         label += "   " + about;
     if (!info.accessible)
-        label += "   - no permission to open";
+        label += tr_text("Ports", "   - no permission to open");
     return label;
 }
 

@@ -8,6 +8,8 @@
 //          as the one the controller simulator makes; pty dir is /tmp)
 #pragma once
 
+#include "platform/translation.h"
+
 #include <string>
 #include <vector>
 
@@ -45,8 +47,9 @@ std::vector<ComPortInfo> DescribeComPorts();
 // A port this user may not open ends in "   - no permission to open".
 std::string ComPortLabel(const ComPortInfo& info);
 
-// What opens such a port: serial devices belong to the group dialout.
+// What opens such a port: serial devices belong to the group dialout. Shown
+// as tr_text("Ports", COM_PORT_PERMISSION_FIX).
 inline constexpr const char* COM_PORT_PERMISSION_FIX =
-    "Add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again.";
+    TR_NOOP("Ports", "Add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again.");
 
 }  // namespace telvar

@@ -7,6 +7,7 @@
 #include "platform/plot_csv.h"
 #include "platform/plot_values.h"
 #include "platform/trace_graph.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 #include <QAbstractEventDispatcher>
@@ -33,10 +34,6 @@ constexpr int kMaxTraces = 64;
 // request; a program that never waits still sees its chart this often.
 constexpr int kDeferredRedrawLatestMs = 20;
 constexpr int kMaxThickness = 16;
-const QString kLookingBack = QStringLiteral("Time of day (looking back)");
-const QString kFollowing = QStringLiteral("Time of day (following)");
-const QString kFollow = QStringLiteral("Follow");
-const QString kFollowName = QStringLiteral("Follow the newest samples");
 // The Follow button's distance from the corner of the axes, in pixels.
 constexpr int kButtonMargin = 6;
 // How near the newest sample the right edge counts as on it, in pixels.
@@ -54,6 +51,11 @@ double now()
     return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000;
 }
 
+QString translated(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
 QString time_text(double seconds, const char* format)
 {
     return QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000)).toString(QLatin1String(format));
@@ -63,7 +65,7 @@ QString time_text(double seconds, const char* format)
 
 StripChart::StripChart(QCustomPlot* plot)
     : Chart(plot), lines_(lines_layer(plot)), gaps_(new ChartGaps(plot, lines_)), screen_(kDefaultPointsPerScreen),
-      ticker_(new SampleTicker), follow_button_(new QPushButton(kFollow, plot)),
+      ticker_(new SampleTicker), follow_button_(new QPushButton(translated(tr_text("Chart", "Follow")), plot)),
       file_x_label_(plot->xAxis->label())
 {
     new ChartBands(plot, lines_);
@@ -73,8 +75,8 @@ StripChart::StripChart(QCustomPlot* plot)
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &StripChart::redraw_deferred);
     plot->xAxis->setTicker(ticker_);
-    follow_button_->setAccessibleName(kFollowName);
-    follow_button_->setToolTip(kFollowName + QStringLiteral(" (End)"));
+    follow_button_->setAccessibleName(translated(tr_text("Chart", "Follow the newest samples")));
+    follow_button_->setToolTip(translated(tr_text("Chart", "Follow the newest samples (End)")));
     follow_button_->hide();
     connect(follow_button_, &QPushButton::clicked, this, &StripChart::follow);
     connect(plot, &QCustomPlot::afterReplot, this, &StripChart::place_follow_button);
@@ -301,7 +303,7 @@ QString StripChart::shown_times() const
     const double from = samples_->time(first);
     const double to = samples_->time(last);
     const bool one_day = time_text(from, "yyyyMMdd") == time_text(to, "yyyyMMdd");
-    return time_text(from, "yyyy-MM-dd HH:mm:ss.zzz") + QStringLiteral(" to ")
+    return time_text(from, "yyyy-MM-dd HH:mm:ss.zzz") + translated(tr_text("Chart", " to "))
            + time_text(to, one_day ? "HH:mm:ss.zzz" : "yyyy-MM-dd HH:mm:ss.zzz");
 }
 
@@ -469,7 +471,9 @@ void StripChart::pin()
 
 void StripChart::show_off_screen()
 {
-    plot()->xAxis->setLabel(pinned_ ? kFollowing : kLookingBack);
+    plot()->xAxis->setLabel(pinned_ ? translated(tr_text("Chart", "Time of day (following)"))
+                                    : translated(tr_text("Chart", "Time of day (looking back)")));
+    time_label_ = true;
     plot()->setAccessibleDescription(screen_description_ + QLatin1Char(' ') + plot()->xAxis->label());
     follow_button_->setVisible(!pinned_);
     place_follow_button();
@@ -528,7 +532,8 @@ void StripChart::x_moved_by_operator(QCPRange now, QCPRange before, bool first)
 
 void StripChart::x_returned()
 {
-    if (plot()->xAxis->label() == kLookingBack || plot()->xAxis->label() == kFollowing) {
+    if (time_label_) {
+        time_label_ = false;
         ticker_->set_offset(0);
         ticker_->set_times(nullptr);
         plot()->xAxis->setLabel(file_x_label_);

@@ -123,6 +123,7 @@ private:
     QSharedPointer<SampleTicker> ticker_;
     QPushButton* follow_button_;  // shown while looking back
     QString file_x_label_;
+    bool time_label_ = false;  // the x axis tells the time of day, off the screen
     QString screen_description_;
     std::optional<double> sample_time_;
     long long offset_ = 0;  // off the screen, x is the sample number less this

@@ -92,6 +92,13 @@ std::string desktop_language()
     return "en";
 }
 
+std::string current_language()
+{
+    Installed& s = installed();
+    std::lock_guard guard(s.lock);
+    return s.language;
+}
+
 std::string install_language(const std::string& choice)
 {
     const std::string language = choice.empty() ? desktop_language() : choice;

@@ -31,4 +31,7 @@ std::string install_language(const std::string& choice);
 // The language the desktop asks for, as install_language would take it.
 std::string desktop_language();
 
+// The language of the window's texts now: "en" until a translation is installed.
+std::string current_language();
+
 }  // namespace telvar

@@ -2,6 +2,7 @@
 #include "ui/status.h"
 
 #include "platform/longest_fitting.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -32,19 +33,26 @@ std::string fitted(const std::string& text)
     return cut(longest_fitting(text.size(), [&](std::size_t kept) { return fits(cut(kept)); }));
 }
 
-// What the line shows, and the text it was made from.
+// What the line shows, as it reads back, and the text it was made from.
 struct OnLine {
     std::string text;
     std::string shown;
 };
 std::optional<OnLine> g_on_line;
 
-// RUN shows the same text with every sample: the line is left as it is then.
-bool already_on_line(const std::string& text)
+// The line reads back in its own 8-bit text, which is not the UTF-8 of a
+// translated text: what was shown is kept as it reads back.
+std::string read_line()
 {
     char shown[STATUS_LINE_SIZE] = {};
     GetCtrlVal(panelMAIN, MAIN_STATUS, shown, sizeof shown);
-    return g_on_line && g_on_line->text == text && g_on_line->shown == shown;
+    return shown;
+}
+
+// RUN shows the same text with every sample: the line is left as it is then.
+bool already_on_line(const std::string& text)
+{
+    return g_on_line && g_on_line->text == text && g_on_line->shown == read_line();
 }
 
 }  // namespace
@@ -54,9 +62,9 @@ void show_on_status_line(const char* text)
     if (already_on_line(text))
         return;
     const std::string shown = fitted(text);
-    g_on_line = OnLine{text, shown};
     SetCtrlVal(panelMAIN, MAIN_STATUS, shown.c_str());
-    SetCtrlAttribute(panelMAIN, MAIN_STATUS, ATTR_DESCRIPTION, shown == text ? "Status line" : text);
+    g_on_line = OnLine{text, read_line()};
+    SetCtrlAttribute(panelMAIN, MAIN_STATUS, ATTR_DESCRIPTION, shown == text ? tr_text("Window", "Status line") : text);
 }
 
 }  // namespace telvar
