@@ -75,8 +75,6 @@ int WinMain(int argc, char** argv)
 {
     if (!InitCVIRTE(argc, argv))
         return -1;
-    // Before the panels load: Qt translates their texts as it reads them.
-    install_language("");
     SetApplicationIcon(PROGRAM_ICON);
     // The panels take their texts in the language installed when they load.
     start_language();

@@ -40,8 +40,8 @@ struct OnLine {
 };
 std::optional<OnLine> g_on_line;
 
-// The line reads back in its own 8-bit text, which is not the UTF-8 of a
-// translated text: what was shown is kept as it reads back.
+// What was shown is kept as the line reads it back, so that a text the line
+// changed on its way (a cut character) still counts as the same.
 std::string read_line()
 {
     char shown[STATUS_LINE_SIZE] = {};
