@@ -24,7 +24,6 @@
 #include "params/pages.h"
 #include "params/reference.h"
 #include "platform/files.h"
-#include "platform/translation.h"
 #include "platform/userint.h"
 #include "scope/acquisition.h"
 #include "stats/statistics_pane.h"
