@@ -45,6 +45,207 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Cursor readout</source>
+        <translation>Cursoranzeige</translation>
+    </message>
+    <message>
+        <source>No samples under the cursors</source>
+        <translation>Keine Werte unter den Cursorn</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>Wheel zooms along x, with Ctrl along y; drag pans; Ctrl and drag zooms to a rectangle; double click resets the view. Focused: arrow keys pan, + and - zoom along x, with Ctrl along y</source>
+        <translation>Mausrad zoomt entlang x, mit Strg entlang y; Ziehen verschiebt; Strg und Ziehen zoomt auf ein Rechteck; Doppelklick setzt die Ansicht zurück. Mit Fokus: Pfeiltasten verschieben, + und - zoomen entlang x, mit Strg entlang y</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Wert Nr.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Follow the newest samples</source>
+        <translation>Den neuesten Werten folgen</translation>
+    </message>
+    <message>
+        <source>Reset view</source>
+        <translation>Ansicht zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Auto y range</source>
+        <translation>y-Bereich automatisch</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Der Dateiname ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save Data</source>
+        <translation>Daten speichern</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1.</source>
+        <translation>Die Daten konnten nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save data as CSV...</source>
+        <translation>Daten als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Folgen</translation>
+    </message>
+    <message>
+        <source>Follow the newest samples (End)</source>
+        <translation>Den neuesten Werten folgen (Ende)</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>Time of day (following)</source>
+        <translation>Uhrzeit (folgend)</translation>
+    </message>
+    <message>
+        <source>Time of day (looking back)</source>
+        <translation>Uhrzeit (Rückblick)</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>%1; exported to %2</source>
+        <translation>%1; exportiert nach %2</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>The comparison could not be saved to %1.</source>
+        <translation>Der Vergleich konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Export Comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Der Dateiname ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Compare with file failed.</source>
+        <translation>Vergleich mit Datei fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>(no page)</source>
+        <translation>(keine Seite)</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>Wörtern</translation>
+    </message>
+    <message>
+        <source>Pages compared with %1: No difference in %2.</source>
+        <translation>Seiten mit %1 verglichen: Kein Unterschied in %2.</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation>Unterschied</translation>
+    </message>
+    <message>
+        <source>differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Pages compared with %1: %2 in %3</source>
+        <translation>Seiten mit %1 verglichen: %2 in %3</translation>
+    </message>
+    <message>
+        <source>Controller EEPROM</source>
+        <translation>Steuergerät-EEPROM</translation>
+    </message>
+    <message>
+        <source>Controller RAM</source>
+        <translation>Steuergerät-RAM</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>Datei %1</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
     <name>EVAL</name>
     <message>
         <source>Evaluation settings</source>
@@ -69,26 +270,6 @@
     <message>
         <source>How the evaluation value is formed from the channels</source>
         <translation>Wie der Auswertungswert aus den Kanälen gebildet wird</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Channel A</source>
@@ -219,6 +400,209 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>larger than %1 MB, not a parameter file</source>
+        <translation>größer als %1 MB, keine Parameterdatei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not a firmware image</source>
+        <translation>größer als %1 MB, kein Firmware-Abbild</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not a linearisation table</source>
+        <translation>größer als %1 MB, keine Linearisierungstabelle</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an address history</source>
+        <translation>größer als %1 MB, kein Adressverlauf</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not a settings file</source>
+        <translation>größer als %1 MB, keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not a targets file</source>
+        <translation>größer als %1 MB, keine Zieldatei</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>The image is not sent: line %1 of %2 has %3.</source>
+        <translatorcomment>glossary: &quot;line&quot; is a line of a file here, not the connection</translatorcomment>
+        <translation>Das Image wird nicht gesendet: Zeile %1 von %2 enthält %3.</translation>
+    </message>
+    <message>
+        <source>The image is not sent: %1 holds no records.</source>
+        <translation>Das Image wird nicht gesendet: %1 enthält keine Records.</translation>
+    </message>
+    <message>
+        <source>The image is not sent: %1 does not end with an end record (S7, S8 or S9).</source>
+        <translation>Das Image wird nicht gesendet: %1 endet nicht mit einem End-Record (S7, S8 oder S9).</translation>
+    </message>
+    <message>
+        <source>Starting download ... </source>
+        <translation>Download wird gestartet ... </translation>
+    </message>
+    <message>
+        <source>OK!</source>
+        <translation>OK!</translation>
+    </message>
+    <message>
+        <source>To upgrade the controller you need to establish a connection<byte value="xd"/>
+using a RS232 COM port or an RS232-to-USB converter emulating<byte value="xd"/>
+an virtual COM port. Upgrade is not supported using TCP/IP.</source>
+        <translation>Für ein Update des Steuergeräts stellen Sie bitte eine Verbindung<byte value="xd"/>
+über eine RS232-COM-Schnittstelle oder einen RS232-USB-Wandler<byte value="xd"/>
+mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</translation>
+    </message>
+    <message>
+        <source>Firmwareupdate was successful!</source>
+        <translation>Das Firmware-Update war erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>Die Datei konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Please select files first!</source>
+        <translation>Bitte wählen Sie zuerst die Dateien aus!</translation>
+    </message>
+    <message>
+        <source>No answer from controller!</source>
+        <translation>Keine Antwort vom Steuergerät!</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>The linearisation data of %1 hold %2, fewer than the window needs.</source>
+        <translation>Die Linearisierungsdaten von %1 enthalten %2, weniger als das Fenster braucht.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the linearisation data of %2 holds no value of 16 bits.</source>
+        <translatorcomment>glossary: &quot;line&quot; is a line of a file here, not the connection</translatorcomment>
+        <translation>Zeile %1 der Linearisierungsdaten von %2 enthält keinen 16-Bit-Wert.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The linearisation data of %1 do not fit into the window whole: the window holds %2, the checked tables have %3.</source>
+        <translation>Die Linearisierungsdaten von %1 passen nicht vollständig in das Fenster: Das Fenster fasst %2, die ausgewählten Tabellen haben %3.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s start address %1 is not below its end address %2.</source>
+        <translation>Die Startadresse %1 des Fensters liegt nicht unter seiner Endadresse %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the firmware file has %2.</source>
+        <translatorcomment>glossary: &quot;line&quot; is a line of a file here, not the connection</translatorcomment>
+        <translation>Zeile %1 der Firmware-Datei enthält %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the firmware file writes at %2 over the linearisation data.</source>
+        <translatorcomment>glossary: &quot;line&quot; is a line of a file here, not the connection</translatorcomment>
+        <translation>Zeile %1 der Firmware-Datei überschreibt bei %2 die Linearisierungsdaten.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not end with an end record (S7, S8 or S9).</source>
+        <translation>Die Firmware-Datei endet nicht mit einem End-Record (S7, S8 oder S9).</translation>
+    </message>
+    <message>
+        <source>The window from %1 to %2 holds no data of the firmware file.</source>
+        <translation>Das Fenster von %1 bis %2 enthält keine Daten der Firmware-Datei.</translation>
+    </message>
+    <message>
+        <source>Could not open the linearisation data of %1: %2</source>
+        <translation>Die Linearisierungsdaten von %1 konnten nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not open the firmware file: %1</source>
+        <translation>Die Firmware-Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>channel A</source>
+        <translation>Kanal A</translation>
+    </message>
+    <message>
+        <source>channel B</source>
+        <translation>Kanal B</translation>
+    </message>
+    <message>
+        <source>Could not write the merged file: %1</source>
+        <translation>Die zusammengeführte Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Merged %1 of channel A and %2 of channel B.</source>
+        <translation>Zusammengeführt: %1 von Kanal A und %2 von Kanal B.</translation>
+    </message>
+    <message>
+        <source>a good record</source>
+        <translation>einen gültigen Record</translation>
+    </message>
+    <message>
+        <source>not an S-record</source>
+        <translation>keinen S-Record</translation>
+    </message>
+    <message>
+        <source>an unknown record type</source>
+        <translation>einen unbekannten Record-Typ</translation>
+    </message>
+    <message>
+        <source>a character that is no hexadecimal digit</source>
+        <translation>ein Zeichen, das keine Hexadezimalziffer ist</translation>
+    </message>
+    <message>
+        <source>a byte count that does not match the line</source>
+        <translatorcomment>glossary: &quot;line&quot; is a line of a file here, not the connection</translatorcomment>
+        <translation>eine Byteanzahl, die nicht zur Zeile passt</translation>
+    </message>
+    <message>
+        <source>a wrong checksum</source>
+        <translation>eine falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>Load Firmware File</source>
+        <translation>Firmware-Datei laden</translation>
+    </message>
+    <message>
+        <source>Select Linearisation Data for Channel A</source>
+        <translation>Linearisierungsdaten für Kanal A auswählen</translation>
+    </message>
+    <message>
+        <source>Select Linearisation Data for Channel B</source>
+        <translation>Linearisierungsdaten für Kanal B auswählen</translation>
+    </message>
+    <message>
+        <source>Please select all necessary files first!</source>
+        <translation>Bitte wählen Sie zuerst alle benötigten Dateien aus!</translation>
+    </message>
+    <message>
+        <source>Select destination for merged file</source>
+        <translation>Ziel für die zusammengeführte Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Invalid file or no file selected. Please select correct file!</source>
+        <translation>Ungültige oder keine Datei ausgewählt. Bitte wählen Sie eine gültige Datei aus!</translation>
+    </message>
+</context>
+<context>
     <name>GAUGE</name>
     <message>
         <source>Gauge study</source>
@@ -302,18 +686,89 @@
     </message>
 </context>
 <context>
+    <name>GaugeStudy</name>
+    <message>
+        <source>fewer than 2 readings</source>
+        <translation>weniger als 2 Messungen</translation>
+    </message>
+    <message>
+        <source>no spread: every reading is the same</source>
+        <translation>keine Streuung: alle Messungen sind gleich</translation>
+    </message>
+    <message>
+        <source>the tolerance is not above 0</source>
+        <translation>die Toleranz ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 readings: RUN ended. Take the readings again.</source>
+        <translation>Nach %1 von %2 Messungen abgebrochen: START wurde beendet. Nehmen Sie die Messungen erneut auf.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings</source>
+        <translation>%1 von %2 Messungen</translation>
+    </message>
+    <message>
+        <source>No line to the controller: CONNECT first.</source>
+        <translation>Keine Verbindung zum Steuergerät: Wählen Sie zuerst „Verbinden“.</translation>
+    </message>
+    <message>
+        <source>Cg and Cgk %1: %2</source>
+        <translation>Cg und Cgk %1: %2</translation>
+    </message>
+    <message>
+        <source>Cg %1, Cgk %2: capable (both at least %3 is capable)</source>
+        <translation>Cg %1, Cgk %2: fähig (fähig, wenn beide mindestens %3)</translation>
+    </message>
+    <message>
+        <source>Cg %1, Cgk %2: not capable (both at least %3 is capable)</source>
+        <translation>Cg %1, Cgk %2: nicht fähig (fähig, wenn beide mindestens %3)</translation>
+    </message>
+    <message>
+        <source>Gauge study (type 1)</source>
+        <translation>Messmittelfähigkeit (Verfahren 1)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Reference value</source>
+        <translation>Referenzwert</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Readings in the order taken:</source>
+        <translation>Messungen in der Reihenfolge der Aufnahme:</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>The language could not be kept: the settings file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache konnte nicht gespeichert werden: Die Einstellungsdatei lässt sich nicht schreiben.</translation>
     </message>
     <message>
         <source>The window keeps its language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster behält seine Sprache.</translation>
     </message>
     <message>
         <source>The window changes its language when the tool starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster wechselt seine Sprache beim nächsten Start des Programms.</translation>
     </message>
 </context>
 <context>
@@ -422,22 +877,6 @@
         <translation>Eine Voreinstellung trägt eine feste Zuordnung ein und sperrt die Seite</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>1: free configuration</source>
         <translation>1: freie Konfiguration</translation>
     </message>
@@ -468,42 +907,6 @@
     <message>
         <source>Mode bit</source>
         <translation>Modusbit</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>11</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Configuration</source>
@@ -1543,6 +1946,183 @@
     </message>
 </context>
 <context>
+    <name>Ports</name>
+    <message>
+        <source>   - no permission to open</source>
+        <translation>   - keine Berechtigung zum Öffnen</translation>
+    </message>
+    <message>
+        <source>Add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again.</source>
+        <translation>Nehmen Sie sich in die Gruppe dialout auf: sudo usermod -aG dialout $USER, und melden Sie sich danach neu an.</translation>
+    </message>
+</context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>REC %1</source>
+        <translation>REC %1</translation>
+    </message>
+    <message>
+        <source>Not recording: %1 could not be written</source>
+        <translation>Keine Aufzeichnung: %1 nicht schreibbar</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Error! Recording stopped: the file could not be written.</source>
+        <translation>Fehler! Aufzeichnung beendet: Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Record live samples to</source>
+        <translation>Messwerte aufzeichnen in</translation>
+    </message>
+    <message>
+        <source>Error! The recording file could not be written.</source>
+        <translation>Fehler! Die Aufzeichnungsdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Recording live samples to %1</source>
+        <translation>Messwerte werden aufgezeichnet in %1</translation>
+    </message>
+    <message>
+        <source>sample</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>samples</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1 in %2</source>
+        <translation>Aufzeichnung beendet: %1 in %2</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Ausgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Mode bit</source>
+        <translation>Modusbit</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Output %1 mode bits without a selector</source>
+        <translation>Modusbits von Ausgang %1 ohne Auswahlfeld</translation>
+    </message>
+    <message>
+        <source>Changes not sent</source>
+        <translation>Nicht gesendete Änderungen</translation>
+    </message>
+    <message>
+        <source>channel A</source>
+        <translation>Kanal A</translation>
+    </message>
+    <message>
+        <source>channel B</source>
+        <translation>Kanal B</translation>
+    </message>
+    <message>
+        <source>common settings</source>
+        <translation>allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>On no page</source>
+        <translation>Auf keiner Seite</translation>
+    </message>
+    <message>
+        <source>About this report</source>
+        <translation>Zu diesem Bericht</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Controller version</source>
+        <translation>Version des Steuergeräts</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>Parameter report</source>
+        <translation>Parameterbericht</translation>
+    </message>
+    <message>
+        <source>Set from</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>TELVAR-K20-Dizer parameter report</source>
+        <translation>TELVAR-K20-Dizer-Parameterbericht</translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>controller RAM</source>
+        <translation>Steuergerät-RAM</translation>
+    </message>
+    <message>
+        <source>controller EEPROM</source>
+        <translation>Steuergerät-EEPROM</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+</context>
+<context>
     <name>STATS</name>
     <message>
         <source>Statistics</source>
@@ -1606,7 +2186,7 @@
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation>&amp;Exportieren...</translation>
+        <translation>&amp;Export...</translation>
     </message>
     <message>
         <source>Export the figures as CSV</source>
@@ -1655,6 +2235,211 @@
     <message>
         <source>samples</source>
         <translation>Anzahl Werte</translation>
+    </message>
+</context>
+<context>
+    <name>Scope</name>
+    <message>
+        <source>Line: %1, controller: %2</source>
+        <translation>Verbindung: %1, Steuergerät: %2</translation>
+    </message>
+    <message>
+        <source>Rawdata recieved.</source>
+        <translation>Rohdaten empfangen.</translation>
+    </message>
+    <message>
+        <source>Reseting data ... </source>
+        <translation>Daten werden zurückgesetzt ... </translation>
+    </message>
+    <message>
+        <source>Sending TEACH order ... </source>
+        <translation>Befehl „Einlernen“ wird gesendet ... </translation>
+    </message>
+    <message>
+        <source>Cursor %1: sample %2</source>
+        <translation>Cursor %1: Wert Nr. %2</translation>
+    </message>
+    <message>
+        <source>, %1 from the trigger</source>
+        <translation>, %1 vom Trigger</translation>
+    </message>
+    <message>
+        <source> (active)</source>
+        <translation> (aktiv)</translation>
+    </message>
+    <message>
+        <source>No samples under the cursors</source>
+        <translation>Keine Werte unter den Cursorn</translation>
+    </message>
+    <message>
+        <source>No trace shown</source>
+        <translation>Keine Kurve angezeigt</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>Cursor 1</source>
+        <translation>Cursor 1</translation>
+    </message>
+    <message>
+        <source>Cursor 2</source>
+        <translation>Cursor 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Difference: %1 sample</source>
+        <translation>Differenz: %1 Wert</translation>
+    </message>
+    <message>
+        <source>Difference: %1 samples</source>
+        <translation>Differenz: %1 Werte</translation>
+    </message>
+    <message>
+        <source>No new trigger event. No data availible.</source>
+        <translation>Kein neues Trigger-Ereignis. Keine Daten verfügbar.</translation>
+    </message>
+    <message>
+        <source>Data from index %i to index %i recieved.</source>
+        <translation>Daten von Index %i bis Index %i empfangen.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>Channel A</source>
+        <translation>Kanal A</translation>
+    </message>
+    <message>
+        <source>Channel B</source>
+        <translation>Kanal B</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Sigma</source>
+        <translation>Sigma</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translatorcomment>shortened: the pane&apos;s first column is as wide as 9 digits</translatorcomment>
+        <translation>Untergr.</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translatorcomment>shortened: the pane&apos;s first column is as wide as 9 digits</translatorcomment>
+        <translation>Obergr.</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außerhalb</translation>
+    </message>
+    <message>
+        <source>Outside %</source>
+        <translatorcomment>shortened: the pane&apos;s first column is as wide as 9 digits</translatorcomment>
+        <translation>Außerh. %</translation>
+    </message>
+    <message>
+        <source>no samples</source>
+        <translation>keine Werte</translation>
+    </message>
+    <message>
+        <source>the values are too large to add up</source>
+        <translation>die Werte sind zu groß zum Summieren</translation>
+    </message>
+    <message>
+        <source>fewer than 2 samples</source>
+        <translation>weniger als 2 Werte</translation>
+    </message>
+    <message>
+        <source>no spread: every value is the same</source>
+        <translation>keine Streuung: alle Werte sind gleich</translation>
+    </message>
+    <message>
+        <source>the lower limit is not below the upper</source>
+        <translation>die untere Grenze liegt nicht unter der oberen</translation>
+    </message>
+    <message>
+        <source>the spread is too small for the limits</source>
+        <translation>die Streuung ist für die Grenzen zu klein</translation>
+    </message>
+    <message>
+        <source>Why no value</source>
+        <translation>Warum kein Wert</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennwert</translation>
+    </message>
+    <message>
+        <source>Last %1 samples</source>
+        <translation>Letzte %1 Werte</translation>
+    </message>
+    <message>
+        <source>Since the reset</source>
+        <translation>Seit dem Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Samples %1 to %2</source>
+        <translation>Werte %1 bis %2</translation>
+    </message>
+    <message>
+        <source>below %.1f %%</source>
+        <translation>unter %.1f %%</translation>
+    </message>
+    <message>
+        <source>above %.1f %%</source>
+        <translation>über %.1f %%</translation>
+    </message>
+    <message>
+        <source>reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>The limits changed inside the window; the figures use the last.</source>
+        <translation>Die Grenzen haben sich im gewählten Bereich geändert; die Kennwerte verwenden die letzten.</translation>
+    </message>
+    <message>
+        <source>Export Statistics</source>
+        <translation>Statistik exportieren</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Der Dateiname ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved to %1: %2.</source>
+        <translation>Die Statistik konnte nicht unter %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1769,7 +2554,7 @@
     </message>
     <message>
         <source>CONNECT</source>
-        <translation>VERBINDEN</translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1837,7 +2622,7 @@
     </message>
     <message>
         <source>RESET</source>
-        <translation>ZURÜCKSETZEN</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Reset controller</source>
@@ -1845,7 +2630,7 @@
     </message>
     <message>
         <source>TEACH</source>
-        <translation>EINLERNEN</translation>
+        <translation>Einlernen</translation>
     </message>
     <message>
         <source>Teach controller</source>
@@ -1853,7 +2638,7 @@
     </message>
     <message>
         <source>TRIGGER</source>
-        <translation>TRIGGER</translation>
+        <translation>Trigger</translation>
     </message>
     <message>
         <source>Trigger</source>
@@ -1861,7 +2646,7 @@
     </message>
     <message>
         <source>RECORDER</source>
-        <translation>AUFZEICHNUNG</translation>
+        <translation>Aufzeichnung</translation>
     </message>
     <message>
         <source>Recorder</source>
@@ -1873,7 +2658,7 @@
     </message>
     <message>
         <source>REPORT</source>
-        <translation>BERICHT</translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1885,7 +2670,7 @@
     </message>
     <message>
         <source>PRINT</source>
-        <translation>DRUCKEN</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print window</source>
@@ -1945,7 +2730,9 @@
     </message>
     <message>
         <source>Scope + Set</source>
-        <translation>Scope + Parameter</translation>
+        <translatorcomment>lines: the view button has room for two lines of German, not for one.</translatorcomment>
+        <translation>Scope +
+Parameter</translation>
     </message>
     <message>
         <source>View Scope + Set</source>
@@ -2162,15 +2949,15 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The window&apos;s language: the desktop&apos;s, or one chosen here. It changes when the tool starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Fensters: die des Desktops oder die hier gewählte. Sie wechselt beim nächsten Start des Programms.</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
 </context>
 <context>
@@ -2421,6 +3208,262 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Select all rows</source>
+        <translation>Alle Zeilen auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>TestMode</name>
+    <message>
+        <source>Rawdata recieved.</source>
+        <translation>Rohdaten empfangen.</translation>
+    </message>
+    <message>
+        <source>Error! Sensor echo incorrect.</source>
+        <translation>Fehler! Sensor-Echo fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>Entering testmode ... </source>
+        <translation>Testbetrieb wird gestartet ... </translation>
+    </message>
+    <message>
+        <source>Restarting normal mode ... </source>
+        <translation>Normalbetrieb wird wieder aufgenommen ... </translation>
+    </message>
+</context>
+<context>
+    <name>Traces</name>
+    <message>
+        <source>Channel A</source>
+        <translation>Kanal A</translation>
+    </message>
+    <message>
+        <source>Channel B</source>
+        <translation>Kanal B</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>A trigger level</source>
+        <translation>A Triggerschwelle</translation>
+    </message>
+    <message>
+        <source>A upper limit</source>
+        <translation>A obere Grenze</translation>
+    </message>
+    <message>
+        <source>A reference</source>
+        <translation>A Referenz</translation>
+    </message>
+    <message>
+        <source>A lower limit</source>
+        <translation>A untere Grenze</translation>
+    </message>
+    <message>
+        <source>B trigger level</source>
+        <translation>B Triggerschwelle</translation>
+    </message>
+    <message>
+        <source>B upper limit</source>
+        <translation>B obere Grenze</translation>
+    </message>
+    <message>
+        <source>B reference</source>
+        <translation>B Referenz</translation>
+    </message>
+    <message>
+        <source>B lower limit</source>
+        <translation>B untere Grenze</translation>
+    </message>
+    <message>
+        <source>Evaluation upper limit</source>
+        <translation>Auswertung obere Grenze</translation>
+    </message>
+    <message>
+        <source>Evaluation reference</source>
+        <translation>Auswertung Referenz</translation>
+    </message>
+    <message>
+        <source>Evaluation lower limit</source>
+        <translation>Auswertung untere Grenze</translation>
+    </message>
+    <message>
+        <source>A second value</source>
+        <translation>A zweiter Wert</translation>
+    </message>
+    <message>
+        <source>A third value</source>
+        <translation>A dritter Wert</translation>
+    </message>
+    <message>
+        <source>B second value</source>
+        <translation>B zweiter Wert</translation>
+    </message>
+    <message>
+        <source>B third value</source>
+        <translation>B dritter Wert</translation>
+    </message>
+    <message>
+        <source>Channel A data</source>
+        <translation>Kanal A Daten</translation>
+    </message>
+    <message>
+        <source>Channel A trigger level</source>
+        <translation>Kanal A Triggerschwelle</translation>
+    </message>
+    <message>
+        <source>Channel A pretrigger</source>
+        <translation>Kanal A Pretrigger</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>Channel A upper limit</source>
+        <translation>Kanal A obere Grenze</translation>
+    </message>
+    <message>
+        <source>Channel A reference</source>
+        <translation>Kanal A Referenz</translation>
+    </message>
+    <message>
+        <source>Channel A lower limit</source>
+        <translation>Kanal A untere Grenze</translation>
+    </message>
+    <message>
+        <source>Channel B data</source>
+        <translation>Kanal B Daten</translation>
+    </message>
+    <message>
+        <source>Channel B trigger level</source>
+        <translation>Kanal B Triggerschwelle</translation>
+    </message>
+    <message>
+        <source>Channel B pretrigger</source>
+        <translation>Kanal B Pretrigger</translation>
+    </message>
+    <message>
+        <source>Channel B upper limit</source>
+        <translation>Kanal B obere Grenze</translation>
+    </message>
+    <message>
+        <source>Channel B reference</source>
+        <translation>Kanal B Referenz</translation>
+    </message>
+    <message>
+        <source>Channel B lower limit</source>
+        <translation>Kanal B untere Grenze</translation>
+    </message>
+</context>
+<context>
+    <name>Transfer</name>
+    <message>
+        <source>No TELVAR-K20 parameter found in %1.</source>
+        <translation>In %1 wurde kein TELVAR-K20-Parameter gefunden.</translation>
+    </message>
+    <message>
+        <source>TELVAR-K20 Parameter File</source>
+        <translation>TELVAR-K20-Parameterdatei</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Changes not sent</source>
+        <translation>Nicht gesendete Änderungen</translation>
+    </message>
+    <message>
+        <source>The pages hold changes that were not sent. Get would overwrite them.
+
+Send them first, discard them, or cancel the Get?</source>
+        <translation>Die Seiten enthalten Änderungen, die nicht gesendet wurden. Abrufen würde sie überschreiben.
+
+Sollen sie zuerst gesendet oder verworfen werden, oder soll das Abrufen abgebrochen werden?</translation>
+    </message>
+    <message>
+        <source>The pages hold changes that were not sent. Closing would lose them.
+
+Send them first, discard them, or cancel closing?</source>
+        <translation>Die Seiten enthalten Änderungen, die nicht gesendet wurden. Beim Schließen gingen sie verloren.
+
+Sollen sie zuerst gesendet oder verworfen werden, oder soll das Schließen abgebrochen werden?</translation>
+    </message>
+    <message>
+        <source>Parameter set &apos;A&apos; sent to sensor.</source>
+        <translation>Parametersatz „A“ an den Sensor gesendet.</translation>
+    </message>
+    <message>
+        <source>Parameter set &apos;A&apos; loaded from sensor.</source>
+        <translation>Parametersatz „A“ vom Sensor geladen.</translation>
+    </message>
+    <message>
+        <source>Parameter set &apos;B&apos; sent to sensor.</source>
+        <translation>Parametersatz „B“ an den Sensor gesendet.</translation>
+    </message>
+    <message>
+        <source>Parameter set &apos;B&apos; loaded from sensor.</source>
+        <translation>Parametersatz „B“ vom Sensor geladen.</translation>
+    </message>
+    <message>
+        <source>Parameter saved to sensor.</source>
+        <translation>Parameter im Sensor gespeichert.</translation>
+    </message>
+    <message>
+        <source>Parameter loaded from sensor.</source>
+        <translation>Parameter vom Sensor geladen.</translation>
+    </message>
+    <message>
+        <source>Parameter saved to file.</source>
+        <translation>Parameter in Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Parameter saving to file failed.</source>
+        <translation>Speichern der Parameter in Datei fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Parameter loaded from file.</source>
+        <translation>Parameter aus Datei geladen.</translation>
+    </message>
+    <message>
+        <source>Parameter load from file failed.</source>
+        <translation>Laden der Parameter aus Datei fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>... and %1</source>
+        <translation>... und %1</translation>
+    </message>
+    <message>
+        <source>more change.</source>
+        <translation>weitere Änderung.</translation>
+    </message>
+    <message>
+        <source>more changes.</source>
+        <translation>weitere Änderungen.</translation>
+    </message>
+    <message>
+        <source>Send to EEPROM</source>
+        <translation>An EEPROM senden</translation>
+    </message>
+    <message>
+        <source>Send to file</source>
+        <translation>In Datei speichern</translation>
+    </message>
+    <message>
+        <source>Send to RAM</source>
+        <translation>An RAM senden</translation>
+    </message>
+</context>
+<context>
     <name>UPDATE</name>
     <message>
         <source>Firmware update</source>
@@ -2561,6 +3604,64 @@
     <message>
         <source>What the last merge put into the image, or what the boot loader sent</source>
         <translation>Was das letzte Zusammenführen in das Abbild geschrieben hat oder was der Bootloader gesendet hat</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Banner</source>
+        <translation>Banner</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>waiting for %1</source>
+        <translation>warte auf %1</translation>
+    </message>
+    <message>
+        <source>waiting for line</source>
+        <translation>Warten auf Verbindung</translation>
+    </message>
+    <message>
+        <source>line lost</source>
+        <translation>Verbindung unterbrochen</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translatorcomment>Starts the sentences &quot;%s printed to ...&quot;: with its article.</translatorcomment>
+        <translation>Das Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Error! Printing failed.</source>
+        <translation>Fehler! Das Drucken ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%s printed to file %s.</source>
+        <translation>%s wurde in die Datei %s gedruckt.</translation>
+    </message>
+    <message>
+        <source>%s printed to %s.</source>
+        <translation>%s wurde auf %s gedruckt.</translation>
+    </message>
+    <message>
+        <source>Parameter report</source>
+        <translatorcomment>Starts the sentences &quot;%s printed to ...&quot;: with its article.</translatorcomment>
+        <translation>Der Parameterbericht</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Status line</source>
+        <translatorcomment>glossary: the window&apos;s status line, a line of text, not the line to the controller</translatorcomment>
+        <translation>Statuszeile</translation>
     </message>
 </context>
 </TS>
