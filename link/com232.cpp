@@ -6,9 +6,11 @@
 #include "link/status.h"
 #include "platform/events.h"
 #include "platform/rs232.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace telvar {
 
@@ -41,9 +43,10 @@ int nBytesW = 0;  // counts of the last write and the last read
 int nBytesR = 0;
 bool g_link_held = false;
 
-void report_failure(const char* head, int counter)
+// `text` holds the attempts left as %1.
+void report_failure(const char* text, int counter)
 {
-    set_status((std::string(head) + static_cast<char>('0' + counter) + " times.").c_str());
+    set_status(with_args(text, {std::to_string(counter)}).c_str());
 }
 
 void report_frame(FrameEvent event, int attempt, const unsigned char* answer = nullptr)
@@ -91,19 +94,19 @@ int attempt(const LineFunctions& line, int counter)
     nBytesW = line.write(state::szWriteBuf, frame::kBytes);
     if (nBytesW != frame::kBytes) {
         report_frame(FrameEvent::WriteFailed, number);
-        report_failure("Write failure! Retrying for ", counter);
+        report_failure(tr_text("Line", "Write failure! Retrying for %1 times."), counter);
         return 0;
     }
     report_frame(FrameEvent::Request, number);
     if (!wait_for_answer(line)) {
         report_frame(FrameEvent::TimedOut, number);
-        report_failure("Read failure! Retrying for ", counter);
+        report_failure(tr_text("Line", "Read failure! Retrying for %1 times."), counter);
         return 0;
     }
     nBytesR = line.read(state::szReadBuf, frame::kBytes);
     if (nBytesR != frame::kBytes) {
         report_frame(FrameEvent::DataFailed, number);
-        report_failure("Data failure! Retrying for ", counter);
+        report_failure(tr_text("Line", "Data failure! Retrying for %1 times."), counter);
         return 0;
     }
     report_frame(FrameEvent::Answer, number, szReadBuf);
@@ -226,7 +229,7 @@ int exchange_refused()
 {
     if (!g_link_held)
         return 0;
-    set_status(BUSY_TEXT);
+    set_status(tr_text("Line", BUSY_TEXT));
     return 1;
 }
 

@@ -6,6 +6,7 @@
 
 #include "link/frame.h"
 #include "link/orders.h"
+#include "platform/translation.h"
 
 #include <chrono>
 
@@ -78,7 +79,8 @@ void RX_Receive_Function(int portNumber, int eventMask, void* callbackData);
 // A complete answer is in: raises rx_flag and stamps rx_time.
 void answer_came();
 
-inline constexpr const char* BUSY_TEXT = "Busy! Command refused, another one is running.";
+// Shown as tr_text("Line", BUSY_TEXT).
+inline constexpr const char* BUSY_TEXT = TR_NOOP("Line", "Busy! Command refused, another one is running.");
 // 1, with BUSY_TEXT on the status line, while a command holds the link:
 // whatever would open a line or exchange a frame gives up then.
 int exchange_refused();

@@ -6,6 +6,7 @@
 #include "link/orders.h"
 #include "link/status.h"
 #include "platform/events.h"
+#include "platform/translation.h"
 
 #include <deque>
 #include <string>
@@ -57,7 +58,9 @@ void stop_everything(const char* text)
 
 void show_acknowledged(const Command& command)
 {
-    const std::string text = std::string(command.announcement ? command.announcement : "") + command.ack_text;
+    // The default acknowledgement is translated here; a caller's own text comes translated already.
+    const std::string text =
+        std::string(command.announcement ? command.announcement : "") + tr_text("Line", command.ack_text);
     set_status(text.c_str());
     ProcessSystemEvents();
 }
@@ -96,7 +99,7 @@ bool run_whole(const std::function<void()>& command)
 {
     const CommandGate gate;
     if (!gate) {
-        set_status(BUSY_TEXT);
+        set_status(tr_text("Line", BUSY_TEXT));
         return false;
     }
     command();
@@ -133,16 +136,16 @@ void report_command_outcome(const Command& command, CommandOutcome outcome)
             show_acknowledged(command);
         break;
     case CommandOutcome::Refused:
-        set_status(BUSY_TEXT);
+        set_status(tr_text("Line", BUSY_TEXT));
         break;
     case CommandOutcome::ConnectionLost:
-        stop_everything(CONNECTION_LOST_TEXT);
+        stop_everything(tr_text("Line", CONNECTION_LOST_TEXT));
         break;
     case CommandOutcome::EchoIncorrect:
-        stop_everything(ECHO_INCORRECT_TEXT);
+        stop_everything(tr_text("Line", ECHO_INCORRECT_TEXT));
         break;
     case CommandOutcome::NotAcknowledged:
-        set_status(ECHO_INCORRECT_TEXT);
+        set_status(tr_text("Line", ECHO_INCORRECT_TEXT));
         break;
     }
 }

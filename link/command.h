@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/frame.h"
+#include "platform/translation.h"
 
 #include <functional>
 
@@ -22,8 +23,10 @@ void lower_stop_flag();  // stop_flag = 0: a loop starts
 // names what it belongs to, a command asks again at most this many times.
 inline constexpr int STALE_ANSWER_REPEATS = 3;
 
-inline constexpr const char* CONNECTION_LOST_TEXT = "Error! Connection lost.";
-inline constexpr const char* ECHO_INCORRECT_TEXT = "Error! Sensor echo incorrect.";
+// Shown as tr_text("Line", ...), as are the acknowledgement texts.
+inline constexpr const char* CONNECTION_LOST_TEXT = TR_NOOP("Line", "Error! Connection lost.");
+inline constexpr const char* ECHO_INCORRECT_TEXT = TR_NOOP("Line", "Error! Sensor echo incorrect.");
+inline constexpr const char* SUCCESS_TEXT = TR_NOOP("Line", "Success!");
 
 // One request and how its answer is judged.
 struct Command {
@@ -34,7 +37,7 @@ struct Command {
     unsigned short* answer = nullptr;
     const char* announcement = nullptr;  // shown, and painted, before the exchange
     bool expects_ack = false;            // answer word 0 must be ANSWER_ACK
-    const char* ack_text = "Success!";   // completes the announcement on ANSWER_ACK
+    const char* ack_text = SUCCESS_TEXT;  // completes the announcement on ANSWER_ACK
 };
 
 enum class CommandOutcome {
@@ -88,7 +91,7 @@ CommandOutcome send_command(const Command& command);
 // An order the controller acknowledges: the announcement shown before the
 // exchange, the answer decoded into emptyframe, the common reaction, and
 // `ack_text` appended on ANSWER_ACK. True when it was acknowledged.
-bool send_acknowledged(int order, const char* announcement, const char* ack_text = "Success!",
+bool send_acknowledged(int order, const char* announcement, const char* ack_text = SUCCESS_TEXT,
                        const frame::Words& payload = {});
 
 }  // namespace telvar

@@ -13,6 +13,7 @@
 #include "platform/events.h"
 #include "platform/serial_ports.h"
 #include "platform/settings_file.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
@@ -40,8 +41,8 @@ const char (&connectionSettingsFileName)[MAX_PATHNAME_LEN] = state::connectionSe
 
 namespace {
 
-// As the panel file describes the port number field.
-inline constexpr const char* PORT_FIELD_DESCRIPTION = "TCP port of the controller";
+// As the panel file describes the port number field (its German there is the same).
+inline constexpr const char* PORT_FIELD_DESCRIPTION = TR_NOOP("Connection", "TCP port of the controller");
 
 // The dialog's values when it was last opened.
 int comprotocolold = 0;
@@ -60,7 +61,7 @@ void show_permission_fix(bool serial)
     int chosen = 0;
     GetCtrlVal(panelInterf, INTERF_COMPORT, &chosen);
     const bool forbidden = serial && std::ranges::find(g_forbidden_ports, chosen) != g_forbidden_ports.end();
-    SetCtrlVal(panelInterf, INTERF_COMPORT_FIX, forbidden ? COM_PORT_PERMISSION_FIX : "");
+    SetCtrlVal(panelInterf, INTERF_COMPORT_FIX, forbidden ? tr_text("Ports", COM_PORT_PERMISSION_FIX) : "");
     SetCtrlAttribute(panelInterf, INTERF_COMPORT_FIX, ATTR_VISIBLE, forbidden);
 }
 
@@ -109,7 +110,8 @@ void show_port_fix(const char* text)
 {
     SetCtrlVal(panelInterf, INTERF_PORTNUMBER_FIX, text);
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER_FIX, ATTR_VISIBLE, *text != '\0');
-    const std::string described = *text ? std::string(PORT_FIELD_DESCRIPTION) + ". " + text : PORT_FIELD_DESCRIPTION;
+    const std::string field = tr_text("Connection", PORT_FIELD_DESCRIPTION);
+    const std::string described = *text ? field + ". " + text : field;
     SetCtrlAttribute(panelInterf, INTERF_PORTNUMBER, ATTR_DESCRIPTION, described.c_str());
 }
 
@@ -132,7 +134,7 @@ bool port_accepted()
         show_port_fix("");
         return true;
     }
-    show_port_fix(PORT_NUMBER_FIX_TEXT);
+    show_port_fix(tr_text("Connection", PORT_NUMBER_FIX_TEXT));
     show_reason("");
     offer_accept(false);
     SetActiveCtrl(panelInterf, INTERF_PORTNUMBER);
@@ -183,7 +185,7 @@ void save_last_connection()
                                           {LAST_ADDRESS_KEY, ipBuf},
                                           {LAST_TCP_PORT_KEY, portNumStr}});
     if (!saved)
-        set_status("Error! Connection settings not saved.");
+        set_status(tr_text("Connection", "Error! Connection settings not saved."));
 }
 
 // A TCP connect that failed says why under the state (refused, timed out,
@@ -191,7 +193,7 @@ void save_last_connection()
 void show_outcome(int connected)
 {
     offer_accept(connected != 0);
-    show_state(connected ? "CONNECTING SUCCEEDED" : "CONNECTING FAILED");
+    show_state(connected ? tr_text("Connection", "CONNECTING SUCCEEDED") : tr_text("Connection", "CONNECTING FAILED"));
     show_reason(!connected && comprotocol != 0 ? tcp_connect_reason(last_connect_result(), ipBuf, portNum) : "");
 }
 
@@ -304,7 +306,8 @@ int CC_CMD_CONNECT(int, int, int event, void*, int, int)
     if (event != EVENT_COMMIT)
         return 0;
     fill_com_port_selector();
-    show_state(rs232con > 0 || tcpcon > 0 ? "CONNECTION ESTABLISHED" : "NO CONNECTION ESTABLISHED");
+    show_state(rs232con > 0 || tcpcon > 0 ? tr_text("Connection", "CONNECTION ESTABLISHED")
+                                         : tr_text("Connection", "NO CONNECTION ESTABLISHED"));
     GetCtrlVal(panelInterf, INTERF_PROTOCOL, &comprotocolold);
     GetCtrlVal(panelInterf, INTERF_COMPORT, &comportold);
     GetCtrlVal(panelInterf, INTERF_IPADDRESS, ipBufOld);
@@ -348,7 +351,7 @@ int CBF_StringIpAdress(int, int, int event, void*, int, int)
         Combo_DeleteComboItem(panelInterf, INTERF_IPADDRESS, IP_HISTORY_ENTRIES, -1);
 
     if (!write_ip_history(ipComboBoxFileName, history_entries()))
-        set_status("Error! IP address history not saved.");
+        set_status(tr_text("Connection", "Error! IP address history not saved."));
     return 0;
 }
 
@@ -367,7 +370,7 @@ int CBF_CheckReconnect(int, int, int event, void*, int, int)
     GetCtrlVal(panelInterf, INTERF_RECONNECT, &reconnect);
     set_reconnect_auto(reconnect);
     if (!WriteSettingFlag(connectionSettingsFileName, RECONNECT_KEY, reconnectAuto != 0))
-        set_status("Error! Connection settings not saved.");
+        set_status(tr_text("Connection", "Error! Connection settings not saved."));
     return 0;
 }
 
@@ -380,7 +383,7 @@ int CBF_ButtonTryToConnect(int, int, int event, void*, int, int)
     // Opening, line check and version query take a while: Try looks busy.
     const WaitCursor busy;
     SetCtrlAttribute(panelInterf, INTERF_TRY, ATTR_DIMMED, 1);
-    show_state("TRYING TO CONNECT");
+    show_state(tr_text("Connection", "TRYING TO CONNECT"));
     ProcessSystemEvents();
     read_dialog();
     // Only the transport the dialog was opened with is closed first.

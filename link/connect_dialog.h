@@ -6,6 +6,7 @@
 #pragma once
 
 #include "link/tcp_line.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 
 #include <string>
@@ -14,8 +15,10 @@ namespace telvar {
 
 inline constexpr int HISTORY_TEXT_COLOR = 0xE0E0E0;
 
-// Beside the port number field when what it holds is no port.
-inline constexpr const char* PORT_NUMBER_FIX_TEXT = "The port number is a whole number from 1 to 65535.";
+// Beside the port number field when what it holds is no port; shown as
+// tr_text("Connection", PORT_NUMBER_FIX_TEXT).
+inline constexpr const char* PORT_NUMBER_FIX_TEXT =
+    TR_NOOP("Connection", "The port number is a whole number from 1 to 65535.");
 
 inline constexpr const char* IP_HISTORY_FILE = "if_history.ipa";
 inline constexpr const char* CONNECTION_SETTINGS_FILE = "connection.ini";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The status-line texts for the negative results of the RS-232 and TCP
-// libraries, and why a connect failed in the operator's words.
+// libraries, and why a connect failed in the operator's words: in the
+// window's language, and English in the command-line tool, which installs
+// no translation.
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include "link/link_events.h"
 #include "link/orders.h"
 #include "link/status.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <cstring>
@@ -50,11 +51,11 @@ int CheckComLine()
     const Command check{.order = ORDER_LINE_CHECK, .answer = emptyframe_answer(), .expects_ack = true};
     switch (const CommandOutcome outcome = exchange_command(check)) {
     case CommandOutcome::Answered:
-        return show_check(1, "Connection found. Line OK.");
+        return show_check(1, tr_text("Line", "Connection found. Line OK."));
     case CommandOutcome::ConnectionLost:
-        return show_check(0, "Error! No connection found.");
+        return show_check(0, tr_text("Line", "Error! No connection found."));
     case CommandOutcome::NotAcknowledged:
-        return show_check(0, "Answer incorrect. Check Sensor.");
+        return show_check(0, tr_text("Line", "Answer incorrect. Check Sensor."));
     case CommandOutcome::EchoIncorrect:
         return 0;
     case CommandOutcome::Refused:
@@ -75,7 +76,7 @@ int GetVERSIONInfo()
     }
     if (outcome == CommandOutcome::ConnectionLost) {
         report_link_event(LinkEvent::CommandsStopped);
-        set_status(CONNECTION_LOST_TEXT);
+        set_status(tr_text("Line", CONNECTION_LOST_TEXT));
         return 0;
     }
     report_link_event(LinkEvent::CommandsUsable);

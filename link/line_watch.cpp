@@ -2,6 +2,7 @@
 #include "link/line_watch.h"
 
 #include "platform/listeners.h"
+#include "platform/translation.h"
 
 namespace telvar {
 
@@ -28,15 +29,30 @@ const LineState& line_state()
     return g_state;
 }
 
-std::string line_description(const LineState& state)
+namespace {
+
+// `say` gives a text of this file in the language wanted.
+std::string describe_line(const LineState& state, const char* (*say)(const char* text))
 {
     switch (state.condition) {
     case LineCondition::Open: return state.line;
-    case LineCondition::Lost: return "Lost: " + state.line;
-    case LineCondition::Waiting: return "Lost, waiting for " + state.line;
+    case LineCondition::Lost: return with_args(say(TR_NOOP("Line", "Lost: %1")), {state.line});
+    case LineCondition::Waiting: return with_args(say(TR_NOOP("Line", "Lost, waiting for %1")), {state.line});
     case LineCondition::Closed: break;
     }
-    return "Not connected";
+    return say(TR_NOOP("Line", "Not connected"));
+}
+
+}  // namespace
+
+std::string line_description(const LineState& state)
+{
+    return describe_line(state, [](const char* text) { return text; });
+}
+
+std::string shown_line_description(const LineState& state)
+{
+    return describe_line(state, [](const char* text) { return tr_text("Line", text); });
 }
 
 void report_line_open(const std::string& line, const std::string& version)

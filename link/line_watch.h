@@ -32,8 +32,11 @@ void set_line_observer(const std::string& name, LineObserver observer);
 // The state the link reported last.
 const LineState& line_state();
 // The line as a saved file names it: "TCP 127.0.0.1:10001", "Lost: ...",
-// "Lost, waiting for ..." or "Not connected".
+// "Lost, waiting for ..." or "Not connected". English whatever the window's
+// language, as the files read back by people and programs elsewhere.
 std::string line_description(const LineState& state);
+// The same in the window's language, for what the operator reads (the report).
+std::string shown_line_description(const LineState& state);
 
 // The link's reports: a line opened and checked, closed, or gone by itself.
 void report_line_open(const std::string& line, const std::string& version);

@@ -4,13 +4,16 @@
 // The window makes button groups, the wait cursor and pop-ups of them.
 #pragma once
 
+#include "platform/translation.h"
+
 #include <functional>
 #include <string>
 
 namespace telvar {
 
-inline constexpr const char* HANG_UP_TITLE = "TCP Client";
-inline constexpr const char* HANG_UP_TEXT = "Server has closed connection!";
+// The window shows them as tr_text("Line", ...); the command-line tool prints them as they stand.
+inline constexpr const char* HANG_UP_TITLE = TR_NOOP("Line", "TCP Client");
+inline constexpr const char* HANG_UP_TEXT = TR_NOOP("Line", "Server has closed connection!");
 
 enum class LinkEvent {
     CommandsUsable,   // the line passed its check: every command may be used

@@ -12,6 +12,7 @@
 #include "platform/events.h"
 #include "platform/serial_ports.h"
 #include "platform/timers.h"
+#include "platform/translation.h"
 
 #include <cstring>
 #include <filesystem>
@@ -112,7 +113,7 @@ void reopen()
     }
     quiet.show_held();
     report_link_event(LinkEvent::LineBack);
-    set_status((RECONNECTED_TEXT + selected_line().describe()).c_str());
+    set_status((tr_text("Line", RECONNECTED_TEXT) + selected_line().describe()).c_str());
     // Out of the timer's tick it runs in, and after any command then running.
     g_dropped = nullptr;
     if (g_resume)

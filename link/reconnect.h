@@ -7,6 +7,8 @@
 // answering on a line that stays open is not a lost line.
 #pragma once
 
+#include "platform/translation.h"
+
 #include <functional>
 #include <string>
 
@@ -16,7 +18,8 @@ namespace telvar {
 inline constexpr double SERIAL_RECONNECT_INTERVAL = 1.0;  // the port list
 inline constexpr double TCP_RECONNECT_INTERVAL = 2.0;     // one connect attempt
 
-inline constexpr const char* RECONNECTED_TEXT = "Line back, reconnected: ";
+// Shown as tr_text("Line", RECONNECTED_TEXT), the line named after it.
+inline constexpr const char* RECONNECTED_TEXT = TR_NOOP("Line", "Line back, reconnected: ");
 
 // The operator's choice (the dialog's check box); on unless switched off.
 extern const int& reconnectAuto;

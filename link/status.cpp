@@ -24,6 +24,31 @@ struct Hold {
 // None while nothing holds the status text.
 std::optional<Hold> g_hold;
 
+// A text cut to fit may end in the first bytes of a UTF-8 character: they go
+// too, so that what is shown stays UTF-8.
+void drop_cut_character(char* text)
+{
+    const std::size_t length = std::strlen(text);
+    std::size_t start = length;
+    while (start > 0 && length - start < 3 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80)
+        --start;
+    if (start == 0)
+        return;
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    const std::size_t needed = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (lead >= 0xC0 && length - (start - 1) < needed)
+        text[start - 1] = '\0';
+}
+
+// Copies `text` to `into`, cut to fit `room` bytes with its terminating zero.
+void copy_cut(char* into, std::size_t room, const char* text)
+{
+    if (room == 0)
+        return;
+    if (std::snprintf(into, room, "%s", text) >= static_cast<int>(room))
+        drop_cut_character(into);
+}
+
 }  // namespace
 
 const char* status_text()
@@ -49,7 +74,7 @@ void show_status()
 
 void put_status(const char* text)
 {
-    std::snprintf(szStatus, sizeof szStatus, "%s", text);
+    copy_cut(szStatus, sizeof szStatus, text);
 }
 
 void set_status(const char* text)
@@ -61,7 +86,7 @@ void set_status(const char* text)
 void append_status(const char* text)
 {
     const std::size_t used = std::strlen(szStatus);
-    std::snprintf(szStatus + used, sizeof szStatus - used, "%s", text);
+    copy_cut(szStatus + used, sizeof szStatus - used, text);
     show_status();
 }
 

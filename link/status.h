@@ -10,11 +10,14 @@
 
 namespace telvar {
 
-inline constexpr int STATUS_SIZE = 128;
+// Room for a German text with its file name where the English fits in 127
+// bytes: German is longer, and its umlauts take two bytes each.
+inline constexpr int STATUS_SIZE = 512;
 
 // The status text last put (szStatus).
 const char* status_text();
-// Copies the text into szStatus (cut to fit); show_status tells it later.
+// Copies the text into szStatus (cut to fit, never inside a UTF-8
+// character); show_status tells it later.
 void put_status(const char* text);
 // Tells the observers of szStatus.
 void show_status();

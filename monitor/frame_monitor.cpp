@@ -7,13 +7,13 @@
 #include "link/orders.h"
 #include "monitor/frame_log.h"
 #include "monitor/frame_text.h"
-#include "platform/counted.h"
 #include "monitor/frame_view.h"
 #include "platform/csv_file.h"
 #include "platform/events.h"
 #include "platform/files.h"
 #include "platform/table.h"
 #include "platform/timers.h"
+#include "platform/translation.h"
 #include "ui/file_dialogs.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -43,7 +43,7 @@ public:
     std::string cell(std::size_t row, int column) const override
     {
         const FrameRecord* record = view_.row(row);
-        return record ? frame_cell(*record, column) : std::string();
+        return record ? shown_frame_cell(*record, column) : std::string();
     }
 
 private:
@@ -70,8 +70,10 @@ void log_frame(const FrameSeen& seen)
 std::vector<TableColumn> columns()
 {
     std::vector<TableColumn> all;
-    for (const FrameColumnLook& look : FRAME_COLUMN_LOOKS)
-        all.push_back({look.title, look.characters, look.right_aligned});
+    for (int column = 0; column < FRAME_COLUMNS; ++column) {
+        const FrameColumnLook& look = FRAME_COLUMN_LOOKS[column];
+        all.push_back({tr_text("FrameMonitor", look.title), shown_column_characters(column), look.right_aligned});
+    }
     return all;
 }
 
@@ -85,11 +87,12 @@ bool paused()
 // The counts and the last save stay in sight while the list refreshes.
 void show_count()
 {
-    std::string state =
-        std::to_string(g_monitor->view.size()) + " of "
-        + counted(static_cast<long long>(g_monitor->log.size()), "frame", "frames");
+    const std::size_t logged = g_monitor->log.size();
+    std::string state = with_args(logged == 1 ? tr_text("FrameMonitor", "%1 of %2 frame")
+                                              : tr_text("FrameMonitor", "%1 of %2 frames"),
+                                  {std::to_string(g_monitor->view.size()), std::to_string(logged)});
     if (paused())
-        state = "Paused: " + state;
+        state = with_args(tr_text("FrameMonitor", "Paused: %1"), {state});
     if (!g_monitor->saved.empty())
         state += "; " + g_monitor->saved;
     SetCtrlVal(panelMONITOR, MONITOR_STATE, state.c_str());
@@ -179,10 +182,12 @@ void save(const std::string& path)
     const bool saved = csv_file(path) ? SaveCsv(path, frames_csv(rows, facts))
                                       : SaveFileAtomically(path, frames_text(rows, facts)) == FILE_OK;
     const std::string name = std::filesystem::path(path).filename().string();
-    g_monitor->saved = saved ? "saved " + std::to_string(rows.size()) + " to " + name : "";
+    g_monitor->saved =
+        saved ? with_args(tr_text("FrameMonitor", "saved %1 to %2"), {std::to_string(rows.size()), name}) : "";
     show_count();
     if (!saved)
-        MessagePopup("ERROR", ("The frames could not be saved to " + path + ".").c_str());
+        MessagePopup(tr_text("FrameMonitor", "ERROR"),
+                     with_args(tr_text("FrameMonitor", "The frames could not be saved to %1."), {path}).c_str());
 }
 
 }  // namespace
@@ -190,7 +195,7 @@ void save(const std::string& path)
 void setup_frame_monitor()
 {
     ClearListCtrl(panelMONITOR, MONITOR_FILTER);
-    InsertListItem(panelMONITOR, MONITOR_FILTER, -1, "All", ALL_CODES);
+    InsertListItem(panelMONITOR, MONITOR_FILTER, -1, tr_text("FrameMonitor", "All"), ALL_CODES);
     for (const OrderName& order : ORDER_NAMES) {
         char label[48];
         std::snprintf(label, sizeof label, "0x%04X %s", order.code, order.name);
@@ -262,9 +267,10 @@ int CC_MONITOR_SAVE(int, int, int event, void*, int, int)
     if (event != EVENT_COMMIT || !g_monitor)
         return 0;
     char path[MAX_PATHNAME_LEN];
-    const int chosen = FileSelectPopup(dirName, "*.txt", "*.txt;*.csv", "Save Frames", VAL_SAVE_BUTTON, 0, 1, 1, 1, path);
+    const int chosen = FileSelectPopup(dirName, "*.txt", "*.txt;*.csv", tr_text("FrameMonitor", "Save Frames"),
+                                       VAL_SAVE_BUTTON, 0, 1, 1, 1, path);
     if (chosen == UIE_BUFFER_TOO_SMALL)
-        MessagePopup("ERROR", "The file name is too long.");
+        MessagePopup(tr_text("FrameMonitor", "ERROR"), tr_text("FrameMonitor", "The file name is too long."));
     if (chosen > 0 && g_monitor)
         save(path);
     return 0;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frame monitor's texts: each frame's cells as the table shows them, and
 // the same frames as lines of text (copied, or saved as a text file) and as
-// CSV rows.
+// CSV rows. The table speaks the window's language; the lines and rows stay
+// English, so that a list saved anywhere reads the same to every reader and
+// every program.
 #pragma once
 
 #include "monitor/frame_log.h"
@@ -22,14 +24,20 @@ enum FrameColumn : int {
 };
 
 struct FrameColumnLook {
-    const char* title;
-    int characters;  // the width the column is given
+    const char* title;  // English; the table shows tr_text("FrameMonitor", title)
+    int characters;     // the width the column is given in the lines of text
     bool right_aligned;
 };
 
 extern const FrameColumnLook FRAME_COLUMN_LOOKS[FRAME_COLUMNS];
 
+// A cell as the lines of text and the CSV rows hold it: English.
 std::string frame_cell(const FrameRecord& record, int column);
+// A cell as the table shows it, in the window's language.
+std::string shown_frame_cell(const FrameRecord& record, int column);
+// The width the table gives a column, in characters: that of the lines of
+// text, or that of the column's longest shown text where it is wider.
+int shown_column_characters(int column);
 
 using FrameRows = std::vector<const FrameRecord*>;
 

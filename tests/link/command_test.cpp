@@ -12,6 +12,7 @@
 #include "link/line_check.h"
 #include "link/orders.h"
 #include "link/serial_line.h"
+#include "link/status.h"
 #include "ui/buttons.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -356,6 +357,38 @@ TEST_F(CommandTest, VersionQueryTakesTheAnswerAsTextWithoutItsSyncWord)
     EXPECT_EQ(statuses.back(), kLost);
     EXPECT_TRUE(main_groups_dimmed());
     EXPECT_EQ(stop_flag, 0) << "the version query leaves it as it is";
+}
+
+// The status text holds a German text with a long file name whole, and a
+// text too long even so is cut between characters: the status line shows
+// UTF-8, and half an umlaut would turn the whole text into other letters.
+TEST(StatusText, HoldsLongTextsAndCutsOnlyBetweenCharacters)
+{
+    const std::string saved = "Die Parameter wurden in /home/service/Prüfstände/Linie 3/"
+                              + std::string(180, 'x') + "/Einstellungen für Kanal A.ini gespeichert.";
+    ASSERT_GT(saved.size(), 255u);
+    set_status(saved.c_str());
+    EXPECT_EQ(std::string(status_text()), saved);
+
+    // Characters of two, three and four bytes.
+    for (const std::string tail : {"\xC3\xA4", "\xE2\x82\xAC", "\xF0\x9F\x94\x8C"}) {
+        for (std::size_t lead = STATUS_SIZE - 5; lead < std::size_t(STATUS_SIZE); ++lead) {
+            std::string text(lead, 'a');
+            for (int k = 0; k < 4; ++k)
+                text += tail;
+            set_status(text.c_str());
+            const std::string shown = status_text();
+            ASSERT_LT(shown.size(), std::size_t(STATUS_SIZE));
+            EXPECT_EQ(text.compare(0, shown.size(), shown), 0);
+            EXPECT_EQ((shown.size() - std::min(shown.size(), lead)) % tail.size(), 0u)
+                << "a character cut in two, " << lead << " letters before it";
+            EXPECT_GT(shown.size() + tail.size(), std::size_t(STATUS_SIZE) - 1) << "no more cut than a character";
+
+            set_status(std::string(lead, 'a').c_str());
+            append_status(text.substr(lead).c_str());
+            EXPECT_EQ(std::string(status_text()), shown) << "appended as put";
+        }
+    }
 }
 
 }  // namespace

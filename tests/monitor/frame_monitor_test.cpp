@@ -4,12 +4,15 @@
 // paused; Save writes what it lists, Copy and Ctrl+C what is selected.
 #include "support/link_fixture.h"
 
+#include "link/com232.h"
 #include "link/frame_observer.h"
+#include "link/line_watch.h"
 #include "link/orders.h"
 #include "link/tcp_line.h"
 #include "monitor/frame_monitor.h"
 #include "monitor/frame_text.h"
 #include "platform/qt_access.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "telvar_version.h"
 #include "ui/panels.h"
@@ -181,6 +184,59 @@ TEST_F(FrameMonitorWindow, SaveWritesTheListedFramesAndCopyTheSelectedOnes)
         for (int k = 0; k < 2; ++k) {
             EXPECT_EQ(copied[k].simplified(), cells(k + 1).join(QLatin1Char(' ')).simplified()) << keys;
         }
+    }
+}
+
+// Every kind of row: each event at its first and last attempt, for every
+// order code, a data block, no trigger, the version text, an unknown code,
+// acknowledged and not.
+std::vector<FrameRecord> every_kind_of_row()
+{
+    std::vector<int> codes{DATA_BLOCK_LAST, DATA_NO_TRIGGER, 0x1234};
+    for (const OrderName& order : ORDER_NAMES)
+        codes.push_back(order.code);
+    std::vector<FrameRecord> rows;
+    for (FrameEvent event : {FrameEvent::Request, FrameEvent::Answer, FrameEvent::TimedOut, FrameEvent::WriteFailed,
+                             FrameEvent::DataFailed})
+        for (int attempt : {1, EXCHANGE_ATTEMPTS})
+            for (int code : codes)
+                for (int word : {ANSWER_ACK, 0}) {
+                    FrameRecord record{.time = 1234.5678, .event = event, .attempt = attempt};
+                    const bool memory = code == DATA_BLOCK_LAST || code == DATA_NO_TRIGGER;
+                    record.order = static_cast<std::uint16_t>(memory ? ORDER_DATA_MEMORY : code);
+                    record.code = static_cast<std::uint16_t>(code);
+                    record.sync = static_cast<std::uint16_t>(word ? frame::kSyncWord : 0);
+                    record.words[0] = static_cast<std::uint16_t>(word);
+                    rows.push_back(record);
+                }
+    return rows;
+}
+
+// In German the list speaks German while what is saved or copied keeps its
+// English columns and words, and every column of the list is as wide as the
+// longest text it may show.
+TEST(FrameMonitorTexts, SavedStayEnglishAndShownFitTheirColumns)
+{
+    const std::vector<FrameRecord> records = every_kind_of_row();
+    FrameRows rows;
+    for (const FrameRecord& record : records)
+        rows.push_back(&record);
+    const LineState lost{LineCondition::Waiting, "TCP 10.0.0.5:10001", {}};
+    const SavedFacts facts{"2025-01-01 12:00:00", line_description(lost), ""};
+    const std::string text = frames_text(rows, facts);
+    const std::string csv = frames_csv(rows, facts);
+    EXPECT_EQ(facts.line, "Lost, waiting for TCP 10.0.0.5:10001");
+
+    for (const char* language : {"de", "en"}) {
+        install_language(language);
+        EXPECT_EQ(frames_text(rows, facts), text) << language;
+        EXPECT_EQ(frames_csv(rows, facts), csv) << language;
+        EXPECT_EQ(line_description(lost), facts.line) << language;
+        for (const FrameRecord& record : records)
+            for (int column = 0; column < FRAME_COLUMNS; ++column) {
+                const QString shown = QString::fromStdString(shown_frame_cell(record, column));
+                EXPECT_LE(shown.size(), shown_column_characters(column)) << language << ": " << shown.toStdString();
+            }
     }
 }
 
