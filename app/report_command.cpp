@@ -22,7 +22,7 @@ int CC_CMD_REPORT(int, int, int event, void*, int, int)
         return 0;
     const LineState& line = line_state();
     const ReportFacts facts{.source = REPORT_FROM_PAGES,
-                            .connection = line_description(line),
+                            .connection = shown_line_description(line),
                             .controller_version = line.open() ? line.version : std::string(),
                             .made = std::time(nullptr),
                             .unsent = unsent_changes(),

@@ -84,8 +84,8 @@ constexpr int kSecondPageLeft = 520;
 constexpr int kSecondPageTop = 165;
 // The statistics pane under the evaluation value, beside the scope.
 constexpr int kStatsLeft = 690;
-constexpr int kStatsTop = 195;
-constexpr int kStatsHeight = 385;
+constexpr int kStatsTop = 170;
+constexpr int kStatsHeight = 410;
 
 std::array<int, 6> first_row_pages()
 {

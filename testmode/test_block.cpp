@@ -6,13 +6,8 @@
 #include "platform/translation.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace telvar {
-
-// The line's text, which the test page shows under its own context: the
-// same words in English.
-static_assert(std::string_view(ECHO_INCORRECT_TEXT) == "Error! Sensor echo incorrect.");
 
 namespace state {
 unsigned short testdata[PNUM];
@@ -37,7 +32,7 @@ CommandOutcome exchange_test_block()
         break;
     case CommandOutcome::EchoIncorrect:
         // The test controls stay usable; the next change sends again.
-        set_status(tr_text("TestMode", "Error! Sensor echo incorrect."));
+        set_status(tr_text("Line", ECHO_INCORRECT_TEXT));
         break;
     default:
         report_command_outcome(request, outcome);

@@ -223,6 +223,45 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>TCP port of the controller</source>
+        <translation>TCP-Port des Steuergeräts</translation>
+    </message>
+    <message>
+        <source>Error! Connection settings not saved.</source>
+        <translation>Fehler! Die Verbindungseinstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>CONNECTING SUCCEEDED</source>
+        <translation>VERBINDUNGSAUFBAU ERFOLGREICH</translation>
+    </message>
+    <message>
+        <source>CONNECTING FAILED</source>
+        <translation>VERBINDUNGSAUFBAU FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <source>CONNECTION ESTABLISHED</source>
+        <translation>VERBINDUNG HERGESTELLT</translation>
+    </message>
+    <message>
+        <source>NO CONNECTION ESTABLISHED</source>
+        <translation>KEINE VERBINDUNG HERGESTELLT</translation>
+    </message>
+    <message>
+        <source>Error! IP address history not saved.</source>
+        <translation>Fehler! Die Liste der IP-Adressen wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>TRYING TO CONNECT</source>
+        <translation>VERBINDUNG WIRD AUFGEBAUT</translation>
+    </message>
+    <message>
+        <source>The port number is a whole number from 1 to 65535.</source>
+        <translation>Die Portnummer ist eine ganze Zahl von 1 bis 65535.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Save</source>
@@ -603,6 +642,129 @@ mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</tr
     </message>
 </context>
 <context>
+    <name>FrameMonitor</name>
+    <message>
+        <source>%1 of %2 frame</source>
+        <translation>%1 von %2 Telegramm</translation>
+    </message>
+    <message>
+        <source>%1 of %2 frames</source>
+        <translation>%1 von %2 Telegrammen</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Angehalten: %1</translation>
+    </message>
+    <message>
+        <source>saved %1 to %2</source>
+        <translation>%1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>The frames could not be saved to %1.</source>
+        <translation>Die Telegramme konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Save Frames</source>
+        <translation>Telegramme speichern</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Der Dateiname ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Dir</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Words (hex)</source>
+        <translation>Wörter (hex)</translation>
+    </message>
+    <message>
+        <source>%1 ACK</source>
+        <translation>%1 ACK</translation>
+    </message>
+    <message>
+        <source>%1 no ACK</source>
+        <translation>%1 kein ACK</translation>
+    </message>
+    <message>
+        <source>DATA_MEMORY block %1</source>
+        <translation>DATA_MEMORY Block %1</translation>
+    </message>
+    <message>
+        <source>VERSION text</source>
+        <translation>VERSION-Text</translation>
+    </message>
+    <message>
+        <source>DATA_MEMORY no trigger</source>
+        <translation>DATA_MEMORY ohne Trigger</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>retry %1</source>
+        <translation>Wiederholung %1</translation>
+    </message>
+    <message>
+        <source>write failure, retry %1</source>
+        <translation>Schreibfehler, Wiederholung %1</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>wrong sync</source>
+        <translation>falsches Sync-Wort</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>data failure</source>
+        <translation>Datenfehler</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>ein</translation>
+    </message>
+</context>
+<context>
     <name>GAUGE</name>
     <message>
         <source>Gauge study</source>
@@ -769,6 +931,205 @@ mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</tr
     <message>
         <source>The window changes its language when the tool starts again.</source>
         <translation>Das Fenster wechselt seine Sprache beim nächsten Start des Programms.</translation>
+    </message>
+</context>
+<context>
+    <name>Line</name>
+    <message>
+        <source>Write failure! Retrying for %1 times.</source>
+        <translation>Schreibfehler! Weitere Versuche: %1.</translation>
+    </message>
+    <message>
+        <source>Read failure! Retrying for %1 times.</source>
+        <translation>Lesefehler! Weitere Versuche: %1.</translation>
+    </message>
+    <message>
+        <source>Data failure! Retrying for %1 times.</source>
+        <translation>Datenfehler! Weitere Versuche: %1.</translation>
+    </message>
+    <message>
+        <source>Busy! Command refused, another one is running.</source>
+        <translation>Beschäftigt! Der Befehl wurde abgelehnt, da noch ein anderer läuft.</translation>
+    </message>
+    <message>
+        <source>Error! Connection lost.</source>
+        <translation>Fehler! Die Verbindung ist unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Error! Sensor echo incorrect.</source>
+        <translation>Fehler! Das Echo des Sensors ist fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Unknown system error</source>
+        <translation>Unbekannter Systemfehler</translation>
+    </message>
+    <message>
+        <source>Invalid port number</source>
+        <translation>Ungültige Portnummer</translation>
+    </message>
+    <message>
+        <source>Port is not open</source>
+        <translation>Port ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Unknown I/0 error</source>
+        <translation>Unbekannter E/A-Fehler</translation>
+    </message>
+    <message>
+        <source>No serial port found</source>
+        <translation>Keine serielle Schnittstelle gefunden</translation>
+    </message>
+    <message>
+        <source>Cannot open port</source>
+        <translation>Port kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Invalid parameter</source>
+        <translation>Ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>RS-232 error!</source>
+        <translation>RS-232-Fehler!</translation>
+    </message>
+    <message>
+        <source>Unable to register service</source>
+        <translation>Dienst kann nicht registriert werden</translation>
+    </message>
+    <message>
+        <source>Unable to establish connection</source>
+        <translation>Verbindung kann nicht aufgebaut werden</translation>
+    </message>
+    <message>
+        <source>Existing server</source>
+        <translation>Server besteht bereits</translation>
+    </message>
+    <message>
+        <source>Failed to connect</source>
+        <translation>Verbindungsaufbau fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Server not registered</source>
+        <translation>Server nicht registriert</translation>
+    </message>
+    <message>
+        <source>Too many conversations</source>
+        <translation>Zu viele Sitzungen</translation>
+    </message>
+    <message>
+        <source>Read failed</source>
+        <translation>Lesen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Write failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Time out error </source>
+        <translation>Zeitüberschreitung </translation>
+    </message>
+    <message>
+        <source>No connection established </source>
+        <translation>Keine Verbindung hergestellt </translation>
+    </message>
+    <message>
+        <source>General IO err</source>
+        <translation>Allgemeiner E/A-Fehler</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Unable to load WinsockDLL</source>
+        <translation>WinsockDLL kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Incorrect WinsockDLL version</source>
+        <translation>Falsche Version der WinsockDLL</translation>
+    </message>
+    <message>
+        <source>Network subsystem not ready </source>
+        <translation>Netzwerk-Subsystem nicht bereit </translation>
+    </message>
+    <message>
+        <source>Connections still open</source>
+        <translation>Noch Verbindungen geöffnet</translation>
+    </message>
+    <message>
+        <source>Disconnect pending</source>
+        <translation>Verbindungsabbau ausstehend</translation>
+    </message>
+    <message>
+        <source>Info not available</source>
+        <translation>Information nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Connection to server failed</source>
+        <translation>Verbindung zum Server fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Refused: nothing at %1 accepts connections on port %2.</source>
+        <translation>Abgewiesen: %1 nimmt an Port %2 keine Verbindungen an.</translation>
+    </message>
+    <message>
+        <source>Timed out: no answer from %1 on port %2.</source>
+        <translation>Zeitüberschreitung: keine Antwort von %1 an Port %2.</translation>
+    </message>
+    <message>
+        <source>Unknown host: no address is known for %1.</source>
+        <translation>Unbekannter Host: Für %1 ist keine Adresse bekannt.</translation>
+    </message>
+    <message>
+        <source>No permission: the system does not let this program connect to %1 on port %2.</source>
+        <translation>Keine Berechtigung: Das System erlaubt diesem Programm keine Verbindung zu %1 an Port %2.</translation>
+    </message>
+    <message>
+        <source>Connection found. Line OK.</source>
+        <translation>Steuergerät gefunden. Verbindung in Ordnung.</translation>
+    </message>
+    <message>
+        <source>Error! No connection found.</source>
+        <translation>Fehler! Keine Verbindung gefunden.</translation>
+    </message>
+    <message>
+        <source>Answer incorrect. Check Sensor.</source>
+        <translation>Antwort fehlerhaft. Bitte prüfen Sie den Sensor.</translation>
+    </message>
+    <message>
+        <source>Lost: %1</source>
+        <translation>Unterbrochen: %1</translation>
+    </message>
+    <message>
+        <source>Lost, waiting for %1</source>
+        <translation>Unterbrochen, Warten auf %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>TCP Client</source>
+        <translation>TCP-Client</translation>
+    </message>
+    <message>
+        <source>Server has closed connection!</source>
+        <translation>Der Server hat die Verbindung geschlossen!</translation>
+    </message>
+    <message>
+        <source>Line back, reconnected: </source>
+        <translation>Verbindung wiederhergestellt: </translation>
     </message>
 </context>
 <context>
@@ -3219,10 +3580,6 @@ Parameter</translation>
     <message>
         <source>Rawdata recieved.</source>
         <translation>Rohdaten empfangen.</translation>
-    </message>
-    <message>
-        <source>Error! Sensor echo incorrect.</source>
-        <translation>Fehler! Sensor-Echo fehlerhaft.</translation>
     </message>
     <message>
         <source>Entering testmode ... </source>

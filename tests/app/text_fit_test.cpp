@@ -195,6 +195,16 @@ private:
             const QString text = table->model()->headerData(k, Qt::Horizontal).toString();
             check(table, text, widest_line(header->fontMetrics(), text) + margin, header->sectionSize(k));
         }
+        // Every cell whole, as the item view draws it a focus margin in from each side.
+        const QFontMetrics cells(table->model()->data(table->model()->index(0, 0), Qt::FontRole).value<QFont>());
+        const int inset = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            for (int k = 0; k < header->count(); ++k) {
+                const QString text = table->model()->index(row, k).data().toString();
+                check(table, text, cells.horizontalAdvance(text) + inset, header->sectionSize(k));
+            }
+        // All columns in sight, none behind a scroll bar.
+        check(table, QStringLiteral("(all columns)"), header->length(), table->viewport()->width());
     }
 
     std::vector<Cut>& cuts_;
