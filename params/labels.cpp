@@ -70,9 +70,10 @@ std::string condition_event(Group group, int bit)
 
 std::string condition_label(Group group, std::uint16_t word)
 {
-    if (has_every_sample(group) && word == 0xFFFF)
-        //: After "... ON:", which German words as "... BEI:".
+    if (has_every_sample(group) && word == 0xFFFF) {
+        //: Completes "RESULT VALID ON: %1" and the like.
         return with_args(chosen(group), {tr_text("Conditions", "EVERY SAMPLE")});
+    }
     for (int bit = highest_bit(group); bit >= 0; --bit) {
         if (!((word >> bit) & 1u))
             continue;

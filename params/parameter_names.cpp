@@ -51,6 +51,11 @@ constexpr const char* kChannelPages[2][2] = {
     {CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE},
 };
 
+constexpr const char* kPageTitles[PageTitles::size()] = {
+    CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE, CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE,
+    EVALUATION_PAGE, EVALUATION_LIMITS_PAGE, OUTPUTS_PAGE,
+};
+
 // By offset in the common block.
 constexpr ParameterName kCommonWords[BLOCK_WORDS] = {
     {"", TR_NOOP("ParameterNames", "Block number")},
@@ -135,15 +140,6 @@ std::string channel_word_text(int offset, std::uint16_t word)
     default: return std::to_string(word);
     }
 }
-
-}  // namespace
-
-namespace {
-
-constexpr const char* kPageTitles[PageTitles::size()] = {
-    CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE, CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE,
-    EVALUATION_PAGE, EVALUATION_LIMITS_PAGE, OUTPUTS_PAGE,
-};
 
 }  // namespace
 
