@@ -6,6 +6,7 @@
 #include "params/pages.h"
 #include "params/record.h"
 #include "params/reference.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 #include "ui/roles.h"
@@ -16,8 +17,6 @@
 namespace telvar {
 
 namespace {
-
-inline constexpr const char* VIEW_CHANGED_TEXT = "holds changes not sent";
 
 // What one control shows for a set, and the record word it shows.
 struct Shown {
@@ -138,8 +137,11 @@ int value_on_page(const Shown& s)
 
 std::string mark_text(const Shown& s)
 {
-    const std::string value = s.selector ? (s.value ? "on" : "off") : std::to_string(s.value);
-    return std::string("changed, not sent; ") + reference_name() + ": " + value;
+    const std::string value = !s.selector ? std::to_string(s.value)
+        : s.value                          ? tr_text("ChangeMarks", "on")
+                                           : tr_text("ChangeMarks", "off");
+    //: %1 is "controller" or "file", %2 the value there.
+    return with_args(tr_text("ChangeMarks", "changed, not sent; %1: %2"), {reference_name(), value});
 }
 
 // The controls that differ from the reference, with the reference's value.
@@ -175,7 +177,7 @@ void refresh_change_marks()
     }
     for (const View& view : kViews)
         SetCtrlAttribute(panelMAIN, view.selector, ATTR_CHANGE_MARK,
-                         shows_a_change(view, changed) ? VIEW_CHANGED_TEXT : "");
+                         shows_a_change(view, changed) ? tr_text("ChangeMarks", "holds changes not sent") : "");
 }
 
 bool pages_hold_changes()

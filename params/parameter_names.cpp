@@ -5,6 +5,7 @@
 #include "params/events.h"
 #include "params/labels.h"
 #include "params/record.h"
+#include "platform/translation.h"
 
 namespace telvar {
 
@@ -19,67 +20,81 @@ struct ChannelWordName {
 
 // By offset in a channel block.
 constexpr ChannelWordName kChannelWords[BLOCK_WORDS] = {
-    {Sheet::None, "Block number"},
-    {Sheet::First, "Decay time constant"},
-    {Sheet::First, "Acquire max value"},
-    {Sheet::First, "Store data snapshot"},
-    {Sheet::First, "Pretrigger value"},
-    {Sheet::Second, "Laser power"},
-    {Sheet::Second, "Reference value"},
-    {Sheet::Second, "Low tolerance"},
-    {Sheet::Second, "High tolerance"},
-    {Sheet::First, "Data averaging"},
-    {Sheet::None, "Trigger hysteresis"},
-    {Sheet::Second, "Trigger level"},
-    {Sheet::First, "Data filter"},
-    {Sheet::First, "Reset value"},
-    {Sheet::First, "Data format"},
-    {Sheet::First, "Result valid"},
+    {Sheet::None, TR_NOOP("ParameterNames", "Block number")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Decay time constant")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Acquire max value")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Store data snapshot")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Pretrigger value")},
+    {Sheet::Second, TR_NOOP("ParameterNames", "Laser power")},
+    {Sheet::Second, TR_NOOP("ParameterNames", "Reference value")},
+    {Sheet::Second, TR_NOOP("ParameterNames", "Low tolerance")},
+    {Sheet::Second, TR_NOOP("ParameterNames", "High tolerance")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Data averaging")},
+    {Sheet::None, TR_NOOP("ParameterNames", "Trigger hysteresis")},
+    {Sheet::Second, TR_NOOP("ParameterNames", "Trigger level")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Data filter")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Reset value")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Data format")},
+    {Sheet::First, TR_NOOP("ParameterNames", "Result valid")},
 };
 
-inline constexpr const char* CHANNEL_A_PAGE = "Channel A: data and conditions";
-inline constexpr const char* CHANNEL_A_LIMITS_PAGE = "Channel A: limits";
-inline constexpr const char* CHANNEL_B_PAGE = "Channel B: data and conditions";
-inline constexpr const char* CHANNEL_B_LIMITS_PAGE = "Channel B: limits";
-inline constexpr const char* EVALUATION_PAGE = "Evaluation and scanning";
-inline constexpr const char* EVALUATION_LIMITS_PAGE = "Evaluation: limits";
-inline constexpr const char* OUTPUTS_PAGE = "Switching outputs and analog output";
+inline constexpr const char* CHANNEL_A_PAGE = TR_NOOP("ParameterNames", "Channel A: data and conditions");
+inline constexpr const char* CHANNEL_A_LIMITS_PAGE = TR_NOOP("ParameterNames", "Channel A: limits");
+inline constexpr const char* CHANNEL_B_PAGE = TR_NOOP("ParameterNames", "Channel B: data and conditions");
+inline constexpr const char* CHANNEL_B_LIMITS_PAGE = TR_NOOP("ParameterNames", "Channel B: limits");
+inline constexpr const char* EVALUATION_PAGE = TR_NOOP("ParameterNames", "Evaluation and scanning");
+inline constexpr const char* EVALUATION_LIMITS_PAGE = TR_NOOP("ParameterNames", "Evaluation: limits");
+inline constexpr const char* OUTPUTS_PAGE = TR_NOOP("ParameterNames", "Switching outputs and analog output");
 
 constexpr const char* kChannelPages[2][2] = {
     {CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE},
     {CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE},
 };
 
+constexpr const char* kPageTitles[PageTitles::size()] = {
+    CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE, CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE,
+    EVALUATION_PAGE, EVALUATION_LIMITS_PAGE, OUTPUTS_PAGE,
+};
+
 // By offset in the common block.
 constexpr ParameterName kCommonWords[BLOCK_WORDS] = {
-    {"", "Block number"},
-    {EVALUATION_PAGE, "Evaluation mode"},
-    {"", "Controller's own word"},
-    {EVALUATION_PAGE, "Scan frequency"},
-    {OUTPUTS_PAGE, "Analog output mode"},
-    {EVALUATION_PAGE, "Evaluation averaging"},
-    {OUTPUTS_PAGE, "Output 0 mode bits"},
-    {OUTPUTS_PAGE, "Output 0 configuration"},
-    {OUTPUTS_PAGE, "Output 1 mode bits"},
-    {OUTPUTS_PAGE, "Output 1 configuration"},
-    {OUTPUTS_PAGE, "Output 2 mode bits"},
-    {OUTPUTS_PAGE, "Output 2 configuration"},
-    {EVALUATION_LIMITS_PAGE, "Reference value"},
-    {EVALUATION_LIMITS_PAGE, "Low tolerance"},
-    {EVALUATION_LIMITS_PAGE, "High tolerance"},
-    {EVALUATION_PAGE, "Teach settings 1 and 2"},
+    {"", TR_NOOP("ParameterNames", "Block number")},
+    {EVALUATION_PAGE, TR_NOOP("ParameterNames", "Evaluation mode")},
+    {"", TR_NOOP("ParameterNames", "Controller's own word")},
+    {EVALUATION_PAGE, TR_NOOP("ParameterNames", "Scan frequency")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Analog output mode")},
+    {EVALUATION_PAGE, TR_NOOP("ParameterNames", "Evaluation averaging")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Output 0 mode bits")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Output 0 configuration")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Output 1 mode bits")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Output 1 configuration")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Output 2 mode bits")},
+    {OUTPUTS_PAGE, TR_NOOP("ParameterNames", "Output 2 configuration")},
+    {EVALUATION_LIMITS_PAGE, TR_NOOP("ParameterNames", "Reference value")},
+    {EVALUATION_LIMITS_PAGE, TR_NOOP("ParameterNames", "Low tolerance")},
+    {EVALUATION_LIMITS_PAGE, TR_NOOP("ParameterNames", "High tolerance")},
+    {EVALUATION_PAGE, TR_NOOP("ParameterNames", "Teach settings 1 and 2")},
 };
 
 // The entries of the evaluation page's choices, by value; a value beyond
 // them the page shows as its number.
-constexpr const char* kEvaluationModes[] = {"Channel A", "Mean of A and B", "Sum A + B", "Difference A - B",
-                                            "Difference B - A"};
+constexpr const char* kEvaluationModes[] = {
+    TR_NOOP("ParameterNames", "Channel A"),        TR_NOOP("ParameterNames", "Mean of A and B"),
+    TR_NOOP("ParameterNames", "Sum A + B"),        TR_NOOP("ParameterNames", "Difference A - B"),
+    TR_NOOP("ParameterNames", "Difference B - A"),
+};
 constexpr const char* kScanFrequencies[] = {"10 kHz", "5 kHz", "2.5 kHz", "1 kHz", "500 Hz"};
+
+// A name of the tables above as the window shows it; "" stays "".
+const char* named(const char* text)
+{
+    return *text ? tr_text("ParameterNames", text) : text;
+}
 
 template <std::size_t N>
 std::string choice_text(const char* const (&entries)[N], std::uint16_t word)
 {
-    return word < N ? entries[word] : std::to_string(word);
+    return word < N ? named(entries[word]) : std::to_string(word);
 }
 
 bool is_output_mode(int index)
@@ -100,11 +115,11 @@ bool is_output_config(int index)
 
 std::string bits_on(std::uint16_t word)
 {
-    std::string text;
+    std::string bits;
     for (int bit = 0; bit < 16; ++bit)
         if ((word >> bit) & 1u)
-            text += (text.empty() ? "bits " : ", ") + std::to_string(bit);
-    return text.empty() ? "no bit" : text;
+            bits += (bits.empty() ? "" : ", ") + std::to_string(bit);
+    return bits.empty() ? tr_text("ParameterNames", "no bit") : with_args(tr_text("ParameterNames", "bits %1"), {bits});
 }
 
 std::string channel_word_text(int offset, std::uint16_t word)
@@ -118,9 +133,9 @@ std::string channel_word_text(int offset, std::uint16_t word)
     case CH_LOW_TOLERANCE: return std::to_string(field_value(Conversion::Negated, word));
     case CH_DATA_MODE:
         if (word == DATA_RAW)
-            return DATA_FORMAT_RAW_TEXT;
+            return tr_text("Conditions", DATA_FORMAT_RAW_TEXT);
         if (word == DATA_NORMALISED)
-            return DATA_FORMAT_NORM_TEXT;
+            return tr_text("Conditions", DATA_FORMAT_NORM_TEXT);
         return std::to_string(word);
     default: return std::to_string(word);
     }
@@ -128,22 +143,26 @@ std::string channel_word_text(int offset, std::uint16_t word)
 
 }  // namespace
 
-const std::array<const char*, 7> PARAMETER_PAGES = {
-    CHANNEL_A_PAGE, CHANNEL_A_LIMITS_PAGE, CHANNEL_B_PAGE, CHANNEL_B_LIMITS_PAGE,
-    EVALUATION_PAGE, EVALUATION_LIMITS_PAGE, OUTPUTS_PAGE,
-};
+const char* PageTitles::operator[](std::size_t page) const
+{
+    return page < size() ? named(kPageTitles[page]) : "";
+}
+
+const PageTitles PARAMETER_PAGES{};
 
 ParameterName parameter_name(int index)
 {
     if (index < 0 || index >= PARAMETER_WORDS)
         return {"", ""};
-    if (index >= BLOCK_COMMON)
-        return kCommonWords[index - BLOCK_COMMON];
+    if (index >= BLOCK_COMMON) {
+        const ParameterName& name = kCommonWords[index - BLOCK_COMMON];
+        return {named(name.page), named(name.caption)};
+    }
     const int channel = index / BLOCK_WORDS;
     const ChannelWordName& name = kChannelWords[index % BLOCK_WORDS];
     if (name.sheet == Sheet::None)
-        return {"", name.caption};
-    return {kChannelPages[channel][name.sheet == Sheet::First ? 0 : 1], name.caption};
+        return {"", named(name.caption)};
+    return {named(kChannelPages[channel][name.sheet == Sheet::First ? 0 : 1]), named(name.caption)};
 }
 
 std::string shown_text(int index, std::uint16_t word)
@@ -160,8 +179,9 @@ std::string shown_text(int index, std::uint16_t word)
         return std::to_string(field_value(Conversion::LowByte, word)) + " / "
             + std::to_string(field_value(Conversion::HighByte, word));
     if (is_output_config(index))
-        return "flag " + std::to_string(field_value(Conversion::ConfigFlag, word)) + ", value "
-            + std::to_string(field_value(Conversion::ConfigValue, word));
+        return with_args(tr_text("ParameterNames", "flag %1, value %2"),
+                         {std::to_string(field_value(Conversion::ConfigFlag, word)),
+                          std::to_string(field_value(Conversion::ConfigValue, word))});
     if (is_output_mode(index))
         return bits_on(word);
     return std::to_string(word);
@@ -174,7 +194,7 @@ std::string compared_text(int index, std::uint16_t word, std::uint16_t other)
     const std::string text = shown_text(index, word);
     if (text != shown_text(index, other))
         return text;
-    return text + " (word " + std::to_string(word) + ")";
+    return with_args(tr_text("ParameterNames", "%1 (word %2)"), {text, std::to_string(word)});
 }
 
 }  // namespace telvar

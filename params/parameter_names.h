@@ -5,7 +5,7 @@
 // record in these words.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -17,8 +17,33 @@ struct ParameterName {
 };
 
 // The titles of the parameter pages in reading order: each channel's two
-// pages, the evaluation's two, the outputs' page.
-extern const std::array<const char*, 7> PARAMETER_PAGES;
+// pages, the evaluation's two, the outputs' page. Read in the window's
+// language, as parameter_name gives them.
+class PageTitles {
+public:
+    class iterator {
+    public:
+        iterator(const PageTitles& titles, std::size_t page) : titles_(&titles), page_(page) {}
+        const char* operator*() const { return (*titles_)[page_]; }
+        iterator& operator++()
+        {
+            ++page_;
+            return *this;
+        }
+        bool operator==(const iterator&) const = default;
+
+    private:
+        const PageTitles* titles_;
+        std::size_t page_;
+    };
+
+    static constexpr std::size_t size() { return 7; }
+    const char* operator[](std::size_t page) const;
+    iterator begin() const { return {*this, 0}; }
+    iterator end() const { return {*this, size()}; }
+};
+
+extern const PageTitles PARAMETER_PAGES;
 
 // The name of a record index, 0 to PARAMETER_WORDS - 1.
 ParameterName parameter_name(int index);

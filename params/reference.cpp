@@ -2,6 +2,7 @@
 #include "params/reference.h"
 
 #include "params/record.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +43,7 @@ const std::uint16_t* reference_words()
 
 const char* reference_name()
 {
-    return g_reference.kind == ReferenceKind::File ? "file" : "controller";
+    return g_reference.kind == ReferenceKind::File ? tr_text("ChangeMarks", "file") : tr_text("ChangeMarks", "controller");
 }
 
 }  // namespace telvar

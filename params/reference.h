@@ -18,7 +18,8 @@ void forget_reference();
 ReferenceKind reference_kind();
 // The reference's words, PARAMETER_WORDS of them; all 0 while there is none.
 const std::uint16_t* reference_words();
-// What the reference is, as the marks name it: "controller" or "file".
+// What the reference is, as the marks name it: "controller" or "file", in
+// the window's language.
 const char* reference_name();
 
 // A word of the record whose controls carry a mark: what the pages make of

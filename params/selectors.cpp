@@ -4,6 +4,7 @@
 #include "params/labels.h"
 #include "params/pages.h"
 #include "params/record.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 
@@ -22,7 +23,8 @@ void for_each_selector(Group group, Visit visit)
             visit(s);
 }
 
-inline constexpr const char* NORMALISED_ONLY_TEXT = "used only with the data format Normalised";
+// Shown through tr_text("Conditions", ...).
+inline constexpr const char* NORMALISED_ONLY_TEXT = TR_NOOP("Conditions", "used only with the data format Normalised");
 
 // A grid dimmed as a whole, its captions with it, says why it is dimmed.
 struct DimmedGrid {
@@ -33,13 +35,13 @@ struct DimmedGrid {
 
 constexpr DimmedGrid kDimmedGrids[] = {
     {Group::MaxValue, CHP_MAX_GROUP, NORMALISED_ONLY_TEXT},
-    {Group::Reset, CHP_RESET_GROUP, "used only with the data filter Minimum or Maximum"},
+    {Group::Reset, CHP_RESET_GROUP, TR_NOOP("Conditions", "used only with the data filter Minimum or Maximum")},
 };
 
 // "" while the control is in use.
 void tell_why(int panel, int control, const char* reason)
 {
-    SetCtrlAttribute(panel, control, ATTR_DIMMED_REASON, reason);
+    SetCtrlAttribute(panel, control, ATTR_DIMMED_REASON, *reason ? tr_text("Conditions", reason) : "");
 }
 
 void explain_dimming(int panel, Group group, int dimmed)
@@ -182,7 +184,7 @@ void dim_group(int panel, Group group, int dimmed)
 
 void show_raw_format(int panel)
 {
-    SetCtrlVal(panel, CHP_LBL_FORMAT, DATA_FORMAT_RAW_TEXT);
+    SetCtrlVal(panel, CHP_LBL_FORMAT, tr_text("Conditions", DATA_FORMAT_RAW_TEXT));
     set_group(panel, Group::MaxValue, 0, 1);
     SetCtrlVal(panel, CHP_NUM_DECAY, 0);
     SetCtrlAttribute(panel, CHP_NUM_DECAY, ATTR_DIMMED, 1);
@@ -192,7 +194,7 @@ void show_raw_format(int panel)
 
 void show_normalised_format(int panel, std::uint16_t decay, std::uint16_t max_word)
 {
-    SetCtrlVal(panel, CHP_LBL_FORMAT, DATA_FORMAT_NORM_TEXT);
+    SetCtrlVal(panel, CHP_LBL_FORMAT, tr_text("Conditions", DATA_FORMAT_NORM_TEXT));
     SetCtrlVal(panel, CHP_NUM_DECAY, static_cast<int>(decay));
     show_group_word(panel, Group::MaxValue, max_word);
     setLableMAXMODE(panel);

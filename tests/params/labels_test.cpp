@@ -49,9 +49,11 @@ TEST(ConditionLabel, EveryBitHasItsFragment)
     for (int bit = 0; bit < 16; ++bit) {
         const auto word = static_cast<std::uint16_t>(1u << bit);
         EXPECT_EQ(condition_label(Group::ResultValid, word), std::string("RESULT VALID ON: ") + events[bit]);
+        EXPECT_EQ(condition_event(Group::MaxValue, bit), events[bit]);
         if (bit < 8) {
             EXPECT_EQ(condition_label(Group::Reset, word), std::string("RESET VALUE ON: ") + events[bit]);
             EXPECT_EQ(condition_label(Group::Snapshot, word), std::string("STORE ON: ") + snapshots[bit]);
+            EXPECT_EQ(condition_event(Group::Snapshot, bit), snapshots[bit]);
         }
     }
 }
