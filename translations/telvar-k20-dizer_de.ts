@@ -45,6 +45,34 @@
     </message>
 </context>
 <context>
+    <name>ChangeMarks</name>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>changed, not sent; %1: %2</source>
+        <extracomment>%1 is &quot;controller&quot; or &quot;file&quot;, %2 the value there.</extracomment>
+        <translation>geändert, nicht gesendet; %1: %2</translation>
+    </message>
+    <message>
+        <source>holds changes not sent</source>
+        <translation>enthält nicht gesendete Änderungen</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>controller</source>
+        <translation>Steuergerät</translation>
+    </message>
+</context>
+<context>
     <name>Chart</name>
     <message>
         <source>Cursor readout</source>
@@ -220,6 +248,128 @@
     <message>
         <source>File %1</source>
         <translation>Datei %1</translation>
+    </message>
+</context>
+<context>
+    <name>Conditions</name>
+    <message>
+        <source>CHANNEL B</source>
+        <translation>KANAL B</translation>
+    </message>
+    <message>
+        <source>CHANNEL IN0</source>
+        <translatorcomment>glossary: IN0 is a switching input, not a measuring channel; its own name alone keeps the narrow reset label to two lines</translatorcomment>
+        <translation>IN0</translation>
+    </message>
+    <message>
+        <source>CHANNEL A</source>
+        <translation>KANAL A</translation>
+    </message>
+    <message>
+        <source>CHANNEL IN1</source>
+        <translatorcomment>glossary: IN1 is a switching input, not a measuring channel; its own name alone keeps the narrow reset label to two lines</translatorcomment>
+        <translation>IN1</translation>
+    </message>
+    <message>
+        <source>CHAN. B</source>
+        <translation>KAN. B</translation>
+    </message>
+    <message>
+        <source>INPUT 0</source>
+        <translation>EINGANG 0</translation>
+    </message>
+    <message>
+        <source>CHAN. A</source>
+        <translation>KAN. A</translation>
+    </message>
+    <message>
+        <source>INPUT 1</source>
+        <translation>EINGANG 1</translation>
+    </message>
+    <message>
+        <source>%1 POS. EDGE</source>
+        <translation>POS. FLANKE AN %1</translation>
+    </message>
+    <message>
+        <source>%1 NEG. EDGE</source>
+        <translation>NEG. FLANKE AN %1</translation>
+    </message>
+    <message>
+        <source>%1 LOW STATE</source>
+        <translation>LOW-PEGEL AN %1</translation>
+    </message>
+    <message>
+        <source>%1 HIGH STATE</source>
+        <translation>HIGH-PEGEL AN %1</translation>
+    </message>
+    <message>
+        <source>RESULT VALID ON: %1</source>
+        <translation>ERGEBNIS GÜLTIG: %1</translation>
+    </message>
+    <message>
+        <source>AQUIRE MAX VALUE ON: %1</source>
+        <translation>MAXIMALWERT ERFASSEN: %1</translation>
+    </message>
+    <message>
+        <source>RESET VALUE ON: %1</source>
+        <translation>„Zurücksetzen“: %1</translation>
+    </message>
+    <message>
+        <source>STORE ON: %1</source>
+        <translation>SPEICHERN: %1</translation>
+    </message>
+    <message>
+        <source>RESULT VALID: NEVER</source>
+        <translation>ERGEBNIS GÜLTIG: NIE</translation>
+    </message>
+    <message>
+        <source>AQUIRE MAX VALUE: NEVER</source>
+        <translation>MAXIMALWERT ERFASSEN: NIE</translation>
+    </message>
+    <message>
+        <source>RESET VALUE: NEVER</source>
+        <translation>„Zurücksetzen“: NIE</translation>
+    </message>
+    <message>
+        <source>STORE: NEVER</source>
+        <translation>SPEICHERN: NIE</translation>
+    </message>
+    <message>
+        <source>EVERY SAMPLE</source>
+        <extracomment>Completes &quot;RESULT VALID ON: %1&quot; and the like.</extracomment>
+        <translation>JEDER WERT</translation>
+    </message>
+    <message>
+        <source>MIN</source>
+        <translation>MIN</translation>
+    </message>
+    <message>
+        <source>MAX</source>
+        <translation>MAX</translation>
+    </message>
+    <message>
+        <source>DIRECT</source>
+        <translation>DIREKT</translation>
+    </message>
+    <message>
+        <source>DATA FILTER: %1</source>
+        <translation>DATENFILTER: %1</translation>
+    </message>
+    <message>
+        <source>DATA FORMAT: RAW</source>
+        <translation>DATENFORMAT: ROHDATEN</translation>
+    </message>
+    <message>
+        <source>DATA FORMAT: NORM</source>
+        <translation>DATENFORMAT: NORMIERT</translation>
+    </message>
+    <message>
+        <source>used only with the data format Normalised</source>
+        <translation>nur beim Datenformat „Normiert“ verwendet</translation>
+    </message>
+    <message>
+        <source>used only with the data filter Minimum or Maximum</source>
+        <translation>nur beim Datenfilter „Minimum“ oder „Maximum“ verwendet</translation>
     </message>
 </context>
 <context>
@@ -2307,6 +2457,186 @@ mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</tr
     </message>
 </context>
 <context>
+    <name>ParameterNames</name>
+    <message>
+        <source>Block number</source>
+        <translation>Blocknummer</translation>
+    </message>
+    <message>
+        <source>Decay time constant</source>
+        <translation>Abklingzeitkonstante</translation>
+    </message>
+    <message>
+        <source>Acquire max value</source>
+        <translation>Maximalwert erfassen</translation>
+    </message>
+    <message>
+        <source>Store data snapshot</source>
+        <translation>Daten-Snapshot speichern</translation>
+    </message>
+    <message>
+        <source>Pretrigger value</source>
+        <translation>Pretrigger-Wert</translation>
+    </message>
+    <message>
+        <source>Laser power</source>
+        <translation>Laserleistung</translation>
+    </message>
+    <message>
+        <source>Reference value</source>
+        <translation>Referenzwert</translation>
+    </message>
+    <message>
+        <source>Low tolerance</source>
+        <translation>Untere Toleranz</translation>
+    </message>
+    <message>
+        <source>High tolerance</source>
+        <translation>Obere Toleranz</translation>
+    </message>
+    <message>
+        <source>Data averaging</source>
+        <translation>Mittelwertbildung</translation>
+    </message>
+    <message>
+        <source>Trigger hysteresis</source>
+        <translation>Triggerhysterese</translation>
+    </message>
+    <message>
+        <source>Trigger level</source>
+        <translation>Triggerpegel</translation>
+    </message>
+    <message>
+        <source>Data filter</source>
+        <translation>Datenfilter</translation>
+    </message>
+    <message>
+        <source>Reset value</source>
+        <translation>Wert zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Data format</source>
+        <translation>Datenformat</translation>
+    </message>
+    <message>
+        <source>Result valid</source>
+        <translation>Ergebnis gültig</translation>
+    </message>
+    <message>
+        <source>Channel A: data and conditions</source>
+        <translation>Kanal A: Daten und Bedingungen</translation>
+    </message>
+    <message>
+        <source>Channel A: limits</source>
+        <translation>Kanal A: Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Channel B: data and conditions</source>
+        <translation>Kanal B: Daten und Bedingungen</translation>
+    </message>
+    <message>
+        <source>Channel B: limits</source>
+        <translation>Kanal B: Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Evaluation and scanning</source>
+        <translation>Auswertung und Abtastung</translation>
+    </message>
+    <message>
+        <source>Evaluation: limits</source>
+        <translation>Auswertung: Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Switching outputs and analog output</source>
+        <translation>Schaltausgänge und Analogausgang</translation>
+    </message>
+    <message>
+        <source>Evaluation mode</source>
+        <translation>Auswertungsmodus</translation>
+    </message>
+    <message>
+        <source>Controller&apos;s own word</source>
+        <translation>Eigenes Wort des Steuergeräts</translation>
+    </message>
+    <message>
+        <source>Scan frequency</source>
+        <translation>Abtastfrequenz</translation>
+    </message>
+    <message>
+        <source>Analog output mode</source>
+        <translation>Modus des Analogausgangs</translation>
+    </message>
+    <message>
+        <source>Evaluation averaging</source>
+        <translation>Mittelwertbildung der Auswertung</translation>
+    </message>
+    <message>
+        <source>Output 0 mode bits</source>
+        <translation>Modusbits von Ausgang 0</translation>
+    </message>
+    <message>
+        <source>Output 0 configuration</source>
+        <translation>Konfiguration von Ausgang 0</translation>
+    </message>
+    <message>
+        <source>Output 1 mode bits</source>
+        <translation>Modusbits von Ausgang 1</translation>
+    </message>
+    <message>
+        <source>Output 1 configuration</source>
+        <translation>Konfiguration von Ausgang 1</translation>
+    </message>
+    <message>
+        <source>Output 2 mode bits</source>
+        <translation>Modusbits von Ausgang 2</translation>
+    </message>
+    <message>
+        <source>Output 2 configuration</source>
+        <translation>Konfiguration von Ausgang 2</translation>
+    </message>
+    <message>
+        <source>Teach settings 1 and 2</source>
+        <translatorcomment>glossary: named as the evaluation page names the two fields („Einlernparameter 1“, „Einlernparameter 2“)</translatorcomment>
+        <translation>Einlernparameter 1 und 2</translation>
+    </message>
+    <message>
+        <source>Channel A</source>
+        <translation>Kanal A</translation>
+    </message>
+    <message>
+        <source>Mean of A and B</source>
+        <translation>Mittelwert aus A und B</translation>
+    </message>
+    <message>
+        <source>Sum A + B</source>
+        <translation>Summe A + B</translation>
+    </message>
+    <message>
+        <source>Difference A - B</source>
+        <translation>Differenz A - B</translation>
+    </message>
+    <message>
+        <source>Difference B - A</source>
+        <translation>Differenz B - A</translation>
+    </message>
+    <message>
+        <source>no bit</source>
+        <translation>kein Bit</translation>
+    </message>
+    <message>
+        <source>bits %1</source>
+        <translation>Bits %1</translation>
+    </message>
+    <message>
+        <source>flag %1, value %2</source>
+        <translation>Flag %1, Wert %2</translation>
+    </message>
+    <message>
+        <source>%1 (word %2)</source>
+        <translation>%1 (Wort %2)</translation>
+    </message>
+</context>
+<context>
     <name>Ports</name>
     <message>
         <source>   - no permission to open</source>
@@ -2685,7 +3015,7 @@ mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</tr
     </message>
     <message>
         <source>Mean</source>
-        <translation>Mittelwert</translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Sigma</source>
