@@ -259,8 +259,7 @@ int GetCtrlVal(int panel, int control, char* buffer, std::size_t size)
     QWidget* w = find_control(panel, control);
     if (!w || size == 0 || !kind_of(w).get_text)
         return UIE_BAD_CONTROL;
-    // The window's texts are UTF-8 (see shown_text): a text read back matches the one set.
-    const QByteArray bytes = kind_of(w).get_text(w).toUtf8();
+    const QByteArray bytes = kind_of(w).get_text(w).toLatin1();
     const std::size_t n = std::min<std::size_t>(bytes.size(), size - 1);
     std::memcpy(buffer, bytes.constData(), n);
     buffer[n] = '\0';

@@ -288,7 +288,8 @@ TEST_F(Navigation, AGrowingWindowGivesTheScopeTheRoomAndLeavesThePagesAsTheyAre)
 // Tab walks the window as it reads: the command row, the view column with
 // MONITOR at its foot, what the view shows beside it (a page where it
 // stands, not the chart it covers), the acquisition buttons, the trace
-// switches. A page's controls count as one stop here.
+// switches, and from there the language at the banner's end. A page's
+// controls count as one stop here.
 TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
 {
     const std::vector<std::string> head = {
@@ -299,7 +300,7 @@ TEST_F(Navigation, TabVisitsTheControlsInTheirOrderOnTheScreen)
     const std::vector<std::string> tail = {"CMD_RUN",       "CMD_STOP",        "CMD_DATA",    "TRACE_CHA",
                                            "TRACE_CHB",     "TRACE_EVAL",      "TRACE_TRIGGER", "TRACE_UPPER",
                                            "TRACE_REFERENCE", "TRACE_LOWER",   "TRACE_2ND",   "TRACE_3RD",
-                                           "CURSORS"};
+                                           "CURSORS",       "LANGUAGE"};
     // In this order: a page chosen after Scope + Set covers its selectors too.
     const std::vector<std::pair<int, std::vector<std::string>>> beside = {
         {MAIN_VIEW_SCOPE, {"STRIPCHART", "CHK_STATISTICS", "page"}},
