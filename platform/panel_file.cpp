@@ -3,8 +3,10 @@
 
 #include "platform/userint.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QFile>
+#include <QKeySequence>
 #include <QUiLoader>
 #include <QWidget>
 #include <QXmlStreamReader>
@@ -47,21 +49,30 @@ private:
     }
 };
 
+// What the file gives a widget by name: a picture, a key.
+using Named = std::vector<std::pair<QString, QString>>;
+
 // Whether the file is well-formed XML with a <ui> root. On the way it notes
-// the SVG pictures: the pixmap property of a widget naming an .svg file.
-bool check_xml(const QByteArray& content, std::vector<std::pair<QString, QString>>* svg_pictures)
+// the SVG pictures (the pixmap property of a widget naming an .svg file) and
+// the buttons' keys.
+bool check_xml(const QByteArray& content, Named* svg_pictures, Named* shortcuts)
 {
     QXmlStreamReader xml(content);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("ui"))
         return false;
     QStringList widgets;  // the names of the widgets around the current element
     bool in_pixmap_property = false;
+    bool in_shortcut_property = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == QLatin1String("widget")) {
             widgets.push_back(xml.attributes().value(QLatin1String("name")).toString());
         } else if (xml.isStartElement() && xml.name() == QLatin1String("property")) {
             in_pixmap_property = xml.attributes().value(QLatin1String("name")) == QLatin1String("pixmap");
+            in_shortcut_property = xml.attributes().value(QLatin1String("name")) == QLatin1String("shortcut");
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("string") && in_shortcut_property
+                   && !widgets.isEmpty()) {
+            shortcuts->emplace_back(widgets.back(), xml.readElementText().trimmed());
         } else if (xml.isStartElement() && xml.name() == QLatin1String("pixmap") && in_pixmap_property
                    && !widgets.isEmpty()) {
             const QString file = xml.readElementText().trimmed();
@@ -69,11 +80,21 @@ bool check_xml(const QByteArray& content, std::vector<std::pair<QString, QString
                 svg_pictures->emplace_back(widgets.back(), file);
         } else if (xml.isEndElement() && xml.name() == QLatin1String("property")) {
             in_pixmap_property = false;
+            in_shortcut_property = false;
         } else if (xml.isEndElement() && xml.name() == QLatin1String("widget") && !widgets.isEmpty()) {
             widgets.pop_back();
         }
     }
     return !xml.hasError();
+}
+
+// A button takes the key its text gives it whenever the text is set: the
+// loader sets a translated text after the file's key, so the key is set again.
+void keep_shortcuts(QWidget* top, const Named& shortcuts)
+{
+    for (const auto& [name, key] : shortcuts)
+        if (auto* button = top->findChild<QAbstractButton*>(name))
+            button->setShortcut(QKeySequence(key, QKeySequence::PortableText));
 }
 
 }  // namespace
@@ -86,7 +107,8 @@ int read_panel_file(const QString& path, PanelFile* file)
     const QByteArray content = source.readAll();
     if (source.error() != QFileDevice::NoError)
         return UIE_FILE_NOT_READABLE;
-    if (!check_xml(content, &file->svg_pictures))
+    Named shortcuts;
+    if (!check_xml(content, &file->svg_pictures, &shortcuts))
         return UIE_BAD_FILE;
 
     QBuffer buffer;
@@ -98,6 +120,7 @@ int read_panel_file(const QString& path, PanelFile* file)
         file->top.reset();
         return UIE_BAD_FILE;
     }
+    keep_shortcuts(file->top.get(), shortcuts);
     return 0;
 }
 

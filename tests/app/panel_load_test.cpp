@@ -6,6 +6,7 @@
 #include "ui/roles.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTest>
 #include <QWidget>
 
@@ -141,6 +143,32 @@ TEST_F(PanelLoad, WarningOfTheToolkitDuringTheLoadDoesNotRefuseThePanel)
     g_warnings = nullptr;
     ASSERT_FALSE(warnings.isEmpty()) << "the toolkit printed a warning while loading";
     EXPECT_GT(panel, 0);
+    DiscardPanel(panel);
+}
+
+// A translation of the one button's text.
+class Bracketing : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return qstrcmp(context, "P") == 0 && qstrcmp(source, "CONNECT") == 0 ? QStringLiteral("[CONNECT]") : QString();
+    }
+};
+
+TEST_F(PanelLoad, AButtonKeepsItsKeyWhenItsTextIsTranslated)
+{
+    Bracketing translation;
+    QCoreApplication::installTranslator(&translation);
+    const int panel = LoadPanel(0, write("one.uir", ui("<widget class=\"QPushButton\" name=\"KEYED\">"
+                                                     "<property name=\"text\"><string>CONNECT</string></property>"
+                                                     "<property name=\"shortcut\"><string notr=\"true\">F2</string></property>"
+                                                     "</widget>")).c_str(), 1);
+    QCoreApplication::removeTranslator(&translation);
+    ASSERT_GT(panel, 0);
+    auto* keyed = PanelWidget(panel)->findChild<QPushButton*>(QStringLiteral("KEYED"));
+    ASSERT_NE(keyed, nullptr);
+    EXPECT_EQ(keyed->text(), QStringLiteral("[CONNECT]"));
+    EXPECT_EQ(keyed->shortcut().toString().toStdString(), "F2");
     DiscardPanel(panel);
 }
 
