@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>RESET VALUE ON: %1</source>
-        <translation>„Zurücksetzen“: %1</translation>
+        <translation>ZURÜCKSETZEN: %1</translation>
     </message>
     <message>
         <source>STORE ON: %1</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>RESET VALUE: NEVER</source>
-        <translation>„Zurücksetzen“: NIE</translation>
+        <translation>ZURÜCKSETZEN: NIE</translation>
     </message>
     <message>
         <source>STORE: NEVER</source>
