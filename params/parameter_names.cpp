@@ -83,7 +83,10 @@ constexpr const char* kEvaluationModes[] = {
     TR_NOOP("ParameterNames", "Sum A + B"),        TR_NOOP("ParameterNames", "Difference A - B"),
     TR_NOOP("ParameterNames", "Difference B - A"),
 };
-constexpr const char* kScanFrequencies[] = {"10 kHz", "5 kHz", "2.5 kHz", "1 kHz", "500 Hz"};
+// German writes a decimal comma, as the page does.
+constexpr const char* kScanFrequencies[] = {
+    TR_NOOP("ParameterNames", "10 kHz"), TR_NOOP("ParameterNames", "5 kHz"), TR_NOOP("ParameterNames", "2.5 kHz"),
+    TR_NOOP("ParameterNames", "1 kHz"), TR_NOOP("ParameterNames", "500 Hz")};
 
 // A name of the tables above as the window shows it; "" stays "".
 const char* named(const char* text)

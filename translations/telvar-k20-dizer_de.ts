@@ -2635,6 +2635,26 @@ mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</tr
         <source>%1 (word %2)</source>
         <translation>%1 (Wort %2)</translation>
     </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>5 kHz</source>
+        <translation>5 kHz</translation>
+    </message>
+    <message>
+        <source>2.5 kHz</source>
+        <translation>2,5 kHz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>500 Hz</source>
+        <translation>500 Hz</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
