@@ -4,6 +4,7 @@
 #include "platform/events.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -24,29 +25,55 @@ struct Hold {
 // None while nothing holds the status text.
 std::optional<Hold> g_hold;
 
-// A text cut to fit may end in the first bytes of a UTF-8 character: they go
-// too, so that what is shown stays UTF-8.
-void drop_cut_character(char* text)
+// The status text has always held 127 bytes of English. A UTF-8 text (a
+// translated one) keeps as many characters, whatever their bytes; any other
+// text, as many bytes.
+constexpr std::size_t kStatusLength = 127;
+static_assert(STATUS_SIZE > 4 * kStatusLength, "room for 127 characters of four bytes");
+
+// The bytes a character of UTF-8 takes from its lead byte; 0 for a byte no character starts with.
+std::size_t sequence_length(unsigned char lead)
 {
-    const std::size_t length = std::strlen(text);
-    std::size_t start = length;
-    while (start > 0 && length - start < 3 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80)
-        --start;
-    if (start == 0)
-        return;
-    const auto lead = static_cast<unsigned char>(text[start - 1]);
-    const std::size_t needed = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (lead >= 0xC0 && length - (start - 1) < needed)
-        text[start - 1] = '\0';
+    return lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
 }
 
-// Copies `text` to `into`, cut to fit `room` bytes with its terminating zero.
-void copy_cut(char* into, std::size_t room, const char* text)
+bool is_utf8(const char* text)
 {
-    if (room == 0)
-        return;
-    if (std::snprintf(into, room, "%s", text) >= static_cast<int>(room))
-        drop_cut_character(into);
+    for (std::size_t k = 0; text[k];) {
+        const std::size_t length = sequence_length(static_cast<unsigned char>(text[k]));
+        if (length == 0)
+            return false;
+        for (std::size_t more = 1; more < length; ++more)
+            if ((static_cast<unsigned char>(text[k + more]) & 0xC0) != 0x80)
+                return false;
+        k += length;
+    }
+    return true;
+}
+
+// Copies `text` to `into`, cut after `length` characters (UTF-8) or bytes.
+void copy_cut(char* into, std::size_t length, const char* text)
+{
+    std::size_t bytes = 0;
+    if (is_utf8(text)) {
+        for (std::size_t kept = 0; text[bytes] && kept < length; ++kept)
+            bytes += sequence_length(static_cast<unsigned char>(text[bytes]));
+    } else {
+        bytes = std::min(std::strlen(text), length);
+    }
+    std::memcpy(into, text, bytes);
+    into[bytes] = '\0';
+}
+
+// How many characters (UTF-8) or bytes `text` holds.
+std::size_t length_of(const char* text)
+{
+    if (!is_utf8(text))
+        return std::strlen(text);
+    std::size_t characters = 0;
+    for (std::size_t k = 0; text[k]; k += sequence_length(static_cast<unsigned char>(text[k])))
+        ++characters;
+    return characters;
 }
 
 }  // namespace
@@ -74,7 +101,7 @@ void show_status()
 
 void put_status(const char* text)
 {
-    copy_cut(szStatus, sizeof szStatus, text);
+    copy_cut(szStatus, kStatusLength, text);
 }
 
 void set_status(const char* text)
@@ -85,8 +112,8 @@ void set_status(const char* text)
 
 void append_status(const char* text)
 {
-    const std::size_t used = std::strlen(szStatus);
-    copy_cut(szStatus + used, sizeof szStatus - used, text);
+    const std::size_t used = length_of(szStatus);
+    copy_cut(szStatus + std::strlen(szStatus), kStatusLength - std::min(used, kStatusLength), text);
     show_status();
 }
 

@@ -10,14 +10,14 @@
 
 namespace telvar {
 
-// Room for a German text with its file name where the English fits in 127
-// bytes: German is longer, and its umlauts take two bytes each.
+// Room for 127 characters, as the English has always had in 127 bytes,
+// also where a translation's characters take up to four bytes each.
 inline constexpr int STATUS_SIZE = 512;
 
 // The status text last put (szStatus).
 const char* status_text();
-// Copies the text into szStatus (cut to fit, never inside a UTF-8
-// character); show_status tells it later.
+// Copies the text into szStatus (cut after 127 characters, never inside a
+// UTF-8 character); show_status tells it later.
 void put_status(const char* text);
 // Tells the observers of szStatus.
 void show_status();

@@ -91,7 +91,11 @@ int SetTraceAttribute(int panel, int control, int trace, int attribute, const ch
     auto* chart = chart_at<StripChart>(panel, control);
     if (!chart)
         return UIE_BAD_CONTROL;
-    return attribute == ATTR_TRACE_LG_TEXT ? chart->set_trace_name(trace, value) : UIE_BAD_ATTRIBUTE;
+    switch (attribute) {
+    case ATTR_TRACE_LG_TEXT: return chart->set_trace_name(trace, value);
+    case ATTR_TRACE_SHOWN_TEXT: return chart->set_trace_shown_name(trace, value);
+    default: return UIE_BAD_ATTRIBUTE;
+    }
 }
 
 int GetStripChartShownSamples(int panel, int control, long long* from, long long* to)

@@ -85,7 +85,8 @@ enum TraceAttribute : int {
     ATTR_TRACE_COLOR,           // int, 0xRRGGBB
     ATTR_TRACE_LINE_STYLE,      // int: VAL_SOLID, VAL_DASH, VAL_DOT, VAL_DASH_DOT, VAL_DASH_DOT_DOT
     ATTR_TRACE_THICKNESS,       // int, pixels
-    ATTR_TRACE_LG_TEXT,         // string: the trace's name in saved data
+    ATTR_TRACE_LG_TEXT,         // string: the trace's name in saved data, and in its legend
+    ATTR_TRACE_SHOWN_TEXT,      // string: the name its legend shows instead, in the window's language
 };
 
 // Plot attributes of a graph's plot.
@@ -101,6 +102,7 @@ enum PlotAttribute : int {
     // top end, so that flat parts on the axes do not read as the border. The
     // marks play no part in scaling the axes.
     ATTR_PLOT_EDGE_TEXT,
+    ATTR_PLOT_SHOWN_TEXT,    // string: the name the legend shows instead of ATTR_PLOT_LG_TEXT
 };
 
 // The samples the strip chart draws, kept by the program; the chart keeps

@@ -50,6 +50,9 @@ int GraphChart::set_text(int handle, int attribute, const char* text)
         p->name = text;
         p->curve->setName(text_of(text));
         return 0;
+    case ATTR_PLOT_SHOWN_TEXT:
+        p->curve->setName(text_of(text));
+        return 0;
     case ATTR_PLOT_EDGE_TEXT:
         p->curve->set_edge_text(text_of(text));
         redraw(false);

@@ -8,8 +8,8 @@
 
 namespace telvar::detail {
 
-// UTF-8 where the bytes are UTF-8 (also when a fixed-size buffer cut the last
-// character short: that piece is left out), else Latin-1.
+// UTF-8 where the bytes are UTF-8, else Latin-1 (a Latin-1 text with letters
+// beyond ASCII is hardly ever valid UTF-8).
 QString shown_text(const char* bytes);
 
 }  // namespace telvar::detail

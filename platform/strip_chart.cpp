@@ -243,6 +243,14 @@ int StripChart::set_trace_name(int trace, const char* name)
     return 0;
 }
 
+int StripChart::set_trace_shown_name(int trace, const char* name)
+{
+    if (trace < 1 || trace > traces() || !name)
+        return UIE_BAD_ATTRIBUTE;
+    traces_[trace - 1].graph->setName(text_of(name));
+    return 0;
+}
+
 int StripChart::get_trace(int trace, int attribute, int* value) const
 {
     if (trace < 1 || trace > traces() || !value)

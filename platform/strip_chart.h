@@ -55,7 +55,9 @@ public:
     int set_scaling(int axis, int mode, double min, double max) override;
 
     int set_trace(int trace, int attribute, int value);
+    // The name in saved data and the legend; the legend's alone, in the window's language.
     int set_trace_name(int trace, const char* name);
+    int set_trace_shown_name(int trace, const char* name);
     int get_trace(int trace, int attribute, int* value) const;
 
     // Keeps the newest sample at the right edge: at the screen's own width

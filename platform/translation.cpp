@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <tuple>
 #include <utility>
 
 namespace telvar {
@@ -24,11 +25,15 @@ constexpr const char* kQtCatalogue = "qtbase";
 struct Installed {
     std::mutex lock;
     std::string language = "en";
+    // Counts the installations: a text is looked up anew under each.
+    int installation = 0;
     std::unique_ptr<QTranslator> tool;
     std::unique_ptr<QTranslator> qt;
     // Handed-out texts stay valid for the program's life, also across a change of language.
-    std::map<std::pair<std::string, std::string>, std::string> texts;
+    std::map<std::tuple<int, std::string, std::string>, std::string> texts;
 };
+
+thread_local int g_english = 0;
 
 Installed& installed()
 {
@@ -47,13 +52,25 @@ void remove_translators(Installed& s)
 
 }  // namespace
 
+EnglishTexts::EnglishTexts()
+{
+    ++g_english;
+}
+
+EnglishTexts::~EnglishTexts()
+{
+    --g_english;
+}
+
 const char* tr_text(const char* context, const char* source)
 {
+    if (g_english > 0)
+        return source;
     Installed& s = installed();
     std::lock_guard guard(s.lock);
     if (!s.tool)
         return source;
-    auto key = std::make_pair(s.language + '\x1f' + context, std::string(source));
+    auto key = std::make_tuple(s.installation, std::string(context), std::string(source));
     auto found = s.texts.find(key);
     if (found == s.texts.end())
         found = s.texts.emplace(std::move(key), QCoreApplication::translate(context, source).toStdString()).first;
@@ -105,6 +122,7 @@ std::string install_language(const std::string& choice)
     Installed& s = installed();
     std::lock_guard guard(s.lock);
     remove_translators(s);
+    ++s.installation;
     s.language = "en";
     if (language == "en")
         return s.language;

@@ -18,6 +18,16 @@ namespace telvar {
 // itself when there is none. The text lives as long as the program.
 const char* tr_text(const char* context, const char* source);
 
+// While one lives, tr_text on this thread gives the English: for a file made
+// of texts the window also shows, which programs read as they always were.
+class EnglishTexts {
+public:
+    EnglishTexts();
+    ~EnglishTexts();
+    EnglishTexts(const EnglishTexts&) = delete;
+    EnglishTexts& operator=(const EnglishTexts&) = delete;
+};
+
 // `pattern` with %1 ... %9 replaced by the arguments, so that a translation
 // may put them in its own order.
 std::string with_args(std::string_view pattern, std::initializer_list<std::string_view> args);

@@ -66,7 +66,8 @@ void setup_strip_chart()
     // The chart draws a sample while the next request is on the line.
     SetCtrlAttribute(panelMAIN, MAIN_STRIPCHART, ATTR_REFRESH_GRAPH, 0);
     for (const TraceLook& look : TRACE_LOOKS) {
-        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, tr_text("Traces", look.name));
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LG_TEXT, look.name);
+        SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_SHOWN_TEXT, tr_text("Traces", look.name));
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_COLOR, look.colour);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_LINE_STYLE, look.style);
         SetTraceAttribute(panelMAIN, MAIN_STRIPCHART, look.trace, ATTR_TRACE_THICKNESS, trace_thickness(look));

@@ -111,7 +111,8 @@ void draw_channel(const ChannelDrawing& d, const Switches& s)
         int& handle = state::graph_handle[d.first_plot + k];
         handle = PlotDATACurve(curves[k], handle, on(s, look.shown_by) ? look.colour : VAL_TRANSPARENT,
                                look.dashed ? VAL_THIN_LINE : VAL_FAT_LINE, look.dashed ? VAL_DASH : VAL_SOLID);
-        SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_LG_TEXT, tr_text("Traces", look.name));
+        SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_LG_TEXT, look.name);
+        SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_SHOWN_TEXT, tr_text("Traces", look.name));
         if (look.mark)
             SetPlotAttribute(panelMAIN, MAIN_GRAPH, handle, ATTR_PLOT_EDGE_TEXT, tr_text("Traces", look.mark));
     }

@@ -82,6 +82,10 @@ window_files=(
 for panel in ui/*.uir; do
   window_files+=("usr/share/telvar-k20-dizer/$(basename "$panel")")
 done
+# Each translation, compiled, beside the panel files.
+for ts in translations/*.ts; do
+  window_files+=("usr/share/telvar-k20-dizer/$(basename "$ts" .ts).qm")
+done
 files_in_place() {  # files_in_place FOLDER FILE...
   local folder=$1 file missing=()
   shift

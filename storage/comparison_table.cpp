@@ -91,6 +91,8 @@ std::string comparison_summary(const std::string& other, const Comparison& compa
 
 std::string comparison_csv(const std::string& other, const std::vector<Difference>& found)
 {
+    // The pages' names, captions and values as a program reads them, whatever the window's language.
+    const EnglishTexts english;
     std::vector<std::string> fields;
     for (const ColumnLook& look : kColumns)
         fields.push_back(title_of(look, other, ComparisonUse::File));

@@ -1057,7 +1057,7 @@ mit virtueller COM-Schnittstelle her. Über TCP/IP ist kein Update möglich.</tr
     </message>
     <message>
         <source>Mean</source>
-        <translation>Mittelwert</translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Result</source>
@@ -3659,16 +3659,16 @@ Parameter</translation>
         <translation>Seitenhintergrund</translation>
     </message>
     <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
         <source>The window&apos;s language: the desktop&apos;s, or one chosen here. It changes when the tool starts again.</source>
         <translation>Die Sprache des Fensters: die des Desktops oder die hier gewählte. Sie wechselt beim nächsten Start des Programms.</translation>
     </message>
     <message>
         <source>Desktop</source>
         <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Lang&amp;uage</source>
+        <translation>Spra&amp;che</translation>
     </message>
 </context>
 <context>
@@ -3772,10 +3772,6 @@ Parameter</translation>
     <message>
         <source>Sent as word 7 of the test data</source>
         <translation>Gesendet als Wort 7 der Testdaten</translation>
-    </message>
-    <message>
-        <source>Word 1&amp;0</source>
-        <translation>Wort 1&amp;0</translation>
     </message>
     <message>
         <source>Test word 10</source>
@@ -3917,6 +3913,10 @@ Parameter</translation>
         <source>Answer word 15</source>
         <translation>Wort 15 der Antwort</translation>
     </message>
+    <message>
+        <source>Word 10</source>
+        <translation>Wort 10</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -3956,7 +3956,7 @@ Parameter</translation>
     </message>
     <message>
         <source>A trigger level</source>
-        <translation>A Triggerschwelle</translation>
+        <translation>A Triggerpegel</translation>
     </message>
     <message>
         <source>A upper limit</source>
@@ -3972,7 +3972,7 @@ Parameter</translation>
     </message>
     <message>
         <source>B trigger level</source>
-        <translation>B Triggerschwelle</translation>
+        <translation>B Triggerpegel</translation>
     </message>
     <message>
         <source>B upper limit</source>
@@ -4020,7 +4020,7 @@ Parameter</translation>
     </message>
     <message>
         <source>Channel A trigger level</source>
-        <translation>Kanal A Triggerschwelle</translation>
+        <translation>Kanal A Triggerpegel</translation>
     </message>
     <message>
         <source>Channel A pretrigger</source>
@@ -4048,7 +4048,7 @@ Parameter</translation>
     </message>
     <message>
         <source>Channel B trigger level</source>
-        <translation>Kanal B Triggerschwelle</translation>
+        <translation>Kanal B Triggerpegel</translation>
     </message>
     <message>
         <source>Channel B pretrigger</source>

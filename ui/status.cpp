@@ -30,7 +30,14 @@ std::string fitted(const std::string& text)
     const std::size_t words = longest_fitting(word_ends.size(), [&](std::size_t n) { return fits(cut(word_ends[n - 1])); });
     if (words > 0)
         return cut(word_ends[words - 1]);
-    return cut(longest_fitting(text.size(), [&](std::size_t kept) { return fits(cut(kept)); }));
+    // Never inside a UTF-8 character: half an umlaut would turn the whole text into Latin-1.
+    std::vector<std::size_t> character_ends;
+    for (std::size_t at = 1; at <= text.size(); ++at)
+        if (at == text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80)
+            character_ends.push_back(at);
+    const std::size_t characters =
+        longest_fitting(character_ends.size(), [&](std::size_t n) { return fits(cut(character_ends[n - 1])); });
+    return cut(characters > 0 ? character_ends[characters - 1] : 0);
 }
 
 // What the line shows, as it reads back, and the text it was made from.

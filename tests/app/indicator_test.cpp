@@ -139,7 +139,8 @@ TEST_F(Indicator, ControllerTextsAreShownAsTyped)
 {
     TcpPeer peer([](const QByteArray& request) -> std::optional<Reply> {
         if (request[3] == ORDER_VERSION) {
-            QByteArray text("<b>x</b>");
+            // Latin-1, ending in a letter beyond ASCII: no cut UTF-8 character.
+            QByteArray text("<b>x</b> Caf\xE9");
             text.resize(36, '\0');
             return Reply{text};
         }
@@ -149,8 +150,8 @@ TEST_F(Indicator, ControllerTextsAreShownAsTyped)
     ASSERT_EQ(tcpcon, 1);
     QWidget* status = ControlWidget(panelMAIN, MAIN_STATUS);
     // Rendered as markup, the label would be far narrower than the typed text.
-    EXPECT_EQ(accessible_name(panelMAIN, MAIN_STATUS), "<b>x</b>");
-    EXPECT_GE(status->sizeHint().width(), status->fontMetrics().horizontalAdvance("<b>x</b>"));
+    EXPECT_EQ(accessible_name(panelMAIN, MAIN_STATUS), "<b>x</b> Caf\xC3\xA9");
+    EXPECT_GE(status->sizeHint().width(), status->fontMetrics().horizontalAdvance(QString::fromUtf8("<b>x</b> Caf\xC3\xA9")));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text of every panel fits its control, in each of the window's
-// languages: German is longer than English, and a cut text is a wrong text.
+// Every text of every panel fits its control, and no two controls of a
+// window share an Alt key, in each of the window's languages: German is
+// longer than English, and a cut text is a wrong text.
 #include "app/startup.h"
 #include "app/window_layout.h"
 #include "platform/qt_access.h"
 #include "platform/settings_file.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "ui/panels.h"
 
@@ -15,6 +17,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,9 +70,15 @@ public:
     void panel(QWidget* top)
     {
         top_ = top->objectName().toStdString();
+        // A panel shown inside the main window shares its keys; a window of its own has its own.
+        std::map<QChar, std::string> keys = top->window() == panels_.front()->window() && top != panels_.front()
+            ? main_keys_
+            : std::map<QChar, std::string>{};
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!w->isVisibleTo(top) || panel_of(w) != top)
                 continue;
+            for (const QString& text : key_texts(w))
+                key(keys, w, text);
             if (auto* label = qobject_cast<QLabel*>(w))
                 this->label(label);
             else if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -82,6 +92,8 @@ public:
             else if (auto* table = qobject_cast<QTableView*>(w))
                 headers(table);
         }
+        if (top == panels_.front())
+            main_keys_ = keys;
     }
 
 private:
@@ -92,6 +104,36 @@ private:
             if (std::find(panels_.begin(), panels_.end(), up) != panels_.end())
                 return up;
         return nullptr;
+    }
+
+    // The texts whose ampersand gives the widget (or its buddy) an Alt key.
+    static QStringList key_texts(QWidget* w)
+    {
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->buddy() ? QStringList{label->text()} : QStringList{};
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            return {button->text()};
+        if (auto* box = qobject_cast<QGroupBox*>(w))
+            return {box->title()};
+        QStringList titles;
+        if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int k = 0; k < tabs->count(); ++k)
+                titles << tabs->tabText(k);
+        return titles;
+    }
+
+    // Two controls of one window on one Alt key: the key reaches one of them, by turns.
+    void key(std::map<QChar, std::string>& keys, const QWidget* w, const QString& text)
+    {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        if (mnemonic.isEmpty())
+            return;
+        const QChar letter = mnemonic.toString(QKeySequence::PortableText).back().toLower();
+        const std::string name = top_ + "/" + w->objectName().toStdString();
+        const auto [taken, added] = keys.emplace(letter, name);
+        if (!added)
+            clashes_.push_back(name + " \"" + text.toStdString() + "\" and " + taken->second + " share Alt+"
+                               + QString(letter).toStdString());
     }
 
     void check(const QWidget* w, const QString& text, int needed, int room)
@@ -207,20 +249,30 @@ private:
         check(table, QStringLiteral("(all columns)"), header->length(), table->viewport()->width());
     }
 
+public:
+    std::vector<std::string> clashes_;
+
+private:
     std::vector<Cut>& cuts_;
-    std::vector<QWidget*> panels_;
+    std::vector<QWidget*> panels_;  // the main window's first
+    std::map<QChar, std::string> main_keys_;
     std::string top_;
 };
 
 class TextFit : public ::testing::TestWithParam<const char*> {
 protected:
-    void TearDown() override { WriteSettingTexts(window_settings_file(), {{"language", ""}}); }
+    void TearDown() override
+    {
+        WriteSettingTexts(window_settings_file(), {{"language", ""}});
+        install_language("en");
+    }
 };
 
 TEST_P(TextFit, EveryPanelsTextsFitTheirControls)
 {
     ASSERT_TRUE(WriteSettingTexts(window_settings_file(), {{"language", GetParam()}}));
     std::vector<Cut> cuts;
+    std::vector<std::string> clashes;
     std::string language_shown;
     std::string qt_cancel;
     QTimer::singleShot(200, [&] {
@@ -239,17 +291,20 @@ TEST_P(TextFit, EveryPanelsTextsFitTheirControls)
             walk.panel(PanelWidget(panel));
             HidePanel(panel);
         }
+        clashes = walk.clashes_;
         PanelWidget(panelMAIN)->close();
     });
     char name[] = "telvar-k20-dizer";
     char* argv[] = {name, nullptr};
     ASSERT_EQ(WinMain(1, argv), 0);
 
-    EXPECT_EQ(language_shown, std::string(GetParam()) == "de" ? "&Sprache" : "&Language")
+    EXPECT_EQ(language_shown, std::string(GetParam()) == "de" ? "Spra&che" : "Lang&uage")
         << "the window speaks the chosen language";
     EXPECT_EQ(qt_cancel, std::string(GetParam()) == "de" ? "Abbrechen" : "Cancel") << "and so do Qt's own dialogs";
     for (const Cut& cut : cuts)
         ADD_FAILURE() << cut.where << ": \"" << cut.text << "\" needs " << cut.needed << " px, has " << cut.room;
+    for (const std::string& clash : clashes)
+        ADD_FAILURE() << clash;
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::Values("en", "de"));

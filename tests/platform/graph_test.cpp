@@ -262,6 +262,9 @@ TEST_F(Graphs, StripChartTakesInterleavedValuesWithSkipsAndKeepsTheLastScreen)
     ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_NUM_TRACES, 3), 0);
     ASSERT_EQ(SetCtrlAttribute(panel, CHART, ATTR_POINTS_PER_SCREEN, 4), 0);
     name_traces({"A", "B", "Eval, mean"});
+    // The legend in the window's language; saved data keeps the names programs read.
+    ASSERT_EQ(SetTraceAttribute(panel, CHART, 3, ATTR_TRACE_SHOWN_TEXT, "Auswertung, Mittel"), 0);
+    EXPECT_EQ(plot(CHART)->graph(2)->name().toStdString(), "Auswertung, Mittel");
     // From element 1, one skipped after each: 1 2 3 | 4 5 6 taken, the zeros not.
     const double first[] = {-1, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0};
     ASSERT_EQ(PlotStripChart(panel, CHART, first, 6, 1, 1, VAL_DOUBLE), 0);
@@ -492,6 +495,10 @@ TEST_F(Graphs, PlotsKeepHandlesAttributesAndTheirPlaceUntilDeleted)
 
     EXPECT_EQ(SetPlotAttribute(panel, GRAPH, first, ATTR_PLOT_LG_TEXT, "Channel A"), 0);
     EXPECT_EQ(SetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_LG_TEXT, "Reference"), 0);
+    EXPECT_EQ(SetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_SHOWN_TEXT, "Referenz"), 0);
+    std::string saved_name;
+    EXPECT_EQ(GetPlotAttribute(panel, GRAPH, second, ATTR_PLOT_LG_TEXT, &saved_name), 0);
+    EXPECT_EQ(saved_name, "Reference") << "the shown name leaves saved data's name as it is";
     EXPECT_TRUE(legend(GRAPH).empty()) << "names go to saved data only";
 
     EXPECT_EQ(DeleteGraphPlot(panel, GRAPH, second, VAL_IMMEDIATE_DRAW), 0);

@@ -18,6 +18,7 @@
 #include "params/record.h"
 #include "params/reference.h"
 #include "platform/qt_access.h"
+#include "platform/translation.h"
 #include "platform/userint.h"
 #include "storage/compare_window.h"
 #include "storage/send_get.h"
@@ -642,6 +643,17 @@ TEST_F(Compare, AFileIsComparedByTheWordsItHoldsAndTheListExportsAsCsv)
               "Channel A: data and conditions,Result valid,[CHANNEL A] Result Valid Mode,"
               "\"RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 24)\","
               "\"RESULT VALID ON: CHANNEL A POS. EDGE, ... (word 28)\"\r\n");
+
+    // A German window exports the same English file.
+    ASSERT_EQ(install_language("de"), "de");
+    const std::string german = dir.filePath("unterschiede.csv").toStdString();
+    dialogs.expect_file_dialog(tr_text("Compare", "Export Comparison"), ModalAnswer{VAL_NEW_FILE_SELECTED, german});
+    press(COMPARE_EXPORT);
+    install_language("en");
+    QFile german_written(QString::fromStdString(german));
+    ASSERT_TRUE(german_written.open(QIODevice::ReadOnly));
+    written.seek(0);
+    EXPECT_EQ(german_written.readAll().toStdString(), written.readAll().toStdString());
 
     const std::string nowhere = dir.filePath("gone/differences.csv").toStdString();
     dialogs.expect_file_dialog("Export Comparison", ModalAnswer{VAL_NEW_FILE_SELECTED, nowhere});
