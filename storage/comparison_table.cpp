@@ -29,17 +29,14 @@ constexpr ColumnLook kColumns[] = {
     {nullptr, 16, 40, false},
 };
 
-// The window shows the titles in its language; the exported file keeps them English.
-enum class ComparisonUse { Shown, File };
-
-std::string title_of(const ColumnLook& look, const std::string& other, ComparisonUse use)
+std::string title_of(const ColumnLook& look, const std::string& other)
 {
-    if (!look.title)
-        return other;
-    return use == ComparisonUse::Shown ? tr_text("Compare", look.title) : look.title;
+    return look.title ? tr_text("Compare", look.title) : other;
 }
 
-std::string comparison_cell_text(const Difference& difference, int column, ComparisonUse use)
+}  // namespace
+
+std::string comparison_cell(const Difference& difference, int column)
 {
     const int index = difference.key->index;
     switch (column) {
@@ -47,7 +44,7 @@ std::string comparison_cell_text(const Difference& difference, int column, Compa
         const ParameterName name = parameter_name(index);
         if (*name.page)
             return name.page;
-        return use == ComparisonUse::Shown ? tr_text("Compare", "(no page)") : "(no page)";
+        return tr_text("Compare", "(no page)");
     }
     case COLUMN_PARAMETER: return parameter_name(index).caption;
     case COLUMN_KEY: return "[" + std::string(difference.key->section) + "] " + difference.key->key;
@@ -57,8 +54,6 @@ std::string comparison_cell_text(const Difference& difference, int column, Compa
     }
 }
 
-}  // namespace
-
 std::vector<TableColumn> comparison_columns(const std::string& other, const std::vector<Difference>& found)
 {
     std::vector<TableColumn> columns;
@@ -67,15 +62,9 @@ std::vector<TableColumn> comparison_columns(const std::string& other, const std:
         int characters = look.narrowest;
         for (const Difference& difference : found)
             characters = std::max(characters, static_cast<int>(comparison_cell(difference, column).size()));
-        columns.push_back(
-            {title_of(look, other, ComparisonUse::Shown), std::min(characters, look.widest), look.right_aligned});
+        columns.push_back({title_of(look, other), std::min(characters, look.widest), look.right_aligned});
     }
     return columns;
-}
-
-std::string comparison_cell(const Difference& difference, int column)
-{
-    return comparison_cell_text(difference, column, ComparisonUse::Shown);
 }
 
 std::string comparison_summary(const std::string& other, const Comparison& comparison)
@@ -91,16 +80,16 @@ std::string comparison_summary(const std::string& other, const Comparison& compa
 
 std::string comparison_csv(const std::string& other, const std::vector<Difference>& found)
 {
-    // The pages' names, captions and values as a program reads them, whatever the window's language.
+    // Titles, pages' names, captions and values as a program reads them, whatever the window's language.
     const EnglishTexts english;
     std::vector<std::string> fields;
     for (const ColumnLook& look : kColumns)
-        fields.push_back(title_of(look, other, ComparisonUse::File));
+        fields.push_back(title_of(look, other));
     std::string text = CsvRow(fields);
     for (const Difference& difference : found) {
         fields.clear();
         for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
-            fields.push_back(comparison_cell_text(difference, column, ComparisonUse::File));
+            fields.push_back(comparison_cell(difference, column));
         text += CsvRow(fields);
     }
     return text;
